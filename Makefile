@@ -1,0 +1,25 @@
+# make test  - install what is missing, build, and run the whole test suite headless
+# make run   - install what is missing, build, and start Tormark on the bundled sample sites
+# make sanitize - the test suite again under AddressSanitizer and UndefinedBehaviorSanitizer
+
+.PHONY: deps build test run sanitize clean
+
+deps:
+	@scripts/install-deps
+
+build: deps
+	cmake -S . -B build
+	cmake --build build -j$$(nproc)
+
+test: deps
+	scripts/run-tests build
+
+sanitize: deps
+	ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+	  scripts/run-tests build-sanitize -DTORMARK_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
+
+run: build
+	build/tormark/Tormark --db samples/Sites.dat
+
+clean:
+	rm -rf build build-sanitize
