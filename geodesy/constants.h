@@ -1,0 +1,55 @@
+// Constants of the geodesy core: angle units, the two ellipsoids, the National Grid projection
+// and the spherical earth used for distances. Each value is named once here.
+#pragma once
+
+namespace geodesy {
+
+// Degrees per radian as the window program's conversions use it. Deliberately this literal
+// (1.4e-11 above 180/pi) so that results agree digit for digit with the published worked values.
+inline constexpr double kDegPerRad = 57.29577951309679;
+
+// Pi at full double precision: the half-turn that ATAN2 returns on the negative x axis.
+inline constexpr double kPi = 3.141592653589793;
+
+// Pi to twelve decimals, as the arc cosine ACS of the window program adds it (not full precision).
+inline constexpr double kAcsPi = 3.141592653589;
+
+// Radius of the spherical earth for great-circle distances, km.
+inline constexpr double kEarthRadiusKm = 6371.29;
+
+// Angle units of a family of programs: degrees per radian and the pi used inside ACS.
+// The window program uses kWindowAngles; the console tools compute with full-precision pi and
+// 180/pi and pass kConsoleAngles.
+struct AngleUnits {
+    double deg_per_rad;  // degrees per radian
+    double acs_pi;       // half turn added by ACS for negative arguments, radians
+};
+inline constexpr AngleUnits kWindowAngles{kDegPerRad, kAcsPi};
+inline constexpr AngleUnits kConsoleAngles{180.0 / kPi, kPi};
+
+// An ellipsoid as the datum shift uses it: semi-major axis a, semi-minor axis b (m) and the
+// squared eccentricity e2 as published (not recomputed from a and b).
+struct Ellipsoid {
+    double a_m;
+    double b_m;
+    double e2;
+};
+
+// Airy 1830, the ellipsoid of OSGB36 (Ordnance Survey, "A guide to coordinate systems in Great
+// Britain", table of ellipsoid constants).
+inline constexpr Ellipsoid kAiry1830{6377563.396, 6356256.910, 0.0066705397616};
+
+// WGS84, the datum of GPS receivers and of Maidenhead locators.
+inline constexpr Ellipsoid kWGS84{6378137.0, 6356752.3141, 0.0066943800355};
+
+// National Grid Transverse Mercator on Airy 1830 (Ordnance Survey projection constants).
+inline constexpr double kGridScaleF0 = 0.9996012717;  // scale factor on the central meridian
+// a*F0 and b*F0 are stored as the Ordnance Survey lists them, not multiplied out here.
+inline constexpr double kGridAF0_m = 6375020.480988971;
+inline constexpr double kGridBF0_m = 6353722.490487913;
+inline constexpr double kGridOriginLat_deg = 49.0;  // true origin, 49 deg N
+inline constexpr double kGridOriginLon_deg = -2.0;  // true origin, 2 deg W
+inline constexpr double kGridFalseEasting_m = 400000.0;
+inline constexpr double kGridFalseNorthing_m = -100000.0;
+
+}  // namespace geodesy

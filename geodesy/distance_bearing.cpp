@@ -1,0 +1,68 @@
+// Great-circle distance and bearings on a sphere, with their uncertainties.
+#include "geodesy/distance_bearing.h"
+
+#include <cmath>
+
+namespace geodesy {
+
+namespace {
+
+// Sites closer than this (km, one metre) count as coincident: no bearings.
+constexpr double kCoincident_km = 0.001;
+// Share of each end's positional uncertainty that enters distance and bearing uncertainty.
+constexpr double kUncertaintyFactor = 0.7;
+constexpr double kPole_deg = 90.0;
+constexpr double kFullCircle_deg = 360.0;
+
+double Sign(double x) {
+    return x > 0 ? 1.0 : (x < 0 ? -1.0 : 0.0);
+}
+
+// Limits a cosine that rounding pushed beyond +-1 to its sign.
+double ClampCosine(double k) {
+    return std::fabs(k) > 1.0 ? Sign(k) : k;
+}
+
+}  // namespace
+
+double ACS(double x, const AngleUnits& units) {
+    if (x == 0.0) return units.acs_pi / 2.0;
+    return std::atan(std::sqrt(1.0 - x * x) / x) + (1.0 - Sign(x)) * units.acs_pi / 2.0;
+}
+
+DistBearResult DistBear(const Site& current, const Site& home, const AngleUnits& units) {
+    const double dpr = units.deg_per_rad;
+    const double phi_b = home.lat_deg / dpr;
+    const double phi = current.lat_deg / dpr;
+    const double q =
+        std::sin(phi_b) * std::sin(phi) +
+        std::cos(phi) * std::cos(phi_b) * std::cos((home.lon_deg - current.lon_deg) / dpr);
+    const double d = std::fabs(q) < 1.0 ? ACS(q, units) : 0.0;
+
+    DistBearResult r;
+    r.dist_km = std::fabs(d * kEarthRadiusKm);
+    if (r.dist_km < kCoincident_km) return r;
+
+    // At a pole every direction is south (or north): the course formulas would divide by
+    // cos(latitude) = 0, so the bearings stay 0 there.
+    const bool at_pole =
+        std::fabs(current.lat_deg) == kPole_deg || std::fabs(home.lat_deg) == kPole_deg;
+    if (!at_pole) {
+        const double k1 = ClampCosine((std::sin(phi) - std::cos(d) * std::sin(phi_b)) /
+                                      (std::sin(d) * std::cos(phi_b)));
+        const double k2 = ClampCosine((std::sin(phi_b) - std::cos(d) * std::sin(phi)) /
+                                      (std::sin(d) * std::cos(phi)));
+        r.bearing_deg = ACS(k1, units) * dpr;
+        r.back_bearing_deg = ACS(k2, units) * dpr;
+        if (current.lon_deg < home.lon_deg) r.bearing_deg = kFullCircle_deg - r.bearing_deg;
+        if (home.lon_deg < current.lon_deg)
+            r.back_bearing_deg = kFullCircle_deg - r.back_bearing_deg;
+    }
+    r.dist_uncert_km = kUncertaintyFactor * (home.resolution_km + current.resolution_km);
+    r.bear_uncert_deg = (std::atan(kUncertaintyFactor * current.resolution_km / r.dist_km) +
+                         std::atan(kUncertaintyFactor * home.resolution_km / r.dist_km)) *
+                        dpr;
+    return r;
+}
+
+}  // namespace geodesy
