@@ -1,0 +1,72 @@
+#include "path_geometry.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace pathprofile {
+namespace {
+
+constexpr double kPi = std::numbers::pi;
+constexpr double kRadPerDeg = kPi / 180.0;
+constexpr double kDegPerRad = 180.0 / kPi;
+// Denominator below which the two-argument arctangent gives -pi (single-precision literal).
+constexpr double kAtan2Floor = static_cast<double>(1e-8f);
+
+// Arcsine written as an arctangent; at |w| = 1 (a pole) the quotient would divide by zero,
+// so the limit +-pi/2 is returned there.
+double ArcSine(double w) {
+    const double rest = 1.0 - w * w;
+    if (rest <= 0.0) return w > 0.0 ? kPi / 2.0 : -kPi / 2.0;
+    return std::atan(w / std::sqrt(rest));
+}
+
+// Two-argument arctangent of the east part u and north part v, by the half-angle formula.
+double HalfAngleAtan2(double u, double v) {
+    const double denominator = v + std::sqrt(u * u + v * v);
+    if (denominator <= kAtan2Floor) return -kPi;
+    return 2.0 * std::atan(u / denominator);
+}
+
+}  // namespace
+
+LatLon DestinationPoint(LatLon start, double bearing_deg, double dist_km) {
+    const double phi1 = start.lat_deg * kRadPerDeg;
+    const double lambda1 = start.lon_deg * kRadPerDeg;
+    const double theta = bearing_deg * kRadPerDeg;
+    const double delta = dist_km / kEarthRadius_km;
+
+    const double w =
+        std::sin(phi1) * std::cos(delta) + std::cos(phi1) * std::sin(delta) * std::cos(theta);
+    const double phi2 = ArcSine(w);
+    const double u = std::sin(theta) * std::sin(delta) * std::cos(phi1);
+    const double v = std::cos(delta) - std::sin(phi1) * std::sin(phi2);
+    const double lambda2 = lambda1 + HalfAngleAtan2(u, v);
+    return {phi2 * kDegPerRad, lambda2 * kDegPerRad};
+}
+
+EarthBulge::EarthBulge(double k_factor, double path_km)
+    : re_km_(k_factor * kEarthRadius_km), path_km_(path_km) {
+    const double half = path_km / 2.0;
+    c0_m_ = kMetresPerKm * std::sqrt(std::max(0.0, re_km_ * re_km_ - half * half));
+}
+
+double EarthBulge::At_m(double x_km) const {
+    const double off_centre = x_km - path_km_ / 2.0;
+    const double rest = std::max(0.0, re_km_ * re_km_ - off_centre * off_centre);
+    return kMetresPerKm * std::sqrt(rest) - c0_m_;
+}
+
+double DistanceGridStep_km(double path_km) {
+    if (path_km < 20.0) return 1.0;
+    if (path_km < 100.0) return 5.0;
+    return 10.0;
+}
+
+double HeightGridStep_m(double plot_top_m) {
+    if (plot_top_m < 200.0) return 10.0;
+    if (plot_top_m < 500.0) return 20.0;
+    return 50.0;
+}
+
+}  // namespace pathprofile

@@ -1,0 +1,47 @@
+// The terrain profile of one path: samples every 20 m from the base towards the distant
+// site, each the earth bulge plus the ground height, and the clearance of the straight line
+// of sight between the two mast tops over them.
+#pragma once
+
+#include <functional>
+#include <vector>
+
+#include "path_geometry.h"
+
+namespace pathprofile {
+
+// Ground height in whole metres at a position (the one-tile store, or a test's terrain).
+using GroundHeight = std::function<int(LatLon)>;
+
+struct Profile {
+    double path_km = 0.0;             // D: great-circle distance base to distant site
+    std::vector<double> distance_km;  // x of sample i, accumulated in 20 m steps from 0
+    std::vector<double> samples_m;    // bulge(x) + ground height at x
+    std::vector<double> bulge_m;      // bulge(x) alone, for the green part of the plot
+    double max_sample_m = 0.0;        // largest sample, never below 0
+
+    int LastIndex() const { return static_cast<int>(samples_m.size()) - 1; }
+};
+
+// Samples the path from `base` along `bearing_deg` for path_km (0 < path_km <= 2000):
+// x starts at 0 and the 20 m step is added after each sample while x <= path_km, and never
+// beyond the last index of the sample array.
+Profile SampleProfile(LatLon base, double bearing_deg, double path_km, const EarthBulge& bulge,
+                      const GroundHeight& ground);
+
+// Top of the plot, m: 1.2 x the largest sample. A profile with no sample above 0 m would
+// leave the plot without height; its top is then 1.2 x the higher mast top, at least 1.2 m.
+double PlotTop_m(const Profile& profile, double base_mast_m, double distant_mast_m);
+
+struct Clearance {
+    double worst_m = 0.0;  // least height of the line of sight above the terrain (< 0: blocked)
+    double at_km = 0.0;    // distance of that sample from the base
+    bool Clear() const { return worst_m > 0.0; }
+};
+
+// The line of sight runs straight from (0, sample 0 + base mast) to (D, last sample +
+// distant mast). The clearance is taken over the samples between the two mast feet (all
+// samples when there are none between); ties keep the sample nearest the base.
+Clearance LineOfSightClearance(const Profile& profile, double base_mast_m, double distant_mast_m);
+
+}  // namespace pathprofile
