@@ -1,0 +1,108 @@
+#include "console/console.h"
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <iostream>
+
+#include "console/picture_mask.h"
+
+namespace console {
+
+namespace {
+
+// ANSI SGR foreground codes for the console's 16-colour table, in the table's order
+// (black, blue, green, cyan, red, magenta, brown, light grey, then the bright ones).
+constexpr int kAnsiForeground[16] = {30, 34, 32, 36, 31, 35, 33, 37,
+                                     90, 94, 92, 96, 91, 95, 93, 97};
+
+}  // namespace
+
+Console::Console(std::istream& in, std::ostream& out, bool ansi)
+    : in_(in), out_(out), ansi_(ansi) {}
+
+Console& Console::Standard() {
+    static Console standard(std::cin, std::cout, isatty(fileno(stdout)) != 0);
+    return standard;
+}
+
+void Console::ClearScreen() {
+    if (ansi_) out_ << "\x1b[2J\x1b[H";
+    column_ = 0;
+}
+
+void Console::SetColour(Colour colour) {
+    SetColour(static_cast<int>(colour));
+}
+
+void Console::SetColour(int index) {
+    if (index < 0 || index > 15) return;
+    if (ansi_) out_ << "\x1b[" << kAnsiForeground[index] << 'm';
+}
+
+void Console::MoveToColumn(int column) {
+    int target = column - 1;
+    if (target <= column_) return;
+    out_ << std::string(static_cast<std::size_t>(target - column_), ' ');
+    column_ = target;
+}
+
+void Console::Print(std::string_view text) {
+    out_ << text;
+    auto lastBreak = text.find_last_of('\n');
+    if (lastBreak == std::string_view::npos) {
+        column_ += TextWidth(text);
+    } else {
+        column_ = TextWidth(text.substr(lastBreak + 1));
+    }
+}
+
+void Console::PrintLine(std::string_view text) {
+    Print(text);
+    out_ << '\n';
+    column_ = 0;
+    out_.flush();
+}
+
+std::string Console::ReadLine() {
+    out_.flush();
+    std::string line;
+    if (input_ended_ || !std::getline(in_, line)) {
+        input_ended_ = true;
+        line.clear();
+    }
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    column_ = 0;  // the typed line end moved the cursor
+    return line;
+}
+
+std::string Console::Ask(std::string_view prompt) {
+    Print(prompt);
+    return ReadLine();
+}
+
+void Console::BringToFront() {
+    // A terminal cannot be raised portably; the plot window stays where it is.
+    out_.flush();
+}
+
+void Console::Flush() {
+    out_.flush();
+}
+
+std::string CommandTail(const std::vector<std::string>& words) {
+    std::string tail;
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        if (i > 0) tail += ' ';
+        tail += words[i];
+    }
+    return tail;
+}
+
+std::string CommandTail(int argc, const char* const* argv) {
+    std::vector<std::string> words;
+    for (int i = 1; i < argc; ++i) words.emplace_back(argv[i]);
+    return CommandTail(words);
+}
+
+}  // namespace console

@@ -1,0 +1,80 @@
+// The console of the console tools: coloured text, column moves, line input and the command tail.
+//
+// Colours, clear screen and column moves are written as ANSI escapes only when the output is a
+// terminal; otherwise the text is plain, so scripted runs and tests see exactly what was printed.
+// End of input reads as an empty answer, so a tool whose input runs out takes the path of an
+// empty answer and never loops on a dead stream.
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace console {
+
+// Indices into the console's standard 16-colour table (0 black ... 15 bright white).
+enum class Colour : int {
+    kBlack = 0,
+    kBlue = 1,
+    kGreen = 2,
+    kCyan = 3,       // maximum-height line, benchfind's "Results stored in"
+    kRed = 4,        // benchfind's archive lines
+    kMagenta = 5,    // pathprofile's last distant text
+    kBrown = 6,      // base-position line (dark yellow)
+    kLightGrey = 7,  // all ordinary dialogue
+    kDarkGrey = 8,   // palette line
+    kLightBlue = 9,
+    kLightGreen = 10,
+    kLightCyan = 11,  // pathprofile's distance line
+    kLightRed = 12,
+    kLightMagenta = 13,  // loading messages and height-data warnings
+    kYellow = 14,        // banners
+    kWhite = 15,
+};
+
+class Console {
+  public:
+    // Reads answers from `in` and prints to `out`. With `ansi` the colour, clear-screen and
+    // column operations emit ANSI escapes; without it they print nothing (column moves print
+    // blanks).
+    Console(std::istream& in, std::ostream& out, bool ansi);
+
+    // The process console: standard input and output, ANSI only when stdout is a terminal.
+    static Console& Standard();
+
+    void ClearScreen();
+    void SetColour(Colour colour);
+    void SetColour(int index);  // 0 ... 15; other values are ignored
+    // Moves the cursor to 1-based column `column` of the current line ("column 10" leaves nine
+    // blanks before the text). When the cursor is already past it nothing happens.
+    void MoveToColumn(int column);
+    void Print(std::string_view text);           // no line end
+    void PrintLine(std::string_view text = {});  // text, then a line end
+    // Reads one typed line without its line end (a trailing CR is dropped too). Blanks are kept.
+    // End of input gives the empty text and sets InputEnded().
+    std::string ReadLine();
+    // Prints `prompt` without a line end and reads the answer.
+    std::string Ask(std::string_view prompt);
+    bool InputEnded() const { return input_ended_; }
+    // Brings the console window to the front: best effort, nothing to do on a plain terminal.
+    void BringToFront();
+    void Flush();
+
+    bool Ansi() const { return ansi_; }
+    int CurrentColumn() const { return column_ + 1; }  // 1-based column of the cursor
+
+  private:
+    std::istream& in_;
+    std::ostream& out_;
+    bool ansi_;
+    bool input_ended_ = false;
+    int column_ = 0;  // characters printed since the last line end
+};
+
+// The command tail of a console tool: the words after the program name joined by one blank
+// (the shell has already removed the blanks that follow the program name).
+std::string CommandTail(const std::vector<std::string>& words);
+std::string CommandTail(int argc, const char* const* argv);
+
+}  // namespace console

@@ -1,0 +1,249 @@
+#include "console/hgt_tile_store.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <new>
+
+#include "console/console_constants.h"
+#include "console/file_names.h"
+#include "console/numbers.h"
+#include "console/picture_mask.h"
+
+namespace console {
+
+namespace {
+
+constexpr int kLastSample = kTileSamples - 1;  // 1200: index of the far edge
+
+std::int32_t BigEndianSample(const unsigned char* bytes) {
+    std::int32_t v = bytes[0] * 256 + bytes[1];
+    return v > 32767 ? v - 65536 : v;
+}
+
+// The whole part of |value| (+1 for negative values) as the tile's latitude or longitude number.
+long TileNumber(double value) {
+    double whole = std::trunc(std::fabs(value));
+    return static_cast<long>(value < 0 ? whole + 1 : whole);
+}
+
+std::string ZeroPadded(long number, int digits) {
+    std::string text = std::to_string(number);
+    if (static_cast<int>(text.size()) < digits) {
+        text.insert(0, static_cast<std::size_t>(digits) - text.size(), '0');
+    }
+    return text;
+}
+
+// Fractional part keeping the sign: the value minus its truncation towards zero.
+double SignedFraction(double value) {
+    return value - std::trunc(value);
+}
+
+}  // namespace
+
+// --- TileBuffer ---------------------------------------------------------------------------------
+
+TileBuffer::TileBuffer() : cells_(static_cast<std::size_t>(kTileSamples) * kTileSamples, 0) {}
+
+void TileBuffer::Clear() {
+    std::fill(cells_.begin(), cells_.end(), 0);
+}
+
+// --- AreaGrid -----------------------------------------------------------------------------------
+
+AreaGrid::AreaGrid(AreaCapacity capacity) : capacity_(capacity) {
+    if (capacity_.columns < 1) capacity_.columns = 1;
+    if (capacity_.rows < 1) capacity_.rows = 1;
+    std::size_t cells =
+        static_cast<std::size_t>(capacity_.columns) * static_cast<std::size_t>(capacity_.rows);
+    // calloc: large blocks come as zeroed pages from the system and cost memory only where
+    // written, so a 10001 x 6001 grid costs little for a small plot.
+    cells_.reset(static_cast<std::int32_t*>(std::calloc(cells, sizeof(std::int32_t))));
+    if (!cells_) throw std::bad_alloc();
+}
+
+void AreaGrid::Clear() {
+    if (maxX_ < 0 || maxY_ < 0) return;
+    for (int y = 0; y <= maxY_; ++y) {
+        std::memset(cells_.get() + Index(0, y), 0, sizeof(std::int32_t) * (maxX_ + 1));
+    }
+    maxX_ = maxY_ = -1;
+}
+
+// --- HgtTileStore -------------------------------------------------------------------------------
+
+HgtTileStore::HgtTileStore(std::string heightPath, Console& console, AreaCapacity capacity)
+    : heightPath_(std::move(heightPath)), console_(console), area_(capacity) {}
+
+std::string HgtTileStore::TileName(double latitude_deg, double longitude_deg) {
+    return std::string(latitude_deg < 0 ? "S" : "N") + ZeroPadded(TileNumber(latitude_deg), 2) +
+           (longitude_deg < 0 ? "W" : "E") + ZeroPadded(TileNumber(longitude_deg), 3) + ".hgt";
+}
+
+std::string HgtTileStore::TileFileName(double latitude_deg, double longitude_deg) {
+    std::string name = heightPath_ + TileName(latitude_deg, longitude_deg);
+    if (auto found = FindFileIgnoringCase(name); found && FileExistsIgnoringCase(name)) {
+        return *found;
+    }
+    console_.PrintLine("No HDB for " + name);
+    return {};
+}
+
+bool HgtTileStore::LoadTile(const std::string& fileName, TileDecoding decoding) {
+    auto found = FindFileIgnoringCase(fileName);
+    if (!found || !FileExistsIgnoringCase(fileName)) {
+        console_.PrintLine("No Height file for this location");
+        return false;
+    }
+    std::vector<unsigned char> bytes(static_cast<std::size_t>(kTileFileBytes));
+    std::ifstream in(*found, std::ios::binary);
+    in.read(reinterpret_cast<char*>(bytes.data()), kTileFileBytes);
+    if (!in || in.gcount() != kTileFileBytes) {
+        // Never read past the end of a short file: the tile counts as missing (all zeros).
+        console_.SetColour(Colour::kLightMagenta);
+        console_.PrintLine("Height file " + *found + " is short or unreadable: taken as sea level");
+        console_.SetColour(Colour::kLightGrey);
+        tile_.Clear();
+        return false;
+    }
+
+    for (int r = 0; r < kTileSamples; ++r) {
+        const unsigned char* row = bytes.data() + static_cast<std::size_t>(r) * kTileRowBytes;
+        for (int c = 0; c < kTileSamples; ++c) {
+            std::int32_t v = BigEndianSample(row + 2 * c);
+            bool warn = false;
+            switch (decoding) {
+                case TileDecoding::kVoidsToSeaLevel:
+                    if (v < kVoidThreshold_m) v = 0;
+                    warn = v > kWarningThreshold_m;
+                    break;
+                case TileDecoding::kOnlyVoidToZero:
+                    if (v == kVoidSample) v = 0;
+                    warn = v > kWarningThreshold_m || v < -kWarningThreshold_m;
+                    break;
+                case TileDecoding::kPathProfile:
+                    if (v == kVoidSample) v = 32768;
+                    break;
+            }
+            if (warn) {
+                console_.SetColour(Colour::kLightMagenta);
+                console_.PrintLine(
+                    FormatMask("Height ######  in \\                    \\ col ####  row ####",
+                               {static_cast<double>(v), *found, static_cast<double>(c),
+                                static_cast<double>(r)}));
+                console_.SetColour(Colour::kLightGrey);
+            }
+            tile_.Set(c, kLastSample - r, v);
+        }
+    }
+    return true;
+}
+
+AreaLoadResult HgtTileStore::LoadArea(double west_deg, double south_deg, double east_deg,
+                                      double north_deg) {
+    AreaLoadResult result;
+    console_.SetColour(Colour::kLightMagenta);
+    console_.PrintLine("Loading Height data from SRTM files");
+    console_.SetColour(Colour::kLightGrey);
+
+    long westTile = static_cast<long>(std::floor(west_deg));
+    long eastTile = static_cast<long>(std::floor(east_deg));
+    long southTile = static_cast<long>(std::floor(south_deg));
+    long northTile = static_cast<long>(std::floor(north_deg));
+    long tilesEastWest = eastTile - westTile + 1;
+    long tilesNorthSouth = northTile - southTile + 1;
+    long maxEastWest = (area_.Columns() - 1) / kLastSample;
+    long maxNorthSouth = (area_.Rows() - 1) / kLastSample;
+    if (!(std::isfinite(west_deg) && std::isfinite(east_deg) && std::isfinite(south_deg) &&
+          std::isfinite(north_deg)) ||
+        tilesEastWest < 1 || tilesNorthSouth < 1 || tilesEastWest > maxEastWest ||
+        tilesNorthSouth > maxNorthSouth) {
+        console_.PrintLine("Area too large: it needs " + std::to_string(tilesEastWest) + " x " +
+                           std::to_string(tilesNorthSouth) + " tiles, at most " +
+                           std::to_string(maxEastWest) + " x " + std::to_string(maxNorthSouth) +
+                           " fit");
+        result.refused = true;
+        return result;
+    }
+
+    double x0 = kSamplesPerDegree * SignedFraction(west_deg);
+    if (x0 < 0) x0 += kSamplesPerDegree;
+    double y0 = kSamplesPerDegree * SignedFraction(south_deg);
+    if (y0 < 0) y0 += kSamplesPerDegree;
+    result.x0 = RoundToInt(x0);
+    result.y0 = RoundToInt(y0);
+
+    area_.Clear();
+    for (long lon = westTile; lon <= eastTile; ++lon) {
+        for (long lat = southTile; lat <= northTile; ++lat) {
+            int ox = static_cast<int>(kLastSample * (lon - westTile));
+            int oy = static_cast<int>(kLastSample * (lat - southTile));
+            std::string name = TileFileName(lat + kTileCornerNudge_deg, lon + kTileCornerNudge_deg);
+            if (name.empty()) {
+                console_.PrintLine("Skipped");
+                continue;
+            }
+            console_.PrintLine(name);
+            if (!LoadTile(name)) continue;  // short or unreadable: its cells stay 0
+            ++result.tilesLoaded;
+            for (int i = 1; i <= kLastSample; ++i) {
+                for (int j = 1; j <= kLastSample; ++j) {
+                    std::int32_t v = tile_.At(i, j);
+                    area_.Set(i + ox, j + oy, v);
+                    if (v > result.maxHeight_m) {
+                        result.maxHeight_m = v;
+                        result.maxLatitude_deg = lat + static_cast<double>(j) / kSamplesPerDegree;
+                        result.maxLongitude_deg = lon + static_cast<double>(i) / kSamplesPerDegree;
+                        result.maxTile = name;
+                    }
+                }
+            }
+        }
+    }
+    return result;
+}
+
+std::optional<std::int32_t> HgtTileStore::PointHeight(double latitude_deg, double longitude_deg) {
+    std::string name = heightPath_ + TileName(latitude_deg, longitude_deg);
+    auto found = FindFileIgnoringCase(name);
+    std::error_code ec;
+    // A short file is treated like a missing tile even where the wanted bytes exist.
+    if (!found || !FileExistsIgnoringCase(name) ||
+        std::filesystem::file_size(*found, ec) < static_cast<std::uintmax_t>(kTileFileBytes) ||
+        ec) {
+        console_.PrintLine("No Height file for this location");
+        return std::nullopt;
+    }
+    double absLat = std::fabs(latitude_deg);
+    double absLon = std::fabs(longitude_deg);
+    std::int32_t r = RoundToInt(kSamplesPerDegree * (absLat - std::trunc(absLat)));
+    std::int32_t c = RoundToInt(kSamplesPerDegree * (absLon - std::trunc(absLon)));
+    if (latitude_deg < 0) r = kLastSample - r;
+    if (longitude_deg < 0) c = kLastSample - c;
+    std::int64_t offset = kTileRowBytes * (kLastSample - r) + 2 * static_cast<std::int64_t>(c);
+
+    unsigned char bytes[2] = {0, 0};
+    std::ifstream in(*found, std::ios::binary);
+    if (in) {
+        in.seekg(offset);
+        in.read(reinterpret_cast<char*>(bytes), 2);
+    }
+    if (!in || in.gcount() != 2) {
+        console_.PrintLine("No Height file for this location");
+        return std::nullopt;
+    }
+    std::int32_t height = bytes[0] * 256 + bytes[1];
+    if (height > 32768) height -= 65536;
+    if (height == 32768) height = 0;  // the void
+    return height;
+}
+
+void HgtTileStore::PointHeight(double latitude_deg, double longitude_deg, std::int32_t& height) {
+    if (auto h = PointHeight(latitude_deg, longitude_deg)) height = *h;
+}
+
+}  // namespace console

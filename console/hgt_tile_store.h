@@ -1,0 +1,178 @@
+// The SRTM height tile store: tile names, one tile in memory, the area grid of a plot and the
+// height of a single position read straight from its tile file.
+//
+// A tile file holds 1201 x 1201 signed 16-bit big-endian samples (2884802 bytes, no header), rows
+// from the northern edge, each row from west to east; sample spacing 1/1200 degree; the outer
+// rows and columns lie on the whole-degree lines and are shared with the neighbours.
+// -32768 marks a void.
+#pragma once
+
+#include <cstdint>
+#include <cstdlib>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "console/console.h"
+
+namespace console {
+
+inline constexpr int kTileSamples = 1201;                   // per row and per column
+inline constexpr std::int64_t kTileFileBytes = 2884802;     // 1201 * 1201 * 2
+inline constexpr std::int64_t kTileRowBytes = 2402;         // 1201 * 2
+inline constexpr std::int32_t kVoidSample = -32768;         // SRTM's void marker
+inline constexpr std::int32_t kVoidThreshold_m = -1000;     // below this LoadTile stores 0
+inline constexpr std::int32_t kWarningThreshold_m = 10000;  // above this LoadTile warns
+inline constexpr std::int32_t kInitialMaximum_m = -9999;    // LoadArea's maximum starts here
+
+// Area grid capacities (columns x rows of samples) of the tools.
+struct AreaCapacity {
+    int columns;  // x = 0 ... columns - 1
+    int rows;     // y = 0 ... rows - 1
+};
+inline constexpr AreaCapacity kTerrainPlotArea{9601, 6001};  // 8 tiles east-west, 5 north-south
+inline constexpr AreaCapacity kTerrain3DArea{10001, 6001};
+inline constexpr AreaCapacity kVisPlotArea{10001, 6001};  // visplot and horizon
+
+// How a tool turns the file's 16-bit samples into heights.
+enum class TileDecoding {
+    // The frame's LoadTile: v < -1000 (voids) becomes 0; v > 10000 prints a warning line.
+    kVoidsToSeaLevel,
+    // visplot and horizon: only the void (-32768) becomes 0; values above 10000 or below -10000
+    // print the warning line.
+    kOnlyVoidToZero,
+    // pathprofile: v = 256 * hi + lo, less 65536 above 32768; the void so reads as +32768.
+    // No warnings.
+    kPathProfile,
+};
+
+// Tile buffer: T(c, s), c = 0 ... 1200 west to east, s = 0 ... 1200 south to north.
+class TileBuffer {
+  public:
+    TileBuffer();
+    std::int32_t At(int c, int s) const { return Inside(c, s) ? cells_[Index(c, s)] : 0; }
+    void Set(int c, int s, std::int32_t v) {
+        if (Inside(c, s)) cells_[Index(c, s)] = v;
+    }
+    static bool Inside(int c, int s) {
+        return c >= 0 && c < kTileSamples && s >= 0 && s < kTileSamples;
+    }
+    void Clear();
+    const std::int32_t* Data() const { return cells_.data(); }  // index c + 1201 * s
+
+  private:
+    static std::size_t Index(int c, int s) {
+        return static_cast<std::size_t>(c) + static_cast<std::size_t>(s) * kTileSamples;
+    }
+    std::vector<std::int32_t> cells_;
+};
+
+// Area grid: A(x, y), x the column from the area's western tile edge, y the row from its southern
+// tile edge, one sample per 1/1200 degree, 0 where nothing was loaded. Reads outside the capacity
+// give 0 and writes outside it are dropped, so a plot that reaches past the grid never touches
+// memory beyond it. The memory is reserved zeroed and only touched where written.
+class AreaGrid {
+  public:
+    explicit AreaGrid(AreaCapacity capacity);
+    int Columns() const { return capacity_.columns; }
+    int Rows() const { return capacity_.rows; }
+    bool Inside(int x, int y) const {
+        return x >= 0 && x < capacity_.columns && y >= 0 && y < capacity_.rows;
+    }
+    std::int32_t At(int x, int y) const { return Inside(x, y) ? cells_.get()[Index(x, y)] : 0; }
+    void Set(int x, int y, std::int32_t v) {
+        if (Inside(x, y)) {
+            cells_.get()[Index(x, y)] = v;
+            Touch(x, y);
+        }
+    }
+    // Row y as a contiguous array of Columns() heights (nullptr when y is outside): bulk readers
+    // index it with x after checking 0 <= x < Columns().
+    const std::int32_t* Row(int y) const {
+        return (y >= 0 && y < capacity_.rows) ? cells_.get() + Index(0, y) : nullptr;
+    }
+    // Sets every cell written so far back to 0.
+    void Clear();
+
+  private:
+    struct FreeDeleter {
+        void operator()(std::int32_t* p) const { std::free(p); }
+    };
+    std::size_t Index(int x, int y) const {
+        return static_cast<std::size_t>(x) +
+               static_cast<std::size_t>(y) * static_cast<std::size_t>(capacity_.columns);
+    }
+    void Touch(int x, int y) {
+        if (x > maxX_) maxX_ = x;
+        if (y > maxY_) maxY_ = y;
+    }
+    AreaCapacity capacity_;
+    std::unique_ptr<std::int32_t, FreeDeleter> cells_;
+    int maxX_ = -1;  // extent written so far, for Clear
+    int maxY_ = -1;
+};
+
+// What LoadArea gives besides the filled grid.
+struct AreaLoadResult {
+    bool refused = false;  // the area needs more tiles than the grid holds; nothing was loaded
+    int x0 = 0;            // column of the area's south-west corner within the grid
+    int y0 = 0;            // row of the area's south-west corner within the grid
+    std::int32_t maxHeight_m = kInitialMaximum_m;  // highest copied sample
+    double maxLatitude_deg = 0;                    // its position
+    double maxLongitude_deg = 0;
+    std::string maxTile;  // full name of the tile that holds it
+    int tilesLoaded = 0;
+};
+
+class HgtTileStore {
+  public:
+    // `heightPath` is joined to tile names as given (a path without a final separator is joined
+    // without one). Messages go to `console`.
+    HgtTileStore(std::string heightPath, Console& console,
+                 AreaCapacity capacity = kTerrainPlotArea);
+
+    // The tile name alone: "N51W002.hgt" for latitude 51.5, longitude -1.5; "S01E000.hgt" for
+    // -0.5, 0.5. Negative coordinates take the whole part of |value| + 1.
+    static std::string TileName(double latitude_deg, double longitude_deg);
+
+    // HeightPath followed by the tile name when such a file exists (found whatever its case),
+    // otherwise prints "No HDB for " and the full name and gives the empty text.
+    std::string TileFileName(double latitude_deg, double longitude_deg);
+
+    // Reads a whole tile into the tile buffer, decoding as `decoding` says. A missing file prints
+    // "No Height file for this location" and leaves the buffer unchanged (false). A file shorter
+    // than 2884802 bytes or unreadable is reported with its name and gives an all-zero buffer
+    // (false), never a read past its end.
+    bool LoadTile(const std::string& fileName,
+                  TileDecoding decoding = TileDecoding::kVoidsToSeaLevel);
+
+    // Loads the tiles that cover the area (degrees) into the area grid and finds the highest
+    // sample: prints "Loading Height data from SRTM files" in colour 13, then per tile the full
+    // name or "Skipped". An area needing more tiles than the grid holds is refused with one
+    // console line before anything is loaded (result.refused; the tool ends without writing its
+    // configuration).
+    AreaLoadResult LoadArea(double west_deg, double south_deg, double east_deg, double north_deg);
+
+    // The height of the sample nearest to the position, read from its tile file (two bytes).
+    // A missing, short or unreadable file prints "No Height file for this location" and gives
+    // nullopt (the caller keeps its previous value). The void reads as 0.
+    std::optional<std::int32_t> PointHeight(double latitude_deg, double longitude_deg);
+    // The form the tools call: leaves `height` unchanged when the tile is missing.
+    void PointHeight(double latitude_deg, double longitude_deg, std::int32_t& height);
+
+    TileBuffer& Tile() { return tile_; }
+    const TileBuffer& Tile() const { return tile_; }
+    AreaGrid& Area() { return area_; }
+    const AreaGrid& Area() const { return area_; }
+    const std::string& HeightPath() const { return heightPath_; }
+    Console& Messages() { return console_; }
+
+  private:
+    std::string heightPath_;
+    Console& console_;
+    TileBuffer tile_;
+    AreaGrid area_;
+};
+
+}  // namespace console

@@ -1,0 +1,44 @@
+// The pieces the drawing tools put round their plots: the colour legend, the red "Exit" control
+// and the wait for the user at the end of a run.
+//
+// nLon and nLat are the plot's width and height in user units; the tools' scale leaves a strip
+// right of the plot (up to 1.07 x nLon) for the legend and the Exit control.
+#pragma once
+
+#include <functional>
+
+#include "console/console.h"
+#include "console/palette.h"
+#include "console/plot_window.h"
+
+namespace console {
+
+// The legend: a bar of the 256 palette colours from 0.3 x nLat up to about 0.55 x nLat at x
+// 1.007 ... 1.03 x nLon, labelled with the heights of entries 0, 32, ... 224 and 255 (mask
+// "####"), a black frame and "Height m".
+void DrawColourLegend(PlotWindow& window, const Palette& palette, double nLon, double nLat,
+                      double maxHeight_m);
+
+// The "Exit" control in the top right corner: a pure red box from (1.03, 1) to (1.05, 0.97)
+// times (nLon, nLat) with its black diagonals and "Exit" beside it. Also tells the window where
+// its Exit is (for headless runs).
+void DrawExitControl(PlotWindow& window, double nLon, double nLat);
+
+// A click counts as Exit when x > 1.03 x nLon and y > 0.97 x nLat (from the box's left edge to
+// the window's right edge, from the box's lower edge to the top).
+bool IsExitClick(double x, double y, double nLon, double nLat);
+
+enum class WaitEnd { kEscape, kExit };
+
+// The wait at the end of a drawing tool's run: polls clicks and keys every 100 ms; Escape ends
+// it; a click in the Exit area (by `isExit`) brings the console to the front, closes the window
+// and ends it; any other click goes to `onClick`, then the window is repainted.
+WaitEnd WaitForUser(PlotWindow& window, Console& console,
+                    const std::function<bool(double x, double y)>& isExit,
+                    const std::function<void(const Click&)>& onClick);
+
+// The same with the standard Exit control of DrawExitControl.
+WaitEnd WaitForUser(PlotWindow& window, Console& console, double nLon, double nLat,
+                    const std::function<void(const Click&)>& onClick);
+
+}  // namespace console

@@ -1,0 +1,101 @@
+// Console position entry: a typed site name, National Grid Reference or Maidenhead locator turned
+// into a WGS84 position; site lookup in "SITES.DAT"; the locator and grid-reference texts and the
+// base-position line the tools print.
+//
+// These are the console tools' own variants: classification by fixed character positions, the
+// south-west corner of a 10-character locator cell, a 10 m grid reference, a substring name search
+// (first match in file order), and the distance and bearings with full-precision pi and no
+// special case below 1 m other than coincident points. The datum shift and the projection are the
+// geodesy library's.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "console/console.h"
+
+namespace console {
+
+struct LatLong {
+    double latitude_deg = 0;   // WGS84, north positive
+    double longitude_deg = 0;  // WGS84, east positive
+};
+
+// The console resolved position.
+struct ConsolePosition {
+    std::string text;  // as typed; the site's full name when found by name
+    double latitude_deg = 0;
+    double longitude_deg = 0;
+    bool found = false;
+    // The site file did not exist: "<file> not found" has been printed and the tool must end.
+    bool siteFileMissing = false;
+};
+
+// How a text is read, from its upper-cased characters 3, 4, 5 and 6.
+enum class PositionForm { kSiteName, kGridRef, kLocator };
+PositionForm ClassifyPosition(std::string_view text);
+
+// Classifies and converts. A site name is looked up by FindSite in sitesPath + "SITES.DAT".
+ConsolePosition ResolvePosition(std::string_view text, const std::string& sitesPath,
+                                Console& console);
+
+// The site search alone: the first line of the site file whose name contains the upper-cased
+// text (every line, the last included, can match). On success text becomes the name as written
+// in the file and console colour 7 is set. A missing file prints its full name and " not found".
+ConsolePosition FindSite(std::string_view text, const std::string& sitesPath, Console& console);
+
+// National Grid Reference text (blanks allowed, any case) to WGS84: the south-west corner of the
+// square that the digits name. Letters and digits are not checked.
+LatLong GridRefToLatLong(std::string_view text);
+
+// Locator text to WGS84: padded to 10 characters ("LL", "44", "LL"), the south-west corner of
+// the 10-character cell. Characters are not checked.
+LatLong LocatorCorner(std::string_view text);
+
+// The 10-character locator of the cell corner nearest to the position (upper case).
+std::string NearLocator(double latitude_deg, double longitude_deg);
+
+// "SU1234 5678" (two letters, four easting and four northing digits, 10 m), or "Not valid"
+// outside 0 < E <= 700000, 0 < N <= 1400000.
+std::string GenGridRef(double latitude_deg, double longitude_deg);
+
+struct DistanceBearing {
+    double distance_km = 0;      // great circle on a sphere of radius 6371.29 km
+    double bearing_deg = 0;      // from point 1 towards point 2, 0 ... 360
+    double backBearing_deg = 0;  // from point 2 towards point 1, 0 ... 360
+};
+// Coincident positions give distance 0 and both bearings 0.
+DistanceBearing DistBearing(double lat1_deg, double long1_deg, double lat2_deg, double long2_deg);
+
+struct NearestSiteResult {
+    std::string name;
+    double distance_km = 0;
+};
+// The site of sitesPath + "sites.dat" nearest to the position (ties keep the earlier line);
+// lines whose position is neither a grid reference nor a locator are skipped. nullopt when the
+// file is missing or no line qualified (the caller keeps its name).
+std::optional<NearestSiteResult> NearestSite(double latitude_deg, double longitude_deg,
+                                             const std::string& sitesPath);
+
+// The base-position line masks: terrainplot and terrain3d use a 12-character grid-reference
+// field, visplot, pathprofile and horizon an 11-character one.
+inline constexpr std::string_view kBaseLineMask =
+    "Base Lat ###.####° Long ###.####°  \\        \\  \\          \\  ####m AGL";
+inline constexpr std::string_view kBaseLineMaskShort =
+    "Base Lat ###.####° Long ###.####°  \\        \\  \\         \\  ####m AGL";
+
+// The base-position line: colour 6, column 10, the mask filled with latitude, longitude, locator,
+// grid reference and ground height, a line end, colour 7.
+void PrintBasePositionLine(Console& console, double latitude_deg, double longitude_deg,
+                           const std::string& locator, const std::string& gridRef,
+                           std::int32_t groundHeight_m, std::string_view mask = kBaseLineMask);
+
+// Prints `prompt` without a line end and reads the position text as typed (blanks kept).
+std::string AskPosition(Console& console, std::string_view prompt);
+
+// The position prompt of terrainplot and terrain3d.
+inline constexpr std::string_view kCentrePrompt = "Centre  of plot,   Site Name / Location        ";
+
+}  // namespace console

@@ -1,0 +1,77 @@
+// Test support for the console tools' tests: generated SRTM tiles, temporary site files and
+// working folders, running a tool with scripted input, and reading pixels of a PNG.
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "console/palette.h"
+
+namespace console::testing {
+
+// A temporary folder, removed with everything in it when the object goes.
+class TempDir {
+  public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+    const std::filesystem::path& Path() const { return path_; }
+    // Path() as text with a final "/" (ready to be used as HeightPath or SitesPath).
+    std::string Folder() const;
+    std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
+
+  private:
+    std::filesystem::path path_;
+};
+
+// Height of the sample in file row `row` (0 = northern edge) and column `column` (0 = western
+// edge), both 0 ... 1200. Return -32768 for a void.
+using HeightFunction = std::function<int(int row, int column)>;
+
+// Writes a 1201 x 1201 tile of big-endian signed 16-bit samples (2884802 bytes) named `name`
+// (for example "N54W004.hgt") into `dir`; returns its full path. Heights are clamped to 16 bits.
+std::filesystem::path WriteHgtTile(const std::filesystem::path& dir, const std::string& name,
+                                   const HeightFunction& height);
+
+// Writes `lines` joined by CR LF (a CR LF after the last one too) as `dir`/`name`.
+std::filesystem::path WriteTextFile(const std::filesystem::path& dir, const std::string& name,
+                                    const std::vector<std::string>& lines);
+
+// Writes a site database "SITES.DAT" (name~position lines, CR LF) into `dir`.
+std::filesystem::path WriteSitesFile(const std::filesystem::path& dir,
+                                     const std::vector<std::string>& lines);
+
+// Reads a whole file as bytes/text ("" when missing).
+std::string ReadFile(const std::filesystem::path& file);
+
+struct RunResult {
+    int exitCode = -1;  // -1 when the program crashed or did not start
+    bool timedOut = false;
+    std::string output;  // standard output
+    std::string errors;  // standard error
+};
+
+// Runs `program` with `args` in `workDir`, feeding `input` to its standard input (then closing
+// it), with QT_QPA_PLATFORM=offscreen, and waits at most `timeout_ms`.
+RunResult RunProgram(const std::string& program, const std::vector<std::string>& args,
+                     const std::string& input, const std::filesystem::path& workDir,
+                     int timeout_ms = 60000);
+
+// The colour of pixel (x, y) of a PNG file; black with ok == false when the file or the pixel is
+// missing.
+struct PixelResult {
+    bool ok = false;
+    Rgb colour;
+};
+PixelResult PngPixel(const std::filesystem::path& png, int x, int y);
+
+// Width and height of a PNG (0, 0 when unreadable).
+std::pair<int, int> PngSize(const std::filesystem::path& png);
+
+// Number of pixels of the PNG that have exactly `colour`.
+int CountPngPixels(const std::filesystem::path& png, Rgb colour);
+
+}  // namespace console::testing

@@ -1,0 +1,226 @@
+#include "console/tool_config.h"
+
+#include <cctype>
+#include <fstream>
+#include <vector>
+
+#include "console/file_names.h"
+#include "console/numbers.h"
+
+namespace console {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string Upper(std::string_view text) {
+    std::string out(text);
+    for (char& c : out) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return out;
+}
+
+std::int32_t ClampWindowSize(std::int32_t size, Console& console) {
+    if (size >= kMinWindowSize_px && size <= kMaxWindowSize_px) return size;
+    std::int32_t clamped = size < kMinWindowSize_px ? kMinWindowSize_px : kMaxWindowSize_px;
+    console.SetColour(Colour::kLightMagenta);
+    console.PrintLine("Plot window size " + std::to_string(size) + " is outside " +
+                      std::to_string(kMinWindowSize_px) + " to " +
+                      std::to_string(kMaxWindowSize_px) + " pixels; using " +
+                      std::to_string(clamped));
+    console.SetColour(Colour::kLightGrey);
+    return clamped;
+}
+
+bool EndsInSeparator(const std::string& path) {
+    return !path.empty() && IsSeparator(path.back());
+}
+
+}  // namespace
+
+ConfigFile ConfigFileOf(ConsoleTool tool) {
+    return (tool == ConsoleTool::kTerrainPlot || tool == ConsoleTool::kTerrain3D)
+               ? ConfigFile::kBrelland
+               : ConfigFile::kCorvanne;
+}
+
+std::string_view BannerOf(ConsoleTool tool) {
+    switch (tool) {
+        case ConsoleTool::kTerrainPlot:
+            return "Terrain Plot   Orvel July 2018";
+        case ConsoleTool::kTerrain3D:
+            return "3D Terrain Plot   Orvel Aug 2018";
+        case ConsoleTool::kVisPlot:
+        case ConsoleTool::kHorizon:
+            return "Visible Terrain Plot   Orvel July 2018";
+        case ConsoleTool::kPathProfile:
+            return "Path Profile from SRTM Data   Orvel July 2018";
+    }
+    return "";
+}
+
+std::string_view ConfigLookupName(ConfigFile file) {
+    return file == ConfigFile::kBrelland ? "Brelland.ini" : "Corvanne.ini";
+}
+
+std::string_view ConfigWriteName(ConfigFile file) {
+    return file == ConfigFile::kBrelland ? "Brelland.INI" : "Corvanne.INI";
+}
+
+std::optional<ToolConfig> ReadConfigFile(const std::string& path, ConfigFile file,
+                                         Console& console) {
+    std::ifstream in(NativePath(path), std::ios::binary);
+    if (!in) return std::nullopt;
+    std::vector<std::string> lines;
+    std::string line;
+    while (lines.size() < 4 && std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        lines.push_back(line);
+    }
+    ToolConfig config;
+    if (lines.size() > 0) config.heightPath = lines[0];
+    if (lines.size() > 1) config.sitesPath = lines[1];
+    if (lines.size() > 2) {
+        config.windowSize = ClampWindowSize(RoundToInt(LeadingNumber(lines[2])), console);
+    }
+    if (file == ConfigFile::kBrelland && lines.size() > 3) config.paletteName = lines[3];
+    return config;
+}
+
+bool AskMissingConfig(ToolConfig& config, bool askWindowSize, Console& console) {
+    auto askPath = [&](std::string& path, std::string_view prompt) {
+        if (!path.empty()) return true;
+        path = console.Ask(prompt);
+        if (path.empty()) {
+            console.PrintLine(kSpecifyFullPath);
+            return false;
+        }
+        if (!EndsInSeparator(path)) path += PathSeparator();
+        return true;
+    };
+    if (!askPath(config.heightPath, kHeightPathPrompt)) return false;
+    if (!askPath(config.sitesPath, kSitesPathPrompt)) return false;
+    if (askWindowSize) {
+        std::int32_t size = RoundToInt(LeadingNumber(console.Ask(kWindowSizePrompt)));
+        if (size == 0) size = kDefaultWindowSize_px;
+        config.windowSize = ClampWindowSize(size, console);
+    }
+    return true;
+}
+
+std::optional<ToolConfig> ObtainConfig(ConfigFile file, const fs::path& dir, Console& console) {
+    std::string lookup = (dir / std::string(ConfigLookupName(file))).string();
+    if (auto existing = FindFileIgnoringCase(lookup)) {
+        if (auto config = ReadConfigFile(*existing, file, console)) {
+            // A file with missing path lines asks only for those.
+            if (!AskMissingConfig(*config, false, console)) return std::nullopt;
+            return config;
+        }
+    }
+    ToolConfig config;
+    if (!AskMissingConfig(config, true, console)) return std::nullopt;
+    return config;
+}
+
+std::string ConfigFileText(const ToolConfig& config, ConfigFile file) {
+    std::string text = config.heightPath + "\r\n" + config.sitesPath + "\r\n" +
+                       std::to_string(config.windowSize) + "\r\n";
+    if (file == ConfigFile::kBrelland) text += config.paletteName + "\r\n";
+    return text;
+}
+
+bool WriteConfig(const ToolConfig& config, ConfigFile file, const fs::path& dir, Console& console) {
+    std::string path = (dir / std::string(ConfigWriteName(file))).string();
+    if (auto existing = FindFileIgnoringCase(path)) path = *existing;
+    if (WriteFileAtomically(path, ConfigFileText(config, file))) return true;
+    console.PrintLine("Cannot write " + path);
+    return false;
+}
+
+CommandTailParts SplitCommandTail(std::string_view tail) {
+    CommandTailParts parts;
+    auto slash = tail.find('/');
+    if (slash == std::string_view::npos) {
+        parts.siteText = std::string(tail);
+    } else {
+        parts.siteText = std::string(tail.substr(0, slash));
+        parts.paletteName = std::string(tail.substr(slash + 1));
+    }
+    return parts;
+}
+
+std::string WithPaletteExtension(std::string name) {
+    if (Upper(name).find(".PAL") == std::string::npos) name += ".PAL";
+    return name;
+}
+
+std::optional<StartUpResult> StartUp(ConsoleTool tool, Console& console,
+                                     std::string_view commandTail, const fs::path& dir) {
+    ConfigFile file = ConfigFileOf(tool);
+    auto config = ObtainConfig(file, dir, console);
+    if (!config) return std::nullopt;
+
+    StartUpResult result;
+    result.config = *config;
+    result.palette = DefaultPalette();
+
+    console.ClearScreen();
+    console.SetColour(Colour::kYellow);
+    console.PrintLine(BannerOf(tool));
+
+    // Leading blanks of the tail were taken by the shell; strip any that remain.
+    std::size_t first = commandTail.find_first_not_of(' ');
+    std::string_view tail =
+        first == std::string_view::npos ? std::string_view{} : commandTail.substr(first);
+
+    if (file == ConfigFile::kCorvanne) {
+        console.SetColour(Colour::kLightGrey);
+        console.PrintLine();
+        console.PrintLine();
+        result.siteText = std::string(tail);
+        result.askPosition = result.siteText.empty();
+        return result;
+    }
+
+    bool terrainPlot = tool == ConsoleTool::kTerrainPlot;
+    if (terrainPlot) {
+        console.PrintLine();  // an empty line, still in the banner colour
+    } else {
+        console.SetColour(Colour::kLightGrey);
+    }
+
+    CommandTailParts parts = SplitCommandTail(tail);
+    result.siteText = parts.siteText;
+    if (parts.paletteName) result.config.paletteName = *parts.paletteName;
+    result.config.paletteName = WithPaletteExtension(result.config.paletteName);
+    result.paletteFound =
+        LoadPalette(result.config.paletteName, result.palette, terrainPlot, dir.string());
+
+    if (terrainPlot) {
+        console.PrintLine();
+        console.SetColour(Colour::kDarkGrey);
+        if (!result.config.paletteName.empty()) {
+            console.PrintLine("Colour Palette  " + result.config.paletteName);
+        }
+        console.PrintLine();
+        console.PrintLine();
+        console.SetColour(Colour::kLightGrey);
+        result.askPosition = result.siteText.empty();
+    } else {
+        console.PrintLine();
+        console.PrintLine();
+        if (!result.config.paletteName.empty()) {
+            console.PrintLine("Colour Palette  " + result.config.paletteName);
+        }
+        console.PrintLine();
+        // terrain3d skips its prompt whenever the tail is not empty, even when the site part is.
+        result.askPosition = tail.empty();
+    }
+    return result;
+}
+
+bool FinishRun(ConsoleTool tool, const ToolConfig& config, Console& console, const fs::path& dir) {
+    if (tool == ConsoleTool::kTerrain3D) return true;
+    return WriteConfig(config, ConfigFileOf(tool), dir, console);
+}
+
+}  // namespace console

@@ -1,0 +1,108 @@
+// Configuration and start-up of the drawing console tools.
+//
+// terrainplot and terrain3d share "Brelland.ini" (four lines: HeightPath, SitesPath, WindowSize,
+// PaletteName); visplot, pathprofile and horizon share "Corvanne.ini" (the first three lines).
+// The file sits in the working folder, is found whatever the case of its name, and is written
+// back with CR LF line ends at the normal end of a run (terrain3d never writes it).
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "console/console.h"
+#include "console/palette.h"
+
+namespace console {
+
+inline constexpr std::int32_t kDefaultWindowSize_px = 600;
+// Window sizes outside this range are clamped with a console warning.
+inline constexpr std::int32_t kMinWindowSize_px = 100;
+inline constexpr std::int32_t kMaxWindowSize_px = 4000;
+
+struct ToolConfig {
+    std::string heightPath;  // folder of the SRTM tiles; ends in a separator when it was asked
+    std::string sitesPath;   // folder of "SITES.DAT"; ends in a separator when it was asked
+    std::int32_t windowSize = kDefaultWindowSize_px;  // plot window height, pixels
+    std::string paletteName;                          // Brelland.ini tools only; may be empty
+};
+
+enum class ConfigFile {
+    kBrelland,  // terrainplot, terrain3d: four lines
+    kCorvanne,  // visplot, pathprofile, horizon: three lines
+};
+
+enum class ConsoleTool { kTerrainPlot, kTerrain3D, kVisPlot, kPathProfile, kHorizon };
+
+ConfigFile ConfigFileOf(ConsoleTool tool);
+std::string_view BannerOf(ConsoleTool tool);
+// "Brelland.ini" / "Corvanne.ini" (the name looked up) and "Brelland.INI" / "Corvanne.INI" (the
+// name written when no spelling of it exists yet).
+std::string_view ConfigLookupName(ConfigFile file);
+std::string_view ConfigWriteName(ConfigFile file);
+
+// The three prompts, 43 characters each so that the answers line up.
+inline constexpr std::string_view kHeightPathPrompt = "Path and Location of Height database files ";
+inline constexpr std::string_view kSitesPathPrompt = "path and location of SITES.DAT             ";
+inline constexpr std::string_view kWindowSizePrompt = "Plot Window Size     [600]                 ";
+inline constexpr std::string_view kSpecifyFullPath = "Specify a full path ";
+
+// Reads a configuration file. Missing lines take the defaults (empty paths, WindowSize 600,
+// empty PaletteName); a WindowSize outside 100 ... 4000 is clamped with a warning on `console`.
+// nullopt when the file cannot be read.
+std::optional<ToolConfig> ReadConfigFile(const std::string& path, ConfigFile file,
+                                         Console& console);
+
+// Asks for what `config` lacks: each empty path with its prompt (an empty answer prints
+// "Specify a full path " and gives false: the tool ends without writing anything), and, when
+// `askWindowSize`, the window size (0 or no number gives 600). A separator is appended to an
+// asked path that does not end in one.
+bool AskMissingConfig(ToolConfig& config, bool askWindowSize, Console& console);
+
+// The configuration of the working folder `dir`: read from the file when it exists (asking only
+// for paths it lacks), otherwise asked with the three prompts. nullopt after "Specify a full path".
+std::optional<ToolConfig> ObtainConfig(ConfigFile file, const std::filesystem::path& dir,
+                                       Console& console);
+
+// The configuration file's text: one value per line, CR LF line ends.
+std::string ConfigFileText(const ToolConfig& config, ConfigFile file);
+
+// Writes the configuration into `dir`, over the existing file whatever the case of its name,
+// else as "Brelland.INI" / "Corvanne.INI". False (with a console line) when it cannot be written.
+bool WriteConfig(const ToolConfig& config, ConfigFile file, const std::filesystem::path& dir,
+                 Console& console);
+
+// The command tail split at its first "/": the text before it is the site text, the text after it
+// the palette name. Without a "/" the whole tail is the site text and there is no palette part.
+struct CommandTailParts {
+    std::string siteText;
+    std::optional<std::string> paletteName;
+};
+CommandTailParts SplitCommandTail(std::string_view tail);
+
+// Appends ".PAL" when the upper-cased name does not contain ".PAL" (an empty name gives ".PAL").
+std::string WithPaletteExtension(std::string name);
+
+struct StartUpResult {
+    ToolConfig config;
+    std::string siteText;     // from the command tail; may be empty
+    bool askPosition = true;  // whether the tool shows its position prompt (empty tail / site)
+    Palette palette;          // loaded for terrainplot and terrain3d; default for the others
+    bool paletteFound = false;
+};
+
+// The start of a drawing tool: configuration (file or prompts), clear screen, banner and layout in
+// the tool's colours, the command tail (with its "/" palette part for terrainplot and terrain3d),
+// the palette and the "Colour Palette  " line. nullopt when the tool must end at once (an empty
+// path answer). `dir` is the working folder that holds the configuration and the palette files.
+std::optional<StartUpResult> StartUp(
+    ConsoleTool tool, Console& console, std::string_view commandTail,
+    const std::filesystem::path& dir = std::filesystem::current_path());
+
+// The normal end of a run: writes the configuration back (nothing for terrain3d).
+bool FinishRun(ConsoleTool tool, const ToolConfig& config, Console& console,
+               const std::filesystem::path& dir = std::filesystem::current_path());
+
+}  // namespace console
