@@ -11,7 +11,6 @@
 #include "console/console_constants.h"
 #include "console/file_names.h"
 #include "console/numbers.h"
-#include "console/picture_mask.h"
 
 namespace console {
 
@@ -131,10 +130,8 @@ bool HgtTileStore::LoadTile(const std::string& fileName, TileDecoding decoding) 
             }
             if (warn) {
                 console_.SetColour(Colour::kLightMagenta);
-                console_.PrintLine(
-                    FormatMask("Height ######  in \\                    \\ col ####  row ####",
-                               {static_cast<double>(v), *found, static_cast<double>(c),
-                                static_cast<double>(r)}));
+                console_.PrintLine("Height " + std::to_string(v) + "  in " + *found + "  col " +
+                                   std::to_string(c) + "  row " + std::to_string(r));
                 console_.SetColour(Colour::kLightGrey);
             }
             tile_.Set(c, kLastSample - r, v);

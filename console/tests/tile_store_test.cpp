@@ -1,0 +1,222 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "console/console_constants.h"
+#include "console/hgt_tile_store.h"
+#include "console/testing/test_support.h"
+
+namespace console {
+namespace {
+
+using console::testing::TempDir;
+using console::testing::WriteHgtTile;
+
+struct Quiet {
+    std::istringstream in;
+    std::ostringstream out;
+    Console con{in, out, false};
+};
+
+TEST(TileNames, NamesTheTileThatCoversThePosition) {
+    EXPECT_EQ(HgtTileStore::TileName(51.5, -1.5), "N51W002.hgt");
+    EXPECT_EQ(HgtTileStore::TileName(-0.5, 0.5), "S01E000.hgt");
+    EXPECT_EQ(HgtTileStore::TileName(-2 + kTileCornerNudge_deg, -3 + kTileCornerNudge_deg),
+              "S02W003.hgt");
+    // A negative whole degree names the tile west of it, hence the corner nudge above.
+    EXPECT_EQ(HgtTileStore::TileName(54.0, -3.0), "N54W004.hgt");
+    EXPECT_EQ(HgtTileStore::TileName(5.2, 123.9), "N05E123.hgt");
+}
+
+TEST(TileNames, MissingFileIsReportedWithItsFullName) {
+    TempDir dir;
+    Quiet q;
+    HgtTileStore store(dir.Folder(), q.con);
+    EXPECT_EQ(store.TileFileName(54.5, -3.5), "");
+    EXPECT_EQ(q.out.str(), "No HDB for " + dir.Folder() + "N54W004.hgt\n");
+
+    // Found whatever the case of the file's name.
+    WriteHgtTile(dir.Path(), "n54w004.HGT", [](int, int) { return 1; });
+    EXPECT_EQ(store.TileFileName(54.5, -3.5), dir.Folder() + "n54w004.HGT");
+}
+
+// A tile whose samples encode their position, with a void, a -5 and a spike.
+int Pattern(int row, int column) {
+    if (row == 10 && column == 20) return -32768;
+    if (row == 11 && column == 20) return -5;
+    if (row == 12 && column == 20) return 12000;
+    return (row * 7 + column * 3) % 1000;
+}
+
+TEST(LoadTile, StoresRowsFromTheSouthAndTurnsVoidsToSeaLevel) {
+    TempDir dir;
+    auto file = WriteHgtTile(dir.Path(), "N54W004.hgt", Pattern);
+    Quiet q;
+    HgtTileStore store(dir.Folder(), q.con);
+    ASSERT_TRUE(store.LoadTile(file.string()));
+    // File row r is buffer row 1200 - r.
+    EXPECT_EQ(store.Tile().At(0, 1200), Pattern(0, 0));
+    EXPECT_EQ(store.Tile().At(1200, 0), Pattern(1200, 1200));
+    EXPECT_EQ(store.Tile().At(37, 1200 - 500), Pattern(500, 37));
+    EXPECT_EQ(store.Tile().At(20, 1190), 0);      // void
+    EXPECT_EQ(store.Tile().At(20, 1189), -5);     // kept
+    EXPECT_EQ(store.Tile().At(20, 1188), 12000);  // kept, with a warning
+    EXPECT_NE(q.out.str().find("12000"), std::string::npos);
+    EXPECT_NE(q.out.str().find("N54W004.hgt"), std::string::npos);
+}
+
+TEST(LoadTile, ToolDecodings) {
+    TempDir dir;
+    auto file = WriteHgtTile(dir.Path(), "N54W004.hgt", Pattern);
+    Quiet q;
+    HgtTileStore store(dir.Folder(), q.con);
+    ASSERT_TRUE(store.LoadTile(file.string(), TileDecoding::kOnlyVoidToZero));
+    EXPECT_EQ(store.Tile().At(20, 1190), 0);
+    EXPECT_EQ(store.Tile().At(20, 1189), -5);
+    ASSERT_TRUE(store.LoadTile(file.string(), TileDecoding::kPathProfile));
+    EXPECT_EQ(store.Tile().At(20, 1190), 32768);  // the void reads as +32768 there
+}
+
+TEST(LoadTile, MissingOrShortFiles) {
+    TempDir dir;
+    Quiet q;
+    HgtTileStore store(dir.Folder(), q.con);
+    store.Tile().Set(5, 5, 77);
+    EXPECT_FALSE(store.LoadTile(dir.Folder() + "N10E010.hgt"));
+    EXPECT_EQ(q.out.str(), "No Height file for this location\n");
+    EXPECT_EQ(store.Tile().At(5, 5), 77);  // a missing file leaves the buffer as it was
+
+    {
+        std::ofstream shortFile(dir / "N11E010.hgt", std::ios::binary);
+        shortFile << std::string(1000, '\x01');
+    }
+    EXPECT_FALSE(store.LoadTile(dir.Folder() + "N11E010.hgt"));
+    EXPECT_NE(q.out.str().find("N11E010.hgt is short"), std::string::npos);
+    EXPECT_EQ(store.Tile().At(5, 5), 0);  // a short file reads as sea level, never past its end
+    EXPECT_EQ(store.Tile().At(0, 1200), 0);
+}
+
+TEST(PointHeight, NearestSampleReadFromTheFile) {
+    TempDir dir;
+    WriteHgtTile(dir.Path(), "N51W002.hgt", Pattern);
+    Quiet q;
+    HgtTileStore store(dir.Folder(), q.con);
+    // Latitude 51.0, longitude -1.0 exactly: r = 0, c = 1200 - 0: the south-east corner sample.
+    EXPECT_EQ(store.PointHeight(51.0, -1.0), Pattern(1200, 1200));
+    // 51.5 N 1.25 W: r = 600, c = 1200 - 300 = 900: file row 600, column 900.
+    EXPECT_EQ(store.PointHeight(51.5, -1.25), Pattern(600, 900));
+    // The void reads 0, -5 stays -5 (file rows 10 and 11, column 20 from the west).
+    double lonCol20 = -2.0 + 20.0 / 1200;
+    EXPECT_EQ(store.PointHeight(52.0 - 10.0 / 1200, lonCol20), 0);
+    EXPECT_EQ(store.PointHeight(52.0 - 11.0 / 1200, lonCol20), -5);
+
+    std::int32_t height = 123;
+    store.PointHeight(10.5, 10.5, height);  // no such tile: unchanged
+    EXPECT_EQ(height, 123);
+    EXPECT_NE(q.out.str().find("No Height file for this location"), std::string::npos);
+}
+
+TEST(PointHeight, ShortFileActsAsMissing) {
+    TempDir dir;
+    {
+        std::ofstream shortFile(dir / "N51W002.hgt", std::ios::binary);
+        shortFile << std::string(2884800, '\x01');
+    }
+    Quiet q;
+    HgtTileStore store(dir.Folder(), q.con);
+    EXPECT_FALSE(store.PointHeight(51.9, -1.9).has_value());
+}
+
+TEST(LoadArea, TwoTilesSideBySideWithTheirMaximum) {
+    TempDir dir;
+    // West tile: height = column; east tile: 2000 + column, with its peak at row 100, column 50.
+    WriteHgtTile(dir.Path(), "N54W004.hgt", [](int, int c) { return c; });
+    WriteHgtTile(dir.Path(), "N54W003.hgt",
+                 [](int r, int c) { return (r == 100 && c == 50) ? 2500 : 2000 + c % 100; });
+    Quiet q;
+    HgtTileStore store(dir.Folder(), q.con, kTerrainPlotArea);
+    auto result = store.LoadArea(-3.5, 54.25, -2.5, 54.75);
+    ASSERT_FALSE(result.refused);
+    EXPECT_EQ(result.tilesLoaded, 2);
+    EXPECT_EQ(result.x0, 600);  // 1200 x frac(-3.5) = -600, + 1200
+    EXPECT_EQ(result.y0, 300);
+    EXPECT_EQ(result.maxHeight_m, 2500);
+    EXPECT_DOUBLE_EQ(result.maxLatitude_deg, 54.0 + 1100.0 / 1200);
+    EXPECT_DOUBLE_EQ(result.maxLongitude_deg, -3.0 + 50.0 / 1200);
+    EXPECT_EQ(result.maxTile, dir.Folder() + "N54W003.hgt");
+    // Column 0 and row 0 of each tile are not copied.
+    EXPECT_EQ(store.Area().At(0, 500), 0);
+    EXPECT_EQ(store.Area().At(700, 0), 0);
+    EXPECT_EQ(store.Area().At(700, 600), 700);
+    EXPECT_EQ(store.Area().At(1200, 600), 1200);  // shared column from the western tile...
+    EXPECT_EQ(store.Area().At(1201, 600), 2001);  // ...then the eastern tile
+    EXPECT_EQ(store.Area().At(1250, 1100), 2500);
+    std::string out = q.out.str();
+    EXPECT_EQ(out.find("Loading Height data from SRTM files\n"), 0u);
+    EXPECT_NE(out.find(dir.Folder() + "N54W004.hgt\n"), std::string::npos);
+}
+
+TEST(LoadArea, MissingTileIsSkippedAndAreaInsideOneTileKeepsItsWholeMaximum) {
+    TempDir dir;
+    WriteHgtTile(dir.Path(), "N54W004.hgt",
+                 [](int r, int c) { return (r == 5 && c == 5) ? 900 : 1; });
+    Quiet q;
+    HgtTileStore store(dir.Folder(), q.con, kTerrainPlotArea);
+    auto one = store.LoadArea(-3.6, 54.4, -3.4, 54.6);
+    EXPECT_EQ(one.tilesLoaded, 1);
+    EXPECT_EQ(one.maxHeight_m, 900);  // far outside the requested area, still counted
+
+    auto two = store.LoadArea(-3.5, 54.5, -2.5, 54.6);
+    EXPECT_EQ(two.tilesLoaded, 1);
+    EXPECT_NE(q.out.str().find("No HDB for " + dir.Folder() + "N54W003.hgt\nSkipped\n"),
+              std::string::npos);
+    EXPECT_EQ(store.Area().At(1300, 600), 0);
+}
+
+TEST(LoadArea, TooManyTilesIsRefusedBeforeLoading) {
+    TempDir dir;
+    Quiet q;
+    HgtTileStore store(dir.Folder(), q.con, kTerrainPlotArea);
+    auto result = store.LoadArea(-9.5, 50.5, -0.5, 51.5);  // 10 tiles east-west, 8 fit
+    EXPECT_TRUE(result.refused);
+    EXPECT_EQ(result.tilesLoaded, 0);
+    EXPECT_EQ(q.out.str().find("No HDB"), std::string::npos);
+    EXPECT_NE(q.out.str().find("Area too large"), std::string::npos);
+    EXPECT_FALSE(store.LoadArea(-7.5, 50.5, -0.5, 54.5).refused);  // 8 x 5 fit exactly
+}
+
+TEST(AreaGrid, OutsideTheCapacityReadsZeroAndWritesNothing) {
+    AreaGrid grid({10, 5});
+    grid.Set(9, 4, 7);
+    grid.Set(10, 4, 8);
+    grid.Set(-1, 0, 9);
+    EXPECT_EQ(grid.At(9, 4), 7);
+    EXPECT_EQ(grid.At(10, 4), 0);
+    EXPECT_EQ(grid.At(-1, 0), 0);
+    EXPECT_EQ(grid.Row(5), nullptr);
+    grid.Clear();
+    EXPECT_EQ(grid.At(9, 4), 0);
+}
+
+}  // namespace
+}  // namespace console
+
+namespace console {
+namespace {
+
+TEST(RealTiles, ScafellPikeIsTheHighestSampleOfN54W004) {
+    std::string folder = std::string(TORMARK_TEST_DATA) + "/srtm3/";
+    if (!std::filesystem::exists(folder + "N54W004.hgt")) GTEST_SKIP() << "no test data";
+    Quiet q;
+    HgtTileStore store(folder, q.con, kTerrainPlotArea);
+    EXPECT_EQ(store.PointHeight(55.0 - 655.0 / 1200, -4.0 + 946.0 / 1200), 971);
+    auto area = store.LoadArea(-3.4, 54.3, -3.1, 54.6);
+    EXPECT_EQ(area.maxHeight_m, 971);
+    EXPECT_NEAR(area.maxLatitude_deg, 54.454167, 1e-6);
+    EXPECT_NEAR(area.maxLongitude_deg, -3.211667, 1e-6);
+}
+
+}  // namespace
+}  // namespace console
