@@ -1,0 +1,143 @@
+// The site database: name search, listing, line ends and missing files, on temporary files.
+#include "geodesy/site_database.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <string>
+
+namespace geodesy {
+namespace {
+
+namespace fs = std::filesystem;
+
+// A fresh folder for each test, removed afterwards.
+class SiteDatabaseTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        std::random_device rd;
+        dir_ = fs::temp_directory_path() / ("geodesy_sites_" + std::to_string(rd()));
+        fs::create_directories(dir_);
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+
+    std::string Write(const std::string& name, const std::string& bytes) {
+        const fs::path p = dir_ / name;
+        std::ofstream(p, std::ios::binary) << bytes;
+        return p.string();
+    }
+
+    fs::path dir_;
+};
+
+TEST_F(SiteDatabaseTest, NameSearchMatchesAnywhereInTheLine) {
+    const std::string path = Write("Sites.dat", "Hill Top~ST4523 8150\r\nENDENDEND\r\n");
+    const SiteSearchResult by_name = FindSiteByName(path, "hill");
+    ASSERT_EQ(by_name.outcome, SiteSearchOutcome::kFound);
+    EXPECT_EQ(by_name.fields.name, "Hill Top");
+    EXPECT_EQ(by_name.fields.location, "ST4523 8150");
+    // The location field matches too.
+    const SiteSearchResult by_location = FindSiteByName(path, "st45");
+    ASSERT_EQ(by_location.outcome, SiteSearchOutcome::kFound);
+    EXPECT_EQ(by_location.fields.name, "Hill Top");
+}
+
+TEST_F(SiteDatabaseTest, EndMarkerEndsNameSearchButNotListing) {
+    const std::string path =
+        Write("Sites.dat", "Hill Top~ST4523 8150\r\nENDENDEND\r\nHidden Mast~SU123456\r\n");
+    const SiteSearchResult r = FindSiteByName(path, "hidden");
+    EXPECT_EQ(r.outcome, SiteSearchOutcome::kNotFound);
+    EXPECT_EQ(r.message, "");
+    const SiteListResult list = ListDatabase(path, "hidden");
+    ASSERT_TRUE(list.ok);
+    EXPECT_EQ(list.items, std::vector<std::string>{"Hidden Mast~SU123456"});
+}
+
+TEST_F(SiteDatabaseTest, EmptyInputListsEveryLineCutTo28) {
+    const std::string path = Write("Sites.dat",
+                                   "A Rather Long Site Name Indeed~NY2154 0722~more\r\n"
+                                   "no separator here\r\n"
+                                   "\r\n"
+                                   "ENDENDEND\r\n");
+    const SiteListResult list = ListDatabase(path, "");
+    ASSERT_TRUE(list.ok);
+    EXPECT_EQ(list.items, (std::vector<std::string>{"A Rather Long Site Name Inde",
+                                                    "no separator here", "", "ENDENDEND"}));
+}
+
+TEST_F(SiteDatabaseTest, LinesWithoutSeparatorAreSkipped) {
+    const std::string path = Write("Sites.dat",
+                                   "First~NY3000 2000\r\n"
+                                   "a comment line\r\n"
+                                   "\r\n"
+                                   "Second Mast~NY120306~x\r\n"
+                                   "ENDENDEND\r\n");
+    const SiteSearchResult r = FindSiteByName(path, "second");
+    ASSERT_EQ(r.outcome, SiteSearchOutcome::kFound);
+    EXPECT_EQ(r.fields.location, "NY120306");
+    // A separator-less line that contains the text is not a match either.
+    EXPECT_EQ(FindSiteByName(path, "comment").outcome, SiteSearchOutcome::kNotFound);
+}
+
+TEST_F(SiteDatabaseTest, NoMatchAndNoEndMarkerReachesEndOfFile) {
+    const std::string path = Write("Sites.dat", "First~NY3000 2000\r\nSecond~IO84KO");
+    EXPECT_EQ(FindSiteByName(path, "third").outcome, SiteSearchOutcome::kEndOfFile);
+    // The last line has no line end and is still read.
+    EXPECT_EQ(FindSiteByName(path, "second").fields.location, "IO84KO");
+}
+
+TEST_F(SiteDatabaseTest, AllLineEndsAreRead) {
+    for (const std::string end : {"\r", "\n", "\r\n"}) {
+        SCOPED_TRACE(testing::PrintToString(end));
+        const std::string path =
+            Write("Sites.dat", "Alpha~NY3000 2000" + end + "Beta~io84ko" + end + "ENDENDEND" + end);
+        const SiteSearchResult r = FindSiteByName(path, "BETA");
+        ASSERT_EQ(r.outcome, SiteSearchOutcome::kFound);
+        EXPECT_EQ(r.fields.name, "Beta");
+        EXPECT_EQ(r.fields.location, "IO84KO");  // upper-cased, no line-end byte
+        EXPECT_EQ(ListDatabase(path, "").items.size(), 3u);
+    }
+}
+
+TEST_F(SiteDatabaseTest, MissingFileIsAnErrorResult) {
+    const std::string path = (dir_ / "absent.dat").string();
+    const SiteSearchResult r = FindSiteByName(path, "hill");
+    EXPECT_EQ(r.outcome, SiteSearchOutcome::kFileMissing);
+    EXPECT_EQ(r.message, "Site datbase not found");
+    const SiteListResult list = ListDatabase(path, "");
+    EXPECT_FALSE(list.ok);
+    EXPECT_EQ(list.message, "Site datbase not found");
+    EXPECT_TRUE(list.items.empty());
+    EXPECT_FALSE(ReadDatabaseLines(path).has_value());
+    // A folder is not a database.
+    EXPECT_EQ(FindSiteByName(dir_.string(), "x").outcome, SiteSearchOutcome::kFileMissing);
+}
+
+TEST_F(SiteDatabaseTest, FileNameCaseAndBackslashesAreForgiven) {
+    Write("sites.dat", "Hill Top~ST4523 8150\r\n");
+    EXPECT_EQ(FindSiteByName((dir_ / "SITES.DAT").string(), "hill").outcome,
+              SiteSearchOutcome::kFound);
+#ifndef _WIN32
+    std::string backslashed = (dir_ / "Sites.dat").string();
+    std::replace(backslashed.begin(), backslashed.end(), '/', '\\');
+    EXPECT_EQ(FindSiteByName(backslashed, "hill").outcome, SiteSearchOutcome::kFound);
+#endif
+}
+
+TEST(SplitSiteLineTest, Fields) {
+    const auto three = SplitSiteLine("Three Field Entry~ny2154 0722~second~third");
+    ASSERT_TRUE(three.has_value());
+    EXPECT_EQ(three->name, "Three Field Entry");
+    EXPECT_EQ(three->location, "NY2154 0722");
+    const auto empty_name = SplitSiteLine("~SU123456");
+    ASSERT_TRUE(empty_name.has_value());
+    EXPECT_EQ(empty_name->name, "");
+    EXPECT_EQ(empty_name->location, "SU123456");
+    EXPECT_FALSE(SplitSiteLine("no separator").has_value());
+}
+
+}  // namespace
+}  // namespace geodesy
