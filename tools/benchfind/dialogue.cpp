@@ -1,0 +1,106 @@
+#include "dialogue.h"
+
+#include <fstream>
+#include <optional>
+
+#include "console/console.h"
+#include "console/file_names.h"
+#include "console/numbers.h"
+#include "grid_ref.h"
+#include "search_rules.h"
+#include "trig_search.h"
+
+namespace benchfind {
+namespace {
+
+using console::Colour;
+
+constexpr std::string_view kBanner = "Find nearest OS Benchmarks";
+constexpr std::string_view kBasePrompt = "   Base NGR            ";
+constexpr std::string_view kDistancePrompt = "   Max distance km (5) ";
+constexpr std::string_view kDestroyedPrompt = "   Exclude 'Dest'[Y]/N ";
+constexpr std::string_view kPillarsPrompt = "   Pillars only  Y/[N] ";
+constexpr std::string_view kNotGridRef = "Not a grid reference";
+constexpr std::string_view kStoredIn = "Results stored in ";
+
+// The base text of one pass: the command tail on the first pass when there is one,
+// otherwise the answer to the base prompt.
+std::string readBaseText(console::Console& con, std::optional<std::string>& pendingTail) {
+    if (pendingTail) {
+        std::string tail = std::move(*pendingTail);
+        pendingTail.reset();
+        if (!tail.empty()) return tail;
+    }
+    return con.Ask(kBasePrompt);
+}
+
+SearchSettings askSettings(console::Console& con, std::string baseText, const GridPoint& base) {
+    SearchSettings s;
+    s.baseText = std::move(baseText);
+    s.base = base;
+    s.maxDistance_km = maxDistanceFromTyped(console::LeadingNumber(con.Ask(kDistancePrompt)));
+    s.limit_m = limitMetres(s.maxDistance_km);
+    con.PrintLine();
+    s.includeDestroyed = includeDestroyedFromAnswer(con.Ask(kDestroyedPrompt));
+    s.pillarsOnly = pillarsOnlyFromAnswer(con.Ask(kPillarsPrompt));
+    return s;
+}
+
+// Searches the archive in `folder` and replaces the result file there. The result file
+// is written only once the archive has been read to its end.
+void searchAndStore(console::Console& con, const SearchSettings& settings,
+                    const std::filesystem::path& folder) {
+    const std::string archivePath = (folder / kArchiveName).string();
+    const auto found = console::FindFileIgnoringCase(archivePath);
+    std::ifstream archive;
+    if (found) archive.open(*found, std::ios::binary);
+    if (!found || !archive) {
+        con.SetColour(Colour::kLightMagenta);
+        con.PrintLine(std::string(kArchiveName) + " not found");
+        con.SetColour(Colour::kLightGrey);
+        return;
+    }
+
+    std::string resultText = resultHeader(settings);
+    searchArchive(archive, settings, con, resultText);
+    archive.close();
+
+    const std::string resultPath = (folder / kResultName).string();
+    if (!console::WriteFileAtomically(resultPath, resultText)) {
+        con.SetColour(Colour::kLightMagenta);
+        con.PrintLine(std::string(kResultName) + " could not be written");
+        con.SetColour(Colour::kLightGrey);
+        return;
+    }
+    con.SetColour(Colour::kCyan);
+    con.PrintLine(std::string(kStoredIn) + std::string(kResultName));
+    con.SetColour(Colour::kLightGrey);
+}
+
+}  // namespace
+
+int runBenchfind(console::Console& con, std::string_view commandTail,
+                 const std::filesystem::path& folder) {
+    con.SetColour(Colour::kYellow);
+    con.PrintLine(kBanner);
+    con.PrintLine();
+
+    std::optional<std::string> pendingTail{std::string(commandTail)};
+    for (;;) {
+        con.SetColour(Colour::kLightGrey);
+        const std::string typed = readBaseText(con, pendingTail);
+        if (typed.empty()) break;  // an empty answer (or the end of input) ends the program
+        const std::string baseText = normaliseGridText(typed);
+
+        const auto base = parseGridRef(baseText);
+        if (!base) {
+            con.PrintLine(kNotGridRef);
+            continue;
+        }
+        searchAndStore(con, askSettings(con, baseText, *base), folder);
+    }
+    con.Flush();
+    return 0;
+}
+
+}  // namespace benchfind

@@ -1,0 +1,68 @@
+#include "search_rules.h"
+
+#include <cmath>
+
+#include "console/numbers.h"
+
+namespace benchfind {
+namespace {
+
+constexpr double kMetresPerKm = 1000.0;
+
+bool equalsIgnoringCase(std::string_view text, char upperLetter) {
+    return text.size() == 1 &&
+           (text[0] == upperLetter || text[0] == static_cast<char>(upperLetter - 'A' + 'a'));
+}
+
+char upper(char c) {
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+}  // namespace
+
+float maxDistanceFromTyped(double typed_km) {
+    const float km = static_cast<float>(typed_km);
+    // The negated test also sends a NaN to the default.
+    if (!(km >= kMinMaxDistance_km)) return kDefaultMaxDistance_km;
+    return km;
+}
+
+std::int32_t limitMetres(float maxDistance_km) {
+    return console::RoundToInt(kMetresPerKm * static_cast<double>(maxDistance_km));
+}
+
+bool includeDestroyedFromAnswer(std::string_view answer) {
+    return equalsIgnoringCase(answer, 'N');
+}
+
+bool pillarsOnlyFromAnswer(std::string_view answer) {
+    return equalsIgnoringCase(answer, 'Y');
+}
+
+double gridDistanceMetres(const GridPoint& base, double easting_m, double northing_m) {
+    const double dE = static_cast<double>(base.easting_m) - easting_m;
+    const double dN = static_cast<double>(base.northing_m) - northing_m;
+    return console::RoundHalfEven(std::sqrt(dE * dE + dN * dN));
+}
+
+bool containsIgnoringCase(std::string_view text, std::string_view upperNeedle) {
+    if (upperNeedle.empty()) return true;
+    if (text.size() < upperNeedle.size()) return false;
+    const std::size_t last = text.size() - upperNeedle.size();
+    for (std::size_t i = 0; i <= last; ++i) {
+        std::size_t j = 0;
+        while (j < upperNeedle.size() && upper(text[i + j]) == upperNeedle[j]) ++j;
+        if (j == upperNeedle.size()) return true;
+    }
+    return false;
+}
+
+bool isListed(const SearchSettings& settings, double distance_m, std::string_view type,
+              std::string_view status) {
+    if (!(distance_m <= settings.limit_m)) return false;  // also drops a NaN distance
+    if (settings.pillarsOnly && !containsIgnoringCase(type, "PILL")) return false;
+    if (!settings.includeDestroyed && containsIgnoringCase(status, "DEST")) return false;
+    return true;
+}
+
+}  // namespace benchfind
