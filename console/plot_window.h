@@ -7,8 +7,9 @@
 // grows upwards). Whatever falls outside the image is clipped.
 //
 // In headless use (see console/headless.h) the window is never shown: the scripted clicks are
-// handed out by PollClick in order, then the image is saved as PNG and the tool is led out
-// through its "Exit" control (or Escape when it has none), as if the user had left.
+// handed out by PollClick in order, one each time the tool polls with nothing pending; then the
+// image is saved as PNG and the tool is led out through its "Exit" control (or Escape when it has
+// none, or when it only ever polls keys), as if the user had left.
 #pragma once
 
 #include <QImage>
@@ -59,7 +60,7 @@ class PlotWindow {
     void SetScale(double x1, double y1, double x2, double y2);  // top-left, bottom-right corners
     double PixelX(double x) const;  // user x to pixel column (fractional; floor gives the pixel)
     double PixelY(double y) const;
-    double UserX(double px) const;  // pixel to user coordinates (pixel centres: px + 0.5)
+    double UserX(double px) const;  // inverse of PixelX (a pixel's centre is at px + 0.5)
     double UserY(double py) const;
     void SetPosition(double x, double y);  // the current position (text and relative lines)
     double CurrentX() const { return curX_; }
@@ -123,7 +124,7 @@ class PlotWindow {
 
   private:
     QPainter& Painter();
-    void HeadlessStep();
+    void HeadlessStep(bool fromKeyPoll);
     QPointF ToPixel(double x, double y) const;
 
     std::string caption_;
@@ -143,6 +144,7 @@ class PlotWindow {
     bool headless_ = false;
     std::size_t scriptIndex_ = 0;  // next scripted click (headless)
     int headlessPhase_ = 0;        // 0 clicks, 1 exit sent, 2.. escapes sent
+    bool clickPolled_ = false;     // the tool polls clicks (else only keys)
     std::optional<QPointF> exitPoint_;
     std::deque<Click> clicks_;
     std::deque<int> keys_;

@@ -1,0 +1,82 @@
+#include "console/plot_controls.h"
+
+#include "console/picture_mask.h"
+
+namespace console {
+
+namespace {
+
+constexpr int kPollPause_ms = 100;
+
+// Fractions of the plot size that place the legend and the Exit control.
+constexpr double kLegendLeft = 1.007;
+constexpr double kLegendRight = 1.03;
+constexpr double kLegendBottom = 0.3;
+constexpr double kLegendTop = 0.55;
+constexpr double kExitLeft = 1.03;
+constexpr double kExitRight = 1.05;
+constexpr double kExitBottom = 0.97;
+
+}  // namespace
+
+void DrawColourLegend(PlotWindow& window, const Palette& palette, double nLon, double nLat,
+                      double maxHeight_m) {
+    window.SetPen(PenStyle::kSolid, 1);
+    for (int i = 0; i < kPaletteEntries; ++i) {
+        double y = nLat * (i / 1024.0 + kLegendBottom);
+        window.Line(kLegendLeft * nLon, y, kLegendRight * nLon, y, palette[i]);
+        if (i % 32 == 0 || i == kPaletteEntries - 1) {
+            window.SetPosition(kLegendRight * nLon, y + 0.01 * nLat);
+            window.Print(FormatMask("####", {ColourToHeight(i, maxHeight_m)}));
+        }
+    }
+    window.Rectangle(kLegendLeft * nLon, kLegendBottom * nLat, kLegendRight * nLon,
+                     kLegendTop * nLat, kBlack);
+    window.SetPosition(kLegendLeft * nLon, 0.59 * nLat);
+    window.Print("Height m");
+}
+
+void DrawExitControl(PlotWindow& window, double nLon, double nLat) {
+    window.SetPen(PenStyle::kSolid, 1);
+    window.Rectangle(kExitLeft * nLon, nLat, kExitRight * nLon, kExitBottom * nLat, kPureRed,
+                     kPureRed);
+    window.Line(kExitRight * nLon, nLat, kExitLeft * nLon, kExitBottom * nLat, kBlack);
+    window.Line(kExitLeft * nLon, nLat, kExitRight * nLon, kExitBottom * nLat, kBlack);
+    window.SetTextColour(kBlack);
+    window.SetPosition(1.02 * nLon, 0.96 * nLat);
+    window.Print("Exit");
+    window.SetExitPoint((kExitLeft + kExitRight) / 2 * nLon, (1 + kExitBottom) / 2 * nLat);
+}
+
+bool IsExitClick(double x, double y, double nLon, double nLat) {
+    return x > kExitLeft * nLon && y > kExitBottom * nLat;
+}
+
+WaitEnd WaitForUser(PlotWindow& window, Console& console,
+                    const std::function<bool(double x, double y)>& isExit,
+                    const std::function<void(const Click&)>& onClick) {
+    for (;;) {
+        Click click = window.PollClick();
+        std::optional<int> key = window.PollKey();
+        if (key && *key == kEscapeKey) return WaitEnd::kEscape;
+        if (click.kind != ClickKind::kNone) {
+            if (isExit(click.x, click.y)) {
+                console.BringToFront();
+                window.Close();
+                return WaitEnd::kExit;
+            }
+            if (onClick) onClick(click);
+            window.Repaint();
+        }
+        WaitMilliseconds(kPollPause_ms);
+    }
+}
+
+WaitEnd WaitForUser(PlotWindow& window, Console& console, double nLon, double nLat,
+                    const std::function<void(const Click&)>& onClick) {
+    return WaitForUser(
+        window, console, [=](double x, double y) { return IsExitClick(x, y, nLon, nLat); },
+        onClick);
+}
+
+}  // namespace console
