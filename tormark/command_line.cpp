@@ -1,0 +1,191 @@
+#include "command_line.h"
+
+#include <charconv>
+#include <istream>
+#include <ostream>
+
+#include "geodesy/maidenhead.h"
+#include "geodesy/position_input.h"
+#include "geodesy/site_database.h"
+#include "site_session.h"
+
+namespace tormark {
+
+namespace {
+
+constexpr int kExitUsage = 2;
+constexpr int kExitFailure = 1;
+
+std::string Fixed(double value, int decimals) {
+    char buffer[400];
+    const auto [end, ec] =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
+    return ec == std::errc() ? std::string(buffer, end) : std::string();
+}
+
+// A field of the tab-separated output: tabs and line ends inside it become blanks.
+std::string Field(std::string text) {
+    for (char& c : text)
+        if (c == '\t' || c == '\r' || c == '\n') c = ' ';
+    return text;
+}
+
+std::string MessageOf(const geodesy::ResolveResult& r) {
+    using geodesy::ResolveKind;
+    switch (r.kind) {
+        case ResolveKind::kSiteNotFound:
+            return std::string(geodesy::kSiteNotFound);
+        case ResolveKind::kLocatorError:
+            return std::string(geodesy::kLocatorError);
+        case ResolveKind::kSiteLocationError:
+            return std::string(geodesy::kLocationError);
+        default:
+            return r.message;
+    }
+}
+
+bool ResolvedAPosition(geodesy::ResolveKind kind) {
+    using geodesy::ResolveKind;
+    return kind == ResolveKind::kGridRef || kind == ResolveKind::kLocator ||
+           kind == ResolveKind::kLatLong || kind == ResolveKind::kSite;
+}
+
+// Resolves the home text and sets it as home, as typing it, pressing "&Use This" and then
+// "&Set as Home" would. False (with the reason on err) when the text names no position.
+bool SetHome(SiteSession& session, const std::string& text, std::ostream& err) {
+    const geodesy::ResolveResult r = session.UseThis(text);
+    if (!ResolvedAPosition(r.kind)) {
+        std::string why = MessageOf(r);
+        if (why.empty()) why = "not a site, locator, grid reference or latitude/longitude";
+        err << "Tormark: home \"" << text << "\": " << why << "\n";
+        return false;
+    }
+    session.SetAsHome(session.boxes.input, session.boxes.locator, session.boxes.ngr);
+    return true;
+}
+
+void PrintResolution(const std::string& input, const geodesy::ResolveResult& r,
+                     const SiteSession& s, std::ostream& out) {
+    const geodesy::Classification c = geodesy::ClassifyInput(geodesy::UpperCase(input));
+    const MainBoxes& b = s.boxes;
+    out << Field(input) << '\t' << static_cast<int>(c.input_class) << '\t' << Fixed(s.Lat, 9)
+        << '\t' << Fixed(s.Lon, 9) << '\t' << Fixed(s.Resolution, 9) << '\t' << Field(b.locator)
+        << '\t' << Field(b.ngr) << '\t' << (b.hasEastNorth ? Fixed(b.easting_m, 3) : "") << '\t'
+        << (b.hasEastNorth ? Fixed(b.northing_m, 3) : "") << '\t' << Field(b.latlong);
+    const geodesy::DistBearResult& d = s.distBear;
+    for (double v :
+         {d.dist_km, d.bearing_deg, d.back_bearing_deg, d.dist_uncert_km, d.bear_uncert_deg})
+        out << '\t' << (s.BaseSet ? Fixed(v, 6) : "");
+    out << '\t' << Field(MessageOf(r)) << '\n';
+}
+
+}  // namespace
+
+std::string UsageText() {
+    return "usage: Tormark [--db FILE]\n"
+           "       Tormark --resolve [--db FILE] [--home TEXT] [TEXT ...]\n"
+           "       Tormark --listing FILE --home TEXT [--db FILE] [--min KM] [--max KM]\n"
+           "               [--from DEG] [--to DEG] [--search TEXT]\n";
+}
+
+CommandLine ParseCommandLine(const std::vector<std::string>& args) {
+    CommandLine c;
+    auto fail = [&c](const std::string& why) {
+        if (c.error.empty()) c.error = why;
+    };
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        auto value = [&](std::string* into) {
+            if (i + 1 >= args.size()) {
+                fail(a + " needs a value");
+                return;
+            }
+            *into = args[++i];
+        };
+        std::string v;
+        if (a == "--resolve") {
+            if (c.mode != RunMode::kWindow) fail("--resolve and --listing exclude each other");
+            c.mode = RunMode::kResolve;
+        } else if (a == "--listing") {
+            if (c.mode != RunMode::kWindow) fail("--resolve and --listing exclude each other");
+            c.mode = RunMode::kListing;
+            value(&c.listing.fileName);
+        } else if (a == "--db") {
+            value(&v);
+            c.database = v;
+        } else if (a == "--home") {
+            value(&v);
+            c.home = v;
+        } else if (a == "--min") {
+            value(&c.listing.minDist);
+        } else if (a == "--max") {
+            value(&c.listing.maxDist);
+        } else if (a == "--from") {
+            value(&c.listing.fromBear);
+        } else if (a == "--to") {
+            value(&c.listing.toBear);
+        } else if (a == "--search") {
+            value(&c.listing.search);
+        } else if (a.rfind("--", 0) == 0) {
+            fail("unknown option " + a);
+        } else {
+            c.texts.push_back(a);
+        }
+    }
+    const bool listingOption = c.listing.minDist != ListingBoxes{}.minDist ||
+                               c.listing.maxDist != ListingBoxes{}.maxDist ||
+                               c.listing.fromBear != ListingBoxes{}.fromBear ||
+                               c.listing.toBear != ListingBoxes{}.toBear ||
+                               !c.listing.search.empty();
+    if (c.mode != RunMode::kResolve && !c.texts.empty())
+        fail("unexpected argument " + c.texts.front());
+    if (c.mode != RunMode::kListing && listingOption)
+        fail("--min, --max, --from, --to and --search belong to --listing");
+    if (c.mode == RunMode::kWindow && c.home) fail("--home needs --resolve or --listing");
+    if (c.mode == RunMode::kListing && !c.home) fail("--listing needs --home TEXT");
+    if (c.mode == RunMode::kListing && c.listing.fileName.empty() && c.error.empty())
+        fail("--listing needs a file name");
+    return c;
+}
+
+std::string ResolveHeader() {
+    return "input\tclass\tlat\tlon\tresolution_km\tlocator\tngr\teasting\tnorthing\tlatlong\t"
+           "dist_km\tbearing\tbackbearing\tdist_uncert_km\tbear_uncert_deg\tmessage";
+}
+
+int RunResolve(const CommandLine& command, const std::string& defaultDatabase, std::istream& in,
+               std::ostream& out, std::ostream& err) {
+    SiteSession session;
+    session.databasePath = command.database.value_or(defaultDatabase);
+    if (command.home && !SetHome(session, *command.home, err)) return kExitFailure;
+    out << ResolveHeader() << '\n';
+    auto resolve = [&](const std::string& text) {
+        const geodesy::ResolveResult r = session.UseThis(text);
+        PrintResolution(text, r, session, out);
+    };
+    if (!command.texts.empty()) {
+        for (const std::string& text : command.texts) resolve(text);
+    } else {
+        std::string line;
+        while (std::getline(in, line)) {
+            if (!line.empty() && line.back() == '\r') line.pop_back();
+            resolve(line);
+        }
+    }
+    out.flush();
+    return out ? 0 : kExitFailure;
+}
+
+int RunListing(const CommandLine& command, const std::string& defaultDatabase, std::ostream& err) {
+    SiteSession session;
+    session.databasePath = command.database.value_or(defaultDatabase);
+    if (!command.home || !SetHome(session, *command.home, err)) return kExitUsage;
+    const ListingOutcome outcome = WriteListing(command.listing, session, TodayText());
+    if (!outcome.ok) {
+        err << "Tormark: " << outcome.message << "\n";
+        return kExitFailure;
+    }
+    return 0;
+}
+
+}  // namespace tormark

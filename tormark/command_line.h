@@ -1,0 +1,47 @@
+#pragma once
+
+// Tormark's command lines for scripts and checks. They share the window's resolve and listing
+// code and need no display:
+//   Tormark [--db FILE]                       the window, with the database box preset
+//   Tormark --resolve [--db FILE] [--home TEXT] [TEXT ...]
+//   Tormark --listing FILE --home TEXT [--db FILE] [--min KM] [--max KM] [--from DEG]
+//           [--to DEG] [--search TEXT]
+
+#include <iosfwd>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "listing_file.h"
+
+namespace tormark {
+
+enum class RunMode { kWindow, kResolve, kListing };
+
+struct CommandLine {
+    RunMode mode = RunMode::kWindow;
+    std::optional<std::string> database;  // --db
+    std::optional<std::string> home;      // --home
+    std::vector<std::string> texts;       // --resolve: the texts to resolve
+    ListingBoxes listing;                 // --listing: the panel's boxes
+    std::string error;                    // not empty: the command line is wrong
+};
+
+CommandLine ParseCommandLine(const std::vector<std::string>& args);
+
+// Usage text for a wrong command line.
+std::string UsageText();
+
+// The columns of the --resolve output.
+std::string ResolveHeader();
+
+// Resolves each text (or each line of `in` when there is none) as "&Use This" would, one output
+// line per input. `defaultDatabase` is used when --db is not given. Returns the exit status.
+int RunResolve(const CommandLine& command, const std::string& defaultDatabase, std::istream& in,
+               std::ostream& out, std::ostream& err);
+
+// Writes the listing file as "Generate the File" would. Returns the exit status: 0 when the
+// file was written, non-zero with the message on `err` otherwise.
+int RunListing(const CommandLine& command, const std::string& defaultDatabase, std::ostream& err);
+
+}  // namespace tormark

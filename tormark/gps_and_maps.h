@@ -1,0 +1,56 @@
+#pragma once
+
+// Connects the real-time GPS input, the two map buttons and the compass to the main window:
+// "Real Time GPS" and the "GPS / NMEA  Setup" window with its port scan and "Open COM Port",
+// each received position resolved like "&Use This", "G-Maps", "OS Map", and the compass of the
+// Pointing window drawn after each resolution once a home is set.
+
+#include <QObject>
+#include <QString>
+#include <functional>
+#include <memory>
+
+#include "real_time_gps.h"
+
+namespace tormark {
+
+class MainWindow;
+
+class GpsAndMaps : public QObject {
+    Q_OBJECT
+  public:
+    // Attaches to window (which becomes the parent) with a QSerialPort behind the GPS input.
+    explicit GpsAndMaps(MainWindow& window);
+    ~GpsAndMaps() override;
+
+    RealTimeGps& gps() { return *gps_; }
+
+    // How a device is tried by the port scan; tests replace it.
+    void setPortProbe(std::function<bool(const QString& device)> probe) {
+        probe_ = std::move(probe);
+    }
+
+    void UseNMEA_Click();   // "Real Time GPS" / "Pause Real Time" / "Resume real time"
+    void Command1_Click();  // "Open COM Port" of the setup window
+    void Gmap_Click();      // "G-Maps"
+    void OSMap_Click();     // "OS Map"
+    void Draw();            // the compass for the current bearing
+
+    // Fills the setup window's port box with the ports found, keeping the text it shows.
+    void ScanPorts();
+
+  private:
+    class PortOfSetUpCom;
+
+    void OnFix(const QString& input_text);
+    void OnPortLost();
+
+    MainWindow& window_;
+    RealTimeGps* gps_;
+    std::unique_ptr<PortOfSetUpCom> port_;
+    std::function<bool(const QString& device)> probe_;
+    bool scanned_ = false;
+    bool resolving_ = false;
+};
+
+}  // namespace tormark

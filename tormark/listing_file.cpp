@@ -1,0 +1,255 @@
+#include "listing_file.h"
+
+#include <QDate>
+#include <QDir>
+#include <QFileInfo>
+#include <QLocale>
+#include <QSaveFile>
+#include <charconv>
+#include <vector>
+
+#include "geodesy/display_mask.h"
+#include "geodesy/maidenhead.h"
+#include "geodesy/national_grid.h"
+#include "geodesy/position_input.h"
+#include "geodesy/site_database.h"
+
+namespace tormark {
+
+namespace {
+
+// Columns (1-based) of the fields of a site line.
+constexpr int kNameColumn = 1;
+constexpr std::size_t kNameWidth = 46;
+constexpr int kLocatorColumn = 48;
+constexpr int kNgrColumn = 60;
+constexpr int kBearingColumn = 74;
+constexpr int kBackBearingColumn = 81;
+constexpr int kDegColumn = 89;
+constexpr int kDistanceColumn = 96;
+constexpr int kKmColumn = 103;
+// An empty line follows every this many site lines.
+constexpr int kSitesPerBlock = 10;
+
+// Below these limits the header names the restriction.
+constexpr double kUnlimitedMaxDistance_km = 9999;
+constexpr double kFullCircle_deg = 360;
+
+const char* const kCrLf = "\r\n";
+
+// Writes `text` over `line` from a 1-based column; the line keeps its length.
+void Overwrite(std::string& line, int column, const std::string& text) {
+    const std::size_t start = static_cast<std::size_t>(column - 1);
+    if (start >= line.size()) return;
+    line.replace(start, std::min(text.size(), line.size() - start),
+                 text.substr(0, line.size() - start));
+}
+
+// A site of the database with its position resolved, or nothing for lines without one.
+struct ListedSite {
+    std::string name, locator, ngr;
+    double lat = 0, lon = 0, resolution = 0;
+};
+
+// Converts one database line on the session's current site. Lines without "~", the end
+// marker, and lines whose location is unreadable give no site (they have no distance of their
+// own).
+std::optional<ListedSite> ConvertLine(const std::string& line, SiteSession& s) {
+    const std::optional<geodesy::SiteFields> fields = geodesy::SplitSiteLine(line);
+    if (!fields) return std::nullopt;
+    if (geodesy::UpperCase(line).find(geodesy::kEndMarker) != std::string::npos)
+        return std::nullopt;
+    const geodesy::Classification kind = geodesy::ClassifyInput(fields->location);
+    ListedSite site;
+    site.name = fields->name;
+    switch (kind.input_class) {
+        case geodesy::InputClass::kGridRef: {
+            const geodesy::NgrPosition p = geodesy::GridRefToLatLong(kind.text, s.Resolution);
+            if (!p.ok) return std::nullopt;
+            site.lat = p.lat_deg;
+            site.lon = p.lon_deg;
+            site.resolution = p.resolution_km;
+            site.ngr = kind.text;
+            site.locator = geodesy::GenLocator(p.lat_deg, p.lon_deg);
+            s.boxes.eastNorth = p.east_north_text;
+            s.boxes.hasEastNorth = true;
+            s.boxes.easting_m = p.easting_m;
+            s.boxes.northing_m = p.northing_m;
+            if (!p.square_10km.empty()) s.boxes.osMapCaption = p.square_10km;
+            s.boxes.xdim = s.boxes.ydim = geodesy::FormatMask(p.resolution_km * 1000, "###m");
+            break;
+        }
+        case geodesy::InputClass::kLocator: {
+            const geodesy::LocatorPosition p = geodesy::LocatorToLatLong(kind.text);
+            if (!p.ok) return std::nullopt;
+            site.lat = p.lat_deg;
+            site.lon = p.lon_deg;
+            site.resolution = p.resolution_km;
+            site.locator = kind.text;
+            s.boxes.xdim = p.ew_size_text;
+            s.boxes.ydim = p.ns_size_text;
+            break;
+        }
+        case geodesy::InputClass::kLatLong: {
+            const geodesy::ParsedLatLong p = geodesy::ParseLatLong(kind.text);
+            if (!p.ok) return std::nullopt;
+            site.lat = p.lat_deg;
+            site.lon = p.lon_deg;
+            site.resolution = p.resolution_km;
+            site.locator = geodesy::GenLocator(p.lat_deg, p.lon_deg);
+            s.boxes.xdim = s.boxes.ydim = std::string(geodesy::kUnknownSize);
+            break;
+        }
+        case geodesy::InputClass::kSiteName:
+            return std::nullopt;
+    }
+    s.Lat = site.lat;
+    s.Lon = site.lon;
+    s.Resolution = site.resolution;
+    if (kind.input_class != geodesy::InputClass::kGridRef) {
+        const geodesy::NgrText ngr = geodesy::GenNGR(site.lat, site.lon, site.resolution);
+        site.ngr = ngr.text;
+        s.boxes.eastNorth = ngr.east_north_text;
+        s.boxes.hasEastNorth = ngr.status == geodesy::NgrStatus::kOk;
+        s.boxes.easting_m = ngr.easting_m;
+        s.boxes.northing_m = ngr.northing_m;
+        if (!ngr.square_10km.empty()) s.boxes.osMapCaption = ngr.square_10km;
+    }
+    return site;
+}
+
+bool InSector(double bearing, double from, double to) {
+    if (from < to) return from <= bearing && bearing <= to;
+    if (from > to) return bearing >= from || bearing <= to;  // clockwise through north
+    return false;
+}
+
+std::vector<std::string> HeaderLines(const std::string& dateText, const std::string& baseName,
+                                     double minDist, double maxDist, double from, double to,
+                                     const std::string& search) {
+    std::vector<std::string> lines{"Generated from    Tormark  Orvel", dateText, "",
+                                   "Distance and Bearings from " + baseName, ""};
+    if (minDist > 0) lines.push_back("Minimum distance " + ShortestNumber(minDist));
+    if (maxDist < kUnlimitedMaxDistance_km)
+        lines.push_back("Maximum distance " + ShortestNumber(maxDist));
+    if (from > 0 || to < kFullCircle_deg)
+        lines.push_back("Bearings restricted to sites within" + ShortestNumber(from) + " to " +
+                        ShortestNumber(to) + " deg");
+    if (!search.empty()) lines.push_back("Only Sites with   '" + search + "'   in their name");
+    lines.push_back("");
+    lines.push_back(
+        "   Sitename                                     Locator       NGR         To     Back  "
+        "         Distance");
+    lines.push_back("");
+    return lines;
+}
+
+double BoxNumber(const std::string& text) {
+    return geodesy::LeadingNumber(text);
+}
+
+}  // namespace
+
+std::string ShortestNumber(double value) {
+    char buffer[400];
+    const auto [end, ec] =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
+    if (ec != std::errc()) return "0";
+    return std::string(buffer, end);
+}
+
+std::string TodayText() {
+    // The separator is the first character of the locale's short date format that is not part
+    // of a field ("dd/MM/yyyy" gives "/", "dd.MM.yyyy" gives ".").
+    const QString format = QLocale::system().dateFormat(QLocale::ShortFormat);
+    QString separator = "/";
+    for (const QChar c : format) {
+        if (!c.isLetter()) {
+            separator = c;
+            break;
+        }
+    }
+    const QDate today = QDate::currentDate();
+    return QString("%1%4%2%4%3")
+        .arg(today.year(), 4, 10, QChar('0'))
+        .arg(today.month(), 2, 10, QChar('0'))
+        .arg(today.day(), 2, 10, QChar('0'))
+        .arg(separator)
+        .toStdString();
+}
+
+std::string SiteLine(const std::string& name, const std::string& locator, const std::string& ngr,
+                     double bearing_deg, double backBearing_deg, double dist_km) {
+    std::string line(kSiteLineWidth, ' ');
+    Overwrite(line, kNameColumn, name.substr(0, kNameWidth));
+    Overwrite(line, kLocatorColumn, locator);
+    Overwrite(line, kNgrColumn, ngr);
+    Overwrite(line, kBearingColumn, geodesy::FormatMask(bearing_deg, "####0.0"));
+    Overwrite(line, kBackBearingColumn, geodesy::FormatMask(backBearing_deg, "(####0.0)"));
+    Overwrite(line, kDegColumn, "deg");
+    Overwrite(line, kDistanceColumn, geodesy::FormatMask(dist_km, "####0.0"));
+    Overwrite(line, kKmColumn, "km");
+    return line;
+}
+
+std::string NativePath(const std::string& typed) {
+    return QDir::toNativeSeparators(
+               QDir::fromNativeSeparators(QString::fromStdString(typed)).replace('\\', '/'))
+        .toStdString();
+}
+
+ListingOutcome WriteListing(const ListingBoxes& boxes, SiteSession& session,
+                            const std::string& dateText) {
+    ListingOutcome outcome;
+    const std::optional<std::vector<std::string>> lines =
+        geodesy::ReadDatabaseLines(session.databasePath);
+    outcome.fileName = boxes.fileName.empty() ? kDefaultListFile : boxes.fileName;
+    if (!lines) {
+        outcome.message = std::string(geodesy::kDatabaseMissing);
+        return outcome;
+    }
+
+    const double minDist = BoxNumber(boxes.minDist);
+    const double maxDist = BoxNumber(boxes.maxDist);
+    const double from = BoxNumber(boxes.fromBear);
+    const double to = BoxNumber(boxes.toBear);
+    const std::string search = geodesy::UpperCase(boxes.search);
+
+    std::string text;
+    for (const std::string& header :
+         HeaderLines(dateText, session.BaseName, minDist, maxDist, from, to, boxes.search))
+        text += header + kCrLf;
+
+    const geodesy::Site home{session.BaseLat, session.BaseLong, session.Baseresolution};
+    for (const std::string& line : *lines) {
+        const std::optional<ListedSite> site = ConvertLine(line, session);
+        if (!site) continue;
+        session.distBear =
+            geodesy::DistBear(geodesy::Site{site->lat, site->lon, site->resolution}, home);
+        const geodesy::DistBearResult& d = session.distBear;
+        if (!search.empty() && geodesy::UpperCase(site->name).find(search) == std::string::npos)
+            continue;
+        if (d.dist_km < minDist || d.dist_km > maxDist) continue;
+        if (!InSector(d.bearing_deg, from, to)) continue;
+        text += SiteLine(site->name, site->locator, site->ngr, d.bearing_deg, d.back_bearing_deg,
+                         d.dist_km) +
+                kCrLf;
+        ++outcome.sites;
+        if (outcome.sites % kSitesPerBlock == 0) text += kCrLf;
+    }
+
+    // Written under a temporary name beside the target and renamed over it when complete, so
+    // a failure never destroys an earlier listing.
+    QSaveFile file(QString::fromStdString(NativePath(outcome.fileName)));
+    if (!file.open(QIODevice::WriteOnly) ||
+        file.write(text.data(), static_cast<qint64>(text.size())) !=
+            static_cast<qint64>(text.size()) ||
+        !file.commit()) {
+        outcome.message = kListingErrorMessage;
+        return outcome;
+    }
+    outcome.ok = true;
+    return outcome;
+}
+
+}  // namespace tormark

@@ -1,0 +1,38 @@
+// Tormark: the site calculator window, or one of its command lines for scripts.
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "command_line.h"
+#include "main_window.h"
+#include "settings_store.h"
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    const tormark::CommandLine command = tormark::ParseCommandLine(args);
+    if (!command.error.empty()) {
+        std::cerr << "Tormark: " << command.error << "\n" << tormark::UsageText();
+        return 2;
+    }
+
+    if (command.mode != tormark::RunMode::kWindow) {
+        // No display is needed: the command lines use the window's code without its widgets.
+        QCoreApplication app(argc, argv);
+        tormark::SettingsStore store;
+        // Without --db the database is the one the window would start with.
+        const std::string database = store.Load().database.toStdString();
+        if (command.mode == tormark::RunMode::kResolve)
+            return tormark::RunResolve(command, database, std::cin, std::cout, std::cerr);
+        return tormark::RunListing(command, database, std::cerr);
+    }
+
+    QApplication app(argc, argv);
+    tormark::SettingsStore store;
+    tormark::MainWindow window(store);
+    if (command.database) window.LocDatabase->setText(QString::fromStdString(*command.database));
+    window.show();
+    return app.exec();
+}

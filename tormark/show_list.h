@@ -1,0 +1,35 @@
+#pragma once
+
+// The pick list of database lines filled by "&Lookup Database". OK or a double click on a line
+// hands the chosen line to the main window.
+
+#include <QListWidget>
+#include <QPushButton>
+#include <QWidget>
+
+namespace tormark {
+
+class ShowList : public QWidget {
+    Q_OBJECT
+  public:
+    explicit ShowList(QWidget* parent = nullptr);
+
+    // Replaces the items, shows OK and the window.
+    void Fill(const QStringList& items);
+    // The selected line, or "" when none is selected.
+    QString SelectedLine() const;
+
+    QListWidget* PR;
+    QPushButton* OK;
+
+  signals:
+    void picked(const QString& line);
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+  private:
+    void Pick();
+};
+
+}  // namespace tormark

@@ -1,0 +1,209 @@
+#include "site_session.h"
+
+#include "geodesy/display_mask.h"
+#include "geodesy/maidenhead.h"
+#include "geodesy/national_grid.h"
+
+namespace tormark {
+
+using geodesy::FormatMask;
+using geodesy::InputClass;
+using geodesy::ResolveKind;
+
+std::string UncertaintyText(UncertForm form, double distUncert_km, double bearUncert_deg) {
+    switch (form) {
+        case UncertForm::kGridRef:
+            return FormatMask(distUncert_km, "0.000km ") + FormatMask(bearUncert_deg, "0.0 deg");
+        case UncertForm::kLocator:
+            return FormatMask(distUncert_km, "0.000km ") + FormatMask(bearUncert_deg, "0.0deg");
+        case UncertForm::kLatLong:
+            return FormatMask(distUncert_km, "0.00#km ") + FormatMask(bearUncert_deg, "0.0 deg");
+        case UncertForm::kSite:
+            return FormatMask(bearUncert_deg, "0.00#deg / ") +
+                   FormatMask(distUncert_km, "0.00km / ");
+    }
+    return {};
+}
+
+std::string HomeStationCaption(const std::string& sitename, const std::string& locator,
+                               const std::string& ngr) {
+    return "Home Station:  " + sitename + " - " + locator + "  " + ngr;
+}
+
+std::string RestoredHomeText(double lat_deg, double lon_deg) {
+    return "Base    Lat: " + FormatMask(lat_deg, "###.###") +
+           "  Long: " + FormatMask(lon_deg, "####.###");
+}
+
+std::optional<geodesy::Site> SiteSession::Home() const {
+    if (!BaseSet) return std::nullopt;
+    return geodesy::Site{BaseLat, BaseLong, Baseresolution};
+}
+
+geodesy::ResolveResult SiteSession::UseThis(const std::string& input) {
+    // Every press starts the same way, whatever the input turns out to be.
+    boxes.input = input;
+    boxes.setHomeEnabled = false;
+    boxes.locFore = kBlack;
+    boxes.ngrFore = kBlack;
+
+    geodesy::ResolveRequest request;
+    request.input = input;
+    request.lat_deg = Lat;
+    request.lon_deg = Lon;
+    request.resolution_km = Resolution;
+    request.ll_format = LLFormat;
+    request.database_path = databasePath;
+    request.home = Home();
+    geodesy::ResolveResult r = geodesy::ResolveInput(request);
+
+    switch (r.kind) {
+        case ResolveKind::kEmpty:
+        case ResolveKind::kSiteSearchEnded:
+        case ResolveKind::kDatabaseMissing:
+            return r;  // nothing else changes
+        default:
+            break;
+    }
+
+    Lat = r.lat_deg;
+    Lon = r.lon_deg;
+    Resolution = r.resolution_km;
+    if (r.input_text) {
+        boxes.input = *r.input_text;
+        pointing.ipt = *r.input_text;
+    }
+    if (r.locator_text) boxes.locator = *r.locator_text;
+    if (r.ngr_text) boxes.ngr = *r.ngr_text;
+    if (r.ll_text) boxes.latlong = *r.ll_text;
+    if (r.east_north_text) {
+        boxes.eastNorth = *r.east_north_text;
+        UpdateEastNorth(r.input_class == InputClass::kGridRef);
+    }
+    if (r.square_10km && !r.square_10km->empty()) boxes.osMapCaption = *r.square_10km;
+    if (r.x_size_text) boxes.xdim = *r.x_size_text;
+    if (r.y_size_text) boxes.ydim = *r.y_size_text;
+    if (r.sitename) sitename = *r.sitename;
+    if (r.dist_bear) distBear = *r.dist_bear;
+
+    std::optional<UncertForm> form;
+    switch (r.kind) {
+        case ResolveKind::kGridRef:
+            boxes.locNgrBack = kTypedBack;
+            boxes.llBack = kTypedNgrLLBack;
+            boxes.locFore = kCalculatedRed;
+            form = UncertForm::kGridRef;
+            break;
+        case ResolveKind::kLocator:
+            boxes.locNgrBack = kTypedBack;
+            boxes.llBack = kTypedBack;
+            boxes.ngrFore = kCalculatedRed;
+            form = UncertForm::kLocator;
+            break;
+        case ResolveKind::kLatLong:
+        case ResolveKind::kUnreadableLatLong:
+            boxes.locNgrBack = kLatLongBack;
+            boxes.llBack = kLatLongBack;
+            form = UncertForm::kLatLong;
+            break;
+        case ResolveKind::kSite:
+            boxes.locNgrBack = kSiteBack;
+            boxes.llBack = kSiteBack;
+            // The stored form stays black; what was computed from it is red.
+            if (r.input_class != InputClass::kGridRef) boxes.ngrFore = kCalculatedRed;
+            if (r.input_class != InputClass::kLocator) boxes.locFore = kCalculatedRed;
+            form = UncertForm::kSite;
+            break;
+        case ResolveKind::kSiteLocationError:
+            boxes.locNgrBack = kSiteBack;
+            boxes.llBack = kSiteBack;
+            form = UncertForm::kSite;
+            break;
+        default:
+            break;  // "Not Found", "Locator error", a refused grid reference
+    }
+    if (form) {
+        WritePointingValues(*form);
+        boxes.setHomeEnabled = r.kind != ResolveKind::kSiteLocationError;
+    }
+    return r;
+}
+
+void SiteSession::UpdateEastNorth(bool typedGridRef) {
+    boxes.hasEastNorth = false;
+    if (boxes.eastNorth.empty()) return;
+    // A typed grid reference names its square's corner exactly; a computed one comes from the
+    // position.
+    if (typedGridRef) {
+        std::string text = boxes.ngr;
+        std::erase(text, ' ');
+        const geodesy::NgrPosition p = geodesy::GridRefToLatLong(text, Resolution);
+        if (p.ok) {
+            boxes.hasEastNorth = true;
+            boxes.easting_m = p.easting_m;
+            boxes.northing_m = p.northing_m;
+        }
+        return;
+    }
+    const geodesy::NgrText ngr = geodesy::GenNGR(Lat, Lon, Resolution);
+    if (ngr.status == geodesy::NgrStatus::kOk) {
+        boxes.hasEastNorth = true;
+        boxes.easting_m = ngr.easting_m;
+        boxes.northing_m = ngr.northing_m;
+    }
+}
+
+void SiteSession::WritePointingValues(UncertForm form) {
+    pointing.dist = FormatMask(distBear.dist_km, "####0.00#");
+    pointing.bear = FormatMask(distBear.bearing_deg, "##0.0");
+    pointing.backBear = FormatMask(distBear.back_bearing_deg, "##0.0");
+    pointing.uncert = UncertaintyText(form, distBear.dist_uncert_km, distBear.bear_uncert_deg);
+}
+
+std::string SiteSession::SetAsHome(const std::string& inputBoxText, const std::string& locatorBox,
+                                   const std::string& ngrBox) {
+    BaseLat = Lat;
+    BaseLong = Lon;
+    BaseName = inputBoxText;
+    pointing.ipt.clear();
+    Baseresolution = Resolution;
+    BaseSet = true;
+    return HomeStationCaption(sitename, locatorBox, ngrBox);
+}
+
+void SiteSession::RestoreHome(double lat_deg, double lon_deg) {
+    Lat = lat_deg;
+    Lon = lon_deg;
+    BaseLat = Lat;
+    BaseLong = Lon;
+    boxes.input = RestoredHomeText(BaseLat, BaseLong);
+    Baseresolution = Resolution;
+    pointing.ipt = boxes.input;
+    boxes.locNgrBack = kLatLongBack;
+    boxes.llBack = kLatLongBack;
+    if (auto text = geodesy::ShowLatLong(Lat, Lon, LLFormat)) boxes.latlong = *text;
+    boxes.locator = geodesy::GenLocator(Lat, Lon);
+    boxes.locFore = kBlack;
+    const geodesy::NgrText ngr = geodesy::GenNGR(Lat, Lon, Resolution);
+    boxes.ngr = ngr.text;
+    boxes.eastNorth = ngr.east_north_text;
+    boxes.hasEastNorth = ngr.status == geodesy::NgrStatus::kOk;
+    boxes.easting_m = ngr.easting_m;
+    boxes.northing_m = ngr.northing_m;
+    if (!ngr.square_10km.empty()) boxes.osMapCaption = ngr.square_10km;
+    boxes.setHomeEnabled = true;
+    sitename.clear();
+}
+
+void SiteSession::NextLatLongFormat() {
+    LLFormat = (LLFormat + 1) % geodesy::kLatLongFormats;
+    if (auto text = geodesy::ShowLatLong(Lat, Lon, LLFormat)) boxes.latlong = *text;
+}
+
+void SiteSession::ResetEntry() {
+    boxes.input.clear();
+    pointing.ipt.clear();
+    boxes.setHomeEnabled = false;
+}
+
+}  // namespace tormark
