@@ -52,9 +52,12 @@ void searchAndStore(console::Console& con, const SearchSettings& settings,
                     const std::filesystem::path& folder) {
     const std::string archivePath = (folder / kArchiveName).string();
     const auto found = console::FindFileIgnoringCase(archivePath);
+    std::error_code error;  // a folder or an unreadable entry counts as not found
     std::ifstream archive;
-    if (found) archive.open(*found, std::ios::binary);
-    if (!found || !archive) {
+    if (found && std::filesystem::is_regular_file(*found, error)) {
+        archive.open(*found, std::ios::binary);
+    }
+    if (!archive.is_open()) {
         con.SetColour(Colour::kLightMagenta);
         con.PrintLine(std::string(kArchiveName) + " not found");
         con.SetColour(Colour::kLightGrey);

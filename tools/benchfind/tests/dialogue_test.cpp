@@ -91,6 +91,23 @@ TEST(Dialogue, MissingArchiveLeavesTheOldResultAlone) {
     TempDir empty;
     runDialogue(empty, "SU123456\n\n\n\n\n");
     EXPECT_FALSE(std::filesystem::exists(empty / "LocalTrigs.txt"));
+
+    // A folder of the archive's name is not an archive.
+    std::filesystem::create_directory(empty / "CompleteTrigArchive.csv");
+    EXPECT_NE(runDialogue(empty, "SU123456\n\n\n\n\n").find("CompleteTrigArchive.csv not found"),
+              std::string::npos);
+}
+
+TEST(Dialogue, ResultThatCannotBeWrittenIsReportedNotClaimed) {
+    TempDir dir;
+    WriteTextFile(dir.Path(), "CompleteTrigArchive.csv", kArchive);
+    // A non-empty folder in the result file's place cannot be replaced.
+    std::filesystem::create_directory(dir / "LocalTrigs.txt");
+    WriteTextFile(dir / "LocalTrigs.txt", "keep.txt", {"kept"});
+    const std::string out = runDialogue(dir, "SU123456\n\n\n\n\n");
+    EXPECT_NE(out.find("LocalTrigs.txt could not be written\n   Base NGR"), std::string::npos);
+    EXPECT_EQ(out.find("Results stored in"), std::string::npos);
+    EXPECT_EQ(ReadFile(dir / "LocalTrigs.txt" / "keep.txt"), "kept\r\n");
 }
 
 TEST(Dialogue, BaseThatIsNotAGridReferenceIsRefused) {
