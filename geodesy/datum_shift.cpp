@@ -34,9 +34,10 @@ LatLon HelmertShift(double lat_deg, double lon_deg, const Ellipsoid& source,
 
     // Geodetic -> earth-centred Cartesian on the source ellipsoid.
     const double sin_phi = std::sin(phi);
+    const double cos_phi = std::cos(phi);
     const double nu = source.a_m / std::sqrt(1.0 - source.e2 * sin_phi * sin_phi);
-    const double x = (nu + h) * std::cos(phi) * std::cos(lambda);
-    const double y = (nu + h) * std::cos(phi) * std::sin(lambda);
+    const double x = (nu + h) * cos_phi * std::cos(lambda);
+    const double y = (nu + h) * cos_phi * std::sin(lambda);
     const double z = ((1.0 - source.e2) * nu + h) * sin_phi;
 
     // Seven-parameter transformation (position-vector rotation convention).

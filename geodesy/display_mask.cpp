@@ -1,10 +1,14 @@
 // Number formatting with the window program's masks ("0", "#", ".", literals).
 #include "geodesy/display_mask.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <string>
 #include <vector>
+
+#include "geodesy/rounding.h"
 
 namespace geodesy {
 
@@ -16,6 +20,8 @@ bool IsPlaceholder(char c) {
 
 // Largest finite double has 309 integer digits; room for sign, point and terminator.
 constexpr std::size_t kIntegerDigitsRoom = 320;
+// Below 2^53 every double's nearest integer is exact in an int64.
+constexpr double kExactIntegerLimit = 9007199254740992.0;
 
 }  // namespace
 
@@ -43,51 +49,74 @@ std::string FormatMask(double value, std::string_view mask) {
         if (c == '0') min_decimals = decimals;
     }
 
-    // Round to the mask's decimals (exact decimal rounding of the binary value).
-    std::vector<char> buf(kIntegerDigitsRoom + static_cast<std::size_t>(decimals));
-    const auto res = std::to_chars(buf.data(), buf.data() + buf.size(), std::fabs(value),
-                                   std::chars_format::fixed, decimals);
-    const std::string digits(buf.data(), res.ptr);
+    // Round to the mask's decimals (exact decimal rounding of the binary value). A stack buffer
+    // serves every ordinary mask; very long decimal runs fall back to the heap.
+    constexpr int kStackDecimals = 64;
+    char stack_buf[kIntegerDigitsRoom + kStackDecimals];
+    std::vector<char> heap_buf;
+    char* buf = stack_buf;
+    std::size_t buf_size = sizeof stack_buf;
+    if (decimals > kStackDecimals) {
+        heap_buf.resize(kIntegerDigitsRoom + static_cast<std::size_t>(decimals));
+        buf = heap_buf.data();
+        buf_size = heap_buf.size();
+    }
+    // Whole numbers in the exact integer range take the faster integer path; both round an
+    // exact half to even, so the digits are the same.
+    const double magnitude = std::fabs(value);
+    const auto res =
+        (decimals == 0 && magnitude < kExactIntegerLimit)
+            ? std::to_chars(buf, buf + buf_size,
+                            static_cast<std::int64_t>(RoundHalfEven(magnitude)))
+            : std::to_chars(buf, buf + buf_size, magnitude, std::chars_format::fixed, decimals);
+    const std::string_view digits(buf, static_cast<std::size_t>(res.ptr - buf));
     const std::size_t point = digits.find('.');
-    std::string int_digits = digits.substr(0, point);
-    std::string frac_digits = point == std::string::npos ? std::string{} : digits.substr(point + 1);
-    const bool negative = value < 0 && digits.find_first_of("123456789") != std::string::npos;
+    std::string_view int_digits = digits.substr(0, point);
+    std::string_view frac_digits =
+        point == std::string_view::npos ? std::string_view{} : digits.substr(point + 1);
+    const bool negative = value < 0 && digits.find_first_not_of("0.") != std::string_view::npos;
 
-    // Leading zeros only where the mask asks for them.
-    std::size_t first = int_digits.find_first_not_of('0');
-    int_digits = first == std::string::npos ? std::string{} : int_digits.substr(first);
-    if (static_cast<int>(int_digits.size()) < min_int_digits)
-        int_digits.insert(0, min_int_digits - int_digits.size(), '0');
+    // Leading zeros only where the mask asks for them (added back below as padding).
+    const std::size_t first = int_digits.find_first_not_of('0');
+    int_digits = first == std::string_view::npos ? std::string_view{} : int_digits.substr(first);
+    const std::size_t pad = static_cast<int>(int_digits.size()) < min_int_digits
+                                ? static_cast<std::size_t>(min_int_digits) - int_digits.size()
+                                : 0;
     // Trailing zeros only where the mask asks for them.
     while (static_cast<int>(frac_digits.size()) > min_decimals && frac_digits.back() == '0')
-        frac_digits.pop_back();
+        frac_digits.remove_suffix(1);
+    // The integer digits as the mask will place them: padding zeros, then the digits.
+    auto int_digit = [&](std::size_t i) { return i < pad ? '0' : int_digits[i - pad]; };
+    const std::size_t int_count = pad + int_digits.size();
 
     // Integer section, right to left: each placeholder takes one digit; the leftmost one takes
     // whatever is left, so the number is never cut to the mask's width.
     std::string int_out;
+    int_out.reserve(int_mask.size() + int_count);
     if (int_places == 0) {
-        int_out = std::string(int_mask) + int_digits;
+        int_out.append(int_mask);
+        for (std::size_t i = 0; i < int_count; ++i) int_out += int_digit(i);
     } else {
-        std::size_t remaining = int_digits.size();
+        std::size_t remaining = int_count;
         int places_left = int_places;
-        std::string reversed;
         for (std::size_t i = int_mask.size(); i-- > 0;) {
             const char c = int_mask[i];
             if (!IsPlaceholder(c)) {
-                reversed += c;
+                int_out += c;
                 continue;
             }
             --places_left;
             if (places_left == 0) {
-                while (remaining > 0) reversed += int_digits[--remaining];
+                while (remaining > 0) int_out += int_digit(--remaining);
             } else if (remaining > 0) {
-                reversed += int_digits[--remaining];
+                int_out += int_digit(--remaining);
             }
         }
-        int_out.assign(reversed.rbegin(), reversed.rend());
+        std::reverse(int_out.begin(), int_out.end());
     }
 
     std::string out;
+    out.reserve(int_out.size() + frac_mask.size() + 2);
     if (negative) out += '-';
     out += int_out;
     if (dot != std::string_view::npos) {

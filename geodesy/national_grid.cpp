@@ -28,14 +28,23 @@ constexpr int kMaxDigitsPerCoordinate = 5;  // 1 m
 constexpr char kNotValid[] = "Not valid";
 constexpr char kEastNorthMask[] = "######";
 
-std::string PadDigits(std::int64_t value, int digits) {
-    std::string s = std::to_string(value);
-    if (static_cast<int>(s.size()) < digits) s.insert(0, digits - s.size(), '0');
-    return s;
+// value (0 <= value < 10^digits) as exactly `digits` decimal digits, zero-padded on the left.
+void AppendPadded(std::string& out, std::int64_t value, int digits) {
+    char buf[kMaxDigitsPerCoordinate + 1];
+    for (int i = digits - 1; i >= 0; --i) {
+        buf[i] = static_cast<char>('0' + value % 10);
+        value /= 10;
+    }
+    out.append(buf, static_cast<std::size_t>(digits));
 }
 
 std::string EastNorthText(double e_m, double n_m) {
-    return "E: " + FormatMask(e_m, kEastNorthMask) + " , N: " + FormatMask(n_m, kEastNorthMask);
+    std::string out = "E: ";
+    out.reserve(24);
+    out += FormatMask(e_m, kEastNorthMask);
+    out += " , N: ";
+    out += FormatMask(n_m, kEastNorthMask);
+    return out;
 }
 
 // Index of a grid letter: A = 0 .. H = 7, J = 8 .. Z = 24 (I is skipped).
@@ -107,14 +116,17 @@ NgrText GenNGR(double lat_deg, double lon_deg, double resolution_km) {
     int l2 = (4 - static_cast<int>(n % 5)) * 5 + static_cast<int>(e % 5) + 'A';
     if (l2 > 'H') ++l2;
 
-    const std::string letters{static_cast<char>(l1), static_cast<char>(l2)};
-    const std::string east = PadDigits(e_digits, d);
-    const std::string north = PadDigits(n_digits, d);
     out.status = NgrStatus::kOk;
-    out.text = letters + east + " " + north;
+    out.text.reserve(2 * kMaxDigitsPerCoordinate + 3);
+    out.text += static_cast<char>(l1);
+    out.text += static_cast<char>(l2);
+    AppendPadded(out.text, e_digits, d);
+    out.text += ' ';
+    AppendPadded(out.text, n_digits, d);
     out.easting_m = e_m;
     out.northing_m = n_m;
-    out.square_10km = letters + east.substr(0, 1) + north.substr(0, 1);
+    // Letters, first easting digit, first northing digit.
+    out.square_10km = {out.text[0], out.text[1], out.text[2], out.text[3 + d]};
     out.east_north_text = EastNorthText(e_m, n_m);
     return out;
 }

@@ -102,6 +102,27 @@ TEST_F(SiteDatabaseTest, AllLineEndsAreRead) {
     }
 }
 
+TEST_F(SiteDatabaseTest, LongFilesAreReadAcrossChunkBoundaries) {
+    // The reader works in 64 KiB chunks: put a CR LF pair across the first boundary, and a line
+    // longer than a whole chunk after it.
+    const std::string first = std::string(65531, 'x') + "~NY1";  // CR at byte 65535
+    const std::string long_line = "Long~SU123456~" + std::string(200000, 'y');
+    const std::string path =
+        Write("Sites.dat", first + "\r\nTarget~SU123456\r\n" + long_line + "\r\nLast~IO84KO");
+    const SiteListResult all = ListDatabase(path, "");
+    ASSERT_TRUE(all.ok);
+    ASSERT_EQ(all.items.size(), 4u);  // no empty line from the split CR LF
+    EXPECT_EQ(all.items[1], "Target~SU123456");
+    EXPECT_EQ(all.items[3], "Last~IO84KO");
+    EXPECT_EQ(FindSiteByName(path, "target").fields.name, "Target");
+    EXPECT_EQ(FindSiteByName(path, "last").fields.location, "IO84KO");
+    const auto lines = ReadDatabaseLines(path);
+    ASSERT_TRUE(lines.has_value());
+    ASSERT_EQ(lines->size(), 4u);
+    EXPECT_EQ((*lines)[0], first);
+    EXPECT_EQ((*lines)[2], long_line);
+}
+
 TEST_F(SiteDatabaseTest, MissingFileIsAnErrorResult) {
     const std::string path = (dir_ / "absent.dat").string();
     const SiteSearchResult r = FindSiteByName(path, "hill");
