@@ -25,9 +25,31 @@ double ATAN2(double x, double y) {
     return -kPi;
 }
 
-LatLon HelmertShift(double lat_deg, double lon_deg, const Ellipsoid& source,
-                    const Ellipsoid& target, const HelmertParams& p, const AngleUnits& units) {
-    const double dpr = units.deg_per_rad;
+namespace {
+
+// The Helmert parameters ready for use: rotations in radians, scale as a factor.
+struct HelmertTerms {
+    double tx_m, ty_m, tz_m;
+    double scale;
+    double rx, ry, rz;
+};
+
+constexpr HelmertTerms Terms(const HelmertParams& p, double deg_per_rad) {
+    return HelmertTerms{p.tx_m,
+                        p.ty_m,
+                        p.tz_m,
+                        1.0 + p.s,
+                        p.rx_arcsec / deg_per_rad / kArcsecPerDegree,
+                        p.ry_arcsec / deg_per_rad / kArcsecPerDegree,
+                        p.rz_arcsec / deg_per_rad / kArcsecPerDegree};
+}
+
+// The window program's two shifts, worked out once at compile time (same IEEE operations).
+constexpr HelmertTerms kWindowAiryToWGS84 = Terms(kAiryToWGS84Params, kDegPerRad);
+constexpr HelmertTerms kWindowWGS84ToAiry = Terms(kWGS84ToAiryParams, kDegPerRad);
+
+LatLon Shift(double lat_deg, double lon_deg, const Ellipsoid& source, const Ellipsoid& target,
+             const HelmertTerms& p, double dpr) {
     const double phi = lat_deg / dpr;
     const double lambda = lon_deg / dpr;
     const double h = 0.0;  // every shift is done at ellipsoidal height 0
@@ -41,13 +63,9 @@ LatLon HelmertShift(double lat_deg, double lon_deg, const Ellipsoid& source,
     const double z = ((1.0 - source.e2) * nu + h) * sin_phi;
 
     // Seven-parameter transformation (position-vector rotation convention).
-    const double rx = p.rx_arcsec / dpr / kArcsecPerDegree;
-    const double ry = p.ry_arcsec / dpr / kArcsecPerDegree;
-    const double rz = p.rz_arcsec / dpr / kArcsecPerDegree;
-    const double scale = 1.0 + p.s;
-    const double x2 = p.tx_m + scale * x - rz * y + ry * z;
-    const double y2 = p.ty_m + rz * x + scale * y - rx * z;
-    const double z2 = p.tz_m - ry * x + rx * y + scale * z;
+    const double x2 = p.tx_m + p.scale * x - p.rz * y + p.ry * z;
+    const double y2 = p.ty_m + p.rz * x + p.scale * y - p.rx * z;
+    const double z2 = p.tz_m - p.ry * x + p.rx * y + p.scale * z;
 
     // Cartesian -> geodetic on the target ellipsoid.
     const double lambda2 = ATAN2(x2, y2);
@@ -63,11 +81,27 @@ LatLon HelmertShift(double lat_deg, double lon_deg, const Ellipsoid& source,
     return LatLon{phi2 * dpr, lambda2 * dpr};
 }
 
+bool IsWindow(const AngleUnits& units) {
+    return units.deg_per_rad == kDegPerRad;
+}
+
+}  // namespace
+
+LatLon HelmertShift(double lat_deg, double lon_deg, const Ellipsoid& source,
+                    const Ellipsoid& target, const HelmertParams& params, const AngleUnits& units) {
+    return Shift(lat_deg, lon_deg, source, target, Terms(params, units.deg_per_rad),
+                 units.deg_per_rad);
+}
+
 LatLon WGS84ToAiry(double lat_deg, double lon_deg, const AngleUnits& units) {
+    if (IsWindow(units))
+        return Shift(lat_deg, lon_deg, kWGS84, kAiry1830, kWindowWGS84ToAiry, kDegPerRad);
     return HelmertShift(lat_deg, lon_deg, kWGS84, kAiry1830, kWGS84ToAiryParams, units);
 }
 
 LatLon AiryToWGS84(double lat_deg, double lon_deg, const AngleUnits& units) {
+    if (IsWindow(units))
+        return Shift(lat_deg, lon_deg, kAiry1830, kWGS84, kWindowAiryToWGS84, kDegPerRad);
     return HelmertShift(lat_deg, lon_deg, kAiry1830, kWGS84, kAiryToWGS84Params, units);
 }
 

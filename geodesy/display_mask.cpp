@@ -89,47 +89,45 @@ std::string FormatMask(double value, std::string_view mask) {
     auto int_digit = [&](std::size_t i) { return i < pad ? '0' : int_digits[i - pad]; };
     const std::size_t int_count = pad + int_digits.size();
 
-    // Integer section, right to left: each placeholder takes one digit; the leftmost one takes
-    // whatever is left, so the number is never cut to the mask's width.
-    std::string int_out;
-    int_out.reserve(int_mask.size() + int_count);
+    // One pass over the mask, left to right, into a buffer sized for the longest result.
+    std::string out(1 + int_mask.size() + int_count + 1 + frac_mask.size(), '\0');
+    std::size_t len = 0;
+    if (negative) out[len++] = '-';
     if (int_places == 0) {
-        int_out.append(int_mask);
-        for (std::size_t i = 0; i < int_count; ++i) int_out += int_digit(i);
+        for (char c : int_mask) out[len++] = c;
+        for (std::size_t i = 0; i < int_count; ++i) out[len++] = int_digit(i);
     } else {
-        std::size_t remaining = int_count;
-        int places_left = int_places;
-        for (std::size_t i = int_mask.size(); i-- > 0;) {
-            const char c = int_mask[i];
+        // Placeholder p (from the left) stands for the digit r = int_places - 1 - p places from
+        // the right; the leftmost one also takes every digit beyond the mask's width, so the
+        // number is never cut.
+        std::size_t place = 0;
+        const std::size_t places = static_cast<std::size_t>(int_places);
+        for (char c : int_mask) {
             if (!IsPlaceholder(c)) {
-                int_out += c;
+                out[len++] = c;
                 continue;
             }
-            --places_left;
-            if (places_left == 0) {
-                while (remaining > 0) int_out += int_digit(--remaining);
-            } else if (remaining > 0) {
-                int_out += int_digit(--remaining);
+            const std::size_t from_right = places - 1 - place;
+            if (place == 0) {
+                for (std::size_t i = 0; i + from_right < int_count; ++i) out[len++] = int_digit(i);
+            } else if (from_right < int_count) {
+                out[len++] = int_digit(int_count - 1 - from_right);
             }
+            ++place;
         }
-        std::reverse(int_out.begin(), int_out.end());
     }
-
-    std::string out;
-    out.reserve(int_out.size() + frac_mask.size() + 2);
-    if (negative) out += '-';
-    out += int_out;
     if (dot != std::string_view::npos) {
-        out += '.';
+        out[len++] = '.';
         std::size_t next = 0;
         for (char c : frac_mask) {
             if (!IsPlaceholder(c)) {
-                out += c;
+                out[len++] = c;
             } else if (next < frac_digits.size()) {
-                out += frac_digits[next++];
+                out[len++] = frac_digits[next++];
             }
         }
     }
+    out.resize(len);
     return out;
 }
 

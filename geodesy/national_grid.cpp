@@ -2,6 +2,7 @@
 #include "geodesy/national_grid.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cstdint>
 #include <string>
 
@@ -38,12 +39,27 @@ void AppendPadded(std::string& out, std::int64_t value, int digits) {
     out.append(buf, static_cast<std::size_t>(digits));
 }
 
+// Appends v in the mask "######" (whole metres, no leading zeros). Grid values of a metre or more
+// take a direct integer conversion with the same digits; anything else goes through FormatMask.
+void AppendMetres(std::string& out, double v) {
+    constexpr double kDirectLimit = 1e15;  // well inside the exact integer range of a double
+    if (v >= 1.0 && v < kDirectLimit) {
+        char buf[24];
+        const auto res =
+            std::to_chars(buf, buf + sizeof buf, static_cast<std::int64_t>(RoundHalfEven(v)));
+        out.append(buf, res.ptr);
+    } else {
+        out += FormatMask(v, kEastNorthMask);
+    }
+}
+
 std::string EastNorthText(double e_m, double n_m) {
-    std::string out = "E: ";
+    std::string out;
     out.reserve(24);
-    out += FormatMask(e_m, kEastNorthMask);
+    out += "E: ";
+    AppendMetres(out, e_m);
     out += " , N: ";
-    out += FormatMask(n_m, kEastNorthMask);
+    AppendMetres(out, n_m);
     return out;
 }
 

@@ -102,6 +102,23 @@ TEST(DatumShiftTest, ShiftIsAboutHundredMetresAcrossBritain) {
     }
 }
 
+TEST(DatumShiftTest, NamedShiftsAreTheGeneralShiftExactly) {
+    // The named shifts use rotations worked out at compile time; they must give the very same
+    // doubles as the general shift with the published parameters.
+    for (double lat = 49.0; lat <= 61.0; lat += 1.3) {
+        for (double lon = -8.0; lon <= 2.0; lon += 1.1) {
+            const LatLon a = WGS84ToAiry(lat, lon);
+            const LatLon b = HelmertShift(lat, lon, kWGS84, kAiry1830, kWGS84ToAiryParams);
+            EXPECT_EQ(a.lat_deg, b.lat_deg);
+            EXPECT_EQ(a.lon_deg, b.lon_deg);
+            const LatLon c = AiryToWGS84(lat, lon);
+            const LatLon d = HelmertShift(lat, lon, kAiry1830, kWGS84, kAiryToWGS84Params);
+            EXPECT_EQ(c.lat_deg, d.lat_deg);
+            EXPECT_EQ(c.lon_deg, d.lon_deg);
+        }
+    }
+}
+
 TEST(DatumShiftTest, ConsoleAngleUnitsDifferOnlySlightly) {
     const LatLon window = WGS84ToAiry(54.5, -3.2);
     const LatLon console = WGS84ToAiry(54.5, -3.2, kConsoleAngles);
