@@ -1,0 +1,32 @@
+// Drawing terrain3d's view into the plot window: the black ground, one coloured profile line per
+// row from north to south, the centre marker and the legend of the linear colour scale.
+#pragma once
+
+#include <cstdint>
+
+#include "console/hgt_tile_store.h"
+#include "console/palette.h"
+#include "console/plot_window.h"
+#include "oblique_view.h"
+#include "plot_area.h"
+
+namespace terrain3d {
+
+// Rows nLat down to 0 (north to south, nearer rows over farther ones), each a line through its
+// samples from column 0 to nLon, segment by segment in the colour of the segment's end sample;
+// the window is repainted after every row divisible by RepaintStep(nLat). A(x + x0, y + y0) of
+// `grid` is the height of sample (x, y).
+void DrawRows(console::PlotWindow& window, const terrainplot::PlotArea& area,
+              const ObliqueView& view, const console::AreaGrid& grid, int x0, int y0,
+              const console::Palette& palette);
+
+// A white square round the centre, lifted by the centre's ground height, outlined in black.
+void DrawCentreMarker(console::PlotWindow& window, const terrainplot::PlotArea& area,
+                      const ObliqueView& view, std::int32_t centreHeight_m);
+
+// The colour legend beside the plot (bar, frame, "Height m"), its labels telling the heights of
+// the linear scale the rows are drawn with: entry i stands for i × maxPlot / 255.
+void DrawLinearLegend(console::PlotWindow& window, const console::Palette& palette,
+                      const terrainplot::PlotArea& area, const ObliqueView& view);
+
+}  // namespace terrain3d

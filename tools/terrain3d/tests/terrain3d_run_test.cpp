@@ -1,0 +1,145 @@
+// terrain3d run as a whole program on generated tiles, with scripted answers, headless.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "console/palette.h"
+#include "console/plot_window.h"
+#include "console/position_entry.h"
+#include "console/testing/test_support.h"
+#include "oblique_view.h"
+#include "plot_area.h"
+#include "plot_dialogue.h"
+
+namespace terrain3d {
+namespace {
+
+namespace ct = console::testing;
+namespace fs = std::filesystem;
+using console::Rgb;
+
+// Terrain in steps of 200 m every 150 samples eastwards (200 … 1800 m), the same on every row.
+int StepHeight(long absColumn) {
+    return static_cast<int>(200 * (1 + (absColumn / 150) % 9));
+}
+
+constexpr char kCentre[] = "IO84VK";  // 54.4352° N 2.2128° W
+
+class Terrain3DRun : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        fs::create_directories(tiles_);
+        fs::create_directories(work_);
+        for (int lon : {-3, -2}) {
+            const std::string name = "N54W00" + std::to_string(-lon) + ".hgt";
+            ct::WriteHgtTile(tiles_, name, [lon](int, int column) {
+                return StepHeight((lon + 180) * 1200L + column);
+            });
+        }
+        ct::WriteSitesFile(tiles_, {"Test Centre~" + std::string(kCentre), "ENDENDEND"});
+    }
+    std::string Folder() const { return tiles_.string() + "/"; }
+    ct::RunResult Run(const std::vector<std::string>& args, const std::string& input) {
+        return ct::RunProgram(TERRAIN3D_PROGRAM, args, input, work_);
+    }
+    std::string Png() const { return (dir_.Path() / "view.png").string(); }
+    ct::TempDir dir_;
+    fs::path tiles_ = dir_ / "tiles";
+    fs::path work_ = dir_ / "work";
+};
+
+TEST_F(Terrain3DRun, NearestRowShowsTheLinearColoursAtItsLiftedPoints) {
+    // No configuration file: terrain3d asks for the paths and never writes the file.
+    const std::string input = Folder() + "\n" + Folder() + "\n\n" + kCentre + "\n30\n2000\n";
+    const ct::RunResult r = Run({"--png", Png()}, input);
+    ASSERT_EQ(r.exitCode, 0) << r.output << r.errors;
+    EXPECT_NE(r.output.find("3D Terrain Plot   Orvel Aug 2018"), std::string::npos);
+    EXPECT_NE(r.output.find("Colour Palette  .PAL"), std::string::npos) << r.output;
+    EXPECT_NE(r.output.find("Plot size  km        [30]                      "), std::string::npos);
+    EXPECT_NE(r.output.find("Max height 1800m found at"), std::string::npos) << r.output;
+    for (const auto& entry : fs::directory_iterator(work_))
+        ADD_FAILURE() << "terrain3d wrote " << entry.path();
+
+    const console::LatLong c = console::LocatorCorner(kCentre);
+    const terrainplot::PlotArea area =
+        terrainplot::PlotAreaAround(c.latitude_deg, c.longitude_deg, 30);
+    ASSERT_EQ(area.nLat, 324);
+    const ObliqueView view(area.nLat, area.nLon, c.latitude_deg, 2000);
+    const console::Palette palette = console::DefaultPalette();
+    console::PlotWindow probe("probe", 0, 0, 840, 600);
+    terrainplot::SetPlotScale(probe, area);
+
+    // Row 0 is drawn last, so its line lies on top: at each sample well inside a step the
+    // pixel has the step's colour on the linear scale, at the height the step lifts it to.
+    int checked = 0;
+    for (int x = 3; x < area.nLon; x += 11) {
+        const double lon = area.west + x / 1200.0;
+        const long absColumn = static_cast<long>(std::floor((lon + 180) * 1200));
+        if (absColumn % 150 < 3 || absColumn % 150 > 146) continue;
+        const int h = StepHeight(absColumn);
+        const ViewPoint p = view.SamplePoint(x, 0, h);
+        const int px = static_cast<int>(std::floor(probe.PixelX(p.x)));
+        const int py = static_cast<int>(std::floor(probe.PixelY(p.y)));
+        SCOPED_TRACE(testing::Message() << "column " << x << " height " << h);
+        EXPECT_EQ(ct::PngPixel(Png(), px, py).colour, palette[view.ColourEntry(h)]);
+        ++checked;
+    }
+    EXPECT_GT(checked, 30);
+    // Below the nearest row the ground rectangle stays black.
+    const int below = static_cast<int>(std::floor(probe.PixelY(0.05 * area.nLat)));
+    EXPECT_EQ(ct::PngPixel(Png(), 100, below).colour, console::kBlack);
+}
+
+TEST_F(Terrain3DRun, ExistingConfigurationIsLeftUntouchedAndHeightsAboveTheMaximumAreTopColour) {
+    ct::WriteTextFile(work_, "Brelland.ini", {Folder(), Folder(), "600", "Missing"});
+    const std::string before = ct::ReadFile(work_ / "Brelland.ini");
+    const ct::RunResult r = Run({"--png", Png(), kCentre}, "12\n400\n");
+    ASSERT_EQ(r.exitCode, 0) << r.output << r.errors;
+    EXPECT_NE(r.output.find("Colour Palette  Missing.PAL"), std::string::npos) << r.output;
+    EXPECT_EQ(ct::ReadFile(work_ / "Brelland.ini"), before);
+    // Every step from 400 m up is drawn in entry 255: pale yellow dominates the view.
+    EXPECT_GT(ct::CountPngPixels(Png(), console::DefaultPalette()[255]), 2000);
+}
+
+TEST_F(Terrain3DRun, TailStartingWithSlashEndsWithoutAPrompt) {
+    ct::WriteTextFile(work_, "Brelland.ini", {Folder(), Folder(), "600", ""});
+    const ct::RunResult r = Run({"--png", Png(), "/Hills"}, std::string(kCentre) + "\n30\n0\n");
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.output.find("Centre  of plot"), std::string::npos) << r.output;
+    EXPECT_FALSE(fs::exists(Png()));
+}
+
+TEST(Terrain3DRealData, ScafellPikeView) {
+    const fs::path data = SHARED_DATA_DIR;
+    if (!fs::exists(data / "srtm3" / "N54W004.hgt") || !fs::exists(data / "sites" / "Sites.dat"))
+        GTEST_SKIP() << "no shared data at " << data;
+    ct::TempDir work;
+    ct::WriteTextFile(
+        work.Path(), "Brelland.ini",
+        {(data / "srtm3").string() + "/", (data / "sites").string() + "/", "600", ""});
+    const std::string png = (work.Path() / "scafell3d.png").string();
+    const ct::RunResult r =
+        ct::RunProgram(TERRAIN3D_PROGRAM, {"--png", png, "Scafell Pike"}, "30\n0\n", work.Path());
+    ASSERT_EQ(r.exitCode, 0) << r.output << r.errors;
+    // The area reaches into N54W003, so the maximum is the summit (971 m) of N54W004.
+    EXPECT_NE(r.output.find("Max height  971m found at"), std::string::npos) << r.output;
+    EXPECT_EQ(ct::PngSize(png), std::make_pair(840, 600));
+    // The white centre marker sits on the summit, lifted by its 971 m.
+    const console::LatLong c = console::GridRefToLatLong("NY2154 0722");
+    const terrainplot::PlotArea area =
+        terrainplot::PlotAreaAround(c.latitude_deg, c.longitude_deg, 30);
+    const ObliqueView view(area.nLat, area.nLon, c.latitude_deg, 971);
+    console::PlotWindow probe("probe", 0, 0, 840, 600);
+    terrainplot::SetPlotScale(probe, area);
+    const ViewPoint m = view.CentrePoint(971);
+    EXPECT_EQ(ct::PngPixel(png, static_cast<int>(std::floor(probe.PixelX(m.x))),
+                           static_cast<int>(std::floor(probe.PixelY(m.y))))
+                  .colour,
+              console::kWhite);
+}
+
+}  // namespace
+}  // namespace terrain3d

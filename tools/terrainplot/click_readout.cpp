@@ -1,0 +1,121 @@
+#include "click_readout.h"
+
+#include <utility>
+
+#include "console/console_constants.h"
+#include "console/file_names.h"
+#include "console/picture_mask.h"
+#include "terrain_map.h"
+
+namespace terrainplot {
+namespace {
+
+using console::Single;
+
+// Positions in the bottom strip, as shares of nLon and nLat.
+constexpr double kClearX = Single(0.011f);
+constexpr double kReadoutX = Single(0.45f);
+constexpr double kNameX = Single(0.01f);
+constexpr double kStripY = Single(-0.005f);
+constexpr int kStripBlanks = 80;
+
+// Text colours, written blue-green-red.
+constexpr console::Rgb kPositionColour = console::FromBgr(0xFF0000);  // pure blue
+constexpr console::Rgb kBearingColour = console::FromBgr(0xA00050);
+constexpr console::Rgb kHeightColour = console::FromBgr(0xA000C8);
+constexpr console::Rgb kNameColour = console::FromBgr(0x0000FF);  // pure red
+
+}  // namespace
+
+ReadoutTexts MakeReadoutTexts(const std::string& locator, const std::string& gridRef,
+                              const console::DistanceBearing& fromCentre, std::int32_t height_m) {
+    ReadoutTexts t;
+    t.position = locator + " = " + gridRef;
+    t.bearings = console::FormatMask(kBearingsMask, {fromCentre.distance_km, fromCentre.bearing_deg,
+                                                     fromCentre.backBearing_deg});
+    t.height = console::FormatMask(kHeightMask, {double{1} * height_m});
+    return t;
+}
+
+ClickReadout::ClickReadout(console::PlotWindow& window, console::Console& console,
+                           console::HgtTileStore& store, const PlotArea& area,
+                           const console::ConsolePosition& centre, std::string sitesPath,
+                           std::int32_t maxPlot_m)
+    : window_(window),
+      console_(console),
+      store_(store),
+      area_(area),
+      lat0_deg_(centre.latitude_deg),
+      lon0_deg_(centre.longitude_deg),
+      sitesPath_(std::move(sitesPath)),
+      maxPlot_m_(maxPlot_m),
+      siteText_(centre.text) {}
+
+void ClickReadout::OnClick(const console::Click& click) {
+    if (click.kind == console::ClickKind::kNone) return;
+    Single(click.x, click.y);
+    if (click.kind == console::ClickKind::kDouble) LabelNearestSite(click.x, click.y);
+}
+
+void ClickReadout::Single(double x, double y) {
+    const console::LatLong p = FromPlot(area_, x, y);
+    const std::string locator = console::NearLocator(p.latitude_deg, p.longitude_deg);
+    const std::string gridRef = console::GenGridRef(p.latitude_deg, p.longitude_deg);
+    const console::DistanceBearing db =
+        console::DistBearing(lat0_deg_, lon0_deg_, p.latitude_deg, p.longitude_deg);
+    store_.PointHeight(p.latitude_deg, p.longitude_deg, height_m_);
+    const ReadoutTexts texts = MakeReadoutTexts(locator, gridRef, db, height_m_);
+
+    // Blank the strip on white before the new read-out.
+    window_.SetTextBackground(console::kWhite);
+    window_.SetPosition(kClearX * area_.nLon, kStripY * area_.nLat);
+    window_.PrintLine(std::string(kStripBlanks, ' '));
+
+    window_.SetPosition(kReadoutX * area_.nLon, kStripY * area_.nLat);
+    window_.SetTextColour(kPositionColour);
+    window_.Print(texts.position);
+    window_.SetTextColour(kBearingColour);
+    window_.Print(texts.bearings);
+    window_.SetTextColour(kHeightColour);
+    window_.Print(texts.height);
+    window_.PrintLine();
+
+    console::ClearClipboard();
+    console::SetClipboardText(locator);
+}
+
+void ClickReadout::LabelNearestSite(double x, double y) {
+    const console::LatLong p = FromPlot(area_, x, y);
+    const std::optional<console::NearestSiteResult> nearest =
+        console::NearestSite(p.latitude_deg, p.longitude_deg, sitesPath_);
+    if (!nearest) {
+        const bool haveFile =
+            console::FileExistsIgnoringCase(console::NativePath(sitesPath_ + "SITES.DAT"));
+        PrintNameLine(haveFile ? kNoSites : kNoSiteDatabase);
+        return;
+    }
+    siteText_ = nearest->name;
+
+    // The label goes where the name search puts it: the first site whose name contains the
+    // nearest site's name.
+    const console::ConsolePosition site = console::FindSite(siteText_, sitesPath_, console_);
+    if (site.found) {
+        const PlotPoint at = ToPlot(area_, site.latitude_deg, site.longitude_deg);
+        window_.SetPosition(at.x, at.y);
+        window_.SetTextColour(height_m_ > maxPlot_m_ / 4.0 ? console::kBlack : console::kWhite);
+        window_.SetTextBackground(std::nullopt);
+        window_.PrintLine(siteText_);
+    }
+    console::ClearClipboard();
+    console::SetClipboardText(siteText_);
+    PrintNameLine(siteText_);
+}
+
+void ClickReadout::PrintNameLine(std::string_view text) {
+    window_.SetPosition(kNameX * area_.nLon, kStripY * area_.nLat);
+    window_.SetTextColour(kNameColour);
+    window_.SetTextBackground(console::kWhite);
+    window_.PrintLine(console::FormatMask(kNameMask, {std::string(text)}));
+}
+
+}  // namespace terrainplot

@@ -1,0 +1,160 @@
+#include "terrain_map.h"
+
+#include <QColor>
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <cmath>
+#include <fstream>
+#include <vector>
+
+#include "console/console_constants.h"
+#include "console/file_names.h"
+#include "console/position_entry.h"
+
+namespace terrainplot {
+namespace {
+
+using console::Single;
+
+constexpr double kSampleNudge = console::kSampleNudge;  // 0.00001: inside the sample's cell
+constexpr double kSquareReach = Single(1.005f);  // a filled square overlaps its neighbours a bit
+constexpr double kSiteMarkerShare = 600;         // marker half-height nLon / 600
+constexpr double kCentreMarkerShare = 200;       // centre marker half-width nLon / 200
+
+std::uint32_t ToPixelValue(const console::Rgb& c) {
+    return qRgb(c.red, c.green, c.blue);
+}
+
+// Pixel column or row of a user coordinate: the pixel that holds it.
+int PixelOf(double fractionalPixel) {
+    const double f = std::floor(fractionalPixel);
+    if (!(f > -1e9)) return -1000000000;  // far outside; also NaN
+    if (f > 1e9) return 1000000000;
+    return static_cast<int>(f);
+}
+
+// The heights of plot row y, from column 0 to nLon: straight from the grid row when the whole
+// row lies inside the grid, else cell by cell (cells outside the grid read 0).
+const std::int32_t* PlotRow(const console::AreaGrid& grid, int y, int x0, int nLon,
+                            std::vector<std::int32_t>& spare) {
+    const std::int32_t* row = grid.Row(y);
+    if (row != nullptr && x0 >= 0 && x0 + nLon < grid.Columns()) return row + x0;
+    for (int x = 0; x <= nLon; ++x) spare[static_cast<std::size_t>(x)] = grid.At(x + x0, y);
+    return spare.data();
+}
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+bool IsLocatorLetter(char c) {
+    return c >= 'A' && c <= 'X';
+}
+
+}  // namespace
+
+void DrawTerrainMap(console::PlotWindow& window, const PlotArea& area, const MapSource& source,
+                    std::int32_t windowSize_px) {
+    const int nLat = area.nLat;
+    const int nLon = area.nLon;
+    const double pixelsPerSample = double{1} * windowSize_px / nLat;
+    const int k = RepaintStep(nLat);
+    const console::HeightColourTable entries(source.maxPlot_m);
+    std::array<std::uint32_t, console::kPaletteEntries> pixelOf{};
+    for (int i = 0; i < console::kPaletteEntries; ++i)
+        pixelOf[static_cast<std::size_t>(i)] = ToPixelValue((*source.palette)[i]);
+
+    // Pixel columns of every sample column, worked out once.
+    std::vector<int> columnLeft(static_cast<std::size_t>(nLon) + 1);
+    std::vector<int> columnRight(static_cast<std::size_t>(nLon) + 1);
+    for (int x = 0; x <= nLon; ++x) {
+        columnLeft[static_cast<std::size_t>(x)] = PixelOf(window.PixelX(x + kSampleNudge));
+        columnRight[static_cast<std::size_t>(x)] = PixelOf(window.PixelX(x + kSquareReach));
+    }
+    std::vector<std::int32_t> spare(static_cast<std::size_t>(nLon) + 1);
+    const int widthPx = window.WidthPx();
+
+    window.FinishPainting();
+    for (int y = nLat; y >= 0; --y) {
+        const std::int32_t* heights = PlotRow(*source.grid, y + source.y0, source.x0, nLon, spare);
+        const int bottom = PixelOf(window.PixelY(y + kSampleNudge));
+        if (pixelsPerSample > 1) {
+            // A sample is larger than a pixel: a filled square, outline and pixel all one colour.
+            const int top = PixelOf(window.PixelY(y + kSquareReach));
+            for (int x = 0; x <= nLon; ++x) {
+                const console::Rgb& colour = (*source.palette)[entries.Entry(heights[x])];
+                window.FillPixels(columnLeft[static_cast<std::size_t>(x)], top,
+                                  columnRight[static_cast<std::size_t>(x)], bottom, colour);
+            }
+        } else if (std::uint32_t* line = window.ScanLine(bottom)) {
+            // Several samples share a pixel: write it straight into the image, the last wins.
+            for (int x = 0; x <= nLon; ++x) {
+                const int px = columnLeft[static_cast<std::size_t>(x)];
+                if (px >= 0 && px < widthPx)
+                    line[px] = pixelOf[static_cast<std::size_t>(entries.Entry(heights[x]))];
+            }
+        }
+        if (y % k == 0) window.Repaint();
+    }
+}
+
+PlotPoint ToPlot(const PlotArea& area, double latitude_deg, double longitude_deg) {
+    return {console::kSamplesPerDegree * (longitude_deg - area.west),
+            console::kSamplesPerDegree * (latitude_deg - area.south)};
+}
+
+console::LatLong FromPlot(const PlotArea& area, double x, double y) {
+    return {area.south + y / console::kSamplesPerDegree,
+            area.west + x / console::kSamplesPerDegree};
+}
+
+std::optional<SiteLine> ParseSiteLine(std::string_view line) {
+    while (!line.empty() && (line.back() == '\r' || line.back() == '\n')) line.remove_suffix(1);
+    const std::size_t tilde = line.find('~');
+    if (tilde == std::string_view::npos) return std::nullopt;
+    std::string_view rest = line.substr(tilde + 1);
+    rest = rest.substr(0, rest.find('~'));
+    std::string position(rest);
+    for (char& c : position) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    if (position.size() < 6) return std::nullopt;
+    SiteLine site;
+    site.name = std::string(line.substr(0, tilde));
+    if (IsDigit(position[4]) && IsDigit(position[5])) {
+        site.position = console::GridRefToLatLong(position);
+    } else if (IsLocatorLetter(position[4]) && IsLocatorLetter(position[5])) {
+        site.position = console::LocatorCorner(position);
+    } else {
+        return std::nullopt;
+    }
+    return site;
+}
+
+int DrawSiteMarkers(console::PlotWindow& window, const PlotArea& area, double lat0_deg,
+                    const std::string& sitesFile) {
+    std::ifstream in(sitesFile, std::ios::binary);
+    if (!in) return 0;
+    const double cosLat0 = std::cos(lat0_deg * console::kRadPerDeg);
+    const double d = area.nLon / kSiteMarkerShare;
+    int drawn = 0;
+    std::string text;
+    while (std::getline(in, text)) {
+        const std::optional<SiteLine> site = ParseSiteLine(text);
+        if (!site) continue;
+        const PlotPoint p = ToPlot(area, site->position.latitude_deg, site->position.longitude_deg);
+        if (!(p.x < area.nLon)) continue;
+        window.Rectangle(p.x - d / cosLat0, p.y - d, p.x + d / cosLat0, p.y + d, console::kBlack,
+                         console::kWhite);
+        ++drawn;
+    }
+    return drawn;
+}
+
+void DrawCentreMarker(console::PlotWindow& window, const PlotArea& area, double lat0_deg) {
+    const double cosLat0 = std::cos(lat0_deg * console::kRadPerDeg);
+    const double e = area.nLon / kCentreMarkerShare;
+    const double cx = area.nLon / 2.0;
+    const double cy = area.nLat / 2.0;
+    window.Rectangle(cx - e, cy - e * cosLat0, cx + e, cy + e * cosLat0, console::kWhite);
+}
+
+}  // namespace terrainplot

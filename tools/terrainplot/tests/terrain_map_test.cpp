@@ -1,0 +1,278 @@
+// The map, the markers and the click read-out drawn into an offscreen plot window.
+#include "terrain_map.h"
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <cmath>
+#include <sstream>
+
+#include "click_readout.h"
+#include "console/console.h"
+#include "console/hgt_tile_store.h"
+#include "console/palette.h"
+#include "console/plot_window.h"
+#include "console/position_entry.h"
+#include "console/testing/test_support.h"
+#include "plot_area.h"
+#include "plot_dialogue.h"
+
+namespace terrainplot {
+namespace {
+
+using console::Rgb;
+namespace ct = console::testing;
+
+Rgb PixelAt(console::PlotWindow& w, int px, int py) {
+    w.FinishPainting();
+    const QRgb v = w.Image().pixel(px, py);
+    return Rgb{static_cast<std::uint8_t>(qRed(v)), static_cast<std::uint8_t>(qGreen(v)),
+               static_cast<std::uint8_t>(qBlue(v))};
+}
+
+int PixelOf(double fractional) {
+    return static_cast<int>(std::floor(fractional));
+}
+
+// A plot of nLat × nLon samples with its south-west corner at 54° N 3° W.
+PlotArea SmallArea(int nLat, int nLon) {
+    PlotArea a;
+    a.nLat = nLat;
+    a.nLon = nLon;
+    a.south = 54.0;
+    a.west = -3.0;
+    a.north = 54.0 + nLat / 1200.0;
+    a.east = -3.0 + nLon / 1200.0;
+    return a;
+}
+
+TEST(SiteLines, PositionsAreGridReferencesOrLocatorsByCharactersFiveAndSix) {
+    const auto grid = ParseSiteLine("Scafell Pike~NY2154 0722\r");
+    ASSERT_TRUE(grid);
+    EXPECT_EQ(grid->name, "Scafell Pike");
+    EXPECT_NEAR(grid->position.latitude_deg, 54.454, 0.002);
+    EXPECT_NEAR(grid->position.longitude_deg, -3.212, 0.002);
+
+    const auto locator = ParseSiteLine("Lower Case~io84kp26gh~comment~more");
+    ASSERT_TRUE(locator);
+    EXPECT_EQ(locator->name, "Lower Case");
+    const console::LatLong corner = console::LocatorCorner("IO84KP26GH");
+    EXPECT_DOUBLE_EQ(locator->position.latitude_deg, corner.latitude_deg);
+    EXPECT_DOUBLE_EQ(locator->position.longitude_deg, corner.longitude_deg);
+
+    // The third field is not part of the position: "NY12~34" must not read as NY1234.
+    EXPECT_FALSE(ParseSiteLine("Cut At Tilde~NY12~3456"));
+    EXPECT_FALSE(ParseSiteLine("Lat Long Site~54.6N 3.1W"));
+    EXPECT_FALSE(ParseSiteLine("This line has no separator at all"));
+    EXPECT_FALSE(ParseSiteLine("ENDENDEND"));
+    EXPECT_FALSE(ParseSiteLine("Short~NY21"));
+    EXPECT_FALSE(ParseSiteLine(""));
+}
+
+TEST(TerrainMap, SmallerThanAPixelTheLastSampleDrawnWins) {
+    // 1200 rows in a 300-pixel window: four rows and about three columns share a pixel.
+    const PlotArea area = SmallArea(1200, 2000);
+    console::AreaGrid grid(console::kTerrainPlotArea);
+    const int x0 = 7, y0 = 11;
+    auto height = [](int x, int y) { return (x * 7 + y * 13) % 997; };
+    for (int y = 0; y <= area.nLat; ++y)
+        for (int x = 0; x <= area.nLon; ++x) grid.Set(x + x0, y + y0, height(x, y));
+    const console::Palette palette = console::DefaultPalette();
+    MapSource source{&grid, x0, y0, &palette, 996};
+
+    const WindowLayout layout = PlotWindowLayout(300);
+    console::PlotWindow window("map", 0, 0, layout.width_px, layout.height_px);
+    SetPlotScale(window, area);
+    DrawTerrainMap(window, area, source, 300);
+
+    // Drawing runs north to south and west to east, so a pixel keeps the southernmost row and
+    // the easternmost column that fall into it.
+    int checked = 0;
+    for (int py = 3; py < 280; py += 37) {
+        for (int px = 2; px < 700; px += 53) {
+            int lastX = -1, lastY = -1;
+            for (int x = 0; x <= area.nLon; ++x)
+                if (PixelOf(window.PixelX(x + 0.00001)) == px) lastX = x;
+            for (int y = area.nLat; y >= 0; --y)
+                if (PixelOf(window.PixelY(y + 0.00001)) == py) lastY = y;
+            if (lastX < 0 || lastY < 0) continue;
+            SCOPED_TRACE(testing::Message() << "pixel " << px << "," << py);
+            EXPECT_EQ(PixelAt(window, px, py),
+                      palette[console::HeightToColour(height(lastX, lastY), 996)]);
+            ++checked;
+        }
+    }
+    EXPECT_GT(checked, 60);
+}
+
+TEST(TerrainMap, LargerThanAPixelEachSampleIsAFilledSquare) {
+    // 15 rows in a 600-pixel window: a sample is 40 pixels high.
+    const PlotArea area = SmallArea(15, 34);
+    console::AreaGrid grid(console::kTerrainPlotArea);
+    for (int y = 0; y <= area.nLat; ++y)
+        for (int x = 0; x <= area.nLon; ++x) grid.Set(x, y, 100 * (x % 5) + 20 * y);
+    const console::Palette palette = console::DefaultPalette();
+    MapSource source{&grid, 0, 0, &palette, 800};
+
+    console::PlotWindow window("squares", 0, 0, 840, 600);
+    SetPlotScale(window, area);
+    DrawTerrainMap(window, area, source, 600);
+
+    for (int y : {0, 7, 14}) {
+        for (int x : {0, 3, 17, 33}) {
+            SCOPED_TRACE(testing::Message() << "sample " << x << "," << y);
+            const Rgb want = palette[console::HeightToColour(100 * (x % 5) + 20 * y, 800)];
+            // The whole inside of the square, not just its corner pixel.
+            for (double fx : {0.2, 0.5, 0.9})
+                for (double fy : {0.2, 0.5, 0.9})
+                    EXPECT_EQ(PixelAt(window, PixelOf(window.PixelX(x + fx)),
+                                      PixelOf(window.PixelY(y + fy))),
+                              want);
+        }
+    }
+    // Nothing is drawn in the legend strip right of the plot.
+    EXPECT_EQ(PixelAt(window, PixelOf(window.PixelX(area.nLon + 1.5)), 300), console::kWhite);
+}
+
+TEST(TerrainMap, SiteMarkersAndCentreMarker) {
+    ct::TempDir dir;
+    const PlotArea area = SmallArea(600, 1000);
+    // Inside; south of the plot (drawn into the bottom strip); east of the plot (not drawn);
+    // a line that is not a site.
+    const std::string inside = console::NearLocator(54.25, -2.6);
+    ct::WriteSitesFile(
+        dir.Path(),
+        {"Inside~" + inside, "South~" + console::NearLocator(53.9995, -2.8),
+         "East~" + console::NearLocator(54.2, -2.0), "Lat Long Site~54.1N 2.9W", "ENDENDEND"});
+    console::PlotWindow window("markers", 0, 0, 840, 600);
+    SetPlotScale(window, area);
+    EXPECT_EQ(DrawSiteMarkers(window, area, 54.25, (dir.Path() / "SITES.DAT").string()), 2);
+    EXPECT_EQ(DrawSiteMarkers(window, area, 54.25, (dir.Path() / "missing.dat").string()), 0);
+
+    const console::LatLong at = console::LocatorCorner(inside);
+    const PlotPoint p = ToPlot(area, at.latitude_deg, at.longitude_deg);
+    const int px = PixelOf(window.PixelX(p.x));
+    const int py = PixelOf(window.PixelY(p.y));
+    const double d = area.nLon / 600.0;  // half-height of a marker, user units
+    EXPECT_EQ(PixelAt(window, px, py), console::kWhite);
+    EXPECT_EQ(PixelAt(window, PixelOf(window.PixelX(p.x)), PixelOf(window.PixelY(p.y + d))),
+              console::kBlack);  // the outline
+    // Round trip of the plot coordinates.
+    const console::LatLong back = FromPlot(area, p.x, p.y);
+    EXPECT_NEAR(back.latitude_deg, at.latitude_deg, 1e-12);
+    EXPECT_NEAR(back.longitude_deg, at.longitude_deg, 1e-12);
+
+    // The centre marker is a hollow white square on the map.
+    window.FillPixels(0, 0, 839, 599, console::kBlack);
+    DrawCentreMarker(window, area, 54.25);
+    const double e = area.nLon / 200.0;
+    EXPECT_EQ(PixelAt(window, PixelOf(window.PixelX(area.nLon / 2.0)),
+                      PixelOf(window.PixelY(area.nLat / 2.0))),
+              console::kBlack);  // hollow
+    EXPECT_EQ(PixelAt(window, PixelOf(window.PixelX(area.nLon / 2.0 - e)),
+                      PixelOf(window.PixelY(area.nLat / 2.0))),
+              console::kWhite);
+}
+
+TEST(ClickReadout, TextsPutEachValueInItsField) {
+    const ReadoutTexts t = MakeReadoutTexts("IO84VK44LL", "NY1234 5678",
+                                            console::DistanceBearing{12.345, 45.6, 225.4}, 987);
+    EXPECT_EQ(t.position, "IO84VK44LL = NY1234 5678");
+    EXPECT_EQ(t.bearings, "    12.3km   46° (°225)     ");
+    EXPECT_EQ(t.height, " 987 m     ");
+}
+
+// A tile N54W003 whose heights rise 1 m per sample eastwards, and a plot inside it.
+class ClickTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ct::WriteHgtTile(dir_.Path(), "N54W003.hgt", [](int, int column) { return column; });
+        area_ = SmallArea(300, 500);
+        area_.south = 54.2;
+        area_.north = 54.2 + 300 / 1200.0;
+        area_.west = -2.8;
+        area_.east = -2.8 + 500 / 1200.0;
+        centre_.text = "centre";
+        centre_.latitude_deg = (area_.south + area_.north) / 2;
+        centre_.longitude_deg = (area_.west + area_.east) / 2;
+        centre_.found = true;
+        SetPlotScale(window_, area_);
+    }
+    ct::TempDir dir_;
+    std::istringstream in_;
+    std::ostringstream out_;
+    console::Console console_{in_, out_, false};
+    PlotArea area_;
+    console::ConsolePosition centre_;
+    console::PlotWindow window_{"clicks", 0, 0, 840, 600};
+};
+
+TEST_F(ClickTest, SingleClickCopiesTheLocatorAndReadsTheHeight) {
+    console::HgtTileStore store(dir_.Folder(), console_);
+    ClickReadout readout(window_, console_, store, area_, centre_, dir_.Folder(), 1000);
+    const double x = 240, y = 100;  // plot samples
+    readout.OnClick({console::ClickKind::kSingle, x, y});
+    const console::LatLong p = FromPlot(area_, x, y);
+    EXPECT_EQ(console::ClipboardText(), console::NearLocator(p.latitude_deg, p.longitude_deg));
+    // The sample nearest to the point: column 1200 × 0.2 + 240 = 480 from the tile's west edge.
+    EXPECT_EQ(readout.LastHeight(), 480);
+    // The read-out line is drawn in the bottom strip: pure blue text among white.
+    window_.FinishPainting();
+    const QImage& img = window_.Image();
+    int blue = 0;
+    const int stripTop = PixelOf(window_.PixelY(0));
+    for (int py = stripTop; py < img.height(); ++py)
+        for (int px = 0; px < img.width(); ++px)
+            if (img.pixel(px, py) == qRgb(0, 0, 255)) ++blue;
+    EXPECT_GT(blue, 20);
+
+    // A click where no tile exists keeps the previous height.
+    readout.OnClick({console::ClickKind::kSingle, x, 2000});
+    EXPECT_EQ(readout.LastHeight(), 480);
+}
+
+TEST_F(ClickTest, DoubleClickLabelsTheFirstSiteContainingTheNearestName) {
+    // "Tarn" is nearest to the click, but "Tarn Crag" comes first in the file and contains it,
+    // so the label goes to Tarn Crag's position (the name search finds the first match).
+    const std::string crag = console::NearLocator(54.33, -2.45);
+    const std::string tarn = console::NearLocator(54.25, -2.7);
+    ct::WriteSitesFile(dir_.Path(), {"Tarn Crag~" + crag, "Tarn~" + tarn, "ENDENDEND"});
+    console::HgtTileStore store(dir_.Folder(), console_);
+    ClickReadout readout(window_, console_, store, area_, centre_, dir_.Folder(), 1000);
+
+    const console::LatLong craged = console::LocatorCorner(crag);
+    const PlotPoint label = ToPlot(area_, craged.latitude_deg, craged.longitude_deg);
+    window_.FinishPainting();
+    const QImage before = window_.Image().copy();
+    const PlotPoint click = ToPlot(area_, 54.2505, -2.7005);
+    // The clicked ground (about 360 m) is above maxPlot / 4: the label is black.
+    readout.OnClick({console::ClickKind::kDouble, click.x, click.y});
+    EXPECT_EQ(readout.SiteText(), "Tarn");
+    EXPECT_EQ(console::ClipboardText(), "Tarn");
+    window_.FinishPainting();
+    const QImage& after = window_.Image();
+    int changed = 0;
+    const int lx = PixelOf(window_.PixelX(label.x)), ly = PixelOf(window_.PixelY(label.y));
+    for (int py = std::max(0, ly - 20); py < std::min(after.height(), ly + 20); ++py)
+        for (int px = lx; px < std::min(after.width(), lx + 60); ++px)
+            if (after.pixel(px, py) != before.pixel(px, py)) ++changed;
+    EXPECT_GT(changed, 5);
+}
+
+TEST_F(ClickTest, DoubleClickWithoutASiteFileSaysSoInTheReadoutLine) {
+    console::HgtTileStore store(dir_.Folder(), console_);
+    ClickReadout readout(window_, console_, store, area_, centre_, dir_.Folder() + "nowhere/",
+                         1000);
+    readout.OnClick({console::ClickKind::kDouble, 100, 100});
+    EXPECT_EQ(readout.SiteText(), "centre");
+    window_.FinishPainting();
+    const QImage& img = window_.Image();
+    int red = 0;
+    for (int py = PixelOf(window_.PixelY(0)); py < img.height(); ++py)
+        for (int px = 0; px < img.width() / 2; ++px)
+            if (img.pixel(px, py) == qRgb(255, 0, 0)) ++red;
+    EXPECT_GT(red, 20);  // "No site database available" in pure red
+}
+
+}  // namespace
+}  // namespace terrainplot

@@ -1,0 +1,248 @@
+// terrainplot run as a whole program on generated tiles, with scripted answers, headless.
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QString>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "console/palette.h"
+#include "console/plot_window.h"
+#include "console/position_entry.h"
+#include "console/testing/test_support.h"
+#include "plot_area.h"
+#include "plot_dialogue.h"
+
+namespace terrainplot {
+namespace {
+
+namespace ct = console::testing;
+namespace fs = std::filesystem;
+using console::Rgb;
+
+// Blocky terrain, continuous across tiles: 100 m steps every 120 samples eastwards and 1000 m
+// steps every 400 samples northwards (0 … 2900 m), plus one 2950 m spike at 54.5° N 2.5° W.
+int BlockHeight(long absColumn, long absRow) {
+    return static_cast<int>(100 * ((absColumn / 120) % 10) + 1000 * ((absRow / 400) % 3));
+}
+ct::HeightFunction BlockTile(int lat, int lon) {
+    return [lat, lon](int row, int column) {
+        if (lat == 54 && lon == -3 && row == 600 && column == 600) return 2950;
+        return BlockHeight((lon + 180) * 1200L + column, lat * 1200L + (1200 - row));
+    };
+}
+// The block height at a position, and whether it is safely inside its block (2 samples away).
+struct Expected {
+    int height = 0;
+    bool clear = false;
+};
+Expected BlockAt(double lat, double lon) {
+    const double c = (lon + 180) * 1200, s = lat * 1200;
+    const long ci = static_cast<long>(std::floor(c)), si = static_cast<long>(std::floor(s));
+    const bool clear = ci % 120 >= 2 && ci % 120 <= 117 && si % 400 >= 2 && si % 400 <= 397;
+    return {BlockHeight(ci, si), clear};
+}
+
+// IO84VK: padded to IO84VK44LL, the corner at 54.4352° N 2.2128° W.
+constexpr char kCentre[] = "IO84VK";
+
+class TerrainPlotRun : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        fs::create_directories(tiles_);
+        fs::create_directories(sites_);
+        fs::create_directories(work_);
+        for (int lon : {-3, -2}) {
+            const std::string name = "N54W00" + std::to_string(-lon) + ".hgt";
+            ct::WriteHgtTile(tiles_, name, BlockTile(54, lon));
+        }
+        ct::WriteSitesFile(sites_, {"Test Centre~" + std::string(kCentre),
+                                    "Block Top~" + console::NearLocator(54.4, -2.3), "ENDENDEND"});
+    }
+    std::string TilesFolder() const { return tiles_.string() + "/"; }
+    std::string SitesFolder() const { return sites_.string() + "/"; }
+    void WriteConfig(const std::string& palette = "") {
+        ct::WriteTextFile(work_, "Brelland.ini", {TilesFolder(), SitesFolder(), "600", palette});
+    }
+    ct::RunResult Run(const std::vector<std::string>& args, const std::string& input) {
+        return ct::RunProgram(TERRAINPLOT_PROGRAM, args, input, work_);
+    }
+    std::string Png() const { return (dir_.Path() / "plot.png").string(); }
+    // The pixel of plot point (x, y) in a window like the tool's.
+    std::pair<int, int> PixelOf(const PlotArea& area, double x, double y) {
+        console::PlotWindow w("probe", 0, 0, 840, 600);
+        SetPlotScale(w, area);
+        return {static_cast<int>(std::floor(w.PixelX(x))),
+                static_cast<int>(std::floor(w.PixelY(y)))};
+    }
+    // Checks the map's colours at a spread of samples whose block is unambiguous.
+    void CheckMapColours(const PlotArea& area, int maxPlot, const console::Palette& palette) {
+        int checked = 0;
+        for (int ys = 5; ys < area.nLat; ys += area.nLat / 7 + 1) {
+            for (int xs = 5; xs < area.nLon; xs += area.nLon / 9 + 1) {
+                const double lat = area.south + (ys + 0.5) / 1200;
+                const double lon = area.west + (xs + 0.5) / 1200;
+                const Expected e = BlockAt(lat, lon);
+                if (!e.clear) continue;
+                const auto [px, py] = PixelOf(area, xs + 0.5, ys + 0.5);
+                const ct::PixelResult got = ct::PngPixel(Png(), px, py);
+                SCOPED_TRACE(testing::Message() << "sample " << xs << "," << ys << " height "
+                                                << e.height << " pixel " << px << "," << py);
+                ASSERT_TRUE(got.ok);
+                EXPECT_EQ(got.colour, palette[console::HeightToColour(e.height, maxPlot)]);
+                ++checked;
+            }
+        }
+        EXPECT_GT(checked, 20);
+    }
+    ct::TempDir dir_;
+    fs::path tiles_ = dir_ / "tiles";
+    fs::path sites_ = dir_ / "sites";
+    fs::path work_ = dir_ / "work";
+};
+
+TEST_F(TerrainPlotRun, FirstRunAsksPathsDrawsAndStoresTheConfiguration) {
+    // No Brelland.ini: the three path prompts, then the centre, the width and the maximum.
+    const std::string input =
+        TilesFolder() + "\n" + SitesFolder() + "\n\n" + kCentre + "\n100\n3000\n";
+    const ct::RunResult r = Run({"--png", Png()}, input);
+    ASSERT_EQ(r.exitCode, 0) << r.output << r.errors;
+    EXPECT_NE(r.output.find("Terrain Plot   Orvel July 2018"), std::string::npos);
+    EXPECT_NE(r.output.find("Plot Width, km      [100]                      "), std::string::npos);
+    EXPECT_NE(r.output.find("Loading Height data from SRTM files"), std::string::npos);
+    // The spike is the highest sample of the loaded tiles.
+    const std::string maxLine = "Max height 2950m found at  Loc " +
+                                console::NearLocator(54.5, -2.5) + "   NGR " +
+                                console::GenGridRef(54.5, -2.5);
+    EXPECT_NE(r.output.find(maxLine), std::string::npos) << r.output;
+    EXPECT_NE(r.output.find("Maximum Height to be plotted                   "), std::string::npos);
+
+    // The configuration written back: both paths, 600 and the emptied default palette name.
+    EXPECT_EQ(ct::ReadFile(work_ / "Brelland.INI"),
+              TilesFolder() + "\r\n" + SitesFolder() + "\r\n600\r\n\r\n");
+
+    // 100 km at 54.4°: 771 rows of less than a pixel each, written straight into the image.
+    ASSERT_EQ(ct::PngSize(Png()), std::make_pair(840, 600));
+    const console::LatLong c = console::LocatorCorner(kCentre);
+    const PlotArea area = PlotAreaAround(c.latitude_deg, c.longitude_deg, HeightExtentKm(100));
+    EXPECT_EQ(area.nLat, 771);
+    CheckMapColours(area, 3000, console::DefaultPalette());
+    // The Exit box in the top right corner is pure red.
+    const auto [ex, ey] = PixelOf(area, 1.035 * area.nLon, 0.985 * area.nLat);
+    EXPECT_EQ(ct::PngPixel(Png(), ex, ey).colour, console::kPureRed);
+}
+
+TEST_F(TerrainPlotRun, SmallPlotDrawsSquaresAndHoldsHeightsAboveTheMaximum) {
+    WriteConfig();
+    // 10 km: 77 rows, each sample a square of about 7.8 pixels. Maximum 500 with ground to
+    // 2900 m: everything from 500 m up is entry 255.
+    const ct::RunResult r = Run({"--png", Png(), kCentre}, "10\n500\n");
+    ASSERT_EQ(r.exitCode, 0) << r.output << r.errors;
+    const console::LatLong c = console::LocatorCorner(kCentre);
+    const PlotArea area = PlotAreaAround(c.latitude_deg, c.longitude_deg, HeightExtentKm(10));
+    ASSERT_EQ(area.nLat, 77);
+    CheckMapColours(area, 500, console::DefaultPalette());
+    EXPECT_EQ(console::HeightToColour(2900, 500), 255);
+    // The caption is not in the PNG; the white centre marker outline is.
+    const auto [mx, my] = PixelOf(area, area.nLon / 2.0 - area.nLon / 200.0, area.nLat / 2.0);
+    EXPECT_EQ(ct::PngPixel(Png(), mx, my).colour, console::kWhite);
+}
+
+TEST_F(TerrainPlotRun, PaletteFromTheCommandLineIsUsedAndStored) {
+    WriteConfig("Old.PAL");
+    std::vector<std::string> lines;
+    for (int i = 0; i < 256; ++i) {
+        char line[32];
+        std::snprintf(line, sizeof line, "COLOR%d=&h0000%02X", i, i);
+        lines.push_back(line);
+    }
+    ct::WriteTextFile(work_, "Hills.pal", lines);  // entry i: red i, no green, no blue
+    const ct::RunResult r = Run({"--png", Png(), std::string(kCentre) + "/Hills"}, "10\n3000\n");
+    ASSERT_EQ(r.exitCode, 0) << r.output << r.errors;
+    EXPECT_NE(r.output.find("Colour Palette  Hills.PAL"), std::string::npos) << r.output;
+    console::Palette reds;
+    for (int i = 0; i < 256; ++i) reds[i] = Rgb{static_cast<std::uint8_t>(i), 0, 0};
+    const console::LatLong c = console::LocatorCorner(kCentre);
+    CheckMapColours(PlotAreaAround(c.latitude_deg, c.longitude_deg, HeightExtentKm(10)), 3000,
+                    reds);
+    const std::string stored = ct::ReadFile(work_ / "Brelland.ini");
+    EXPECT_NE(stored.find("\r\nHills.PAL\r\n"), std::string::npos) << stored;
+}
+
+TEST_F(TerrainPlotRun, ClicksDrawTheReadoutAndTheNearestSiteLabel) {
+    WriteConfig();
+    const console::LatLong c = console::LocatorCorner(kCentre);
+    const PlotArea area = PlotAreaAround(c.latitude_deg, c.longitude_deg, HeightExtentKm(20));
+    // A click below the map is a point south of the rectangle and answered like any other.
+    const std::string click = std::to_string(area.nLon / 3) + "," + std::to_string(-area.nLat / 50);
+    const std::string dclick = std::to_string(area.nLon / 4) + "," + std::to_string(area.nLat / 3);
+    const ct::RunResult r =
+        Run({"--png", Png(), "--click", click, "--dclick", dclick, kCentre}, "20\n0\n");
+    ASSERT_EQ(r.exitCode, 0) << r.output << r.errors;
+    // Pure blue read-out (locator = grid reference) and the pure red name in the bottom strip.
+    const QImage img(QString::fromStdString(Png()));
+    ASSERT_FALSE(img.isNull());
+    int blue = 0, red = 0;
+    for (int py = PixelOf(area, 0, 0).second; py < img.height(); ++py) {
+        for (int px = 0; px < img.width(); ++px) {
+            const QRgb p = img.pixel(px, py);
+            if (p == qRgb(0, 0, 255)) ++blue;
+            if (p == qRgb(255, 0, 0)) ++red;
+        }
+    }
+    EXPECT_GT(blue, 50);
+    EXPECT_GT(red, 20);
+}
+
+TEST_F(TerrainPlotRun, EarlyEndsWriteNothing) {
+    // An unknown site, a missing site file and an area beyond the grid each end the run with
+    // one line and leave no configuration behind.
+    {
+        const ct::RunResult r =
+            Run({"--png", Png()}, TilesFolder() + "\n" + SitesFolder() + "\n600\nNowhere Fell\n");
+        EXPECT_EQ(r.exitCode, 1);
+        EXPECT_NE(r.output.find("Site not found"), std::string::npos) << r.output;
+    }
+    {
+        const ct::RunResult r =
+            Run({"--png", Png()}, TilesFolder() + "\n" + TilesFolder() + "\n600\nTest Centre\n");
+        EXPECT_EQ(r.exitCode, 1);
+        EXPECT_NE(r.output.find("SITES.DAT not found"), std::string::npos) << r.output;
+    }
+    {
+        const ct::RunResult r =
+            Run({"--png", Png(), kCentre}, TilesFolder() + "\n" + SitesFolder() + "\n600\n900\n");
+        EXPECT_EQ(r.exitCode, 1) << r.output;
+        EXPECT_EQ(r.output.find("Max height"), std::string::npos) << r.output;
+    }
+    EXPECT_FALSE(fs::exists(work_ / "Brelland.INI"));
+    EXPECT_FALSE(fs::exists(Png()));
+}
+
+TEST_F(TerrainPlotRun, MissingSiteFileWithALocatorCentreStillDraws) {
+    ct::WriteTextFile(work_, "Brelland.ini", {TilesFolder(), TilesFolder(), "600", ""});
+    const ct::RunResult r = Run({"--png", Png(), "--dclick", "50,50", kCentre}, "10\n0\n");
+    ASSERT_EQ(r.exitCode, 0) << r.output << r.errors;
+    EXPECT_EQ(ct::PngSize(Png()), std::make_pair(840, 600));
+}
+
+TEST(TerrainPlotRealData, ScafellPikeIsTheHighestSample) {
+    const fs::path data = SHARED_DATA_DIR;
+    if (!fs::exists(data / "srtm3" / "N54W004.hgt") || !fs::exists(data / "sites" / "Sites.dat"))
+        GTEST_SKIP() << "no shared data at " << data;
+    ct::TempDir work;
+    ct::WriteTextFile(
+        work.Path(), "Brelland.ini",
+        {(data / "srtm3").string() + "/", (data / "sites").string() + "/", "600", ""});
+    const std::string png = (work.Path() / "scafell.png").string();
+    const ct::RunResult r =
+        ct::RunProgram(TERRAINPLOT_PROGRAM, {"--png", png, "Scafell Pike"}, "20\n0\n", work.Path());
+    ASSERT_EQ(r.exitCode, 0) << r.output << r.errors;
+    // The 20 km plot lies inside N54W004, whose highest sample (971 m) is the summit.
+    EXPECT_NE(r.output.find("Max height  971m found at"), std::string::npos) << r.output;
+    EXPECT_EQ(ct::PngSize(png), std::make_pair(840, 600));
+}
+
+}  // namespace
+}  // namespace terrainplot
