@@ -51,7 +51,9 @@ void ReplaceAll(std::string& text, std::string_view from, std::string_view to) {
 double ReadDms(std::string_view t) {
     const std::size_t p1 = t.size() > 1 ? t.find(' ', 1) : std::string_view::npos;
     if (p1 == std::string_view::npos) return std::fabs(LeadingNumber(t));
-    const double d = LeadingNumber(t.substr(0, p1));
+    // The hemisphere letter gives the sign: a minus sign before the degrees is dropped here as
+    // it is for a plain decimal value, rather than subtracting the minutes from the degrees.
+    const double d = std::fabs(LeadingNumber(t.substr(0, p1)));
     const std::size_t p2 = t.find(' ', p1 + 1);
     const std::size_t m_end = p2 == std::string_view::npos ? t.size() : p2 + 1;
     const double m = LeadingNumber(t.substr(p1 + 1, m_end - p1 - 1));

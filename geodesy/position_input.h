@@ -53,7 +53,8 @@ struct ParsedLatLong {
 // letter, in either order: "51.5N 1.25W", "51°30'N, 1°15'W", "1 15 W 51 30 N". Double quotes,
 // commas, apostrophes and degree signs act as blanks; runs of blanks become one. The degree
 // sign is accepted as the byte 0xB0 (8-bit text) and as its UTF-8 form. Text after the last
-// hemisphere letter is ignored.
+// hemisphere letter is ignored. The hemisphere letter alone gives the sign: a minus sign before
+// the degrees is dropped.
 ParsedLatLong ParseLatLong(std::string_view a);
 
 // Latitude/longitude layouts of ShowLatLong, cycled by the "L/L Format" button.
@@ -117,7 +118,8 @@ struct ResolveResult {
     std::optional<std::string> square_10km;      // OSMap caption, e.g. "SU67"
     std::optional<std::string> x_size_text;      // Xdim: cell width "###m" or "~"
     std::optional<std::string> y_size_text;      // Ydim: cell height "###m" or "~"
-    std::optional<std::string> sitename;         // database name, "" for typed positions
+    std::optional<std::string> sitename;         // database name, "" for typed positions; unchanged
+                                                 // when a found entry cannot be placed
     std::string message;                         // message-box text, "" when none
 
     // Distance and bearings from home, recomputed when a home is given and the step resolved or

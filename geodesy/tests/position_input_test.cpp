@@ -68,6 +68,9 @@ TEST(ParseLatLongTest, FreeFormats) {
         // GPS reader's text: the part after the last hemisphere letter is ignored.
         {"51 30.1234N 001 30.5678W          [ 12:34:56 UTC ]", 51.5020567, -1.5094633,
          "51 30.1234N 001 30.5678W [ 12:34:56 UTC ]"},
+        // A minus sign is overruled by the hemisphere letter, with or without minutes.
+        {"51 30 N -1 15 W", 51.5, -1.25, "51 30 N -1 15 W"},
+        {"51.5N -1.25W", 51.5, -1.25, "51.5N -1.25W"},
         // Both N and S: the first N decides.
         {"52N 1W S", 52.0, -1.0, "52N 1W S"},
     };
