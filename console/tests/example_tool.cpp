@@ -1,0 +1,81 @@
+// A tiny drawing tool built only from the frame, as the tools use it: start-up dialogue, position
+// entry, base-position line, tile loading, a height map with legend and Exit control in the plot
+// window, the wait for the user, and the configuration written back. The tests drive it headless.
+#include <iostream>
+
+#include "console/console_constants.h"
+#include "console/headless.h"
+#include "console/hgt_tile_store.h"
+#include "console/numbers.h"
+#include "console/palette.h"
+#include "console/picture_mask.h"
+#include "console/plot_controls.h"
+#include "console/plot_window.h"
+#include "console/position_entry.h"
+#include "console/tool_config.h"
+
+int main(int argc, char** argv) {
+    using namespace console;
+    HeadlessArgs args = TakeHeadlessArgs(argc, argv);
+    if (!args.error.empty()) {
+        std::cerr << args.error << "\n";
+        return 2;
+    }
+    SetHeadless(args.options);
+    Console& con = Console::Standard();
+
+    auto start = StartUp(ConsoleTool::kTerrainPlot, con, CommandTail(args.remaining));
+    if (!start) return 0;
+    std::string text = start->askPosition ? AskPosition(con, kCentrePrompt) : start->siteText;
+    if (text.empty()) return 0;
+    ConsolePosition centre = ResolvePosition(text, start->config.sitesPath, con);
+    if (centre.siteFileMissing) return 0;
+    if (!centre.found) {
+        con.PrintLine("Site not found");
+        return 0;
+    }
+
+    HgtTileStore store(start->config.heightPath, con, kTerrainPlotArea);
+    std::int32_t ground = 0;
+    store.PointHeight(centre.latitude_deg, centre.longitude_deg, ground);
+    PrintBasePositionLine(con, centre.latitude_deg, centre.longitude_deg,
+                          NearLocator(centre.latitude_deg, centre.longitude_deg),
+                          GenGridRef(centre.latitude_deg, centre.longitude_deg), ground);
+
+    // A square of 100 x 100 samples round the centre.
+    const int n = 100;
+    double half = n / 2.0 / kSamplesPerDegree;
+    AreaLoadResult area = store.LoadArea(centre.longitude_deg - half, centre.latitude_deg - half,
+                                         centre.longitude_deg + half, centre.latitude_deg + half);
+    if (area.refused) return 0;
+    con.PrintLine(FormatMask("Max height ####m", {static_cast<double>(area.maxHeight_m)}));
+    std::int32_t maxPlot =
+        RoundToInt(LeadingNumber(con.Ask("Maximum Height to be plotted                   ")));
+    if (maxPlot < 1) maxPlot = area.maxHeight_m < 2 ? 2 : area.maxHeight_m;
+
+    int height_px = start->config.windowSize;
+    PlotWindow window("Example, centred on " + centre.text, 100, 0,
+                      RoundToInt(kPlotAspect * height_px), height_px);
+    window.SetScale(0, n, 1.07 * n, -0.03 * n);
+    DrawExitControl(window, n, n);
+    DrawColourLegend(window, start->palette, n, n, maxPlot);
+    window.Show();
+    HeightColourTable colours(maxPlot);
+    for (int y = n; y >= 0; --y) {
+        for (int x = 0; x <= n; ++x) {
+            Rgb c = start->palette[colours.Entry(store.Area().At(x + area.x0, y + area.y0))];
+            window.Rectangle(x, y, x + 1.005, y + 1.005, c, c);
+        }
+    }
+    window.Repaint();
+
+    WaitForUser(window, con, n, n, [&](const Click& click) {
+        window.SetPosition(0.01 * n, -0.005 * n);
+        window.SetTextColour(kPureBlue);
+        window.SetTextBackground(kWhite);
+        window.PrintLine(FormatMask("click ###.# ###.#", {click.x, click.y}));
+        con.PrintLine(FormatMask("Clicked ###.# ###.#", {click.x, click.y}));
+    });
+    FinishRun(ConsoleTool::kTerrainPlot, start->config, con);
+    return 0;
+}
