@@ -8,7 +8,7 @@
 
 namespace geodesy {
 
-// Direction of the vector (x, y) in radians, -pi < result <= pi; ATAN2(x, y) is the
+// Direction of the vector (x, y) in radians, -pi <= result < pi; ATAN2(x, y) is the
 // conventional atan2(y, x). Computed as 2*atan(y / (x + r)), r = |(x, y)|; when x + r <= 1e-8
 // (the negative x axis or the null vector) the result is -pi (full precision).
 double ATAN2(double x, double y);
