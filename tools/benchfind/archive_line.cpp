@@ -52,4 +52,18 @@ ArchiveFields splitArchiveLine(std::string_view line) {
     return out;
 }
 
+GridFields splitGridFields(std::string_view line) {
+    GridFields out;
+    std::size_t start = 0;
+    for (int field = 1; field <= kNorthingField; ++field) {
+        const std::size_t comma = line.find(',', start);
+        const std::size_t end = comma == std::string_view::npos ? line.size() : comma;
+        if (field == kEastingField) out.easting = line.substr(start, end - start);
+        if (field == kNorthingField) out.northing = line.substr(start, end - start);
+        if (comma == std::string_view::npos) break;
+        start = comma + 1;
+    }
+    return out;
+}
+
 }  // namespace benchfind

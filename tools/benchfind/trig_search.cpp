@@ -63,11 +63,14 @@ int searchArchive(std::istream& archive, const SearchSettings& settings, console
     std::string line;
     while (std::getline(archive, line)) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
-        const ArchiveFields fields = splitArchiveLine(line);
-
-        const double easting_m = wholeMetres(fields.easting);
-        const double northing_m = wholeMetres(fields.northing);
+        // Most lines are far away: only their easting and northing are read.
+        const GridFields grid = splitGridFields(line);
+        const double easting_m = wholeMetres(grid.easting);
+        const double northing_m = wholeMetres(grid.northing);
         const double distance_m = gridDistanceMetres(settings.base, easting_m, northing_m);
+        if (!(distance_m <= settings.limit_m)) continue;
+
+        const ArchiveFields fields = splitArchiveLine(line);
         if (!isListed(settings, distance_m, fields.type, fields.status)) continue;
 
         const std::string row =

@@ -52,5 +52,16 @@ TEST(ArchiveLine, ShortLinesGiveEmptyFieldsNotWrongOnes) {
     EXPECT_EQ(f.status, "");
 }
 
+TEST(ArchiveLine, GridFieldsAloneMatchTheFullSplit) {
+    for (const char* line : {"a,b,c,412345,145678,9,,Pillar,,,,,,,1 Good", "a,b,c,1", "a,b,c,1,2",
+                             "", "no commas", "a,,,,"}) {
+        SCOPED_TRACE(line);
+        const ArchiveFields full = splitArchiveLine(line);
+        const GridFields grid = splitGridFields(line);
+        EXPECT_EQ(grid.easting, full.easting);
+        EXPECT_EQ(grid.northing, full.northing);
+    }
+}
+
 }  // namespace
 }  // namespace benchfind
