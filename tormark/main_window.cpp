@@ -12,6 +12,7 @@
 #include <QUrl>
 
 #include "geodesy/site_database.h"
+#include "gps_and_maps.h"
 #include "listing_file.h"
 #include "twips.h"
 #include "wrap_button.h"
@@ -100,6 +101,8 @@ MainWindow::MainWindow(SettingsStore& store, QWidget* parent) : QWidget(parent),
     CreateControls();
     ConnectActions();
     Start();
+    // The GPS input, the map buttons and the compass.
+    new GpsAndMaps(*this);
 }
 
 MainWindow::~MainWindow() = default;
