@@ -19,16 +19,20 @@ int LowerSampleIndex(double degrees) {
 
 OneTileStore::OneTileStore() : heights_(static_cast<std::size_t>(kTileSide) * kTileSide, 0) {}
 
+void OneTileStore::Clear() {
+    std::fill(heights_.begin(), heights_.end(), 0);
+}
+
 TileLoad OneTileStore::Load(const std::string& path) {
     std::ifstream file(path, std::ios::binary);
     if (!file) {
-        std::fill(heights_.begin(), heights_.end(), 0);
+        Clear();
         return TileLoad::kMissing;
     }
     std::vector<unsigned char> bytes(kTileBytes);
     file.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(kTileBytes));
     if (static_cast<std::size_t>(file.gcount()) != kTileBytes) {
-        std::fill(heights_.begin(), heights_.end(), 0);
+        Clear();
         return TileLoad::kUnreadable;
     }
     // File row r counts from the northern edge; the buffer's row s from the southern edge.

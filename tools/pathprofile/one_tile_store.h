@@ -35,6 +35,9 @@ class OneTileStore {
     // never shows the terrain of some other tile.
     TileLoad Load(const std::string& path);
 
+    // Sets every sample to 0 m (a stretch of path without a tile file).
+    void Clear();
+
     // T(c, s): column c from the western edge, row s from the southern edge, both 0..1200.
     std::int32_t Sample(int column, int row) const {
         return heights_[static_cast<std::size_t>(row) * kTileSide + column];

@@ -52,6 +52,8 @@ EarthBulge::EarthBulge(double k_factor, double path_km)
 }
 
 double EarthBulge::At_m(double x_km) const {
+    // A K so large that Re^2 overflows is a flat earth: no bulge (and no inf - inf).
+    if (!std::isfinite(re_km_ * re_km_)) return 0.0;
     const double off_centre = x_km - path_km_ / 2.0;
     const double rest = std::max(0.0, re_km_ * re_km_ - off_centre * off_centre);
     return kMetresPerKm * std::sqrt(rest) - c0_m_;

@@ -42,7 +42,8 @@ class EarthBulge {
 
     // Bulge in metres at x_km from the base: 0 at both ends, largest at mid-path.
     // Points further from mid-path than the radius itself (only possible for clicks far
-    // outside the path) read as if they lay on that limit, never as NaN.
+    // outside the path) read as if they lay on that limit, never as NaN. A K too large for
+    // Re^2 to be represented gives a flat earth (0 everywhere).
     double At_m(double x_km) const;
 
     double EffectiveRadius_km() const { return re_km_; }

@@ -85,6 +85,8 @@ TEST(EarthBulge, PathLongerThanTheEffectiveDiameterIsFlaggedNotNaN) {
     EXPECT_FALSE(EarthBulge(1.3, 2000.0).PathTooLong());
     const EarthBulge normal(1.3, 100.0);
     EXPECT_FALSE(std::isnan(normal.At_m(1.0e5)));
+    SCOPED_TRACE("a K beyond the range of Re squared is a flat earth");
+    EXPECT_EQ(EarthBulge(1.0e300, 100.0).At_m(50.0), 0.0);
 }
 
 TEST(GridSteps, ExamplesAndThresholds) {

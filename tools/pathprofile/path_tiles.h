@@ -1,0 +1,41 @@
+// The ground under a path: names the tile of each point, loads it into the one-tile store when
+// the path crosses into it, and reads the height there. Tile messages go to the console.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "console/console.h"
+#include "one_tile_store.h"
+#include "path_geometry.h"
+
+namespace pathprofile {
+
+class PathTiles {
+  public:
+    // height_path: the folder of the tiles, joined to tile names as given.
+    PathTiles(std::string height_path, console::Console& console);
+
+    // Forgets the tile loaded last, so the next point loads its tile again (each profile
+    // starts with a fresh read of the tile under its first sample).
+    void StartProfile() { last_name_.clear(); }
+
+    // Ground height in whole metres at `position`. When the position lies in another tile
+    // than the last one, that tile is named and loaded first: a tile without a file prints
+    // "No HDB" and "No Height file for this location" (once per tile, not per sample) and
+    // reads 0 m; a short or unreadable file is reported with its name and reads 0 m.
+    std::int32_t HeightAt(LatLon position);
+    int operator()(LatLon position) { return HeightAt(position); }
+
+    // Number of tile reads so far (a read of a missing file counts too).
+    int TileLoads() const { return tile_loads_; }
+
+  private:
+    std::string height_path_;
+    console::Console& console_;
+    OneTileStore store_;
+    std::string last_name_;
+    int tile_loads_ = 0;
+};
+
+}  // namespace pathprofile

@@ -1,0 +1,228 @@
+#include "pathprofile_app.h"
+
+#include <algorithm>
+#include <cctype>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "console/console_constants.h"
+#include "console/numbers.h"
+#include "console/picture_mask.h"
+#include "console/position_entry.h"
+#include "console/tool_config.h"
+#include "path_geometry.h"
+#include "path_tiles.h"
+#include "profile.h"
+#include "profile_view.h"
+
+namespace pathprofile {
+namespace {
+
+using console::Colour;
+
+constexpr std::string_view kDistanceMask = "Dist ####.##km  Bearing ###.#° [Back ###.#°]";
+constexpr std::string_view kCaptionMask = "####.#km ###.#° [Back ###.#°]";
+constexpr std::string_view kClearanceMask = " worst clearance #####.#m at ####.##km from base";
+const std::string kDottedRule(48, '.');
+
+struct Base {
+    std::string text;  // as typed, or the site's full name
+    LatLon position;
+    double mast_m = console::kDefaultMastHeight_m;
+};
+
+// Everything that lives across the distant-site loop.
+struct Session {
+    console::Console& console;
+    std::filesystem::path dir;  // working folder of the configuration file
+    console::ToolConfig config;
+    console::HeadlessOptions headless;
+    Base base;
+    double k_factor = console::kDefaultKFactor;
+    std::string last_distant;
+    int profiles_drawn = 0;
+    // Windows left open by a key after a click stay on screen until the program ends.
+    std::vector<std::unique_ptr<ProfileView>> open_views;
+};
+
+enum class LoopStep { kNext, kEnd, kFatal };
+
+void PrintClearance(console::Console& console, const Clearance& clearance) {
+    console.SetColour(Colour::kLightCyan);
+    console.MoveToColumn(kClearanceLineColumn);
+    console.PrintLine(
+        std::string(clearance.Clear() ? "Line of sight clear,  " : "Line of sight blocked,") +
+        console::FormatMask(kClearanceMask, {clearance.worst_m, clearance.at_km}));
+    console.SetColour(Colour::kLightGrey);
+}
+
+// Samples, draws and serves one profile.
+void ShowProfile(Session& s, const console::ConsolePosition& distant,
+                 const console::DistanceBearing& path, double distant_mast_m,
+                 const EarthBulge& bulge) {
+    console::Console& con = s.console;
+    con.PrintLine();
+    PathTiles tiles(s.config.heightPath, con);
+    const Profile profile = SampleProfile(s.base.position, path.bearing_deg, path.distance_km,
+                                          bulge, [&tiles](LatLon p) { return tiles(p); });
+    PrintClearance(con, LineOfSightClearance(profile, s.base.mast_m, distant_mast_m));
+
+    const std::string caption =
+        s.base.text + " >> " + distant.text +
+        console::FormatMask(kCaptionMask,
+                            {path.distance_km, path.bearing_deg, path.backBearing_deg});
+    ++s.profiles_drawn;
+    if (s.headless.Active()) {
+        console::HeadlessOptions numbered = s.headless;
+        numbered.pngFile = NumberedPngName(s.headless.pngFile, s.profiles_drawn);
+        console::SetHeadless(numbered);
+    }
+    PathSetup setup{s.base.position, path.bearing_deg, s.base.mast_m, distant_mast_m,
+                    s.config.sitesPath};
+    auto view = std::make_unique<ProfileView>(
+        caption, profile, bulge, PlotTop_m(profile, s.base.mast_m, distant_mast_m), setup);
+    view->Draw();
+    if (view->ServeClicks(con) == ProfileEnd::kKey) s.open_views.push_back(std::move(view));
+}
+
+// One pass of the distant-site loop.
+LoopStep DistantSite(Session& s) {
+    console::Console& con = s.console;
+    con.PrintLine();
+    con.SetColour(Colour::kLightGrey);
+    con.Print("Site Name / Location [");
+    con.SetColour(Colour::kMagenta);
+    con.Print(s.last_distant);
+    con.SetColour(Colour::kLightGrey);
+    con.Print("]");
+    con.MoveToColumn(kDistantAnswerColumn);
+    std::string answer = con.ReadLine();
+    // Input that has run out can give no further answers: end rather than loop on the
+    // last distant site for ever.
+    if (con.InputEnded() && answer.empty()) return LoopStep::kEnd;
+    if (answer.empty()) answer = s.last_distant;
+    if (IsEndAnswer(answer)) {
+        return console::FinishRun(console::ConsoleTool::kPathProfile, s.config, con, s.dir)
+                   ? LoopStep::kEnd
+                   : LoopStep::kFatal;
+    }
+    s.last_distant = answer;
+
+    const double distant_mast_m = MastHeightAnswer(con.Ask(kDistantMastPrompt));
+    con.PrintLine();
+    s.k_factor =
+        KFactorAnswer(con.Ask(console::FormatMask(kKPromptMask, {s.k_factor})), s.k_factor);
+
+    const console::ConsolePosition distant =
+        console::ResolvePosition(answer, s.config.sitesPath, con);
+    if (distant.siteFileMissing) return LoopStep::kFatal;
+    if (!distant.found) {
+        con.PrintLine("Site not found");
+        return LoopStep::kNext;
+    }
+
+    const console::DistanceBearing path =
+        console::DistBearing(s.base.position.lat_deg, s.base.position.lon_deg, distant.latitude_deg,
+                             distant.longitude_deg);
+    if (path.distance_km < kCoincidentDistance_km) {
+        con.PrintLine("Distant site is the base site");
+        return LoopStep::kNext;
+    }
+    if (path.distance_km > kMaxPathLength_km) {
+        con.PrintLine(console::FormatMask("Path too long: #####.##km; the longest path is 2000km",
+                                          {path.distance_km}));
+        return LoopStep::kNext;
+    }
+    const EarthBulge bulge(s.k_factor, path.distance_km);
+    if (bulge.PathTooLong()) {
+        con.PrintLine(console::FormatMask(
+            "Path too long for K = #.##: it exceeds the diameter of the effective earth",
+            {s.k_factor}));
+        return LoopStep::kNext;
+    }
+
+    con.SetColour(Colour::kLightCyan);
+    con.MoveToColumn(kDistanceLineColumn);
+    con.PrintLine(console::FormatMask(kDistanceMask,
+                                      {path.distance_km, path.bearing_deg, path.backBearing_deg}));
+    con.SetColour(Colour::kLightGrey);
+
+    ShowProfile(s, distant, path, distant_mast_m, bulge);
+    return LoopStep::kNext;
+}
+
+}  // namespace
+
+std::string NumberedPngName(const std::string& file, int profile_number) {
+    const std::size_t last_separator = file.find_last_of("/\\");
+    const std::size_t dot = file.find_last_of('.');
+    const bool has_extension =
+        dot != std::string::npos && (last_separator == std::string::npos || dot > last_separator);
+    const std::string number = std::to_string(profile_number);
+    if (!has_extension) return file + number;
+    return file.substr(0, dot) + number + file.substr(dot);
+}
+
+bool IsEndAnswer(std::string_view answer) {
+    std::string lower(answer);
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return lower.find(kEndWord) != std::string::npos;
+}
+
+double MastHeightAnswer(std::string_view answer) {
+    const double metres = console::LeadingNumber(answer);
+    return metres < kMinMastHeight_m ? console::kDefaultMastHeight_m : metres;
+}
+
+double KFactorAnswer(std::string_view answer, double current) {
+    const double k = console::LeadingNumber(answer);
+    return k < kMinKFactor ? current : k;
+}
+
+int RunPathProfile(console::Console& console, std::string_view command_tail,
+                   const std::filesystem::path& dir, const console::HeadlessOptions& headless) {
+    auto start = console::StartUp(console::ConsoleTool::kPathProfile, console, command_tail, dir);
+    if (!start) return kExitInputProblem;
+
+    Session s{console, dir, start->config, headless, {}, console::kDefaultKFactor, {}, 0, {}};
+    std::string base_text =
+        start->askPosition ? console::AskPosition(console, kBasePrompt) : start->siteText;
+    if (base_text.empty()) return kExitNormal;
+
+    const console::ConsolePosition base =
+        console::ResolvePosition(base_text, s.config.sitesPath, console);
+    if (base.siteFileMissing) return kExitInputProblem;
+    if (!base.found) {
+        console.PrintLine("Site not found");
+        return kExitInputProblem;
+    }
+    s.base.text = base.text;
+    s.base.position = {base.latitude_deg, base.longitude_deg};
+    s.base.mast_m = MastHeightAnswer(console.Ask(kBaseMastPrompt));
+
+    PathTiles tiles(s.config.heightPath, console);
+    const std::int32_t ground_m = tiles.HeightAt(s.base.position);
+    console::PrintBasePositionLine(console, base.latitude_deg, base.longitude_deg,
+                                   console::NearLocator(base.latitude_deg, base.longitude_deg),
+                                   console::GenGridRef(base.latitude_deg, base.longitude_deg),
+                                   ground_m, console::kBaseLineMaskShort);
+    console.SetColour(Colour::kLightGrey);
+    console.PrintLine();
+    console.PrintLine(kDottedRule);
+    console.PrintLine();
+
+    for (;;) {
+        switch (DistantSite(s)) {
+            case LoopStep::kNext:
+                break;
+            case LoopStep::kEnd:
+                return kExitNormal;
+            case LoopStep::kFatal:
+                return kExitInputProblem;
+        }
+    }
+}
+
+}  // namespace pathprofile

@@ -1,0 +1,184 @@
+#include "profile_view.h"
+
+#include <cmath>
+#include <optional>
+#include <utility>
+
+#include "console/numbers.h"
+#include "console/picture_mask.h"
+#include "console/position_entry.h"
+
+namespace pathprofile {
+namespace {
+
+using console::PenStyle;
+
+// The pixel (row or column index) that holds a fractional pixel coordinate, kept well inside
+// the int range for coordinates far outside the window.
+int PixelIndex(double p) {
+    constexpr double kFar = 1.0e8;
+    if (!(p > -kFar)) return -static_cast<int>(kFar);  // NaN included
+    if (p > kFar) return static_cast<int>(kFar);
+    return static_cast<int>(std::floor(p));
+}
+
+// Height mask of the read-out: the clicked height with the earth bulge taken off.
+constexpr std::string_view kHeightMask = "  ####.#m AGL  ";
+// Nearest-site mask of the read-out: a 27-character name field and the distance in km.
+const std::string kNearestMask = "Nearest site \\" + std::string(25, ' ') + "\\  ###.#km   ";
+
+}  // namespace
+
+std::string ClickReadOutFirstPart(const std::string& locator, const std::string& grid_ref,
+                                  double height_agl_m) {
+    return " " + locator + " = " + grid_ref + console::FormatMask(kHeightMask, {height_agl_m});
+}
+
+std::string ClickReadOutNearestPart(const std::string& site_name, double site_km) {
+    return console::FormatMask(kNearestMask, {site_name, site_km});
+}
+
+ProfileView::ProfileView(std::string caption, const Profile& profile, const EarthBulge& bulge,
+                         double plot_top_m, PathSetup setup)
+    : profile_(profile),
+      bulge_(bulge),
+      layout_(profile.path_km, plot_top_m),
+      setup_(std::move(setup)),
+      window_(std::make_unique<console::PlotWindow>(
+          std::move(caption), kWindowLeft_px, kWindowTop_px, kWindowWidth_px, kWindowHeight_px)) {}
+
+Point ProfileView::BaseMastTop() const {
+    return {0.0, profile_.samples_m.front() + setup_.base_mast_m};
+}
+
+Point ProfileView::DistantMastTop() const {
+    return {profile_.path_km, profile_.samples_m.back() + setup_.distant_mast_m};
+}
+
+void ProfileView::Draw() {
+    console::PlotWindow& w = *window_;
+    w.DisableClose();
+    w.SetScale(layout_.Left(), layout_.Top(), layout_.Right(), layout_.Bottom());
+    DrawExitBox();
+    DrawGrid();
+    DrawTerrain();
+    DrawMastsAndSight();
+    // Click paths are drawn dash-dot, one pixel wide.
+    w.SetPen(PenStyle::kDashDot, 1);
+    w.Show();
+    w.Repaint();
+}
+
+void ProfileView::DrawExitBox() {
+    console::PlotWindow& w = *window_;
+    const Point c1 = layout_.ExitBoxCorner1();
+    const Point c2 = layout_.ExitBoxCorner2();
+    w.SetPen(PenStyle::kSolid, 1);
+    w.Rectangle(c1.x, c1.y, c2.x, c2.y, console::kPureRed, console::kPureRed);
+    const Point a1 = layout_.ExitCrossA1(), a2 = layout_.ExitCrossA2();
+    const Point b1 = layout_.ExitCrossB1(), b2 = layout_.ExitCrossB2();
+    w.Line(a1.x, a1.y, a2.x, a2.y, console::kBlack);
+    w.Line(b1.x, b1.y, b2.x, b2.y, console::kBlack);
+    const Point label = layout_.ExitLabel();
+    w.SetTextColour(console::kBlack);
+    w.SetPosition(label.x, label.y);
+    w.Print("Exit");
+    // A headless run leaves through the middle of the box.
+    w.SetExitPoint((c1.x + c2.x) / 2.0, (c1.y + c2.y) / 2.0);
+}
+
+void ProfileView::DrawGrid() {
+    console::PlotWindow& w = *window_;
+    const double d = profile_.path_km;
+    w.SetPen(PenStyle::kDot, 1);
+    for (double y : layout_.HeightGridLines_m()) {
+        w.Line(0.0, y, d, y, kGridGrey);
+        const Point label = layout_.HeightLabel(y);
+        w.SetPosition(label.x, label.y);
+        w.Print(console::PlainNumber(y));
+    }
+    for (double x : layout_.DistanceGridLines_km()) {
+        w.Line(x, 0.0, x, layout_.Top(), kGridGrey);
+        const Point label = layout_.DistanceLabel(x);
+        w.SetPosition(label.x, label.y);
+        w.Print(console::PlainNumber(x));
+    }
+}
+
+void ProfileView::DrawTerrain() {
+    // For each sample a green line from (x, 0) up to (x, bulge) and a brown one on from there
+    // to (x, sample rounded to whole metres). Both are vertical and one pixel wide, so they are
+    // written straight into the image as pixel columns: a long path has up to a hundred
+    // thousand samples, and a pen-drawn line each would dominate the time of the whole plot.
+    console::PlotWindow& w = *window_;
+    const int ground_row = PixelIndex(w.PixelY(0.0));
+    for (std::size_t i = 0; i < profile_.samples_m.size(); ++i) {
+        const int column = PixelIndex(w.PixelX(profile_.distance_km[i]));
+        const int bulge_row = PixelIndex(w.PixelY(profile_.bulge_m[i]));
+        const int top_row = PixelIndex(w.PixelY(console::RoundHalfEven(profile_.samples_m[i])));
+        w.FillPixels(column, ground_row, column, bulge_row, kBulgeGreen);
+        w.FillPixels(column, bulge_row, column, top_row, kTerrainBrown);
+    }
+    w.SetPosition(profile_.distance_km.back(), console::RoundHalfEven(profile_.samples_m.back()));
+}
+
+void ProfileView::DrawMastsAndSight() {
+    console::PlotWindow& w = *window_;
+    const Point base_top = BaseMastTop();
+    const Point distant_top = DistantMastTop();
+    w.SetPen(PenStyle::kSolid, kMastPen_px);
+    w.Line(0.0, profile_.samples_m.front(), base_top.x, base_top.y, kMastRed);
+    w.Line(profile_.path_km, profile_.samples_m.back(), distant_top.x, distant_top.y, kMastRed);
+    w.SetPen(PenStyle::kDot, 1);
+    w.Line(base_top.x, base_top.y, distant_top.x, distant_top.y, kSightGreen);
+}
+
+void ProfileView::HandleClick(const console::Click& click) {
+    console::PlotWindow& w = *window_;
+    const LatLon p = DestinationPoint(setup_.base, setup_.bearing_deg, click.x);
+    const std::string locator = console::NearLocator(p.lat_deg, p.lon_deg);
+    const std::string grid_ref = console::GenGridRef(p.lat_deg, p.lon_deg);
+    const double bulge_m = bulge_.At_m(click.x);
+
+    if (click.kind == console::ClickKind::kDouble) {
+        const Point base_top = BaseMastTop();
+        const Point distant_top = DistantMastTop();
+        w.SetPen(PenStyle::kDashDot, 1);
+        w.Line(base_top.x, base_top.y, click.x, click.y, kClickMagenta);
+        w.Line(click.x, click.y, distant_top.x, distant_top.y, kClickMagenta);
+    }
+
+    std::string site_name;
+    double site_km = 0.0;
+    if (const auto nearest = console::NearestSite(p.lat_deg, p.lon_deg, setup_.sites_path)) {
+        site_name = nearest->name;
+        site_km = nearest->distance_km;
+    }
+    const Point at = layout_.ReadOut();
+    w.SetPosition(at.x, at.y);
+    w.Print(ClickReadOutFirstPart(locator, grid_ref, click.y - bulge_m));
+    w.PrintLine(ClickReadOutNearestPart(site_name, site_km));
+}
+
+ProfileEnd ProfileView::ServeClicks(console::Console& console, int poll_pause_ms) {
+    console::PlotWindow& w = *window_;
+    for (;;) {
+        if (w.IsClosed()) return ProfileEnd::kExit;
+        const console::Click click = w.PollClick();
+        if (click.kind == console::ClickKind::kNone) {
+            console::WaitMilliseconds(poll_pause_ms);
+            continue;
+        }
+        if (layout_.IsExitClick(click.x, click.y)) {
+            console.BringToFront();
+            w.Close();
+            return ProfileEnd::kExit;
+        }
+        HandleClick(click);
+        w.Repaint();
+        // Keys count only after a click: one typed in the window leaves it open.
+        if (w.PollKey()) return ProfileEnd::kKey;
+    }
+}
+
+}  // namespace pathprofile

@@ -1,0 +1,83 @@
+// The profile window: draws one path's profile with its grid, masts and line of sight, and
+// serves the clicks on it until the user leaves through "Exit" or presses a key after a click.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "console/console.h"
+#include "console/plot_window.h"
+#include "path_geometry.h"
+#include "plot_layout.h"
+#include "profile.h"
+
+namespace pathprofile {
+
+// What the window needs to know of the path besides its samples.
+struct PathSetup {
+    LatLon base;
+    double bearing_deg = 0.0;  // initial bearing from the base
+    double base_mast_m = 2.0;  // mast heights above ground
+    double distant_mast_m = 2.0;
+    std::string sites_path;  // folder of the site database, for the nearest site
+};
+
+// Colours of the profile plot.
+inline constexpr console::Rgb kGridGrey{200, 200, 200};
+inline constexpr console::Rgb kBulgeGreen{0, 200, 0};
+inline constexpr console::Rgb kTerrainBrown{200, 100, 20};
+inline constexpr console::Rgb kMastRed{255, 0, 0};
+inline constexpr console::Rgb kSightGreen{50, 80, 0};
+inline constexpr console::Rgb kClickMagenta{200, 0, 200};
+
+// Pen width of the masts, pixels.
+inline constexpr int kMastPen_px = 4;
+
+enum class ProfileEnd {
+    kExit,  // "Exit" clicked: the window is closed
+    kKey,   // a key after a click: the window stays open
+};
+
+class ProfileView {
+  public:
+    ProfileView(std::string caption, const Profile& profile, const EarthBulge& bulge,
+                double plot_top_m, PathSetup setup);
+
+    // Draws the whole profile (window, scale, Exit box, grid, terrain, masts, line of sight)
+    // and shows it.
+    void Draw();
+
+    // The click read-out of one click: the locator, grid reference and height above ground
+    // of the clicked point and the nearest site; a double click also draws the two-segment
+    // path from the base mast top through the point to the distant mast top.
+    void HandleClick(const console::Click& click);
+
+    // Polls clicks until the user leaves (paced by `poll_pause_ms` between empty polls).
+    ProfileEnd ServeClicks(console::Console& console, int poll_pause_ms = 20);
+
+    console::PlotWindow& Window() { return *window_; }
+    const PlotLayout& Layout() const { return layout_; }
+    // The two mast tops: (0, first sample + base mast) and (D, last sample + distant mast).
+    Point BaseMastTop() const;
+    Point DistantMastTop() const;
+
+  private:
+    void DrawExitBox();
+    void DrawGrid();
+    void DrawTerrain();
+    void DrawMastsAndSight();
+
+    const Profile& profile_;
+    const EarthBulge& bulge_;
+    PlotLayout layout_;
+    PathSetup setup_;
+    std::unique_ptr<console::PlotWindow> window_;
+};
+
+// The text drawn for a click: " ", the locator, " = ", the grid reference, the height above
+// ground, and the nearest site with its distance.
+std::string ClickReadOutFirstPart(const std::string& locator, const std::string& grid_ref,
+                                  double height_agl_m);
+std::string ClickReadOutNearestPart(const std::string& site_name, double site_km);
+
+}  // namespace pathprofile
