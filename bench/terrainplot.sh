@@ -18,7 +18,7 @@ tool=$build/tools/terrainplot/terrainplot
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-mkdir -p "$work/tiles" "$work/sites" "$work/run"
+mkdir -p "$work/sites" "$work/run"
 export QT_QPA_PLATFORM=offscreen
 export XDG_RUNTIME_DIR=$work/xdg
 mkdir -m 700 "$XDG_RUNTIME_DIR"
@@ -41,21 +41,24 @@ make_tile() {  # lat lon file
         }
         close($f) or die;' "$@"
 }
-echo "generating 40 tiles in $work/tiles ..."
+# BENCH_TILES=DIR keeps the generated tiles in DIR (and reuses them on the next run).
+tiles=${BENCH_TILES:-$work/tiles}
+mkdir -p "$tiles"
+echo "generating 40 tiles in $tiles ..."
 for lat in 51 52 53 54 55; do
     for lon in -6 -5 -4 -3 -2 -1 0 1; do
         if [ "$lon" -lt 0 ]; then name=$(printf 'N%02dW%03d.hgt' "$lat" $((-lon))); else name=$(printf 'N%02dE%03d.hgt' "$lat" "$lon"); fi
-        make_tile "$lat" "$lon" "$work/tiles/$name" &
+        [ -s "$tiles/$name" ] || make_tile "$lat" "$lon" "$tiles/$name" &
     done
     wait
 done
 printf 'Bench Centre~IO94AA\r\nENDENDEND\r\n' > "$work/sites/SITES.DAT"
-printf '%s/\r\n%s/\r\n600\r\n\r\n' "$work/tiles" "$work/sites" > "$work/run/Brelland.ini"
+printf '%s/\r\n%s/\r\n600\r\n\r\n' "$tiles" "$work/sites" > "$work/run/Brelland.ini"
 
 # The widest accepted plot: an area beyond the grid is refused before anything is loaded.
 cd "$work/run"
 width=
-for w in $(seq 500 -5 300); do
+for w in $(seq 700 -5 300); do
     out=$(printf 'IO94AA\n%s\n0\n' "$w" | timeout 60 "$tool" --png "$work/probe.png" 2>&1 || true)
     if grep -q 'Max height' <<<"$out"; then width=$w; break; fi
 done
