@@ -170,11 +170,11 @@ std::string TodayText() {
         }
     }
     const QDate today = QDate::currentDate();
-    return QString("%1%4%2%4%3")
-        .arg(today.year(), 4, 10, QChar('0'))
-        .arg(today.month(), 2, 10, QChar('0'))
-        .arg(today.day(), 2, 10, QChar('0'))
-        .arg(separator)
+    auto padded = [](int value, int width) {
+        return QString::number(value).rightJustified(width, '0');
+    };
+    return (padded(today.year(), 4) + separator + padded(today.month(), 2) + separator +
+            padded(today.day(), 2))
         .toStdString();
 }
 
