@@ -131,11 +131,21 @@ TEST_F(PathProfileDialogue, KPromptKeepsTheLastAcceptedValue) {
     EXPECT_FALSE(std::filesystem::exists(Png("profile4.png")));
 }
 
-TEST_F(PathProfileDialogue, DistantSiteAtTheBaseIsRefused) {
+// Paths that cannot be drawn get one line each and the next prompt: the base itself, a path
+// beyond the 2000 km of the sample array, and a path longer than the diameter of the effective
+// earth of a tiny K (0.11: 1402 km; Madrid is about 1500 km away).
+TEST_F(PathProfileDialogue, PathsThatCannotBeDrawnAreRefused) {
     WriteConfig();
-    const Result r = Run("Ridge South\n\nRidge South\n\n\nendendend\n");
+    ct::WriteSitesFile(dir_.Path(), {"Ridge South~IO84FC00AA", "Tokyo~PM95VQ", "Madrid~IN80DK"});
+    const Result r =
+        Run("Ridge South\n\nRidge South\n\n\nTokyo\n\n\nMadrid\n\n0.11\n"
+            "endendend\n");
     EXPECT_EQ(r.code, kExitNormal);
-    EXPECT_NE(r.out.find("Distant site is the base site"), std::string::npos);
+    EXPECT_NE(r.out.find("Distant site is the base site"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("Path too long: "), std::string::npos);
+    EXPECT_NE(r.out.find("the longest path is 2000km"), std::string::npos);
+    EXPECT_NE(r.out.find("Path too long for K = 0.11"), std::string::npos);
+    EXPECT_EQ(Occurrences(r.out, "Site Name / Location ["), 4);
     EXPECT_FALSE(std::filesystem::exists(Png("profile1.png")));
 }
 
