@@ -21,6 +21,9 @@ constexpr double kSampleNudge = console::kSampleNudge;  // 0.00001: inside the s
 constexpr double kSquareReach = Single(1.005f);  // a filled square overlaps its neighbours a bit
 constexpr double kSiteMarkerShare = 600;         // marker half-height nLon / 600
 constexpr double kCentreMarkerShare = 200;       // centre marker half-width nLon / 200
+// The legend bar starts at 1.007 × nLon. On narrow plots (nLon below about 140) the squares of
+// the last column would reach over it, so the map stops short of it.
+constexpr double kLegendLeft = Single(1.007f);
 
 std::uint32_t ToPixelValue(const console::Rgb& c) {
     return qRgb(c.red, c.green, c.blue);
@@ -67,9 +70,11 @@ void DrawTerrainMap(console::PlotWindow& window, const PlotArea& area, const Map
     // Pixel columns of every sample column, worked out once.
     std::vector<int> columnLeft(static_cast<std::size_t>(nLon) + 1);
     std::vector<int> columnRight(static_cast<std::size_t>(nLon) + 1);
+    const int lastMapColumn = PixelOf(window.PixelX(kLegendLeft * nLon)) - 1;
     for (int x = 0; x <= nLon; ++x) {
         columnLeft[static_cast<std::size_t>(x)] = PixelOf(window.PixelX(x + kSampleNudge));
-        columnRight[static_cast<std::size_t>(x)] = PixelOf(window.PixelX(x + kSquareReach));
+        columnRight[static_cast<std::size_t>(x)] =
+            std::min(PixelOf(window.PixelX(x + kSquareReach)), lastMapColumn);
     }
     std::vector<std::int32_t> spare(static_cast<std::size_t>(nLon) + 1);
     const int widthPx = window.WidthPx();

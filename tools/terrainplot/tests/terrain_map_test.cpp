@@ -130,8 +130,15 @@ TEST(TerrainMap, LargerThanAPixelEachSampleIsAFilledSquare) {
                               want);
         }
     }
-    // Nothing is drawn in the legend strip right of the plot.
-    EXPECT_EQ(PixelAt(window, PixelOf(window.PixelX(area.nLon + 1.5)), 300), console::kWhite);
+    // Nothing is drawn in the legend strip right of the plot, although the last column's squares
+    // (34 … 35.005) would reach past the legend's left edge (1.007 × 34 = 34.24).
+    const int legendLeft = PixelOf(window.PixelX(1.007 * area.nLon));
+    for (int y : {0, 7, 14}) {
+        const int py = PixelOf(window.PixelY(y + 0.5));
+        EXPECT_EQ(PixelAt(window, legendLeft, py), console::kWhite);
+        EXPECT_EQ(PixelAt(window, legendLeft - 1, py),
+                  palette[console::HeightToColour(100 * (34 % 5) + 20 * y, 800)]);
+    }
 }
 
 TEST(TerrainMap, SiteMarkersAndCentreMarker) {
