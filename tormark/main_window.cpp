@@ -39,12 +39,19 @@ std::string S(const QString& s) {
     return s.toStdString();
 }
 
+// Where the designed font is missing, a condensed face of the fallback keeps the captions within
+// the widths they were laid out for (the common fallback, DejaVu Sans, is much wider).
+QFont Fitted(QFont font) {
+    if (QFontInfo(font).family() != font.family()) font.setStretch(QFont::SemiCondensed);
+    return font;
+}
+
 // The window's own font: a small sans serif as the layout was designed for.
 QFont WindowFont() {
     QFont font("MS Sans Serif");
     font.setStyleHint(QFont::SansSerif);
-    font.setPointSize(8);
-    return font;
+    font.setPixelSize(11);
+    return Fitted(font);
 }
 
 QFont ArialFont(bool bold) {
@@ -52,7 +59,13 @@ QFont ArialFont(bool bold) {
     font.setStyleHint(QFont::SansSerif);
     font.setPointSize(12);
     font.setBold(bold);
-    return font;
+    return Fitted(font);
+}
+
+// A result box shows the start of its text when it is too long for the box.
+void ShowText(QLineEdit* box, const QString& text) {
+    box->setText(text);
+    box->setCursorPosition(0);
 }
 
 QString DefaultListFile() {
@@ -358,10 +371,10 @@ void MainWindow::Start() {
 void MainWindow::Render() {
     const MainBoxes& b = session_.boxes;
     InputText->setText(Q(b.input));
-    LocText->setText(Q(b.locator));
-    NGRText->setText(Q(b.ngr));
-    LLText->setText(Q(b.latlong));
-    EastNorth->setText(Q(b.eastNorth));
+    ShowText(LocText, Q(b.locator));
+    ShowText(NGRText, Q(b.ngr));
+    ShowText(LLText, Q(b.latlong));
+    ShowText(EastNorth, Q(b.eastNorth));
     Xdim->setText(Q(b.xdim));
     Ydim->setText(Q(b.ydim));
     if (b.xdim == "~" || b.ydim == "~")
@@ -377,11 +390,11 @@ void MainWindow::Render() {
     SetHome->setEnabled(b.setHomeEnabled);
 
     const PointingBoxes& p = session_.pointing;
-    bearingCalc_->Ipt->setText(Q(p.ipt));
-    bearingCalc_->DistText->setText(Q(p.dist));
-    bearingCalc_->BearText->setText(Q(p.bear));
-    bearingCalc_->BackBearText->setText(Q(p.backBear));
-    bearingCalc_->UncertText->setText(Q(p.uncert));
+    ShowText(bearingCalc_->Ipt, Q(p.ipt));
+    ShowText(bearingCalc_->DistText, Q(p.dist));
+    ShowText(bearingCalc_->BearText, Q(p.bear));
+    ShowText(bearingCalc_->BackBearText, Q(p.backBear));
+    ShowText(bearingCalc_->UncertText, Q(p.uncert));
 }
 
 void MainWindow::ShowMessage(const QString& text) {
