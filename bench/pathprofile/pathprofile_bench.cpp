@@ -61,8 +61,9 @@ void SampleAndDraw(benchmark::State& state) {
     };
     for (auto _ : state) {
         const EarthBulge bulge(1.3, kPath_km);
-        const Profile profile = SampleProfile(kStart, kBearing_deg, kPath_km, bulge, ground);
-        ProfileView view("bench", profile, bulge, PlotTop_m(profile, 10.0, 10.0),
+        Profile profile = SampleProfile(kStart, kBearing_deg, kPath_km, bulge, ground);
+        const double top_m = PlotTop_m(profile, 10.0, 10.0);
+        ProfileView view("bench", std::move(profile), bulge, top_m,
                          PathSetup{kStart, kBearing_deg, 10.0, 10.0, ""});
         view.Draw();
         view.Window().FinishPainting();

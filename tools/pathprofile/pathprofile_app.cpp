@@ -43,7 +43,7 @@ struct Session {
     std::string last_distant;
     int profiles_drawn = 0;
     // Windows left open by a key after a click stay on screen until the program ends.
-    std::vector<std::unique_ptr<ProfileView>> open_views;
+    std::vector<std::unique_ptr<console::PlotWindow>> open_windows;
 };
 
 enum class LoopStep { kNext, kEnd, kFatal };
@@ -64,8 +64,8 @@ void ShowProfile(Session& s, const console::ConsolePosition& distant,
     console::Console& con = s.console;
     con.PrintLine();
     PathTiles tiles(s.config.heightPath, con);
-    const Profile profile = SampleProfile(s.base.position, path.bearing_deg, path.distance_km,
-                                          bulge, [&tiles](LatLon p) { return tiles(p); });
+    Profile profile = SampleProfile(s.base.position, path.bearing_deg, path.distance_km, bulge,
+                                    [&tiles](LatLon p) { return tiles(p); });
     PrintClearance(con, LineOfSightClearance(profile, s.base.mast_m, distant_mast_m));
 
     const std::string caption =
@@ -80,10 +80,10 @@ void ShowProfile(Session& s, const console::ConsolePosition& distant,
     }
     PathSetup setup{s.base.position, path.bearing_deg, s.base.mast_m, distant_mast_m,
                     s.config.sitesPath};
-    auto view = std::make_unique<ProfileView>(
-        caption, profile, bulge, PlotTop_m(profile, s.base.mast_m, distant_mast_m), setup);
-    view->Draw();
-    if (view->ServeClicks(con) == ProfileEnd::kKey) s.open_views.push_back(std::move(view));
+    const double plot_top_m = PlotTop_m(profile, s.base.mast_m, distant_mast_m);
+    ProfileView view(caption, std::move(profile), bulge, plot_top_m, std::move(setup));
+    view.Draw();
+    if (view.ServeClicks(con) == ProfileEnd::kKey) s.open_windows.push_back(view.ReleaseWindow());
 }
 
 // One pass of the distant-site loop.

@@ -38,11 +38,11 @@ std::string ClickReadOutNearestPart(const std::string& site_name, double site_km
     return console::FormatMask(kNearestMask, {site_name, site_km});
 }
 
-ProfileView::ProfileView(std::string caption, const Profile& profile, const EarthBulge& bulge,
-                         double plot_top_m, PathSetup setup)
-    : profile_(profile),
+ProfileView::ProfileView(std::string caption, Profile profile, EarthBulge bulge, double plot_top_m,
+                         PathSetup setup)
+    : profile_(std::move(profile)),
       bulge_(bulge),
-      layout_(profile.path_km, plot_top_m),
+      layout_(profile_.path_km, plot_top_m),
       setup_(std::move(setup)),
       window_(std::make_unique<console::PlotWindow>(
           std::move(caption), kWindowLeft_px, kWindowTop_px, kWindowWidth_px, kWindowHeight_px)) {}

@@ -40,8 +40,8 @@ enum class ProfileEnd {
 
 class ProfileView {
   public:
-    ProfileView(std::string caption, const Profile& profile, const EarthBulge& bulge,
-                double plot_top_m, PathSetup setup);
+    ProfileView(std::string caption, Profile profile, EarthBulge bulge, double plot_top_m,
+                PathSetup setup);
 
     // Draws the whole profile (window, scale, Exit box, grid, terrain, masts, line of sight)
     // and shows it.
@@ -56,6 +56,8 @@ class ProfileView {
     ProfileEnd ServeClicks(console::Console& console, int poll_pause_ms = 20);
 
     console::PlotWindow& Window() { return *window_; }
+    // Hands the window over (one left open by a key stays on screen after the view is gone).
+    std::unique_ptr<console::PlotWindow> ReleaseWindow() { return std::move(window_); }
     const PlotLayout& Layout() const { return layout_; }
     // The two mast tops: (0, first sample + base mast) and (D, last sample + distant mast).
     Point BaseMastTop() const;
@@ -67,8 +69,8 @@ class ProfileView {
     void DrawTerrain();
     void DrawMastsAndSight();
 
-    const Profile& profile_;
-    const EarthBulge& bulge_;
+    Profile profile_;
+    EarthBulge bulge_;
     PlotLayout layout_;
     PathSetup setup_;
     std::unique_ptr<console::PlotWindow> window_;
