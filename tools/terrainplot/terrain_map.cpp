@@ -47,6 +47,36 @@ const std::int32_t* PlotRow(const console::AreaGrid& grid, int y, int x0, int nL
     return spare.data();
 }
 
+// The colour of every height a tile can hold (16-bit samples), worked out once per plot: the
+// map then costs one table look-up per sample, whatever maximum was typed.
+class HeightColours {
+  public:
+    HeightColours(const console::Palette& palette, std::int32_t maxPlot_m)
+        : palette_(palette), entry_(kHeights) {
+        for (std::size_t i = 0; i < kHeights; ++i) {
+            const double h = static_cast<double>(static_cast<std::int32_t>(i) + kLowest);
+            entry_[i] = static_cast<std::uint8_t>(console::HeightToColour(h, maxPlot_m));
+        }
+        for (int e = 0; e < console::kPaletteEntries; ++e)
+            pixel_[static_cast<std::size_t>(e)] = ToPixelValue(palette[e]);
+    }
+    std::uint32_t Pixel(std::int32_t h) const { return pixel_[Entry(h)]; }
+    const console::Rgb& Colour(std::int32_t h) const {
+        return palette_[static_cast<int>(Entry(h))];
+    }
+
+  private:
+    static constexpr std::int32_t kLowest = -32768;
+    static constexpr std::size_t kHeights = 65536;
+    std::size_t Entry(std::int32_t h) const {
+        const std::int32_t i = std::clamp(h, kLowest, kLowest + 65535) - kLowest;
+        return entry_[static_cast<std::size_t>(i)];
+    }
+    const console::Palette& palette_;
+    std::vector<std::uint8_t> entry_;
+    std::array<std::uint32_t, console::kPaletteEntries> pixel_{};
+};
+
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
@@ -62,10 +92,7 @@ void DrawTerrainMap(console::PlotWindow& window, const PlotArea& area, const Map
     const int nLon = area.nLon;
     const double pixelsPerSample = double{1} * windowSize_px / nLat;
     const int k = RepaintStep(nLat);
-    const console::HeightColourTable entries(source.maxPlot_m);
-    std::array<std::uint32_t, console::kPaletteEntries> pixelOf{};
-    for (int i = 0; i < console::kPaletteEntries; ++i)
-        pixelOf[static_cast<std::size_t>(i)] = ToPixelValue((*source.palette)[i]);
+    const HeightColours colours(*source.palette, source.maxPlot_m);
 
     // Pixel columns of every sample column, worked out once.
     std::vector<int> columnLeft(static_cast<std::size_t>(nLon) + 1);
@@ -87,16 +114,15 @@ void DrawTerrainMap(console::PlotWindow& window, const PlotArea& area, const Map
             // A sample is larger than a pixel: a filled square, outline and pixel all one colour.
             const int top = PixelOf(window.PixelY(y + kSquareReach));
             for (int x = 0; x <= nLon; ++x) {
-                const console::Rgb& colour = (*source.palette)[entries.Entry(heights[x])];
                 window.FillPixels(columnLeft[static_cast<std::size_t>(x)], top,
-                                  columnRight[static_cast<std::size_t>(x)], bottom, colour);
+                                  columnRight[static_cast<std::size_t>(x)], bottom,
+                                  colours.Colour(heights[x]));
             }
         } else if (std::uint32_t* line = window.ScanLine(bottom)) {
             // Several samples share a pixel: write it straight into the image, the last wins.
             for (int x = 0; x <= nLon; ++x) {
                 const int px = columnLeft[static_cast<std::size_t>(x)];
-                if (px >= 0 && px < widthPx)
-                    line[px] = pixelOf[static_cast<std::size_t>(entries.Entry(heights[x]))];
+                if (px >= 0 && px < widthPx) line[px] = colours.Pixel(heights[x]);
             }
         }
         if (y % k == 0) window.Repaint();

@@ -141,6 +141,23 @@ TEST(TerrainMap, LargerThanAPixelEachSampleIsAFilledSquare) {
     }
 }
 
+TEST(TerrainMap, AbsurdMaximumStillColoursEverySample) {
+    // A typed maximum of a thousand million metres: the colour scale follows it (everything
+    // dark) without a table as long as the maximum.
+    const PlotArea area = SmallArea(15, 34);
+    console::AreaGrid grid(console::kTerrainPlotArea);
+    for (int x = 0; x <= area.nLon; ++x) grid.Set(x, 5, 900 * x);
+    const console::Palette palette = console::DefaultPalette();
+    MapSource source{&grid, 0, 0, &palette, 1000000000};
+    console::PlotWindow window("huge", 0, 0, 840, 600);
+    SetPlotScale(window, area);
+    DrawTerrainMap(window, area, source, 600);
+    for (int x : {1, 20, 33}) {
+        EXPECT_EQ(PixelAt(window, PixelOf(window.PixelX(x + 0.5)), PixelOf(window.PixelY(5.5))),
+                  palette[console::HeightToColour(900 * x, 1e9)]);
+    }
+}
+
 TEST(TerrainMap, SiteMarkersAndCentreMarker) {
     ct::TempDir dir;
     const PlotArea area = SmallArea(600, 1000);
