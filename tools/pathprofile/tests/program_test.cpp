@@ -1,6 +1,7 @@
 // The pathprofile program itself, run with scripted input in a temporary working folder.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <string>
 
@@ -32,6 +33,32 @@ TEST(PathProfileProgram, HeadlessRunDrawsEachProfileIntoItsNumberedPng) {
     EXPECT_GT(ct::CountPngPixels(dir / "path2.png", console::Rgb{200, 0, 200}), 50);
     EXPECT_TRUE(std::filesystem::exists(dir / "Corvanne.INI") ||
                 std::filesystem::exists(dir / "Corvanne.ini"));
+}
+
+// Scafell Pike to Skiddaw on the real tiles: the base stands on the tile's highest sample
+// (971 m, file row 655, column 946), the summits are about 22.3 km apart (NY2154 0722 to
+// about NY2600 2910 on the grid), and the two summits see each other over 10 m masts.
+TEST(PathProfileProgram, ScafellPikeToSkiddawOnRealData) {
+    const std::filesystem::path data = "/work/shared/data";
+    if (!std::filesystem::exists(data / "srtm3" / "N54W004.hgt")) GTEST_SKIP() << "no real data";
+    ct::TempDir dir;
+    ct::WriteTextFile(dir.Path(), "Corvanne.ini",
+                      {(data / "srtm3").string() + "/", (data / "sites").string() + "/", "600"});
+    const ct::RunResult r =
+        ct::RunProgram(PATHPROFILE_EXE, {"--png", "real.png", "Scafell", "Pike"},
+                       "10\nSkiddaw\n10\n\nendendend\n", dir.Path());
+    ASSERT_EQ(r.exitCode, 0) << r.output << r.errors;
+    EXPECT_NE(r.output.find("NY2154 0722   971m AGL"), std::string::npos) << r.output;
+    double dist_km = 0, bearing_deg = 0;
+    const std::size_t at = r.output.find("Dist ");
+    ASSERT_NE(at, std::string::npos);
+    ASSERT_EQ(std::sscanf(r.output.c_str() + at, "Dist %lfkm  Bearing %lf", &dist_km, &bearing_deg),
+              2);
+    EXPECT_NEAR(dist_km, 22.3, 0.1);
+    EXPECT_NEAR(bearing_deg, 10.5, 0.5);  // grid bearing 11.5, less 1 degree of convergence
+    EXPECT_NE(r.output.find("Line of sight clear,"), std::string::npos) << r.output;
+    EXPECT_EQ(r.output.find("No HDB"), std::string::npos);
+    EXPECT_EQ(ct::PngSize(dir / "real1.png"), (std::pair<int, int>{800, 400}));
 }
 
 TEST(PathProfileProgram, ClickWithoutPngIsRefused) {
