@@ -1,0 +1,28 @@
+// The chart of horizon: bearing across, elevation angle up, each point coloured by its distance.
+#pragma once
+
+#include <string>
+
+#include "console/palette.h"
+
+namespace horizon {
+
+inline constexpr double kUnitsPerRadian = 1500;  // plot units per radian of elevation angle
+inline constexpr double kZeroAngleHeight = 20;   // plot height of an elevation angle of 0
+
+// Plot height of elevation angle e: 1500 e + 20, but never below the bottom of the field (0).
+double ChartHeight(double angle_rad);
+
+// Plot height of an angle-scale tick for angle_deg: 1500 * angle in radians + 20.
+double TickHeight(double angle_deg);
+
+// Colour of a point at fraction f (0 ... 1) of the radius: red min(255 f, 255), green
+// 200 - 200 f, blue 300 |f - 0.5|, each rounded: sea-green near, olive half-way, magenta at the
+// rim.
+console::Rgb DistanceColour(double f);
+
+// The compass label under bearing b (a multiple of 45 from 0 to 360): a blank, two characters
+// of "N NEE SES SWW NWN " from position floor(b / 22.5) + 1, and a blank, so " N  ", " NE ".
+std::string CompassLabel(int bearing_deg);
+
+}  // namespace horizon

@@ -1,0 +1,170 @@
+#include "horizon_plot.h"
+
+#include <QColor>
+#include <cmath>
+#include <vector>
+
+#include "console/numbers.h"
+#include "console/picture_mask.h"
+#include "horizon_chart.h"
+#include "mastview/sweep.h"
+
+namespace horizon {
+
+namespace {
+
+// The user scale: bearing -5 ... 390 across, plot height 100 at the top down to -10.
+constexpr double kLeft = -5, kRight = 390, kTop = 100, kBottom = -10;
+constexpr double kFieldTop = 100;  // the black field spans 0 ... 100
+
+constexpr console::Rgb kRed{255, 0, 0};
+constexpr console::Rgb kBlue{0, 0, 255};
+constexpr console::Rgb kGreen{0, 255, 0};
+constexpr console::Rgb kCaptionTeal{0, 60, 60};
+constexpr console::Rgb kCyan{0, 255, 255};
+constexpr console::Rgb kNavy{0, 0, 128};
+
+// The Exit box, user coordinates.
+constexpr double kExitLeft = 370, kExitRight = 380, kExitBottom = 90, kExitTop = 95;
+
+}  // namespace
+
+std::string Caption(const mastview::MastView& view) {
+    return "Horizon Viw from " + view.centre.text +
+           console::FormatMask(mastview::kMastCaptionMask, {view.mast_m});
+}
+
+int WindowWidth_px(int windowSize) {
+    return console::RoundToInt(console::Single(1.4f) * windowSize);
+}
+
+int WindowHeight_px(int windowSize) {
+    return console::RoundToInt(console::Single(0.667f) * windowSize);
+}
+
+bool IsExitClick(double x, double y) {
+    return x > kExitLeft && x < kExitRight && y > kExitBottom && y < kExitTop;
+}
+
+HorizonPlot::HorizonPlot(const mastview::MastView& view, console::PlotWindow& window)
+    : view_(view), window_(window) {}
+
+void HorizonPlot::DrawFrame() {
+    console::PlotWindow& w = window_;
+    const double rd = view_.area.radius_km;
+    w.SetScale(kLeft, kTop, kRight, kBottom);
+    w.Line(0, 0, 360, 0, console::kBlack);
+
+    w.Rectangle(kExitLeft, kExitBottom, kExitRight, kExitTop, kRed, kRed);
+    w.Line(371, 91, 379, 94, console::kBlack);
+    w.Line(379, 91, 371, 94, console::kBlack);
+    w.SetTextColour(console::kBlack);
+    w.SetPosition(370, 89);
+    w.Print("Exit");
+    w.SetExitPoint((kExitLeft + kExitRight) / 2, (kExitBottom + kExitTop) / 2);
+
+    w.Rectangle(0, 0, 360, kFieldTop, console::kBlack, console::kBlack);
+
+    // Angle scale, -0.5 to 2 degrees in half degrees.
+    for (double a = -0.5; a <= 2; a += 0.5) {
+        const double y = TickHeight(a);
+        w.Line(360, y, 365, y, kBlue);
+        w.SetTextColour(console::kBlack);
+        w.Print(console::FormatMask("##.#°", {a}));
+    }
+    // Bearing scale every 15 degrees, labelled every 45.
+    for (int b = 0; b <= 360; b += 15) {
+        w.Line(b, 0, b, -1, kBlue);
+        if (b % 45 != 0) continue;
+        w.LineTo(b, -2, kBlue);
+        w.SetPosition(b - 5, -2);
+        w.SetTextColour(console::kBlack);
+        w.SetTextBackground(console::kWhite);
+        w.Print(console::FormatMask("###°", {static_cast<double>(b)}));
+        w.SetPosition(b - 4, -5.5);
+        w.SetTextBackground(kGreen);
+        w.Print(CompassLabel(b));
+    }
+    // Black on green is still set from the compass labels.
+    w.SetPosition(362, 85);
+    w.Print(" Horizon    ");
+    w.SetPosition(362, 82);
+    w.Print(" Angle out ");
+    w.SetPosition(362, 79);
+    w.Print(console::FormatMask(" to ###km  ", {rd}));
+    w.SetTextColour(kCaptionTeal);
+    w.SetPosition(150, -3);
+    w.Print("Bearing");
+
+    // Distance legend, white text on black.
+    w.SetTextColour(console::kWhite);
+    w.SetTextBackground(console::kBlack);
+    for (double d = 0; d <= rd; d += rd / 255) {
+        const double f = d / rd;
+        const console::Rgb c = DistanceColour(f);
+        w.Rectangle(120 * f + 20, 90, 120 * f + 30, 87, c, c);
+    }
+    w.SetPosition(40, 86);
+    w.Print(console::FormatMask("Radial distance out to  ### km", {rd}));
+
+    w.SetTextColour(console::kBlack);
+    w.SetTextBackground(console::kWhite);
+    w.DisableClose();
+    w.Show();
+    w.Repaint();
+}
+
+void HorizonPlot::Sweep() {
+    const mastview::PlotArea& area = view_.area;
+    mastview::SweepSetup setup;
+    setup.radius_km = area.radius_km;
+    setup.kFactor = view_.kFactor;
+    setup.ground_m = view_.ground_m;
+    setup.mast_m = view_.mast_m;
+    setup.nLon = area.nLon;
+    setup.nLat = area.nLat;
+    setup.x0 = area.x0;
+    setup.y0 = area.y0;
+
+    const int width = window_.WidthPx(), height = window_.HeightPx();
+    window_.FinishPainting();
+    mastview::SweepRays(
+        setup, view_.store->Area(), mastview::NewHighest::kAtOrAbove,
+        [&](const mastview::RaySample& s) {
+            const double px = std::floor(window_.PixelX(s.bearing_deg));
+            const double py = std::floor(window_.PixelY(ChartHeight(s.angle_rad)));
+            if (px < 0 || px >= width || py < 0 || py >= height) return;
+            const console::Rgb c = DistanceColour(s.t);
+            window_.ScanLine(static_cast<int>(py))[static_cast<int>(px)] =
+                qRgb(c.red, c.green, c.blue);
+        },
+        [&](int) { window_.Repaint(); });
+    window_.Repaint();
+}
+
+void HorizonPlot::OnClick(const console::Click& click) {
+    window_.SetPosition(190, -5.7);
+    window_.PrintLine(console::FormatMask("   ###°   ", {click.x}));
+}
+
+void ServeClicks(HorizonPlot& plot, console::PlotWindow& window, console::Console& console) {
+    for (;;) {
+        const console::Click click = window.PollClick();
+        while (window.PollKey()) {
+        }
+        window.SetTextColour(kCyan);
+        window.SetTextBackground(kNavy);
+        if (click.kind != console::ClickKind::kNone) {
+            if (IsExitClick(click.x, click.y)) {
+                console.BringToFront();
+                window.Close();
+                return;
+            }
+            plot.OnClick(click);
+            window.Repaint();
+        }
+        console::WaitMilliseconds(100);
+    }
+}
+
+}  // namespace horizon

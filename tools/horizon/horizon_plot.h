@@ -1,0 +1,47 @@
+// horizon's plot: bearing 0 ... 360 across, elevation angle up, with its scales, labels and
+// distance legend; the sweep plots every new highest angle of each ray in its distance colour.
+#pragma once
+
+#include <string>
+
+#include "console/console.h"
+#include "console/plot_window.h"
+#include "mastview/dialogue.h"
+
+namespace horizon {
+
+inline constexpr int kWindowLeft_px = 100;
+inline constexpr int kWindowTop_px = 10;
+
+// "Horizon Viw from " + centre text + "   Mast height ###m".
+std::string Caption(const mastview::MastView& view);
+
+// Client size of the window for a configured WindowSize: 1.4 and 0.667 times it, rounded.
+int WindowWidth_px(int windowSize);
+int WindowHeight_px(int windowSize);
+
+// A click inside the Exit box (370 < x < 380, 90 < y < 95).
+bool IsExitClick(double x, double y);
+
+class HorizonPlot {
+  public:
+    HorizonPlot(const mastview::MastView& view, console::PlotWindow& window);
+
+    // Scale, axis, Exit box, the black field, angle and bearing scales, labels, the distance
+    // legend; shows the window.
+    void DrawFrame();
+    // The horizon sweep, painted straight into the image with about 40 repaints.
+    void Sweep();
+    // A click that is not Exit: the bearing under it is shown below the chart.
+    void OnClick(const console::Click& click);
+
+  private:
+    const mastview::MastView& view_;
+    console::PlotWindow& window_;
+};
+
+// The click loop: every click but one in the Exit box shows its bearing; the Exit box brings the
+// console to the front and closes the window. Keys are not looked at (they are drained).
+void ServeClicks(HorizonPlot& plot, console::PlotWindow& window, console::Console& console);
+
+}  // namespace horizon

@@ -1,0 +1,145 @@
+// horizon run from start to end on generated tiles, headless, with scripted answers.
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <cmath>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "console/console_constants.h"
+#include "console/testing/test_support.h"
+#include "horizon_chart.h"
+#include "mastview/sweep.h"
+
+namespace {
+
+namespace ct = console::testing;
+
+constexpr const char* kCentre = "NY2154 0722";  // Scafell Pike: tiles N54W004 and N54W003
+
+// The window of WindowSize 600 is 840 x 400 pixels; the user scale runs from -5 to 390 across
+// and from 100 at the top to -10 at the bottom.
+constexpr int kWidth = 840, kHeight = 400;
+int PixelX(double x) {
+    return static_cast<int>(std::floor((x + 5) / 395 * kWidth));
+}
+int PixelY(double y) {
+    return static_cast<int>(std::floor((100 - y) / 110 * kHeight));
+}
+
+class HorizonRun : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        std::filesystem::create_directory(work.Path() / "tiles");
+        std::filesystem::create_directory(work.Path() / "sites");
+        ct::WriteSitesFile(work.Path() / "sites", {"Scafell Pike~NY2154 0722"});
+        ct::WriteTextFile(work.Path(), "Corvanne.ini",
+                          {(work.Path() / "tiles").string() + "/",
+                           (work.Path() / "sites").string() + "/", "600"});
+        for (const char* name : {"N54W004.hgt", "N54W003.hgt"})
+            ct::WriteHgtTile(work.Path() / "tiles", name, [](int, int) { return 0; });
+    }
+    ct::RunResult Run(std::vector<std::string> args = {}) const {
+        args.insert(args.begin(), {"--png", png.string()});
+        // Mast 10 m, K 1.3, radius 20 km over flat ground at sea level.
+        return ct::RunProgram(HORIZON_PROGRAM, args, std::string(kCentre) + "\n10\n1.3\n20\n",
+                              work.Path());
+    }
+    // Pixel (px, py) of the PNG of the last run (read once per run).
+    console::Rgb Pixel(int px, int py) {
+        if (image.isNull()) image.load(QString::fromStdString(png.string()));
+        EXPECT_TRUE(image.valid(px, py)) << px << "," << py;
+        const QRgb c = image.valid(px, py) ? image.pixel(px, py) : 0;
+        return console::Rgb{static_cast<std::uint8_t>(qRed(c)),
+                            static_cast<std::uint8_t>(qGreen(c)),
+                            static_cast<std::uint8_t>(qBlue(c))};
+    }
+
+    ct::TempDir work;
+    std::filesystem::path png = work.Path() / "horizon.png";
+    QImage image;
+};
+
+bool IsBlack(const console::Rgb& c) {
+    return c.red == 0 && c.green == 0 && c.blue == 0;
+}
+
+TEST_F(HorizonRun, FlatSeaLevelRisesToTheRadioHorizonAndNoFurther) {
+    const ct::RunResult r = Run();
+    ASSERT_EQ(r.exitCode, 0) << r.output << r.errors;
+    ASSERT_EQ(ct::PngSize(png), (std::pair{kWidth, kHeight}));
+    // Each ray rises until the radio horizon (12.87 km of 20) and sets no new highest beyond,
+    // so the top mark of every bearing column has the distance colour of the horizon, and no
+    // mark has a colour of a greater distance.
+    const double horizonShare = mastview::RadioHorizon_km(10, 1.3) / 20;
+    const console::Rgb atHorizon = horizon::DistanceColour(horizonShare);
+    const int farRed = horizon::DistanceColour(horizonShare + 0.01).red;
+    int columnsChecked = 0;
+    for (int px = PixelX(0.5); px < PixelX(359.5); ++px) {
+        int top = -1;
+        for (int py = PixelY(80); py < PixelY(0); ++py) {
+            const console::Rgb c = Pixel(px, py);
+            if (IsBlack(c)) continue;
+            EXPECT_LE(c.red, farRed) << px << "," << py;
+            if (top < 0) top = py;
+        }
+        ASSERT_GE(top, 0) << "nothing plotted in column " << px;
+        const console::Rgb c = Pixel(px, top);
+        EXPECT_NEAR(c.red, atHorizon.red, 2) << px;
+        EXPECT_NEAR(c.green, atHorizon.green, 2) << px;
+        ++columnsChecked;
+    }
+    EXPECT_GT(columnsChecked, 700);
+    // The horizon of flat ground lies at -2 * 10 m / 12.87 km = -0.089 degrees: 17.7 units up.
+    const int topRow = PixelY(1500 * (-0.02 / 12.87) + 20);
+    bool found = false;
+    for (int py = topRow - 2; py <= topRow + 2; ++py)
+        found = found || !IsBlack(Pixel(PixelX(100), py));
+    EXPECT_TRUE(found);
+    EXPECT_TRUE(IsBlack(Pixel(PixelX(100), topRow - 6)));
+}
+
+TEST_F(HorizonRun, FrameHasAngleTicksAndCompassLabels) {
+    const ct::RunResult r = Run();
+    ASSERT_EQ(r.exitCode, 0) << r.output << r.errors;
+    const console::Rgb blue{0, 0, 255};
+    // Blue ticks right of the field at -0.5 ... 2 degrees.
+    for (double a : {-0.5, 0.0, 0.5, 1.0, 1.5, 2.0}) {
+        SCOPED_TRACE("tick " + std::to_string(a));
+        const int py = PixelY(horizon::TickHeight(a));
+        bool tick = false;
+        for (int dy = -1; dy <= 1; ++dy) tick = tick || Pixel(PixelX(362.5), py + dy) == blue;
+        EXPECT_TRUE(tick);
+    }
+    // Bearing ticks reach down to -2 at multiples of 45, to -1 at the other multiples of 15.
+    EXPECT_EQ(Pixel(PixelX(45), PixelY(-1.5)), blue);
+    EXPECT_NE(Pixel(PixelX(60), PixelY(-1.5)), blue);
+    // Each compass label has its green background under the field.
+    const console::Rgb green{0, 255, 0};
+    for (int b = 0; b <= 360; b += 45) {
+        bool label = false;
+        for (double x = b - 3.5; x < b + 2; x += 0.25)
+            label = label || Pixel(PixelX(x), PixelY(-6)) == green;
+        EXPECT_TRUE(label) << "bearing " << b;
+    }
+    EXPECT_NE(r.output.find("Visible Terrain Plot   Orvel July 2018"), std::string::npos);
+}
+
+TEST_F(HorizonRun, ClickShowsTheBearingUnderIt) {
+    const console::Rgb navy{0, 0, 128};
+    ASSERT_EQ(Run().exitCode, 0);
+    EXPECT_EQ(ct::CountPngPixels(png, navy), 0);
+    // 123.4 and 122.6 both read 123; 287 reads differently.
+    ASSERT_EQ(Run({"--click", "123.4,50"}).exitCode, 0);
+    const std::string first = ct::ReadFile(png);
+    EXPECT_GT(ct::CountPngPixels(png, navy), 0);
+    ASSERT_EQ(Run({"--click", "122.6,50"}).exitCode, 0);
+    EXPECT_EQ(ct::ReadFile(png), first);
+    ASSERT_EQ(Run({"--click", "287,50"}).exitCode, 0);
+    EXPECT_NE(ct::ReadFile(png), first);
+    // Leaving through the Exit box writes the configuration.
+    EXPECT_FALSE(ct::ReadFile(work.Path() / "Corvanne.ini").empty());
+}
+
+}  // namespace

@@ -1,0 +1,108 @@
+// The ray sweep shared by visplot and horizon: rays go out from the mast over every bearing and
+// each terrain sample is tested against the highest elevation angle met so far on its ray.
+//
+// Elevation angles are in radians, seen from the mast top, with the earth's curvature taken
+// into account through an effective earth radius of K times the mean radius (the usual
+// tropospheric refraction model: e = dh / d - d / (2 K R)).
+#pragma once
+
+#include <cmath>
+#include <cstdint>
+
+#include "console/console_constants.h"
+#include "console/hgt_tile_store.h"
+
+namespace mastview {
+
+// The default radius is 1.4 times the radio horizon in whole tens of km: 10 * floor(0.14 * d).
+inline constexpr double kDefaultRadiusShare = console::Single(0.14f);
+// A ray's highest angle starts far below anything the terrain can give.
+inline constexpr double kLowestAngle_rad = -99.0;
+// The sweep repaints the window about this many times.
+inline constexpr int kProgressSteps = 40;
+
+// Nearest integer, an exact half going to the even neighbour (the default rounding mode).
+// Only for values well inside the int range.
+inline int Nearest(double v) {
+    return static_cast<int>(std::nearbyint(v));
+}
+
+// Radio horizon in km of a point height_m above flat ground at sea level, with refraction
+// factor kFactor: sqrt(2 * R * K * h / 1000). 0 for heights at or below sea level.
+double RadioHorizon_km(double height_m, double kFactor);
+
+// The default plot radius in km for a mast top mastTop_m above sea level:
+// 10 * floor(0.14 * radio horizon), so 200 m ground + 10 m mast with K 1.3 gives 80 km.
+double DefaultRadius_km(double mastTop_m, double kFactor);
+
+// What a sweep needs to know about the mast and the plot.
+struct SweepSetup {
+    double radius_km = 0;  // Rd, > 0
+    double kFactor = console::kDefaultKFactor;
+    int32_t ground_m = 0;                           // H0, ground height at the centre
+    double mast_m = console::kDefaultMastHeight_m;  // mast height above ground
+    int nLon = 0;                                   // plot width in samples
+    int nLat = 0;                                   // plot height in samples
+    int x0 = 0;                                     // area-grid column of plot sample (0, 0)
+    int y0 = 0;                                     // area-grid row of plot sample (0, 0)
+};
+
+// Which samples count as a new highest: visplot paints only strictly higher angles, horizon
+// also plots angles that equal the highest so far.
+enum class NewHighest { kStrictlyAbove, kAtOrAbove };
+
+// One sample that set a new highest angle on its ray.
+struct RaySample {
+    double bearing_deg;  // 0 ... 360, clockwise from north
+    double t;            // distance as a fraction of the radius, 0 < t <= 1
+    int x, y;            // plot sample, 0 ... nLon and 0 ... nLat
+    double angle_rad;    // elevation angle
+};
+
+// Throws std::invalid_argument when the radius is not positive and finite or when the grid
+// does not hold every plot sample the sweep can read.
+void CheckSweep(const SweepSetup& setup, const console::AreaGrid& grid);
+
+// Sweeps rays over bearings 0, dθ, 2dθ ... up to 360 and samples t = dt, 2dt ... up to 1 along
+// each (both accumulated sums), with dθ and dt giving 0.08 km at the rim. Calls
+// mark(RaySample) for every sample that sets a new highest angle on its ray, and progress(p)
+// whenever nearest(40 * bearing / 360) passes the last p (40 calls in all).
+template <class Mark, class Progress>
+void SweepRays(const SweepSetup& setup, const console::AreaGrid& grid, NewHighest rule, Mark&& mark,
+               Progress&& progress) {
+    CheckSweep(setup, grid);
+    const double rd = setup.radius_km;
+    const double dBearing = console::kSweepStep_km * console::kDegPerRad / rd;
+    const double dt = console::kSweepStep_km / rd;
+    const double curvature = 2.0 * console::kEarthRadius_km * setup.kFactor;
+    const double nLon = setup.nLon;
+    const double nLat = setup.nLat;
+    int lastProgress = 0;
+    for (double b = 0; b <= 360; b += dBearing) {
+        const double a = (90 - b) / console::kDegPerRad;
+        const double ca = std::cos(a);
+        const double sa = std::sin(a);
+        double highest = kLowestAngle_rad;
+        for (double t = dt; t <= 1; t += dt) {
+            const double s = t * rd;
+            const int x = Nearest((ca * t + 1) / 2 * nLon);
+            const int y = Nearest((sa * t + 1) / 2 * nLat);
+            const int32_t h = grid.At(x + setup.x0, y + setup.y0);
+            const double e =
+                (static_cast<double>(h - setup.ground_m) - setup.mast_m) / (1000.0 * s) -
+                s / curvature;
+            const bool isNew = rule == NewHighest::kStrictlyAbove ? e > highest : e >= highest;
+            if (isNew) {
+                highest = e;
+                mark(RaySample{b, t, x, y, e});
+            }
+        }
+        const int p = Nearest(kProgressSteps * b / 360);
+        if (p > lastProgress) {
+            lastProgress = p;
+            progress(p);
+        }
+    }
+}
+
+}  // namespace mastview

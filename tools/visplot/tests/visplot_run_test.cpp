@@ -1,0 +1,211 @@
+// visplot run from start to end on generated tiles, headless, with scripted answers.
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "console/console_constants.h"
+#include "console/position_entry.h"
+#include "console/testing/test_support.h"
+#include "mastview/plot_area.h"
+#include "mastview/sweep.h"
+
+namespace {
+
+namespace ct = console::testing;
+
+// The centre of every run: Scafell Pike's grid reference (tiles N54W004 and N54W003).
+constexpr const char* kCentre = "NY2154 0722";
+
+class VisplotRun : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        std::filesystem::create_directory(work.Path() / "tiles");
+        std::filesystem::create_directory(work.Path() / "sites");
+        ct::WriteSitesFile(work.Path() / "sites", {"Far Away~NY9000 9000", "North Mast~NY2154 1222",
+                                                   "Scafell Pike~NY2154 0722"});
+        centre = console::GridRefToLatLong(kCentre);
+    }
+    std::string Tiles() const { return (work.Path() / "tiles").string() + "/"; }
+    std::string Sites() const { return (work.Path() / "sites").string() + "/"; }
+    void WriteConfig() const {
+        ct::WriteTextFile(work.Path(), "Corvanne.ini", {Tiles(), Sites(), "600"});
+    }
+    // Both tiles of the centre's row, heights from `height` (row, column as in the file).
+    void WriteTiles(const ct::HeightFunction& west, const ct::HeightFunction& east) const {
+        ct::WriteHgtTile(work.Path() / "tiles", "N54W004.hgt", west);
+        ct::WriteHgtTile(work.Path() / "tiles", "N54W003.hgt", east);
+    }
+    ct::RunResult Run(const std::string& input, std::vector<std::string> args = {}) const {
+        args.insert(args.begin(), {"--png", png.string()});
+        return ct::RunProgram(VISPLOT_PROGRAM, args, input, work.Path());
+    }
+    // Lit (not black) pixels of the PNG in the 5 x 5 pixel box round the ground at distance d_km
+    // and bearing b_deg from the centre, for a plot of radius rd_km in a 600-pixel window. The
+    // sweep's 80 m steps miss the odd sample along east-west rays, so single pixels can stay
+    // black in seen ground: a box of 25 tells seen ground (most lit) from hidden (none lit).
+    int LitAround(double rd_km, double d_km, double b_deg) const {
+        const mastview::PlotArea a =
+            *mastview::MakePlotArea(centre.latitude_deg, centre.longitude_deg, rd_km).area;
+        const double b = b_deg / console::kDegPerRad, t = d_km / rd_km;
+        const double ux = (std::sin(b) * t + 1) / 2 * a.nLon;
+        const double uy = (std::cos(b) * t + 1) / 2 * a.nLat;
+        const int px = static_cast<int>(ux / (1.07 * a.nLon) * 600);
+        const int py = static_cast<int>((1.1 * a.nLat - uy) / (1.13 * a.nLat) * 600);
+        const QImage image(QString::fromStdString(png.string()));
+        int lit = 0;
+        for (int dy = -2; dy <= 2; ++dy) {
+            for (int dx = -2; dx <= 2; ++dx) {
+                EXPECT_TRUE(image.valid(px + dx, py + dy)) << px + dx << "," << py + dy;
+                if (image.valid(px + dx, py + dy) &&
+                    (image.pixel(px + dx, py + dy) & 0xFFFFFF) != 0)
+                    ++lit;
+            }
+        }
+        return lit;
+    }
+    bool Seen(double rd_km, double d_km, double b_deg) const {
+        return LitAround(rd_km, d_km, b_deg) >= 15;
+    }
+    bool Hidden(double rd_km, double d_km, double b_deg) const {
+        return LitAround(rd_km, d_km, b_deg) == 0;
+    }
+
+    ct::TempDir work;
+    std::filesystem::path png = work.Path() / "plot.png";
+    console::LatLong centre;
+};
+
+const auto kSeaLevel = [](int, int) { return 0; };
+
+TEST_F(VisplotRun, FlatSeaLevelIsSeenOutToTheRadioHorizonAndNoFurther) {
+    WriteConfig();
+    WriteTiles(kSeaLevel, kSeaLevel);
+    // Mast 10 m, K 1.3, radius 20 km: the radio horizon is 12.87 km.
+    const ct::RunResult r = Run(std::string(kCentre) + "\n10\n1.3\n20\n");
+    ASSERT_EQ(r.exitCode, 0) << r.output << r.errors;
+    EXPECT_NE(r.output.find("Visible Terrain Plot   Orvel July 2018"), std::string::npos);
+    EXPECT_NE(r.output.find("Min Max heights 0 0"), std::string::npos) << r.output;
+    ASSERT_EQ(ct::PngSize(png), (std::pair{600, 600}));
+    for (double b = 0; b < 360; b += 30) {
+        SCOPED_TRACE("bearing " + std::to_string(b));
+        EXPECT_TRUE(Seen(20, 3, b));
+        EXPECT_TRUE(Seen(20, 12, b));
+        EXPECT_TRUE(Hidden(20, 14, b));
+        EXPECT_TRUE(Hidden(20, 19, b));
+    }
+    // The normal end writes the configuration back.
+    EXPECT_NE(ct::ReadFile(work.Path() / "Corvanne.ini").find(Tiles()), std::string::npos);
+}
+
+TEST_F(VisplotRun, ConeShapedHillHidesTheGroundBehindItInItsSector) {
+    WriteConfig();
+    // A cone 400 m high with a base radius of 2 km, 6 km due east of the centre.
+    const double coneLat = centre.latitude_deg;
+    const double kmPerLonDeg = console::kKmPerDegreeLat * std::cos(coneLat / console::kDegPerRad);
+    const double coneLon = centre.longitude_deg + 6 / kmPerLonDeg;
+    WriteTiles(
+        [&](int row, int column) {
+            const double lat = 55 - row / 1200.0, lon = -4 + column / 1200.0;
+            const double r = std::hypot((lat - coneLat) * console::kKmPerDegreeLat,
+                                        (lon - coneLon) * kmPerLonDeg);
+            return r < 2 ? static_cast<int>(400 * (2 - r) / 2) : 0;
+        },
+        kSeaLevel);
+    const ct::RunResult r = Run(std::string(kCentre) + "\n10\n1.3\n20\n");
+    ASSERT_EQ(r.exitCode, 0) << r.output << r.errors;
+    // The cone subtends asin(2 / 6) = 19.5 degrees each side of east.
+    for (double b : {80.0, 90.0, 100.0}) {
+        SCOPED_TRACE("behind the hill, bearing " + std::to_string(b));
+        EXPECT_TRUE(Hidden(20, 9, b));
+        EXPECT_TRUE(Hidden(20, 12, b));
+    }
+    EXPECT_TRUE(Seen(20, 5, 90));  // the hill's near slope is seen
+    for (double b : {0.0, 55.0, 125.0, 180.0, 270.0}) {
+        SCOPED_TRACE("beside the hill, bearing " + std::to_string(b));
+        EXPECT_TRUE(Seen(20, 9, b));
+        EXPECT_TRUE(Seen(20, 12, b));
+    }
+}
+
+TEST_F(VisplotRun, DefaultRadiusComesFromTheRadioHorizonOfTheMastTop) {
+    WriteConfig();
+    const auto twoHundred = [](int, int) { return 200; };
+    WriteTiles(twoHundred, twoHundred);
+    // Ground 200 m, mast 10 m, K 1.3, the default radius taken with an empty answer.
+    const ct::RunResult r = Run(std::string(kCentre) + "\n10\n1.3\n\n");
+    ASSERT_EQ(r.exitCode, 0) << r.output << r.errors;
+    EXPECT_NE(r.output.find("Radial Distance Out km    [ 80]"), std::string::npos) << r.output;
+    EXPECT_NE(r.output.find("200m AGL"), std::string::npos) << r.output;
+    // 80 km round the centre reaches the tiles of rows 53 and 55 too, which are missing.
+    EXPECT_NE(r.output.find("Skipped"), std::string::npos);
+}
+
+TEST_F(VisplotRun, ZeroAndOversizedRadiiAreAskedAgain) {
+    WriteTiles(kSeaLevel, kSeaLevel);
+    // No configuration yet: the paths are asked. A 2 m mast at sea level gives a default
+    // radius of 0, which is refused; so is 400 km; then 5 km is drawn.
+    const std::string answers = Tiles() + "\n" + Sites() + "\n\n" + kCentre + "\n\n\n";
+    const ct::RunResult r = Run(answers + "\n0\n400\n5\n");
+    ASSERT_EQ(r.exitCode, 0) << r.output << r.errors;
+    EXPECT_NE(r.output.find("Radial Distance Out km    [  0]"), std::string::npos) << r.output;
+    EXPECT_NE(r.output.find(mastview::kRadiusNotPositive), std::string::npos);
+    EXPECT_NE(r.output.find(mastview::kRadiusTooLarge), std::string::npos);
+    EXPECT_TRUE(ct::PngSize(png).first > 0);
+    EXPECT_FALSE(ct::ReadFile(work.Path() / "Corvanne.INI").empty());
+}
+
+TEST_F(VisplotRun, InputEndingWithoutAUsableRadiusEndsWithoutWritingTheConfiguration) {
+    WriteTiles(kSeaLevel, kSeaLevel);
+    const std::string answers = Tiles() + "\n" + Sites() + "\n\n" + kCentre + "\n\n\n";
+    const ct::RunResult r = Run(answers);
+    EXPECT_EQ(r.exitCode, 0) << r.output << r.errors;
+    EXPECT_FALSE(r.timedOut);
+    EXPECT_NE(r.output.find(mastview::kRadiusNotPositive), std::string::npos) << r.output;
+    EXPECT_FALSE(std::filesystem::exists(png));
+    EXPECT_FALSE(std::filesystem::exists(work.Path() / "Corvanne.INI"));
+    EXPECT_FALSE(std::filesystem::exists(work.Path() / "Corvanne.ini"));
+}
+
+TEST_F(VisplotRun, UnknownCentreEndsTheRun) {
+    WriteConfig();
+    const ct::RunResult r = Run("Nowhere At All\n");
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_NE(r.output.find("Site not found"), std::string::npos) << r.output;
+    EXPECT_FALSE(std::filesystem::exists(png));
+}
+
+TEST_F(VisplotRun, ClicksReadOutThePointAndMarkTheNearestSite) {
+    WriteConfig();
+    WriteTiles(kSeaLevel, kSeaLevel);
+    const std::string input = std::string(kCentre) + "\n10\n1.3\n20\n";
+    // Without clicks the read-out strip below the plot stays white.
+    const ct::RunResult plain = Run(input);
+    ASSERT_EQ(plain.exitCode, 0) << plain.output << plain.errors;
+    const int bluePlain = ct::CountPngPixels(png, console::Rgb{0, 0, 255});
+
+    const mastview::PlotArea a =
+        *mastview::MakePlotArea(centre.latitude_deg, centre.longitude_deg, 20).area;
+    // A double click 4 km north of the centre: the nearest site is "North Mast", 5 km north.
+    const double cx = a.nLon / 2.0, cy = a.nLat / 2.0 + 4 / (console::kKmPerDegreeLat / 1200);
+    const std::string at = std::to_string(cx) + "," + std::to_string(cy);
+    const ct::RunResult clicked = Run(input, {"--click", at, "--dclick", at});
+    ASSERT_EQ(clicked.exitCode, 0) << clicked.output << clicked.errors;
+    EXPECT_GT(ct::CountPngPixels(png, console::Rgb{0, 0, 255}), bluePlain);
+    EXPECT_GT(ct::CountPngPixels(png, console::Rgb{255, 0, 0}), 0);  // the site's name
+    // The site's white square, w = nLon / 200 samples high, has its lower left corner at the
+    // site; look at its middle.
+    const console::LatLong site = console::GridRefToLatLong("NY2154 1222");
+    const double w = a.nLon / 200.0;
+    const double sx = 1200 * (site.longitude_deg - a.lonW_deg) +
+                      w / 2 / std::cos(centre.latitude_deg / console::kDegPerRad);
+    const double sy = 1200 * (site.latitude_deg - a.latS_deg) + w / 2;
+    const ct::PixelResult square =
+        ct::PngPixel(png, static_cast<int>(sx / (1.07 * a.nLon) * 600),
+                     static_cast<int>((1.1 * a.nLat - sy) / (1.13 * a.nLat) * 600));
+    EXPECT_EQ(square.colour, console::kWhite);
+}
+
+}  // namespace

@@ -1,0 +1,166 @@
+#include "visibility_plot.h"
+
+#include <QColor>
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "console/picture_mask.h"
+#include "console/plot_controls.h"
+#include "console/position_entry.h"
+#include "mastview/elevation_colour.h"
+#include "mastview/sweep.h"
+
+namespace visplot {
+
+namespace {
+
+constexpr console::Rgb kReadOutBlue{0, 0, 255};
+constexpr console::Rgb kHeightPurple{200, 0, 160};
+constexpr console::Rgb kSiteRed{255, 0, 0};
+
+// The user scale leaves a strip right of the plot for the Exit control and a strip below it
+// for the read-out line.
+constexpr double kRightEdge = 1.07;    // x of the right edge, times nLon
+constexpr double kTopEdge = 1.1;       // y of the top edge, times nLat
+constexpr double kBottomEdge = -0.03;  // y of the bottom edge, times nLat
+
+// The pixels [first, last] that a plot sample covers along one axis: those whose centres lie in
+// the sample's cell from edgeA to edgeB (pixel coordinates, either order). A sample smaller than a
+// pixel covers the one pixel that holds its centre. Pixels outside [0, size) are dropped; an
+// empty span has first > last.
+struct Span {
+    int first = 0, last = -1;
+};
+Span PixelSpan(double edgeA, double edgeB, double middle, int size) {
+    const double lo = std::min(edgeA, edgeB), hi = std::max(edgeA, edgeB);
+    double first = std::ceil(lo - 0.5), last = std::ceil(hi - 0.5) - 1;
+    if (last < first) first = last = std::floor(middle);
+    first = std::max(first, 0.0);
+    last = std::min(last, size - 1.0);
+    if (last < first) return {};
+    return {static_cast<int>(first), static_cast<int>(last)};
+}
+
+}  // namespace
+
+std::string Caption(const mastview::MastView& view) {
+    return "Viewable spots, centred on " + view.centre.text +
+           console::FormatMask(mastview::kMastCaptionMask, {view.mast_m});
+}
+
+VisibilityPlot::VisibilityPlot(const mastview::MastView& view, console::PlotWindow& window,
+                               console::Console& console)
+    : view_(view), window_(window), console_(console) {}
+
+void VisibilityPlot::DrawFrame() {
+    const double nLon = view_.area.nLon, nLat = view_.area.nLat;
+    window_.SetScale(0, kTopEdge * nLat, kRightEdge * nLon, kBottomEdge * nLat);
+    console::DrawExitControl(window_, nLon, nLat);
+    window_.Rectangle(0, 0, nLon, nLat, console::kBlack, console::kBlack);
+    window_.DisableClose();
+    console_.BringToFront();
+    window_.Show();
+    window_.Repaint();
+}
+
+void VisibilityPlot::Sweep() {
+    const mastview::PlotArea& area = view_.area;
+    // Pixels of every plot column and row, worked out once. Where a sample is larger than a
+    // pixel (small radii) it is painted over its whole cell, so that the picture has no gaps.
+    std::vector<Span> columns(static_cast<std::size_t>(area.nLon) + 1);
+    std::vector<Span> rows(static_cast<std::size_t>(area.nLat) + 1);
+    for (int x = 0; x <= area.nLon; ++x)
+        columns[x] = PixelSpan(window_.PixelX(x - 0.5), window_.PixelX(x + 0.5), window_.PixelX(x),
+                               window_.WidthPx());
+    for (int y = 0; y <= area.nLat; ++y)
+        rows[y] = PixelSpan(window_.PixelY(y - 0.5), window_.PixelY(y + 0.5), window_.PixelY(y),
+                            window_.HeightPx());
+    std::array<QRgb, 256> ramp{};
+    for (int n = 0; n < 256; ++n) {
+        const console::Rgb c = mastview::RampColour(n);
+        ramp[n] = qRgb(c.red, c.green, c.blue);
+    }
+
+    mastview::SweepSetup setup;
+    setup.radius_km = area.radius_km;
+    setup.kFactor = view_.kFactor;
+    setup.ground_m = view_.ground_m;
+    setup.mast_m = view_.mast_m;
+    setup.nLon = area.nLon;
+    setup.nLat = area.nLat;
+    setup.x0 = area.x0;
+    setup.y0 = area.y0;
+
+    window_.FinishPainting();
+    mastview::SweepRays(
+        setup, view_.store->Area(), mastview::NewHighest::kStrictlyAbove,
+        [&](const mastview::RaySample& s) {
+            const Span& c = columns[s.x];
+            const Span& r = rows[s.y];
+            const QRgb colour = ramp[mastview::AngleColourIndex(s.angle_rad)];
+            for (int py = r.first; py <= r.last; ++py) {
+                QRgb* line = window_.ScanLine(py);
+                for (int px = c.first; px <= c.last; ++px) line[px] = colour;
+            }
+        },
+        [&](int) { window_.Repaint(); });
+    window_.Repaint();
+}
+
+void VisibilityPlot::OnClick(const console::Click& click) {
+    if (click.kind == console::ClickKind::kDouble)
+        MarkNearestSite(click.x, click.y);
+    else if (click.kind == console::ClickKind::kSingle)
+        ReadOut(click.x, click.y);
+}
+
+void VisibilityPlot::ReadOut(double x, double y) {
+    const mastview::PlotArea& area = view_.area;
+    const double lat = area.LatOf(y), lon = area.LonOf(x);
+    const std::string locator = console::NearLocator(lat, lon);
+    const std::string gridRef = console::GenGridRef(lat, lon);
+    const console::DistanceBearing db =
+        console::DistBearing(view_.centre.latitude_deg, view_.centre.longitude_deg, lat, lon);
+    int32_t height = 0;
+    view_.store->PointHeight(lat, lon, height);
+
+    // Blanks on white erase the last read-out.
+    window_.SetTextBackground(console::kWhite);
+    window_.SetPosition(0.01 * area.nLon, -0.005 * area.nLat);
+    window_.PrintLine(std::string(80, ' '));
+    window_.SetPosition(0.6 * area.nLon, -0.005 * area.nLat);
+    window_.SetTextColour(kReadOutBlue);
+    window_.Print(locator + " = " + gridRef +
+                  console::FormatMask("   ####km  ###° (°###)  ",
+                                      {db.distance_km, db.bearing_deg, db.backBearing_deg}));
+    window_.SetTextColour(kHeightPurple);
+    window_.PrintLine(console::FormatMask("#### m           ", {static_cast<double>(height)}));
+}
+
+void VisibilityPlot::MarkNearestSite(double x, double y) {
+    const mastview::PlotArea& area = view_.area;
+    const std::string& sitesPath = view_.config.sitesPath;
+    const std::optional<console::NearestSiteResult> nearest =
+        console::NearestSite(area.LatOf(y), area.LonOf(x), sitesPath);
+    if (!nearest) return;
+    const console::ConsolePosition site = console::FindSite(nearest->name, sitesPath, console_);
+    if (!site.found) return;
+    const double sx = console::kSamplesPerDegree * (site.longitude_deg - area.lonW_deg);
+    const double sy = console::kSamplesPerDegree * (site.latitude_deg - area.latS_deg);
+    const double w = area.nLon / 200.0;
+    const double cosLat = std::cos(view_.centre.latitude_deg / console::kDegPerRad);
+    window_.Rectangle(sx, sy, sx + w / cosLat, sy + w, console::kBlack, console::kWhite);
+    window_.SetPosition(sx, sy);
+    window_.SetTextColour(console::kWhite);
+    window_.SetTextBackground(std::nullopt);
+    window_.Print(nearest->name);
+    window_.SetPosition(0.01 * area.nLon, -0.005 * area.nLat);
+    window_.SetTextColour(kSiteRed);
+    window_.SetTextBackground(console::kWhite);
+    window_.Print(nearest->name + std::string(75, ' '));
+}
+
+}  // namespace visplot

@@ -1,0 +1,42 @@
+// visplot's plot: the square window with the ground that is not seen left black, the terrain
+// that the mast top sees painted in the colour of its elevation angle, and the click read-outs.
+#pragma once
+
+#include <string>
+
+#include "console/console.h"
+#include "console/plot_window.h"
+#include "mastview/dialogue.h"
+
+namespace visplot {
+
+inline constexpr int kWindowLeft_px = 400;
+inline constexpr int kWindowTop_px = 0;
+
+// "Viewable spots, centred on " + centre text + "   Mast height ###m".
+std::string Caption(const mastview::MastView& view);
+
+class VisibilityPlot {
+  public:
+    // Draws into `window`, which must be square and the plot's own.
+    VisibilityPlot(const mastview::MastView& view, console::PlotWindow& window,
+                   console::Console& console);
+
+    // Scale, the "Exit" control and the black field; shows the window.
+    void DrawFrame();
+    // The visibility sweep, painted straight into the image with about 40 repaints.
+    void Sweep();
+    // A click that is not Exit: a single click reads out the clicked point, a double click
+    // marks the site nearest to it.
+    void OnClick(const console::Click& click);
+
+  private:
+    void ReadOut(double x, double y);
+    void MarkNearestSite(double x, double y);
+
+    const mastview::MastView& view_;
+    console::PlotWindow& window_;
+    console::Console& console_;
+};
+
+}  // namespace visplot
