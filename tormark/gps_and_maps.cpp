@@ -28,13 +28,13 @@ class GpsAndMaps::PortOfSetUpCom : public GpsPort {
 GpsAndMaps::GpsAndMaps(MainWindow& window)
     : QObject(&window),
       window_(window),
+      setup_(window.setUpCom()),
       gps_(new RealTimeGps(std::make_unique<QtSerialLink>(), window.RealTime, this)),
       port_(std::make_unique<PortOfSetUpCom>(*gps_)),
       probe_(CanOpenSerialDevice) {
-    SetUpCom* setup = window_.setUpCom();
-    setup->setPort(port_.get());
+    setup_->setPort(port_.get());
     connect(window_.UseNMEA, &QPushButton::clicked, this, &GpsAndMaps::UseNMEA_Click);
-    connect(setup->Command1, &QPushButton::clicked, this, &GpsAndMaps::Command1_Click);
+    connect(setup_->Command1, &QPushButton::clicked, this, &GpsAndMaps::Command1_Click);
     connect(window_.Gmap, &QPushButton::clicked, this, &GpsAndMaps::Gmap_Click);
     connect(window_.OSMap, &QPushButton::clicked, this, &GpsAndMaps::OSMap_Click);
     connect(&window_, &MainWindow::siteResolved, this, &GpsAndMaps::Draw);
@@ -44,7 +44,7 @@ GpsAndMaps::GpsAndMaps(MainWindow& window)
 }
 
 GpsAndMaps::~GpsAndMaps() {
-    window_.setUpCom()->setPort(nullptr);
+    if (setup_) setup_->setPort(nullptr);
     gps_->ClosePort();
 }
 

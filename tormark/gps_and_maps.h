@@ -6,6 +6,7 @@
 // Pointing window drawn after each resolution once a home is set.
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -15,6 +16,7 @@
 namespace tormark {
 
 class MainWindow;
+class SetUpCom;
 
 class GpsAndMaps : public QObject {
     Q_OBJECT
@@ -46,6 +48,9 @@ class GpsAndMaps : public QObject {
     void OnPortLost();
 
     MainWindow& window_;
+    // The setup window holds a pointer to port_; it may be gone before this object (the main
+    // window deletes its children in the order they were made).
+    QPointer<SetUpCom> setup_;
     RealTimeGps* gps_;
     std::unique_ptr<PortOfSetUpCom> port_;
     std::function<bool(const QString& device)> probe_;
