@@ -1,8 +1,13 @@
 #include "profile_view.h"
 
+#include <QImage>
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <limits>
 #include <optional>
 #include <utility>
+#include <vector>
 
 #include "console/numbers.h"
 #include "console/picture_mask.h"
@@ -106,19 +111,60 @@ void ProfileView::DrawGrid() {
 }
 
 void ProfileView::DrawTerrain() {
-    // For each sample a green line from (x, 0) up to (x, bulge) and a brown one on from there
-    // to (x, sample rounded to whole metres). Both are vertical and one pixel wide, so they are
-    // written straight into the image as pixel columns: a long path has up to a hundred
-    // thousand samples, and a pen-drawn line each would dominate the time of the whole plot.
+    // For each sample, in order: a green line from (x, 0) up to (x, bulge) and a brown one on
+    // from there to (x, sample rounded to whole metres), one pixel wide. A long path has up to a
+    // hundred thousand samples, dozens to a pixel column, so the lines of one column are painted
+    // into a column buffer first (later samples over earlier ones, as line drawing would) and
+    // the buffer is then written into the image once.
     console::PlotWindow& w = *window_;
+    w.FinishPainting();
+    QImage& image = w.Image();
+    const int width = image.width();
+    const int height = image.height();
+    const bool direct =
+        image.format() == QImage::Format_RGB32 || image.format() == QImage::Format_ARGB32;
+    std::uint32_t* const bits = direct ? reinterpret_cast<std::uint32_t*>(image.bits()) : nullptr;
+    const std::size_t stride = static_cast<std::size_t>(image.bytesPerLine()) / 4;
+    const std::uint32_t green = qRgb(kBulgeGreen.red, kBulgeGreen.green, kBulgeGreen.blue);
+    const std::uint32_t brown = qRgb(kTerrainBrown.red, kTerrainBrown.green, kTerrainBrown.blue);
+
+    std::vector<std::uint32_t> column_pixels(static_cast<std::size_t>(height), 0);  // 0: untouched
+    int column = std::numeric_limits<int>::min();
+    const auto paint = [&](int row_a, int row_b, std::uint32_t colour) {
+        const int from = std::max(std::min(row_a, row_b), 0);
+        const int to = std::min(std::max(row_a, row_b), height - 1);
+        for (int row = from; row <= to; ++row)
+            column_pixels[static_cast<std::size_t>(row)] = colour;
+    };
+    const auto flush = [&] {
+        if (column >= 0 && column < width) {
+            for (int row = 0; row < height; ++row) {
+                const std::uint32_t colour = column_pixels[static_cast<std::size_t>(row)];
+                if (colour == 0) continue;
+                if (bits != nullptr) {
+                    bits[static_cast<std::size_t>(row) * stride +
+                         static_cast<std::size_t>(column)] = colour;
+                } else {
+                    image.setPixel(column, row, colour);
+                }
+            }
+        }
+        std::fill(column_pixels.begin(), column_pixels.end(), 0);
+    };
+
     const int ground_row = PixelIndex(w.PixelY(0.0));
     for (std::size_t i = 0; i < profile_.samples_m.size(); ++i) {
-        const int column = PixelIndex(w.PixelX(profile_.distance_km[i]));
+        const int sample_column = PixelIndex(w.PixelX(profile_.distance_km[i]));
+        if (sample_column != column) {
+            flush();
+            column = sample_column;
+        }
         const int bulge_row = PixelIndex(w.PixelY(profile_.bulge_m[i]));
         const int top_row = PixelIndex(w.PixelY(console::RoundHalfEven(profile_.samples_m[i])));
-        w.FillPixels(column, ground_row, column, bulge_row, kBulgeGreen);
-        w.FillPixels(column, bulge_row, column, top_row, kTerrainBrown);
+        paint(ground_row, bulge_row, green);
+        paint(bulge_row, top_row, brown);
     }
+    flush();
     w.SetPosition(profile_.distance_km.back(), console::RoundHalfEven(profile_.samples_m.back()));
 }
 
