@@ -1,6 +1,9 @@
 #include "oblique_drawing.h"
 
+#include <QColor>
+#include <array>
 #include <cmath>
+#include <cstdlib>
 #include <string>
 
 #include "console/console_constants.h"
@@ -22,25 +25,80 @@ constexpr double kBarEntriesPerNLat = 1024;  // bar height: 256 entries over nLa
 constexpr int kLabelEvery = 32;
 constexpr double kCentreMarkerShare = 200;  // marker half-width nLon / 200
 
+// The pixel that holds a fractional pixel coordinate; far-off values are held well outside.
+int PixelIndex(double p) {
+    const double f = std::floor(p);
+    if (!(f > -1e8)) return -100000000;  // also NaN
+    if (f > 1e8) return 100000000;
+    return static_cast<int>(f);
+}
+
 }  // namespace
+
+void PixelLine(console::PlotWindow& window, int px1, int py1, int px2, int py2,
+               std::uint32_t value) {
+    const int w = window.WidthPx();
+    const int h = window.HeightPx();
+    // Wholly beyond one edge: nothing to draw (and no long walk outside the image).
+    if ((px1 < 0 && px2 < 0) || (px1 >= w && px2 >= w) || (py1 < 0 && py2 < 0) ||
+        (py1 >= h && py2 >= h))
+        return;
+    const int dx = std::abs(px2 - px1);
+    const int dy = -std::abs(py2 - py1);
+    const int stepX = px1 < px2 ? 1 : -1;
+    const int stepY = py1 < py2 ? 1 : -1;
+    int err = dx + dy;
+    int x = px1;
+    int y = py1;
+    for (;;) {
+        if (x >= 0 && x < w && y >= 0 && y < h) window.ScanLine(y)[x] = value;
+        if (x == px2 && y == py2) return;
+        const int e2 = 2 * err;
+        if (e2 >= dy) {
+            err += dy;
+            x += stepX;
+        }
+        if (e2 <= dx) {
+            err += dx;
+            y += stepY;
+        }
+    }
+}
 
 void DrawRows(console::PlotWindow& window, const terrainplot::PlotArea& area,
               const ObliqueView& view, const console::AreaGrid& grid, int x0, int y0,
               const console::Palette& palette) {
+    std::array<std::uint32_t, console::kPaletteEntries> pixelOf{};
+    for (int i = 0; i < console::kPaletteEntries; ++i) {
+        const console::Rgb& c = palette[i];
+        pixelOf[static_cast<std::size_t>(i)] = qRgb(c.red, c.green, c.blue);
+    }
     const int k = terrainplot::RepaintStep(area.nLat);
+    window.FinishPainting();
     for (int y = area.nLat; y >= 0; --y) {
+        int lastX = 0;
+        int lastY = 0;
         for (int x = 0; x <= area.nLon; ++x) {
             const std::int32_t h = grid.At(x + x0, y + y0);
             const ViewPoint p = view.SamplePoint(x, y, h);
-            const console::Rgb& colour = palette[view.ColourEntry(h)];
+            const int px = PixelIndex(window.PixelX(p.x));
+            const int py = PixelIndex(window.PixelY(p.y));
+            const std::uint32_t value = pixelOf[static_cast<std::size_t>(view.ColourEntry(h))];
+            // The row starts with a pixel at its first sample; each later sample draws the line
+            // from the previous one.
             if (x == 0) {
-                window.SetPixel(p.x, p.y, colour);
+                PixelLine(window, px, py, px, py, value);
             } else {
-                window.LineTo(p.x, p.y, colour);
+                PixelLine(window, lastX, lastY, px, py, value);
             }
+            lastX = px;
+            lastY = py;
         }
         if (y % k == 0) window.Repaint();
     }
+    // Later drawing goes through the window again: it continues from the row's last point.
+    const ViewPoint end = view.SamplePoint(area.nLon, 0, grid.At(area.nLon + x0, y0));
+    window.SetPosition(end.x, end.y);
 }
 
 void DrawCentreMarker(console::PlotWindow& window, const terrainplot::PlotArea& area,

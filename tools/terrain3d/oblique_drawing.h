@@ -15,10 +15,18 @@ namespace terrain3d {
 // Rows nLat down to 0 (north to south, nearer rows over farther ones), each a line through its
 // samples from column 0 to nLon, segment by segment in the colour of the segment's end sample;
 // the window is repainted after every row divisible by RepaintStep(nLat). A(x + x0, y + y0) of
-// `grid` is the height of sample (x, y).
+// `grid` is the height of sample (x, y). A segment is usually shorter than a pixel, so the
+// segments are written straight into the window's image (PixelLine) rather than one painter
+// call each.
 void DrawRows(console::PlotWindow& window, const terrainplot::PlotArea& area,
               const ObliqueView& view, const console::AreaGrid& grid, int x0, int y0,
               const console::Palette& palette);
+
+// A one-pixel line from pixel (px1, py1) to pixel (px2, py2), both ends included, the pixels
+// stepping one at a time along the longer axis (Bresenham); pixels outside the image are
+// skipped. The window's painter must be finished (FinishPainting).
+void PixelLine(console::PlotWindow& window, int px1, int py1, int px2, int py2,
+               std::uint32_t value);
 
 // A white square round the centre, lifted by the centre's ground height, outlined in black.
 void DrawCentreMarker(console::PlotWindow& window, const terrainplot::PlotArea& area,
