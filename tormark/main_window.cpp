@@ -8,6 +8,7 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QScreen>
+#include <QStringDecoder>
 #include <QStyle>
 #include <QUrl>
 
@@ -32,11 +33,19 @@ void SetColors(QLineEdit* box, const Rgb& back, const Rgb& fore) {
     box->setPalette(p);
 }
 
+// The site database is 8-bit text (Latin-1), while the geodesy core writes the degree sign in
+// UTF-8. Texts going to the core are Latin-1 where they can be, so that a typed or picked name
+// with an accent matches the file; texts coming back are read as UTF-8 when they are valid
+// UTF-8 and as Latin-1 otherwise (a site name from the file).
 QString Q(const std::string& s) {
-    return QString::fromStdString(s);
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = utf8(QByteArrayView(s.data(), static_cast<qsizetype>(s.size())));
+    return utf8.hasError() ? QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size())) : text;
 }
 std::string S(const QString& s) {
-    return s.toStdString();
+    for (const QChar c : s)
+        if (c.unicode() > 0xFF) return s.toStdString();
+    return s.toLatin1().toStdString();
 }
 
 // Where the designed font is missing, a condensed face of the fallback keeps the captions within
@@ -418,7 +427,7 @@ void MainWindow::Lookup_Click() {
         return;
     }
     QStringList items;
-    for (const std::string& item : r.items) items << QString::fromLatin1(item.c_str());
+    for (const std::string& item : r.items) items << Q(item);
     if (ListLeft >= 0 && ListTop >= 0) showList_->move(Px(ListLeft), Px(ListTop));
     showList_->Fill(items);
     showList_->raise();

@@ -139,6 +139,44 @@ TEST_F(MainWindowTest, DatabaseSearchFromTheWindow) {
     EXPECT_EQ(w.InputText->text(), "hill");
 }
 
+TEST_F(MainWindowTest, AccentedNamesInAnEightBitDatabase) {
+    MainWindow& w = *window;
+    QFile file(QString::fromStdString(database));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(
+        "Moel F\xe2"
+        "ch~SH5454\r\nENDENDEND\r\n");  // Latin-1, as the file is 8-bit text
+    file.close();
+    // QTest types ASCII keys only: the accented texts are inserted as an input method would.
+    auto enter = [&w](const QString& text) {
+        QTest::mouseClick(w.InputText, Qt::LeftButton);
+        w.InputText->insert(text);
+        QTest::mouseClick(w.FindIt, Qt::LeftButton);
+    };
+    enter(
+        QString::fromUtf8("f\xc3\xa2"
+                          "ch"));
+    EXPECT_EQ(w.InputText->text(), QString::fromUtf8("Moel F\xc3\xa2"
+                                                     "ch   SH5454"));
+    QTest::mouseClick(w.InputText, Qt::LeftButton);
+    QTest::mouseClick(w.Lookup, Qt::LeftButton);
+    ASSERT_EQ(w.showList()->PR->count(), 2);
+    w.showList()->PR->setCurrentRow(0);
+    QTest::mouseClick(w.showList()->OK, Qt::LeftButton);
+    EXPECT_EQ(w.NGRText->text(), "SH5454");
+    EXPECT_EQ(w.session().sitename,
+              "Moel F\xe2"
+              "ch");
+
+    enter(
+        QString::fromUtf8("51\xc2\xb0"
+                          "30'N 1\xc2\xb0"
+                          "15'W"));  // typed degree signs
+    EXPECT_EQ(w.LLText->text(), "51.500000N , 1.250000W");
+    QTest::mouseClick(w.LLfmt, Qt::LeftButton);
+    EXPECT_EQ(w.LLText->text(), QString::fromUtf8("51\xc2\xb0 30.0000' N , 1\xc2\xb0 15.0000' W"));
+}
+
 TEST_F(MainWindowTest, SetAsHomeFillsThePointingWindow) {
     MainWindow& w = *window;
     Enter("52N 0E");
