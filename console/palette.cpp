@@ -54,10 +54,11 @@ bool ApplyPaletteLine(std::string_view line, Palette& palette) {
     for (std::size_t i = 0; i < 5; ++i) {
         if (std::toupper(static_cast<unsigned char>(line[i])) != "COLOR"[i]) return false;
     }
-    // Characters 6 to 8 hold the entry number, blanks allowed; it must be a whole number.
-    std::string_view numberText = line.substr(5, 3);
-    auto equals = numberText.find('=');
-    if (equals != std::string_view::npos) numberText = numberText.substr(0, equals);
+    // The entry number follows "COLOR" (characters 6 to 8, blanks allowed) up to the "=". Taking
+    // everything up to the "=" means "COLOR1000=" is seen as 1000 and ignored, not read as 100.
+    auto p = line.find('=');
+    if (p == std::string_view::npos) return false;
+    std::string_view numberText = line.substr(5, p - 5);
     bool anyDigit = false;
     for (char c : numberText) {
         if (c >= '0' && c <= '9') {
@@ -70,8 +71,6 @@ bool ApplyPaletteLine(std::string_view line, Palette& palette) {
     double entry = LeadingNumber(numberText);
     if (entry < 0 || entry > 255) return false;
 
-    auto p = line.find('=');
-    if (p == std::string_view::npos) return false;
     int blue = HexPair(line, p + 3);
     int green = HexPair(line, p + 5);
     int red = HexPair(line, p + 7);

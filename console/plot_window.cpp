@@ -168,6 +168,12 @@ double PlotWindow::PixelX(double x) const {
 double PlotWindow::PixelY(double y) const {
     return (y - y1_) * height_ / (y2_ - y1_);
 }
+int PlotWindow::PixelColumn(double x) const {
+    return PixelIndex(PixelX(x));
+}
+int PlotWindow::PixelRow(double y) const {
+    return PixelIndex(PixelY(y));
+}
 double PlotWindow::UserX(double px) const {
     return x1_ + px * (x2_ - x1_) / width_;
 }

@@ -60,6 +60,10 @@ class PlotWindow {
     void SetScale(double x1, double y1, double x2, double y2);  // top-left, bottom-right corners
     double PixelX(double x) const;  // user x to pixel column (fractional; floor gives the pixel)
     double PixelY(double y) const;
+    // The pixel that SetPixel, rectangles and lines use for a user coordinate: floor of PixelX /
+    // PixelY, kept within +-1e8 so that far-off coordinates clip instead of overflowing.
+    int PixelColumn(double x) const;
+    int PixelRow(double y) const;
     double UserX(double px) const;  // inverse of PixelX (a pixel's centre is at px + 0.5)
     double UserY(double py) const;
     void SetPosition(double x, double y);  // the current position (text and relative lines)

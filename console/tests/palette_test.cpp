@@ -30,6 +30,8 @@ TEST(PaletteFile, OnlyColorLinesSetEntries) {
     EXPECT_FALSE(ApplyPaletteLine("COLOUR9=&hFFFFFF", p));
     EXPECT_FALSE(ApplyPaletteLine("COLOR256=&hFFFFFF", p));  // entry out of range
     EXPECT_FALSE(ApplyPaletteLine("COLOR-1=&hFFFFFF", p));
+    EXPECT_FALSE(ApplyPaletteLine("COLOR1000=&hFFFFFF", p));  // not entry 100
+    EXPECT_EQ(p[100], kBlack);
     EXPECT_FALSE(ApplyPaletteLine("COLOR 9=&hGG0000", p));  // not hexadecimal
     EXPECT_FALSE(ApplyPaletteLine("COLOR 9=&h0000", p));    // too short
     EXPECT_FALSE(ApplyPaletteLine("COLOR 9 &h000000", p));  // no "="

@@ -41,6 +41,9 @@ TEST(PlotWindow, UserCoordinatesRunUpwards) {
     EXPECT_DOUBLE_EQ(w.UserY(w.PixelY(40.25)), 40.25);
 
     w.SetPixel(10.2, 50.2, kPureRed);  // pixel column 20, row (100 - 50.2) * 2 = 99.6 -> 99
+    EXPECT_EQ(w.PixelColumn(10.2), 20);
+    EXPECT_EQ(w.PixelRow(50.2), 99);
+    EXPECT_EQ(w.PixelRow(-1e300), 100000000);
     EXPECT_EQ(PixelAt(w, 20, 99), kPureRed);
     EXPECT_EQ(PixelAt(w, 20, 100), kWhite);
     EXPECT_DOUBLE_EQ(w.CurrentX(), 10.2);  // the pixel moves the current position
