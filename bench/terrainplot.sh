@@ -4,7 +4,7 @@
 # Usage: bench/terrainplot.sh [BUILD_DIR]     (default: build; the program must be built)
 #
 # Generates 40 tiles (latitudes 51-55 N, longitudes 6 W - 2 E, a smooth synthetic relief) in a
-# temporary folder, finds the widest plot round 54.02 N 1.96 W (locator IO94AA) that the area
+# temporary folder, finds the widest plot round 53.52 N 1.96 W (locator IO93AM) that the area
 # grid still takes (8 tiles east-west, 5 north-south), and runs
 #   terrainplot --png FILE
 # on it with scripted answers, reporting wall time and peak memory from /usr/bin/time -v.
@@ -52,20 +52,20 @@ for lat in 51 52 53 54 55; do
     done
     wait
 done
-printf 'Bench Centre~IO94AA\r\nENDENDEND\r\n' > "$work/sites/SITES.DAT"
+printf 'Bench Centre~IO93AM\r\nENDENDEND\r\n' > "$work/sites/SITES.DAT"
 printf '%s/\r\n%s/\r\n600\r\n\r\n' "$tiles" "$work/sites" > "$work/run/Brelland.ini"
 
 # The widest accepted plot: an area beyond the grid is refused before anything is loaded.
 cd "$work/run"
 width=
 for w in $(seq 700 -5 300); do
-    out=$(printf 'IO94AA\n%s\n0\n' "$w" | timeout 60 "$tool" --png "$work/probe.png" 2>&1 || true)
+    out=$(printf 'IO93AM\n%s\n0\n' "$w" | timeout 60 "$tool" --png "$work/probe.png" 2>&1 || true)
     if grep -q 'Max height' <<<"$out"; then width=$w; break; fi
 done
 [ -n "$width" ] || { echo "no accepted width found"; exit 1; }
 echo "largest accepted width: $width km"
 
-printf 'IO94AA\n%s\n0\n' "$width" > "$work/answers"
+printf 'IO93AM\n%s\n0\n' "$width" > "$work/answers"
 /usr/bin/time -v "$tool" --png "$work/plot.png" < "$work/answers" > "$work/out.txt" 2> "$work/time.txt"
 grep -E '^(Max height|Loading)' "$work/out.txt" || true
 echo "tiles loaded: $(grep -c '\.hgt' "$work/out.txt")"
