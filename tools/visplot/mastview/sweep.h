@@ -7,7 +7,9 @@
 #pragma once
 
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
+#include <vector>
 
 #include "console/console_constants.h"
 #include "console/hgt_tile_store.h"
@@ -59,6 +61,28 @@ struct RaySample {
     double angle_rad;    // elevation angle
 };
 
+// The heights of the plot samples (0 ... nLon, 0 ... nLat), copied out of the area grid in
+// square blocks of 32 x 32 samples. A ray walks across rows of the area grid 40 KB apart; in
+// blocks its next samples mostly lie in the page it is already in, and neighbouring rays reuse
+// the same blocks, which makes the sweep several times faster at large radii.
+class PlotHeights {
+  public:
+    PlotHeights(const SweepSetup& setup, const console::AreaGrid& grid);
+    // Height of plot sample (x, y), 0 <= x <= nLon, 0 <= y <= nLat.
+    int32_t At(int x, int y) const {
+        const std::size_t block = static_cast<std::size_t>(y >> kShift) * blocksX_ +
+                                  static_cast<std::size_t>(x >> kShift);
+        return cells_[(block << (2 * kShift)) + (static_cast<std::size_t>(y & kMask) << kShift) +
+                      static_cast<std::size_t>(x & kMask)];
+    }
+
+  private:
+    static constexpr int kShift = 5;  // blocks of 32 x 32 samples (4 KB)
+    static constexpr int kMask = (1 << kShift) - 1;
+    std::size_t blocksX_ = 0;
+    std::vector<int32_t> cells_;
+};
+
 // Throws std::invalid_argument when the radius is not positive and finite or when the grid
 // does not hold every plot sample the sweep can read.
 void CheckSweep(const SweepSetup& setup, const console::AreaGrid& grid);
@@ -71,6 +95,7 @@ template <class Mark, class Progress>
 void SweepRays(const SweepSetup& setup, const console::AreaGrid& grid, NewHighest rule, Mark&& mark,
                Progress&& progress) {
     CheckSweep(setup, grid);
+    const PlotHeights heights(setup, grid);
     const double rd = setup.radius_km;
     const double dBearing = console::kSweepStep_km * console::kDegPerRad / rd;
     const double dt = console::kSweepStep_km / rd;
@@ -87,7 +112,7 @@ void SweepRays(const SweepSetup& setup, const console::AreaGrid& grid, NewHighes
             const double s = t * rd;
             const int x = Nearest((ca * t + 1) / 2 * nLon);
             const int y = Nearest((sa * t + 1) / 2 * nLat);
-            const int32_t h = grid.At(x + setup.x0, y + setup.y0);
+            const int32_t h = heights.At(x, y);
             const double e =
                 (static_cast<double>(h - setup.ground_m) - setup.mast_m) / (1000.0 * s) -
                 s / curvature;
