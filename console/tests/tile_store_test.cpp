@@ -40,6 +40,11 @@ TEST(TileNames, MissingFileIsReportedWithItsFullName) {
     // Found whatever the case of the file's name.
     WriteHgtTile(dir.Path(), "n54w004.HGT", [](int, int) { return 1; });
     EXPECT_EQ(store.TileFileName(54.5, -3.5), dir.Folder() + "n54w004.HGT");
+
+    // A folder typed with "\" separators is found too.
+    HgtTileStore backslashes(dir.Path().string() + "\\", q.con);
+    EXPECT_EQ(backslashes.TileFileName(54.5, -3.5), dir.Folder() + "n54w004.HGT");
+    EXPECT_EQ(backslashes.PointHeight(54.5, -3.5), 1);
 }
 
 // A tile whose samples encode their position, with a void, a -5 and a spike.
