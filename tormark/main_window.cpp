@@ -386,12 +386,7 @@ void MainWindow::Render() {
     ShowText(EastNorth, Q(b.eastNorth));
     Xdim->setText(Q(b.xdim));
     Ydim->setText(Q(b.ydim));
-    if (b.xdim == "~" || b.ydim == "~")
-        Frame1->SetPoint();
-    else if (b.xdim.empty() || b.ydim.empty())
-        Frame1->ClearCell();
-    else
-        Frame1->SetCell(LeadingNumber(Q(b.xdim)), LeadingNumber(Q(b.ydim)));
+    DrawCell();
     OSMap->setText(Q(b.osMapCaption));
     SetColors(LocText, b.locNgrBack, b.locFore);
     SetColors(NGRText, b.locNgrBack, b.ngrFore);
@@ -404,6 +399,16 @@ void MainWindow::Render() {
     ShowText(bearingCalc_->BearText, Q(p.bear));
     ShowText(bearingCalc_->BackBearText, Q(p.backBear));
     ShowText(bearingCalc_->UncertText, Q(p.uncert));
+}
+
+void MainWindow::DrawCell() {
+    const MainBoxes& b = session_.boxes;
+    if (b.xdim == "~" || b.ydim == "~")
+        Frame1->SetPoint();
+    else if (b.xdim.empty() || b.ydim.empty())
+        Frame1->ClearCell();
+    else
+        Frame1->SetCell(LeadingNumber(Q(b.xdim)), LeadingNumber(Q(b.ydim)));
 }
 
 void MainWindow::ShowMessage(const QString& text) {
@@ -524,6 +529,7 @@ void MainWindow::MakeList_Click() {
     EastNorth->setText(Q(session_.boxes.eastNorth));
     Xdim->setText(Q(session_.boxes.xdim));
     Ydim->setText(Q(session_.boxes.ydim));
+    DrawCell();
     OSMap->setText(Q(session_.boxes.osMapCaption));
     if (!outcome.ok) {
         ShowMessage(Q(outcome.message));

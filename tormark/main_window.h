@@ -129,6 +129,7 @@ class MainWindow : public QWidget {
     void ConnectActions();
     void Start();
     void Render();
+    void DrawCell();
     void SetDefaultButton(QPushButton* button);
     void SetWindowHeight(int twips);
     void PlaceWindow(int leftTwips, int topTwips);
