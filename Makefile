@@ -15,7 +15,8 @@ test: deps
 	scripts/run-tests build
 
 sanitize: deps
-	ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+	ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp \
+	  UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
 	  scripts/run-tests build-sanitize -DTORMARK_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
 
 run: build
