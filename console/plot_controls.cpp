@@ -1,5 +1,6 @@
 #include "console/plot_controls.h"
 
+#include "console/console_constants.h"
 #include "console/picture_mask.h"
 
 namespace console {
@@ -8,14 +9,19 @@ namespace {
 
 constexpr int kPollPause_ms = 100;
 
-// Fractions of the plot size that place the legend and the Exit control.
-constexpr double kLegendLeft = 1.007;
-constexpr double kLegendRight = 1.03;
-constexpr double kLegendBottom = 0.3;
-constexpr double kLegendTop = 0.55;
-constexpr double kExitLeft = 1.03;
-constexpr double kExitRight = 1.05;
-constexpr double kExitBottom = 0.97;
+// Fractions of the plot size that place the legend and the Exit control, held in single
+// precision like the tools' other fractional constants.
+constexpr double kLegendLeft = Single(1.007f);
+constexpr double kLegendRight = Single(1.03f);
+constexpr double kLegendBottom = Single(0.3f);
+constexpr double kLegendTop = Single(0.55f);
+constexpr double kLegendLabelLift = Single(0.01f);
+constexpr double kLegendCaptionY = Single(0.59f);
+constexpr double kExitLeft = Single(1.03f);
+constexpr double kExitRight = Single(1.05f);
+constexpr double kExitBottom = Single(0.97f);
+constexpr double kExitTextX = Single(1.02f);
+constexpr double kExitTextY = Single(0.96f);
 
 }  // namespace
 
@@ -26,13 +32,13 @@ void DrawColourLegend(PlotWindow& window, const Palette& palette, double nLon, d
         double y = nLat * (i / 1024.0 + kLegendBottom);
         window.Line(kLegendLeft * nLon, y, kLegendRight * nLon, y, palette[i]);
         if (i % 32 == 0 || i == kPaletteEntries - 1) {
-            window.SetPosition(kLegendRight * nLon, y + 0.01 * nLat);
+            window.SetPosition(kLegendRight * nLon, y + kLegendLabelLift * nLat);
             window.Print(FormatMask("####", {ColourToHeight(i, maxHeight_m)}));
         }
     }
     window.Rectangle(kLegendLeft * nLon, kLegendBottom * nLat, kLegendRight * nLon,
                      kLegendTop * nLat, kBlack);
-    window.SetPosition(kLegendLeft * nLon, 0.59 * nLat);
+    window.SetPosition(kLegendLeft * nLon, kLegendCaptionY * nLat);
     window.Print("Height m");
 }
 
@@ -43,7 +49,7 @@ void DrawExitControl(PlotWindow& window, double nLon, double nLat) {
     window.Line(kExitRight * nLon, nLat, kExitLeft * nLon, kExitBottom * nLat, kBlack);
     window.Line(kExitLeft * nLon, nLat, kExitRight * nLon, kExitBottom * nLat, kBlack);
     window.SetTextColour(kBlack);
-    window.SetPosition(1.02 * nLon, 0.96 * nLat);
+    window.SetPosition(kExitTextX * nLon, kExitTextY * nLat);
     window.Print("Exit");
     window.SetExitPoint((kExitLeft + kExitRight) / 2 * nLon, (1 + kExitBottom) / 2 * nLat);
 }

@@ -108,12 +108,21 @@ TEST(ExitControl, RedBoxAndItsClickArea) {
     Plot plot;
     PlotWindow& w = plot.window;
     DrawExitControl(w, 100, 100);
-    // The box runs 103 ... 105 x 97 ... 100: pixels 206 ... 210 x 0 ... 6; the diagonals cross it.
-    EXPECT_EQ(PixelAt(w, 206, 3), kPureRed);
+    // The box runs 1.03 ... 1.05 x 0.97 ... 1 of the plot; with 1.03 as 1.0299999713897705 its
+    // left edge falls just short of pixel 206, so it covers pixels 205 ... 209 x 0 ... 6. The
+    // diagonals cross it at pixel (206, 3).
+    EXPECT_EQ(PixelAt(w, 205, 3), kPureRed);
+    EXPECT_EQ(PixelAt(w, 207, 1), kPureRed);
+    EXPECT_EQ(PixelAt(w, 206, 3), kBlack);
+    EXPECT_EQ(PixelAt(w, 211, 3), kWhite);
     EXPECT_TRUE(IsExitClick(104, 98, 100, 100));
     EXPECT_TRUE(IsExitClick(106.5, 99.9, 100, 100));  // beyond the box, still Exit
     EXPECT_FALSE(IsExitClick(104, 96.9, 100, 100));   // below the box
     EXPECT_FALSE(IsExitClick(102.9, 98, 100, 100));
+    // The edges are the tools' single-precision fractions: 1.03 acts as 1.0299999713897705 and
+    // 0.97 as 0.9700000286102295, so these clicks just inside the double-precision edges differ.
+    EXPECT_TRUE(IsExitClick(102.999999, 98, 100, 100));
+    EXPECT_FALSE(IsExitClick(104, 97.000001, 100, 100));
 }
 
 TEST(ColourLegend, BarFrameAndLabels) {
@@ -121,8 +130,10 @@ TEST(ColourLegend, BarFrameAndLabels) {
     PlotWindow& w = plot.window;
     Palette palette = DefaultPalette();
     DrawColourLegend(w, palette, 100, 100, 1000);
-    // Entry 128 lies at y = 100 * (128/1024 + 0.3) = 42.5: pixel row 115, columns 202..205.
-    EXPECT_EQ(PixelAt(w, 203, static_cast<int>(w.PixelY(42.5))), palette[128]);
+    // Entry 128 lies at y = 100 * (128/1024 + 0.3) with 0.3 in single precision: 42.50000012,
+    // just above the edge of pixel row 115, so row 115 ends with entry 127 (y 42.40) and entry
+    // 128 starts row 114 (where the next entries then cover it).
+    EXPECT_EQ(PixelAt(w, 203, 115), palette[127]);
     // The black frame's left edge at 100.7.
     EXPECT_EQ(PixelAt(w, static_cast<int>(w.PixelX(100.7)), static_cast<int>(w.PixelY(40))),
               kBlack);
@@ -235,7 +246,7 @@ TEST(Headless, ScriptedClicksThenPngThenExit) {
     });
     EXPECT_EQ(end, WaitEnd::kExit);
     EXPECT_EQ(kinds, (std::vector<ClickKind>{ClickKind::kSingle, ClickKind::kDouble}));
-    auto exitBox = PngPixel(png, 206, 3);
+    auto exitBox = PngPixel(png, 207, 1);
     ASSERT_TRUE(exitBox.ok);
     EXPECT_EQ(exitBox.colour, kPureRed);
     EXPECT_EQ(PngPixel(png, static_cast<int>(w.PixelX(20)), static_cast<int>(w.PixelY(20))).colour,
