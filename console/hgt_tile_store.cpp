@@ -205,13 +205,12 @@ AreaLoadResult HgtTileStore::LoadArea(double west_deg, double south_deg, double 
 }
 
 std::optional<std::int32_t> HgtTileStore::PointHeight(double latitude_deg, double longitude_deg) {
-    std::string name = heightPath_ + TileName(latitude_deg, longitude_deg);
-    auto found = FindFileIgnoringCase(name);
+    // Named like every other tile: a missing one is reported by its full name first.
+    std::string found = TileFileName(latitude_deg, longitude_deg);
     std::error_code ec;
     // A short file is treated like a missing tile even where the wanted bytes exist.
-    if (!found || !FileExistsIgnoringCase(name) ||
-        std::filesystem::file_size(*found, ec) < static_cast<std::uintmax_t>(kTileFileBytes) ||
-        ec) {
+    if (found.empty() ||
+        std::filesystem::file_size(found, ec) < static_cast<std::uintmax_t>(kTileFileBytes) || ec) {
         console_.PrintLine("No Height file for this location");
         return std::nullopt;
     }
@@ -224,7 +223,7 @@ std::optional<std::int32_t> HgtTileStore::PointHeight(double latitude_deg, doubl
     std::int64_t offset = kTileRowBytes * (kLastSample - r) + 2 * static_cast<std::int64_t>(c);
 
     unsigned char bytes[2] = {0, 0};
-    std::ifstream in(*found, std::ios::binary);
+    std::ifstream in(found, std::ios::binary);
     if (in) {
         in.seekg(offset);
         in.read(reinterpret_cast<char*>(bytes), 2);

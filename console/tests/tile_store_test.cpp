@@ -121,6 +121,9 @@ TEST(PointHeight, NearestSampleReadFromTheFile) {
     store.PointHeight(10.5, 10.5, height);  // no such tile: unchanged
     EXPECT_EQ(height, 123);
     EXPECT_NE(q.out.str().find("No Height file for this location"), std::string::npos);
+    // The tile is named as everywhere else, so its full name is reported first.
+    EXPECT_EQ(q.out.str(),
+              "No HDB for " + dir.Folder() + "N10E010.hgt\nNo Height file for this location\n");
 }
 
 TEST(PointHeight, ShortFileActsAsMissing) {
