@@ -9,6 +9,7 @@
 #include "geodesy/maidenhead.h"
 #include "geodesy/national_grid.h"
 #include "geodesy/site_database.h"
+#include "geodesy/upper_case.h"
 
 namespace geodesy {
 
@@ -253,8 +254,7 @@ double LeadingNumber(std::string_view text) {
 
 std::string UpperCase(std::string_view text) {
     std::string out(text);
-    for (char& c : out)
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    for (std::size_t i = 0; i < text.size(); ++i) out[i] = UpperAt(text, i);
     return out;
 }
 

@@ -7,19 +7,17 @@
 #include <memory>
 #include <system_error>
 
+#include "geodesy/upper_case.h"
+
 namespace geodesy {
 
 namespace {
 
 namespace fs = std::filesystem;
 
-char Upper(char c) {
-    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
 std::string Upper(std::string_view text) {
     std::string out(text);
-    for (char& c : out) c = Upper(c);
+    for (std::size_t i = 0; i < text.size(); ++i) out[i] = UpperAt(text, i);
     return out;
 }
 
@@ -29,9 +27,9 @@ bool ContainsUpper(std::string_view line, std::string_view upper_needle) {
     if (n == 0) return true;
     if (line.size() < n) return false;
     for (std::size_t i = 0, last = line.size() - n; i <= last; ++i) {
-        if (Upper(line[i]) != upper_needle[0]) continue;
+        if (UpperAt(line, i) != upper_needle[0]) continue;
         std::size_t k = 1;
-        while (k < n && Upper(line[i + k]) == upper_needle[k]) ++k;
+        while (k < n && UpperAt(line, i + k) == upper_needle[k]) ++k;
         if (k == n) return true;
     }
     return false;

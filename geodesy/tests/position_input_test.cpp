@@ -20,6 +20,16 @@ TEST(LeadingNumberTest, ReadsTheLeadingNumberIgnoringBlanks) {
     EXPECT_EQ(LeadingNumber("-"), 0.0);
 }
 
+TEST(UpperCaseTest, LatinOneLettersAndUtf8Sequences) {
+    EXPECT_EQ(UpperCase("hill top 51.5n"), "HILL TOP 51.5N");
+    // Latin-1 small letters a-grave to thorn become capitals; the division sign, sharp s and
+    // y-diaeresis have no Latin-1 capital and stay.
+    EXPECT_EQ(UpperCase("f\xE2n caf\xE9 \xFE\xF7\xDF\xFF"), "F\xC2N CAF\xC9 \xDE\xF7\xDF\xFF");
+    // A UTF-8 text keeps its multi-byte sequences intact (euro sign, degree sign, an emoji).
+    EXPECT_EQ(UpperCase("\xE2\x82\xAC 51\xC2\xB0n \xF0\x9F\x98\x80"),
+              "\xE2\x82\xAC 51\xC2\xB0N \xF0\x9F\x98\x80");
+}
+
 TEST(ClassifyInputTest, FormsAndSpaces) {
     struct Case {
         const char* text;

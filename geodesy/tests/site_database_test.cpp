@@ -45,6 +45,22 @@ TEST_F(SiteDatabaseTest, NameSearchMatchesAnywhereInTheLine) {
     EXPECT_EQ(by_location.fields.name, "Hill Top");
 }
 
+// Accented letters of the 8-bit (Latin-1) file are upper-cased too, so their case does not
+// decide a match in either search.
+TEST_F(SiteDatabaseTest, AccentedLettersMatchInEitherCase) {
+    const std::string path =
+        Write("Sites.dat", "Pen-y-F\xE2n~SO0121 2158\r\nCAF\xC9 MAST~SU123456\r\nENDENDEND\r\n");
+    const SiteSearchResult fan = FindSiteByName(path, "F\xC2N");
+    ASSERT_EQ(fan.outcome, SiteSearchOutcome::kFound);
+    EXPECT_EQ(fan.fields.name, "Pen-y-F\xE2n");
+    const SiteSearchResult cafe = FindSiteByName(path, "caf\xE9");
+    ASSERT_EQ(cafe.outcome, SiteSearchOutcome::kFound);
+    EXPECT_EQ(cafe.fields.name, "CAF\xC9 MAST");
+    const SiteListResult list = ListDatabase(path, "f\xC2n");
+    ASSERT_TRUE(list.ok);
+    EXPECT_EQ(list.items, std::vector<std::string>{"Pen-y-F\xE2n~SO0121 2158"});
+}
+
 TEST_F(SiteDatabaseTest, EndMarkerEndsNameSearchButNotListing) {
     const std::string path =
         Write("Sites.dat", "Hill Top~ST4523 8150\r\nENDENDEND\r\nHidden Mast~SU123456\r\n");

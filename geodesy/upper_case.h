@@ -1,0 +1,24 @@
+// Upper-casing of the 8-bit (Latin-1) texts that the site database and the input box carry.
+#pragma once
+
+#include <cstddef>
+#include <string_view>
+
+namespace geodesy {
+
+// The capital of the character at s[i]: ASCII a-z and the Latin-1 small letters a-grave to
+// thorn (not the division sign) become capitals; everything else stays. A byte followed by a
+// UTF-8 continuation byte is the lead byte of a UTF-8 sequence, not a Latin-1 letter, and stays
+// too, so that a UTF-8 text is never broken.
+inline char UpperAt(std::string_view s, std::size_t i) {
+    const unsigned char c = static_cast<unsigned char>(s[i]);
+    if (c >= 'a' && c <= 'z') return static_cast<char>(c - 'a' + 'A');
+    constexpr unsigned char kSmallAGrave = 0xE0, kSmallThorn = 0xFE, kDivision = 0xF7;
+    constexpr unsigned char kCaseOffset = 0x20;
+    if (c < kSmallAGrave || c > kSmallThorn || c == kDivision) return s[i];
+    const bool utf8_lead =
+        i + 1 < s.size() && (static_cast<unsigned char>(s[i + 1]) & 0xC0) == 0x80;
+    return utf8_lead ? s[i] : static_cast<char>(c - kCaseOffset);
+}
+
+}  // namespace geodesy
