@@ -288,7 +288,7 @@ std::optional<NearestSiteResult> NearestSite(double latitude_deg, double longitu
                        .distance_km;
         if (d < bestDistance) {
             bestDistance = d;
-            best = NearestSiteResult{site.name, d};
+            best = NearestSiteResult{site.name, d, position->latitude_deg, position->longitude_deg};
         }
     }
     return best;

@@ -72,6 +72,10 @@ DistanceBearing DistBearing(double lat1_deg, double long1_deg, double lat2_deg, 
 struct NearestSiteResult {
     std::string name;
     double distance_km = 0;
+    // The site's own position, so that a marker goes where this site is even when a name search
+    // for it would stop at an earlier site whose name contains it.
+    double latitude_deg = 0;
+    double longitude_deg = 0;
 };
 // The site of sitesPath + "sites.dat" nearest to the position (ties keep the earlier line);
 // lines whose position is neither a grid reference nor a locator are skipped. nullopt when the

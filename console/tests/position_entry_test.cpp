@@ -159,6 +159,8 @@ TEST_F(SiteSearch, NearestSiteSkipsUnreadableLines) {
     ASSERT_TRUE(nearest.has_value());
     EXPECT_EQ(nearest->name, "Hill Top Test Point");
     EXPECT_NEAR(nearest->distance_km, 0.1112, 0.001);
+    EXPECT_DOUBLE_EQ(nearest->latitude_deg, hillTop.latitude_deg);
+    EXPECT_DOUBLE_EQ(nearest->longitude_deg, hillTop.longitude_deg);
 
     TempDir empty;
     EXPECT_FALSE(NearestSite(54.5, -3.0, empty.Folder()).has_value());

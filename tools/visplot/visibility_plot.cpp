@@ -146,10 +146,10 @@ void VisibilityPlot::MarkNearestSite(double x, double y) {
     const std::optional<console::NearestSiteResult> nearest =
         console::NearestSite(area.LatOf(y), area.LonOf(x), sitesPath);
     if (!nearest) return;
-    const console::ConsolePosition site = console::FindSite(nearest->name, sitesPath, console_);
-    if (!site.found) return;
-    const double sx = console::kSamplesPerDegree * (site.longitude_deg - area.lonW_deg);
-    const double sy = console::kSamplesPerDegree * (site.latitude_deg - area.latS_deg);
+    // The marker goes at the nearest site's own position: a search by its name could stop at an
+    // earlier site whose name contains it ("Scafell" finds "Scafell Pike").
+    const double sx = console::kSamplesPerDegree * (nearest->longitude_deg - area.lonW_deg);
+    const double sy = console::kSamplesPerDegree * (nearest->latitude_deg - area.latS_deg);
     const double w = area.nLon / 200.0;
     const double cosLat = std::cos(view_.centre.latitude_deg / console::kDegPerRad);
     window_.Rectangle(sx, sy, sx + w / cosLat, sy + w, console::kBlack, console::kWhite);

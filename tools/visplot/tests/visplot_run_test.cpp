@@ -24,8 +24,10 @@ class VisplotRun : public ::testing::Test {
     void SetUp() override {
         std::filesystem::create_directory(work.Path() / "tiles");
         std::filesystem::create_directory(work.Path() / "sites");
-        ct::WriteSitesFile(work.Path() / "sites", {"Far Away~NY9000 9000", "North Mast~NY2154 1222",
-                                                   "Scafell Pike~NY2154 0722"});
+        // The far site's name contains "North Mast", so a search by that name would stop there.
+        ct::WriteSitesFile(work.Path() / "sites",
+                           {"Far Away North Mast Relay~NY9000 9000", "North Mast~NY2154 1222",
+                            "Scafell Pike~NY2154 0722"});
         centre = console::GridRefToLatLong(kCentre);
     }
     std::string Tiles() const { return (work.Path() / "tiles").string() + "/"; }
