@@ -115,16 +115,7 @@ void HorizonPlot::DrawFrame() {
 }
 
 void HorizonPlot::Sweep() {
-    const mastview::PlotArea& area = view_.area;
-    mastview::SweepSetup setup;
-    setup.radius_km = area.radius_km;
-    setup.kFactor = view_.kFactor;
-    setup.ground_m = view_.ground_m;
-    setup.mast_m = view_.mast_m;
-    setup.nLon = area.nLon;
-    setup.nLat = area.nLat;
-    setup.x0 = area.x0;
-    setup.y0 = area.y0;
+    const mastview::SweepSetup setup = mastview::SweepSetupFor(view_);
 
     const int width = window_.WidthPx(), height = window_.HeightPx();
     window_.FinishPainting();

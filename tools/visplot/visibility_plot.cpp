@@ -84,15 +84,7 @@ void VisibilityPlot::Sweep() {
         ramp[n] = qRgb(c.red, c.green, c.blue);
     }
 
-    mastview::SweepSetup setup;
-    setup.radius_km = area.radius_km;
-    setup.kFactor = view_.kFactor;
-    setup.ground_m = view_.ground_m;
-    setup.mast_m = view_.mast_m;
-    setup.nLon = area.nLon;
-    setup.nLat = area.nLat;
-    setup.x0 = area.x0;
-    setup.y0 = area.y0;
+    const mastview::SweepSetup setup = mastview::SweepSetupFor(view_);
 
     window_.FinishPainting();
     mastview::SweepRays(

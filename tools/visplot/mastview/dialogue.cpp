@@ -81,4 +81,17 @@ std::optional<MastView> RunDialogue(console::ConsoleTool tool, console::Console&
     return view;
 }
 
+SweepSetup SweepSetupFor(const MastView& view) {
+    SweepSetup setup;
+    setup.radius_km = view.area.radius_km;
+    setup.kFactor = view.kFactor;
+    setup.ground_m = view.ground_m;
+    setup.mast_m = view.mast_m;
+    setup.nLon = view.area.nLon;
+    setup.nLat = view.area.nLat;
+    setup.x0 = view.area.x0;
+    setup.y0 = view.area.y0;
+    return setup;
+}
+
 }  // namespace mastview

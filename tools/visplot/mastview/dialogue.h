@@ -15,6 +15,7 @@
 #include "console/position_entry.h"
 #include "console/tool_config.h"
 #include "mastview/plot_area.h"
+#include "mastview/sweep.h"
 
 namespace mastview {
 
@@ -48,5 +49,8 @@ struct MastView {
 std::optional<MastView> RunDialogue(console::ConsoleTool tool, console::Console& console,
                                     std::string_view commandTail, GroundHeightFrom ground,
                                     const std::filesystem::path& dir);
+
+// The sweep's inputs for the mast and plot area the dialogue settled on.
+SweepSetup SweepSetupFor(const MastView& view);
 
 }  // namespace mastview
