@@ -12,6 +12,7 @@ set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$root/build}
+case $build in /*) ;; *) build=$PWD/$build ;; esac
 visplot=$build/tools/visplot/visplot
 [[ -x $visplot ]] || { echo "no visplot in $build/tools/visplot (build it first)" >&2; exit 1; }
 command -v python3 >/dev/null || { echo "python3 is needed to generate the tiles" >&2; exit 1; }
