@@ -15,6 +15,7 @@
 #include "geodesy/site_database.h"
 #include "gps_and_maps.h"
 #include "listing_file.h"
+#include "map_launch.h"
 #include "twips.h"
 #include "wrap_button.h"
 
@@ -83,20 +84,6 @@ QString DefaultListFile() {
 #else
     return QDir::homePath() + "/fellside/SITELIST.TXT";
 #endif
-}
-
-QString DefaultMapPath() {
-#ifdef Q_OS_WIN
-    return "c:\\OS_Maps\\";
-#else
-    return QDir::homePath() + "/OS_Maps/";
-#endif
-}
-
-// True when the folder holds at least one file ending ".jpg" in any letter case.
-bool HasMapSheets(const QString& folder) {
-    // Name filters match without regard to case unless QDir::CaseSensitive is asked for.
-    return !QDir(folder).entryList({"*.jpg"}, QDir::Files).isEmpty();
 }
 
 void OpenInViewer(const QString& fileName) {
@@ -374,7 +361,7 @@ void MainWindow::Start() {
     RealTime = false;
     UseNMEA->setText("Real Time GPS");
     MapPath = DefaultMapPath();
-    OSMap->setEnabled(HasMapSheets(MapPath));
+    OSMap->setEnabled(MapFolderHasJpg(MapPath));
 }
 
 void MainWindow::Render() {
