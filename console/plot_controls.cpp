@@ -27,13 +27,19 @@ constexpr double kExitTextY = Single(0.96f);
 
 void DrawColourLegend(PlotWindow& window, const Palette& palette, double nLon, double nLat,
                       double maxHeight_m) {
+    DrawColourLegend(window, palette, nLon, nLat,
+                     [maxHeight_m](int entry) { return ColourToHeight(entry, maxHeight_m); });
+}
+
+void DrawColourLegend(PlotWindow& window, const Palette& palette, double nLon, double nLat,
+                      const std::function<double(int entry)>& entryHeight) {
     window.SetPen(PenStyle::kSolid, 1);
     for (int i = 0; i < kPaletteEntries; ++i) {
         double y = nLat * (i / 1024.0 + kLegendBottom);
         window.Line(kLegendLeft * nLon, y, kLegendRight * nLon, y, palette[i]);
         if (i % 32 == 0 || i == kPaletteEntries - 1) {
             window.SetPosition(kLegendRight * nLon, y + kLegendLabelLift * nLat);
-            window.Print(FormatMask("####", {ColourToHeight(i, maxHeight_m)}));
+            window.Print(FormatMask("####", {entryHeight(i)}));
         }
     }
     window.Rectangle(kLegendLeft * nLon, kLegendBottom * nLat, kLegendRight * nLon,

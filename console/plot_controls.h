@@ -19,6 +19,11 @@ namespace console {
 void DrawColourLegend(PlotWindow& window, const Palette& palette, double nLon, double nLat,
                       double maxHeight_m);
 
+// The same legend with each label's height given by entryHeight(entry), for a tool whose colours
+// stand for heights on another scale than HeightToColour's.
+void DrawColourLegend(PlotWindow& window, const Palette& palette, double nLon, double nLat,
+                      const std::function<double(int entry)>& entryHeight);
+
 // The "Exit" control in the top right corner: a pure red box from (1.03, 1) to (1.05, 0.97)
 // times (nLon, nLat) with its black diagonals and "Exit" beside it. Also tells the window where
 // its Exit is (for headless runs).

@@ -7,22 +7,11 @@
 #include <string>
 
 #include "console/console_constants.h"
-#include "console/picture_mask.h"
+#include "console/plot_controls.h"
 
 namespace terrain3d {
 namespace {
 
-using console::Single;
-
-// The legend's place, as shares of nLon and nLat (the same as terrainplot's legend).
-constexpr double kBarLeft = Single(1.007f);
-constexpr double kBarRight = Single(1.03f);
-constexpr double kBarBottom = Single(0.3f);
-constexpr double kBarTop = Single(0.55f);
-constexpr double kLabelRaise = Single(0.01f);
-constexpr double kCaptionY = Single(0.59f);
-constexpr double kBarEntriesPerNLat = 1024;  // bar height: 256 entries over nLat/4
-constexpr int kLabelEvery = 32;
 constexpr double kCentreMarkerShare = 200;  // marker half-width nLon / 200
 
 // The pixel that holds a fractional pixel coordinate; far-off values are held well outside.
@@ -112,22 +101,10 @@ void DrawCentreMarker(console::PlotWindow& window, const terrainplot::PlotArea& 
 
 void DrawLinearLegend(console::PlotWindow& window, const console::Palette& palette,
                       const terrainplot::PlotArea& area, const ObliqueView& view) {
-    const double nLon = area.nLon;
-    const double nLat = area.nLat;
     window.SetTextColour(console::kBlack);
     window.SetTextBackground(std::nullopt);
-    for (int i = 0; i < console::kPaletteEntries; ++i) {
-        const double y = nLat * (i / kBarEntriesPerNLat + kBarBottom);
-        window.Line(kBarLeft * nLon, y, kBarRight * nLon, y, palette[i]);
-        if (i % kLabelEvery == 0 || i == console::kPaletteEntries - 1) {
-            window.SetPosition(kBarRight * nLon, y + kLabelRaise * nLat);
-            window.Print(console::FormatMask("####", {view.EntryHeight(i)}));
-        }
-    }
-    window.Rectangle(kBarLeft * nLon, kBarBottom * nLat, kBarRight * nLon, kBarTop * nLat,
-                     console::kBlack);
-    window.SetPosition(kBarLeft * nLon, kCaptionY * nLat);
-    window.Print("Height m");
+    console::DrawColourLegend(window, palette, area.nLon, area.nLat,
+                              [&view](int entry) { return view.EntryHeight(entry); });
 }
 
 }  // namespace terrain3d
