@@ -100,9 +100,13 @@ std::string CommandTail(const std::vector<std::string>& words) {
 }
 
 std::string CommandTail(int argc, const char* const* argv) {
+    return CommandTail(Arguments(argc, argv));
+}
+
+std::vector<std::string> Arguments(int argc, const char* const* argv) {
     std::vector<std::string> words;
     for (int i = 1; i < argc; ++i) words.emplace_back(argv[i]);
-    return CommandTail(words);
+    return words;
 }
 
 }  // namespace console

@@ -77,4 +77,7 @@ class Console {
 std::string CommandTail(const std::vector<std::string>& words);
 std::string CommandTail(int argc, const char* const* argv);
 
+// The words of a program's command line after the program name.
+std::vector<std::string> Arguments(int argc, const char* const* argv);
+
 }  // namespace console

@@ -75,8 +75,9 @@ void AreaGrid::Clear() {
 
 // --- HgtTileStore -------------------------------------------------------------------------------
 
-HgtTileStore::HgtTileStore(std::string heightPath, Console& console, AreaCapacity capacity)
-    : heightPath_(std::move(heightPath)), console_(console), area_(capacity) {}
+HgtTileStore::HgtTileStore(std::string heightPath, Console& console, AreaCapacity capacity,
+                           TileDecoding decoding)
+    : heightPath_(std::move(heightPath)), console_(console), decoding_(decoding), area_(capacity) {}
 
 std::string HgtTileStore::TileName(double latitude_deg, double longitude_deg) {
     return std::string(latitude_deg < 0 ? "S" : "N") + ZeroPadded(TileNumber(latitude_deg), 2) +
@@ -92,7 +93,7 @@ std::string HgtTileStore::TileFileName(double latitude_deg, double longitude_deg
     return {};
 }
 
-bool HgtTileStore::LoadTile(const std::string& fileName, TileDecoding decoding) {
+bool HgtTileStore::LoadTile(const std::string& fileName, const TileDecoding& decoding) {
     auto found = FindFileIgnoringCase(fileName);
     if (!found || !FileExistsIgnoringCase(fileName)) {
         console_.PrintLine("No Height file for this location");
@@ -114,20 +115,8 @@ bool HgtTileStore::LoadTile(const std::string& fileName, TileDecoding decoding) 
         const unsigned char* row = bytes.data() + static_cast<std::size_t>(r) * kTileRowBytes;
         for (int c = 0; c < kTileSamples; ++c) {
             std::int32_t v = BigEndianSample(row + 2 * c);
-            bool warn = false;
-            switch (decoding) {
-                case TileDecoding::kVoidsToSeaLevel:
-                    if (v < kVoidThreshold_m) v = 0;
-                    warn = v > kWarningThreshold_m;
-                    break;
-                case TileDecoding::kOnlyVoidToZero:
-                    if (v == kVoidSample) v = 0;
-                    warn = v > kWarningThreshold_m || v < -kWarningThreshold_m;
-                    break;
-                case TileDecoding::kPathProfile:
-                    if (v == kVoidSample) v = 32768;
-                    break;
-            }
+            if (v < decoding.replaceBelow) v = decoding.replacement;
+            const bool warn = v > decoding.warnAbove || v < decoding.warnBelow;
             if (warn) {
                 console_.SetColour(Colour::kLightMagenta);
                 console_.PrintLine("Height " + std::to_string(v) + "  in " + *found + "  col " +

@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <limits>
 #include <memory>
 #include <optional>
 #include <string>
@@ -26,26 +27,26 @@ inline constexpr std::int32_t kVoidThreshold_m = -1000;     // below this LoadTi
 inline constexpr std::int32_t kWarningThreshold_m = 10000;  // above this LoadTile warns
 inline constexpr std::int32_t kInitialMaximum_m = -9999;    // LoadArea's maximum starts here
 
-// Area grid capacities (columns x rows of samples) of the tools.
+// Area grid capacity in columns x rows of samples. Each tool names its own in its profile.
 struct AreaCapacity {
     int columns;  // x = 0 ... columns - 1
     int rows;     // y = 0 ... rows - 1
 };
-inline constexpr AreaCapacity kTerrainPlotArea{9601, 6001};  // 8 tiles east-west, 5 north-south
-inline constexpr AreaCapacity kTerrain3DArea{10001, 6001};
-inline constexpr AreaCapacity kVisPlotArea{10001, 6001};  // visplot and horizon
+// 8 tiles east-west and 5 north-south (each tile adds 1200 samples to the shared edge sample).
+inline constexpr AreaCapacity kDefaultAreaCapacity{8 * 1200 + 1, 5 * 1200 + 1};
 
-// How a tool turns the file's 16-bit samples into heights.
-enum class TileDecoding {
-    // The frame's LoadTile: v < -1000 (voids) becomes 0; v > 10000 prints a warning line.
-    kVoidsToSeaLevel,
-    // visplot and horizon: only the void (-32768) becomes 0; values above 10000 or below -10000
-    // print the warning line.
-    kOnlyVoidToZero,
-    // pathprofile: v = 256 * hi + lo, less 65536 above 32768; the void so reads as +32768.
-    // No warnings.
-    kPathProfile,
+// How the file's 16-bit samples become heights: samples below `replaceBelow` (the void marker
+// -32768 among them) become `replacement`; a height then above `warnAbove` or below `warnBelow`
+// prints a warning line naming the file, column and row.
+struct TileDecoding {
+    std::int32_t replaceBelow;
+    std::int32_t replacement;
+    std::int32_t warnAbove;
+    std::int32_t warnBelow;
 };
+// The frame's rule: heights below -1000 m (voids) become sea level; above 10000 m warn.
+inline constexpr TileDecoding kVoidsToSeaLevel{kVoidThreshold_m, 0, kWarningThreshold_m,
+                                               std::numeric_limits<std::int32_t>::min()};
 
 // Tile buffer: T(c, s), c = 0 ... 1200 west to east, s = 0 ... 1200 south to north.
 class TileBuffer {
@@ -129,8 +130,10 @@ class HgtTileStore {
   public:
     // `heightPath` is joined to tile names as given (a path without a final separator is joined
     // without one). Messages go to `console`.
+    // The area grid has `capacity`; tiles are read as `decoding` says.
     HgtTileStore(std::string heightPath, Console& console,
-                 AreaCapacity capacity = kTerrainPlotArea);
+                 AreaCapacity capacity = kDefaultAreaCapacity,
+                 TileDecoding decoding = kVoidsToSeaLevel);
 
     // The tile name alone: "N51W002.hgt" for latitude 51.5, longitude -1.5; "S01E000.hgt" for
     // -0.5, 0.5. Negative coordinates take the whole part of |value| + 1.
@@ -140,12 +143,13 @@ class HgtTileStore {
     // otherwise prints "No HDB for " and the full name and gives the empty text.
     std::string TileFileName(double latitude_deg, double longitude_deg);
 
-    // Reads a whole tile into the tile buffer, decoding as `decoding` says. A missing file prints
+    // Reads a whole tile into the tile buffer, decoding as the store's decoding (or `decoding`)
+    // says. A missing file prints
     // "No Height file for this location" and leaves the buffer unchanged (false). A file shorter
     // than 2884802 bytes or unreadable is reported with its name and gives an all-zero buffer
     // (false), never a read past its end.
-    bool LoadTile(const std::string& fileName,
-                  TileDecoding decoding = TileDecoding::kVoidsToSeaLevel);
+    bool LoadTile(const std::string& fileName) { return LoadTile(fileName, decoding_); }
+    bool LoadTile(const std::string& fileName, const TileDecoding& decoding);
 
     // Loads the tiles that cover the area (degrees) into the area grid and finds the highest
     // sample: prints "Loading Height data from SRTM files" in colour 13, then per tile the full
@@ -171,6 +175,7 @@ class HgtTileStore {
   private:
     std::string heightPath_;
     Console& console_;
+    TileDecoding decoding_;
     TileBuffer tile_;
     AreaGrid area_;
 };

@@ -37,27 +37,6 @@ bool EndsInSeparator(const std::string& path) {
 
 }  // namespace
 
-ConfigFile ConfigFileOf(ConsoleTool tool) {
-    return (tool == ConsoleTool::kTerrainPlot || tool == ConsoleTool::kTerrain3D)
-               ? ConfigFile::kBrelland
-               : ConfigFile::kCorvanne;
-}
-
-std::string_view BannerOf(ConsoleTool tool) {
-    switch (tool) {
-        case ConsoleTool::kTerrainPlot:
-            return "Terrain Plot   Orvel July 2018";
-        case ConsoleTool::kTerrain3D:
-            return "3D Terrain Plot   Orvel Aug 2018";
-        case ConsoleTool::kVisPlot:
-        case ConsoleTool::kHorizon:
-            return "Visible Terrain Plot   Orvel July 2018";
-        case ConsoleTool::kPathProfile:
-            return "Path Profile from SRTM Data   Orvel July 2018";
-    }
-    return "";
-}
-
 std::string_view ConfigLookupName(ConfigFile file) {
     return file == ConfigFile::kBrelland ? "Brelland.ini" : "Corvanne.ini";
 }
@@ -153,10 +132,9 @@ std::string WithPaletteExtension(std::string name) {
     return name;
 }
 
-std::optional<StartUpResult> StartUp(ConsoleTool tool, Console& console,
+std::optional<StartUpResult> StartUp(const ToolProfile& profile, Console& console,
                                      std::string_view commandTail, const fs::path& dir) {
-    ConfigFile file = ConfigFileOf(tool);
-    auto config = ObtainConfig(file, dir, console);
+    auto config = ObtainConfig(profile.configFile, dir, console);
     if (!config) return std::nullopt;
 
     StartUpResult result;
@@ -165,14 +143,14 @@ std::optional<StartUpResult> StartUp(ConsoleTool tool, Console& console,
 
     console.ClearScreen();
     console.SetColour(Colour::kYellow);
-    console.PrintLine(BannerOf(tool));
+    console.PrintLine(profile.banner);
 
     // Leading blanks of the tail were taken by the shell; strip any that remain.
     std::size_t first = commandTail.find_first_not_of(' ');
     std::string_view tail =
         first == std::string_view::npos ? std::string_view{} : commandTail.substr(first);
 
-    if (file == ConfigFile::kCorvanne) {
+    if (profile.palette == PaletteUse::kNone) {
         console.SetColour(Colour::kLightGrey);
         console.PrintLine();
         console.PrintLine();
@@ -181,8 +159,8 @@ std::optional<StartUpResult> StartUp(ConsoleTool tool, Console& console,
         return result;
     }
 
-    bool terrainPlot = tool == ConsoleTool::kTerrainPlot;
-    if (terrainPlot) {
+    const bool colourMap = profile.palette == PaletteUse::kColourMap;
+    if (colourMap) {
         console.PrintLine();  // an empty line, still in the banner colour
     } else {
         console.SetColour(Colour::kLightGrey);
@@ -193,9 +171,9 @@ std::optional<StartUpResult> StartUp(ConsoleTool tool, Console& console,
     if (parts.paletteName) result.config.paletteName = *parts.paletteName;
     result.config.paletteName = WithPaletteExtension(result.config.paletteName);
     result.paletteFound =
-        LoadPalette(result.config.paletteName, result.palette, terrainPlot, dir.string());
+        LoadPalette(result.config.paletteName, result.palette, colourMap, dir.string());
 
-    if (terrainPlot) {
+    if (colourMap) {
         console.PrintLine();
         console.SetColour(Colour::kDarkGrey);
         if (!result.config.paletteName.empty()) {
@@ -212,15 +190,17 @@ std::optional<StartUpResult> StartUp(ConsoleTool tool, Console& console,
             console.PrintLine("Colour Palette  " + result.config.paletteName);
         }
         console.PrintLine();
-        // terrain3d skips its prompt whenever the tail is not empty, even when the site part is.
+        // A shaded view skips its prompt whenever the tail is not empty, even when the site part
+        // is.
         result.askPosition = tail.empty();
     }
     return result;
 }
 
-bool FinishRun(ConsoleTool tool, const ToolConfig& config, Console& console, const fs::path& dir) {
-    if (tool == ConsoleTool::kTerrain3D) return true;
-    return WriteConfig(config, ConfigFileOf(tool), dir, console);
+bool FinishRun(const ToolProfile& profile, const ToolConfig& config, Console& console,
+               const fs::path& dir) {
+    if (!profile.writesConfig) return true;
+    return WriteConfig(config, profile.configFile, dir, console);
 }
 
 }  // namespace console

@@ -1,9 +1,9 @@
 // Configuration and start-up of the drawing console tools.
 //
-// terrainplot and terrain3d share "Brelland.ini" (four lines: HeightPath, SitesPath, WindowSize,
-// PaletteName); visplot, pathprofile and horizon share "Corvanne.ini" (the first three lines).
-// The file sits in the working folder, is found whatever the case of its name, and is written
-// back with CR LF line ends at the normal end of a run (terrain3d never writes it).
+// A tool's profile names its configuration file: "Brelland.ini" (four lines: HeightPath,
+// SitesPath, WindowSize, PaletteName) or "Corvanne.ini" (the first three lines). The file sits in
+// the working folder, is found whatever the case of its name, and is written back with CR LF line
+// ends at the normal end of a run (unless the profile says the tool never writes it).
 #pragma once
 
 #include <cstdint>
@@ -14,6 +14,7 @@
 
 #include "console/console.h"
 #include "console/palette.h"
+#include "console/tool_profile.h"
 
 namespace console {
 
@@ -26,18 +27,9 @@ struct ToolConfig {
     std::string heightPath;  // folder of the SRTM tiles; ends in a separator when it was asked
     std::string sitesPath;   // folder of "SITES.DAT"; ends in a separator when it was asked
     std::int32_t windowSize = kDefaultWindowSize_px;  // plot window height, pixels
-    std::string paletteName;                          // Brelland.ini tools only; may be empty
+    std::string paletteName;                          // Brelland.ini only; may be empty
 };
 
-enum class ConfigFile {
-    kBrelland,  // terrainplot, terrain3d: four lines
-    kCorvanne,  // visplot, pathprofile, horizon: three lines
-};
-
-enum class ConsoleTool { kTerrainPlot, kTerrain3D, kVisPlot, kPathProfile, kHorizon };
-
-ConfigFile ConfigFileOf(ConsoleTool tool);
-std::string_view BannerOf(ConsoleTool tool);
 // "Brelland.ini" / "Corvanne.ini" (the name looked up) and "Brelland.INI" / "Corvanne.INI" (the
 // name written when no spelling of it exists yet).
 std::string_view ConfigLookupName(ConfigFile file);
@@ -89,20 +81,22 @@ struct StartUpResult {
     ToolConfig config;
     std::string siteText;     // from the command tail; may be empty
     bool askPosition = true;  // whether the tool shows its position prompt (empty tail / site)
-    Palette palette;          // loaded for terrainplot and terrain3d; default for the others
+    Palette palette;          // loaded when the profile uses a palette; otherwise the default
     bool paletteFound = false;
 };
 
 // The start of a drawing tool: configuration (file or prompts), clear screen, banner and layout in
-// the tool's colours, the command tail (with its "/" palette part for terrainplot and terrain3d),
-// the palette and the "Colour Palette  " line. nullopt when the tool must end at once (an empty
-// path answer). `dir` is the working folder that holds the configuration and the palette files.
+// the tool's colours, the command tail (with its "/" palette part when the profile uses a
+// palette), the palette and the "Colour Palette  " line. nullopt when the tool must end at once
+// (an empty path answer). `dir` is the working folder that holds the configuration and the
+// palette files.
 std::optional<StartUpResult> StartUp(
-    ConsoleTool tool, Console& console, std::string_view commandTail,
+    const ToolProfile& profile, Console& console, std::string_view commandTail,
     const std::filesystem::path& dir = std::filesystem::current_path());
 
-// The normal end of a run: writes the configuration back (nothing for terrain3d).
-bool FinishRun(ConsoleTool tool, const ToolConfig& config, Console& console,
+// The normal end of a run: writes the configuration back when the profile says so (true when
+// nothing had to be written).
+bool FinishRun(const ToolProfile& profile, const ToolConfig& config, Console& console,
                const std::filesystem::path& dir = std::filesystem::current_path());
 
 }  // namespace console

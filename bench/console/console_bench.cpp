@@ -49,7 +49,7 @@ BENCHMARK(BM_LoadTile)->Unit(benchmark::kMillisecond);
 
 void BM_LoadAreaTwoTiles(benchmark::State& state) {
     QuietConsole q;
-    HgtTileStore store(SharedTiles().dir.Folder(), q.con, kTerrainPlotArea);
+    HgtTileStore store(SharedTiles().dir.Folder(), q.con, kDefaultAreaCapacity);
     for (auto _ : state) {
         auto result = store.LoadArea(-3.7, 54.2, -2.3, 54.8);
         benchmark::DoNotOptimize(result.maxHeight_m);

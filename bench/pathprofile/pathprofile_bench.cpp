@@ -16,11 +16,11 @@
 #include "console/headless.h"
 #include "console/hgt_tile_store.h"
 #include "console/testing/test_support.h"
-#include "one_tile_store.h"
-#include "path_geometry.h"
-#include "path_tiles.h"
-#include "profile.h"
-#include "profile_view.h"
+#include "pathprofile/one_tile_store.h"
+#include "pathprofile/path_geometry.h"
+#include "pathprofile/path_tiles.h"
+#include "pathprofile/profile.h"
+#include "pathprofile/profile_view.h"
 
 namespace {
 

@@ -11,10 +11,11 @@
 #include "console/console.h"
 #include "console/hgt_tile_store.h"
 #include "console/plot_window.h"
-#include "horizon_plot.h"
+#include "horizon/horizon_plot.h"
+#include "mastview/area_loader.h"
 #include "mastview/dialogue.h"
-#include "mastview/plot_area.h"
-#include "visibility_plot.h"
+#include "mastview/radius_area.h"
+#include "visplot/visibility_plot.h"
 
 namespace {
 
@@ -27,15 +28,16 @@ console::Console con(input, output, false);
 // A view of radius rd_km whose area grid holds hills up to 900 m on a few km wavelength.
 std::unique_ptr<mastview::MastView> MakeView(double rd_km) {
     auto view = std::make_unique<mastview::MastView>();
-    view->area = *mastview::MakePlotArea(kLat, kLon, rd_km).area;
+    view->area = *mastview::MakeRadiusArea(kLat, kLon, rd_km).area;
     view->centre.text = "Bench";
     view->centre.latitude_deg = kLat;
     view->centre.longitude_deg = kLon;
     view->mast_m = 10;
     view->ground_m = 450;
-    view->store = std::make_unique<console::HgtTileStore>("", con, console::kVisPlotArea);
+    view->store = std::make_unique<console::HgtTileStore>("", con, mastview::kAreaCapacity,
+                                                          mastview::kTileDecoding);
     console::AreaGrid& grid = view->store->Area();
-    const mastview::PlotArea& a = view->area;
+    const mastview::RadiusArea& a = view->area;
     for (int y = 0; y <= a.nLat; ++y)
         for (int x = 0; x <= a.nLon; ++x)
             grid.Set(x + a.x0, y + a.y0,

@@ -12,6 +12,24 @@ using console::testing::ReadFile;
 using console::testing::TempDir;
 using console::testing::WriteTextFile;
 
+// The three kinds of tool the frame starts: a colour map with its legend, a shaded view that
+// never writes its configuration, and a tool without a palette.
+constexpr ToolProfile kColourMapTool{
+    .banner = "Terrain Plot   Orvel July 2018",
+    .configFile = ConfigFile::kBrelland,
+    .palette = PaletteUse::kColourMap,
+};
+constexpr ToolProfile kShadedViewTool{
+    .banner = "3D Terrain Plot   Orvel Aug 2018",
+    .configFile = ConfigFile::kBrelland,
+    .palette = PaletteUse::kShadedView,
+    .writesConfig = false,
+};
+constexpr ToolProfile kPlainTool{
+    .banner = "Visible Terrain Plot   Orvel July 2018",
+    .configFile = ConfigFile::kCorvanne,
+};
+
 // A console fed with scripted answers, its output kept for inspection.
 struct FakeConsole {
     explicit FakeConsole(std::string answers) : in(std::move(answers)), con(in, out, false) {}
@@ -23,7 +41,7 @@ struct FakeConsole {
 TEST(StartUpDialogue, AsksWhenNoFileAndWritesTheAnswersBack) {
     TempDir dir;
     FakeConsole fake("C:\\data\nC:\\data\\\n\n");
-    auto start = StartUp(ConsoleTool::kTerrainPlot, fake.con, "", dir.Path());
+    auto start = StartUp(kColourMapTool, fake.con, "", dir.Path());
     ASSERT_TRUE(start.has_value());
     // The asked paths end in a separator; a path that already ends in "\" gets none added.
     EXPECT_EQ(start->config.heightPath, "C:\\data/");
@@ -44,14 +62,14 @@ TEST(StartUpDialogue, AsksWhenNoFileAndWritesTheAnswersBack) {
     EXPECT_EQ(start->palette, DefaultPalette());
     EXPECT_EQ(out.find("Colour Palette"), std::string::npos);
 
-    ASSERT_TRUE(FinishRun(ConsoleTool::kTerrainPlot, start->config, fake.con, dir.Path()));
+    ASSERT_TRUE(FinishRun(kColourMapTool, start->config, fake.con, dir.Path()));
     EXPECT_EQ(ReadFile(dir / "Brelland.INI"), "C:\\data/\r\nC:\\data\\\r\n600\r\n\r\n");
 }
 
 TEST(StartUpDialogue, EmptyPathAnswerEndsWithoutWriting) {
     TempDir dir;
     FakeConsole fake("/tiles/\n\n");
-    EXPECT_FALSE(StartUp(ConsoleTool::kVisPlot, fake.con, "", dir.Path()).has_value());
+    EXPECT_FALSE(StartUp(kPlainTool, fake.con, "", dir.Path()).has_value());
     EXPECT_NE(fake.out.str().find("Specify a full path \n"), std::string::npos);
     EXPECT_TRUE(std::filesystem::is_empty(dir.Path()));
 }
@@ -59,7 +77,7 @@ TEST(StartUpDialogue, EmptyPathAnswerEndsWithoutWriting) {
 TEST(StartUpDialogue, EndOfInputReadsAsAnEmptyAnswer) {
     TempDir dir;
     FakeConsole fake("");
-    EXPECT_FALSE(StartUp(ConsoleTool::kHorizon, fake.con, "", dir.Path()).has_value());
+    EXPECT_FALSE(StartUp(kPlainTool, fake.con, "", dir.Path()).has_value());
     EXPECT_TRUE(fake.con.InputEnded());
     EXPECT_NE(fake.out.str().find("Specify a full path "), std::string::npos);
 }
@@ -73,7 +91,7 @@ TEST(StartUpDialogue, WindowSizeAnswers) {
         SCOPED_TRACE(c.answer);
         TempDir dir;
         FakeConsole fake(std::string("/h/\n/s/\n") + c.answer + "\n");
-        auto start = StartUp(ConsoleTool::kPathProfile, fake.con, "", dir.Path());
+        auto start = StartUp(kPlainTool, fake.con, "", dir.Path());
         ASSERT_TRUE(start.has_value());
         EXPECT_EQ(start->config.windowSize, c.size);
     }
@@ -84,7 +102,7 @@ TEST(ConfigFile, ReadUnchangedWhateverTheCaseOfItsName) {
     // A path without its final separator is used as it stands.
     WriteTextFile(dir.Path(), "brelland.ini", {"/tiles", "/sites/", " 750 ", "Hills.pal"});
     FakeConsole fake("");
-    auto start = StartUp(ConsoleTool::kTerrain3D, fake.con, "", dir.Path());
+    auto start = StartUp(kShadedViewTool, fake.con, "", dir.Path());
     ASSERT_TRUE(start.has_value());
     EXPECT_EQ(start->config.heightPath, "/tiles");
     EXPECT_EQ(start->config.sitesPath, "/sites/");
@@ -104,7 +122,7 @@ TEST(ConfigFile, MissingLinesTakeDefaultsAndBadSizesAreClamped) {
     TempDir dir;
     WriteTextFile(dir.Path(), "Corvanne.ini", {"/tiles/"});
     FakeConsole fake("/sites/\n");  // only the missing sites path is asked
-    auto start = StartUp(ConsoleTool::kVisPlot, fake.con, "", dir.Path());
+    auto start = StartUp(kPlainTool, fake.con, "", dir.Path());
     ASSERT_TRUE(start.has_value());
     EXPECT_EQ(start->config.sitesPath, "/sites/");
     EXPECT_EQ(start->config.windowSize, 600);
@@ -112,12 +130,12 @@ TEST(ConfigFile, MissingLinesTakeDefaultsAndBadSizesAreClamped) {
 
     WriteTextFile(dir.Path(), "Corvanne.ini", {"/tiles/", "/sites/", "-20"});
     FakeConsole second("");
-    auto clamped = StartUp(ConsoleTool::kVisPlot, second.con, "", dir.Path());
+    auto clamped = StartUp(kPlainTool, second.con, "", dir.Path());
     ASSERT_TRUE(clamped.has_value());
     EXPECT_EQ(clamped->config.windowSize, 100);
     EXPECT_NE(second.out.str().find("outside 100 to 4000"), std::string::npos);
 
-    ASSERT_TRUE(FinishRun(ConsoleTool::kVisPlot, clamped->config, second.con, dir.Path()));
+    ASSERT_TRUE(FinishRun(kPlainTool, clamped->config, second.con, dir.Path()));
     EXPECT_EQ(ReadFile(dir / "Corvanne.ini"), "/tiles/\r\n/sites/\r\n100\r\n");
 }
 
@@ -125,7 +143,7 @@ TEST(ConfigFile, Terrain3DNeverWritesIt) {
     TempDir dir;
     FakeConsole fake("");
     ToolConfig config{"/a/", "/b/", 600, ""};
-    EXPECT_TRUE(FinishRun(ConsoleTool::kTerrain3D, config, fake.con, dir.Path()));
+    EXPECT_TRUE(FinishRun(kShadedViewTool, config, fake.con, dir.Path()));
     EXPECT_TRUE(std::filesystem::is_empty(dir.Path()));
 }
 
@@ -157,7 +175,7 @@ TEST(CommandTail, TailStartingWithSlashAsksInTerrainPlotButNotIn3D) {
     WriteTextFile(dir.Path(), "Hills.PAL", {"COLOR255=&hFFFFFF"});
     {
         FakeConsole fake("");
-        auto start = StartUp(ConsoleTool::kTerrainPlot, fake.con, "/Hills", dir.Path());
+        auto start = StartUp(kColourMapTool, fake.con, "/Hills", dir.Path());
         ASSERT_TRUE(start.has_value());
         EXPECT_EQ(start->siteText, "");
         EXPECT_TRUE(start->askPosition);
@@ -169,7 +187,7 @@ TEST(CommandTail, TailStartingWithSlashAsksInTerrainPlotButNotIn3D) {
     }
     {
         FakeConsole fake("");
-        auto start = StartUp(ConsoleTool::kTerrain3D, fake.con, "/Hills", dir.Path());
+        auto start = StartUp(kShadedViewTool, fake.con, "/Hills", dir.Path());
         ASSERT_TRUE(start.has_value());
         EXPECT_EQ(start->siteText, "");
         EXPECT_FALSE(start->askPosition);  // terrain3d then ends on the empty site text
@@ -180,7 +198,7 @@ TEST(StartUpDialogue, BannerLayoutOfTerrainPlot) {
     TempDir dir;
     WriteTextFile(dir.Path(), "Brelland.ini", {"/t/", "/s/", "600", ""});
     FakeConsole fake("");
-    auto start = StartUp(ConsoleTool::kTerrainPlot, fake.con, "Keswick", dir.Path());
+    auto start = StartUp(kColourMapTool, fake.con, "Keswick", dir.Path());
     ASSERT_TRUE(start.has_value());
     EXPECT_EQ(start->siteText, "Keswick");
     EXPECT_FALSE(start->askPosition);
@@ -194,7 +212,7 @@ TEST(StartUpDialogue, AnsiColoursOnlyOnATerminal) {
     std::istringstream in;
     std::ostringstream out;
     Console ansi(in, out, true);
-    ASSERT_TRUE(StartUp(ConsoleTool::kVisPlot, ansi, "", dir.Path()).has_value());
+    ASSERT_TRUE(StartUp(kPlainTool, ansi, "", dir.Path()).has_value());
     EXPECT_EQ(out.str(),
               "\x1b[2J\x1b[H\x1b[93mVisible Terrain Plot   Orvel July 2018\n\x1b[37m\n\n");
 }

@@ -26,7 +26,7 @@ TEST(ExampleTool, FullStartUpDialogueToPng) {
     std::string png = (dir / "plot.png").string();
 
     RunResult run = RunProgram(
-        TORMARK_EXAMPLE_TOOL, {"--png", png, "--click", "20,30", "Middle/Hills"},
+        TOOL_PROGRAM, {"--png", png, "--click", "20,30", "Middle/Hills"},
         (dir / "tiles").string() + "\n" + (dir / "sites").string() + "\n300\n1000\n", dir.Path());
     ASSERT_EQ(run.exitCode, 0) << run.output << run.errors;
     EXPECT_NE(run.output.find("Path and Location of Height database files "), std::string::npos);
@@ -62,9 +62,9 @@ TEST(ExampleTool, SiteNotFoundEndsWithoutWritingTheConfiguration) {
     TempDir dir;
     WriteSitesFile(dir.Path(), {"Keswick~NY2663 2337"});
     WriteTextFile(dir.Path(), "Brelland.ini", {dir.Folder(), dir.Folder(), "300", ""});
-    RunResult run = RunProgram(TORMARK_EXAMPLE_TOOL, {"--png", (dir / "x.png").string()},
-                               "Nowhere\n", dir.Path());
-    ASSERT_EQ(run.exitCode, 0) << run.errors;
+    RunResult run =
+        RunProgram(TOOL_PROGRAM, {"--png", (dir / "x.png").string()}, "Nowhere\n", dir.Path());
+    ASSERT_EQ(run.exitCode, 1) << run.errors;  // refused
     EXPECT_NE(run.output.find("Centre  of plot,   Site Name / Location        Site not found\n"),
               std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(dir / "x.png"));
@@ -74,16 +74,15 @@ TEST(ExampleTool, SiteNotFoundEndsWithoutWritingTheConfiguration) {
 
 TEST(ExampleTool, EndOfInputNeverLoops) {
     TempDir dir;
-    RunResult run = RunProgram(TORMARK_EXAMPLE_TOOL, {}, "", dir.Path(), 20000);
+    RunResult run = RunProgram(TOOL_PROGRAM, {}, "", dir.Path(), 20000);
     EXPECT_FALSE(run.timedOut);
-    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.exitCode, 1);  // a refused start-up
     EXPECT_NE(run.output.find("Specify a full path \n"), std::string::npos);
 }
 
 TEST(ExampleTool, MalformedHeadlessFlagIsRefused) {
     TempDir dir;
-    RunResult run =
-        RunProgram(TORMARK_EXAMPLE_TOOL, {"--png", "a.png", "--click", "1;2"}, "", dir.Path());
+    RunResult run = RunProgram(TOOL_PROGRAM, {"--png", "a.png", "--click", "1;2"}, "", dir.Path());
     EXPECT_EQ(run.exitCode, 2);
     EXPECT_NE(run.errors.find("expected X,Y"), std::string::npos);
 }

@@ -4,6 +4,7 @@
 #include <iostream>
 
 #include "console/console_constants.h"
+#include "console/exit_status.h"
 #include "console/headless.h"
 #include "console/hgt_tile_store.h"
 #include "console/numbers.h"
@@ -14,28 +15,36 @@
 #include "console/position_entry.h"
 #include "console/tool_config.h"
 
+namespace {
+constexpr console::ToolProfile kProfile{
+    .banner = "Terrain Plot   Orvel July 2018",
+    .configFile = console::ConfigFile::kBrelland,
+    .palette = console::PaletteUse::kColourMap,
+};
+}  // namespace
+
 int main(int argc, char** argv) {
     using namespace console;
     HeadlessArgs args = TakeHeadlessArgs(argc, argv);
     if (!args.error.empty()) {
         std::cerr << args.error << "\n";
-        return 2;
+        return kExitUsage;
     }
     SetHeadless(args.options);
     Console& con = Console::Standard();
 
-    auto start = StartUp(ConsoleTool::kTerrainPlot, con, CommandTail(args.remaining));
-    if (!start) return 0;
+    auto start = StartUp(kProfile, con, CommandTail(args.remaining));
+    if (!start) return kExitRefused;
     std::string text = start->askPosition ? AskPosition(con, kCentrePrompt) : start->siteText;
-    if (text.empty()) return 0;
+    if (text.empty()) return kExitRefused;
     ConsolePosition centre = ResolvePosition(text, start->config.sitesPath, con);
-    if (centre.siteFileMissing) return 0;
+    if (centre.siteFileMissing) return kExitRefused;
     if (!centre.found) {
         con.PrintLine("Site not found");
-        return 0;
+        return kExitRefused;
     }
 
-    HgtTileStore store(start->config.heightPath, con, kTerrainPlotArea);
+    HgtTileStore store(start->config.heightPath, con, kProfile.area, kProfile.tileDecoding);
     std::int32_t ground = 0;
     store.PointHeight(centre.latitude_deg, centre.longitude_deg, ground);
     PrintBasePositionLine(con, centre.latitude_deg, centre.longitude_deg,
@@ -47,7 +56,7 @@ int main(int argc, char** argv) {
     double half = n / 2.0 / kSamplesPerDegree;
     AreaLoadResult area = store.LoadArea(centre.longitude_deg - half, centre.latitude_deg - half,
                                          centre.longitude_deg + half, centre.latitude_deg + half);
-    if (area.refused) return 0;
+    if (area.refused) return kExitRefused;
     con.PrintLine(FormatMask("Max height ####m", {static_cast<double>(area.maxHeight_m)}));
     std::int32_t maxPlot =
         RoundToInt(LeadingNumber(con.Ask("Maximum Height to be plotted                   ")));
@@ -76,6 +85,5 @@ int main(int argc, char** argv) {
         window.PrintLine(FormatMask("click ###.# ###.#", {click.x, click.y}));
         con.PrintLine(FormatMask("Clicked ###.# ###.#", {click.x, click.y}));
     });
-    FinishRun(ConsoleTool::kTerrainPlot, start->config, con);
-    return 0;
+    return FinishRun(kProfile, start->config, con) ? kExitNormal : kExitRefused;
 }

@@ -76,12 +76,21 @@ TEST(LoadTile, ToolDecodings) {
     TempDir dir;
     auto file = WriteHgtTile(dir.Path(), "N54W004.hgt", Pattern);
     Quiet q;
-    HgtTileStore store(dir.Folder(), q.con);
-    ASSERT_TRUE(store.LoadTile(file.string(), TileDecoding::kOnlyVoidToZero));
+    // Only the void marker turns into sea level; heights beyond +-10000 m warn.
+    constexpr TileDecoding kOnlyVoidToZero{kVoidSample + 1, 0, 10000, -10000};
+    HgtTileStore store(dir.Folder(), q.con, kDefaultAreaCapacity, kOnlyVoidToZero);
+    ASSERT_TRUE(store.LoadTile(file.string()));
     EXPECT_EQ(store.Tile().At(20, 1190), 0);
     EXPECT_EQ(store.Tile().At(20, 1189), -5);
-    ASSERT_TRUE(store.LoadTile(file.string(), TileDecoding::kPathProfile));
+    // The void read as the unsigned sample it is, without warnings.
+    constexpr TileDecoding kVoidAsUnsigned{kVoidSample + 1, 32768,
+                                           std::numeric_limits<std::int32_t>::max(),
+                                           std::numeric_limits<std::int32_t>::min()};
+    q.out.str("");
+    ASSERT_TRUE(store.LoadTile(file.string(), kVoidAsUnsigned));
     EXPECT_EQ(store.Tile().At(20, 1190), 32768);  // the void reads as +32768 there
+    EXPECT_EQ(store.Tile().At(20, 1188), 12000);
+    EXPECT_EQ(q.out.str(), "");
 }
 
 TEST(LoadTile, MissingOrShortFiles) {
@@ -144,7 +153,7 @@ TEST(LoadArea, TwoTilesSideBySideWithTheirMaximum) {
     WriteHgtTile(dir.Path(), "N54W003.hgt",
                  [](int r, int c) { return (r == 100 && c == 50) ? 2500 : 2000 + c % 100; });
     Quiet q;
-    HgtTileStore store(dir.Folder(), q.con, kTerrainPlotArea);
+    HgtTileStore store(dir.Folder(), q.con, kDefaultAreaCapacity);
     auto result = store.LoadArea(-3.5, 54.25, -2.5, 54.75);
     ASSERT_FALSE(result.refused);
     EXPECT_EQ(result.tilesLoaded, 2);
@@ -171,7 +180,7 @@ TEST(LoadArea, MissingTileIsSkippedAndAreaInsideOneTileKeepsItsWholeMaximum) {
     WriteHgtTile(dir.Path(), "N54W004.hgt",
                  [](int r, int c) { return (r == 5 && c == 5) ? 900 : 1; });
     Quiet q;
-    HgtTileStore store(dir.Folder(), q.con, kTerrainPlotArea);
+    HgtTileStore store(dir.Folder(), q.con, kDefaultAreaCapacity);
     auto one = store.LoadArea(-3.6, 54.4, -3.4, 54.6);
     EXPECT_EQ(one.tilesLoaded, 1);
     EXPECT_EQ(one.maxHeight_m, 900);  // far outside the requested area, still counted
@@ -186,7 +195,7 @@ TEST(LoadArea, MissingTileIsSkippedAndAreaInsideOneTileKeepsItsWholeMaximum) {
 TEST(LoadArea, TooManyTilesIsRefusedBeforeLoading) {
     TempDir dir;
     Quiet q;
-    HgtTileStore store(dir.Folder(), q.con, kTerrainPlotArea);
+    HgtTileStore store(dir.Folder(), q.con, kDefaultAreaCapacity);
     auto result = store.LoadArea(-9.5, 50.5, -0.5, 51.5);  // 10 tiles east-west, 8 fit
     EXPECT_TRUE(result.refused);
     EXPECT_EQ(result.tilesLoaded, 0);
@@ -218,7 +227,7 @@ TEST(RealTiles, ScafellPikeIsTheHighestSampleOfN54W004) {
     std::string folder = std::string(TORMARK_TEST_DATA) + "/srtm3/";
     if (!std::filesystem::exists(folder + "N54W004.hgt")) GTEST_SKIP() << "no test data";
     Quiet q;
-    HgtTileStore store(folder, q.con, kTerrainPlotArea);
+    HgtTileStore store(folder, q.con, kDefaultAreaCapacity);
     EXPECT_EQ(store.PointHeight(55.0 - 655.0 / 1200, -4.0 + 946.0 / 1200), 971);
     auto area = store.LoadArea(-3.4, 54.3, -3.1, 54.6);
     EXPECT_EQ(area.maxHeight_m, 971);

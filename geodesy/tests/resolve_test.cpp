@@ -225,7 +225,7 @@ TEST_F(ResolveTest, DatabaseSearchOutcomes) {
 // The shared test data, when present.
 std::string DataFile(const char* name) {
     const char* env = std::getenv("TORMARK_TEST_DATA");
-    const fs::path base = env ? fs::path(env) : fs::path(TORMARK_TEST_DATA_DIR);
+    const fs::path base = env ? fs::path(env) : fs::path(TORMARK_TEST_DATA);
     return (base / "sites" / name).string();
 }
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "console/console.h"
+#include "console/exit_status.h"
 #include "console/file_names.h"
 #include "console/numbers.h"
 #include "grid_ref.h"
@@ -88,8 +89,8 @@ void searchAndStore(console::Console& con, const SearchSettings& settings,
 
 }  // namespace
 
-int runBenchfind(console::Console& con, std::string_view commandTail,
-                 const std::filesystem::path& folder) {
+int RunDialogue(console::Console& con, std::string_view commandTail,
+                const std::filesystem::path& folder) {
     con.SetColour(Colour::kYellow);
     con.PrintLine(kBanner);
     con.PrintLine();
@@ -109,7 +110,7 @@ int runBenchfind(console::Console& con, std::string_view commandTail,
         searchAndStore(con, askSettings(con, baseText, *base), folder);
     }
     con.Flush();
-    return 0;
+    return console::kExitNormal;
 }
 
 }  // namespace benchfind

@@ -14,9 +14,9 @@ namespace benchfind {
 
 // Runs the whole dialogue. `commandTail` (possibly empty) is the base of the first
 // search; later searches prompt for theirs. `folder` holds the archive and receives the
-// result file (the current working directory for the program). Returns the process
-// exit status: 0, as the program only ends on an empty base answer.
-int runBenchfind(console::Console& con, std::string_view commandTail,
-                 const std::filesystem::path& folder);
+// result file (the working folder for the program). Returns the process exit status:
+// console::kExitNormal, as the program only ends on an empty base answer.
+int RunDialogue(console::Console& con, std::string_view commandTail,
+                const std::filesystem::path& folder);
 
 }  // namespace benchfind

@@ -1,9 +1,11 @@
 // benchfind: lists the Ordnance Survey benchmarks and trig points near a grid reference
-// from "CompleteTrigArchive.csv" in the current folder into "LocalTrigs.txt".
+// from "CompleteTrigArchive.csv" in the working folder into "LocalTrigs.txt".
+#include <filesystem>
+
 #include "console/console.h"
-#include "dialogue.h"
+#include "run.h"
 
 int main(int argc, char** argv) {
-    return benchfind::runBenchfind(console::Console::Standard(), console::CommandTail(argc, argv),
-                                   ".");
+    return benchfind::Run(console::Arguments(argc, argv), console::Console::Standard(),
+                          std::filesystem::current_path());
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "console/console_constants.h"
+#include "console/exit_status.h"
 #include "console/numbers.h"
 #include "console/picture_mask.h"
 #include "console/position_entry.h"
@@ -15,6 +16,7 @@
 #include "path_tiles.h"
 #include "profile.h"
 #include "profile_view.h"
+#include "run.h"
 
 namespace pathprofile {
 namespace {
@@ -103,9 +105,8 @@ LoopStep DistantSite(Session& s) {
     if (con.InputEnded() && answer.empty()) return LoopStep::kEnd;
     if (answer.empty()) answer = s.last_distant;
     if (IsEndAnswer(answer)) {
-        return console::FinishRun(console::ConsoleTool::kPathProfile, s.config, con, s.dir)
-                   ? LoopStep::kEnd
-                   : LoopStep::kFatal;
+        return console::FinishRun(kToolProfile, s.config, con, s.dir) ? LoopStep::kEnd
+                                                                      : LoopStep::kFatal;
     }
     s.last_distant = answer;
 
@@ -181,22 +182,22 @@ double KFactorAnswer(std::string_view answer, double current) {
     return k < kMinKFactor ? current : k;
 }
 
-int RunPathProfile(console::Console& console, std::string_view command_tail,
-                   const std::filesystem::path& dir, const console::HeadlessOptions& headless) {
-    auto start = console::StartUp(console::ConsoleTool::kPathProfile, console, command_tail, dir);
-    if (!start) return kExitInputProblem;
+int RunDialogue(console::Console& console, std::string_view command_tail,
+                const std::filesystem::path& dir, const console::HeadlessOptions& headless) {
+    auto start = console::StartUp(kToolProfile, console, command_tail, dir);
+    if (!start) return console::kExitRefused;
 
     Session s{console, dir, start->config, headless, {}, console::kDefaultKFactor, {}, 0, {}};
     std::string base_text =
         start->askPosition ? console::AskPosition(console, kBasePrompt) : start->siteText;
-    if (base_text.empty()) return kExitNormal;
+    if (base_text.empty()) return console::kExitRefused;
 
     const console::ConsolePosition base =
         console::ResolvePosition(base_text, s.config.sitesPath, console);
-    if (base.siteFileMissing) return kExitInputProblem;
+    if (base.siteFileMissing) return console::kExitRefused;
     if (!base.found) {
         console.PrintLine("Site not found");
-        return kExitInputProblem;
+        return console::kExitRefused;
     }
     s.base.text = base.text;
     s.base.position = {base.latitude_deg, base.longitude_deg};
@@ -218,9 +219,9 @@ int RunPathProfile(console::Console& console, std::string_view command_tail,
             case LoopStep::kNext:
                 break;
             case LoopStep::kEnd:
-                return kExitNormal;
+                return console::kExitNormal;
             case LoopStep::kFatal:
-                return kExitInputProblem;
+                return console::kExitRefused;
         }
     }
 }

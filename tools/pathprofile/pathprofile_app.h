@@ -27,15 +27,11 @@ inline constexpr int kClearanceLineColumn = 10;
 inline constexpr double kMinMastHeight_m = static_cast<double>(0.01f);
 inline constexpr double kMinKFactor = static_cast<double>(0.1f);
 
-// Exit codes of the program.
-inline constexpr int kExitNormal = 0;
-inline constexpr int kExitInputProblem = 1;  // empty path answer, site not found, no site file
-
-// Runs the whole dialogue. `dir` is the working folder of the configuration file. With
-// `headless` active, each profile is drawn into the PNG file named by NumberedPngName and left
-// as through "Exit" after the scripted clicks.
-int RunPathProfile(console::Console& console, std::string_view command_tail,
-                   const std::filesystem::path& dir, const console::HeadlessOptions& headless);
+// Runs the whole dialogue, returning console::kExitNormal or kExitRefused. `dir` is the working
+// folder of the configuration file. With `headless` active, each profile is drawn into the PNG file
+// named by NumberedPngName and left as through "Exit" after the scripted clicks.
+int RunDialogue(console::Console& console, std::string_view command_tail,
+                const std::filesystem::path& dir, const console::HeadlessOptions& headless);
 
 // "out.png" for profile 2 gives "out2.png"; a name without an extension gets the number at its
 // end ("out" gives "out2"). Only the last component's extension counts.

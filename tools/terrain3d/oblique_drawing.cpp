@@ -54,7 +54,7 @@ void PixelLine(console::PlotWindow& window, int px1, int py1, int px2, int py2,
     }
 }
 
-void DrawRows(console::PlotWindow& window, const terrainplot::PlotArea& area,
+void DrawRows(console::PlotWindow& window, const terrainmap::MapRectangle& area,
               const ObliqueView& view, const console::AreaGrid& grid, int x0, int y0,
               const console::Palette& palette) {
     std::array<std::uint32_t, console::kPaletteEntries> pixelOf{};
@@ -62,7 +62,7 @@ void DrawRows(console::PlotWindow& window, const terrainplot::PlotArea& area,
         const console::Rgb& c = palette[i];
         pixelOf[static_cast<std::size_t>(i)] = qRgb(c.red, c.green, c.blue);
     }
-    const int k = terrainplot::RepaintStep(area.nLat);
+    const int k = terrainmap::RepaintStep(area.nLat);
     window.FinishPainting();
     for (int y = area.nLat; y >= 0; --y) {
         int lastX = 0;
@@ -90,7 +90,7 @@ void DrawRows(console::PlotWindow& window, const terrainplot::PlotArea& area,
     window.SetPosition(end.x, end.y);
 }
 
-void DrawCentreMarker(console::PlotWindow& window, const terrainplot::PlotArea& area,
+void DrawCentreMarker(console::PlotWindow& window, const terrainmap::MapRectangle& area,
                       const ObliqueView& view, std::int32_t centreHeight_m) {
     const ViewPoint c = view.CentrePoint(centreHeight_m);
     const double e = area.nLon / kCentreMarkerShare;
@@ -100,7 +100,7 @@ void DrawCentreMarker(console::PlotWindow& window, const terrainplot::PlotArea& 
 }
 
 void DrawLinearLegend(console::PlotWindow& window, const console::Palette& palette,
-                      const terrainplot::PlotArea& area, const ObliqueView& view) {
+                      const terrainmap::MapRectangle& area, const ObliqueView& view) {
     window.SetTextColour(console::kBlack);
     window.SetTextBackground(std::nullopt);
     console::DrawColourLegend(window, palette, area.nLon, area.nLat,

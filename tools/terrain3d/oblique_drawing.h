@@ -8,7 +8,7 @@
 #include "console/palette.h"
 #include "console/plot_window.h"
 #include "oblique_view.h"
-#include "plot_area.h"
+#include "terrainmap/map_rectangle.h"
 
 namespace terrain3d {
 
@@ -18,7 +18,7 @@ namespace terrain3d {
 // `grid` is the height of sample (x, y). A segment is usually shorter than a pixel, so the
 // segments are written straight into the window's image (PixelLine) rather than one painter
 // call each.
-void DrawRows(console::PlotWindow& window, const terrainplot::PlotArea& area,
+void DrawRows(console::PlotWindow& window, const terrainmap::MapRectangle& area,
               const ObliqueView& view, const console::AreaGrid& grid, int x0, int y0,
               const console::Palette& palette);
 
@@ -29,12 +29,12 @@ void PixelLine(console::PlotWindow& window, int px1, int py1, int px2, int py2,
                std::uint32_t value);
 
 // A white square round the centre, lifted by the centre's ground height, outlined in black.
-void DrawCentreMarker(console::PlotWindow& window, const terrainplot::PlotArea& area,
+void DrawCentreMarker(console::PlotWindow& window, const terrainmap::MapRectangle& area,
                       const ObliqueView& view, std::int32_t centreHeight_m);
 
 // The colour legend beside the plot (bar, frame, "Height m"), its labels telling the heights of
 // the linear scale the rows are drawn with: entry i stands for i × maxPlot / 255.
 void DrawLinearLegend(console::PlotWindow& window, const console::Palette& palette,
-                      const terrainplot::PlotArea& area, const ObliqueView& view);
+                      const terrainmap::MapRectangle& area, const ObliqueView& view);
 
 }  // namespace terrain3d

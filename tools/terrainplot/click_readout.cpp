@@ -38,7 +38,7 @@ ReadoutTexts MakeReadoutTexts(const std::string& locator, const std::string& gri
 }
 
 ClickReadout::ClickReadout(console::PlotWindow& window, console::Console& console,
-                           console::HgtTileStore& store, const PlotArea& area,
+                           console::HgtTileStore& store, const terrainmap::MapRectangle& area,
                            const console::ConsolePosition& centre, std::string sitesPath,
                            std::int32_t maxPlot_m)
     : window_(window),

@@ -10,7 +10,7 @@
 #include "console/hgt_tile_store.h"
 #include "console/plot_window.h"
 #include "console/position_entry.h"
-#include "plot_area.h"
+#include "terrainmap/map_rectangle.h"
 
 namespace terrainplot {
 
@@ -34,7 +34,7 @@ class ClickReadout {
   public:
     // `siteText` is the centre's text; a double click replaces it by the nearest site's name.
     ClickReadout(console::PlotWindow& window, console::Console& console,
-                 console::HgtTileStore& store, const PlotArea& area,
+                 console::HgtTileStore& store, const terrainmap::MapRectangle& area,
                  const console::ConsolePosition& centre, std::string sitesPath,
                  std::int32_t maxPlot_m);
 
@@ -52,7 +52,7 @@ class ClickReadout {
     console::PlotWindow& window_;
     console::Console& console_;
     console::HgtTileStore& store_;
-    PlotArea area_;
+    terrainmap::MapRectangle area_;
     double lat0_deg_;
     double lon0_deg_;
     std::string sitesPath_;

@@ -86,12 +86,12 @@ bool IsLocatorLetter(char c) {
 
 }  // namespace
 
-void DrawTerrainMap(console::PlotWindow& window, const PlotArea& area, const MapSource& source,
-                    std::int32_t windowSize_px) {
+void DrawTerrainMap(console::PlotWindow& window, const terrainmap::MapRectangle& area,
+                    const MapSource& source, std::int32_t windowSize_px) {
     const int nLat = area.nLat;
     const int nLon = area.nLon;
     const double pixelsPerSample = double{1} * windowSize_px / nLat;
-    const int k = RepaintStep(nLat);
+    const int k = terrainmap::RepaintStep(nLat);
     const HeightColours colours(*source.palette, source.maxPlot_m);
 
     // Pixel columns of every sample column, worked out once.
@@ -129,12 +129,12 @@ void DrawTerrainMap(console::PlotWindow& window, const PlotArea& area, const Map
     }
 }
 
-PlotPoint ToPlot(const PlotArea& area, double latitude_deg, double longitude_deg) {
+PlotPoint ToPlot(const terrainmap::MapRectangle& area, double latitude_deg, double longitude_deg) {
     return {console::kSamplesPerDegree * (longitude_deg - area.west),
             console::kSamplesPerDegree * (latitude_deg - area.south)};
 }
 
-console::LatLong FromPlot(const PlotArea& area, double x, double y) {
+console::LatLong FromPlot(const terrainmap::MapRectangle& area, double x, double y) {
     return {area.south + y / console::kSamplesPerDegree,
             area.west + x / console::kSamplesPerDegree};
 }
@@ -160,8 +160,8 @@ std::optional<SiteLine> ParseSiteLine(std::string_view line) {
     return site;
 }
 
-int DrawSiteMarkers(console::PlotWindow& window, const PlotArea& area, double lat0_deg,
-                    const std::string& sitesFile) {
+int DrawSiteMarkers(console::PlotWindow& window, const terrainmap::MapRectangle& area,
+                    double lat0_deg, const std::string& sitesFile) {
     std::ifstream in(sitesFile, std::ios::binary);
     if (!in) return 0;
     const double cosLat0 = std::cos(lat0_deg * console::kRadPerDeg);
@@ -180,7 +180,8 @@ int DrawSiteMarkers(console::PlotWindow& window, const PlotArea& area, double la
     return drawn;
 }
 
-void DrawCentreMarker(console::PlotWindow& window, const PlotArea& area, double lat0_deg) {
+void DrawCentreMarker(console::PlotWindow& window, const terrainmap::MapRectangle& area,
+                      double lat0_deg) {
     const double cosLat0 = std::cos(lat0_deg * console::kRadPerDeg);
     const double e = area.nLon / kCentreMarkerShare;
     const double cx = area.nLon / 2.0;

@@ -11,7 +11,7 @@
 #include "console/palette.h"
 #include "console/plot_window.h"
 #include "console/position_entry.h"
-#include "plot_area.h"
+#include "terrainmap/map_rectangle.h"
 
 namespace terrainplot {
 
@@ -29,29 +29,31 @@ struct MapSource {
 // y + 0.00001). When a sample is more than a pixel high (windowSize / nLat > 1) it is a filled
 // square up to (x + 1.005, y + 1.005), cut short of the legend at 1.007 × nLon; otherwise its pixel
 // is written straight into the image, so later (more southern, more eastern) samples win where
-// several share a pixel. The window is repainted after every row divisible by RepaintStep(nLat).
-void DrawTerrainMap(console::PlotWindow& window, const PlotArea& area, const MapSource& source,
-                    std::int32_t windowSize_px);
+// several share a pixel. The window is repainted after every row divisible by
+// terrainmap::RepaintStep(nLat).
+void DrawTerrainMap(console::PlotWindow& window, const terrainmap::MapRectangle& area,
+                    const MapSource& source, std::int32_t windowSize_px);
 
 // Marks every site of the site file `sitesFile` that falls west of the plot's eastern edge with
 // a white square outlined in black, 2 × nLon/600 high (and wider by 1/cos φ0); sites south of the
 // plot may so appear in the bottom text strip, the rest is clipped. Lines whose position is
 // neither a grid reference nor a locator are skipped. Returns the number of markers drawn (0 when
 // the file cannot be read).
-int DrawSiteMarkers(console::PlotWindow& window, const PlotArea& area, double lat0_deg,
-                    const std::string& sitesFile);
+int DrawSiteMarkers(console::PlotWindow& window, const terrainmap::MapRectangle& area,
+                    double lat0_deg, const std::string& sitesFile);
 
 // The hollow white square round the centre of the plot, nLon/100 wide.
-void DrawCentreMarker(console::PlotWindow& window, const PlotArea& area, double lat0_deg);
+void DrawCentreMarker(console::PlotWindow& window, const terrainmap::MapRectangle& area,
+                      double lat0_deg);
 
 // The plot coordinates of a position: 1200 samples per degree from the south-west corner.
 struct PlotPoint {
     double x = 0;
     double y = 0;
 };
-PlotPoint ToPlot(const PlotArea& area, double latitude_deg, double longitude_deg);
+PlotPoint ToPlot(const terrainmap::MapRectangle& area, double latitude_deg, double longitude_deg);
 // And back: the position of plot point (x, y).
-console::LatLong FromPlot(const PlotArea& area, double x, double y);
+console::LatLong FromPlot(const terrainmap::MapRectangle& area, double x, double y);
 
 // The position of one line of a site file (the text after the first "~" up to the next one,
 // upper-cased; a grid reference when its characters 5 and 6 are digits, a locator when they are

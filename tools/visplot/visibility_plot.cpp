@@ -67,7 +67,7 @@ void VisibilityPlot::DrawFrame() {
 }
 
 void VisibilityPlot::Sweep() {
-    const mastview::PlotArea& area = view_.area;
+    const mastview::RadiusArea& area = view_.area;
     // Pixels of every plot column and row, worked out once. Where a sample is larger than a
     // pixel (small radii) it is painted over its whole cell, so that the picture has no gaps.
     std::vector<Span> columns(static_cast<std::size_t>(area.nLon) + 1);
@@ -110,7 +110,7 @@ void VisibilityPlot::OnClick(const console::Click& click) {
 }
 
 void VisibilityPlot::ReadOut(double x, double y) {
-    const mastview::PlotArea& area = view_.area;
+    const mastview::RadiusArea& area = view_.area;
     const double lat = area.LatOf(y), lon = area.LonOf(x);
     const std::string locator = console::NearLocator(lat, lon);
     const std::string gridRef = console::GenGridRef(lat, lon);
@@ -133,7 +133,7 @@ void VisibilityPlot::ReadOut(double x, double y) {
 }
 
 void VisibilityPlot::MarkNearestSite(double x, double y) {
-    const mastview::PlotArea& area = view_.area;
+    const mastview::RadiusArea& area = view_.area;
     const std::string& sitesPath = view_.config.sitesPath;
     const std::optional<console::NearestSiteResult> nearest =
         console::NearestSite(area.LatOf(y), area.LonOf(x), sitesPath);

@@ -1,4 +1,4 @@
-#include "archive_line.h"
+#include "benchfind/archive_line.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "dialogue.h"
+#include "benchfind/dialogue.h"
 
 #include <gtest/gtest.h>
 
@@ -20,7 +20,7 @@ std::string runDialogue(const TempDir& dir, const std::string& answers,
     std::istringstream in(answers);
     std::ostringstream out;
     console::Console con(in, out, false);
-    EXPECT_EQ(runBenchfind(con, commandTail, dir.Path()), 0);
+    EXPECT_EQ(RunDialogue(con, commandTail, dir.Path()), 0);
     return out.str();
 }
 

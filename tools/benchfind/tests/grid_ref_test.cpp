@@ -1,4 +1,4 @@
-#include "grid_ref.h"
+#include "benchfind/grid_ref.h"
 
 #include <gtest/gtest.h>
 

@@ -44,7 +44,7 @@ TEST(BenchfindRun, HandWrittenSampleArchive) {
     const std::filesystem::path data = BENCHFIND_TESTDATA;
     TempDir dir;
     std::filesystem::copy_file(data / "CompleteTrigArchive.csv", dir / "CompleteTrigArchive.csv");
-    const auto run = RunProgram(BENCHFIND_EXE, {}, "ny 3000 2000\n\n\n\n\n", dir.Path(), 20000);
+    const auto run = RunProgram(TOOL_PROGRAM, {}, "ny 3000 2000\n\n\n\n\n", dir.Path(), 20000);
     ASSERT_FALSE(run.timedOut);
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_NE(run.output.find("Results stored in LocalTrigs.txt"), std::string::npos);
@@ -104,7 +104,7 @@ TEST(BenchfindRun, GeneratedArchiveWithAnswersFromTheCommandLineAndPrompts) {
         std::fclose(f);
     }
     const auto run =
-        RunProgram(BENCHFIND_EXE, {"NY", "50000", "50000"}, "2.5\nn\nY\n\n", dir.Path(), 20000);
+        RunProgram(TOOL_PROGRAM, {"NY", "50000", "50000"}, "2.5\nn\nY\n\n", dir.Path(), 20000);
     ASSERT_FALSE(run.timedOut);
     EXPECT_EQ(run.exitCode, 0);
     expectSameLines(expected, crlfLines(ReadFile(dir / "LocalTrigs.txt")));

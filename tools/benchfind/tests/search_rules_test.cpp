@@ -1,4 +1,4 @@
-#include "search_rules.h"
+#include "benchfind/search_rules.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "trig_search.h"
+#include "benchfind/trig_search.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "horizon_chart.h"
+#include "horizon/horizon_chart.h"
 
 #include <gtest/gtest.h>
 

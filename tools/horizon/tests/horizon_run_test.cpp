@@ -9,7 +9,7 @@
 
 #include "console/console_constants.h"
 #include "console/testing/test_support.h"
-#include "horizon_chart.h"
+#include "horizon/horizon_chart.h"
 #include "mastview/sweep.h"
 
 namespace {
@@ -43,7 +43,7 @@ class HorizonRun : public ::testing::Test {
     ct::RunResult Run(std::vector<std::string> args = {}) const {
         args.insert(args.begin(), {"--png", png.string()});
         // Mast 10 m, K 1.3, radius 20 km over flat ground at sea level.
-        return ct::RunProgram(HORIZON_PROGRAM, args, std::string(kCentre) + "\n10\n1.3\n20\n",
+        return ct::RunProgram(TOOL_PROGRAM, args, std::string(kCentre) + "\n10\n1.3\n20\n",
                               work.Path());
     }
     // Pixel (px, py) of the PNG of the last run (read once per run).
@@ -140,6 +140,25 @@ TEST_F(HorizonRun, ClickShowsTheBearingUnderIt) {
     EXPECT_NE(ct::ReadFile(png), first);
     // Leaving through the Exit box writes the configuration.
     EXPECT_FALSE(ct::ReadFile(work.Path() / "Corvanne.ini").empty());
+}
+
+// The three exit statuses: a refused start-up or an unknown centre give 1, a malformed flag 2.
+TEST_F(HorizonRun, RefusedRunsAndUsageErrorsHaveTheirOwnExitStatus) {
+    std::filesystem::remove(work.Path() / "Corvanne.ini");
+    ct::RunResult r = ct::RunProgram(TOOL_PROGRAM, {"--png", png.string()}, "\n", work.Path());
+    EXPECT_EQ(r.exitCode, 1) << r.output;
+    EXPECT_NE(r.output.find("Specify a full path "), std::string::npos) << r.output;
+
+    ct::WriteTextFile(
+        work.Path(), "Corvanne.ini",
+        {(work.Path() / "tiles").string() + "/", (work.Path() / "sites").string() + "/", "600"});
+    r = ct::RunProgram(TOOL_PROGRAM, {"--png", png.string()}, "Nowhere Fell\n", work.Path());
+    EXPECT_EQ(r.exitCode, 1) << r.output;
+    EXPECT_NE(r.output.find("Site not found"), std::string::npos) << r.output;
+
+    r = ct::RunProgram(TOOL_PROGRAM, {"--click", "1;2"}, "", work.Path());
+    EXPECT_EQ(r.exitCode, 2) << r.output;
+    EXPECT_FALSE(std::filesystem::exists(png));
 }
 
 }  // namespace

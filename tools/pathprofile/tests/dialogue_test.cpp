@@ -10,13 +10,14 @@
 #include <string>
 
 #include "console/console.h"
+#include "console/exit_status.h"
 #include "console/headless.h"
 #include "console/position_entry.h"
 #include "console/testing/test_support.h"
-#include "path_geometry.h"
-#include "pathprofile_app.h"
-#include "plot_layout.h"
-#include "profile_view.h"
+#include "pathprofile/path_geometry.h"
+#include "pathprofile/pathprofile_app.h"
+#include "pathprofile/plot_layout.h"
+#include "pathprofile/profile_view.h"
 
 namespace pathprofile {
 namespace {
@@ -63,7 +64,7 @@ class PathProfileDialogue : public ::testing::Test {
         std::istringstream in(input);
         std::ostringstream out;
         console::Console con(in, out, false);
-        const int code = RunPathProfile(con, tail, dir_.Path(), headless);
+        const int code = RunDialogue(con, tail, dir_.Path(), headless);
         return {code, out.str()};
     }
 
@@ -75,7 +76,7 @@ class PathProfileDialogue : public ::testing::Test {
 TEST_F(PathProfileDialogue, NoConfigurationAndEndWordInsideTextWritesTheConfiguration) {
     const Result r =
         Run(dir_.Folder() + "\n" + dir_.Folder() + "\n\nRidge South\n5\n" + "stop EndEndEnd now\n");
-    EXPECT_EQ(r.code, kExitNormal);
+    EXPECT_EQ(r.code, console::kExitNormal);
     EXPECT_NE(r.out.find("Path Profile from SRTM Data   Orvel July 2018"), std::string::npos);
     EXPECT_EQ(ct::ReadFile(dir_ / "Corvanne.INI"),
               dir_.Folder() + "\r\n" + dir_.Folder() + "\r\n600\r\n");
@@ -83,11 +84,11 @@ TEST_F(PathProfileDialogue, NoConfigurationAndEndWordInsideTextWritesTheConfigur
 
 TEST_F(PathProfileDialogue, EmptyBaseOrUnknownBaseEndsWithoutWritingAnything) {
     Result r = Run(dir_.Folder() + "\n" + dir_.Folder() + "\n\n\n");
-    EXPECT_EQ(r.code, kExitNormal);
+    EXPECT_EQ(r.code, console::kExitRefused);
     EXPECT_FALSE(std::filesystem::exists(dir_ / "Corvanne.INI"));
 
     r = Run(dir_.Folder() + "\n" + dir_.Folder() + "\n\nNowhere Hill\n");
-    EXPECT_EQ(r.code, kExitInputProblem);
+    EXPECT_EQ(r.code, console::kExitRefused);
     EXPECT_NE(r.out.find("Site not found"), std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(dir_ / "Corvanne.INI"));
 }
@@ -116,7 +117,7 @@ TEST_F(PathProfileDialogue, KPromptKeepsTheLastAcceptedValue) {
             "Nowhere\n\n0.05\n"    // not found; K 0.05 refused, 1.50 kept
             "Ridge North\n\n\n"    // shows 1.50
             "ENDENDEND\n");
-    ASSERT_EQ(r.code, kExitNormal) << r.out;
+    ASSERT_EQ(r.code, console::kExitNormal) << r.out;
     std::vector<std::string> shown;
     const std::string prompt = "K value         [";
     for (std::size_t at = r.out.find(prompt); at != std::string::npos;
@@ -140,7 +141,7 @@ TEST_F(PathProfileDialogue, PathsThatCannotBeDrawnAreRefused) {
     const Result r =
         Run("Ridge South\n\nRidge South\n\n\nTokyo\n\n\nMadrid\n\n0.11\n"
             "endendend\n");
-    EXPECT_EQ(r.code, kExitNormal);
+    EXPECT_EQ(r.code, console::kExitNormal);
     EXPECT_NE(r.out.find("Distant site is the base site"), std::string::npos) << r.out;
     EXPECT_NE(r.out.find("Path too long: "), std::string::npos);
     EXPECT_NE(r.out.find("the longest path is 2000km"), std::string::npos);
@@ -154,7 +155,7 @@ TEST_F(PathProfileDialogue, PathsThatCannotBeDrawnAreRefused) {
 TEST_F(PathProfileDialogue, RidgeBlocksTheLineOfSightAndIsDrawnAtItsHeight) {
     WriteConfig();
     const Result r = Run("Ridge South\n10\nRidge North\n10\n\nendendend\n");
-    ASSERT_EQ(r.code, kExitNormal) << r.out;
+    ASSERT_EQ(r.code, console::kExitNormal) << r.out;
 
     const console::DistanceBearing path =
         console::DistBearing(kSouth.lat_deg, kSouth.lon_deg, kNorth.lat_deg, kNorth.lon_deg);
@@ -206,7 +207,7 @@ TEST_F(PathProfileDialogue, RidgeBlocksTheLineOfSightAndIsDrawnAtItsHeight) {
 TEST_F(PathProfileDialogue, MissingTileReadsSeaLevelWithOneMessage) {
     WriteConfig();
     const Result r = Run("Ridge South\n\nEastern Fell\n\n\nendendend\n");
-    ASSERT_EQ(r.code, kExitNormal) << r.out;
+    ASSERT_EQ(r.code, console::kExitNormal) << r.out;
     EXPECT_EQ(Occurrences(r.out, "No HDB\n"), 1) << r.out;
     EXPECT_EQ(Occurrences(r.out, "No Height file for this location\n"), 1);
 

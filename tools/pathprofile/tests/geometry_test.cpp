@@ -4,7 +4,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "path_geometry.h"
+#include "pathprofile/path_geometry.h"
 
 namespace pathprofile {
 namespace {

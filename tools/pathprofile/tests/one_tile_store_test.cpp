@@ -1,5 +1,5 @@
 // The one-tile loader and its nearest-lower lookup, on small generated tile files.
-#include "one_tile_store.h"
+#include "pathprofile/one_tile_store.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // The profile window's scale, "Exit" area and grid lines.
-#include "plot_layout.h"
+#include "pathprofile/plot_layout.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // Sampling a path and the clearance of the line of sight, on terrain made up in the test.
-#include "profile.h"
+#include "pathprofile/profile.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // The profile window's click loop, driven by injected clicks and keys (no headless script).
-#include "profile_view.h"
+#include "pathprofile/profile_view.h"
 
 #include <gtest/gtest.h>
 

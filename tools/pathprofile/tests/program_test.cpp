@@ -18,7 +18,7 @@ TEST(PathProfileProgram, HeadlessRunDrawsEachProfileIntoItsNumberedPng) {
     ct::WriteTextFile(dir.Path(), "Corvanne.ini", {dir.Folder(), dir.Folder(), "600"});
 
     const ct::RunResult r =
-        ct::RunProgram(PATHPROFILE_EXE, {"--png", "path.png", "--dclick", "20,250", "Low", "End"},
+        ct::RunProgram(TOOL_PROGRAM, {"--png", "path.png", "--dclick", "20,250", "Low", "End"},
                        "10\nHigh End\n10\n\n\n\n\nendendend\n", dir.Path());
     ASSERT_EQ(r.exitCode, 0) << r.output << r.errors;
     const std::string distance_line = "Dist   46.33km  Bearing   0.0° [Back 180.0°]";
@@ -39,14 +39,13 @@ TEST(PathProfileProgram, HeadlessRunDrawsEachProfileIntoItsNumberedPng) {
 // (971 m, file row 655, column 946), the summits are about 22.3 km apart (NY2154 0722 to
 // about NY2600 2910 on the grid), and the two summits see each other over 10 m masts.
 TEST(PathProfileProgram, ScafellPikeToSkiddawOnRealData) {
-    const std::filesystem::path data = "/work/shared/data";
+    const std::filesystem::path data = TORMARK_TEST_DATA;
     if (!std::filesystem::exists(data / "srtm3" / "N54W004.hgt")) GTEST_SKIP() << "no real data";
     ct::TempDir dir;
     ct::WriteTextFile(dir.Path(), "Corvanne.ini",
                       {(data / "srtm3").string() + "/", (data / "sites").string() + "/", "600"});
-    const ct::RunResult r =
-        ct::RunProgram(PATHPROFILE_EXE, {"--png", "real.png", "Scafell", "Pike"},
-                       "10\nSkiddaw\n10\n\nendendend\n", dir.Path());
+    const ct::RunResult r = ct::RunProgram(TOOL_PROGRAM, {"--png", "real.png", "Scafell", "Pike"},
+                                           "10\nSkiddaw\n10\n\nendendend\n", dir.Path());
     ASSERT_EQ(r.exitCode, 0) << r.output << r.errors;
     EXPECT_NE(r.output.find("NY2154 0722   971m AGL"), std::string::npos) << r.output;
     double dist_km = 0, bearing_deg = 0;
@@ -63,7 +62,7 @@ TEST(PathProfileProgram, ScafellPikeToSkiddawOnRealData) {
 
 TEST(PathProfileProgram, ClickWithoutPngIsRefused) {
     ct::TempDir dir;
-    const ct::RunResult r = ct::RunProgram(PATHPROFILE_EXE, {"--click", "1,2"}, "", dir.Path());
+    const ct::RunResult r = ct::RunProgram(TOOL_PROGRAM, {"--click", "1,2"}, "", dir.Path());
     EXPECT_NE(r.exitCode, 0);
     EXPECT_FALSE(r.errors.empty());
 }

@@ -1,5 +1,5 @@
 // The one-pixel lines terrain3d writes straight into the plot window's image.
-#include "oblique_drawing.h"
+#include "terrain3d/oblique_drawing.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "oblique_view.h"
+#include "terrain3d/oblique_view.h"
 
 #include <gtest/gtest.h>
 

@@ -10,9 +10,9 @@
 #include "console/plot_window.h"
 #include "console/position_entry.h"
 #include "console/testing/test_support.h"
-#include "oblique_view.h"
-#include "plot_area.h"
-#include "plot_dialogue.h"
+#include "terrain3d/oblique_view.h"
+#include "terrainmap/map_dialogue.h"
+#include "terrainmap/map_rectangle.h"
 
 namespace terrain3d {
 namespace {
@@ -43,7 +43,7 @@ class Terrain3DRun : public ::testing::Test {
     }
     std::string Folder() const { return tiles_.string() + "/"; }
     ct::RunResult Run(const std::vector<std::string>& args, const std::string& input) {
-        return ct::RunProgram(TERRAIN3D_PROGRAM, args, input, work_);
+        return ct::RunProgram(TOOL_PROGRAM, args, input, work_);
     }
     std::string Png() const { return (dir_.Path() / "view.png").string(); }
     ct::TempDir dir_;
@@ -64,13 +64,13 @@ TEST_F(Terrain3DRun, NearestRowShowsTheLinearColoursAtItsLiftedPoints) {
         ADD_FAILURE() << "terrain3d wrote " << entry.path();
 
     const console::LatLong c = console::LocatorCorner(kCentre);
-    const terrainplot::PlotArea area =
-        terrainplot::PlotAreaAround(c.latitude_deg, c.longitude_deg, 30);
+    const terrainmap::MapRectangle area =
+        terrainmap::MapRectangleAround(c.latitude_deg, c.longitude_deg, 30);
     ASSERT_EQ(area.nLat, 324);
     const ObliqueView view(area.nLat, area.nLon, c.latitude_deg, 2000);
     const console::Palette palette = console::DefaultPalette();
     console::PlotWindow probe("probe", 0, 0, 840, 600);
-    terrainplot::SetPlotScale(probe, area);
+    terrainmap::SetPlotScale(probe, area);
 
     // Row 0 is drawn last, so its line lies on top: at each sample well inside a step the
     // pixel has the step's colour on the linear scale, at the height the step lifts it to.
@@ -113,7 +113,7 @@ TEST_F(Terrain3DRun, TailStartingWithSlashEndsWithoutAPrompt) {
 }
 
 TEST(Terrain3DRealData, ScafellPikeView) {
-    const fs::path data = SHARED_DATA_DIR;
+    const fs::path data = TORMARK_TEST_DATA;
     if (!fs::exists(data / "srtm3" / "N54W004.hgt") || !fs::exists(data / "sites" / "Sites.dat"))
         GTEST_SKIP() << "no shared data at " << data;
     ct::TempDir work;
@@ -122,18 +122,18 @@ TEST(Terrain3DRealData, ScafellPikeView) {
         {(data / "srtm3").string() + "/", (data / "sites").string() + "/", "600", ""});
     const std::string png = (work.Path() / "scafell3d.png").string();
     const ct::RunResult r =
-        ct::RunProgram(TERRAIN3D_PROGRAM, {"--png", png, "Scafell Pike"}, "30\n0\n", work.Path());
+        ct::RunProgram(TOOL_PROGRAM, {"--png", png, "Scafell Pike"}, "30\n0\n", work.Path());
     ASSERT_EQ(r.exitCode, 0) << r.output << r.errors;
     // The area reaches into N54W003, so the maximum is the summit (971 m) of N54W004.
     EXPECT_NE(r.output.find("Max height  971m found at"), std::string::npos) << r.output;
     EXPECT_EQ(ct::PngSize(png), std::make_pair(840, 600));
     // The white centre marker sits on the summit, lifted by its 971 m.
     const console::LatLong c = console::GridRefToLatLong("NY2154 0722");
-    const terrainplot::PlotArea area =
-        terrainplot::PlotAreaAround(c.latitude_deg, c.longitude_deg, 30);
+    const terrainmap::MapRectangle area =
+        terrainmap::MapRectangleAround(c.latitude_deg, c.longitude_deg, 30);
     const ObliqueView view(area.nLat, area.nLon, c.latitude_deg, 971);
     console::PlotWindow probe("probe", 0, 0, 840, 600);
-    terrainplot::SetPlotScale(probe, area);
+    terrainmap::SetPlotScale(probe, area);
     const ViewPoint m = view.CentrePoint(971);
     EXPECT_EQ(ct::PngPixel(png, static_cast<int>(std::floor(probe.PixelX(m.x))),
                            static_cast<int>(std::floor(probe.PixelY(m.y))))

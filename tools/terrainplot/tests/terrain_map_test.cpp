@@ -1,5 +1,5 @@
 // The map, the markers and the click read-out drawn into an offscreen plot window.
-#include "terrain_map.h"
+#include "terrainplot/terrain_map.h"
 
 #include <gtest/gtest.h>
 
@@ -7,15 +7,16 @@
 #include <cmath>
 #include <sstream>
 
-#include "click_readout.h"
 #include "console/console.h"
 #include "console/hgt_tile_store.h"
 #include "console/palette.h"
 #include "console/plot_window.h"
 #include "console/position_entry.h"
 #include "console/testing/test_support.h"
-#include "plot_area.h"
-#include "plot_dialogue.h"
+#include "terrainmap/map_dialogue.h"
+#include "terrainmap/map_rectangle.h"
+#include "terrainplot/click_readout.h"
+#include "terrainplot/run.h"
 
 namespace terrainplot {
 namespace {
@@ -35,8 +36,8 @@ int PixelOf(double fractional) {
 }
 
 // A plot of nLat × nLon samples with its south-west corner at 54° N 3° W.
-PlotArea SmallArea(int nLat, int nLon) {
-    PlotArea a;
+terrainmap::MapRectangle SmallArea(int nLat, int nLon) {
+    terrainmap::MapRectangle a;
     a.nLat = nLat;
     a.nLon = nLon;
     a.south = 54.0;
@@ -71,8 +72,8 @@ TEST(SiteLines, PositionsAreGridReferencesOrLocatorsByCharactersFiveAndSix) {
 
 TEST(TerrainMap, SmallerThanAPixelTheLastSampleDrawnWins) {
     // 1200 rows in a 300-pixel window: four rows and about three columns share a pixel.
-    const PlotArea area = SmallArea(1200, 2000);
-    console::AreaGrid grid(console::kTerrainPlotArea);
+    const terrainmap::MapRectangle area = SmallArea(1200, 2000);
+    console::AreaGrid grid(kToolProfile.area);
     const int x0 = 7, y0 = 11;
     auto height = [](int x, int y) { return (x * 7 + y * 13) % 997; };
     for (int y = 0; y <= area.nLat; ++y)
@@ -80,9 +81,9 @@ TEST(TerrainMap, SmallerThanAPixelTheLastSampleDrawnWins) {
     const console::Palette palette = console::DefaultPalette();
     MapSource source{&grid, x0, y0, &palette, 996};
 
-    const WindowLayout layout = PlotWindowLayout(300);
+    const terrainmap::WindowLayout layout = terrainmap::PlotWindowLayout(300);
     console::PlotWindow window("map", 0, 0, layout.width_px, layout.height_px);
-    SetPlotScale(window, area);
+    terrainmap::SetPlotScale(window, area);
     DrawTerrainMap(window, area, source, 300);
 
     // Drawing runs north to south and west to east, so a pixel keeps the southernmost row and
@@ -107,15 +108,15 @@ TEST(TerrainMap, SmallerThanAPixelTheLastSampleDrawnWins) {
 
 TEST(TerrainMap, LargerThanAPixelEachSampleIsAFilledSquare) {
     // 15 rows in a 600-pixel window: a sample is 40 pixels high.
-    const PlotArea area = SmallArea(15, 34);
-    console::AreaGrid grid(console::kTerrainPlotArea);
+    const terrainmap::MapRectangle area = SmallArea(15, 34);
+    console::AreaGrid grid(kToolProfile.area);
     for (int y = 0; y <= area.nLat; ++y)
         for (int x = 0; x <= area.nLon; ++x) grid.Set(x, y, 100 * (x % 5) + 20 * y);
     const console::Palette palette = console::DefaultPalette();
     MapSource source{&grid, 0, 0, &palette, 800};
 
     console::PlotWindow window("squares", 0, 0, 840, 600);
-    SetPlotScale(window, area);
+    terrainmap::SetPlotScale(window, area);
     DrawTerrainMap(window, area, source, 600);
 
     for (int y : {0, 7, 14}) {
@@ -144,13 +145,13 @@ TEST(TerrainMap, LargerThanAPixelEachSampleIsAFilledSquare) {
 TEST(TerrainMap, AbsurdMaximumStillColoursEverySample) {
     // A typed maximum of a thousand million metres: the colour scale follows it (everything
     // dark) without a table as long as the maximum.
-    const PlotArea area = SmallArea(15, 34);
-    console::AreaGrid grid(console::kTerrainPlotArea);
+    const terrainmap::MapRectangle area = SmallArea(15, 34);
+    console::AreaGrid grid(kToolProfile.area);
     for (int x = 0; x <= area.nLon; ++x) grid.Set(x, 5, 900 * x);
     const console::Palette palette = console::DefaultPalette();
     MapSource source{&grid, 0, 0, &palette, 1000000000};
     console::PlotWindow window("huge", 0, 0, 840, 600);
-    SetPlotScale(window, area);
+    terrainmap::SetPlotScale(window, area);
     DrawTerrainMap(window, area, source, 600);
     for (int x : {1, 20, 33}) {
         EXPECT_EQ(PixelAt(window, PixelOf(window.PixelX(x + 0.5)), PixelOf(window.PixelY(5.5))),
@@ -160,7 +161,7 @@ TEST(TerrainMap, AbsurdMaximumStillColoursEverySample) {
 
 TEST(TerrainMap, SiteMarkersAndCentreMarker) {
     ct::TempDir dir;
-    const PlotArea area = SmallArea(600, 1000);
+    const terrainmap::MapRectangle area = SmallArea(600, 1000);
     // Inside; south of the plot (drawn into the bottom strip); east of the plot (not drawn);
     // a line that is not a site.
     const std::string inside = console::NearLocator(54.25, -2.6);
@@ -169,7 +170,7 @@ TEST(TerrainMap, SiteMarkersAndCentreMarker) {
         {"Inside~" + inside, "South~" + console::NearLocator(53.9995, -2.8),
          "East~" + console::NearLocator(54.2, -2.0), "Lat Long Site~54.1N 2.9W", "ENDENDEND"});
     console::PlotWindow window("markers", 0, 0, 840, 600);
-    SetPlotScale(window, area);
+    terrainmap::SetPlotScale(window, area);
     EXPECT_EQ(DrawSiteMarkers(window, area, 54.25, (dir.Path() / "SITES.DAT").string()), 2);
     EXPECT_EQ(DrawSiteMarkers(window, area, 54.25, (dir.Path() / "missing.dat").string()), 0);
 
@@ -220,13 +221,13 @@ class ClickTest : public ::testing::Test {
         centre_.latitude_deg = (area_.south + area_.north) / 2;
         centre_.longitude_deg = (area_.west + area_.east) / 2;
         centre_.found = true;
-        SetPlotScale(window_, area_);
+        terrainmap::SetPlotScale(window_, area_);
     }
     ct::TempDir dir_;
     std::istringstream in_;
     std::ostringstream out_;
     console::Console console_{in_, out_, false};
-    PlotArea area_;
+    terrainmap::MapRectangle area_;
     console::ConsolePosition centre_;
     console::PlotWindow window_{"clicks", 0, 0, 840, 600};
 };

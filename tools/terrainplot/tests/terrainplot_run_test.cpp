@@ -11,8 +11,8 @@
 #include "console/plot_window.h"
 #include "console/position_entry.h"
 #include "console/testing/test_support.h"
-#include "plot_area.h"
-#include "plot_dialogue.h"
+#include "terrainmap/map_dialogue.h"
+#include "terrainmap/map_rectangle.h"
 
 namespace terrainplot {
 namespace {
@@ -66,18 +66,19 @@ class TerrainPlotRun : public ::testing::Test {
         ct::WriteTextFile(work_, "Brelland.ini", {TilesFolder(), SitesFolder(), "600", palette});
     }
     ct::RunResult Run(const std::vector<std::string>& args, const std::string& input) {
-        return ct::RunProgram(TERRAINPLOT_PROGRAM, args, input, work_);
+        return ct::RunProgram(TOOL_PROGRAM, args, input, work_);
     }
     std::string Png() const { return (dir_.Path() / "plot.png").string(); }
     // The pixel of plot point (x, y) in a window like the tool's.
-    std::pair<int, int> PixelOf(const PlotArea& area, double x, double y) {
+    std::pair<int, int> PixelOf(const terrainmap::MapRectangle& area, double x, double y) {
         console::PlotWindow w("probe", 0, 0, 840, 600);
-        SetPlotScale(w, area);
+        terrainmap::SetPlotScale(w, area);
         return {static_cast<int>(std::floor(w.PixelX(x))),
                 static_cast<int>(std::floor(w.PixelY(y)))};
     }
     // Checks the map's colours at a spread of samples whose block is unambiguous.
-    void CheckMapColours(const PlotArea& area, int maxPlot, const console::Palette& palette) {
+    void CheckMapColours(const terrainmap::MapRectangle& area, int maxPlot,
+                         const console::Palette& palette) {
         int checked = 0;
         for (int ys = 5; ys < area.nLat; ys += area.nLat / 7 + 1) {
             for (int xs = 5; xs < area.nLon; xs += area.nLon / 9 + 1) {
@@ -125,7 +126,8 @@ TEST_F(TerrainPlotRun, FirstRunAsksPathsDrawsAndStoresTheConfiguration) {
     // 100 km at 54.4°: 771 rows of less than a pixel each, written straight into the image.
     ASSERT_EQ(ct::PngSize(Png()), std::make_pair(840, 600));
     const console::LatLong c = console::LocatorCorner(kCentre);
-    const PlotArea area = PlotAreaAround(c.latitude_deg, c.longitude_deg, HeightExtentKm(100));
+    const terrainmap::MapRectangle area = terrainmap::MapRectangleAround(
+        c.latitude_deg, c.longitude_deg, terrainmap::HeightExtentKm(100));
     EXPECT_EQ(area.nLat, 771);
     CheckMapColours(area, 3000, console::DefaultPalette());
     // The Exit box in the top right corner is pure red.
@@ -140,7 +142,8 @@ TEST_F(TerrainPlotRun, SmallPlotDrawsSquaresAndHoldsHeightsAboveTheMaximum) {
     const ct::RunResult r = Run({"--png", Png(), kCentre}, "10\n500\n");
     ASSERT_EQ(r.exitCode, 0) << r.output << r.errors;
     const console::LatLong c = console::LocatorCorner(kCentre);
-    const PlotArea area = PlotAreaAround(c.latitude_deg, c.longitude_deg, HeightExtentKm(10));
+    const terrainmap::MapRectangle area = terrainmap::MapRectangleAround(
+        c.latitude_deg, c.longitude_deg, terrainmap::HeightExtentKm(10));
     ASSERT_EQ(area.nLat, 77);
     CheckMapColours(area, 500, console::DefaultPalette());
     EXPECT_EQ(console::HeightToColour(2900, 500), 255);
@@ -164,8 +167,9 @@ TEST_F(TerrainPlotRun, PaletteFromTheCommandLineIsUsedAndStored) {
     console::Palette reds;
     for (int i = 0; i < 256; ++i) reds[i] = Rgb{static_cast<std::uint8_t>(i), 0, 0};
     const console::LatLong c = console::LocatorCorner(kCentre);
-    CheckMapColours(PlotAreaAround(c.latitude_deg, c.longitude_deg, HeightExtentKm(10)), 3000,
-                    reds);
+    CheckMapColours(terrainmap::MapRectangleAround(c.latitude_deg, c.longitude_deg,
+                                                   terrainmap::HeightExtentKm(10)),
+                    3000, reds);
     const std::string stored = ct::ReadFile(work_ / "Brelland.ini");
     EXPECT_NE(stored.find("\r\nHills.PAL\r\n"), std::string::npos) << stored;
 }
@@ -173,7 +177,8 @@ TEST_F(TerrainPlotRun, PaletteFromTheCommandLineIsUsedAndStored) {
 TEST_F(TerrainPlotRun, ClicksDrawTheReadoutAndTheNearestSiteLabel) {
     WriteConfig();
     const console::LatLong c = console::LocatorCorner(kCentre);
-    const PlotArea area = PlotAreaAround(c.latitude_deg, c.longitude_deg, HeightExtentKm(20));
+    const terrainmap::MapRectangle area = terrainmap::MapRectangleAround(
+        c.latitude_deg, c.longitude_deg, terrainmap::HeightExtentKm(20));
     // A click below the map is a point south of the rectangle and answered like any other.
     const std::string click = std::to_string(area.nLon / 3) + "," + std::to_string(-area.nLat / 50);
     const std::string dclick = std::to_string(area.nLon / 4) + "," + std::to_string(area.nLat / 3);
@@ -228,7 +233,7 @@ TEST_F(TerrainPlotRun, MissingSiteFileWithALocatorCentreStillDraws) {
 }
 
 TEST(TerrainPlotRealData, ScafellPikeIsTheHighestSample) {
-    const fs::path data = SHARED_DATA_DIR;
+    const fs::path data = TORMARK_TEST_DATA;
     if (!fs::exists(data / "srtm3" / "N54W004.hgt") || !fs::exists(data / "sites" / "Sites.dat"))
         GTEST_SKIP() << "no shared data at " << data;
     ct::TempDir work;
@@ -237,7 +242,7 @@ TEST(TerrainPlotRealData, ScafellPikeIsTheHighestSample) {
         {(data / "srtm3").string() + "/", (data / "sites").string() + "/", "600", ""});
     const std::string png = (work.Path() / "scafell.png").string();
     const ct::RunResult r =
-        ct::RunProgram(TERRAINPLOT_PROGRAM, {"--png", png, "Scafell Pike"}, "20\n0\n", work.Path());
+        ct::RunProgram(TOOL_PROGRAM, {"--png", png, "Scafell Pike"}, "20\n0\n", work.Path());
     ASSERT_EQ(r.exitCode, 0) << r.output << r.errors;
     // The 20 km plot lies inside N54W004, whose highest sample (971 m) is the summit.
     EXPECT_NE(r.output.find("Max height  971m found at"), std::string::npos) << r.output;

@@ -9,7 +9,7 @@
 #include "console/console_constants.h"
 #include "console/position_entry.h"
 #include "console/testing/test_support.h"
-#include "mastview/plot_area.h"
+#include "mastview/radius_area.h"
 #include "mastview/sweep.h"
 
 namespace {
@@ -42,15 +42,15 @@ class VisplotRun : public ::testing::Test {
     }
     ct::RunResult Run(const std::string& input, std::vector<std::string> args = {}) const {
         args.insert(args.begin(), {"--png", png.string()});
-        return ct::RunProgram(VISPLOT_PROGRAM, args, input, work.Path());
+        return ct::RunProgram(TOOL_PROGRAM, args, input, work.Path());
     }
     // Lit (not black) pixels of the PNG in the 5 x 5 pixel box round the ground at distance d_km
     // and bearing b_deg from the centre, for a plot of radius rd_km in a 600-pixel window. The
     // sweep's 80 m steps miss the odd sample along east-west rays, so single pixels can stay
     // black in seen ground: a box of 25 tells seen ground (most lit) from hidden (none lit).
     int LitAround(double rd_km, double d_km, double b_deg) const {
-        const mastview::PlotArea a =
-            *mastview::MakePlotArea(centre.latitude_deg, centre.longitude_deg, rd_km).area;
+        const mastview::RadiusArea a =
+            *mastview::MakeRadiusArea(centre.latitude_deg, centre.longitude_deg, rd_km).area;
         const double b = b_deg / console::kDegPerRad, t = d_km / rd_km;
         const double ux = (std::sin(b) * t + 1) / 2 * a.nLon;
         const double uy = (std::cos(b) * t + 1) / 2 * a.nLat;
@@ -163,7 +163,7 @@ TEST_F(VisplotRun, InputEndingWithoutAUsableRadiusEndsWithoutWritingTheConfigura
     WriteTiles(kSeaLevel, kSeaLevel);
     const std::string answers = Tiles() + "\n" + Sites() + "\n\n" + kCentre + "\n\n\n";
     const ct::RunResult r = Run(answers);
-    EXPECT_EQ(r.exitCode, 0) << r.output << r.errors;
+    EXPECT_EQ(r.exitCode, 1) << r.output << r.errors;  // refused: no plot was drawn
     EXPECT_FALSE(r.timedOut);
     EXPECT_NE(r.output.find(mastview::kRadiusNotPositive), std::string::npos) << r.output;
     EXPECT_FALSE(std::filesystem::exists(png));
@@ -174,7 +174,7 @@ TEST_F(VisplotRun, InputEndingWithoutAUsableRadiusEndsWithoutWritingTheConfigura
 TEST_F(VisplotRun, UnknownCentreEndsTheRun) {
     WriteConfig();
     const ct::RunResult r = Run("Nowhere At All\n");
-    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.exitCode, 1);
     EXPECT_NE(r.output.find("Site not found"), std::string::npos) << r.output;
     EXPECT_FALSE(std::filesystem::exists(png));
 }
@@ -188,8 +188,8 @@ TEST_F(VisplotRun, ClicksReadOutThePointAndMarkTheNearestSite) {
     ASSERT_EQ(plain.exitCode, 0) << plain.output << plain.errors;
     const int bluePlain = ct::CountPngPixels(png, console::Rgb{0, 0, 255});
 
-    const mastview::PlotArea a =
-        *mastview::MakePlotArea(centre.latitude_deg, centre.longitude_deg, 20).area;
+    const mastview::RadiusArea a =
+        *mastview::MakeRadiusArea(centre.latitude_deg, centre.longitude_deg, 20).area;
     // A double click 4 km north of the centre: the nearest site is "North Mast", 5 km north.
     const double cx = a.nLon / 2.0, cy = a.nLat / 2.0 + 4 / (console::kKmPerDegreeLat / 1200);
     const std::string at = std::to_string(cx) + "," + std::to_string(cy);

@@ -1,0 +1,11 @@
+// horizon: the elevation angle of the horizon seen from a mast, bearing by bearing, coloured by
+// the distance of the terrain that forms it.
+#include <filesystem>
+
+#include "console/console.h"
+#include "run.h"
+
+int main(int argc, char** argv) {
+    return horizon::Run(console::Arguments(argc, argv), console::Console::Standard(),
+                        std::filesystem::current_path());
+}

@@ -1,0 +1,98 @@
+#include "mastview/dialogue.h"
+
+#include "console/numbers.h"
+#include "console/picture_mask.h"
+#include "mastview/area_loader.h"
+#include "mastview/sweep.h"
+
+namespace mastview {
+
+namespace {
+
+// Mast heights and K factors below this are taken as "not given".
+constexpr double kSmallestAnswer = console::Single(0.01f);
+// Radii below this take the default radius.
+constexpr double kSmallestRadius_km = console::Single(0.001f);
+
+double AskNumber(console::Console& console, std::string_view prompt, double fallback) {
+    const double v = console::LeadingNumber(console.Ask(prompt));
+    return v < kSmallestAnswer ? fallback : v;
+}
+
+// Asks for the radius until an area of that radius round the centre can be held; the default
+// d0 stands for an answer below 0.001 km. nullopt when the input ends first.
+std::optional<RadiusArea> AskRadius(console::Console& console, const MastView& view) {
+    const double d0 = DefaultRadius_km(view.ground_m + view.mast_m, view.kFactor);
+    for (;;) {
+        const std::string answer = console.Ask(console::FormatMask(kRadiusMask, {d0}));
+        const double typed = console::LeadingNumber(answer);
+        const double rd = typed < kSmallestRadius_km ? d0 : typed;
+        RadiusAreaResult result =
+            MakeRadiusArea(view.centre.latitude_deg, view.centre.longitude_deg, rd);
+        if (result.area) return result.area;
+        console.PrintLine(result.error);
+        if (console.InputEnded()) return std::nullopt;
+    }
+}
+
+}  // namespace
+
+std::optional<MastView> RunDialogue(const console::ToolProfile& profile, console::Console& console,
+                                    std::string_view commandTail, GroundHeightFrom ground,
+                                    const std::filesystem::path& dir) {
+    std::optional<console::StartUpResult> start =
+        console::StartUp(profile, console, commandTail, dir);
+    if (!start) return std::nullopt;
+    MastView view;
+    view.config = start->config;
+    view.store = std::make_unique<console::HgtTileStore>(view.config.heightPath, console,
+                                                         profile.area, profile.tileDecoding);
+    console::HgtTileStore& store = *view.store;
+
+    std::string text = start->siteText;
+    if (text.empty()) text = console::AskPosition(console, kCentrePrompt);
+    if (text.empty()) return std::nullopt;
+    view.centre = console::ResolvePosition(text, view.config.sitesPath, console);
+    if (view.centre.siteFileMissing) return std::nullopt;
+    if (!view.centre.found) {
+        console.PrintLine("Site not found");
+        return std::nullopt;
+    }
+    const double lat = view.centre.latitude_deg, lon = view.centre.longitude_deg;
+
+    view.mast_m = AskNumber(console, kMastPrompt, console::kDefaultMastHeight_m);
+    console.PrintLine();
+    view.kFactor = AskNumber(console, kKFactorPrompt, console::kDefaultKFactor);
+    console.PrintLine();
+
+    store.LoadTile(store.TileFileName(lat, lon));
+    if (ground == GroundHeightFrom::kTileFile)
+        store.PointHeight(lat, lon, view.ground_m);
+    else
+        view.ground_m = SampleBelow(store.Tile(), lat, lon);
+    const std::string locator = console::NearLocator(lat, lon);
+    const std::string gridRef = console::GenGridRef(lat, lon);
+    console.PrintLine();
+
+    std::optional<RadiusArea> area = AskRadius(console, view);
+    if (!area) return std::nullopt;
+    view.area = *area;
+    console::PrintBasePositionLine(console, lat, lon, locator, gridRef, view.ground_m,
+                                   console::kBaseLineMaskShort);
+    return view;
+}
+
+SweepSetup SweepSetupFor(const MastView& view) {
+    SweepSetup setup;
+    setup.radius_km = view.area.radius_km;
+    setup.kFactor = view.kFactor;
+    setup.ground_m = view.ground_m;
+    setup.mast_m = view.mast_m;
+    setup.nLon = view.area.nLon;
+    setup.nLat = view.area.nLat;
+    setup.x0 = view.area.x0;
+    setup.y0 = view.area.y0;
+    return setup;
+}
+
+}  // namespace mastview

@@ -1,0 +1,183 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <sstream>
+
+#include "console/console.h"
+#include "console/console_constants.h"
+#include "console/hgt_tile_store.h"
+#include "console/testing/test_support.h"
+#include "mastview/area_loader.h"
+#include "mastview/radius_area.h"
+#include "mastview/sweep.h"
+
+namespace mastview {
+namespace {
+
+constexpr double kScafellLat = 54.4542, kScafellLon = -3.2117;
+
+// The grid column of plot sample 0 must be the western edge of the plot, whatever the sign.
+void ExpectCornerMatches(const RadiusArea& a) {
+    EXPECT_NEAR(a.tileLonW + a.x0 / 1200.0, a.lonW_deg, 0.5 / 1200 + 1e-12);
+    EXPECT_NEAR(a.tileLatS + a.y0 / 1200.0, a.latS_deg, 0.5 / 1200 + 1e-12);
+}
+
+TEST(RadiusArea, EightyKmRoundScafellSpansFourByThreeTiles) {
+    const RadiusAreaResult r = MakeRadiusArea(kScafellLat, kScafellLon, 80);
+    ASSERT_TRUE(r.area) << r.error;
+    const RadiusArea& a = *r.area;
+    // 160 km / (111.2 km / 1200) = 1726.62 samples north to south.
+    EXPECT_EQ(a.nLat, 1727);
+    EXPECT_EQ(a.nLon, std::lround(1727 / std::cos(kScafellLat / console::kDegPerRad)));
+    EXPECT_EQ(a.tileLonW, -5);
+    EXPECT_EQ(a.tileLonE, -2);
+    EXPECT_EQ(a.tileLatS, 53);
+    EXPECT_EQ(a.tileLatN, 55);
+    ExpectCornerMatches(a);
+    EXPECT_NEAR(a.LonOf(a.nLon / 2.0), kScafellLon, 1e-3);
+    EXPECT_NEAR(a.LatOf(a.nLat / 2.0), kScafellLat, 1e-3);
+}
+
+TEST(RadiusArea, WesternEdgeJustPastANegativeWholeDegreeStartsAtTheEndOfItsTile) {
+    // Choose the centre so that the western edge lies 1e-7 degrees west of 3 W: its tile is
+    // W004 and the plot starts at that tile's last column, not at its first.
+    const double rd = 10, lat = 54.2;
+    const double halfLon = rd / console::kKmPerDegreeLat / std::cos(lat / console::kDegPerRad);
+    const RadiusAreaResult r = MakeRadiusArea(lat, -3 - 1e-7 + halfLon, rd);
+    ASSERT_TRUE(r.area) << r.error;
+    EXPECT_EQ(r.area->tileLonW, -4);
+    EXPECT_EQ(r.area->x0, 1200);
+    ExpectCornerMatches(*r.area);
+    // East of Greenwich and in the southern hemisphere the corner matches too.
+    for (auto [la, lo] : {std::pair{51.3, 0.4}, std::pair{-33.9, 18.4}, std::pair{-0.01, -0.01}}) {
+        const RadiusAreaResult q = MakeRadiusArea(la, lo, 25);
+        ASSERT_TRUE(q.area) << q.error;
+        ExpectCornerMatches(*q.area);
+    }
+}
+
+TEST(RadiusArea, RefusesRadiiTheGridCannotHold) {
+    EXPECT_EQ(MakeRadiusArea(kScafellLat, kScafellLon, 0).error, kRadiusNotPositive);
+    EXPECT_EQ(MakeRadiusArea(kScafellLat, kScafellLon, -5).error, kRadiusNotPositive);
+    EXPECT_EQ(MakeRadiusArea(kScafellLat, kScafellLon, 400).error, kRadiusTooLarge);
+    EXPECT_EQ(MakeRadiusArea(kScafellLat, kScafellLon, 1e300).error, kRadiusTooLarge);
+    EXPECT_EQ(MakeRadiusArea(89.9, 0, 50).error, kRadiusTooLarge);
+
+    // Every radius that is accepted fits the sweep into the area grid.
+    const int largest = LargestRadius_km(kScafellLat, kScafellLon);
+    EXPECT_GT(largest, 200);
+    EXPECT_LT(largest, 280);
+    console::AreaGrid grid(kAreaCapacity);
+    for (int rd : {1, 80, largest}) {
+        const RadiusAreaResult r = MakeRadiusArea(kScafellLat, kScafellLon, rd);
+        ASSERT_TRUE(r.area) << rd;
+        SweepSetup s;
+        s.radius_km = rd;
+        s.nLon = r.area->nLon;
+        s.nLat = r.area->nLat;
+        s.x0 = r.area->x0;
+        s.y0 = r.area->y0;
+        EXPECT_NO_THROW(CheckSweep(s, grid)) << rd;
+        EXPECT_LE((r.area->tileLonE - r.area->tileLonW + 1) * 1200, 10000);
+        EXPECT_LE((r.area->tileLatN - r.area->tileLatS + 1) * 1200, 6000);
+    }
+}
+
+TEST(AreaLoading, NeighbouringTilesShareTheirEdgeAndTheLaterOneWins) {
+    console::testing::TempDir dir;
+    // West tile: 100 m, its eastern edge 7 m and one deep sample of -1500 m (kept, not made 0).
+    console::testing::WriteHgtTile(dir.Path(), "N54W004.hgt", [](int row, int column) {
+        if (row == 600 && column == 600) return -1500;
+        return column == 1200 ? 7 : 100;
+    });
+    // East tile: 200 m, its western edge 9 m and a void.
+    console::testing::WriteHgtTile(dir.Path(), "N54W003.hgt", [](int row, int column) {
+        if (row == 10 && column == 10) return -32768;
+        return column == 0 ? 9 : 200;
+    });
+    std::istringstream in;
+    std::ostringstream out;
+    console::Console con(in, out, false);
+    console::HgtTileStore store(dir.Folder(), con, kAreaCapacity, kTileDecoding);
+    // 54.5 N, 3 W with a 20 km radius needs W004 and W003 in row 54 only.
+    const RadiusAreaResult r = MakeRadiusArea(54.5, -3.0, 20);
+    ASSERT_TRUE(r.area) << r.error;
+    const HeightRange range = LoadRadiusArea(*r.area, store, con);
+
+    const console::AreaGrid& grid = store.Area();
+    EXPECT_EQ(grid.At(1200, 300), 9);  // the shared column comes from the eastern tile
+    EXPECT_EQ(grid.At(1199, 300), 100);
+    EXPECT_EQ(grid.At(1201, 300), 200);
+    EXPECT_EQ(grid.At(600, 600), -1500);
+    EXPECT_EQ(grid.At(1200 + 10, 1200 - 10), 0);  // the void
+    EXPECT_EQ(range.min_m, -1500);
+    EXPECT_EQ(range.max_m, 200);
+    const std::string text = out.str();
+    EXPECT_NE(text.find("Loading Height data from SRTM files"), std::string::npos);
+    EXPECT_NE(text.find("N54W004.hgt"), std::string::npos);
+    EXPECT_NE(text.find("N54W003.hgt"), std::string::npos);
+    EXPECT_NE(text.find("Min Max heights -1500 200"), std::string::npos) << text;
+}
+
+TEST(AreaLoading, MissingTilesAreSkippedAndReadAsSeaLevel) {
+    console::testing::TempDir dir;
+    std::istringstream in;
+    std::ostringstream out;
+    console::Console con(in, out, false);
+    console::HgtTileStore store(dir.Folder(), con, kAreaCapacity, kTileDecoding);
+    const RadiusAreaResult r = MakeRadiusArea(54.5, -3.0, 20);
+    ASSERT_TRUE(r.area);
+    LoadRadiusArea(*r.area, store, con);
+    const std::string text = out.str();
+    EXPECT_NE(text.find("No HDB for "), std::string::npos) << text;
+    EXPECT_NE(text.find("Skipped"), std::string::npos);
+    EXPECT_EQ(store.Area().At(r.area->x0, r.area->y0), 0);
+}
+
+TEST(AreaLoading, OnlyTheVoidBecomesSeaLevelAndHeightsBeyondTenKilometresWarn) {
+    console::testing::TempDir dir;
+    const auto file = console::testing::WriteHgtTile(dir.Path(), "N54W004.hgt", [](int row, int) {
+        switch (row) {
+            case 0:
+                return -32768;  // the void
+            case 1:
+                return -1500;  // below the frame's void threshold, yet kept here
+            case 2:
+                return 12000;
+            case 3:
+                return -12000;
+            default:
+                return 7;
+        }
+    });
+    std::istringstream in;
+    std::ostringstream out;
+    console::Console con(in, out, false);
+    console::HgtTileStore store(dir.Folder(), con, kAreaCapacity, kTileDecoding);
+    ASSERT_TRUE(store.LoadTile(file.string()));
+    // File row r is tile row 1200 - r.
+    EXPECT_EQ(store.Tile().At(5, 1200), 0);
+    EXPECT_EQ(store.Tile().At(5, 1199), -1500);
+    EXPECT_EQ(store.Tile().At(5, 1198), 12000);
+    EXPECT_EQ(store.Tile().At(5, 1197), -12000);
+    EXPECT_EQ(store.Tile().At(5, 1196), 7);
+    const std::string text = out.str();
+    EXPECT_NE(text.find("Height 12000  in "), std::string::npos) << text.substr(0, 200);
+    EXPECT_NE(text.find("Height -12000  in "), std::string::npos);
+    EXPECT_EQ(text.find("Height -1500 "), std::string::npos);
+}
+
+TEST(SampleBelow, TakesTheSampleAtOrBelowWithoutRounding) {
+    console::TileBuffer tile;
+    for (int s = 0; s < 1201; ++s)
+        for (int c = 0; c < 1201; ++c) tile.Set(c, s, c * 10000 + s);
+    // 54.4542 N: 1200 * 0.4542 = 545.04 -> row 545; 3.2117 W: 254.04 -> 254, mirrored to 946.
+    EXPECT_EQ(SampleBelow(tile, 54.4542, -3.2117), 946 * 10000 + 545);
+    // 0.99999 of a degree stays in row 1199 (nearest would give 1200).
+    EXPECT_EQ(SampleBelow(tile, 51.99999, 1.99999), 1199 * 10000 + 1199);
+    // Southern latitude: 0.26 S -> 312, mirrored to 888.
+    EXPECT_EQ(SampleBelow(tile, -0.26, 0.5), 600 * 10000 + 888);
+}
+
+}  // namespace
+}  // namespace mastview

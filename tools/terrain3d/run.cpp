@@ -1,0 +1,85 @@
+#include "run.h"
+
+#include "console/exit_status.h"
+#include "console/headless.h"
+#include "console/hgt_tile_store.h"
+#include "console/numbers.h"
+#include "console/plot_window.h"
+#include "console/position_entry.h"
+#include "console/tool_config.h"
+#include "oblique_drawing.h"
+#include "oblique_view.h"
+#include "terrainmap/map_dialogue.h"
+#include "terrainmap/map_rectangle.h"
+
+namespace terrain3d {
+namespace {
+
+constexpr int kPollPause_ms = 100;
+
+// The end of the run: Escape in the plot window. Clicks are not answered.
+void WaitForEscape(console::PlotWindow& window) {
+    for (;;) {
+        while (window.PollClick().kind != console::ClickKind::kNone) {
+        }
+        const std::optional<int> key = window.PollKey();
+        if (key && *key == console::kEscapeKey) return;
+        if (window.IsClosed()) return;
+        console::WaitMilliseconds(kPollPause_ms);
+    }
+}
+
+}  // namespace
+
+int Run(const std::vector<std::string>& arguments, console::Console& console,
+        const std::filesystem::path& workingFolder) {
+    const std::filesystem::path& dir = workingFolder;
+    const console::HeadlessArgs headless = console::TakeHeadlessArgs(arguments);
+    if (!headless.error.empty()) {
+        console.PrintLine(headless.error);
+        return console::kExitUsage;
+    }
+    console::SetHeadless(headless.options);
+
+    const std::optional<console::StartUpResult> start =
+        console::StartUp(kToolProfile, console, console::CommandTail(headless.remaining), dir);
+    if (!start) return console::kExitRefused;
+    const console::ToolConfig& config = start->config;
+
+    const std::optional<console::ConsolePosition> centre = terrainmap::AskCentre(console, *start);
+    if (!centre) return console::kExitRefused;
+    const double size_km =
+        terrainmap::PlotSizeFromAnswer(console::LeadingNumber(console.Ask(kSizePrompt)));
+
+    console::HgtTileStore store(config.heightPath, console, kToolProfile.area,
+                                kToolProfile.tileDecoding);
+    const std::int32_t centreHeight_m = terrainmap::PrintCentreLine(console, store, *centre);
+
+    const terrainmap::MapRectangle area =
+        terrainmap::MapRectangleAround(centre->latitude_deg, centre->longitude_deg, size_km);
+    const std::optional<terrainmap::LoadedHeights> heights =
+        terrainmap::LoadHeights(console, store, area);
+    if (!heights) return console::kExitRefused;
+
+    const terrainmap::WindowLayout layout = terrainmap::PlotWindowLayout(config.windowSize);
+    console::PlotWindow window(terrainmap::PlotCaption(kCaptionPrefix, centre->text, size_km),
+                               layout.left_px, layout.top_px, layout.width_px, layout.height_px,
+                               console::kWhite);
+    terrainmap::SetPlotScale(window, area);
+    window.Rectangle(0, 0, area.nLon, area.nLat, console::kBlack, console::kBlack);
+    window.Show();
+
+    const ObliqueView view(area.nLat, area.nLon, centre->latitude_deg, heights->maxPlot_m);
+    DrawRows(window, area, view, store.Area(), heights->area.x0, heights->area.y0, start->palette);
+    DrawCentreMarker(window, area, view, centreHeight_m);
+    window.Repaint();
+    DrawLinearLegend(window, start->palette, area, view);
+    window.Repaint();
+
+    WaitForEscape(window);
+    window.Close();
+    return console::FinishRun(kToolProfile, config, console, dir) ? console::kExitNormal
+                                                                  : console::kExitRefused;
+}
+
+}  // namespace terrain3d

@@ -1,0 +1,85 @@
+#include "map_dialogue.h"
+
+#include "console/console_constants.h"
+#include "console/numbers.h"
+#include "console/picture_mask.h"
+
+namespace terrainmap {
+namespace {
+
+using console::Single;
+
+// The window's user scale reaches past the plot: a legend strip on the right and a text line
+// at the bottom.
+constexpr double kRightLimit = Single(1.07f);    // of nLon
+constexpr double kBottomLimit = Single(-0.03f);  // of nLat
+
+}  // namespace
+
+std::optional<console::ConsolePosition> AskCentre(console::Console& console,
+                                                  const console::StartUpResult& start) {
+    const std::string text =
+        start.askPosition ? console::AskPosition(console, console::kCentrePrompt) : start.siteText;
+    if (text.empty()) return std::nullopt;
+    console::ConsolePosition centre =
+        console::ResolvePosition(text, start.config.sitesPath, console);
+    if (centre.siteFileMissing) return std::nullopt;
+    if (!centre.found) {
+        console.PrintLine("Site not found");
+        return std::nullopt;
+    }
+    return centre;
+}
+
+std::int32_t PrintCentreLine(console::Console& console, console::HgtTileStore& store,
+                             const console::ConsolePosition& centre) {
+    const std::string locator = console::NearLocator(centre.latitude_deg, centre.longitude_deg);
+    const std::string gridRef = console::GenGridRef(centre.latitude_deg, centre.longitude_deg);
+    std::int32_t ground_m = 0;
+    store.PointHeight(centre.latitude_deg, centre.longitude_deg, ground_m);
+    console::PrintBasePositionLine(console, centre.latitude_deg, centre.longitude_deg, locator,
+                                   gridRef, ground_m);
+    return ground_m;
+}
+
+std::optional<LoadedHeights> LoadHeights(console::Console& console, console::HgtTileStore& store,
+                                         const MapRectangle& area) {
+    LoadedHeights loaded;
+    loaded.area = store.LoadArea(area.west, area.south, area.east, area.north);
+    if (loaded.area.refused) return std::nullopt;
+
+    const console::AreaLoadResult& a = loaded.area;
+    console.PrintLine();
+    console.SetColour(console::Colour::kCyan);
+    console.Print(console::FormatMask(
+        kMaxLineMask,
+        {double{1} * a.maxHeight_m, console::NearLocator(a.maxLatitude_deg, a.maxLongitude_deg),
+         console::GenGridRef(a.maxLatitude_deg, a.maxLongitude_deg)}));
+    console.PrintLine();
+    console.PrintLine();
+    console.SetColour(console::Colour::kLightGrey);
+
+    const double typed = console::LeadingNumber(console.Ask(kMaxPlotPrompt));
+    // With no land at all in the area the maximum found is 0 (or nothing was loaded); the colour
+    // scale and terrain3d's lift still need a positive top.
+    loaded.maxPlot_m = std::max(1, MaxPlotFromAnswer(typed, a.maxHeight_m));
+    return loaded;
+}
+
+std::string PlotCaption(std::string_view prefix, std::string_view siteText, double km) {
+    return std::string(prefix) + std::string(siteText) +
+           console::FormatMask(kCaptionWidthMask, {km});
+}
+
+WindowLayout PlotWindowLayout(std::int32_t windowSize_px) {
+    WindowLayout w;
+    w.width_px = console::RoundToInt(console::kPlotAspect * windowSize_px);
+    w.height_px = windowSize_px;
+    return w;
+}
+
+void SetPlotScale(console::PlotWindow& window, const MapRectangle& area) {
+    window.SetScale(0, area.nLat, kRightLimit * area.nLon, kBottomLimit * area.nLat);
+}
+
+}  // namespace terrainmap

@@ -1,0 +1,81 @@
+#include "run.h"
+
+#include "click_readout.h"
+#include "console/exit_status.h"
+#include "console/file_names.h"
+#include "console/headless.h"
+#include "console/hgt_tile_store.h"
+#include "console/numbers.h"
+#include "console/plot_controls.h"
+#include "console/plot_window.h"
+#include "console/position_entry.h"
+#include "console/tool_config.h"
+#include "terrain_map.h"
+#include "terrainmap/map_dialogue.h"
+#include "terrainmap/map_rectangle.h"
+
+namespace terrainplot {
+
+int Run(const std::vector<std::string>& arguments, console::Console& console,
+        const std::filesystem::path& workingFolder) {
+    const std::filesystem::path& dir = workingFolder;
+    const console::HeadlessArgs headless = console::TakeHeadlessArgs(arguments);
+    if (!headless.error.empty()) {
+        console.PrintLine(headless.error);
+        return console::kExitUsage;
+    }
+    console::SetHeadless(headless.options);
+
+    std::optional<console::StartUpResult> start =
+        console::StartUp(kToolProfile, console, console::CommandTail(headless.remaining), dir);
+    if (!start) return console::kExitRefused;
+    const console::ToolConfig& config = start->config;
+
+    const std::optional<console::ConsolePosition> centre = terrainmap::AskCentre(console, *start);
+    if (!centre) return console::kExitRefused;
+    const double width_km =
+        terrainmap::PlotWidthFromAnswer(console::LeadingNumber(console.Ask(kWidthPrompt)));
+
+    console::HgtTileStore store(config.heightPath, console, kToolProfile.area,
+                                kToolProfile.tileDecoding);
+    terrainmap::PrintCentreLine(console, store, *centre);
+
+    const terrainmap::MapRectangle area = terrainmap::MapRectangleAround(
+        centre->latitude_deg, centre->longitude_deg, terrainmap::HeightExtentKm(width_km));
+    const std::optional<terrainmap::LoadedHeights> heights =
+        terrainmap::LoadHeights(console, store, area);
+    if (!heights) return console::kExitRefused;
+
+    const terrainmap::WindowLayout layout = terrainmap::PlotWindowLayout(config.windowSize);
+    console::PlotWindow window(terrainmap::PlotCaption(kCaptionPrefix, centre->text, width_km),
+                               layout.left_px, layout.top_px, layout.width_px, layout.height_px,
+                               console::kWhite);
+    terrainmap::SetPlotScale(window, area);
+    console::DrawExitControl(window, area.nLon, area.nLat);
+    console.BringToFront();
+    console::DrawColourLegend(window, start->palette, area.nLon, area.nLat, heights->maxPlot_m);
+    window.Show();
+
+    MapSource source;
+    source.grid = &store.Area();
+    source.x0 = heights->area.x0;
+    source.y0 = heights->area.y0;
+    source.palette = &start->palette;
+    source.maxPlot_m = heights->maxPlot_m;
+    DrawTerrainMap(window, area, source, config.windowSize);
+
+    const std::optional<std::string> sitesFile =
+        console::FindFileIgnoringCase(console::NativePath(config.sitesPath + "SITES.DAT"));
+    if (sitesFile) DrawSiteMarkers(window, area, centre->latitude_deg, *sitesFile);
+    DrawCentreMarker(window, area, centre->latitude_deg);
+    window.Repaint();
+
+    ClickReadout readout(window, console, store, area, *centre, config.sitesPath,
+                         heights->maxPlot_m);
+    console::WaitForUser(window, console, area.nLon, area.nLat,
+                         [&readout](const console::Click& click) { readout.OnClick(click); });
+    return console::FinishRun(kToolProfile, config, console, dir) ? console::kExitNormal
+                                                                  : console::kExitRefused;
+}
+
+}  // namespace terrainplot

@@ -1,0 +1,10 @@
+// visplot: the terrain that can be seen from the top of a mast at a site.
+#include <filesystem>
+
+#include "console/console.h"
+#include "run.h"
+
+int main(int argc, char** argv) {
+    return visplot::Run(console::Arguments(argc, argv), console::Console::Standard(),
+                        std::filesystem::current_path());
+}

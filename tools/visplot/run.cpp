@@ -1,0 +1,39 @@
+#include "run.h"
+
+#include "console/exit_status.h"
+#include "console/headless.h"
+#include "console/plot_controls.h"
+#include "console/tool_config.h"
+#include "mastview/dialogue.h"
+#include "visibility_plot.h"
+
+namespace visplot {
+
+int Run(const std::vector<std::string>& arguments, console::Console& console,
+        const std::filesystem::path& workingFolder) {
+    const console::HeadlessArgs args = console::TakeHeadlessArgs(arguments);
+    if (!args.error.empty()) {
+        console.PrintLine(args.error);
+        return console::kExitUsage;
+    }
+    console::SetHeadless(args.options);
+
+    std::optional<mastview::MastView> view =
+        mastview::RunDialogue(kToolProfile, console, console::CommandTail(args.remaining),
+                              mastview::GroundHeightFrom::kTileFile, workingFolder);
+    if (!view) return console::kExitRefused;  // the reason has been printed
+    mastview::LoadRadiusArea(view->area, *view->store, console);
+
+    const int size = view->config.windowSize;
+    console::PlotWindow window(Caption(*view), kWindowLeft_px, kWindowTop_px, size, size);
+    VisibilityPlot plot(*view, window, console);
+    plot.DrawFrame();
+    plot.Sweep();
+    console::WaitForUser(window, console, view->area.nLon, view->area.nLat,
+                         [&](const console::Click& click) { plot.OnClick(click); });
+    return console::FinishRun(kToolProfile, view->config, console, workingFolder)
+               ? console::kExitNormal
+               : console::kExitRefused;
+}
+
+}  // namespace visplot
