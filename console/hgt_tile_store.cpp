@@ -42,6 +42,27 @@ double SignedFraction(double value) {
     return value - std::trunc(value);
 }
 
+// Decodes the file's rows (from the north) into the tile (rows from the south) with the rules
+// `rules()` gives, calling warn(v, column, row) for a height outside the warning limits.
+template <typename Rules, typename Warn>
+void DecodeRows(const unsigned char* bytes, Rules rules, TileBuffer& tile, Warn& warn) {
+    // The rules as local values: the writes into the tile could otherwise alias them and force a
+    // reload for every sample. One unsigned comparison tells whether v lies outside
+    // warnBelow ... warnAbove.
+    const TileDecoding decoding = rules();
+    const auto warnBelow = static_cast<std::uint32_t>(decoding.warnBelow);
+    const std::uint32_t warnSpan = static_cast<std::uint32_t>(decoding.warnAbove) - warnBelow;
+    for (int r = 0; r < kTileSamples; ++r) {
+        const unsigned char* row = bytes + static_cast<std::size_t>(r) * kTileRowBytes;
+        for (int c = 0; c < kTileSamples; ++c) {
+            std::int32_t v = BigEndianSample(row + 2 * c);
+            if (v < decoding.replaceBelow) v = decoding.replacement;
+            if (static_cast<std::uint32_t>(v) - warnBelow > warnSpan) warn(v, c, r);
+            tile.Set(c, kLastSample - r, v);
+        }
+    }
+}
+
 }  // namespace
 
 // --- TileBuffer ---------------------------------------------------------------------------------
@@ -111,20 +132,19 @@ bool HgtTileStore::LoadTile(const std::string& fileName, const TileDecoding& dec
         return false;
     }
 
-    for (int r = 0; r < kTileSamples; ++r) {
-        const unsigned char* row = bytes.data() + static_cast<std::size_t>(r) * kTileRowBytes;
-        for (int c = 0; c < kTileSamples; ++c) {
-            std::int32_t v = BigEndianSample(row + 2 * c);
-            if (v < decoding.replaceBelow) v = decoding.replacement;
-            const bool warn = v > decoding.warnAbove || v < decoding.warnBelow;
-            if (warn) {
-                console_.SetColour(Colour::kLightMagenta);
-                console_.PrintLine("Height " + std::to_string(v) + "  in " + *found + "  col " +
-                                   std::to_string(c) + "  row " + std::to_string(r));
-                console_.SetColour(Colour::kLightGrey);
-            }
-            tile_.Set(c, kLastSample - r, v);
-        }
+    auto warn = [&](std::int32_t v, int c, int r) {
+        console_.SetColour(Colour::kLightMagenta);
+        console_.PrintLine("Height " + std::to_string(v) + "  in " + *found + "  col " +
+                           std::to_string(c) + "  row " + std::to_string(r));
+        console_.SetColour(Colour::kLightGrey);
+    };
+    // The frame's own rule is known when compiling: its limits fold into the loop.
+    if (decoding == kVoidsToSeaLevel) {
+        DecodeRows(
+            bytes.data(), [] { return kVoidsToSeaLevel; }, tile_, warn);
+    } else {
+        DecodeRows(
+            bytes.data(), [&decoding] { return decoding; }, tile_, warn);
     }
     return true;
 }

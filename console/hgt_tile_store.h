@@ -43,6 +43,7 @@ struct TileDecoding {
     std::int32_t replacement;
     std::int32_t warnAbove;
     std::int32_t warnBelow;
+    friend constexpr bool operator==(const TileDecoding&, const TileDecoding&) = default;
 };
 // The frame's rule: heights below -1000 m (voids) become sea level; above 10000 m warn.
 inline constexpr TileDecoding kVoidsToSeaLevel{kVoidThreshold_m, 0, kWarningThreshold_m,
