@@ -134,7 +134,7 @@ PlotPoint ToPlot(const PlotArea& area, double latitude_deg, double longitude_deg
             console::kSamplesPerDegree * (latitude_deg - area.south)};
 }
 
-console::LatLong FromPlot(const PlotArea& area, double x, double y) {
+geodesy::LatLon FromPlot(const PlotArea& area, double x, double y) {
     return {area.south + y / console::kSamplesPerDegree,
             area.west + x / console::kSamplesPerDegree};
 }
@@ -151,9 +151,9 @@ std::optional<SiteLine> ParseSiteLine(std::string_view line) {
     SiteLine site;
     site.name = std::string(line.substr(0, tilde));
     if (IsDigit(position[4]) && IsDigit(position[5])) {
-        site.position = console::GridRefToLatLong(position);
+        site.position = geodesy::ParseGridRefCorner(position);
     } else if (IsLocatorLetter(position[4]) && IsLocatorLetter(position[5])) {
-        site.position = console::LocatorCorner(position);
+        site.position = geodesy::ParseLocatorCorner(position);
     } else {
         return std::nullopt;
     }

@@ -63,7 +63,7 @@ TEST_F(Terrain3DRun, NearestRowShowsTheLinearColoursAtItsLiftedPoints) {
     for (const auto& entry : fs::directory_iterator(work_))
         ADD_FAILURE() << "terrain3d wrote " << entry.path();
 
-    const console::LatLong c = console::LocatorCorner(kCentre);
+    const geodesy::LatLon c = geodesy::ParseLocatorCorner(kCentre);
     const terrainplot::PlotArea area =
         terrainplot::PlotAreaAround(c.latitude_deg, c.longitude_deg, 30);
     ASSERT_EQ(area.nLat, 324);
@@ -128,7 +128,7 @@ TEST(Terrain3DRealData, ScafellPikeView) {
     EXPECT_NE(r.output.find("Max height  971m found at"), std::string::npos) << r.output;
     EXPECT_EQ(ct::PngSize(png), std::make_pair(840, 600));
     // The white centre marker sits on the summit, lifted by its 971 m.
-    const console::LatLong c = console::GridRefToLatLong("NY2154 0722");
+    const geodesy::LatLon c = geodesy::ParseGridRefCorner("NY2154 0722");
     const terrainplot::PlotArea area =
         terrainplot::PlotAreaAround(c.latitude_deg, c.longitude_deg, 30);
     const ObliqueView view(area.nLat, area.nLon, c.latitude_deg, 971);

@@ -28,7 +28,7 @@ class VisplotRun : public ::testing::Test {
         ct::WriteSitesFile(work.Path() / "sites",
                            {"Far Away North Mast Relay~NY9000 9000", "North Mast~NY2154 1222",
                             "Scafell Pike~NY2154 0722"});
-        centre = console::GridRefToLatLong(kCentre);
+        centre = geodesy::ParseGridRefCorner(kCentre);
     }
     std::string Tiles() const { return (work.Path() / "tiles").string() + "/"; }
     std::string Sites() const { return (work.Path() / "sites").string() + "/"; }
@@ -77,7 +77,7 @@ class VisplotRun : public ::testing::Test {
 
     ct::TempDir work;
     std::filesystem::path png = work.Path() / "plot.png";
-    console::LatLong centre;
+    geodesy::LatLon centre;
 };
 
 const auto kSeaLevel = [](int, int) { return 0; };
@@ -199,7 +199,7 @@ TEST_F(VisplotRun, ClicksReadOutThePointAndMarkTheNearestSite) {
     EXPECT_GT(ct::CountPngPixels(png, console::Rgb{255, 0, 0}), 0);  // the site's name
     // The site's white square, w = nLon / 200 samples high, has its lower left corner at the
     // site; look at its middle.
-    const console::LatLong site = console::GridRefToLatLong("NY2154 1222");
+    const geodesy::LatLon site = geodesy::ParseGridRefCorner("NY2154 1222");
     const double w = a.nLon / 200.0;
     const double sx = 1200 * (site.longitude_deg - a.lonW_deg) +
                       w / 2 / std::cos(centre.latitude_deg / console::kDegPerRad);
