@@ -111,8 +111,8 @@ std::optional<NearestSiteResult> NearestSite(double latitude_deg, double longitu
     std::optional<NearestSiteResult> best;
     double bestDistance = 9999999;  // km
     sitefile::ForEachLine(*file, sitefile::LineEnds::kLfOrCrLf, [&](std::string_view line) {
-        const sitefile::SiteFields site =
-            sitefile::SplitSiteLine(line, geodesy::Letters::kAscii).value_or(sitefile::SiteFields{});
+        const sitefile::SiteFields site = sitefile::SplitSiteLine(line, geodesy::Letters::kAscii)
+                                              .value_or(sitefile::SiteFields{});
         auto position = DecodeSitePosition(site.location);
         if (!position) return true;
         double d = geodesy::DistBearBetween({latitude_deg, longitude_deg}, *position).distance_km;

@@ -97,10 +97,10 @@ NgrText FormatGridRef(double lat_deg, double lon_deg, double resolution_km) {
 
     std::int64_t e = static_cast<std::int64_t>(RoundHalfEven(e_m)) / kGridSquare_m;
     std::int64_t n = static_cast<std::int64_t>(RoundHalfEven(n_m)) / kGridSquare_m;
-    std::int64_t e_digits =
-        static_cast<std::int64_t>(RoundHalfEven((e_m - static_cast<double>(kGridSquare_m * e)) / q));
-    std::int64_t n_digits =
-        static_cast<std::int64_t>(RoundHalfEven((n_m - static_cast<double>(kGridSquare_m * n)) / q));
+    std::int64_t e_digits = static_cast<std::int64_t>(
+        RoundHalfEven((e_m - static_cast<double>(kGridSquare_m * e)) / q));
+    std::int64_t n_digits = static_cast<std::int64_t>(
+        RoundHalfEven((n_m - static_cast<double>(kGridSquare_m * n)) / q));
     // A group that rounds up to a whole square belongs to the next square, with digits 0.
     if (e_digits >= full) {
         e_digits -= full;
@@ -194,7 +194,8 @@ LatLon ParseGridRefCorner(std::string_view text) {
     const auto char_at = [&](std::size_t i) { return i < compact.size() ? compact[i] : '\0'; };
     const GridSquare square = ParseGridLetters(char_at(0), char_at(1));
     const std::string digits = compact.size() > 2 ? compact.substr(2) : std::string();
-    const auto h = static_cast<std::size_t>(RoundHalfEven(static_cast<double>(digits.size()) / 2.0));
+    const auto h =
+        static_cast<std::size_t>(RoundHalfEven(static_cast<double>(digits.size()) / 2.0));
     const double unit = std::pow(10.0, 5.0 - static_cast<double>(h));
     const double east_digits = LeadingNumber(digits.substr(0, h), kConsoleNumbers);
     const double north_digits =

@@ -19,9 +19,9 @@ enum class NgrStatus {
 // Result of FormatGridRef. easting_m and northing_m are filled only for kOk (otherwise 0).
 struct NgrText {
     NgrStatus status = NgrStatus::kOutsideArea;
-    std::string text;        // "SU69511 78370", "" or "Not valid"
-    double easting_m = 0.0;  // unrounded easting, metres
-    double northing_m = 0.0; // unrounded northing, metres
+    std::string text;         // "SU69511 78370", "" or "Not valid"
+    double easting_m = 0.0;   // unrounded easting, metres
+    double northing_m = 0.0;  // unrounded northing, metres
 };
 
 // Digit count per coordinate for a positional uncertainty in km: more than 2 km gives 2 digits,

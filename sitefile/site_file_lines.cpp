@@ -47,8 +47,7 @@ std::optional<std::string_view> LineReader::Next() {
 
 // With LF ends, the CR of a CR LF pair is still on the line: drop it.
 std::string_view LineReader::WithoutCr(std::string_view line) const {
-    if (ends_ == LineEnds::kLfOrCrLf && !line.empty() && line.back() == '\r')
-        line.remove_suffix(1);
+    if (ends_ == LineEnds::kLfOrCrLf && !line.empty() && line.back() == '\r') line.remove_suffix(1);
     return line;
 }
 

@@ -4,11 +4,11 @@
 #include <istream>
 #include <ostream>
 
+#include "display_texts.h"
 #include "geodesy/maidenhead.h"
 #include "geodesy/position_input.h"
-#include "display_texts.h"
-#include "sitefile/site_search.h"
 #include "site_session.h"
+#include "sitefile/site_search.h"
 
 namespace tormark {
 
@@ -32,7 +32,6 @@ std::string Field(std::string text) {
 }
 
 std::string MessageOf(const ResolveResult& r) {
-    
     switch (r.kind) {
         case ResolveKind::kSiteNotFound:
             return std::string(kSiteNotFound);
@@ -46,7 +45,6 @@ std::string MessageOf(const ResolveResult& r) {
 }
 
 bool ResolvedAPosition(ResolveKind kind) {
-    
     return kind == ResolveKind::kGridRef || kind == ResolveKind::kLocator ||
            kind == ResolveKind::kLatLong || kind == ResolveKind::kSite;
 }
@@ -65,8 +63,8 @@ bool SetHome(SiteSession& session, const std::string& text, std::ostream& err) {
     return true;
 }
 
-void PrintResolution(const std::string& input, const ResolveResult& r,
-                     const SiteSession& s, std::ostream& out) {
+void PrintResolution(const std::string& input, const ResolveResult& r, const SiteSession& s,
+                     std::ostream& out) {
     const geodesy::Classification c = geodesy::ClassifyInput(geodesy::UpperCase(input));
     const MainBoxes& b = s.boxes;
     out << Field(input) << '\t' << static_cast<int>(c.input_class) << '\t' << Fixed(s.Lat, 9)

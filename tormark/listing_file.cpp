@@ -8,13 +8,13 @@
 #include <charconv>
 #include <vector>
 
+#include "display_texts.h"
 #include "geodesy/display_mask.h"
 #include "geodesy/maidenhead.h"
 #include "geodesy/national_grid.h"
 #include "geodesy/position_input.h"
-#include "sitefile/site_search.h"
 #include "sitefile/site_file_lines.h"
-#include "display_texts.h"
+#include "sitefile/site_search.h"
 
 namespace tormark {
 

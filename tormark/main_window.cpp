@@ -13,10 +13,10 @@
 #include <QUrl>
 
 #include "display_texts.h"
-#include "sitefile/site_search.h"
 #include "gps_and_maps.h"
 #include "listing_file.h"
 #include "map_launch.h"
+#include "sitefile/site_search.h"
 #include "twips.h"
 #include "wrap_button.h"
 

@@ -32,10 +32,10 @@ struct ResolveRequest {
     std::string input;     // the input box text as typed (upper-cased by ResolveInput)
     double lat_deg = 0.0;  // current position, WGS84 degrees
     double lon_deg = 0.0;
-    double resolution_km = 1.0;  // current positional uncertainty, km
-    int ll_format = 0;           // layout for FormatLatLong
-    std::string database_path;   // the site database file
-    std::optional<geodesy::Site> home;    // the home site when one is set
+    double resolution_km = 1.0;         // current positional uncertainty, km
+    int ll_format = 0;                  // layout for FormatLatLong
+    std::string database_path;          // the site database file
+    std::optional<geodesy::Site> home;  // the home site when one is set
 };
 
 // What the window applies. A std::nullopt text means "leave that box as it is".

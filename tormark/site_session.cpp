@@ -1,15 +1,14 @@
 #include "site_session.h"
 
+#include "display_texts.h"
 #include "geodesy/display_mask.h"
 #include "geodesy/maidenhead.h"
 #include "geodesy/national_grid.h"
-#include "display_texts.h"
 
 namespace tormark {
 
 using geodesy::FormatMask;
 using geodesy::InputClass;
-
 
 std::string UncertaintyText(UncertForm form, double distUncert_km, double bearUncert_deg) {
     switch (form) {

@@ -145,7 +145,8 @@ void BM_SiteSearchMiss100k(benchmark::State& state) {
     }
     for (auto _ : state) {
         const sitefile::SiteSearchResult r = sitefile::FindSiteByName(path.string(), "Hill Top");
-        if (r.outcome != sitefile::SiteSearchOutcome::kNotFound) state.SkipWithError("unexpected match");
+        if (r.outcome != sitefile::SiteSearchOutcome::kNotFound)
+            state.SkipWithError("unexpected match");
         benchmark::DoNotOptimize(r);
     }
     std::filesystem::remove(path);

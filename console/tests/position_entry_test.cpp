@@ -118,7 +118,8 @@ TEST(RealSites, ScafellFindsScafellPikeFirst) {
     EXPECT_NEAR(p.longitude_deg, -3.212, 0.002);
     ConsolePosition skiddaw = ResolvePosition("Skiddaw", folder, q.con);
     ASSERT_TRUE(skiddaw.found);
-    EXPECT_EQ(geodesy::FormatLocatorRounded({skiddaw.latitude_deg, skiddaw.longitude_deg}), "IO84KP26GH");
+    EXPECT_EQ(geodesy::FormatLocatorRounded({skiddaw.latitude_deg, skiddaw.longitude_deg}),
+              "IO84KP26GH");
 }
 
 }  // namespace

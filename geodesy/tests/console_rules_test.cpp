@@ -55,7 +55,8 @@ TEST(ConsoleGridRefTest, DigitsSplitInHalvesWithTheirUnit) {
 }
 
 TEST(ConsoleGridRefTest, GeneratedTextAndItsLimits) {
-    std::string text = FormatGridRef10m({ParseGridRefCorner("NY2154 0722").lat_deg, ParseGridRefCorner("NY2154 0722").lon_deg});
+    std::string text = FormatGridRef10m(
+        {ParseGridRefCorner("NY2154 0722").lat_deg, ParseGridRefCorner("NY2154 0722").lon_deg});
     ASSERT_EQ(text.size(), 11u);
     EXPECT_EQ(text.substr(0, 2), "NY");
     EXPECT_NEAR(std::stoi(text.substr(2, 4)), 2154, 1);

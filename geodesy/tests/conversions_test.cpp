@@ -1,5 +1,5 @@
-// Datum shift, Transverse Mercator and HalfAngleAtan2 against the Ordnance Survey's worked example and
-// hand-checked values.
+// Datum shift, Transverse Mercator and HalfAngleAtan2 against the Ordnance Survey's worked example
+// and hand-checked values.
 #include <gtest/gtest.h>
 
 #include <cmath>

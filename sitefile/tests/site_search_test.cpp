@@ -205,7 +205,8 @@ TEST_F(SiteDatabaseTest, ConsoleSearchLooksAtNamesOnlyPastTheEndMarker) {
 }
 
 TEST_F(SiteDatabaseTest, LoneCarriageReturnEndsALineOnlyForTheWindow) {
-    const std::string path = Write("Sites.dat", "Alpha~NY3000 2000\rBeta~IO84KO\r\nGamma~SU1234\r\r\n");
+    const std::string path =
+        Write("Sites.dat", "Alpha~NY3000 2000\rBeta~IO84KO\r\nGamma~SU1234\r\r\n");
     std::vector<std::string> any, lf;
     ForEachLine(path, LineEnds::kAny, [&](std::string_view l) {
         any.emplace_back(l);
@@ -215,7 +216,8 @@ TEST_F(SiteDatabaseTest, LoneCarriageReturnEndsALineOnlyForTheWindow) {
         lf.emplace_back(l);
         return true;
     });
-    EXPECT_EQ(any, (std::vector<std::string>{"Alpha~NY3000 2000", "Beta~IO84KO", "Gamma~SU1234", ""}));
+    EXPECT_EQ(any,
+              (std::vector<std::string>{"Alpha~NY3000 2000", "Beta~IO84KO", "Gamma~SU1234", ""}));
     EXPECT_EQ(lf, (std::vector<std::string>{"Alpha~NY3000 2000\rBeta~IO84KO", "Gamma~SU1234\r"}));
     // The console search reads the two first entries as one line named "Alpha".
     EXPECT_EQ(FindSiteByNameField(path, "beta").outcome, SiteSearchOutcome::kEndOfFile);

@@ -123,7 +123,8 @@ LoopStep DistantSite(Session& s) {
     }
 
     const geodesy::DistanceBearing path =
-        geodesy::DistBearBetween({s.base.position.lat_deg, s.base.position.lon_deg}, {distant.latitude_deg, distant.longitude_deg});
+        geodesy::DistBearBetween({s.base.position.lat_deg, s.base.position.lon_deg},
+                                 {distant.latitude_deg, distant.longitude_deg});
     if (path.distance_km < kCoincidentDistance_km) {
         con.PrintLine("Distant site is the base site");
         return LoopStep::kNext;
@@ -203,10 +204,11 @@ int RunPathProfile(console::Console& console, std::string_view command_tail,
 
     PathTiles tiles(s.config.heightPath, console);
     const std::int32_t ground_m = tiles.HeightAt(s.base.position);
-    console::PrintBasePositionLine(console, base.latitude_deg, base.longitude_deg,
-                                   geodesy::FormatLocatorRounded({base.latitude_deg, base.longitude_deg}),
-                                   geodesy::FormatGridRef10m({base.latitude_deg, base.longitude_deg}),
-                                   ground_m, console::kBaseLineMaskShort);
+    console::PrintBasePositionLine(
+        console, base.latitude_deg, base.longitude_deg,
+        geodesy::FormatLocatorRounded({base.latitude_deg, base.longitude_deg}),
+        geodesy::FormatGridRef10m({base.latitude_deg, base.longitude_deg}), ground_m,
+        console::kBaseLineMaskShort);
     console.SetColour(Colour::kLightGrey);
     console.PrintLine();
     console.PrintLine(kDottedRule);

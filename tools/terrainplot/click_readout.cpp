@@ -59,11 +59,11 @@ void ClickReadout::OnClick(const console::Click& click) {
 
 void ClickReadout::Single(double x, double y) {
     const geodesy::LatLon p = FromPlot(area_, x, y);
-    const std::string locator = geodesy::FormatLocatorRounded({p.latitude_deg, p.longitude_deg});
-    const std::string gridRef = geodesy::FormatGridRef10m({p.latitude_deg, p.longitude_deg});
+    const std::string locator = geodesy::FormatLocatorRounded({p.lat_deg, p.lon_deg});
+    const std::string gridRef = geodesy::FormatGridRef10m({p.lat_deg, p.lon_deg});
     const geodesy::DistanceBearing db =
-        geodesy::DistBearBetween({lat0_deg_, lon0_deg_}, {p.latitude_deg, p.longitude_deg});
-    store_.PointHeight(p.latitude_deg, p.longitude_deg, height_m_);
+        geodesy::DistBearBetween({lat0_deg_, lon0_deg_}, {p.lat_deg, p.lon_deg});
+    store_.PointHeight(p.lat_deg, p.lon_deg, height_m_);
     const ReadoutTexts texts = MakeReadoutTexts(locator, gridRef, db, height_m_);
 
     // Blank the strip on white before the new read-out.
@@ -87,7 +87,7 @@ void ClickReadout::Single(double x, double y) {
 void ClickReadout::LabelNearestSite(double x, double y) {
     const geodesy::LatLon p = FromPlot(area_, x, y);
     const std::optional<console::NearestSiteResult> nearest =
-        console::NearestSite(p.latitude_deg, p.longitude_deg, sitesPath_);
+        console::NearestSite(p.lat_deg, p.lon_deg, sitesPath_);
     if (!nearest) {
         const bool haveFile =
             console::FileExistsIgnoringCase(console::NativePath(sitesPath_ + "SITES.DAT"));

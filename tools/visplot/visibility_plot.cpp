@@ -114,8 +114,8 @@ void VisibilityPlot::ReadOut(double x, double y) {
     const double lat = area.LatOf(y), lon = area.LonOf(x);
     const std::string locator = geodesy::FormatLocatorRounded({lat, lon});
     const std::string gridRef = geodesy::FormatGridRef10m({lat, lon});
-    const geodesy::DistanceBearing db =
-        geodesy::DistBearBetween({view_.centre.latitude_deg, view_.centre.longitude_deg}, {lat, lon});
+    const geodesy::DistanceBearing db = geodesy::DistBearBetween(
+        {view_.centre.latitude_deg, view_.centre.longitude_deg}, {lat, lon});
     int32_t height = 0;
     view_.store->PointHeight(lat, lon, height);
 

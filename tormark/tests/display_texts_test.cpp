@@ -15,8 +15,8 @@ TEST(DisplayTextsTest, EastNorthAndMapCaptionOfAGridReference) {
         double resolution_km;
         const char* square;
     };
-    for (const Case& c : {Case{0.001, "SU67"}, Case{0.05, "SU67"}, Case{1.0, "SU67"},
-                          Case{2.0001, "SU77"}}) {
+    for (const Case& c :
+         {Case{0.001, "SU67"}, Case{0.05, "SU67"}, Case{1.0, "SU67"}, Case{2.0001, "SU77"}}) {
         SCOPED_TRACE(c.resolution_km);
         const geodesy::NgrText t = geodesy::FormatGridRef(51.5, -1.0, c.resolution_km);
         EXPECT_EQ(EastNorthText(t), "E: 469511 , N: 178370");

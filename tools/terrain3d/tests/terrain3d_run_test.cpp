@@ -65,9 +65,9 @@ TEST_F(Terrain3DRun, NearestRowShowsTheLinearColoursAtItsLiftedPoints) {
 
     const geodesy::LatLon c = geodesy::ParseLocatorCorner(kCentre);
     const terrainplot::PlotArea area =
-        terrainplot::PlotAreaAround(c.latitude_deg, c.longitude_deg, 30);
+        terrainplot::PlotAreaAround(c.lat_deg, c.lon_deg, 30);
     ASSERT_EQ(area.nLat, 324);
-    const ObliqueView view(area.nLat, area.nLon, c.latitude_deg, 2000);
+    const ObliqueView view(area.nLat, area.nLon, c.lat_deg, 2000);
     const console::Palette palette = console::DefaultPalette();
     console::PlotWindow probe("probe", 0, 0, 840, 600);
     terrainplot::SetPlotScale(probe, area);
@@ -130,8 +130,8 @@ TEST(Terrain3DRealData, ScafellPikeView) {
     // The white centre marker sits on the summit, lifted by its 971 m.
     const geodesy::LatLon c = geodesy::ParseGridRefCorner("NY2154 0722");
     const terrainplot::PlotArea area =
-        terrainplot::PlotAreaAround(c.latitude_deg, c.longitude_deg, 30);
-    const ObliqueView view(area.nLat, area.nLon, c.latitude_deg, 971);
+        terrainplot::PlotAreaAround(c.lat_deg, c.lon_deg, 30);
+    const ObliqueView view(area.nLat, area.nLon, c.lat_deg, 971);
     console::PlotWindow probe("probe", 0, 0, 840, 600);
     terrainplot::SetPlotScale(probe, area);
     const ViewPoint m = view.CentrePoint(971);
