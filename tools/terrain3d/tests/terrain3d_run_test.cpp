@@ -64,8 +64,7 @@ TEST_F(Terrain3DRun, NearestRowShowsTheLinearColoursAtItsLiftedPoints) {
         ADD_FAILURE() << "terrain3d wrote " << entry.path();
 
     const geodesy::LatLon c = geodesy::ParseLocatorCorner(kCentre);
-    const terrainplot::PlotArea area =
-        terrainplot::PlotAreaAround(c.lat_deg, c.lon_deg, 30);
+    const terrainplot::PlotArea area = terrainplot::PlotAreaAround(c.lat_deg, c.lon_deg, 30);
     ASSERT_EQ(area.nLat, 324);
     const ObliqueView view(area.nLat, area.nLon, c.lat_deg, 2000);
     const console::Palette palette = console::DefaultPalette();
@@ -129,8 +128,7 @@ TEST(Terrain3DRealData, ScafellPikeView) {
     EXPECT_EQ(ct::PngSize(png), std::make_pair(840, 600));
     // The white centre marker sits on the summit, lifted by its 971 m.
     const geodesy::LatLon c = geodesy::ParseGridRefCorner("NY2154 0722");
-    const terrainplot::PlotArea area =
-        terrainplot::PlotAreaAround(c.lat_deg, c.lon_deg, 30);
+    const terrainplot::PlotArea area = terrainplot::PlotAreaAround(c.lat_deg, c.lon_deg, 30);
     const ObliqueView view(area.nLat, area.nLon, c.lat_deg, 971);
     console::PlotWindow probe("probe", 0, 0, 840, 600);
     terrainplot::SetPlotScale(probe, area);

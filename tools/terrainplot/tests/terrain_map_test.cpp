@@ -237,8 +237,7 @@ TEST_F(ClickTest, SingleClickCopiesTheLocatorAndReadsTheHeight) {
     const double x = 240, y = 100;  // plot samples
     readout.OnClick({console::ClickKind::kSingle, x, y});
     const geodesy::LatLon p = FromPlot(area_, x, y);
-    EXPECT_EQ(console::ClipboardText(),
-              geodesy::FormatLocatorRounded({p.lat_deg, p.lon_deg}));
+    EXPECT_EQ(console::ClipboardText(), geodesy::FormatLocatorRounded({p.lat_deg, p.lon_deg}));
     // The sample nearest to the point: column 1200 × 0.2 + 240 = 480 from the tile's west edge.
     EXPECT_EQ(readout.LastHeight(), 480);
     // The read-out line is drawn in the bottom strip: pure blue text among white.

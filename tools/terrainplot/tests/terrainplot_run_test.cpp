@@ -165,8 +165,7 @@ TEST_F(TerrainPlotRun, PaletteFromTheCommandLineIsUsedAndStored) {
     console::Palette reds;
     for (int i = 0; i < 256; ++i) reds[i] = Rgb{static_cast<std::uint8_t>(i), 0, 0};
     const geodesy::LatLon c = geodesy::ParseLocatorCorner(kCentre);
-    CheckMapColours(PlotAreaAround(c.lat_deg, c.lon_deg, HeightExtentKm(10)), 3000,
-                    reds);
+    CheckMapColours(PlotAreaAround(c.lat_deg, c.lon_deg, HeightExtentKm(10)), 3000, reds);
     const std::string stored = ct::ReadFile(work_ / "Brelland.ini");
     EXPECT_NE(stored.find("\r\nHills.PAL\r\n"), std::string::npos) << stored;
 }

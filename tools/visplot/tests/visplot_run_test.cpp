@@ -188,8 +188,7 @@ TEST_F(VisplotRun, ClicksReadOutThePointAndMarkTheNearestSite) {
     ASSERT_EQ(plain.exitCode, 0) << plain.output << plain.errors;
     const int bluePlain = ct::CountPngPixels(png, console::Rgb{0, 0, 255});
 
-    const mastview::PlotArea a =
-        *mastview::MakePlotArea(centre.lat_deg, centre.lon_deg, 20).area;
+    const mastview::PlotArea a = *mastview::MakePlotArea(centre.lat_deg, centre.lon_deg, 20).area;
     // A double click 4 km north of the centre: the nearest site is "North Mast", 5 km north.
     const double cx = a.nLon / 2.0, cy = a.nLat / 2.0 + 4 / (console::kKmPerDegreeLat / 1200);
     const std::string at = std::to_string(cx) + "," + std::to_string(cy);
@@ -201,8 +200,8 @@ TEST_F(VisplotRun, ClicksReadOutThePointAndMarkTheNearestSite) {
     // site; look at its middle.
     const geodesy::LatLon site = geodesy::ParseGridRefCorner("NY2154 1222");
     const double w = a.nLon / 200.0;
-    const double sx = 1200 * (site.lon_deg - a.lonW_deg) +
-                      w / 2 / std::cos(centre.lat_deg / console::kDegPerRad);
+    const double sx =
+        1200 * (site.lon_deg - a.lonW_deg) + w / 2 / std::cos(centre.lat_deg / console::kDegPerRad);
     const double sy = 1200 * (site.lat_deg - a.latS_deg) + w / 2;
     const ct::PixelResult square =
         ct::PngPixel(png, static_cast<int>(sx / (1.07 * a.nLon) * 600),
