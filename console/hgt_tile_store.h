@@ -130,8 +130,8 @@ struct AreaLoadResult {
 class HgtTileStore {
   public:
     // `heightPath` is joined to tile names as given (a path without a final separator is joined
-    // without one). Messages go to `console`.
-    // The area grid has `capacity`; tiles are read as `decoding` says.
+    // without one). Messages go to `console`. The area grid has `capacity`; tiles are decoded by
+    // `decoding` (both from the tool's profile).
     HgtTileStore(std::string heightPath, Console& console,
                  AreaCapacity capacity = kDefaultAreaCapacity,
                  TileDecoding decoding = kVoidsToSeaLevel);
@@ -144,11 +144,10 @@ class HgtTileStore {
     // otherwise prints "No HDB for " and the full name and gives the empty text.
     std::string TileFileName(double latitude_deg, double longitude_deg);
 
-    // Reads a whole tile into the tile buffer, decoding as the store's decoding (or `decoding`)
-    // says. A missing file prints
-    // "No Height file for this location" and leaves the buffer unchanged (false). A file shorter
-    // than 2884802 bytes or unreadable is reported with its name and gives an all-zero buffer
-    // (false), never a read past its end.
+    // Reads a whole tile into the tile buffer, decoded by the store's rule (or by `decoding`). A
+    // missing file prints "No Height file for this location" and leaves the buffer unchanged
+    // (false). A file shorter than 2884802 bytes or unreadable is reported with its name and
+    // gives an all-zero buffer (false), never a read past its end.
     bool LoadTile(const std::string& fileName) { return LoadTile(fileName, decoding_); }
     bool LoadTile(const std::string& fileName, const TileDecoding& decoding);
 
