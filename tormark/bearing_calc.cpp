@@ -1,5 +1,6 @@
 #include "bearing_calc.h"
 
+#include "box_text.h"
 #include "twips.h"
 
 namespace tormark {
@@ -15,14 +16,15 @@ BearingCalc::BearingCalc(QWidget* parent) : QWidget(parent, Qt::Window) {
     setWindowTitle("Pointing");
     setFixedSize(TwipsSize(kClientWidth, kClientHeight));
 
-    Ipt = new QLineEdit(this);
-    Ipt->setObjectName("Ipt");
-    Ipt->setGeometry(TwipsRect(0, 225, 3645, 390));
+    inputCopyBox_ = new QLineEdit(this);
+    inputCopyBox_->setObjectName("Ipt");
+    inputCopyBox_->setGeometry(TwipsRect(0, 225, 3645, 390));
 
     auto label = [this](const char* name, const char* caption, QRect place) {
         auto* l = new QLabel(caption, this);
         l->setObjectName(name);
         l->setGeometry(place);
+        l->setAlignment(Qt::AlignRight);
         l->hide();
         return l;
     };
@@ -33,26 +35,36 @@ BearingCalc::BearingCalc(QWidget* parent) : QWidget(parent, Qt::Window) {
         b->hide();
         return b;
     };
-    Label5 = label("Label5", "Bearing", TwipsRect(180, 900, 855, 255));
-    BearText = box("BearText", TwipsRect(1140, 675, 1575, 510));
-    Label6 = label("Label6", "Back Bearing", TwipsRect(-60, 1380, 1095, 255));
-    BackBearText = box("BackBearText", TwipsRect(1140, 1260, 1575, 405));
-    Label4 = label("Label4", "Distance  km", TwipsRect(60, 1860, 975, 255));
-    DistText = box("DistText", TwipsRect(1140, 1740, 1575, 405));
-    Label12 = label("Label12", "Accuracy", TwipsRect(180, 2220, 855, 255));
-    UncertText = box("UncertText", TwipsRect(1140, 2220, 1545, 285));
-    for (QLabel* l : {Label5, Label6, Label4, Label12}) l->setAlignment(Qt::AlignRight);
+    QLabel* bearingLabel = label("Label5", "Bearing", TwipsRect(180, 900, 855, 255));
+    bearingBox_ = box("BearText", TwipsRect(1140, 675, 1575, 510));
+    QLabel* backBearingLabel = label("Label6", "Back Bearing", TwipsRect(-60, 1380, 1095, 255));
+    backBearingBox_ = box("BackBearText", TwipsRect(1140, 1260, 1575, 405));
+    QLabel* distanceLabel = label("Label4", "Distance  km", TwipsRect(60, 1860, 975, 255));
+    distanceBox_ = box("DistText", TwipsRect(1140, 1740, 1575, 405));
+    QLabel* accuracyLabel = label("Label12", "Accuracy", TwipsRect(180, 2220, 855, 255));
+    accuracyBox_ = box("UncertText", TwipsRect(1140, 2220, 1545, 285));
 
-    C = new PictureBox(this);
-    C->setObjectName("C");
-    C->setGeometry(TwipsRect(2790, 690, 855, 855));
-    C->hide();
+    compass_ = new PictureBox(this);
+    compass_->setObjectName("C");
+    compass_->setGeometry(TwipsRect(2790, 690, 855, 855));
+    compass_->hide();
+    values_ = {distanceBox_,     bearingBox_,  backBearingBox_, distanceLabel, bearingLabel,
+               backBearingLabel, accuracyBox_, accuracyLabel,   compass_};
 }
 
 void BearingCalc::ShowValues(bool visible) {
-    for (QWidget* w : std::initializer_list<QWidget*>{DistText, BearText, BackBearText, Label4,
-                                                      Label5, Label6, UncertText, Label12, C})
-        w->setVisible(visible);
+    for (QWidget* w : values_) w->setVisible(visible);
+}
+
+void BearingCalc::Show(const PointingBoxes& texts) {
+    // A box shows the start of its text when it is too long for the box.
+    for (const auto& [box, text] :
+         {std::pair{inputCopyBox_, &texts.ipt}, std::pair{distanceBox_, &texts.dist},
+          std::pair{bearingBox_, &texts.bear}, std::pair{backBearingBox_, &texts.backBear},
+          std::pair{accuracyBox_, &texts.uncert}}) {
+        box->setText(BoxText(*text));
+        box->setCursorPosition(0);
+    }
 }
 
 }  // namespace tormark

@@ -1,13 +1,15 @@
 #pragma once
 
 // The "Pointing" window: distance, bearing and back bearing from home to the current site, their
-// accuracy and a compass. It belongs to the main window, which fills its boxes.
+// accuracy and a compass. It belongs to the main window, which hands it the session's pointing
+// texts to show.
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QWidget>
 
 #include "picture_box.h"
+#include "site_session.h"
 
 namespace tormark {
 
@@ -20,16 +22,20 @@ class BearingCalc : public QWidget {
     // home is set).
     void ShowValues(bool visible);
 
-    QLineEdit* Ipt;
-    QLabel* Label5;
-    QLineEdit* BearText;
-    QLabel* Label6;
-    QLineEdit* BackBearText;
-    QLabel* Label4;
-    QLineEdit* DistText;
-    QLabel* Label12;
-    QLineEdit* UncertText;
-    PictureBox* C;
+    // Shows the copy of the input box and the four values, each from its start.
+    void Show(const PointingBoxes& texts);
+
+    // The compass picture.
+    PictureBox& compass() { return *compass_; }
+
+  private:
+    QLineEdit* inputCopyBox_;    // Ipt
+    QLineEdit* bearingBox_;      // BearText
+    QLineEdit* backBearingBox_;  // BackBearText
+    QLineEdit* distanceBox_;     // DistText
+    QLineEdit* accuracyBox_;     // UncertText
+    PictureBox* compass_;        // C
+    QList<QWidget*> values_;     // the value boxes, their labels and the compass
 };
 
 }  // namespace tormark

@@ -1,5 +1,7 @@
 #include "set_up_com.h"
 
+#include <QLabel>
+
 #include "twips.h"
 
 namespace tormark {
@@ -14,34 +16,49 @@ SetUpCom::SetUpCom(QWidget* parent) : QWidget(parent, Qt::Window) {
     setWindowTitle("GPS / NMEA  Setup");
     setFixedSize(TwipsSize(kClientWidth, kClientHeight));
 
-    Label2 = new QLabel("COM Port", this);
-    Label2->setObjectName("Label2");
-    Label2->setGeometry(TwipsRect(240, 240, 975, 255));
-    Label1 = new QLabel("Baud Rate", this);
-    Label1->setObjectName("Label1");
-    Label1->setGeometry(TwipsRect(1680, 240, 855, 255));
+    auto* portLabel = new QLabel("COM Port", this);
+    portLabel->setObjectName("Label2");
+    portLabel->setGeometry(TwipsRect(240, 240, 975, 255));
+    auto* baudLabel = new QLabel("Baud Rate", this);
+    baudLabel->setObjectName("Label1");
+    baudLabel->setGeometry(TwipsRect(1680, 240, 855, 255));
 
     // Ports are typed as well as chosen: a serial device that the scan cannot list (a pty, a
     // symbolic link) can still be named.
-    CPort = new QComboBox(this);
-    CPort->setObjectName("CPort");
-    CPort->setEditable(true);
-    CPort->setGeometry(TwipsRect(240, 480, 975, 315));
+    portBox_ = new QComboBox(this);
+    portBox_->setObjectName("CPort");
+    portBox_->setEditable(true);
+    portBox_->setGeometry(TwipsRect(240, 480, 975, 315));
 
-    Baud = new QComboBox(this);
-    Baud->setObjectName("Baud");
-    Baud->setEditable(true);
-    Baud->addItems({"4800", "9600", "19200"});
-    Baud->setEditText("4800");
-    Baud->setGeometry(TwipsRect(1440, 480, 1095, 315));
+    baudBox_ = new QComboBox(this);
+    baudBox_->setObjectName("Baud");
+    baudBox_->setEditable(true);
+    baudBox_->addItems({"4800", "9600", "19200"});
+    baudBox_->setEditText("4800");
+    baudBox_->setGeometry(TwipsRect(1440, 480, 1095, 315));
 
-    Command1 = new QPushButton("Open COM Port", this);
-    Command1->setObjectName("Command1");
-    Command1->setGeometry(TwipsRect(600, 1080, 1455, 375));
+    auto* openButton = new QPushButton("Open COM Port", this);
+    openButton->setObjectName("Command1");
+    openButton->setGeometry(TwipsRect(600, 1080, 1455, 375));
+    connect(openButton, &QPushButton::clicked, this, &SetUpCom::openClicked);
 
-    Text1 = new QPlainTextEdit(this);
-    Text1->setObjectName("Text1");
-    Text1->setGeometry(TwipsRect(120, 1920, 2655, 975));
+    messageBox_ = new QPlainTextEdit(this);
+    messageBox_->setObjectName("Text1");
+    messageBox_->setGeometry(TwipsRect(120, 1920, 2655, 975));
+}
+
+void SetUpCom::setPortChoices(const QStringList& ports) {
+    const QString shown = portText();
+    portBox_->clear();
+    portBox_->addItems(ports);
+    setPortText(shown);
+}
+
+void SetUpCom::setMessage(const QString& text) {
+    if (text.isEmpty())
+        messageBox_->clear();
+    else
+        messageBox_->setPlainText(text);
 }
 
 }  // namespace tormark

@@ -30,30 +30,30 @@ ShowList::ShowList(QWidget* parent) : QWidget(parent, Qt::Window) {
     setWindowTitle(QString());
     setFixedSize(TwipsSize(kClientWidth, kClientHeight));
 
-    PR = new QListWidget(this);
-    PR->setObjectName("PR");
-    PR->setFont(ListFont());
-    PR->setGeometry(TwipsRect(120, 120, 12255, 5670));
+    lines_ = new QListWidget(this);
+    lines_->setObjectName("PR");
+    lines_->setFont(ListFont());
+    lines_->setGeometry(TwipsRect(120, 120, 12255, 5670));
 
-    OK = new QPushButton("OK", this);
-    OK->setObjectName("OK");
-    OK->setGeometry(TwipsRect(240, 6000, 975, 375));
-    OK->setDefault(true);
-    OK->hide();
+    ok_ = new QPushButton("OK", this);
+    ok_->setObjectName("OK");
+    ok_->setGeometry(TwipsRect(240, 6000, 975, 375));
+    ok_->setDefault(true);
+    ok_->hide();
 
-    connect(OK, &QPushButton::clicked, this, &ShowList::Pick);
-    connect(PR, &QListWidget::itemDoubleClicked, this, &ShowList::Pick);
+    connect(ok_, &QPushButton::clicked, this, &ShowList::Pick);
+    connect(lines_, &QListWidget::itemDoubleClicked, this, &ShowList::Pick);
 }
 
 void ShowList::Fill(const QStringList& items) {
-    PR->clear();
-    PR->addItems(items);
-    OK->show();
+    lines_->clear();
+    lines_->addItems(items);
+    ok_->show();
     show();
 }
 
 QString ShowList::SelectedLine() const {
-    const QListWidgetItem* item = PR->currentItem();
+    const QListWidgetItem* item = lines_->currentItem();
     return item && item->isSelected() ? item->text() : QString();
 }
 
@@ -63,8 +63,8 @@ void ShowList::Pick() {
 
 void ShowList::keyPressEvent(QKeyEvent* event) {
     // OK is the default button: Enter picks the selected line.
-    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && OK->isVisible()) {
-        OK->click();
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && ok_->isVisible()) {
+        ok_->click();
         return;
     }
     QWidget::keyPressEvent(event);

@@ -19,9 +19,6 @@ class ShowList : public QWidget {
     // The selected line, or "" when none is selected.
     QString SelectedLine() const;
 
-    QListWidget* PR;
-    QPushButton* OK;
-
   signals:
     void picked(const QString& line);
 
@@ -30,6 +27,9 @@ class ShowList : public QWidget {
 
   private:
     void Pick();
+
+    QListWidget* lines_;  // PR: the database lines, in a fixed-pitch font
+    QPushButton* ok_;     // OK
 };
 
 }  // namespace tormark
