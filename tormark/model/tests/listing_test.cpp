@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -161,6 +163,29 @@ TEST_F(ListingTest, ErrorsLeaveAnEarlierListingIntact) {
     EXPECT_FALSE(r.ok);
     EXPECT_EQ(r.message, "Path or filename error");
     EXPECT_EQ(Lines(), before);
+}
+
+TEST_F(ListingTest, NoTemporaryFileIsLeftBehind) {
+    Home();
+    ASSERT_TRUE(Write({"Worked Site~51.5N 1W"}).ok);
+    ListingBoxes boxes;
+    boxes.fileName = dir.FilePath("no such folder/list.txt");
+    EXPECT_FALSE(Write({"Worked Site~51.5N 1W"}, boxes).ok);
+    std::vector<std::string> names;
+    for (const auto& entry :
+         std::filesystem::directory_iterator(std::filesystem::path(out).parent_path()))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"SITELIST.TXT", "Sites.dat"}));
+}
+
+TEST(NativePath, EitherSeparatorBecomesThePlatformsOwn) {
+#ifdef _WIN32
+    EXPECT_EQ(NativePath("c:/fellside\\SITELIST.TXT"), "c:\\fellside\\SITELIST.TXT");
+#else
+    EXPECT_EQ(NativePath("fellside\\lists/SITELIST.TXT"), "fellside/lists/SITELIST.TXT");
+    EXPECT_EQ(NativePath("/home/u/SITELIST.TXT"), "/home/u/SITELIST.TXT");
+#endif
 }
 
 }  // namespace

@@ -139,6 +139,28 @@ TEST_F(SessionTest, SetAsHomeAndTheWorkedPair) {
     EXPECT_EQ(session.SetAsHome(), "Home Station:  Radio Mast - IO91IM  SU49 35");
 }
 
+TEST_F(SessionTest, OpeningTheListingPanelEmptiesTheResultsButKeepsThePosition) {
+    session.UseThis("52N 0E");
+    session.SetAsHome();
+    session.UseThis("51.5N 1W");
+    ASSERT_EQ(session.pointing.dist, "88.49");
+    const std::string eastNorth = session.boxes.eastNorth;
+    session.OpenListingPanel();
+    EXPECT_EQ(session.boxes.locator, "");
+    EXPECT_EQ(session.boxes.ngr, "");
+    EXPECT_EQ(session.boxes.latlong, "");
+    EXPECT_EQ(session.pointing.dist, "");
+    EXPECT_EQ(session.pointing.bear, "");
+    EXPECT_EQ(session.pointing.backBear, "");
+    EXPECT_EQ(session.pointing.uncert, "");
+    EXPECT_FALSE(session.boxes.setHomeEnabled);
+    // What the panel does not cover stays: the input copy, the easting/northing, the site.
+    EXPECT_EQ(session.pointing.ipt, "51.5N 1W");
+    EXPECT_EQ(session.boxes.eastNorth, eastNorth);
+    EXPECT_EQ(session.lat_deg, 51.5);
+    EXPECT_TRUE(session.homeSet);
+}
+
 TEST(UncertaintyText, FourFormsByKindOfInput) {
     EXPECT_EQ(UncertaintyText(UncertForm::kGridRef, 0.0014, 0.26), "0.001km 0.3 deg");
     EXPECT_EQ(UncertaintyText(UncertForm::kLocator, 3.2436, 1.04), "3.244km 1.0deg");
