@@ -15,9 +15,9 @@ constexpr int kSetUpBelowTop = 1000;
 
 // The setup window's view of the port: the main window closes it through this on a click into
 // the input box and at exit.
-class GpsAndMaps::PortOfSetUpCom : public GpsPort {
+class GpsAndMaps::PortOfSetupWindow : public GpsPort {
   public:
-    explicit PortOfSetUpCom(RealTimeGps& gps) : gps_(gps) {}
+    explicit PortOfSetupWindow(RealTimeGps& gps) : gps_(gps) {}
     bool IsOpen() const override { return gps_.portOpen(); }
     void Close() override { gps_.ClosePort(); }
 
@@ -28,13 +28,13 @@ class GpsAndMaps::PortOfSetUpCom : public GpsPort {
 GpsAndMaps::GpsAndMaps(MainWindow& window)
     : QObject(&window),
       window_(window),
-      setup_(window.setUpCom()),
+      setup_(window.gpsSetupWindow()),
       gps_(new RealTimeGps(std::make_unique<QtSerialLink>(), realTime_, this)),
-      port_(std::make_unique<PortOfSetUpCom>(*gps_)),
+      port_(std::make_unique<PortOfSetupWindow>(*gps_)),
       probe_(CanOpenSerialDevice) {
     setup_->setPort(port_.get());
     connect(&window_, &MainWindow::gpsClicked, this, &GpsAndMaps::GpsClicked);
-    connect(setup_, &SetUpCom::openClicked, this, &GpsAndMaps::OpenPortClicked);
+    connect(setup_, &GpsSetupWindow::openClicked, this, &GpsAndMaps::OpenPortClicked);
     connect(&window_, &MainWindow::webMapClicked, this, &GpsAndMaps::OpenWebMap);
     connect(&window_, &MainWindow::osMapClicked, this, &GpsAndMaps::OpenOsMap);
     connect(&window_, &MainWindow::siteResolved, this, &GpsAndMaps::DrawCompass);
@@ -57,7 +57,7 @@ void GpsAndMaps::setMapFolder(const QString& folder) {
 
 void GpsAndMaps::GpsClicked() {
     if (!gps_->UseNmeaClick()) return;
-    SetUpCom* setup = window_.setUpCom();
+    GpsSetupWindow* setup = window_.gpsSetupWindow();
     setup->move(window_.width() + window_.x() - Px(kSetUpLeftOfRight),
                 window_.y() + Px(kSetUpBelowTop));
     if (!scanned_) ScanPorts();
@@ -67,11 +67,11 @@ void GpsAndMaps::GpsClicked() {
 
 void GpsAndMaps::ScanPorts() {
     scanned_ = true;
-    window_.setUpCom()->setPortChoices(tormark::ScanPorts(probe_, UsbSerialDevices()));
+    window_.gpsSetupWindow()->setPortChoices(tormark::ScanPorts(probe_, UsbSerialDevices()));
 }
 
 void GpsAndMaps::OpenPortClicked() {
-    SetUpCom* setup = window_.setUpCom();
+    GpsSetupWindow* setup = window_.gpsSetupWindow();
     if (!gps_->OpenPort(setup->portText(), setup->baudText())) {
         setup->setMessage(kComPortFail);
         return;
@@ -91,7 +91,7 @@ void GpsAndMaps::OnFix(const QString& input_text) {
 
 void GpsAndMaps::OnPortLost() {
     // The receiver went away: say so in the setup window, which stays ready to open it again.
-    SetUpCom* setup = window_.setUpCom();
+    GpsSetupWindow* setup = window_.gpsSetupWindow();
     setup->setMessage(kComPortFail);
     setup->show();
     setup->raise();
@@ -106,7 +106,7 @@ void GpsAndMaps::OpenOsMap() {
 }
 
 void GpsAndMaps::DrawCompass() {
-    Draw(window_.bearingCalc()->compass(), window_.session().distBear.bearing_deg);
+    Draw(window_.pointingWindow()->compass(), window_.session().distBear.bearing_deg);
 }
 
 }  // namespace tormark

@@ -17,7 +17,7 @@
 namespace tormark {
 
 class MainWindow;
-class SetUpCom;
+class GpsSetupWindow;
 
 class GpsAndMaps : public QObject {
     Q_OBJECT
@@ -47,7 +47,7 @@ class GpsAndMaps : public QObject {
     void ScanPorts();
 
   private:
-    class PortOfSetUpCom;
+    class PortOfSetupWindow;
 
     void OnFix(const QString& input_text);
     void OnPortLost();
@@ -55,11 +55,11 @@ class GpsAndMaps : public QObject {
     MainWindow& window_;
     // The setup window holds a pointer to port_; it may be gone before this object (the main
     // window deletes its children in the order they were made).
-    QPointer<SetUpCom> setup_;
+    QPointer<GpsSetupWindow> setup_;
     bool realTime_ = false;  // real-time GPS mode, kept by gps_
     QString mapFolder_;
     RealTimeGps* gps_;
-    std::unique_ptr<PortOfSetUpCom> port_;
+    std::unique_ptr<PortOfSetupWindow> port_;
     std::function<bool(const QString& device)> probe_;
     bool scanned_ = false;
     bool resolving_ = false;

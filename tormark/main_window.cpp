@@ -87,10 +87,11 @@ MainWindow::MainWindow(SettingsStore& store, QWidget* parent) : QWidget(parent),
     setObjectName("Tormark");
     setWindowTitle("Tormark");
     setFont(WindowFont());
-    bearingCalc_ = new BearingCalc(this);
-    showList_ = new ShowList(this);
-    setUpCom_ = new SetUpCom(this);
-    for (QWidget* w : std::initializer_list<QWidget*>{bearingCalc_, showList_, setUpCom_})
+    pointingWindow_ = new PointingWindow(this);
+    siteListWindow_ = new SiteListWindow(this);
+    gpsSetupWindow_ = new GpsSetupWindow(this);
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{pointingWindow_, siteListWindow_, gpsSetupWindow_})
         w->setFont(WindowFont());
     message_ = [this](const QString& text) { QMessageBox::information(this, "Tormark", text); };
     viewer_ = OpenInViewer;
@@ -305,7 +306,7 @@ void MainWindow::ConnectActions() {
     connect(generateButton_, &QPushButton::clicked, this, &MainWindow::GenerateListing);
     connect(listLocalsButton_, &QPushButton::clicked, this, &MainWindow::ListLocals);
     connect(showResultsBox_, &QCheckBox::clicked, this, &MainWindow::ShowResultsClicked);
-    connect(showList_, &ShowList::picked, this, &MainWindow::PickFromList);
+    connect(siteListWindow_, &SiteListWindow::picked, this, &MainWindow::PickFromList);
     connect(gpsButton_, &QPushButton::clicked, this, &MainWindow::gpsClicked);
     connect(webMapButton_, &QPushButton::clicked, this, &MainWindow::webMapClicked);
     connect(osMapButton_, &QPushButton::clicked, this, &MainWindow::osMapClicked);
@@ -366,11 +367,11 @@ void MainWindow::PlacePointingWindow() {
     if (const QScreen* screen = QGuiApplication::screenAt(pos() + QPoint(40, 10))) {
         const QRect area = screen->availableGeometry();
         place.setX(std::clamp(place.x(), area.left(),
-                              std::max(area.left(), area.right() - bearingCalc_->width())));
+                              std::max(area.left(), area.right() - pointingWindow_->width())));
         place.setY(std::clamp(place.y(), area.top(),
-                              std::max(area.top(), area.bottom() - bearingCalc_->height())));
+                              std::max(area.top(), area.bottom() - pointingWindow_->height())));
     }
-    bearingCalc_->move(place);
+    pointingWindow_->move(place);
 }
 
 void MainWindow::Start() {
@@ -383,8 +384,8 @@ void MainWindow::Start() {
         Render();
         SetAsHome();
     }
-    setUpCom_->setPortText(stored.port);
-    setUpCom_->setBaudText(stored.baud);
+    gpsSetupWindow_->setPortText(stored.port);
+    gpsSetupWindow_->setBaudText(stored.baud);
     PlaceWindow(static_cast<int>(LeadingNumber(stored.left)),
                 static_cast<int>(LeadingNumber(stored.top)));
     SetWindowHeight(kMainClosedHeight);
@@ -405,7 +406,7 @@ void MainWindow::Render() {
     SetColors(gridRefBox_, b.locNgrBack, b.ngrFore);
     SetColors(latLongBox_, b.llBack, kBlack);
     setHomeButton_->setEnabled(b.setHomeEnabled);
-    bearingCalc_->Show(session_.pointing);
+    pointingWindow_->Show(session_.pointing);
 }
 
 // The size labels, the cell picture and the 10 km square, which a listing run moves as well.
@@ -447,9 +448,9 @@ void MainWindow::LookUpDatabase() {
     }
     QStringList items;
     for (const std::string& item : r.items) items << BoxText(item);
-    if (listLeft_ >= 0 && listTop_ >= 0) showList_->move(Px(listLeft_), Px(listTop_));
-    showList_->Fill(items);
-    showList_->raise();
+    if (listLeft_ >= 0 && listTop_ >= 0) siteListWindow_->move(Px(listLeft_), Px(listTop_));
+    siteListWindow_->Fill(items);
+    siteListWindow_->raise();
 }
 
 void MainWindow::PickFromList(const QString& line) {
@@ -462,12 +463,12 @@ void MainWindow::PickFromList(const QString& line) {
 void MainWindow::SetAsHome() {
     if (generateButton_->isHidden()) listingButton_->setEnabled(true);
     const QString caption = BoxText(session_.SetAsHome());
-    bearingCalc_->Show(session_.pointing);
-    bearingCalc_->show();
+    pointingWindow_->Show(session_.pointing);
+    pointingWindow_->show();
     homeLabel_->setText(caption);
-    bearingCalc_->ShowValues(true);
+    pointingWindow_->ShowValues(true);
     listLocalsButton_->setEnabled(true);
-    bearingCalc_->setWindowTitle(caption);
+    pointingWindow_->setWindowTitle(caption);
 }
 
 void MainWindow::NextLatLongFormat() {
@@ -476,13 +477,13 @@ void MainWindow::NextLatLongFormat() {
 }
 
 void MainWindow::RememberListPlace() {
-    listLeft_ = Twips(showList_->x());
-    listTop_ = Twips(showList_->y());
+    listLeft_ = Twips(siteListWindow_->x());
+    listTop_ = Twips(siteListWindow_->y());
 }
 
 void MainWindow::CloseList() {
     RememberListPlace();
-    showList_->close();
+    siteListWindow_->close();
 }
 
 void MainWindow::StartNewEntry() {
@@ -494,9 +495,9 @@ void MainWindow::StartNewEntry() {
     session_.ResetEntry();
     SetColors(inputBox_, kWhite, kBlack);
     inputBox_->setText(BoxText(session_.boxes.input));
-    bearingCalc_->Show(session_.pointing);
+    pointingWindow_->Show(session_.pointing);
     for (QWidget* w : listingPanel_) w->hide();
-    bearingCalc_->compass().Clear();
+    pointingWindow_->compass().Clear();
     setHomeButton_->setEnabled(session_.boxes.setHomeEnabled);
     emit newEntryStarted();
 }
@@ -510,11 +511,11 @@ void MainWindow::OpenListingPanel() {
     lookupButton_->hide();
     session_.OpenListingPanel();
     setHomeButton_->setEnabled(session_.boxes.setHomeEnabled);
-    bearingCalc_->Show(session_.pointing);
+    pointingWindow_->Show(session_.pointing);
     gridRefBox_->setText(BoxText(session_.boxes.ngr));
     locatorBox_->setText(BoxText(session_.boxes.locator));
     latLongBox_->setText(BoxText(session_.boxes.latlong));
-    bearingCalc_->compass().Clear();
+    pointingWindow_->compass().Clear();
     CloseList();
 }
 
@@ -545,8 +546,8 @@ void MainWindow::SaveSettings() {
     StoredSettings values;
     values.left = PlainNumber(Twips(x()));
     values.top = PlainNumber(Twips(y()));
-    values.baud = setUpCom_->baudText();
-    values.port = setUpCom_->portText();
+    values.baud = gpsSetupWindow_->baudText();
+    values.port = gpsSetupWindow_->portText();
     values.database = BoxText(session_.databasePath);
     values.homeLat = PlainNumber(session_.homeLat_deg);
     values.homeLong = PlainNumber(session_.homeLon_deg);
@@ -555,13 +556,13 @@ void MainWindow::SaveSettings() {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     if (!saved_) {
-        setUpCom_->ClosePort();
+        gpsSetupWindow_->ClosePort();
         SaveSettings();
         saved_ = true;
     }
-    showList_->close();
-    setUpCom_->close();
-    bearingCalc_->close();
+    siteListWindow_->close();
+    gpsSetupWindow_->close();
+    pointingWindow_->close();
     event->accept();
 }
 

@@ -13,11 +13,11 @@
 #include <QWidget>
 #include <functional>
 
-#include "bearing_calc.h"
 #include "cell_frame.h"
-#include "set_up_com.h"
+#include "gps_setup_window.h"
+#include "pointing_window.h"
 #include "settings_store.h"
-#include "show_list.h"
+#include "site_list_window.h"
 #include "site_session.h"
 
 namespace tormark {
@@ -59,9 +59,9 @@ class MainWindow : public QWidget {
 
     // The state the window shows.
     const SiteSession& session() const { return session_; }
-    BearingCalc* bearingCalc() const { return bearingCalc_; }
-    ShowList* showList() const { return showList_; }
-    SetUpCom* setUpCom() const { return setUpCom_; }
+    PointingWindow* pointingWindow() const { return pointingWindow_; }
+    SiteListWindow* siteListWindow() const { return siteListWindow_; }
+    GpsSetupWindow* gpsSetupWindow() const { return gpsSetupWindow_; }
     // The button that Enter presses.
     QPushButton* defaultButton() const { return default_; }
 
@@ -110,9 +110,9 @@ class MainWindow : public QWidget {
 
     SettingsStore& store_;
     SiteSession session_;
-    BearingCalc* bearingCalc_;
-    ShowList* showList_;
-    SetUpCom* setUpCom_;
+    PointingWindow* pointingWindow_;
+    SiteListWindow* siteListWindow_;
+    GpsSetupWindow* gpsSetupWindow_;
     QPushButton* default_ = nullptr;
     bool saved_ = false;
     // Last place of the list window, twips; negative while it was never placed.

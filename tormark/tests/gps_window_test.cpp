@@ -66,7 +66,7 @@ struct GpsWindowTest : ::testing::Test {
 };
 
 TEST_F(GpsWindowTest, ButtonCaptionsAndSetupWindowFollowTheClicks) {
-    SetUpCom* setup = window.setUpCom();
+    GpsSetupWindow* setup = window.gpsSetupWindow();
     EXPECT_EQ(Named<QPushButton>(window, "UseNMEA")->text(), "Real Time GPS");
     Named<QPushButton>(window, "UseNMEA")->click();
     EXPECT_TRUE(setup->isVisible());
@@ -121,7 +121,7 @@ TEST_F(GpsWindowTest, MapButtonsOpenTheCurrentSite) {
 }
 
 TEST_F(GpsWindowTest, CompassTurnsWithEachResolutionOnceAHomeIsSet) {
-    PictureBox* compass = Named<PictureBox>(*window.bearingCalc(), "C");
+    PictureBox* compass = Named<PictureBox>(*window.pointingWindow(), "C");
     Named<QLineEdit>(window, "InputText")->setText("51.5N 1.25W");
     Named<QPushButton>(window, "FindIt")->click();
     EXPECT_NE(compass->backColor(), kCompassBackColor) << "no home: no compass";
@@ -150,7 +150,7 @@ TEST_F(GpsWindowTest, SentencesFromAPseudoTerminalMoveTheSite) {
     SetHomeAt("51.5N 1.25W");
 
     Named<QPushButton>(window, "UseNMEA")->click();
-    SetUpCom* setup = window.setUpCom();
+    GpsSetupWindow* setup = window.gpsSetupWindow();
     setup->setPortText(pty.receiverEnd());
     setup->setBaudText("4800");
     Named<QPushButton>(*setup, "Command1")->click();
@@ -170,7 +170,7 @@ TEST_F(GpsWindowTest, SentencesFromAPseudoTerminalMoveTheSite) {
     EXPECT_NEAR(window.session().lat_deg, 48 + 7.038 / 60, 1e-9);
     EXPECT_NEAR(window.session().lon_deg, 11 + 31.0 / 60, 1e-9);
     EXPECT_EQ(Named<QLineEdit>(window, "LLText")->text(), "48.117300N , 11.516667E");
-    const QString far_away = Named<QLineEdit>(*window.bearingCalc(), "DistText")->text();
+    const QString far_away = Named<QLineEdit>(*window.pointingWindow(), "DistText")->text();
     EXPECT_FALSE(far_away.isEmpty());
 
     ASSERT_TRUE(pty.Send(kWest));
@@ -178,7 +178,7 @@ TEST_F(GpsWindowTest, SentencesFromAPseudoTerminalMoveTheSite) {
         [&] { return Named<QLineEdit>(window, "InputText")->text().startsWith("51 30"); }, 3000));
     EXPECT_NEAR(window.session().lat_deg, 51.5020567, 1e-7);
     EXPECT_NEAR(window.session().lon_deg, -1.5094633, 1e-7);
-    EXPECT_NE(Named<QLineEdit>(*window.bearingCalc(), "DistText")->text(), far_away);
+    EXPECT_NE(Named<QLineEdit>(*window.pointingWindow(), "DistText")->text(), far_away);
     EXPECT_TRUE(messages.isEmpty());
 
     // A click into the input box closes the port: nothing more arrives.

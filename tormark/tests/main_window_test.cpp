@@ -56,9 +56,9 @@ TEST_F(MainWindowTest, FirstStartState) {
     MainWindow& w = *window;
     EXPECT_EQ(w.pos(), QPoint(0, Px(100)));
     EXPECT_EQ(w.height(), Px(kMainClosedHeight - kMainCaptionAndBorder));
-    EXPECT_FALSE(w.bearingCalc()->isVisible());
-    EXPECT_EQ(w.setUpCom()->portText(), "1");
-    EXPECT_EQ(w.setUpCom()->baudText(), "9600");
+    EXPECT_FALSE(w.pointingWindow()->isVisible());
+    EXPECT_EQ(w.gpsSetupWindow()->portText(), "1");
+    EXPECT_EQ(w.gpsSetupWindow()->baudText(), "9600");
     EXPECT_EQ(Named<QPushButton>(w, "UseNMEA")->text(), "Real Time GPS");
     EXPECT_FALSE(Named<QPushButton>(w, "SetHome")->isEnabled());
     EXPECT_FALSE(Named<QPushButton>(w, "GenList")->isEnabled());
@@ -80,16 +80,16 @@ TEST_F(MainWindowTest, FirstStartState) {
     EXPECT_EQ(Named<QLineEdit>(w, "InputText")->geometry(), TwipsRect(480, 735, 5895, 330));
     EXPECT_TRUE(Named<QLineEdit>(w, "LocText")->font().bold());
     EXPECT_EQ(Named<QLineEdit>(w, "LocText")->font().pointSize(), 12);
-    EXPECT_TRUE(QFontInfo(Named<QListWidget>(*w.showList(), "PR")->font()).fixedPitch());
-    EXPECT_EQ(w.bearingCalc()->windowTitle(), "Pointing");
-    EXPECT_EQ(w.setUpCom()->windowTitle(), "GPS / NMEA  Setup");
+    EXPECT_TRUE(QFontInfo(Named<QListWidget>(*w.siteListWindow(), "PR")->font()).fixedPitch());
+    EXPECT_EQ(w.pointingWindow()->windowTitle(), "Pointing");
+    EXPECT_EQ(w.gpsSetupWindow()->windowTitle(), "GPS / NMEA  Setup");
 }
 
 TEST_F(MainWindowTest, TypedFormsShowTheirColours) {
     MainWindow& w = *window;
     Enter("io91im");
     EXPECT_EQ(Named<QLineEdit>(w, "InputText")->text(), "IO91IM");
-    EXPECT_EQ(Named<QLineEdit>(*w.bearingCalc(), "Ipt")->text(), "IO91IM");
+    EXPECT_EQ(Named<QLineEdit>(*w.pointingWindow(), "Ipt")->text(), "IO91IM");
     EXPECT_EQ(Named<QLineEdit>(w, "LocText")->text(), "IO91IM");
     EXPECT_EQ(Back(Named<QLineEdit>(w, "LocText")), QColor(255, 255, 90));
     EXPECT_EQ(Fore(Named<QLineEdit>(w, "NGRText")), QColor(255, 0, 0));
@@ -130,7 +130,7 @@ TEST_F(MainWindowTest, DatabaseSearchFromTheWindow) {
 
     Enter("hidden");
     EXPECT_EQ(Named<QLineEdit>(w, "InputText")->text(), "Not Found");
-    EXPECT_EQ(Named<QLineEdit>(*w.bearingCalc(), "Ipt")->text(), "Not Found");
+    EXPECT_EQ(Named<QLineEdit>(*w.pointingWindow(), "Ipt")->text(), "Not Found");
     EXPECT_EQ(Named<QLineEdit>(w, "LocText")->text(), "");
     EXPECT_TRUE(messages.isEmpty());
 
@@ -161,9 +161,9 @@ TEST_F(MainWindowTest, AccentedNamesInAnEightBitDatabase) {
                                                                           "ch   SH5454"));
     QTest::mouseClick(Named<QLineEdit>(w, "InputText"), Qt::LeftButton);
     QTest::mouseClick(Named<QPushButton>(w, "Lookup"), Qt::LeftButton);
-    ASSERT_EQ(Named<QListWidget>(*w.showList(), "PR")->count(), 2);
-    Named<QListWidget>(*w.showList(), "PR")->setCurrentRow(0);
-    QTest::mouseClick(Named<QPushButton>(*w.showList(), "OK"), Qt::LeftButton);
+    ASSERT_EQ(Named<QListWidget>(*w.siteListWindow(), "PR")->count(), 2);
+    Named<QListWidget>(*w.siteListWindow(), "PR")->setCurrentRow(0);
+    QTest::mouseClick(Named<QPushButton>(*w.siteListWindow(), "OK"), Qt::LeftButton);
     EXPECT_EQ(Named<QLineEdit>(w, "NGRText")->text(), "SH5454");
     EXPECT_EQ(w.session().siteName,
               "Moel F\xe2"
@@ -183,24 +183,24 @@ TEST_F(MainWindowTest, SetAsHomeFillsThePointingWindow) {
     MainWindow& w = *window;
     Enter("52N 0E");
     QTest::mouseClick(Named<QPushButton>(w, "SetHome"), Qt::LeftButton);
-    EXPECT_TRUE(w.bearingCalc()->isVisible());
-    EXPECT_TRUE(Named<QLineEdit>(*w.bearingCalc(), "DistText")->isVisible());
-    EXPECT_TRUE(Named<PictureBox>(*w.bearingCalc(), "C")->isVisible());
+    EXPECT_TRUE(w.pointingWindow()->isVisible());
+    EXPECT_TRUE(Named<QLineEdit>(*w.pointingWindow(), "DistText")->isVisible());
+    EXPECT_TRUE(Named<PictureBox>(*w.pointingWindow(), "C")->isVisible());
     EXPECT_TRUE(Named<QPushButton>(w, "LocSites")->isEnabled());
     EXPECT_TRUE(Named<QPushButton>(w, "GenList")->isEnabled());
     EXPECT_EQ(Named<QLabel>(w, "BaseLocLbl")->text(),
               "Home Station:   - " + Named<QLineEdit>(w, "LocText")->text() + "  " +
                   Named<QLineEdit>(w, "NGRText")->text());
-    EXPECT_EQ(w.bearingCalc()->windowTitle(), Named<QLabel>(w, "BaseLocLbl")->text());
+    EXPECT_EQ(w.pointingWindow()->windowTitle(), Named<QLabel>(w, "BaseLocLbl")->text());
     EXPECT_EQ(w.session().homeName, "52N 0E");
 
     int drawn = 0;
     QObject::connect(&w, &MainWindow::siteResolved, [&drawn] { ++drawn; });
     Enter("51.5N 1W");
-    EXPECT_EQ(Named<QLineEdit>(*w.bearingCalc(), "DistText")->text(), "88.49");
-    EXPECT_EQ(Named<QLineEdit>(*w.bearingCalc(), "BearText")->text(), "231.5");
-    EXPECT_EQ(Named<QLineEdit>(*w.bearingCalc(), "BackBearText")->text(), "50.7");
-    EXPECT_EQ(Named<QLineEdit>(*w.bearingCalc(), "UncertText")->text(), "0.001km 0.0 deg");
+    EXPECT_EQ(Named<QLineEdit>(*w.pointingWindow(), "DistText")->text(), "88.49");
+    EXPECT_EQ(Named<QLineEdit>(*w.pointingWindow(), "BearText")->text(), "231.5");
+    EXPECT_EQ(Named<QLineEdit>(*w.pointingWindow(), "BackBearText")->text(), "50.7");
+    EXPECT_EQ(Named<QLineEdit>(*w.pointingWindow(), "UncertText")->text(), "0.001km 0.0 deg");
     EXPECT_EQ(drawn, 1);
 }
 
@@ -220,7 +220,7 @@ TEST_F(MainWindowTest, LookupAndPickFromTheList) {
     MainWindow& w = *window;
     QTest::mouseClick(Named<QLineEdit>(w, "InputText"), Qt::LeftButton);
     QTest::mouseClick(Named<QPushButton>(w, "Lookup"), Qt::LeftButton);
-    ShowList& list = *w.showList();
+    SiteListWindow& list = *w.siteListWindow();
     ASSERT_TRUE(list.isVisible());
     EXPECT_TRUE(Named<QPushButton>(list, "OK")->isVisible());
     ASSERT_EQ(Named<QListWidget>(list, "PR")->count(),
@@ -274,7 +274,7 @@ TEST_F(MainWindowTest, ClickIntoTheInputBoxStartsANewEntry) {
     EXPECT_TRUE(Named<QPushButton>(w, "FindIt")->isHidden());
     EXPECT_EQ(w.defaultButton(), Named<QPushButton>(w, "MakeList"));
     EXPECT_EQ(Named<QLineEdit>(w, "LocText")->text(), "");
-    EXPECT_EQ(Named<QLineEdit>(*w.bearingCalc(), "DistText")->text(), "");
+    EXPECT_EQ(Named<QLineEdit>(*w.pointingWindow(), "DistText")->text(), "");
 
     QTest::mouseClick(Named<QLineEdit>(w, "InputText"), Qt::LeftButton);
     EXPECT_EQ(Named<QLineEdit>(w, "InputText")->text(), "");

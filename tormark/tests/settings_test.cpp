@@ -68,7 +68,7 @@ TEST_F(SettingsRoundTrip, StoredHomeIsRestoredAndSetAtStart) {
         QTest::mouseClick(Named<QPushButton>(*w, "SetHome"), Qt::LeftButton);
         Named<QCheckBox>(*w, "SaveOnExit")->setChecked(true);
         Named<QLineEdit>(*w, "LocDatabase")->setText("/data/my sites.dat");
-        w->setUpCom()->setPortText("COM7");
+        w->gpsSetupWindow()->setPortText("COM7");
         w->close();
     }
     EXPECT_EQ(store->Read("Home", "Lat", ""), "51.5");
@@ -77,18 +77,18 @@ TEST_F(SettingsRoundTrip, StoredHomeIsRestoredAndSetAtStart) {
 
     auto w = Open();
     EXPECT_EQ(Named<QLineEdit>(*w, "LocDatabase")->text(), "/data/my sites.dat");
-    EXPECT_EQ(w->setUpCom()->portText(), "COM7");
+    EXPECT_EQ(w->gpsSetupWindow()->portText(), "COM7");
     EXPECT_EQ(Named<QLineEdit>(*w, "InputText")->text(), "Base    Lat: 51.5  Long: -1.");
     EXPECT_EQ(w->session().homeName, "Base    Lat: 51.5  Long: -1.");
     EXPECT_TRUE(w->session().homeSet);
-    EXPECT_TRUE(w->bearingCalc()->isVisible());
+    EXPECT_TRUE(w->pointingWindow()->isVisible());
     EXPECT_TRUE(Named<QPushButton>(*w, "LocSites")->isEnabled());
     EXPECT_EQ(Named<QLineEdit>(*w, "LocText")->text(), "IO91MM00AA");
     EXPECT_EQ(Named<QLineEdit>(*w, "LLText")->palette().color(QPalette::Base),
               QColor(180, 255, 200));
-    EXPECT_EQ(Named<QLineEdit>(*w->bearingCalc(), "DistText")->text(),
+    EXPECT_EQ(Named<QLineEdit>(*w->pointingWindow(), "DistText")->text(),
               "");  // no distance computed yet
-    EXPECT_EQ(w->bearingCalc()->windowTitle(), Named<QLabel>(*w, "BaseLocLbl")->text());
+    EXPECT_EQ(w->pointingWindow()->windowTitle(), Named<QLabel>(*w, "BaseLocLbl")->text());
 }
 
 TEST_F(SettingsRoundTrip, HomeIsWrittenOnlyWhenAskedAndZeroIsAHome) {

@@ -9,10 +9,10 @@
 
 namespace tormark {
 
-class ShowList : public QWidget {
+class SiteListWindow : public QWidget {
     Q_OBJECT
   public:
-    explicit ShowList(QWidget* parent = nullptr);
+    explicit SiteListWindow(QWidget* parent = nullptr);
 
     // Replaces the items, shows OK and the window.
     void Fill(const QStringList& items);

@@ -20,10 +20,10 @@ class GpsPort {
     virtual void Close() = 0;
 };
 
-class SetUpCom : public QWidget {
+class GpsSetupWindow : public QWidget {
     Q_OBJECT
   public:
-    explicit SetUpCom(QWidget* parent = nullptr);
+    explicit GpsSetupWindow(QWidget* parent = nullptr);
 
     QString portText() const { return portBox_->currentText(); }
     void setPortText(const QString& text) { portBox_->setEditText(text); }

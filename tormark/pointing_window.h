@@ -13,10 +13,10 @@
 
 namespace tormark {
 
-class BearingCalc : public QWidget {
+class PointingWindow : public QWidget {
     Q_OBJECT
   public:
-    explicit BearingCalc(QWidget* parent = nullptr);
+    explicit PointingWindow(QWidget* parent = nullptr);
 
     // Shows or hides the value boxes, their labels and the compass together (hidden while no
     // home is set).

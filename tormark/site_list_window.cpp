@@ -1,4 +1,4 @@
-#include "show_list.h"
+#include "site_list_window.h"
 
 #include <QFontDatabase>
 #include <QKeyEvent>
@@ -25,7 +25,7 @@ QFont ListFont() {
 }
 }  // namespace
 
-ShowList::ShowList(QWidget* parent) : QWidget(parent, Qt::Window) {
+SiteListWindow::SiteListWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName("ShowList");
     setWindowTitle(QString());
     setFixedSize(TwipsSize(kClientWidth, kClientHeight));
@@ -41,27 +41,27 @@ ShowList::ShowList(QWidget* parent) : QWidget(parent, Qt::Window) {
     ok_->setDefault(true);
     ok_->hide();
 
-    connect(ok_, &QPushButton::clicked, this, &ShowList::Pick);
-    connect(lines_, &QListWidget::itemDoubleClicked, this, &ShowList::Pick);
+    connect(ok_, &QPushButton::clicked, this, &SiteListWindow::Pick);
+    connect(lines_, &QListWidget::itemDoubleClicked, this, &SiteListWindow::Pick);
 }
 
-void ShowList::Fill(const QStringList& items) {
+void SiteListWindow::Fill(const QStringList& items) {
     lines_->clear();
     lines_->addItems(items);
     ok_->show();
     show();
 }
 
-QString ShowList::SelectedLine() const {
+QString SiteListWindow::SelectedLine() const {
     const QListWidgetItem* item = lines_->currentItem();
     return item && item->isSelected() ? item->text() : QString();
 }
 
-void ShowList::Pick() {
+void SiteListWindow::Pick() {
     emit picked(SelectedLine());
 }
 
-void ShowList::keyPressEvent(QKeyEvent* event) {
+void SiteListWindow::keyPressEvent(QKeyEvent* event) {
     // OK is the default button: Enter picks the selected line.
     if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && ok_->isVisible()) {
         ok_->click();

@@ -1,4 +1,4 @@
-#include "bearing_calc.h"
+#include "pointing_window.h"
 
 #include "box_text.h"
 #include "twips.h"
@@ -11,7 +11,7 @@ constexpr int kClientWidth = 4215;
 constexpr int kClientHeight = 2610;
 }  // namespace
 
-BearingCalc::BearingCalc(QWidget* parent) : QWidget(parent, Qt::Window) {
+PointingWindow::PointingWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName("BearingCalc");
     setWindowTitle("Pointing");
     setFixedSize(TwipsSize(kClientWidth, kClientHeight));
@@ -52,11 +52,11 @@ BearingCalc::BearingCalc(QWidget* parent) : QWidget(parent, Qt::Window) {
                backBearingLabel, accuracyBox_, accuracyLabel,   compass_};
 }
 
-void BearingCalc::ShowValues(bool visible) {
+void PointingWindow::ShowValues(bool visible) {
     for (QWidget* w : values_) w->setVisible(visible);
 }
 
-void BearingCalc::Show(const PointingBoxes& texts) {
+void PointingWindow::Show(const PointingBoxes& texts) {
     // A box shows the start of its text when it is too long for the box.
     for (const auto& [box, text] :
          {std::pair{inputCopyBox_, &texts.ipt}, std::pair{distanceBox_, &texts.dist},

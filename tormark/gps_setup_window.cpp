@@ -1,4 +1,4 @@
-#include "set_up_com.h"
+#include "gps_setup_window.h"
 
 #include <QLabel>
 
@@ -11,7 +11,7 @@ constexpr int kClientWidth = 2910;
 constexpr int kClientHeight = 3090;
 }  // namespace
 
-SetUpCom::SetUpCom(QWidget* parent) : QWidget(parent, Qt::Window) {
+GpsSetupWindow::GpsSetupWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName("SetUpCom");
     setWindowTitle("GPS / NMEA  Setup");
     setFixedSize(TwipsSize(kClientWidth, kClientHeight));
@@ -40,21 +40,21 @@ SetUpCom::SetUpCom(QWidget* parent) : QWidget(parent, Qt::Window) {
     auto* openButton = new QPushButton("Open COM Port", this);
     openButton->setObjectName("Command1");
     openButton->setGeometry(TwipsRect(600, 1080, 1455, 375));
-    connect(openButton, &QPushButton::clicked, this, &SetUpCom::openClicked);
+    connect(openButton, &QPushButton::clicked, this, &GpsSetupWindow::openClicked);
 
     messageBox_ = new QPlainTextEdit(this);
     messageBox_->setObjectName("Text1");
     messageBox_->setGeometry(TwipsRect(120, 1920, 2655, 975));
 }
 
-void SetUpCom::setPortChoices(const QStringList& ports) {
+void GpsSetupWindow::setPortChoices(const QStringList& ports) {
     const QString shown = portText();
     portBox_->clear();
     portBox_->addItems(ports);
     setPortText(shown);
 }
 
-void SetUpCom::setMessage(const QString& text) {
+void GpsSetupWindow::setMessage(const QString& text) {
     if (text.isEmpty())
         messageBox_->clear();
     else
