@@ -37,6 +37,9 @@ class GpsAndMaps : public QObject {
         probe_ = std::move(probe);
     }
 
+  private:
+    class PortOfSetupWindow;
+
     void GpsClicked();       // "Real Time GPS" / "Pause Real Time" / "Resume real time"
     void OpenPortClicked();  // "Open COM Port" of the setup window
     void OpenWebMap();       // "G-Maps"
@@ -45,9 +48,6 @@ class GpsAndMaps : public QObject {
 
     // Fills the setup window's port box with the ports found, keeping the text it shows.
     void ScanPorts();
-
-  private:
-    class PortOfSetupWindow;
 
     void OnFix(const QString& input_text);
     void OnPortLost();
