@@ -12,12 +12,13 @@
 #include <QUrl>
 
 #include "box_text.h"
-#include "geodesy/site_database.h"
+#include "display_texts.h"
 #include "gps_and_maps.h"
 #include "listing.h"
 #include "listing_date.h"
 #include "map_launch.h"
 #include "real_time_gps.h"
+#include "sitefile/site_search.h"
 #include "twips.h"
 #include "wrap_button.h"
 
@@ -428,7 +429,7 @@ void MainWindow::ShowMessage(const QString& text) {
 }
 
 void MainWindow::UseThis() {
-    const geodesy::ResolveResult r = session_.UseThis(session_.boxes.input);
+    const ResolveResult r = session_.UseThis(session_.boxes.input);
     Render();
     if (!r.message.empty()) ShowMessage(BoxText(r.message));
     if (session_.homeSet && r.dist_bear) emit siteResolved();
@@ -440,10 +441,10 @@ void MainWindow::ResolveFix(const QString& inputText) {
 }
 
 void MainWindow::LookUpDatabase() {
-    const geodesy::SiteListResult r =
-        geodesy::ListDatabase(session_.databasePath, session_.boxes.input);
+    const sitefile::SiteListResult r =
+        sitefile::ListSites(session_.databasePath, session_.boxes.input);
     if (!r.ok) {
-        ShowMessage(BoxText(r.message));
+        ShowMessage(BoxText(std::string(kDatabaseMissing)));
         return;
     }
     QStringList items;

@@ -51,14 +51,14 @@ struct PlotPoint {
 };
 PlotPoint ToPlot(const PlotArea& area, double latitude_deg, double longitude_deg);
 // And back: the position of plot point (x, y).
-console::LatLong FromPlot(const PlotArea& area, double x, double y);
+geodesy::LatLon FromPlot(const PlotArea& area, double x, double y);
 
 // The position of one line of a site file (the text after the first "~" up to the next one,
 // upper-cased; a grid reference when its characters 5 and 6 are digits, a locator when they are
 // letters A to X). nullopt for any other line.
 struct SiteLine {
     std::string name;
-    console::LatLong position;
+    geodesy::LatLon position;
 };
 std::optional<SiteLine> ParseSiteLine(std::string_view line);
 

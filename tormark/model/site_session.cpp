@@ -1,5 +1,6 @@
 #include "site_session.h"
 
+#include "display_texts.h"
 #include "geodesy/display_mask.h"
 #include "geodesy/maidenhead.h"
 #include "geodesy/national_grid.h"
@@ -8,7 +9,6 @@ namespace tormark {
 
 using geodesy::FormatMask;
 using geodesy::InputClass;
-using geodesy::ResolveKind;
 
 std::string UncertaintyText(UncertForm form, double distUncert_km, double bearUncert_deg) {
     switch (form) {
@@ -40,14 +40,14 @@ std::optional<geodesy::Site> SiteSession::Home() const {
     return geodesy::Site{homeLat_deg, homeLon_deg, homeResolution_km};
 }
 
-geodesy::ResolveResult SiteSession::UseThis(std::string input) {
+ResolveResult SiteSession::UseThis(std::string input) {
     // Every press starts the same way, whatever the input turns out to be.
     boxes.input = input;
     boxes.setHomeEnabled = false;
     boxes.locFore = kBlack;
     boxes.ngrFore = kBlack;
 
-    geodesy::ResolveRequest request;
+    ResolveRequest request;
     request.input = input;
     request.lat_deg = lat_deg;
     request.lon_deg = lon_deg;
@@ -55,7 +55,7 @@ geodesy::ResolveResult SiteSession::UseThis(std::string input) {
     request.ll_format = latLongFormat;
     request.database_path = databasePath;
     request.home = Home();
-    geodesy::ResolveResult r = geodesy::ResolveInput(request);
+    ResolveResult r = ResolveInput(request);
 
     switch (r.kind) {
         case ResolveKind::kEmpty:
@@ -137,7 +137,7 @@ void SiteSession::UpdateEastNorth(bool typedGridRef) {
     if (typedGridRef) {
         std::string text = boxes.ngr;
         std::erase(text, ' ');
-        const geodesy::NgrPosition p = geodesy::GridRefToLatLong(text, resolution_km);
+        const geodesy::NgrPosition p = geodesy::ParseGridRef(text, resolution_km);
         if (p.ok) {
             boxes.hasEastNorth = true;
             boxes.easting_m = p.easting_m;
@@ -145,7 +145,7 @@ void SiteSession::UpdateEastNorth(bool typedGridRef) {
         }
         return;
     }
-    const geodesy::NgrText ngr = geodesy::GenNGR(lat_deg, lon_deg, resolution_km);
+    const geodesy::NgrText ngr = geodesy::FormatGridRef(lat_deg, lon_deg, resolution_km);
     if (ngr.status == geodesy::NgrStatus::kOk) {
         boxes.hasEastNorth = true;
         boxes.easting_m = ngr.easting_m;
@@ -180,23 +180,23 @@ void SiteSession::RestoreHome(double savedLat_deg, double savedLon_deg) {
     pointing.ipt = boxes.input;
     boxes.locNgrBack = kLatLongBack;
     boxes.llBack = kLatLongBack;
-    if (auto text = geodesy::ShowLatLong(lat_deg, lon_deg, latLongFormat)) boxes.latlong = *text;
-    boxes.locator = geodesy::GenLocator(lat_deg, lon_deg);
+    if (auto text = geodesy::FormatLatLong(lat_deg, lon_deg, latLongFormat)) boxes.latlong = *text;
+    boxes.locator = geodesy::FormatLocator(lat_deg, lon_deg);
     boxes.locFore = kBlack;
-    const geodesy::NgrText ngr = geodesy::GenNGR(lat_deg, lon_deg, resolution_km);
+    const geodesy::NgrText ngr = geodesy::FormatGridRef(lat_deg, lon_deg, resolution_km);
     boxes.ngr = ngr.text;
-    boxes.eastNorth = ngr.east_north_text;
+    boxes.eastNorth = EastNorthText(ngr);
     boxes.hasEastNorth = ngr.status == geodesy::NgrStatus::kOk;
     boxes.easting_m = ngr.easting_m;
     boxes.northing_m = ngr.northing_m;
-    if (!ngr.square_10km.empty()) boxes.osMapCaption = ngr.square_10km;
+    if (ngr.status == geodesy::NgrStatus::kOk) boxes.osMapCaption = OsMapCaption(ngr);
     boxes.setHomeEnabled = true;
     siteName.clear();
 }
 
 void SiteSession::NextLatLongFormat() {
     latLongFormat = (latLongFormat + 1) % geodesy::kLatLongFormats;
-    if (auto text = geodesy::ShowLatLong(lat_deg, lon_deg, latLongFormat)) boxes.latlong = *text;
+    if (auto text = geodesy::FormatLatLong(lat_deg, lon_deg, latLongFormat)) boxes.latlong = *text;
 }
 
 void SiteSession::ResetEntry() {

@@ -11,6 +11,7 @@
 
 #include "geodesy/distance_bearing.h"
 #include "geodesy/position_input.h"
+#include "resolve_input.h"
 
 namespace tormark {
 
@@ -110,7 +111,7 @@ class SiteSession {
 
     // "&Use This": resolves `input` (the input box text) and updates the state and the boxes.
     // The result's message is for a message box ("Site datbase not found"), "" when none.
-    geodesy::ResolveResult UseThis(std::string input);
+    ResolveResult UseThis(std::string input);
 
     // "&Set as Home" with the boxes as they read now: the input box names the home, and the
     // caption of the home-station label is built from the locator and grid reference boxes.

@@ -63,11 +63,10 @@ TEST_F(Terrain3DRun, NearestRowShowsTheLinearColoursAtItsLiftedPoints) {
     for (const auto& entry : fs::directory_iterator(work_))
         ADD_FAILURE() << "terrain3d wrote " << entry.path();
 
-    const console::LatLong c = console::LocatorCorner(kCentre);
-    const terrainplot::PlotArea area =
-        terrainplot::PlotAreaAround(c.latitude_deg, c.longitude_deg, 30);
+    const geodesy::LatLon c = geodesy::ParseLocatorCorner(kCentre);
+    const terrainplot::PlotArea area = terrainplot::PlotAreaAround(c.lat_deg, c.lon_deg, 30);
     ASSERT_EQ(area.nLat, 324);
-    const ObliqueView view(area.nLat, area.nLon, c.latitude_deg, 2000);
+    const ObliqueView view(area.nLat, area.nLon, c.lat_deg, 2000);
     const console::Palette palette = console::DefaultPalette();
     console::PlotWindow probe("probe", 0, 0, 840, 600);
     terrainplot::SetPlotScale(probe, area);
@@ -128,10 +127,9 @@ TEST(Terrain3DRealData, ScafellPikeView) {
     EXPECT_NE(r.output.find("Max height  971m found at"), std::string::npos) << r.output;
     EXPECT_EQ(ct::PngSize(png), std::make_pair(840, 600));
     // The white centre marker sits on the summit, lifted by its 971 m.
-    const console::LatLong c = console::GridRefToLatLong("NY2154 0722");
-    const terrainplot::PlotArea area =
-        terrainplot::PlotAreaAround(c.latitude_deg, c.longitude_deg, 30);
-    const ObliqueView view(area.nLat, area.nLon, c.latitude_deg, 971);
+    const geodesy::LatLon c = geodesy::ParseGridRefCorner("NY2154 0722");
+    const terrainplot::PlotArea area = terrainplot::PlotAreaAround(c.lat_deg, c.lon_deg, 30);
+    const ObliqueView view(area.nLat, area.nLon, c.lat_deg, 971);
     console::PlotWindow probe("probe", 0, 0, 840, 600);
     terrainplot::SetPlotScale(probe, area);
     const ViewPoint m = view.CentrePoint(971);

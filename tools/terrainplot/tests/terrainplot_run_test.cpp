@@ -57,8 +57,9 @@ class TerrainPlotRun : public ::testing::Test {
             const std::string name = "N54W00" + std::to_string(-lon) + ".hgt";
             ct::WriteHgtTile(tiles_, name, BlockTile(54, lon));
         }
-        ct::WriteSitesFile(sites_, {"Test Centre~" + std::string(kCentre),
-                                    "Block Top~" + console::NearLocator(54.4, -2.3), "ENDENDEND"});
+        ct::WriteSitesFile(
+            sites_, {"Test Centre~" + std::string(kCentre),
+                     "Block Top~" + geodesy::FormatLocatorRounded({54.4, -2.3}), "ENDENDEND"});
     }
     std::string TilesFolder() const { return tiles_.string() + "/"; }
     std::string SitesFolder() const { return sites_.string() + "/"; }
@@ -113,8 +114,8 @@ TEST_F(TerrainPlotRun, FirstRunAsksPathsDrawsAndStoresTheConfiguration) {
     EXPECT_NE(r.output.find("Loading Height data from SRTM files"), std::string::npos);
     // The spike is the highest sample of the loaded tiles.
     const std::string maxLine = "Max height 2950m found at  Loc " +
-                                console::NearLocator(54.5, -2.5) + "   NGR " +
-                                console::GenGridRef(54.5, -2.5);
+                                geodesy::FormatLocatorRounded({54.5, -2.5}) + "   NGR " +
+                                geodesy::FormatGridRef10m({54.5, -2.5});
     EXPECT_NE(r.output.find(maxLine), std::string::npos) << r.output;
     EXPECT_NE(r.output.find("Maximum Height to be plotted                   "), std::string::npos);
 
@@ -124,8 +125,8 @@ TEST_F(TerrainPlotRun, FirstRunAsksPathsDrawsAndStoresTheConfiguration) {
 
     // 100 km at 54.4°: 771 rows of less than a pixel each, written straight into the image.
     ASSERT_EQ(ct::PngSize(Png()), std::make_pair(840, 600));
-    const console::LatLong c = console::LocatorCorner(kCentre);
-    const PlotArea area = PlotAreaAround(c.latitude_deg, c.longitude_deg, HeightExtentKm(100));
+    const geodesy::LatLon c = geodesy::ParseLocatorCorner(kCentre);
+    const PlotArea area = PlotAreaAround(c.lat_deg, c.lon_deg, HeightExtentKm(100));
     EXPECT_EQ(area.nLat, 771);
     CheckMapColours(area, 3000, console::DefaultPalette());
     // The Exit box in the top right corner is pure red.
@@ -139,8 +140,8 @@ TEST_F(TerrainPlotRun, SmallPlotDrawsSquaresAndHoldsHeightsAboveTheMaximum) {
     // 2900 m: everything from 500 m up is entry 255.
     const ct::RunResult r = Run({"--png", Png(), kCentre}, "10\n500\n");
     ASSERT_EQ(r.exitCode, 0) << r.output << r.errors;
-    const console::LatLong c = console::LocatorCorner(kCentre);
-    const PlotArea area = PlotAreaAround(c.latitude_deg, c.longitude_deg, HeightExtentKm(10));
+    const geodesy::LatLon c = geodesy::ParseLocatorCorner(kCentre);
+    const PlotArea area = PlotAreaAround(c.lat_deg, c.lon_deg, HeightExtentKm(10));
     ASSERT_EQ(area.nLat, 77);
     CheckMapColours(area, 500, console::DefaultPalette());
     EXPECT_EQ(console::HeightToColour(2900, 500), 255);
@@ -163,17 +164,16 @@ TEST_F(TerrainPlotRun, PaletteFromTheCommandLineIsUsedAndStored) {
     EXPECT_NE(r.output.find("Colour Palette  Hills.PAL"), std::string::npos) << r.output;
     console::Palette reds;
     for (int i = 0; i < 256; ++i) reds[i] = Rgb{static_cast<std::uint8_t>(i), 0, 0};
-    const console::LatLong c = console::LocatorCorner(kCentre);
-    CheckMapColours(PlotAreaAround(c.latitude_deg, c.longitude_deg, HeightExtentKm(10)), 3000,
-                    reds);
+    const geodesy::LatLon c = geodesy::ParseLocatorCorner(kCentre);
+    CheckMapColours(PlotAreaAround(c.lat_deg, c.lon_deg, HeightExtentKm(10)), 3000, reds);
     const std::string stored = ct::ReadFile(work_ / "Brelland.ini");
     EXPECT_NE(stored.find("\r\nHills.PAL\r\n"), std::string::npos) << stored;
 }
 
 TEST_F(TerrainPlotRun, ClicksDrawTheReadoutAndTheNearestSiteLabel) {
     WriteConfig();
-    const console::LatLong c = console::LocatorCorner(kCentre);
-    const PlotArea area = PlotAreaAround(c.latitude_deg, c.longitude_deg, HeightExtentKm(20));
+    const geodesy::LatLon c = geodesy::ParseLocatorCorner(kCentre);
+    const PlotArea area = PlotAreaAround(c.lat_deg, c.lon_deg, HeightExtentKm(20));
     // A click below the map is a point south of the rectangle and answered like any other.
     const std::string click = std::to_string(area.nLon / 3) + "," + std::to_string(-area.nLat / 50);
     const std::string dclick = std::to_string(area.nLon / 4) + "," + std::to_string(area.nLat / 3);
