@@ -30,17 +30,20 @@ function(tormark_add_library name)
 endfunction()
 
 # tormark_add_tests(NAME SOURCES ... LINKS ... [PROGRAM target] [DEFINITIONS ...]
-#                   [PROPERTIES ...] [PLAIN])
+#                   [PROPERTIES ...] [PLAIN] [PREFIX text])
 # The test program NAME_tests with the shared test main (a QApplication before the tests; PLAIN
-# takes GoogleTest's own main instead, for the pure libraries), registered with ctest as
-# "NAME.Suite.Test". Every test program is told where the test data folder is
-# (TORMARK_TEST_DATA); with PROGRAM it is also told the path of that program (TOOL_PROGRAM),
-# which is built first. Nothing is made when BUILD_TESTING is off.
+# takes GoogleTest's own main instead, for the Qt-free libraries), registered with ctest as
+# "NAME.Suite.Test" (PREFIX replaces "NAME."). Every test program is told where the test data
+# folder is (TORMARK_TEST_DATA); with PROGRAM it is also told the path of that program
+# (TOOL_PROGRAM), which is built first. Nothing is made when BUILD_TESTING is off.
 function(tormark_add_tests name)
-  cmake_parse_arguments(PARSE_ARGV 1 arg "PLAIN" "PROGRAM"
+  cmake_parse_arguments(PARSE_ARGV 1 arg "PLAIN" "PROGRAM;PREFIX"
                         "SOURCES;LINKS;DEFINITIONS;PROPERTIES")
   if(NOT BUILD_TESTING)
     return()
+  endif()
+  if(NOT arg_PREFIX)
+    set(arg_PREFIX "${name}.")
   endif()
   add_executable(${name}_tests ${arg_SOURCES})
   if(arg_PLAIN)
@@ -54,7 +57,7 @@ function(tormark_add_tests name)
     target_compile_definitions(${name}_tests PRIVATE TOOL_PROGRAM="$<TARGET_FILE:${arg_PROGRAM}>")
     add_dependencies(${name}_tests ${arg_PROGRAM})
   endif()
-  gtest_discover_tests(${name}_tests DISCOVERY_MODE PRE_TEST TEST_PREFIX "${name}."
+  gtest_discover_tests(${name}_tests DISCOVERY_MODE PRE_TEST TEST_PREFIX "${arg_PREFIX}"
       PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" ${arg_PROPERTIES})
 endfunction()
 
