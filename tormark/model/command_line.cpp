@@ -3,6 +3,8 @@
 #include <charconv>
 #include <istream>
 #include <ostream>
+#include <string>
+#include <string_view>
 
 #include "display_texts.h"
 #include "geodesy/maidenhead.h"
@@ -16,20 +18,6 @@ namespace {
 
 constexpr int kExitUsage = 2;
 constexpr int kExitFailure = 1;
-
-std::string Fixed(double value, int decimals) {
-    char buffer[400];
-    const auto [end, ec] =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
-    return ec == std::errc() ? std::string(buffer, end) : std::string();
-}
-
-// A field of the tab-separated output: tabs and line ends inside it become blanks.
-std::string Field(std::string text) {
-    for (char& c : text)
-        if (c == '\t' || c == '\r' || c == '\n') c = ' ';
-    return text;
-}
 
 std::string MessageOf(const ResolveResult& r) {
     switch (r.kind) {
@@ -63,20 +51,55 @@ bool SetHome(SiteSession& session, const std::string& text, std::ostream& err) {
     return true;
 }
 
-void PrintResolution(const std::string& input, const ResolveResult& r, const SiteSession& s,
-                     std::ostream& out) {
-    const geodesy::Classification c = geodesy::ClassifyInput(geodesy::UpperCase(input));
+// Appends value with `decimals` digits after the point (nothing when it cannot be written).
+void AppendFixed(std::string& row, double value, int decimals) {
+    char buffer[400];
+    const auto [end, ec] =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
+    if (ec == std::errc()) row.append(buffer, end);
+}
+
+// Appends a field of the tab-separated output: tabs and line ends inside it become blanks.
+void AppendField(std::string& row, std::string_view text) {
+    const std::size_t start = row.size();
+    row.append(text);
+    for (std::size_t i = start; i < row.size(); ++i)
+        if (row[i] == '\t' || row[i] == '\r' || row[i] == '\n') row[i] = ' ';
+}
+
+// The output line of one input, built in `row` (emptied first) so that it goes out in one write.
+void BuildResolutionRow(const std::string& input, const ResolveResult& r, const SiteSession& s,
+                        std::string& row) {
     const MainBoxes& b = s.boxes;
-    out << Field(input) << '\t' << static_cast<int>(c.input_class) << '\t' << Fixed(s.lat_deg, 9)
-        << '\t' << Fixed(s.lon_deg, 9) << '\t' << Fixed(s.resolution_km, 9) << '\t'
-        << Field(b.locator) << '\t' << Field(b.ngr) << '\t'
-        << (b.hasEastNorth ? Fixed(b.easting_m, 3) : "") << '\t'
-        << (b.hasEastNorth ? Fixed(b.northing_m, 3) : "") << '\t' << Field(b.latlong);
+    row.clear();
+    AppendField(row, input);
+    row += '\t';
+    row += std::to_string(static_cast<int>(r.typed_class));
+    row += '\t';
+    AppendFixed(row, s.lat_deg, 9);
+    row += '\t';
+    AppendFixed(row, s.lon_deg, 9);
+    row += '\t';
+    AppendFixed(row, s.resolution_km, 9);
+    row += '\t';
+    AppendField(row, b.locator);
+    row += '\t';
+    AppendField(row, b.ngr);
+    row += '\t';
+    if (b.hasEastNorth) AppendFixed(row, b.easting_m, 3);
+    row += '\t';
+    if (b.hasEastNorth) AppendFixed(row, b.northing_m, 3);
+    row += '\t';
+    AppendField(row, b.latlong);
     const geodesy::DistBearResult& d = s.distBear;
     for (double v :
-         {d.dist_km, d.bearing_deg, d.back_bearing_deg, d.dist_uncert_km, d.bear_uncert_deg})
-        out << '\t' << (s.homeSet ? Fixed(v, 6) : "");
-    out << '\t' << Field(MessageOf(r)) << '\n';
+         {d.dist_km, d.bearing_deg, d.back_bearing_deg, d.dist_uncert_km, d.bear_uncert_deg}) {
+        row += '\t';
+        if (s.homeSet) AppendFixed(row, v, 6);
+    }
+    row += '\t';
+    AppendField(row, MessageOf(r));
+    row += '\n';
 }
 
 }  // namespace
@@ -158,10 +181,14 @@ int RunResolve(const CommandLine& command, const std::string& defaultDatabase, s
     SiteSession session;
     session.databasePath = command.database.value_or(defaultDatabase);
     if (command.home && !SetHome(session, *command.home, err)) return kExitFailure;
+    // The command line shows no Pointing window.
+    session.writesPointingTexts = false;
     out << ResolveHeader() << '\n';
+    std::string row;
     auto resolve = [&](const std::string& text) {
         const ResolveResult r = session.UseThis(text);
-        PrintResolution(text, r, session, out);
+        BuildResolutionRow(text, r, session, row);
+        out.write(row.data(), static_cast<std::streamsize>(row.size()));
     };
     if (!command.texts.empty()) {
         for (const std::string& text : command.texts) resolve(text);

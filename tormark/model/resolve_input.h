@@ -11,6 +11,12 @@
 
 namespace tormark {
 
+// A point on the National Grid, metres.
+struct GridPoint {
+    double easting_m = 0.0;
+    double northing_m = 0.0;
+};
+
 // What the "&Use This" step did.
 enum class ResolveKind {
     kEmpty,              // empty input: nothing is done
@@ -48,18 +54,23 @@ struct ResolveResult {
     // For kSite and kSiteLocationError: the class of the stored location (which box holds the
     // typed value); for typed input: the class of the input.
     geodesy::InputClass input_class = geodesy::InputClass::kSiteName;
+    // The class of the typed text itself (for a site, input_class is that of its location).
+    geodesy::InputClass typed_class = geodesy::InputClass::kSiteName;
 
     std::optional<std::string> input_text;       // InputText (and BearingCalc's Ipt)
     std::optional<std::string> locator_text;     // LocText
     std::optional<std::string> ngr_text;         // NGRText
     std::optional<std::string> ll_text;          // LLText
     std::optional<std::string> east_north_text;  // EastNorth: "E: 469511 , N: 178370" or ""
-    std::optional<std::string> square_10km;      // OSMap caption, e.g. "SU67"
-    std::optional<std::string> x_size_text;      // Xdim: cell width "###m" or "~"
-    std::optional<std::string> y_size_text;      // Ydim: cell height "###m" or "~"
-    std::optional<std::string> sitename;         // database name, "" for typed positions; unchanged
-                                                 // when a found entry cannot be placed
-    std::string message;                         // message-box text, "" when none
+    // The figures behind east_north_text, set with it unless it is "": the corner of a typed
+    // square, or the unrounded easting and northing of a computed reference.
+    std::optional<GridPoint> east_north;
+    std::optional<std::string> square_10km;  // OSMap caption, e.g. "SU67"
+    std::optional<std::string> x_size_text;  // Xdim: cell width "###m" or "~"
+    std::optional<std::string> y_size_text;  // Ydim: cell height "###m" or "~"
+    std::optional<std::string> sitename;     // database name, "" for typed positions; unchanged
+                                             // when a found entry cannot be placed
+    std::string message;                     // message-box text, "" when none
 
     // Distance and bearings from home, recomputed when a home is given and the step resolved or
     // refreshed a position (not for kEmpty, kSiteSearchEnded, kDatabaseMissing, kSiteNotFound,
