@@ -62,15 +62,15 @@ struct ResolveResult {
     std::optional<std::string> ngr_text;         // NGRText
     std::optional<std::string> ll_text;          // LLText
     std::optional<std::string> east_north_text;  // EastNorth: "E: 469511 , N: 178370" or ""
+    std::optional<std::string> square_10km;      // OSMap caption, e.g. "SU67"
+    std::optional<std::string> x_size_text;      // Xdim: cell width "###m" or "~"
+    std::optional<std::string> y_size_text;      // Ydim: cell height "###m" or "~"
+    std::optional<std::string> sitename;         // database name, "" for typed positions; unchanged
+                                                 // when a found entry cannot be placed
+    std::string message;                         // message-box text, "" when none
     // The figures behind east_north_text, set with it unless it is "": the corner of a typed
     // square, or the unrounded easting and northing of a computed reference.
     std::optional<GridPoint> east_north;
-    std::optional<std::string> square_10km;  // OSMap caption, e.g. "SU67"
-    std::optional<std::string> x_size_text;  // Xdim: cell width "###m" or "~"
-    std::optional<std::string> y_size_text;  // Ydim: cell height "###m" or "~"
-    std::optional<std::string> sitename;     // database name, "" for typed positions; unchanged
-                                             // when a found entry cannot be placed
-    std::string message;                     // message-box text, "" when none
 
     // Distance and bearings from home, recomputed when a home is given and the step resolved or
     // refreshed a position (not for kEmpty, kSiteSearchEnded, kDatabaseMissing, kSiteNotFound,
