@@ -130,13 +130,17 @@ void DrawTerrainMap(console::PlotWindow& window, const PlotArea& area, const Map
 }
 
 PlotPoint ToPlot(const PlotArea& area, double latitude_deg, double longitude_deg) {
-    return {console::kSamplesPerDegree * (longitude_deg - area.west),
-            console::kSamplesPerDegree * (latitude_deg - area.south)};
+    return {area.samplesPerDegree * (longitude_deg - area.west),
+            area.samplesPerDegree * (latitude_deg - area.south)};
 }
 
 console::LatLong FromPlot(const PlotArea& area, double x, double y) {
-    return {area.south + y / console::kSamplesPerDegree,
-            area.west + x / console::kSamplesPerDegree};
+    return {area.south + y / area.samplesPerDegree, area.west + x / area.samplesPerDegree};
+}
+
+console::UserToLatLong PlotDegrees(const PlotArea& area) {
+    const double degreesPerSample = 1.0 / area.samplesPerDegree;
+    return {area.west, degreesPerSample, area.south, degreesPerSample};
 }
 
 std::optional<SiteLine> ParseSiteLine(std::string_view line) {

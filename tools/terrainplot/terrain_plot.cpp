@@ -36,15 +36,20 @@ int RunTerrainPlot(const std::vector<std::string>& args, console::Console& conso
     console::HgtTileStore store(config.heightPath, console, console::kTerrainPlotArea);
     PrintCentreLine(console, store, *centre);
 
-    const PlotArea area =
+    const PlotArea edges =
         PlotAreaAround(centre->latitude_deg, centre->longitude_deg, HeightExtentKm(width_km));
-    const std::optional<LoadedHeights> heights = LoadHeights(console, store, area);
+    const std::optional<LoadedHeights> heights =
+        LoadHeights(console, store, edges, console::TileDetail::kFinest);
     if (!heights) return 1;
+    // Counted in the samples the heights were loaded at (3 or 1 arc-second).
+    const PlotArea area = PlotAreaAround(centre->latitude_deg, centre->longitude_deg,
+                                         HeightExtentKm(width_km), heights->area.samplesPerDegree);
 
     const WindowLayout layout = PlotWindowLayout(config.windowSize);
     console::PlotWindow window(PlotCaption(kCaptionPrefix, centre->text, width_km), layout.left_px,
                                layout.top_px, layout.width_px, layout.height_px, console::kWhite);
     SetPlotScale(window, area);
+    window.SetGeoreference(PlotDegrees(area));
     console::DrawExitControl(window, area.nLon, area.nLat);
     console.BringToFront();
     console::DrawColourLegend(window, start->palette, area.nLon, area.nLat, heights->maxPlot_m);
