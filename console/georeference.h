@@ -34,8 +34,8 @@ struct UserScale {
 struct PixelGrid {
     int width_px = 0;
     int height_px = 0;
-    double pixelWidth_deg = 0;     // degrees of longitude per pixel column, > 0
-    double pixelHeight_deg = 0;    // degrees of latitude per pixel row, > 0 (rows run south)
+    double pixelWidth_deg = 0;      // degrees of longitude per pixel column, > 0
+    double pixelHeight_deg = 0;     // degrees of latitude per pixel row, > 0 (rows run south)
     double firstCentreLon_deg = 0;  // centre of the top-left pixel
     double firstCentreLat_deg = 0;
 

@@ -98,8 +98,7 @@ std::string HgtTileStore::TileFileName(double latitude_deg, double longitude_deg
     return {};
 }
 
-bool HgtTileStore::LoadTile(const std::string& fileName, TileDecoding decoding,
-                            TileDetail detail) {
+bool HgtTileStore::LoadTile(const std::string& fileName, TileDecoding decoding, TileDetail detail) {
     auto found = FindFileIgnoringCase(fileName);
     if (!found || !FileExistsIgnoringCase(fileName)) {
         console_.PrintLine("No Height file for this location");
@@ -220,7 +219,8 @@ AreaLoadResult HgtTileStore::LoadArea(double west_deg, double south_deg, double 
         allOneArcSecond = present > 0 && fine == present;
     }
     const int perDegree = allOneArcSecond ? kOneArcSecondTile.samplesPerDegree : kLastSample;
-    const TileDetail tileDetail = allOneArcSecond ? TileDetail::kFinest : TileDetail::kThreeArcSecond;
+    const TileDetail tileDetail =
+        allOneArcSecond ? TileDetail::kFinest : TileDetail::kThreeArcSecond;
     const AreaCapacity capacity =
         allOneArcSecond ? AreaCapacity{static_cast<int>(perDegree * tilesEastWest + 1),
                                        static_cast<int>(perDegree * tilesNorthSouth + 1)}
@@ -228,8 +228,8 @@ AreaLoadResult HgtTileStore::LoadArea(double west_deg, double south_deg, double 
     if (allOneArcSecond) {
         // Three times finer each way: the same cells as the 3 arc-second grid hold a ninth of
         // its area. Checked in doubles, before any conversion could overflow.
-        const double cells = (perDegree * double(tilesEastWest) + 1) *
-                             (perDegree * double(tilesNorthSouth) + 1);
+        const double cells =
+            (perDegree * double(tilesEastWest) + 1) * (perDegree * double(tilesNorthSouth) + 1);
         if (cells > double(capacity_.columns) * double(capacity_.rows)) {
             return RefuseArea("Area too large for 1 arc-second heights: it needs " +
                               std::to_string(tilesEastWest) + " x " +

@@ -9,8 +9,8 @@
 namespace console {
 
 struct TileFormat {
-    int samplesPerDegree;     // n
-    std::int64_t fileBytes;   // 2 (n + 1)^2
+    int samplesPerDegree;    // n
+    std::int64_t fileBytes;  // 2 (n + 1)^2
     int Side() const { return samplesPerDegree + 1; }
     std::int64_t RowBytes() const { return 2 * static_cast<std::int64_t>(Side()); }
     bool operator==(const TileFormat&) const = default;

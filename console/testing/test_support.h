@@ -47,8 +47,7 @@ std::filesystem::path WriteHgtTile(const std::filesystem::path& dir, const std::
 // look-up north and east of the equator and Greenwich, and the first highest sample in the order
 // west to east, south to north, so find the same height at the same place in both tiles.
 std::filesystem::path WriteOneArcSecondTwin(const std::filesystem::path& dir,
-                                            const std::string& name,
-                                            const HeightFunction& height3);
+                                            const std::string& name, const HeightFunction& height3);
 
 // Writes `lines` joined by CR LF (a CR LF after the last one too) as `dir`/`name`.
 std::filesystem::path WriteTextFile(const std::filesystem::path& dir, const std::string& name,

@@ -84,9 +84,9 @@ TEST(WorldFile, SixLinesAndBack) {
     EXPECT_TRUE(ParseWorldFile("1\r\n0\r\n0\r\n-1\r\n5\r\n6\r\n", 1, 1));
 
     SCOPED_TRACE("malformed world files");
-    EXPECT_FALSE(ParseWorldFile("1\n0\n0\n-1\n5\n", 1, 1));        // five lines
-    EXPECT_FALSE(ParseWorldFile("1\n0.1\n0\n-1\n5\n6\n", 1, 1));   // rotated
-    EXPECT_FALSE(ParseWorldFile("1\n0\n0\n1\n5\n6\n", 1, 1));      // rows running north
+    EXPECT_FALSE(ParseWorldFile("1\n0\n0\n-1\n5\n", 1, 1));       // five lines
+    EXPECT_FALSE(ParseWorldFile("1\n0.1\n0\n-1\n5\n6\n", 1, 1));  // rotated
+    EXPECT_FALSE(ParseWorldFile("1\n0\n0\n1\n5\n6\n", 1, 1));     // rows running north
     EXPECT_FALSE(ParseWorldFile("1\n0\n0\n-1\n5\nsix\n", 1, 1));  // not a number
 }
 
@@ -144,8 +144,7 @@ class GeoreferencedWindow : public ::testing::Test {
         SetHeadless({});
         PlotWindow window("Terrain Plot", 0, 0, 420, 300, kWhite);
         window.SetScale(0, kNLat, 1.07 * kNLon, -0.03 * kNLat);
-        if (georeferenced)
-            window.SetGeoreference({kWest, 1 / kPerDegree, kSouth, 1 / kPerDegree});
+        if (georeferenced) window.SetGeoreference({kWest, 1 / kPerDegree, kSouth, 1 / kPerDegree});
         const double x = kPerDegree * (kSiteLon - kWest), y = kPerDegree * (kSiteLat - kSouth);
         window.SetPixel(x, y, Rgb{255, 0, 0});
         pixelColumn_ = window.PixelColumn(x);
@@ -183,8 +182,8 @@ TEST_F(GeoreferencedWindow, GdalFindsTheSiteOnItsPixel) {
         GTEST_SKIP() << "GDAL's gdallocationinfo is not installed";
     DrawAndSave(true);
     const console::testing::RunResult run = console::testing::RunProgram(
-        "gdallocationinfo",
-        {"-geoloc", png_, std::to_string(kSiteLon), std::to_string(kSiteLat)}, "", dir_.Path());
+        "gdallocationinfo", {"-geoloc", png_, std::to_string(kSiteLon), std::to_string(kSiteLat)},
+        "", dir_.Path());
     ASSERT_EQ(run.exitCode, 0) << run.errors;
     const std::string expected =
         "(" + std::to_string(pixelColumn_) + "P," + std::to_string(pixelRow_) + "L)";

@@ -245,8 +245,8 @@ TEST(OneArcSecond, TakenAtThreeArcSecondsItIsItsTwin) {
     ASSERT_TRUE(store3.LoadTile(coarse.Folder() + "N54W003.hgt"));
     ASSERT_TRUE(store1.LoadTile(fine.Folder() + "N54W003.hgt"));  // every third sample
     EXPECT_EQ(store1.Tile().Side(), 1201);
-    EXPECT_TRUE(std::equal(store1.Tile().Data(), store1.Tile().Data() + 1201 * 1201,
-                           store3.Tile().Data()));
+    EXPECT_TRUE(
+        std::equal(store1.Tile().Data(), store1.Tile().Data() + 1201 * 1201, store3.Tile().Data()));
     ASSERT_TRUE(store1.LoadTile(fine.Folder() + "N54W003.hgt", TileDecoding::kVoidsToSeaLevel,
                                 TileDetail::kFinest));
     EXPECT_EQ(store1.Tile().Side(), 3601);

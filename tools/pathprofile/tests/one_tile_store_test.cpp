@@ -1,11 +1,6 @@
 // The one-tile loader and its nearest-lower lookup, on small generated tile files.
 #include "one_tile_store.h"
 
-#include "console/console.h"
-#include "console/testing/test_support.h"
-#include "path_tiles.h"
-#include "profile.h"
-
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
@@ -13,6 +8,11 @@
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include "console/console.h"
+#include "console/testing/test_support.h"
+#include "path_tiles.h"
+#include "profile.h"
 
 namespace pathprofile {
 namespace {
