@@ -170,6 +170,22 @@ std::optional<TileFormat> HgtTileStore::FormatOfTile(long lat, long lon) const {
     return TileFormatOfSize(bytes);
 }
 
+bool HgtTileStore::AllTilesOneArcSecond(long westTile, long eastTile, long southTile,
+                                        long northTile) const {
+    // Missing tiles read as sea level at either spacing and do not count; one 3 arc-second tile
+    // makes the area mixed, so it is taken at 3 arc-seconds.
+    int present = 0;
+    for (long lon = westTile; lon <= eastTile; ++lon) {
+        for (long lat = southTile; lat <= northTile; ++lat) {
+            const std::optional<TileFormat> format = FormatOfTile(lat, lon);
+            if (!format) continue;
+            if (*format != kOneArcSecondTile) return false;
+            ++present;
+        }
+    }
+    return present > 0;
+}
+
 AreaLoadResult HgtTileStore::RefuseArea(const std::string& line) {
     console_.PrintLine(line);
     AreaLoadResult result;
@@ -204,20 +220,8 @@ AreaLoadResult HgtTileStore::LoadArea(double west_deg, double south_deg, double 
         return result;
     }
 
-    // 1 arc-second only when every tile present is: a mixed area is taken at 3 arc-seconds.
-    bool allOneArcSecond = false;
-    if (detail == TileDetail::kFinest) {
-        int present = 0, fine = 0;
-        for (long lon = westTile; lon <= eastTile; ++lon) {
-            for (long lat = southTile; lat <= northTile; ++lat) {
-                if (const std::optional<TileFormat> format = FormatOfTile(lat, lon)) {
-                    ++present;
-                    if (*format == kOneArcSecondTile) ++fine;
-                }
-            }
-        }
-        allOneArcSecond = present > 0 && fine == present;
-    }
+    const bool allOneArcSecond = detail == TileDetail::kFinest &&
+                                 AllTilesOneArcSecond(westTile, eastTile, southTile, northTile);
     const int perDegree = allOneArcSecond ? kOneArcSecondTile.samplesPerDegree : kLastSample;
     const TileDetail tileDetail =
         allOneArcSecond ? TileDetail::kFinest : TileDetail::kThreeArcSecond;

@@ -200,6 +200,8 @@ class HgtTileStore {
     // The format of the tile that covers whole-degree corner (lat, lon), found silently; nullopt
     // when its file is missing.
     std::optional<TileFormat> FormatOfTile(long lat, long lon) const;
+    // True when the tiles of the range that exist are all 1 arc-second (and at least one does).
+    bool AllTilesOneArcSecond(long westTile, long eastTile, long southTile, long northTile) const;
     AreaLoadResult RefuseArea(const std::string& line);
 
     std::string heightPath_;
