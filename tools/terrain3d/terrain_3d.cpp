@@ -52,11 +52,15 @@ int RunTerrain3D(const std::vector<std::string>& args, console::Console& console
     console::HgtTileStore store(config.heightPath, console, console::kTerrain3DArea);
     const std::int32_t centreHeight_m = terrainplot::PrintCentreLine(console, store, *centre);
 
-    const terrainplot::PlotArea area =
+    const terrainplot::PlotArea edges =
         terrainplot::PlotAreaAround(centre->latitude_deg, centre->longitude_deg, size_km);
     const std::optional<terrainplot::LoadedHeights> heights =
-        terrainplot::LoadHeights(console, store, area);
+        terrainplot::LoadHeights(console, store, edges, console::TileDetail::kFinest);
     if (!heights) return 1;
+    // Rows and columns of the samples loaded (3 or 1 arc-second); the view is drawn in those
+    // units, so its shape does not depend on the spacing.
+    const terrainplot::PlotArea area = terrainplot::PlotAreaAround(
+        centre->latitude_deg, centre->longitude_deg, size_km, heights->area.samplesPerDegree);
 
     const terrainplot::WindowLayout layout = terrainplot::PlotWindowLayout(config.windowSize);
     console::PlotWindow window(terrainplot::PlotCaption(kCaptionPrefix, centre->text, size_km),
