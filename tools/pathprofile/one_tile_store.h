@@ -1,7 +1,6 @@
 // The path profile's own height store: one SRTM tile held in memory at a time, 3 or 1
 // arc-second as the file is, with a nearest-lower lookup (no interpolation) at the tile's own
-// spacing. Loading is done by the profile sampler whenever
-// the path crosses into another tile.
+// spacing. Loading is done by the profile sampler whenever the path crosses into another tile.
 #pragma once
 
 #include <cstdint>
@@ -32,6 +31,7 @@ enum class TileLoad {
 struct TileLoadResult {
     TileLoad load = TileLoad::kMissing;
     console::TileFormat format = console::kThreeArcSecondTile;
+    // "store.Load(file) == TileLoad::kLoaded" asks how it went.
     bool operator==(TileLoad other) const { return load == other; }
 };
 
