@@ -9,6 +9,8 @@
 
 #include <numbers>
 
+#include "geodesy/constants.h"
+
 namespace console {
 
 // A fractional literal held in single precision and widened: Single(111.2f) == 111.19999694824219.
@@ -20,8 +22,9 @@ inline constexpr double kPi = std::numbers::pi;
 inline constexpr double kDegPerRad = 180.0 / std::numbers::pi;  // degrees in one radian
 inline constexpr double kRadPerDeg = std::numbers::pi / 180.0;
 
-inline constexpr double kEarthRadius_km = Single(6371.29f);  // mean earth radius of the tools
-inline constexpr double kKmPerDegreeLat = Single(111.2f);    // one degree of latitude, km
+// Mean earth radius of the tools: geodesy's radius held in single precision.
+inline constexpr double kEarthRadius_km = geodesy::kEarthRadiusSingle_km;
+inline constexpr double kKmPerDegreeLat = Single(111.2f);  // one degree of latitude, km
 inline constexpr double kPlotAspect = Single(1.4f);  // plot width over height (terrainplot, 3d)
 
 inline constexpr int kSamplesPerDegree = 1200;  // SRTM 3 arc-second spacing

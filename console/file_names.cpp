@@ -9,6 +9,8 @@
 #include <fstream>
 #include <system_error>
 
+#include "geodesy/upper_case.h"
+
 namespace console {
 
 namespace fs = std::filesystem;
@@ -16,9 +18,7 @@ namespace fs = std::filesystem;
 namespace {
 
 std::string Upper(std::string_view text) {
-    std::string out(text);
-    for (char& c : out) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return out;
+    return geodesy::UpperCase(text, geodesy::Letters::kAscii);
 }
 
 }  // namespace

@@ -1,12 +1,10 @@
 // Console position entry: a typed site name, National Grid Reference or Maidenhead locator turned
-// into a WGS84 position; site lookup in "SITES.DAT"; the locator and grid-reference texts and the
-// base-position line the tools print.
+// into a WGS84 position; site lookup in "SITES.DAT"; the base-position line the tools print.
 //
-// These are the console tools' own variants: classification by fixed character positions, the
-// south-west corner of a 10-character locator cell, a 10 m grid reference, a substring name search
-// (first match in file order), and the distance and bearings with full-precision pi and no
-// special case below 1 m other than coincident points. The datum shift and the projection are the
-// geodesy library's.
+// The console tools classify by fixed character positions and search the site file by name
+// (first match in file order). The conversions themselves are the geodesy library's console
+// variants: ParseGridRefCorner, ParseLocatorCorner, FormatGridRef10m, FormatLocatorRounded and
+// DistBearBetween.
 #pragma once
 
 #include <cstdint>
@@ -15,13 +13,12 @@
 #include <string_view>
 
 #include "console/console.h"
+#include "geodesy/distance_bearing.h"
+#include "geodesy/maidenhead.h"
+#include "geodesy/national_grid.h"
+#include "geodesy/types.h"
 
 namespace console {
-
-struct LatLong {
-    double latitude_deg = 0;   // WGS84, north positive
-    double longitude_deg = 0;  // WGS84, east positive
-};
 
 // The console resolved position.
 struct ConsolePosition {
@@ -45,29 +42,6 @@ ConsolePosition ResolvePosition(std::string_view text, const std::string& sitesP
 // text (every line, the last included, can match). On success text becomes the name as written
 // in the file and console colour 7 is set. A missing file prints its full name and " not found".
 ConsolePosition FindSite(std::string_view text, const std::string& sitesPath, Console& console);
-
-// National Grid Reference text (blanks allowed, any case) to WGS84: the south-west corner of the
-// square that the digits name. Letters and digits are not checked.
-LatLong GridRefToLatLong(std::string_view text);
-
-// Locator text to WGS84: padded to 10 characters ("LL", "44", "LL"), the south-west corner of
-// the 10-character cell. Characters are not checked.
-LatLong LocatorCorner(std::string_view text);
-
-// The 10-character locator of the cell corner nearest to the position (upper case).
-std::string NearLocator(double latitude_deg, double longitude_deg);
-
-// "SU1234 5678" (two letters, four easting and four northing digits, 10 m), or "Not valid"
-// outside 0 < E <= 700000, 0 < N <= 1400000.
-std::string GenGridRef(double latitude_deg, double longitude_deg);
-
-struct DistanceBearing {
-    double distance_km = 0;      // great circle on a sphere of radius 6371.29 km
-    double bearing_deg = 0;      // from point 1 towards point 2, 0 ... 360
-    double backBearing_deg = 0;  // from point 2 towards point 1, 0 ... 360
-};
-// Coincident positions give distance 0 and both bearings 0.
-DistanceBearing DistBearing(double lat1_deg, double long1_deg, double lat2_deg, double long2_deg);
 
 struct NearestSiteResult {
     std::string name;

@@ -6,6 +6,7 @@
 
 #include "console/file_names.h"
 #include "console/numbers.h"
+#include "geodesy/upper_case.h"
 
 namespace console {
 
@@ -14,9 +15,7 @@ namespace fs = std::filesystem;
 namespace {
 
 std::string Upper(std::string_view text) {
-    std::string out(text);
-    for (char& c : out) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return out;
+    return geodesy::UpperCase(text, geodesy::Letters::kAscii);
 }
 
 std::int32_t ClampWindowSize(std::int32_t size, Console& console) {

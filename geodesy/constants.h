@@ -8,14 +8,18 @@ namespace geodesy {
 // (1.4e-11 above 180/pi) so that results agree digit for digit with the published worked values.
 inline constexpr double kDegPerRad = 57.29577951309679;
 
-// Pi at full double precision: the half-turn that ATAN2 returns on the negative x axis.
+// Pi at full double precision: the half-turn that HalfAngleAtan2 returns on the negative x axis.
 inline constexpr double kPi = 3.141592653589793;
 
 // Pi to twelve decimals, as the arc cosine ACS of the window program adds it (not full precision).
 inline constexpr double kAcsPi = 3.141592653589;
 
 // Radius of the spherical earth for great-circle distances, km.
-inline constexpr double kEarthRadiusKm = 6371.29;
+inline constexpr double kEarthRadius_km = 6371.29;
+// The same radius as the console tools hold it: in single precision, widened again
+// (6371.2900390625 km). Their distances, bulges and destination points use this value.
+inline constexpr double kEarthRadiusSingle_km =
+    static_cast<double>(static_cast<float>(kEarthRadius_km));
 
 // Angle units of a family of programs: degrees per radian and the pi used inside ACS.
 // The window program uses kWindowAngles; the console tools compute with full-precision pi and

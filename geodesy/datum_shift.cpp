@@ -5,27 +5,17 @@
 
 #include <cmath>
 
+#include "geodesy/arc_functions.h"
+
 namespace geodesy {
 
 namespace {
 
 // Convergence of the latitude iteration, radians (about 0.06 mm on the ground).
 constexpr double kLatitudeTolerance_rad = 1e-8;
-// Below this, x + r counts as zero in ATAN2 (the vector points along the negative x axis).
-constexpr double kAtan2Threshold = 1e-8;
 // Guard for non-finite input only: near Britain the iteration ends after two or three passes.
 constexpr int kMaxLatitudePasses = 100;
 constexpr double kArcsecPerDegree = 3600.0;
-
-}  // namespace
-
-double ATAN2(double x, double y) {
-    const double r = std::sqrt(x * x + y * y);
-    if (x + r > kAtan2Threshold) return 2.0 * std::atan(y / (x + r));
-    return -kPi;
-}
-
-namespace {
 
 // The Helmert parameters ready for use: rotations in radians, scale as a factor.
 struct HelmertTerms {
@@ -68,14 +58,14 @@ LatLon Shift(double lat_deg, double lon_deg, const Ellipsoid& source, const Elli
     const double z2 = p.tz_m - p.ry * x + p.rx * y + p.scale * z;
 
     // Cartesian -> geodetic on the target ellipsoid.
-    const double lambda2 = ATAN2(x2, y2);
+    const double lambda2 = HalfAngleAtan2(y2, x2);
     const double pr = std::sqrt(x2 * x2 + y2 * y2);
-    double phi2 = ATAN2(pr * (1.0 - target.e2), z2);
+    double phi2 = HalfAngleAtan2(z2, pr * (1.0 - target.e2));
     for (int pass = 0; pass < kMaxLatitudePasses; ++pass) {
         const double phi_prev = phi2;
         const double s = std::sin(phi_prev);
         const double nu2 = target.a_m / std::sqrt(1.0 - target.e2 * s * s);
-        phi2 = ATAN2(pr, z2 + target.e2 * nu2 * s);
+        phi2 = HalfAngleAtan2(z2 + target.e2 * nu2 * s, pr);
         if (std::fabs(phi2 - phi_prev) <= kLatitudeTolerance_rad) break;
     }
     return LatLon{phi2 * dpr, lambda2 * dpr};

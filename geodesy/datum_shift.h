@@ -1,17 +1,11 @@
 // Datum shift between WGS84 and OSGB36 latitude/longitude by a seven-parameter Helmert
 // transformation through earth-centred Cartesian coordinates, at ellipsoidal height 0.
-// Also ATAN2, the half-angle two-argument arctangent these conversions use.
 #pragma once
 
 #include "geodesy/constants.h"
 #include "geodesy/types.h"
 
 namespace geodesy {
-
-// Direction of the vector (x, y) in radians, -pi <= result < pi; ATAN2(x, y) is the
-// conventional atan2(y, x). Computed as 2*atan(y / (x + r)), r = |(x, y)|; when x + r <= 1e-8
-// (the negative x axis or the null vector) the result is -pi (full precision).
-double ATAN2(double x, double y);
 
 // Helmert parameters, position-vector convention. Rotations in arc seconds; the scale term s is
 // added to 1.

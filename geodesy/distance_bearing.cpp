@@ -23,12 +23,18 @@ double ClampCosine(double k) {
     return std::fabs(k) > 1.0 ? Sign(k) : k;
 }
 
-}  // namespace
-
-double ACS(double x, const AngleUnits& units) {
-    if (x == 0.0) return units.acs_pi / 2.0;
-    return std::atan(std::sqrt(1.0 - x * x) / x) + (1.0 - Sign(x)) * units.acs_pi / 2.0;
+// A console bearing from its formula's cosine, degrees; a zero denominator (coincident points, a
+// pole) gives 0.
+double BearingFromCosine(double numerator, double denominator) {
+    if (denominator == 0) return 0;
+    double k = numerator / denominator;
+    if (!std::isfinite(k)) return 0;
+    if (k > 1) k = 1;
+    if (k < -1) k = -1;
+    return ACS(k, kConsoleAngles) * kConsoleAngles.deg_per_rad;
 }
+
+}  // namespace
 
 DistBearResult DistBear(const Site& current, const Site& home, const AngleUnits& units) {
     const double dpr = units.deg_per_rad;
@@ -40,7 +46,7 @@ DistBearResult DistBear(const Site& current, const Site& home, const AngleUnits&
     const double d = std::fabs(q) < 1.0 ? ACS(q, units) : 0.0;
 
     DistBearResult r;
-    r.dist_km = std::fabs(d * kEarthRadiusKm);
+    r.dist_km = std::fabs(d * kEarthRadius_km);
     if (r.dist_km < kCoincident_km) return r;
 
     // At a pole every direction is south (or north): the course formulas would divide by
@@ -63,6 +69,32 @@ DistBearResult DistBear(const Site& current, const Site& home, const AngleUnits&
                          std::atan(kUncertaintyFactor * home.resolution_km / r.dist_km)) *
                         dpr;
     return r;
+}
+
+DistanceBearing DistBearBetween(LatLon from, LatLon to) {
+    DistanceBearing result;
+    const double dpr = kConsoleAngles.deg_per_rad;
+    const double phi1 = from.lat_deg / dpr, phi2 = to.lat_deg / dpr;
+    double c = std::sin(phi2) * std::sin(phi1) +
+               std::cos(phi2) * std::cos(phi1) * std::cos((to.lon_deg - from.lon_deg) / dpr);
+    if (c > 1) c = 1;
+    if (c < -1) c = -1;  // rounding beyond -1 would make the arc cosine undefined
+    const double a = ACS(c, kConsoleAngles);
+    result.distance_km = std::fabs(a * kEarthRadiusSingle_km);
+    if (a == 0) return result;  // coincident: distance 0 and both bearings 0, no 0/0
+
+    double b1 =
+        BearingFromCosine(std::sin(phi2) - c * std::sin(phi1), std::sin(a) * std::cos(phi1));
+    double b2 =
+        BearingFromCosine(std::sin(phi1) - c * std::sin(phi2), std::sin(a) * std::cos(phi2));
+    if (from.lon_deg > to.lon_deg) b1 = kFullCircle_deg - b1;
+    if (to.lon_deg > from.lon_deg) b2 = kFullCircle_deg - b2;
+    auto wrap = [](double b) {
+        return b > kFullCircle_deg ? b - kFullCircle_deg : (b < 0 ? b + kFullCircle_deg : b);
+    };
+    result.bearing_deg = wrap(b1);
+    result.back_bearing_deg = wrap(b2);
+    return result;
 }
 
 }  // namespace geodesy

@@ -2,14 +2,11 @@
 // from the positional uncertainty of the two ends.
 #pragma once
 
+#include "geodesy/arc_functions.h"
 #include "geodesy/constants.h"
+#include "geodesy/types.h"
 
 namespace geodesy {
-
-// Arc cosine in radians, 0..pi, for -1 <= x <= 1, computed as atan(sqrt(1 - x^2) / x) plus a
-// half turn for negative x; ACS(0) = pi/2 without a division. pi is units.acs_pi
-// (3.141592653589 for the window program).
-double ACS(double x, const AngleUnits& units = kWindowAngles);
 
 // One end of a path: WGS84 degrees and positional uncertainty in km.
 struct Site {
@@ -32,5 +29,18 @@ struct DistBearResult {
 // +-90 (a bearing is undefined there) the distance is computed and both bearings are 0.
 DistBearResult DistBear(const Site& current, const Site& home,
                         const AngleUnits& units = kWindowAngles);
+
+// Result of DistBearBetween.
+struct DistanceBearing {
+    double distance_km = 0.0;       // great-circle distance, km
+    double bearing_deg = 0.0;       // at `from` towards `to`, clockwise from north, 0..360
+    double back_bearing_deg = 0.0;  // at `to` back towards `from`, 0..360
+};
+
+// The console tools' distance and bearings between two WGS84 positions: full-precision angle
+// units (kConsoleAngles), the radius as they hold it (kEarthRadiusSingle_km), no uncertainty and
+// no special case below 1 m. Coincident positions give distance 0 and both bearings 0; a zero
+// denominator in a bearing's formula (a pole) gives that bearing 0.
+DistanceBearing DistBearBetween(LatLon from, LatLon to);
 
 }  // namespace geodesy

@@ -5,7 +5,8 @@
 #include <cmath>
 
 #include "geodesy/constants.h"
-#include "geodesy/display_mask.h"
+#include "geodesy/rounding.h"
+#include "geodesy/upper_case.h"
 
 namespace geodesy {
 
@@ -31,7 +32,10 @@ constexpr double kSizeBase6 = 278.0;
 constexpr double kSizeBase8 = 27.8;
 constexpr double kSizeBase10 = 0.25 / 24.0 * kKmPerDegree;
 constexpr double kMinutesPerDegree = 60.0;
-constexpr char kSizeMask[] = "###m";
+// Fifth-pair cells per degree: a field is 20 x 10 degrees, a square 2 x 1, a subsquare 1/12 x
+// 1/24, the fourth pair 1/120 x 1/240 and the fifth 1/2880 x 1/5760 degree.
+constexpr double kFifthPairsPerLonDegree = 2880;
+constexpr double kFifthPairsPerLatDegree = 5760;
 
 // A character from a cell index. The index is clamped so that absurd input (far outside
 // -90..90 / -180..180, or not finite) cannot overflow the conversion; real positions never are.
@@ -67,7 +71,7 @@ int Digit(char c) {
 
 }  // namespace
 
-std::string GenLocator(double lat_deg, double lon_deg) {
+std::string FormatLocator(double lat_deg, double lon_deg) {
     const Steps la = Split(lat_deg + 90.0);
     const Steps lo = Split((lon_deg + 180.0) / 2.0);
     return std::string{Symbol(lo.a, 'A'), Symbol(la.a, 'A'), Symbol(lo.b, '0'), Symbol(la.b, '0'),
@@ -75,13 +79,10 @@ std::string GenLocator(double lat_deg, double lon_deg) {
                        Symbol(lo.f, 'A'), Symbol(la.f, 'A')};
 }
 
-LocatorPosition LocatorToLatLong(std::string_view text) {
+LocatorPosition ParseLocator(std::string_view text) {
     LocatorPosition out;
     const std::size_t len = text.size();
-    if (len % 2 != 0 || len < 6) {
-        out.error = kLocatorError;
-        return out;
-    }
+    if (len % 2 != 0 || len < 6) return out;
     const int c1 = Letter(text[0]), c2 = Letter(text[1]);
     const int d3 = Digit(text[2]), d4 = Digit(text[3]);
     const int c5 = Letter(text[4]), c6 = Letter(text[5]);
@@ -104,10 +105,47 @@ LocatorPosition LocatorToLatLong(std::string_view text) {
         (c2 - 9) * 10 + d4 + 2.5 * c6 / 60 + 0.25 * d8 / 60 + c10 / 5760.0 + kLatOffset_deg;
     out.ns_size_m = out.resolution_km * 1000.0;
     out.ew_size_m = out.resolution_km * 2000.0 * std::cos(out.lat_deg / kDegPerRad);
-    out.ns_size_text = FormatMask(out.ns_size_m, kSizeMask);
-    out.ew_size_text = FormatMask(out.ew_size_m, kSizeMask);
     out.ok = true;
     return out;
+}
+
+LatLon ParseLocatorCorner(std::string_view text) {
+    std::string loc = UpperCase(text, Letters::kAscii);
+    if (loc.size() < 6) loc += "LL";
+    if (loc.size() < 8) loc += "44";
+    if (loc.size() < 10) loc += "LL";
+    // Character n (1-based) as a code; 0 beyond the end of a text that was longer than 10.
+    auto c = [&](std::size_t n) {
+        return static_cast<double>(n <= loc.size() ? static_cast<unsigned char>(loc[n - 1]) : 0);
+    };
+    const double latitude = (c(2) - 65) * 10 + (c(4) - 48) - 90 + (c(6) - 65) / 24 +
+                            (c(8) - 48) / 240 + (c(10) - 65) / kFifthPairsPerLatDegree;
+    const double longitude = (c(1) - 65) * 20 + (c(3) - 48) * 2 - 180 + (c(5) - 65) / 12 +
+                             (c(7) - 48) / 120 + (c(9) - 65) / kFifthPairsPerLonDegree;
+    return LatLon{latitude, longitude};
+}
+
+std::string FormatLocatorRounded(LatLon wgs84) {
+    const auto x =
+        static_cast<long long>(RoundHalfEven((wgs84.lon_deg + 180) * kFifthPairsPerLonDegree));
+    const auto y =
+        static_cast<long long>(RoundHalfEven((wgs84.lat_deg + 90) * kFifthPairsPerLatDegree));
+    // Positive remainders keep the characters letters and digits even for positions off the
+    // globe's range (which the tools never produce).
+    auto mod = [](long long a, long long m) { return ((a % m) + m) % m; };
+    auto ch = [](char base, long long offset) { return static_cast<char>(base + offset); };
+    std::string loc;
+    loc += ch('A', mod(x / 57600, 18));
+    loc += ch('A', mod(y / 57600, 18));
+    loc += ch('0', mod(x / 5760, 10));
+    loc += ch('0', mod(y / 5760, 10));
+    loc += ch('A', mod(x / 240, 24));
+    loc += ch('A', mod(y / 240, 24));
+    loc += ch('0', mod(x / 24, 10));
+    loc += ch('0', mod(y / 24, 10));
+    loc += ch('A', mod(x, 24));
+    loc += ch('A', mod(y, 24));
+    return loc;
 }
 
 }  // namespace geodesy

@@ -2,14 +2,16 @@
 #include "geodesy/national_grid.h"
 
 #include <algorithm>
-#include <charconv>
+#include <cmath>
 #include <cstdint>
 #include <string>
 
 #include "geodesy/datum_shift.h"
-#include "geodesy/display_mask.h"
+#include "geodesy/grid_letters.h"
+#include "geodesy/leading_number.h"
 #include "geodesy/rounding.h"
 #include "geodesy/transverse_mercator.h"
+#include "geodesy/upper_case.h"
 
 namespace geodesy {
 
@@ -23,11 +25,12 @@ constexpr double kAreaMaxLon_deg = 1.8;
 // Extent of the grid: 700 km east, 1400 km north of the false origin.
 constexpr double kGridMaxEasting_m = 700000.0;
 constexpr double kGridMaxNorthing_m = 1400000.0;
-constexpr std::int64_t kSquare_m = 100000;  // one 100 km square
 constexpr int kMaxDigitsPerCoordinate = 5;  // 1 m
 
 constexpr char kNotValid[] = "Not valid";
-constexpr char kEastNorthMask[] = "######";
+// The console tools' grid references carry four digits per coordinate: 10 m.
+constexpr int kDigits10m = 4;
+constexpr double kTenMetres_m = 10.0;
 
 // value (0 <= value < 10^digits) as exactly `digits` decimal digits, zero-padded on the left.
 void AppendPadded(std::string& out, std::int64_t value, int digits) {
@@ -39,35 +42,16 @@ void AppendPadded(std::string& out, std::int64_t value, int digits) {
     out.append(buf, static_cast<std::size_t>(digits));
 }
 
-// Appends v in the mask "######" (whole metres, no leading zeros). Grid values of a metre or more
-// take a direct integer conversion with the same digits; anything else goes through FormatMask.
-void AppendMetres(std::string& out, double v) {
-    constexpr double kDirectLimit = 1e15;  // well inside the exact integer range of a double
-    if (v >= 1.0 && v < kDirectLimit) {
-        char buf[24];
-        const auto res =
-            std::to_chars(buf, buf + sizeof buf, static_cast<std::int64_t>(RoundHalfEven(v)));
-        out.append(buf, res.ptr);
-    } else {
-        out += FormatMask(v, kEastNorthMask);
-    }
+// value as at least `digits` decimal digits, zero-padded on the left (more when it is larger).
+std::string ZeroPadded(long long value, int digits) {
+    std::string text = std::to_string(value);
+    if (static_cast<int>(text.size()) < digits)
+        text.insert(0, static_cast<std::size_t>(digits) - text.size(), '0');
+    return text;
 }
 
-std::string EastNorthText(double e_m, double n_m) {
-    std::string out;
-    out.reserve(24);
-    out += "E: ";
-    AppendMetres(out, e_m);
-    out += " , N: ";
-    AppendMetres(out, n_m);
-    return out;
-}
-
-// Index of a grid letter: A = 0 .. H = 7, J = 8 .. Z = 24 (I is skipped).
-int LetterIndex(char c) {
-    int v = static_cast<unsigned char>(c) - 'A';
-    if (v > 8) --v;
-    return v;
+bool OnGrid(double e_m, double n_m) {
+    return e_m > 0.0 && e_m <= kGridMaxEasting_m && n_m > 0.0 && n_m <= kGridMaxNorthing_m;
 }
 
 // Value of the leading decimal digits of text (empty or no digit: 0); at most 5 digits are read
@@ -90,7 +74,7 @@ int NgrDigitsForResolution(double resolution_km) {
     return d;
 }
 
-NgrText GenNGR(double lat_deg, double lon_deg, double resolution_km) {
+NgrText FormatGridRef(double lat_deg, double lon_deg, double resolution_km) {
     NgrText out;
     if (!(lat_deg >= kAreaMinLat_deg && lat_deg <= kAreaMaxLat_deg && lon_deg >= kAreaMinLon_deg &&
           lon_deg <= kAreaMaxLon_deg)) {
@@ -100,7 +84,7 @@ NgrText GenNGR(double lat_deg, double lon_deg, double resolution_km) {
     const LatLon airy = WGS84ToAiry(lat_deg, lon_deg);
     const EastNorth en = LatLongToEastNorth(airy.lat_deg, airy.lon_deg);
     const double e_m = en.e_m, n_m = en.n_m;
-    if (!(e_m > 0.0 && e_m <= kGridMaxEasting_m && n_m > 0.0 && n_m <= kGridMaxNorthing_m)) {
+    if (!OnGrid(e_m, n_m)) {
         out.status = NgrStatus::kNotValid;
         out.text = kNotValid;
         return out;
@@ -109,14 +93,14 @@ NgrText GenNGR(double lat_deg, double lon_deg, double resolution_km) {
     const int d = NgrDigitsForResolution(resolution_km);
     std::int64_t q = 1;
     for (int i = d; i < kMaxDigitsPerCoordinate; ++i) q *= 10;
-    const std::int64_t full = kSquare_m / q;  // 10^d: one whole square in digit units
+    const std::int64_t full = kGridSquare_m / q;  // 10^d: one whole square in digit units
 
-    std::int64_t e = static_cast<std::int64_t>(RoundHalfEven(e_m)) / kSquare_m;
-    std::int64_t n = static_cast<std::int64_t>(RoundHalfEven(n_m)) / kSquare_m;
-    std::int64_t e_digits =
-        static_cast<std::int64_t>(RoundHalfEven((e_m - static_cast<double>(kSquare_m * e)) / q));
-    std::int64_t n_digits =
-        static_cast<std::int64_t>(RoundHalfEven((n_m - static_cast<double>(kSquare_m * n)) / q));
+    std::int64_t e = static_cast<std::int64_t>(RoundHalfEven(e_m)) / kGridSquare_m;
+    std::int64_t n = static_cast<std::int64_t>(RoundHalfEven(n_m)) / kGridSquare_m;
+    std::int64_t e_digits = static_cast<std::int64_t>(
+        RoundHalfEven((e_m - static_cast<double>(kGridSquare_m * e)) / q));
+    std::int64_t n_digits = static_cast<std::int64_t>(
+        RoundHalfEven((n_m - static_cast<double>(kGridSquare_m * n)) / q));
     // A group that rounds up to a whole square belongs to the next square, with digits 0.
     if (e_digits >= full) {
         e_digits -= full;
@@ -127,27 +111,18 @@ NgrText GenNGR(double lat_deg, double lon_deg, double resolution_km) {
         ++n;
     }
 
-    int l1 = 83 - 5 * static_cast<int>(n / 5) + static_cast<int>(e / 5);  // 83 is 'S'
-    if (l1 == 'I') l1 = 'H';
-    int l2 = (4 - static_cast<int>(n % 5)) * 5 + static_cast<int>(e % 5) + 'A';
-    if (l2 > 'H') ++l2;
-
     out.status = NgrStatus::kOk;
     out.text.reserve(2 * kMaxDigitsPerCoordinate + 3);
-    out.text += static_cast<char>(l1);
-    out.text += static_cast<char>(l2);
+    out.text += FormatGridLetters(GridSquare{e, n});
     AppendPadded(out.text, e_digits, d);
     out.text += ' ';
     AppendPadded(out.text, n_digits, d);
     out.easting_m = e_m;
     out.northing_m = n_m;
-    // Letters, first easting digit, first northing digit.
-    out.square_10km = {out.text[0], out.text[1], out.text[2], out.text[3 + d]};
-    out.east_north_text = EastNorthText(e_m, n_m);
     return out;
 }
 
-NgrPosition GridRefToLatLong(std::string_view text, double current_resolution_km) {
+NgrPosition ParseGridRef(std::string_view text, double current_resolution_km) {
     NgrPosition out;
     out.resolution_km = current_resolution_km;
     if (text.size() < 2) {
@@ -170,12 +145,9 @@ NgrPosition GridRefToLatLong(std::string_view text, double current_resolution_km
     std::int64_t multiplier = 1;
     for (int i = k; i < kMaxDigitsPerCoordinate; ++i) multiplier *= 10;
 
-    const int l1 = LetterIndex(letters[0]);
-    const int l2 = LetterIndex(letters[1]);
-    out.easting_m = static_cast<double>((l1 % 5) * 500000 + (l2 % 5) * 100000 - 1000000 +
-                                        e_digits * multiplier);
-    out.northing_m = static_cast<double>(1900000 - (l1 / 5) * 500000 - (l2 / 5) * 100000 +
-                                         n_digits * multiplier);
+    const GridSquare square = ParseGridLetters(letters[0], letters[1]);
+    out.easting_m = static_cast<double>(square.east * kGridSquare_m + e_digits * multiplier);
+    out.northing_m = static_cast<double>(square.north * kGridSquare_m + n_digits * multiplier);
 
     switch (text.size()) {
         case 6:
@@ -199,16 +171,57 @@ NgrPosition GridRefToLatLong(std::string_view text, double current_resolution_km
     out.lat_deg = wgs.lat_deg;
     out.lon_deg = wgs.lon_deg;
 
-    // The 10 km square: letters, first easting digit, first northing digit (1-based position
-    // m/2 + 1, rounded half to even).
-    out.square_10km = std::string(letters);
-    if (m > 0) out.square_10km += digits[0];
-    const std::size_t north_pos =
-        static_cast<std::size_t>(RoundHalfEven(static_cast<double>(m) / 2.0 + 1.0));
-    if (north_pos >= 1 && north_pos <= m) out.square_10km += digits[north_pos - 1];
-    out.east_north_text = EastNorthText(out.easting_m, out.northing_m);
     out.ok = true;
     return out;
+}
+
+std::string Square10km(std::string_view compact_text) {
+    const std::string_view letters = compact_text.substr(0, 2);
+    const std::string_view digits = compact_text.substr(letters.size());
+    const std::size_t m = digits.size();
+    std::string square(letters);
+    if (m > 0) square += digits[0];
+    const std::size_t north_pos =
+        static_cast<std::size_t>(RoundHalfEven(static_cast<double>(m) / 2.0 + 1.0));
+    if (north_pos >= 1 && north_pos <= m) square += digits[north_pos - 1];
+    return square;
+}
+
+LatLon ParseGridRefCorner(std::string_view text) {
+    std::string compact;
+    for (char c : UpperCase(text, Letters::kAscii))
+        if (c != ' ') compact += c;
+    const auto char_at = [&](std::size_t i) { return i < compact.size() ? compact[i] : '\0'; };
+    const GridSquare square = ParseGridLetters(char_at(0), char_at(1));
+    const std::string digits = compact.size() > 2 ? compact.substr(2) : std::string();
+    const auto h =
+        static_cast<std::size_t>(RoundHalfEven(static_cast<double>(digits.size()) / 2.0));
+    const double unit = std::pow(10.0, 5.0 - static_cast<double>(h));
+    const double east_digits = LeadingNumber(digits.substr(0, h), kConsoleNumbers);
+    const double north_digits =
+        h < digits.size() ? LeadingNumber(digits.substr(h, h), kConsoleNumbers) : 0.0;
+    const double easting = static_cast<double>(square.east * kGridSquare_m) + east_digits * unit;
+    const double northing = static_cast<double>(square.north * kGridSquare_m) + north_digits * unit;
+    const LatLon osgb = EastNorthToLatLong(easting, northing, kConsoleAngles);
+    return AiryToWGS84(osgb.lat_deg, osgb.lon_deg, kConsoleAngles);
+}
+
+std::string FormatGridRef10m(LatLon wgs84) {
+    const LatLon osgb = WGS84ToAiry(wgs84.lat_deg, wgs84.lon_deg, kConsoleAngles);
+    const EastNorth en = LatLongToEastNorth(osgb.lat_deg, osgb.lon_deg, kConsoleAngles);
+    const double e = en.e_m, n = en.n_m;
+    if (!OnGrid(e, n)) return kNotValid;
+    const auto square_e = static_cast<long long>(e / static_cast<double>(kGridSquare_m));
+    const auto square_n = static_cast<long long>(n / static_cast<double>(kGridSquare_m));
+    std::string text = FormatGridLetters(GridSquare{square_e, square_n});
+    const double corner_e = static_cast<double>(kGridSquare_m * square_e);
+    const double corner_n = static_cast<double>(kGridSquare_m * square_n);
+    text += ZeroPadded(static_cast<long long>(RoundHalfEven((e - corner_e) / kTenMetres_m)),
+                       kDigits10m);
+    text += ' ';
+    text += ZeroPadded(static_cast<long long>(RoundHalfEven((n - corner_n) / kTenMetres_m)),
+                       kDigits10m);
+    return text;
 }
 
 }  // namespace geodesy

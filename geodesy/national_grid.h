@@ -2,28 +2,26 @@
 // equal number of easting and northing digits inside it, e.g. "SU6951 7837".
 #pragma once
 
-#include <optional>
 #include <string>
 #include <string_view>
 
+#include "geodesy/types.h"
+
 namespace geodesy {
 
-// What GenNGR produced.
+// What FormatGridRef produced.
 enum class NgrStatus {
     kOk,           // text is a grid reference
     kOutsideArea,  // WGS84 position outside latitude 49..61, longitude -8..1.8: text is ""
     kNotValid,     // inside that area but off the grid: text is "Not valid"
 };
 
-// Result of GenNGR. easting_m, northing_m, square_10km and east_north_text are filled only for
-// kOk (otherwise 0 and "").
+// Result of FormatGridRef. easting_m and northing_m are filled only for kOk (otherwise 0).
 struct NgrText {
     NgrStatus status = NgrStatus::kOutsideArea;
-    std::string text;             // "SU69511 78370", "" or "Not valid"
-    double easting_m = 0.0;       // unrounded easting, metres
-    double northing_m = 0.0;      // unrounded northing, metres
-    std::string square_10km;      // e.g. "SU67": letters, first easting and northing digit
-    std::string east_north_text;  // "E: 469511 , N: 178370" (each in the mask "######")
+    std::string text;         // "SU69511 78370", "" or "Not valid"
+    double easting_m = 0.0;   // unrounded easting, metres
+    double northing_m = 0.0;  // unrounded northing, metres
 };
 
 // Digit count per coordinate for a positional uncertainty in km: more than 2 km gives 2 digits,
@@ -33,9 +31,9 @@ int NgrDigitsForResolution(double resolution_km);
 // WGS84 degrees to grid reference text, digits chosen by resolution_km (> 0). Digit groups are
 // rounded (halves to even), not truncated; a group that rounds up to 10^d carries into the next
 // 100 km square so the text always has d digits per group and names the right square.
-NgrText GenNGR(double lat_deg, double lon_deg, double resolution_km);
+NgrText FormatGridRef(double lat_deg, double lon_deg, double resolution_km);
 
-// Result of GridRefToLatLong.
+// Result of ParseGridRef.
 struct NgrPosition {
     bool ok = false;
     std::string error;     // set when !ok: a sentence naming the bad text
@@ -45,8 +43,6 @@ struct NgrPosition {
                                  // otherwise the resolution passed in
     double easting_m = 0.0;      // south-west corner of the square, metres
     double northing_m = 0.0;
-    std::string square_10km;      // e.g. "SU57"
-    std::string east_north_text;  // "E: 450960 , N: 112345"
 };
 
 // Grid reference text (two capital letters then digits, no spaces; the caller removes spaces and
@@ -55,6 +51,25 @@ struct NgrPosition {
 // of its group. Texts with more than 5 digits per coordinate (more than 12 characters) are
 // refused, as are texts shorter than 2 characters. current_resolution_km is returned unchanged
 // for lengths other than 6, 8, 10 and 12 characters.
-NgrPosition GridRefToLatLong(std::string_view text, double current_resolution_km);
+NgrPosition ParseGridRef(std::string_view text, double current_resolution_km);
+
+// The 10 km square of a grid reference without blanks: the letters, the first easting digit and
+// the first northing digit (at the 1-based position m/2 + 1 of the m digits, rounded half to
+// even), e.g. "SU5711234" -> "SU57". Characters that are missing are left out.
+std::string Square10km(std::string_view compact_text);
+
+// The console tools' grid references. They read and write on their own terms: full-precision
+// angle units (kConsoleAngles), no checks, and a fixed 10 m form.
+
+// Grid reference text (blanks allowed anywhere, any case) to WGS84: the south-west corner of the
+// square that the digits name. Letters and digits are not checked: each digit group is read as
+// the console tools read a number (LeadingNumber with kConsoleNumbers), an odd digit count gives
+// the longer group to the easting.
+LatLon ParseGridRefCorner(std::string_view text);
+
+// WGS84 to "SU1234 5678" (two letters, four easting and four northing digits, 10 m; the 100 km
+// square by truncation, the digits rounded half to even), or "Not valid" outside
+// 0 < E <= 700000, 0 < N <= 1400000.
+std::string FormatGridRef10m(LatLon wgs84);
 
 }  // namespace geodesy

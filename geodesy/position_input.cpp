@@ -1,15 +1,9 @@
-// Classification of a typed position, free-format latitude/longitude, its display, and the
-// resolve step of "&Use This".
+// Classification of a typed position, and free-format latitude/longitude read and written.
 #include "geodesy/position_input.h"
 
-#include <charconv>
 #include <cmath>
 
 #include "geodesy/display_mask.h"
-#include "geodesy/maidenhead.h"
-#include "geodesy/national_grid.h"
-#include "geodesy/site_database.h"
-#include "geodesy/upper_case.h"
 
 namespace geodesy {
 
@@ -20,14 +14,9 @@ constexpr std::size_t kNumberPrefixLength = 4;   // characters read for the numb
 constexpr double kTypedLatLongResolution_km = 0.001;
 constexpr double kMinutesPerDegree = 60.0;
 constexpr double kSecondsPerDegree = 3600.0;
-constexpr char kSizeMask[] = "###m";
-constexpr char kSiteNameGap[] = "   ";  // between a site's name and its location in the input box
 constexpr std::string_view kDegreeUtf8 = "\xC2\xB0";
 constexpr char kDegreeLatin1 = '\xB0';
 
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\n';
-}
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
@@ -62,201 +51,7 @@ double ReadDms(std::string_view t) {
     return d + m / kMinutesPerDegree + s / kSecondsPerDegree;
 }
 
-std::string SizeText(double size_m) {
-    return FormatMask(size_m, kSizeMask);
-}
-
-// Writes the locator, grid reference and their companions derived from the result's position.
-void DeriveLocator(ResolveResult& r) {
-    r.locator_text = GenLocator(r.lat_deg, r.lon_deg);
-}
-
-void DeriveNgr(ResolveResult& r) {
-    const NgrText n = GenNGR(r.lat_deg, r.lon_deg, r.resolution_km);
-    r.ngr_text = n.text;
-    r.east_north_text = n.east_north_text;
-    r.square_10km = n.square_10km;
-}
-
-bool ApplyGridRef(ResolveResult& r, const std::string& compact, int ll_format) {
-    const NgrPosition g = GridRefToLatLong(compact, r.resolution_km);
-    if (!g.ok) {
-        r.kind = ResolveKind::kGridRefError;
-        r.message = g.error;
-        return false;
-    }
-    r.position_changed = true;
-    r.lat_deg = g.lat_deg;
-    r.lon_deg = g.lon_deg;
-    r.resolution_km = g.resolution_km;
-    r.ngr_text = compact;
-    r.east_north_text = g.east_north_text;
-    r.square_10km = g.square_10km;
-    DeriveLocator(r);
-    // A grid reference names a square: both sides are the resolution.
-    r.x_size_text = SizeText(r.resolution_km * 1000.0);
-    r.y_size_text = r.x_size_text;
-    r.ll_text = ShowLatLong(r.lat_deg, r.lon_deg, ll_format);
-    return true;
-}
-
-bool ApplyLocator(ResolveResult& r, const std::string& compact, int ll_format) {
-    const LocatorPosition l = LocatorToLatLong(compact);
-    if (!l.ok) {
-        r.kind = ResolveKind::kLocatorError;
-        r.input_text = std::string(kLocatorError);
-        return false;
-    }
-    r.position_changed = true;
-    r.lat_deg = l.lat_deg;
-    r.lon_deg = l.lon_deg;
-    r.resolution_km = l.resolution_km;
-    r.locator_text = compact;
-    DeriveNgr(r);
-    r.x_size_text = l.ew_size_text;
-    r.y_size_text = l.ns_size_text;
-    r.ll_text = ShowLatLong(r.lat_deg, r.lon_deg, ll_format);
-    return true;
-}
-
-bool ApplyLatLong(ResolveResult& r, const ParsedLatLong& p, int ll_format) {
-    if (!p.ok) return false;
-    r.position_changed = true;
-    r.lat_deg = p.lat_deg;
-    r.lon_deg = p.lon_deg;
-    r.resolution_km = p.resolution_km;
-    DeriveLocator(r);
-    DeriveNgr(r);
-    r.x_size_text = std::string(kUnknownSize);
-    r.y_size_text = std::string(kUnknownSize);
-    r.ll_text = ShowLatLong(r.lat_deg, r.lon_deg, ll_format);
-    return true;
-}
-
-void ResolveSite(ResolveResult& r, const ResolveRequest& req, const std::string& input) {
-    const SiteSearchResult s = FindSiteByName(req.database_path, input);
-    switch (s.outcome) {
-        case SiteSearchOutcome::kFileMissing:
-            r.kind = ResolveKind::kDatabaseMissing;
-            r.message = s.message;
-            return;
-        case SiteSearchOutcome::kEndOfFile:
-            r.kind = ResolveKind::kSiteSearchEnded;
-            return;
-        case SiteSearchOutcome::kNotFound:
-            r.kind = ResolveKind::kSiteNotFound;
-            r.input_text = std::string(kSiteNotFound);
-            r.locator_text = "";
-            r.ngr_text = "";
-            r.ll_text = "";
-            return;
-        case SiteSearchOutcome::kFound:
-            break;
-    }
-
-    r.input_text = s.fields.name + kSiteNameGap + s.fields.location;
-    const Classification c = ClassifyInput(s.fields.location);
-    r.input_class = c.input_class;
-    bool resolved = false;
-    switch (c.input_class) {
-        case InputClass::kGridRef:
-            resolved = ApplyGridRef(r, c.text, req.ll_format);
-            break;
-        case InputClass::kLocator:
-            r.ngr_text = "";
-            resolved = ApplyLocator(r, c.text, req.ll_format);
-            if (!resolved) r.ngr_text.reset();
-            break;
-        case InputClass::kLatLong:
-            resolved = ApplyLatLong(r, ParseLatLong(c.text), req.ll_format);
-            break;
-        case InputClass::kSiteName:
-            break;
-    }
-    if (resolved) {
-        r.kind = ResolveKind::kSite;
-        r.sitename = s.fields.name;
-        return;
-    }
-    if (r.kind == ResolveKind::kLocatorError) return;  // the input box says "Locator error"
-    // Neither form (or a refused grid reference): the entry cannot be placed. The position,
-    // and the name that belongs to it, stay as they were.
-    r.kind = ResolveKind::kSiteLocationError;
-    r.locator_text = std::string(kLocationError);
-    r.ngr_text = std::string(kLocationError);
-    r.ll_text = "";
-}
-
-bool RefreshesDistance(ResolveKind kind) {
-    switch (kind) {
-        case ResolveKind::kGridRef:
-        case ResolveKind::kLocator:
-        case ResolveKind::kLatLong:
-        case ResolveKind::kSite:
-        case ResolveKind::kUnreadableLatLong:
-        case ResolveKind::kSiteLocationError:
-            return true;
-        default:
-            return false;
-    }
-}
-
 }  // namespace
-
-double LeadingNumber(std::string_view text) {
-    // Gather the number's characters, ignoring blanks anywhere in it.
-    std::string number;
-    std::size_t i = 0;
-    auto skip_blanks = [&] {
-        while (i < text.size() && IsBlank(text[i])) ++i;
-    };
-    skip_blanks();
-    if (i < text.size() && (text[i] == '-' || text[i] == '+')) {
-        if (text[i] == '-') number += '-';
-        ++i;
-    }
-    bool digits = false, point = false;
-    for (;; ++i) {
-        skip_blanks();
-        if (i >= text.size()) break;
-        const char c = text[i];
-        if (IsDigit(c)) {
-            number += c;
-            digits = true;
-        } else if (c == '.' && !point) {
-            number += c;
-            point = true;
-        } else {
-            break;
-        }
-    }
-    if (!digits) return 0.0;
-    // An exponent counts only when at least one digit follows it.
-    skip_blanks();
-    if (i < text.size() && (text[i] == 'E' || text[i] == 'e')) {
-        std::size_t j = i + 1;
-        std::string exponent = "e";
-        if (j < text.size() && (text[j] == '-' || text[j] == '+')) exponent += text[j++];
-        bool exp_digits = false;
-        for (; j < text.size() && (IsDigit(text[j]) || IsBlank(text[j])); ++j) {
-            if (IsDigit(text[j])) {
-                exponent += text[j];
-                exp_digits = true;
-            }
-        }
-        if (exp_digits) number += exponent;
-    }
-    double value = 0.0;
-    const auto res = std::from_chars(number.data(), number.data() + number.size(), value);
-    if (res.ec == std::errc::result_out_of_range) value = (number[0] == '-') ? -HUGE_VAL : HUGE_VAL;
-    return value;
-}
-
-std::string UpperCase(std::string_view text) {
-    std::string out(text);
-    for (std::size_t i = 0; i < text.size(); ++i) out[i] = UpperAt(text, i);
-    return out;
-}
 
 Classification ClassifyInput(std::string_view s) {
     Classification c{InputClass::kSiteName, std::string(s)};
@@ -319,7 +114,7 @@ ParsedLatLong ParseLatLong(std::string_view text) {
     return out;
 }
 
-std::optional<std::string> ShowLatLong(double lat_deg, double lon_deg, int ll_format) {
+std::optional<std::string> FormatLatLong(double lat_deg, double lon_deg, int ll_format) {
     const std::string ns = lat_deg >= 0 ? "N" : "S";
     const std::string ew = lon_deg >= 0 ? "E" : "W";
     const double lat = std::fabs(lat_deg), lon = std::fabs(lon_deg);
@@ -345,60 +140,6 @@ std::optional<std::string> ShowLatLong(double lat_deg, double lon_deg, int ll_fo
         default:
             return std::nullopt;
     }
-}
-
-ResolveResult ResolveInput(const ResolveRequest& req) {
-    ResolveResult r;
-    r.lat_deg = req.lat_deg;
-    r.lon_deg = req.lon_deg;
-    r.resolution_km = req.resolution_km;
-    const std::string input = UpperCase(req.input);
-    if (input.empty()) return r;  // kEmpty
-
-    const Classification c = ClassifyInput(input);
-    r.input_class = c.input_class;
-    switch (c.input_class) {
-        case InputClass::kGridRef:
-            if (ApplyGridRef(r, c.text, req.ll_format)) {
-                r.kind = ResolveKind::kGridRef;
-                r.input_text = input;
-                r.sitename = "";
-            }
-            break;
-        case InputClass::kLocator:
-            r.ngr_text = "";
-            if (ApplyLocator(r, c.text, req.ll_format)) {
-                r.kind = ResolveKind::kLocator;
-                r.input_text = input;
-                r.sitename = "";
-            } else {
-                r.ngr_text.reset();  // "Locator error": nothing else changes
-            }
-            break;
-        case InputClass::kLatLong: {
-            const ParsedLatLong p = ParseLatLong(input);
-            if (ApplyLatLong(r, p, req.ll_format)) {
-                r.kind = ResolveKind::kLatLong;
-                r.input_text = p.cleaned;
-                r.sitename = "";
-            } else {
-                // Unreadable: empty the input box and show the previous position again.
-                r.kind = ResolveKind::kUnreadableLatLong;
-                r.input_text = "";
-                DeriveLocator(r);
-                DeriveNgr(r);
-                r.ll_text = ShowLatLong(r.lat_deg, r.lon_deg, req.ll_format);
-            }
-            break;
-        }
-        case InputClass::kSiteName:
-            ResolveSite(r, req, input);
-            break;
-    }
-
-    if (req.home && RefreshesDistance(r.kind))
-        r.dist_bear = DistBear(Site{r.lat_deg, r.lon_deg, r.resolution_km}, *req.home);
-    return r;
 }
 
 }  // namespace geodesy

@@ -1,7 +1,10 @@
-// Upper-casing of the 8-bit (Latin-1) texts that the site database and the input box carry.
+// Upper-casing of typed texts and site-file lines. The window program upper-cases the 8-bit
+// (Latin-1) texts that the site database and the input box carry; the console tools upper-case
+// ASCII letters only.
 #pragma once
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 namespace geodesy {
@@ -19,6 +22,22 @@ inline char UpperAt(std::string_view s, std::size_t i) {
     const bool utf8_lead =
         i + 1 < s.size() && (static_cast<unsigned char>(s[i + 1]) & 0xC0) == 0x80;
     return utf8_lead ? s[i] : static_cast<char>(c - kCaseOffset);
+}
+
+// Which letters UpperCase changes: the window program's 8-bit texts carry Latin-1 letters; the
+// console tools upper-case ASCII letters only.
+enum class Letters { kLatin1, kAscii };
+
+// text upper-cased: UpperAt on every character for kLatin1, only a-z for kAscii.
+inline std::string UpperCase(std::string_view text, Letters letters = Letters::kLatin1) {
+    std::string out(text);
+    if (letters == Letters::kAscii) {
+        for (char& c : out)
+            if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+        return out;
+    }
+    for (std::size_t i = 0; i < text.size(); ++i) out[i] = UpperAt(text, i);
+    return out;
 }
 
 }  // namespace geodesy

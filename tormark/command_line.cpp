@@ -4,10 +4,11 @@
 #include <istream>
 #include <ostream>
 
+#include "display_texts.h"
 #include "geodesy/maidenhead.h"
 #include "geodesy/position_input.h"
-#include "geodesy/site_database.h"
 #include "site_session.h"
+#include "sitefile/site_search.h"
 
 namespace tormark {
 
@@ -30,22 +31,20 @@ std::string Field(std::string text) {
     return text;
 }
 
-std::string MessageOf(const geodesy::ResolveResult& r) {
-    using geodesy::ResolveKind;
+std::string MessageOf(const ResolveResult& r) {
     switch (r.kind) {
         case ResolveKind::kSiteNotFound:
-            return std::string(geodesy::kSiteNotFound);
+            return std::string(kSiteNotFound);
         case ResolveKind::kLocatorError:
-            return std::string(geodesy::kLocatorError);
+            return std::string(kLocatorError);
         case ResolveKind::kSiteLocationError:
-            return std::string(geodesy::kLocationError);
+            return std::string(kLocationError);
         default:
             return r.message;
     }
 }
 
-bool ResolvedAPosition(geodesy::ResolveKind kind) {
-    using geodesy::ResolveKind;
+bool ResolvedAPosition(ResolveKind kind) {
     return kind == ResolveKind::kGridRef || kind == ResolveKind::kLocator ||
            kind == ResolveKind::kLatLong || kind == ResolveKind::kSite;
 }
@@ -53,7 +52,7 @@ bool ResolvedAPosition(geodesy::ResolveKind kind) {
 // Resolves the home text and sets it as home, as typing it, pressing "&Use This" and then
 // "&Set as Home" would. False (with the reason on err) when the text names no position.
 bool SetHome(SiteSession& session, const std::string& text, std::ostream& err) {
-    const geodesy::ResolveResult r = session.UseThis(text);
+    const ResolveResult r = session.UseThis(text);
     if (!ResolvedAPosition(r.kind)) {
         std::string why = MessageOf(r);
         if (why.empty()) why = "not a site, locator, grid reference or latitude/longitude";
@@ -64,8 +63,8 @@ bool SetHome(SiteSession& session, const std::string& text, std::ostream& err) {
     return true;
 }
 
-void PrintResolution(const std::string& input, const geodesy::ResolveResult& r,
-                     const SiteSession& s, std::ostream& out) {
+void PrintResolution(const std::string& input, const ResolveResult& r, const SiteSession& s,
+                     std::ostream& out) {
     const geodesy::Classification c = geodesy::ClassifyInput(geodesy::UpperCase(input));
     const MainBoxes& b = s.boxes;
     out << Field(input) << '\t' << static_cast<int>(c.input_class) << '\t' << Fixed(s.Lat, 9)
@@ -160,7 +159,7 @@ int RunResolve(const CommandLine& command, const std::string& defaultDatabase, s
     if (command.home && !SetHome(session, *command.home, err)) return kExitFailure;
     out << ResolveHeader() << '\n';
     auto resolve = [&](const std::string& text) {
-        const geodesy::ResolveResult r = session.UseThis(text);
+        const ResolveResult r = session.UseThis(text);
         PrintResolution(text, r, session, out);
     };
     if (!command.texts.empty()) {

@@ -8,11 +8,13 @@
 #include <charconv>
 #include <vector>
 
+#include "display_texts.h"
 #include "geodesy/display_mask.h"
 #include "geodesy/maidenhead.h"
 #include "geodesy/national_grid.h"
 #include "geodesy/position_input.h"
-#include "geodesy/site_database.h"
+#include "sitefile/site_file_lines.h"
+#include "sitefile/site_search.h"
 
 namespace tormark {
 
@@ -55,39 +57,39 @@ struct ListedSite {
 // marker, and lines whose location is unreadable give no site (they have no distance of their
 // own).
 std::optional<ListedSite> ConvertLine(const std::string& line, SiteSession& s) {
-    const std::optional<geodesy::SiteFields> fields = geodesy::SplitSiteLine(line);
+    const std::optional<sitefile::SiteFields> fields = sitefile::SplitSiteLine(line);
     if (!fields) return std::nullopt;
-    if (geodesy::UpperCase(line).find(geodesy::kEndMarker) != std::string::npos)
+    if (geodesy::UpperCase(line).find(sitefile::kEndMarker) != std::string::npos)
         return std::nullopt;
     const geodesy::Classification kind = geodesy::ClassifyInput(fields->location);
     ListedSite site;
     site.name = fields->name;
     switch (kind.input_class) {
         case geodesy::InputClass::kGridRef: {
-            const geodesy::NgrPosition p = geodesy::GridRefToLatLong(kind.text, s.Resolution);
+            const geodesy::NgrPosition p = geodesy::ParseGridRef(kind.text, s.Resolution);
             if (!p.ok) return std::nullopt;
             site.lat = p.lat_deg;
             site.lon = p.lon_deg;
             site.resolution = p.resolution_km;
             site.ngr = kind.text;
-            site.locator = geodesy::GenLocator(p.lat_deg, p.lon_deg);
-            s.boxes.eastNorth = p.east_north_text;
+            site.locator = geodesy::FormatLocator(p.lat_deg, p.lon_deg);
+            s.boxes.eastNorth = EastNorthText(p.easting_m, p.northing_m);
             s.boxes.hasEastNorth = true;
             s.boxes.easting_m = p.easting_m;
             s.boxes.northing_m = p.northing_m;
-            if (!p.square_10km.empty()) s.boxes.osMapCaption = p.square_10km;
-            s.boxes.xdim = s.boxes.ydim = geodesy::FormatMask(p.resolution_km * 1000, "###m");
+            s.boxes.osMapCaption = geodesy::Square10km(kind.text);
+            s.boxes.xdim = s.boxes.ydim = CellSizeText(p.resolution_km * 1000);
             break;
         }
         case geodesy::InputClass::kLocator: {
-            const geodesy::LocatorPosition p = geodesy::LocatorToLatLong(kind.text);
+            const geodesy::LocatorPosition p = geodesy::ParseLocator(kind.text);
             if (!p.ok) return std::nullopt;
             site.lat = p.lat_deg;
             site.lon = p.lon_deg;
             site.resolution = p.resolution_km;
             site.locator = kind.text;
-            s.boxes.xdim = p.ew_size_text;
-            s.boxes.ydim = p.ns_size_text;
+            s.boxes.xdim = CellSizeText(p.ew_size_m);
+            s.boxes.ydim = CellSizeText(p.ns_size_m);
             break;
         }
         case geodesy::InputClass::kLatLong: {
@@ -96,8 +98,8 @@ std::optional<ListedSite> ConvertLine(const std::string& line, SiteSession& s) {
             site.lat = p.lat_deg;
             site.lon = p.lon_deg;
             site.resolution = p.resolution_km;
-            site.locator = geodesy::GenLocator(p.lat_deg, p.lon_deg);
-            s.boxes.xdim = s.boxes.ydim = std::string(geodesy::kUnknownSize);
+            site.locator = geodesy::FormatLocator(p.lat_deg, p.lon_deg);
+            s.boxes.xdim = s.boxes.ydim = std::string(kUnknownSize);
             break;
         }
         case geodesy::InputClass::kSiteName:
@@ -107,13 +109,13 @@ std::optional<ListedSite> ConvertLine(const std::string& line, SiteSession& s) {
     s.Lon = site.lon;
     s.Resolution = site.resolution;
     if (kind.input_class != geodesy::InputClass::kGridRef) {
-        const geodesy::NgrText ngr = geodesy::GenNGR(site.lat, site.lon, site.resolution);
+        const geodesy::NgrText ngr = geodesy::FormatGridRef(site.lat, site.lon, site.resolution);
         site.ngr = ngr.text;
-        s.boxes.eastNorth = ngr.east_north_text;
+        s.boxes.eastNorth = EastNorthText(ngr);
         s.boxes.hasEastNorth = ngr.status == geodesy::NgrStatus::kOk;
         s.boxes.easting_m = ngr.easting_m;
         s.boxes.northing_m = ngr.northing_m;
-        if (!ngr.square_10km.empty()) s.boxes.osMapCaption = ngr.square_10km;
+        if (ngr.status == geodesy::NgrStatus::kOk) s.boxes.osMapCaption = OsMapCaption(ngr);
     }
     return site;
 }
@@ -202,10 +204,10 @@ ListingOutcome WriteListing(const ListingBoxes& boxes, SiteSession& session,
                             const std::string& dateText) {
     ListingOutcome outcome;
     const std::optional<std::vector<std::string>> lines =
-        geodesy::ReadDatabaseLines(session.databasePath);
+        sitefile::ReadSiteFileLines(session.databasePath);
     outcome.fileName = boxes.fileName.empty() ? kDefaultListFile : boxes.fileName;
     if (!lines) {
-        outcome.message = std::string(geodesy::kDatabaseMissing);
+        outcome.message = std::string(kDatabaseMissing);
         return outcome;
     }
 

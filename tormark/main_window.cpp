@@ -12,10 +12,11 @@
 #include <QStyle>
 #include <QUrl>
 
-#include "geodesy/site_database.h"
+#include "display_texts.h"
 #include "gps_and_maps.h"
 #include "listing_file.h"
 #include "map_launch.h"
+#include "sitefile/site_search.h"
 #include "twips.h"
 #include "wrap_button.h"
 
@@ -405,17 +406,17 @@ void MainWindow::ShowMessage(const QString& text) {
 void MainWindow::FindIt_Click() {
     session_.databasePath = S(LocDatabase->text());
     session_.boxes.input = S(InputText->text());
-    const geodesy::ResolveResult r = session_.UseThis(S(InputText->text()));
+    const ResolveResult r = session_.UseThis(S(InputText->text()));
     Render();
     if (!r.message.empty()) ShowMessage(Q(r.message));
     if (session_.BaseSet && r.dist_bear) emit siteResolved();
 }
 
 void MainWindow::Lookup_Click() {
-    const geodesy::SiteListResult r =
-        geodesy::ListDatabase(S(LocDatabase->text()), S(InputText->text()));
+    const sitefile::SiteListResult r =
+        sitefile::ListSites(S(LocDatabase->text()), S(InputText->text()));
     if (!r.ok) {
-        ShowMessage(Q(r.message));
+        ShowMessage(Q(std::string(kDatabaseMissing)));
         return;
     }
     QStringList items;

@@ -1,5 +1,6 @@
 #include "site_session.h"
 
+#include "display_texts.h"
 #include "geodesy/display_mask.h"
 #include "geodesy/maidenhead.h"
 #include "geodesy/national_grid.h"
@@ -8,7 +9,6 @@ namespace tormark {
 
 using geodesy::FormatMask;
 using geodesy::InputClass;
-using geodesy::ResolveKind;
 
 std::string UncertaintyText(UncertForm form, double distUncert_km, double bearUncert_deg) {
     switch (form) {
@@ -40,14 +40,14 @@ std::optional<geodesy::Site> SiteSession::Home() const {
     return geodesy::Site{BaseLat, BaseLong, Baseresolution};
 }
 
-geodesy::ResolveResult SiteSession::UseThis(const std::string& input) {
+ResolveResult SiteSession::UseThis(const std::string& input) {
     // Every press starts the same way, whatever the input turns out to be.
     boxes.input = input;
     boxes.setHomeEnabled = false;
     boxes.locFore = kBlack;
     boxes.ngrFore = kBlack;
 
-    geodesy::ResolveRequest request;
+    ResolveRequest request;
     request.input = input;
     request.lat_deg = Lat;
     request.lon_deg = Lon;
@@ -55,7 +55,7 @@ geodesy::ResolveResult SiteSession::UseThis(const std::string& input) {
     request.ll_format = LLFormat;
     request.database_path = databasePath;
     request.home = Home();
-    geodesy::ResolveResult r = geodesy::ResolveInput(request);
+    ResolveResult r = ResolveInput(request);
 
     switch (r.kind) {
         case ResolveKind::kEmpty:
@@ -137,7 +137,7 @@ void SiteSession::UpdateEastNorth(bool typedGridRef) {
     if (typedGridRef) {
         std::string text = boxes.ngr;
         std::erase(text, ' ');
-        const geodesy::NgrPosition p = geodesy::GridRefToLatLong(text, Resolution);
+        const geodesy::NgrPosition p = geodesy::ParseGridRef(text, Resolution);
         if (p.ok) {
             boxes.hasEastNorth = true;
             boxes.easting_m = p.easting_m;
@@ -145,7 +145,7 @@ void SiteSession::UpdateEastNorth(bool typedGridRef) {
         }
         return;
     }
-    const geodesy::NgrText ngr = geodesy::GenNGR(Lat, Lon, Resolution);
+    const geodesy::NgrText ngr = geodesy::FormatGridRef(Lat, Lon, Resolution);
     if (ngr.status == geodesy::NgrStatus::kOk) {
         boxes.hasEastNorth = true;
         boxes.easting_m = ngr.easting_m;
@@ -181,23 +181,23 @@ void SiteSession::RestoreHome(double lat_deg, double lon_deg) {
     pointing.ipt = boxes.input;
     boxes.locNgrBack = kLatLongBack;
     boxes.llBack = kLatLongBack;
-    if (auto text = geodesy::ShowLatLong(Lat, Lon, LLFormat)) boxes.latlong = *text;
-    boxes.locator = geodesy::GenLocator(Lat, Lon);
+    if (auto text = geodesy::FormatLatLong(Lat, Lon, LLFormat)) boxes.latlong = *text;
+    boxes.locator = geodesy::FormatLocator(Lat, Lon);
     boxes.locFore = kBlack;
-    const geodesy::NgrText ngr = geodesy::GenNGR(Lat, Lon, Resolution);
+    const geodesy::NgrText ngr = geodesy::FormatGridRef(Lat, Lon, Resolution);
     boxes.ngr = ngr.text;
-    boxes.eastNorth = ngr.east_north_text;
+    boxes.eastNorth = EastNorthText(ngr);
     boxes.hasEastNorth = ngr.status == geodesy::NgrStatus::kOk;
     boxes.easting_m = ngr.easting_m;
     boxes.northing_m = ngr.northing_m;
-    if (!ngr.square_10km.empty()) boxes.osMapCaption = ngr.square_10km;
+    if (ngr.status == geodesy::NgrStatus::kOk) boxes.osMapCaption = OsMapCaption(ngr);
     boxes.setHomeEnabled = true;
     sitename.clear();
 }
 
 void SiteSession::NextLatLongFormat() {
     LLFormat = (LLFormat + 1) % geodesy::kLatLongFormats;
-    if (auto text = geodesy::ShowLatLong(Lat, Lon, LLFormat)) boxes.latlong = *text;
+    if (auto text = geodesy::FormatLatLong(Lat, Lon, LLFormat)) boxes.latlong = *text;
 }
 
 void SiteSession::ResetEntry() {

@@ -11,6 +11,7 @@
 
 #include "geodesy/distance_bearing.h"
 #include "geodesy/position_input.h"
+#include "resolve_input.h"
 
 namespace tormark {
 
@@ -96,7 +97,7 @@ class SiteSession {
 
     // "&Use This": resolves `input` (the input box text) and updates the state and the boxes.
     // The result's message is for a message box ("Site datbase not found"), "" when none.
-    geodesy::ResolveResult UseThis(const std::string& input);
+    ResolveResult UseThis(const std::string& input);
 
     // "&Set as Home", with the input box text at that moment. Returns the caption of the
     // home-station label, built from the locator and grid reference boxes as they read now.

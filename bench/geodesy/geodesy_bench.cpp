@@ -1,4 +1,4 @@
-// Conversions per second of the geodesy core, and the time of a site database name search that
+// Conversions per second of the geodesy core, and the time of a site-file name search that
 // misses in a 100,000-line file. Run: build/bench/geodesy/geodesy_bench
 #include <benchmark/benchmark.h>
 
@@ -13,8 +13,8 @@
 #include "geodesy/distance_bearing.h"
 #include "geodesy/maidenhead.h"
 #include "geodesy/national_grid.h"
-#include "geodesy/site_database.h"
 #include "geodesy/transverse_mercator.h"
+#include "sitefile/site_search.h"
 
 namespace {
 
@@ -28,49 +28,49 @@ std::vector<std::pair<double, double>> Positions() {
     return p;
 }
 
-void BM_GenNGR(benchmark::State& state) {
+void BM_FormatGridRef(benchmark::State& state) {
     const auto pos = Positions();
     std::size_t i = 0;
     for (auto _ : state) {
         const auto& [lat, lon] = pos[i++ % pos.size()];
-        benchmark::DoNotOptimize(GenNGR(lat, lon, 0.001));
+        benchmark::DoNotOptimize(FormatGridRef(lat, lon, 0.001));
     }
     state.SetItemsProcessed(state.iterations());
 }
-BENCHMARK(BM_GenNGR);
+BENCHMARK(BM_FormatGridRef);
 
-void BM_GridRefToLatLong(benchmark::State& state) {
+void BM_ParseGridRef(benchmark::State& state) {
     std::vector<std::string> refs;
     for (const auto& [lat, lon] : Positions()) {
-        std::string t = GenNGR(lat, lon, 0.001).text;
+        std::string t = FormatGridRef(lat, lon, 0.001).text;
         t.erase(t.find(' '), 1);
         refs.push_back(t);
     }
     std::size_t i = 0;
-    for (auto _ : state) benchmark::DoNotOptimize(GridRefToLatLong(refs[i++ % refs.size()], 0.5));
+    for (auto _ : state) benchmark::DoNotOptimize(ParseGridRef(refs[i++ % refs.size()], 0.5));
     state.SetItemsProcessed(state.iterations());
 }
-BENCHMARK(BM_GridRefToLatLong);
+BENCHMARK(BM_ParseGridRef);
 
-void BM_GenLocator(benchmark::State& state) {
+void BM_FormatLocator(benchmark::State& state) {
     const auto pos = Positions();
     std::size_t i = 0;
     for (auto _ : state) {
         const auto& [lat, lon] = pos[i++ % pos.size()];
-        benchmark::DoNotOptimize(GenLocator(lat, lon));
+        benchmark::DoNotOptimize(FormatLocator(lat, lon));
     }
     state.SetItemsProcessed(state.iterations());
 }
-BENCHMARK(BM_GenLocator);
+BENCHMARK(BM_FormatLocator);
 
-void BM_LocatorToLatLong(benchmark::State& state) {
+void BM_ParseLocator(benchmark::State& state) {
     std::vector<std::string> locs;
-    for (const auto& [lat, lon] : Positions()) locs.push_back(GenLocator(lat, lon));
+    for (const auto& [lat, lon] : Positions()) locs.push_back(FormatLocator(lat, lon));
     std::size_t i = 0;
-    for (auto _ : state) benchmark::DoNotOptimize(LocatorToLatLong(locs[i++ % locs.size()]));
+    for (auto _ : state) benchmark::DoNotOptimize(ParseLocator(locs[i++ % locs.size()]));
     state.SetItemsProcessed(state.iterations());
 }
-BENCHMARK(BM_LocatorToLatLong);
+BENCHMARK(BM_ParseLocator);
 
 void BM_DistBear(benchmark::State& state) {
     const auto pos = Positions();
@@ -84,7 +84,7 @@ void BM_DistBear(benchmark::State& state) {
 }
 BENCHMARK(BM_DistBear);
 
-// The parts GenNGR is made of.
+// The parts FormatGridRef is made of.
 void BM_WGS84ToAiry(benchmark::State& state) {
     const auto pos = Positions();
     std::size_t i = 0;
@@ -144,8 +144,9 @@ void BM_SiteSearchMiss100k(benchmark::State& state) {
         out << "ENDENDEND\r\n";
     }
     for (auto _ : state) {
-        const SiteSearchResult r = FindSiteByName(path.string(), "Hill Top");
-        if (r.outcome != SiteSearchOutcome::kNotFound) state.SkipWithError("unexpected match");
+        const sitefile::SiteSearchResult r = sitefile::FindSiteByName(path.string(), "Hill Top");
+        if (r.outcome != sitefile::SiteSearchOutcome::kNotFound)
+            state.SkipWithError("unexpected match");
         benchmark::DoNotOptimize(r);
     }
     std::filesystem::remove(path);

@@ -38,9 +38,10 @@ int main(int argc, char** argv) {
     HgtTileStore store(start->config.heightPath, con, kTerrainPlotArea);
     std::int32_t ground = 0;
     store.PointHeight(centre.latitude_deg, centre.longitude_deg, ground);
-    PrintBasePositionLine(con, centre.latitude_deg, centre.longitude_deg,
-                          NearLocator(centre.latitude_deg, centre.longitude_deg),
-                          GenGridRef(centre.latitude_deg, centre.longitude_deg), ground);
+    PrintBasePositionLine(
+        con, centre.latitude_deg, centre.longitude_deg,
+        geodesy::FormatLocatorRounded({centre.latitude_deg, centre.longitude_deg}),
+        geodesy::FormatGridRef10m({centre.latitude_deg, centre.longitude_deg}), ground);
 
     // A square of 100 x 100 samples round the centre.
     const int n = 100;

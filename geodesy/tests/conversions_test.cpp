@@ -1,9 +1,10 @@
-// Datum shift, Transverse Mercator and ATAN2 against the Ordnance Survey's worked example and
-// hand-checked values.
+// Datum shift, Transverse Mercator and HalfAngleAtan2 against the Ordnance Survey's worked example
+// and hand-checked values.
 #include <gtest/gtest.h>
 
 #include <cmath>
 
+#include "geodesy/arc_functions.h"
 #include "geodesy/constants.h"
 #include "geodesy/datum_shift.h"
 #include "geodesy/transverse_mercator.h"
@@ -14,17 +15,26 @@ namespace {
 constexpr double kMm = 0.001;     // metres
 constexpr double kDeg1e9 = 1e-9;  // degrees
 
-TEST(Atan2Test, QuadrantsAndNegativeAxis) {
-    EXPECT_DOUBLE_EQ(ATAN2(1, 0), 0.0);
-    EXPECT_NEAR(ATAN2(0, 1), kPi / 2, 1e-15);
-    EXPECT_NEAR(ATAN2(0, -1), -kPi / 2, 1e-15);
-    EXPECT_NEAR(ATAN2(-1, 1), 3 * kPi / 4, 1e-15);
-    EXPECT_NEAR(ATAN2(-1, -1), -3 * kPi / 4, 1e-15);
+TEST(HalfAngleAtan2Test, QuadrantsAndNegativeAxis) {
+    EXPECT_DOUBLE_EQ(HalfAngleAtan2(0, 1), 0.0);
+    EXPECT_NEAR(HalfAngleAtan2(1, 0), kPi / 2, 1e-15);
+    EXPECT_NEAR(HalfAngleAtan2(-1, 0), -kPi / 2, 1e-15);
+    EXPECT_NEAR(HalfAngleAtan2(1, -1), 3 * kPi / 4, 1e-15);
+    EXPECT_NEAR(HalfAngleAtan2(-1, -1), -3 * kPi / 4, 1e-15);
     // On the negative x axis and at the null vector the result is -pi, not +pi.
-    EXPECT_EQ(ATAN2(-1, 0), -kPi);
-    EXPECT_EQ(ATAN2(0, 0), -kPi);
+    EXPECT_EQ(HalfAngleAtan2(0, -1), -kPi);
+    EXPECT_EQ(HalfAngleAtan2(0, 0), -kPi);
     // Just off the negative axis: x + r is about 5e-7, still the half-angle branch.
-    EXPECT_NEAR(ATAN2(-1, 0.001), 3.14059265, 1e-7);
+    EXPECT_NEAR(HalfAngleAtan2(0.001, -1), 3.14059265, 1e-7);
+}
+
+// The console tools' floor is the single-precision 1e-8f: just above it the half-angle branch
+// runs, at it the result is -pi.
+TEST(HalfAngleAtan2Test, ZeroFloorIsAParameter) {
+    const double floor = static_cast<double>(1e-8f);
+    EXPECT_EQ(HalfAngleAtan2(0.0, -1.0, floor), -kPi);
+    EXPECT_EQ(HalfAngleAtan2(0.0, floor / 2, floor), -kPi);  // x + r = floor
+    EXPECT_NEAR(HalfAngleAtan2(1.0, 0.0, floor), kPi / 2, 1e-15);
 }
 
 TEST(TransverseMercatorTest, OrdnanceSurveyWorkedExample) {

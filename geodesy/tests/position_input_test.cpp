@@ -6,30 +6,6 @@
 namespace geodesy {
 namespace {
 
-TEST(LeadingNumberTest, ReadsTheLeadingNumberIgnoringBlanks) {
-    EXPECT_EQ(LeadingNumber("51 3"), 513.0);
-    EXPECT_EQ(LeadingNumber("  51.5N"), 51.5);
-    EXPECT_EQ(LeadingNumber("-1.25W"), -1.25);
-    EXPECT_EQ(LeadingNumber("001"), 1.0);
-    EXPECT_EQ(LeadingNumber(".5"), 0.5);
-    EXPECT_EQ(LeadingNumber("1.2.3"), 1.2);
-    EXPECT_EQ(LeadingNumber("1E3X"), 1000.0);
-    EXPECT_EQ(LeadingNumber("12EAST"), 12.0);  // "E" without digits is not an exponent
-    EXPECT_EQ(LeadingNumber("SU12"), 0.0);
-    EXPECT_EQ(LeadingNumber(""), 0.0);
-    EXPECT_EQ(LeadingNumber("-"), 0.0);
-}
-
-TEST(UpperCaseTest, LatinOneLettersAndUtf8Sequences) {
-    EXPECT_EQ(UpperCase("hill top 51.5n"), "HILL TOP 51.5N");
-    // Latin-1 small letters a-grave to thorn become capitals; the division sign, sharp s and
-    // y-diaeresis have no Latin-1 capital and stay.
-    EXPECT_EQ(UpperCase("f\xE2n caf\xE9 \xFE\xF7\xDF\xFF"), "F\xC2N CAF\xC9 \xDE\xF7\xDF\xFF");
-    // A UTF-8 text keeps its multi-byte sequences intact (euro sign, degree sign, an emoji).
-    EXPECT_EQ(UpperCase("\xE2\x82\xAC 51\xC2\xB0n \xF0\x9F\x98\x80"),
-              "\xE2\x82\xAC 51\xC2\xB0N \xF0\x9F\x98\x80");
-}
-
 TEST(ClassifyInputTest, FormsAndSpaces) {
     struct Case {
         const char* text;
@@ -103,21 +79,21 @@ TEST(ParseLatLongTest, MissingHemisphereIsUnreadable) {
     }
 }
 
-TEST(ShowLatLongTest, ThreeLayouts) {
-    EXPECT_EQ(ShowLatLong(51.5, -1.25, 0), "51.500000N , 1.250000W");
-    EXPECT_EQ(ShowLatLong(51.5, -1.25, 1), "51° 30.0000' N , 1° 15.0000' W");
-    EXPECT_EQ(ShowLatLong(51.5, -1.25, 2), "51° 30' 00.0'' N, 1° 15' 00.0'' W");
-    EXPECT_EQ(ShowLatLong(-33.925, 18.4241, 0), "33.925000S , 18.424100E");
-    EXPECT_EQ(ShowLatLong(-33.925, 18.4241, 2), "33° 55' 30.0'' S, 18° 25' 26.8'' E");
-    EXPECT_EQ(ShowLatLong(0.0, 0.0, 0), "0.000000N , 0.000000E");
-    EXPECT_FALSE(ShowLatLong(51.5, -1.25, 3).has_value());
-    EXPECT_FALSE(ShowLatLong(51.5, -1.25, -1).has_value());
+TEST(FormatLatLongTest, ThreeLayouts) {
+    EXPECT_EQ(FormatLatLong(51.5, -1.25, 0), "51.500000N , 1.250000W");
+    EXPECT_EQ(FormatLatLong(51.5, -1.25, 1), "51° 30.0000' N , 1° 15.0000' W");
+    EXPECT_EQ(FormatLatLong(51.5, -1.25, 2), "51° 30' 00.0'' N, 1° 15' 00.0'' W");
+    EXPECT_EQ(FormatLatLong(-33.925, 18.4241, 0), "33.925000S , 18.424100E");
+    EXPECT_EQ(FormatLatLong(-33.925, 18.4241, 2), "33° 55' 30.0'' S, 18° 25' 26.8'' E");
+    EXPECT_EQ(FormatLatLong(0.0, 0.0, 0), "0.000000N , 0.000000E");
+    EXPECT_FALSE(FormatLatLong(51.5, -1.25, 3).has_value());
+    EXPECT_FALSE(FormatLatLong(51.5, -1.25, -1).has_value());
 }
 
-TEST(ShowLatLongTest, ReadsBackThroughParseLatLong) {
+TEST(FormatLatLongTest, ReadsBackThroughParseLatLong) {
     for (int layout = 0; layout < kLatLongFormats; ++layout) {
         for (auto [lat, lon] : {std::pair{54.454167, -3.211667}, std::pair{-12.3456, 100.5}}) {
-            const ParsedLatLong p = ParseLatLong(*ShowLatLong(lat, lon, layout));
+            const ParsedLatLong p = ParseLatLong(*FormatLatLong(lat, lon, layout));
             ASSERT_TRUE(p.ok) << layout;
             // Layout 2 shows tenths of a second: 3e-5 degrees.
             EXPECT_NEAR(p.lat_deg, lat, 3e-5) << layout;

@@ -99,9 +99,9 @@ int runBenchfind(console::Console& con, std::string_view commandTail,
         con.SetColour(Colour::kLightGrey);
         const std::string typed = readBaseText(con, pendingTail);
         if (typed.empty()) break;  // an empty answer (or the end of input) ends the program
-        const std::string baseText = normaliseGridText(typed);
+        const std::string baseText = NormaliseGridText(typed);
 
-        const auto base = parseGridRef(baseText);
+        const auto base = ParseGridPoint(baseText);
         if (!base) {
             con.PrintLine(kNotGridRef);
             continue;

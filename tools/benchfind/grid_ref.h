@@ -1,8 +1,7 @@
 // Grid references as benchfind reads and writes them.
 //
-// benchfind keeps its own small grid-reference code rather than the full geodesy
-// library: it only ever needs easting and northing in whole metres on the National
-// Grid, and it works on the flat grid (no projection, no datum).
+// benchfind works on the flat grid (no projection, no datum) in whole metres, so it
+// needs only the square letters of the geodesy library, not its conversions.
 //
 // Reading: two letters naming the 100 km square, then an even number of digits
 // (2 to 10), the first half the easting and the second half the northing inside the
@@ -26,16 +25,16 @@ struct GridPoint {
 };
 
 // The typed base text as the search uses it: upper-cased, every blank removed.
-std::string normaliseGridText(std::string_view text);
+std::string NormaliseGridText(std::string_view text);
 
 // Reads a grid reference such as "SU123456", "su 123 456" or "SV0000000000".
 // The text is normalised first. Returns nothing when the text is not a grid
 // reference: fewer than two leading letters A-Z other than I, no digits, an odd
 // number of digits, more than ten digits, or anything but digits after the letters.
-std::optional<GridPoint> parseGridRef(std::string_view text);
+std::optional<GridPoint> ParseGridPoint(std::string_view text);
 
 // Writes a position as "SU12345 45678" (13 characters for positions on the grid).
 // Positions that fall outside the lettered squares get "?" in place of a letter.
-std::string formatGridRef(std::int64_t easting_m, std::int64_t northing_m);
+std::string FormatGridPoint(std::int64_t easting_m, std::int64_t northing_m);
 
 }  // namespace benchfind

@@ -31,7 +31,7 @@ std::string pointGridRef(double easting_m, double northing_m) {
         if (v > kBound) return static_cast<std::int64_t>(kBound);
         return static_cast<std::int64_t>(v);
     };
-    return formatGridRef(clampToBound(easting_m), clampToBound(northing_m));
+    return FormatGridPoint(clampToBound(easting_m), clampToBound(northing_m));
 }
 
 }  // namespace

@@ -4,13 +4,15 @@
 #include <cmath>
 #include <numbers>
 
+#include "geodesy/arc_functions.h"
+
 namespace pathprofile {
 namespace {
 
 constexpr double kPi = std::numbers::pi;
 constexpr double kRadPerDeg = kPi / 180.0;
 constexpr double kDegPerRad = 180.0 / kPi;
-// Denominator below which the two-argument arctangent gives -pi (single-precision literal).
+// Denominator up to which the two-argument arctangent gives -pi (single-precision literal).
 constexpr double kAtan2Floor = static_cast<double>(1e-8f);
 
 // Arcsine written as an arctangent; at |w| = 1 (a pole) the quotient would divide by zero,
@@ -19,13 +21,6 @@ double ArcSine(double w) {
     const double rest = 1.0 - w * w;
     if (rest <= 0.0) return w > 0.0 ? kPi / 2.0 : -kPi / 2.0;
     return std::atan(w / std::sqrt(rest));
-}
-
-// Two-argument arctangent of the east part u and north part v, by the half-angle formula.
-double HalfAngleAtan2(double u, double v) {
-    const double denominator = v + std::sqrt(u * u + v * v);
-    if (denominator <= kAtan2Floor) return -kPi;
-    return 2.0 * std::atan(u / denominator);
 }
 
 }  // namespace
@@ -41,7 +36,7 @@ LatLon DestinationPoint(LatLon start, double bearing_deg, double dist_km) {
     const double phi2 = ArcSine(w);
     const double u = std::sin(theta) * std::sin(delta) * std::cos(phi1);
     const double v = std::cos(delta) - std::sin(phi1) * std::sin(phi2);
-    const double lambda2 = lambda1 + HalfAngleAtan2(u, v);
+    const double lambda2 = lambda1 + geodesy::HalfAngleAtan2(u, v, kAtan2Floor);
     return {phi2 * kDegPerRad, lambda2 * kDegPerRad};
 }
 

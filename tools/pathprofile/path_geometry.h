@@ -6,10 +6,13 @@
 // where they are used, as in every console tool, so 0.02 acts as 0.019999999552965164.
 #pragma once
 
+#include "geodesy/constants.h"
+#include "geodesy/types.h"
+
 namespace pathprofile {
 
-// Mean earth radius of the console tools, km (single-precision literal, widened).
-inline constexpr double kEarthRadius_km = static_cast<double>(6371.29f);
+// Mean earth radius of the console tools, km (held in single precision, widened).
+inline constexpr double kEarthRadius_km = geodesy::kEarthRadiusSingle_km;
 // Fixed sampling step along the path: 20 m, in km (single-precision literal, widened).
 inline constexpr double kSampleStep_km = static_cast<double>(0.02f);
 // Metres per kilometre.
@@ -22,15 +25,13 @@ inline constexpr double kMaxPathLength_km = 2000.0;
 // bearings are then undefined and there is no path to draw.
 inline constexpr double kCoincidentDistance_km = 0.001;
 
-struct LatLon {
-    double lat_deg = 0.0;  // WGS84 latitude, north positive
-    double lon_deg = 0.0;  // WGS84 longitude, east positive; not brought into -180..180
-};
+// Positions are WGS84; a longitude is not brought into -180..180.
+using geodesy::LatLon;
 
 // The point reached by going dist_km along the initial bearing bearing_deg (0..360, clockwise
 // from north) from `start`, on a sphere of the true earth radius (kEarthRadius_km). The
-// arcsine is taken as atan(w / sqrt(1 - w^2)) and the two-argument arctangent as
-// 2 atan(u / (v + sqrt(u^2 + v^2))), -pi when that denominator does not exceed 1e-8.
+// arcsine is taken as atan(w / sqrt(1 - w^2)) and the two-argument arctangent as the geodesy
+// core's half-angle formula with the single-precision floor 1e-8f.
 LatLon DestinationPoint(LatLon start, double bearing_deg, double dist_km);
 
 // The earth bulge of a path of length D km for an effective radius Re = K x 6371.29 km:

@@ -59,7 +59,7 @@ void PrintClearance(console::Console& console, const Clearance& clearance) {
 
 // Samples, draws and serves one profile.
 void ShowProfile(Session& s, const console::ConsolePosition& distant,
-                 const console::DistanceBearing& path, double distant_mast_m,
+                 const geodesy::DistanceBearing& path, double distant_mast_m,
                  const EarthBulge& bulge) {
     console::Console& con = s.console;
     con.PrintLine();
@@ -71,7 +71,7 @@ void ShowProfile(Session& s, const console::ConsolePosition& distant,
     const std::string caption =
         s.base.text + " >> " + distant.text +
         console::FormatMask(kCaptionMask,
-                            {path.distance_km, path.bearing_deg, path.backBearing_deg});
+                            {path.distance_km, path.bearing_deg, path.back_bearing_deg});
     ++s.profiles_drawn;
     if (s.headless.Active()) {
         console::HeadlessOptions numbered = s.headless;
@@ -122,9 +122,9 @@ LoopStep DistantSite(Session& s) {
         return LoopStep::kNext;
     }
 
-    const console::DistanceBearing path =
-        console::DistBearing(s.base.position.lat_deg, s.base.position.lon_deg, distant.latitude_deg,
-                             distant.longitude_deg);
+    const geodesy::DistanceBearing path =
+        geodesy::DistBearBetween({s.base.position.lat_deg, s.base.position.lon_deg},
+                                 {distant.latitude_deg, distant.longitude_deg});
     if (path.distance_km < kCoincidentDistance_km) {
         con.PrintLine("Distant site is the base site");
         return LoopStep::kNext;
@@ -145,7 +145,7 @@ LoopStep DistantSite(Session& s) {
     con.SetColour(Colour::kLightCyan);
     con.MoveToColumn(kDistanceLineColumn);
     con.PrintLine(console::FormatMask(kDistanceMask,
-                                      {path.distance_km, path.bearing_deg, path.backBearing_deg}));
+                                      {path.distance_km, path.bearing_deg, path.back_bearing_deg}));
     con.SetColour(Colour::kLightGrey);
 
     ShowProfile(s, distant, path, distant_mast_m, bulge);
@@ -204,10 +204,11 @@ int RunPathProfile(console::Console& console, std::string_view command_tail,
 
     PathTiles tiles(s.config.heightPath, console);
     const std::int32_t ground_m = tiles.HeightAt(s.base.position);
-    console::PrintBasePositionLine(console, base.latitude_deg, base.longitude_deg,
-                                   console::NearLocator(base.latitude_deg, base.longitude_deg),
-                                   console::GenGridRef(base.latitude_deg, base.longitude_deg),
-                                   ground_m, console::kBaseLineMaskShort);
+    console::PrintBasePositionLine(
+        console, base.latitude_deg, base.longitude_deg,
+        geodesy::FormatLocatorRounded({base.latitude_deg, base.longitude_deg}),
+        geodesy::FormatGridRef10m({base.latitude_deg, base.longitude_deg}), ground_m,
+        console::kBaseLineMaskShort);
     console.SetColour(Colour::kLightGrey);
     console.PrintLine();
     console.PrintLine(kDottedRule);

@@ -182,8 +182,8 @@ void ProfileView::DrawMastsAndSight() {
 void ProfileView::HandleClick(const console::Click& click) {
     console::PlotWindow& w = *window_;
     const LatLon p = DestinationPoint(setup_.base, setup_.bearing_deg, click.x);
-    const std::string locator = console::NearLocator(p.lat_deg, p.lon_deg);
-    const std::string grid_ref = console::GenGridRef(p.lat_deg, p.lon_deg);
+    const std::string locator = geodesy::FormatLocatorRounded({p.lat_deg, p.lon_deg});
+    const std::string grid_ref = geodesy::FormatGridRef10m({p.lat_deg, p.lon_deg});
     const double bulge_m = bulge_.At_m(click.x);
 
     if (click.kind == console::ClickKind::kDouble) {

@@ -28,11 +28,11 @@ constexpr console::Rgb kNameColour = console::FromBgr(0x0000FF);  // pure red
 }  // namespace
 
 ReadoutTexts MakeReadoutTexts(const std::string& locator, const std::string& gridRef,
-                              const console::DistanceBearing& fromCentre, std::int32_t height_m) {
+                              const geodesy::DistanceBearing& fromCentre, std::int32_t height_m) {
     ReadoutTexts t;
     t.position = locator + " = " + gridRef;
     t.bearings = console::FormatMask(kBearingsMask, {fromCentre.distance_km, fromCentre.bearing_deg,
-                                                     fromCentre.backBearing_deg});
+                                                     fromCentre.back_bearing_deg});
     t.height = console::FormatMask(kHeightMask, {double{1} * height_m});
     return t;
 }
@@ -58,12 +58,12 @@ void ClickReadout::OnClick(const console::Click& click) {
 }
 
 void ClickReadout::Single(double x, double y) {
-    const console::LatLong p = FromPlot(area_, x, y);
-    const std::string locator = console::NearLocator(p.latitude_deg, p.longitude_deg);
-    const std::string gridRef = console::GenGridRef(p.latitude_deg, p.longitude_deg);
-    const console::DistanceBearing db =
-        console::DistBearing(lat0_deg_, lon0_deg_, p.latitude_deg, p.longitude_deg);
-    store_.PointHeight(p.latitude_deg, p.longitude_deg, height_m_);
+    const geodesy::LatLon p = FromPlot(area_, x, y);
+    const std::string locator = geodesy::FormatLocatorRounded({p.lat_deg, p.lon_deg});
+    const std::string gridRef = geodesy::FormatGridRef10m({p.lat_deg, p.lon_deg});
+    const geodesy::DistanceBearing db =
+        geodesy::DistBearBetween({lat0_deg_, lon0_deg_}, {p.lat_deg, p.lon_deg});
+    store_.PointHeight(p.lat_deg, p.lon_deg, height_m_);
     const ReadoutTexts texts = MakeReadoutTexts(locator, gridRef, db, height_m_);
 
     // Blank the strip on white before the new read-out.
@@ -85,9 +85,9 @@ void ClickReadout::Single(double x, double y) {
 }
 
 void ClickReadout::LabelNearestSite(double x, double y) {
-    const console::LatLong p = FromPlot(area_, x, y);
+    const geodesy::LatLon p = FromPlot(area_, x, y);
     const std::optional<console::NearestSiteResult> nearest =
-        console::NearestSite(p.latitude_deg, p.longitude_deg, sitesPath_);
+        console::NearestSite(p.lat_deg, p.lon_deg, sitesPath_);
     if (!nearest) {
         const bool haveFile =
             console::FileExistsIgnoringCase(console::NativePath(sitesPath_ + "SITES.DAT"));

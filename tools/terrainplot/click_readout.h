@@ -28,7 +28,7 @@ inline constexpr std::string_view kNoSiteDatabase = "No site database available"
 inline constexpr std::string_view kNoSites = "No site in the site database";
 
 ReadoutTexts MakeReadoutTexts(const std::string& locator, const std::string& gridRef,
-                              const console::DistanceBearing& fromCentre, std::int32_t height_m);
+                              const geodesy::DistanceBearing& fromCentre, std::int32_t height_m);
 
 class ClickReadout {
   public:

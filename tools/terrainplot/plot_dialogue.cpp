@@ -33,8 +33,10 @@ std::optional<console::ConsolePosition> AskCentre(console::Console& console,
 
 std::int32_t PrintCentreLine(console::Console& console, console::HgtTileStore& store,
                              const console::ConsolePosition& centre) {
-    const std::string locator = console::NearLocator(centre.latitude_deg, centre.longitude_deg);
-    const std::string gridRef = console::GenGridRef(centre.latitude_deg, centre.longitude_deg);
+    const std::string locator =
+        geodesy::FormatLocatorRounded({centre.latitude_deg, centre.longitude_deg});
+    const std::string gridRef =
+        geodesy::FormatGridRef10m({centre.latitude_deg, centre.longitude_deg});
     std::int32_t ground_m = 0;
     store.PointHeight(centre.latitude_deg, centre.longitude_deg, ground_m);
     console::PrintBasePositionLine(console, centre.latitude_deg, centre.longitude_deg, locator,
@@ -52,9 +54,9 @@ std::optional<LoadedHeights> LoadHeights(console::Console& console, console::Hgt
     console.PrintLine();
     console.SetColour(console::Colour::kCyan);
     console.Print(console::FormatMask(
-        kMaxLineMask,
-        {double{1} * a.maxHeight_m, console::NearLocator(a.maxLatitude_deg, a.maxLongitude_deg),
-         console::GenGridRef(a.maxLatitude_deg, a.maxLongitude_deg)}));
+        kMaxLineMask, {double{1} * a.maxHeight_m,
+                       geodesy::FormatLocatorRounded({a.maxLatitude_deg, a.maxLongitude_deg}),
+                       geodesy::FormatGridRef10m({a.maxLatitude_deg, a.maxLongitude_deg})}));
     console.PrintLine();
     console.PrintLine();
     console.SetColour(console::Colour::kLightGrey);

@@ -11,6 +11,8 @@
 #include "console/console_constants.h"
 #include "console/file_names.h"
 #include "console/position_entry.h"
+#include "geodesy/upper_case.h"
+#include "sitefile/site_search.h"
 
 namespace terrainplot {
 namespace {
@@ -134,7 +136,7 @@ PlotPoint ToPlot(const PlotArea& area, double latitude_deg, double longitude_deg
             area.samplesPerDegree * (latitude_deg - area.south)};
 }
 
-console::LatLong FromPlot(const PlotArea& area, double x, double y) {
+geodesy::LatLon FromPlot(const PlotArea& area, double x, double y) {
     return {area.south + y / area.samplesPerDegree, area.west + x / area.samplesPerDegree};
 }
 
@@ -145,19 +147,17 @@ console::UserToLatLong PlotDegrees(const PlotArea& area) {
 
 std::optional<SiteLine> ParseSiteLine(std::string_view line) {
     while (!line.empty() && (line.back() == '\r' || line.back() == '\n')) line.remove_suffix(1);
-    const std::size_t tilde = line.find('~');
-    if (tilde == std::string_view::npos) return std::nullopt;
-    std::string_view rest = line.substr(tilde + 1);
-    rest = rest.substr(0, rest.find('~'));
-    std::string position(rest);
-    for (char& c : position) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    const std::optional<sitefile::SiteFields> fields =
+        sitefile::SplitSiteLine(line, geodesy::Letters::kAscii);
+    if (!fields) return std::nullopt;
+    const std::string& position = fields->location;
     if (position.size() < 6) return std::nullopt;
     SiteLine site;
-    site.name = std::string(line.substr(0, tilde));
+    site.name = fields->name;
     if (IsDigit(position[4]) && IsDigit(position[5])) {
-        site.position = console::GridRefToLatLong(position);
+        site.position = geodesy::ParseGridRefCorner(position);
     } else if (IsLocatorLetter(position[4]) && IsLocatorLetter(position[5])) {
-        site.position = console::LocatorCorner(position);
+        site.position = geodesy::ParseLocatorCorner(position);
     } else {
         return std::nullopt;
     }
@@ -175,7 +175,7 @@ int DrawSiteMarkers(console::PlotWindow& window, const PlotArea& area, double la
     while (std::getline(in, text)) {
         const std::optional<SiteLine> site = ParseSiteLine(text);
         if (!site) continue;
-        const PlotPoint p = ToPlot(area, site->position.latitude_deg, site->position.longitude_deg);
+        const PlotPoint p = ToPlot(area, site->position.lat_deg, site->position.lon_deg);
         if (!(p.x < area.nLon)) continue;
         window.Rectangle(p.x - d / cosLat0, p.y - d, p.x + d / cosLat0, p.y + d, console::kBlack,
                          console::kWhite);

@@ -52,7 +52,7 @@ struct PlotPoint {
 };
 PlotPoint ToPlot(const PlotArea& area, double latitude_deg, double longitude_deg);
 // And back: the position of plot point (x, y).
-console::LatLong FromPlot(const PlotArea& area, double x, double y);
+geodesy::LatLon FromPlot(const PlotArea& area, double x, double y);
 // The same mapping for the plot window's georeference: the map's pixels are a regular
 // latitude/longitude grid.
 console::UserToLatLong PlotDegrees(const PlotArea& area);
@@ -62,7 +62,7 @@ console::UserToLatLong PlotDegrees(const PlotArea& area);
 // letters A to X). nullopt for any other line.
 struct SiteLine {
     std::string name;
-    console::LatLong position;
+    geodesy::LatLon position;
 };
 std::optional<SiteLine> ParseSiteLine(std::string_view line);
 

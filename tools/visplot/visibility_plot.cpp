@@ -116,10 +116,10 @@ void VisibilityPlot::OnClick(const console::Click& click) {
 void VisibilityPlot::ReadOut(double x, double y) {
     const mastview::PlotArea& area = view_.area;
     const double lat = area.LatOf(y), lon = area.LonOf(x);
-    const std::string locator = console::NearLocator(lat, lon);
-    const std::string gridRef = console::GenGridRef(lat, lon);
-    const console::DistanceBearing db =
-        console::DistBearing(view_.centre.latitude_deg, view_.centre.longitude_deg, lat, lon);
+    const std::string locator = geodesy::FormatLocatorRounded({lat, lon});
+    const std::string gridRef = geodesy::FormatGridRef10m({lat, lon});
+    const geodesy::DistanceBearing db = geodesy::DistBearBetween(
+        {view_.centre.latitude_deg, view_.centre.longitude_deg}, {lat, lon});
     int32_t height = 0;
     view_.store->PointHeight(lat, lon, height);
 
@@ -131,7 +131,7 @@ void VisibilityPlot::ReadOut(double x, double y) {
     window_.SetTextColour(kReadOutBlue);
     window_.Print(locator + " = " + gridRef +
                   console::FormatMask("   ####km  ###° (°###)  ",
-                                      {db.distance_km, db.bearing_deg, db.backBearing_deg}));
+                                      {db.distance_km, db.bearing_deg, db.back_bearing_deg}));
     window_.SetTextColour(kHeightPurple);
     window_.PrintLine(console::FormatMask("#### m           ", {static_cast<double>(height)}));
 }

@@ -156,8 +156,8 @@ TEST_F(PathProfileDialogue, RidgeBlocksTheLineOfSightAndIsDrawnAtItsHeight) {
     const Result r = Run("Ridge South\n10\nRidge North\n10\n\nendendend\n");
     ASSERT_EQ(r.code, kExitNormal) << r.out;
 
-    const console::DistanceBearing path =
-        console::DistBearing(kSouth.lat_deg, kSouth.lon_deg, kNorth.lat_deg, kNorth.lon_deg);
+    const geodesy::DistanceBearing path = geodesy::DistBearBetween(
+        {kSouth.lat_deg, kSouth.lon_deg}, {kNorth.lat_deg, kNorth.lon_deg});
     EXPECT_NE(r.out.find("Dist   46.33km  Bearing   0.0° [Back 180.0°]"), std::string::npos)
         << r.out;
     const EarthBulge bulge(1.3, path.distance_km);
@@ -210,9 +210,9 @@ TEST_F(PathProfileDialogue, MissingTileReadsSeaLevelWithOneMessage) {
     EXPECT_EQ(Occurrences(r.out, "No HDB\n"), 1) << r.out;
     EXPECT_EQ(Occurrences(r.out, "No Height file for this location\n"), 1);
 
-    const double path_km =
-        console::DistBearing(kSouth.lat_deg, kSouth.lon_deg, kSouth.lat_deg, -4.0 + 16.0 / 12.0)
-            .distance_km;
+    const double path_km = geodesy::DistBearBetween({kSouth.lat_deg, kSouth.lon_deg},
+                                                    {kSouth.lat_deg, -4.0 + 16.0 / 12.0})
+                               .distance_km;
     // The tile edge at 3 W lies 7/12 degree east of the base, of the 11/12 degree to go.
     const double edge_km = path_km * 7.0 / 11.0;
     const std::size_t at = r.out.find("Line of sight blocked, worst clearance");

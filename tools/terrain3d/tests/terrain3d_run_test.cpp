@@ -88,11 +88,10 @@ TEST_F(Terrain3DRun, NearestRowShowsTheLinearColoursAtItsLiftedPoints) {
     for (const auto& entry : fs::directory_iterator(work_))
         ADD_FAILURE() << "terrain3d wrote " << entry.path();
 
-    const console::LatLong c = console::LocatorCorner(kCentre);
-    const terrainplot::PlotArea area =
-        terrainplot::PlotAreaAround(c.latitude_deg, c.longitude_deg, 30);
+    const geodesy::LatLon c = geodesy::ParseLocatorCorner(kCentre);
+    const terrainplot::PlotArea area = terrainplot::PlotAreaAround(c.lat_deg, c.lon_deg, 30);
     ASSERT_EQ(area.nLat, 324);
-    CheckNearestRow(area, c.latitude_deg, 2000);
+    CheckNearestRow(area, c.lat_deg, 2000);
     // An oblique view is no latitude/longitude grid: no world file beside it.
     EXPECT_FALSE(fs::exists(fs::path(Png()).replace_extension(".pgw")));
 }
@@ -116,11 +115,10 @@ TEST_F(Terrain3DRun, OneArcSecondTilesAreDrawnAtOneArcSecond) {
     ASSERT_EQ(r.exitCode, 0) << r.output << r.errors;
     EXPECT_NE(r.output.find("1 arc-second tile N54W002.hgt\n"), std::string::npos) << r.output;
     EXPECT_NE(r.output.find("Max height 1900m found at"), std::string::npos) << r.output;
-    const console::LatLong c = console::LocatorCorner(kCentre);
-    const terrainplot::PlotArea area =
-        terrainplot::PlotAreaAround(c.latitude_deg, c.longitude_deg, 30, 3600);
+    const geodesy::LatLon c = geodesy::ParseLocatorCorner(kCentre);
+    const terrainplot::PlotArea area = terrainplot::PlotAreaAround(c.lat_deg, c.lon_deg, 30, 3600);
     ASSERT_EQ(area.nLat, 971);  // 30 km / (111.2 km / 3600), rounded
-    CheckNearestRow(area, c.latitude_deg, 2000);
+    CheckNearestRow(area, c.lat_deg, 2000);
 }
 
 TEST_F(Terrain3DRun, ExistingConfigurationIsLeftUntouchedAndHeightsAboveTheMaximumAreTopColour) {
@@ -158,10 +156,9 @@ TEST(Terrain3DRealData, ScafellPikeView) {
     EXPECT_NE(r.output.find("Max height  971m found at"), std::string::npos) << r.output;
     EXPECT_EQ(ct::PngSize(png), std::make_pair(840, 600));
     // The white centre marker sits on the summit, lifted by its 971 m.
-    const console::LatLong c = console::GridRefToLatLong("NY2154 0722");
-    const terrainplot::PlotArea area =
-        terrainplot::PlotAreaAround(c.latitude_deg, c.longitude_deg, 30);
-    const ObliqueView view(area.nLat, area.nLon, c.latitude_deg, 971);
+    const geodesy::LatLon c = geodesy::ParseGridRefCorner("NY2154 0722");
+    const terrainplot::PlotArea area = terrainplot::PlotAreaAround(c.lat_deg, c.lon_deg, 30);
+    const ObliqueView view(area.nLat, area.nLon, c.lat_deg, 971);
     console::PlotWindow probe("probe", 0, 0, 840, 600);
     terrainplot::SetPlotScale(probe, area);
     const ViewPoint m = view.CentrePoint(971);

@@ -50,15 +50,15 @@ TEST(SiteLines, PositionsAreGridReferencesOrLocatorsByCharactersFiveAndSix) {
     const auto grid = ParseSiteLine("Scafell Pike~NY2154 0722\r");
     ASSERT_TRUE(grid);
     EXPECT_EQ(grid->name, "Scafell Pike");
-    EXPECT_NEAR(grid->position.latitude_deg, 54.454, 0.002);
-    EXPECT_NEAR(grid->position.longitude_deg, -3.212, 0.002);
+    EXPECT_NEAR(grid->position.lat_deg, 54.454, 0.002);
+    EXPECT_NEAR(grid->position.lon_deg, -3.212, 0.002);
 
     const auto locator = ParseSiteLine("Lower Case~io84kp26gh~comment~more");
     ASSERT_TRUE(locator);
     EXPECT_EQ(locator->name, "Lower Case");
-    const console::LatLong corner = console::LocatorCorner("IO84KP26GH");
-    EXPECT_DOUBLE_EQ(locator->position.latitude_deg, corner.latitude_deg);
-    EXPECT_DOUBLE_EQ(locator->position.longitude_deg, corner.longitude_deg);
+    const geodesy::LatLon corner = geodesy::ParseLocatorCorner("IO84KP26GH");
+    EXPECT_DOUBLE_EQ(locator->position.lat_deg, corner.lat_deg);
+    EXPECT_DOUBLE_EQ(locator->position.lon_deg, corner.lon_deg);
 
     // The third field is not part of the position: "NY12~34" must not read as NY1234.
     EXPECT_FALSE(ParseSiteLine("Cut At Tilde~NY12~3456"));
@@ -163,18 +163,18 @@ TEST(TerrainMap, SiteMarkersAndCentreMarker) {
     const PlotArea area = SmallArea(600, 1000);
     // Inside; south of the plot (drawn into the bottom strip); east of the plot (not drawn);
     // a line that is not a site.
-    const std::string inside = console::NearLocator(54.25, -2.6);
+    const std::string inside = geodesy::FormatLocatorRounded({54.25, -2.6});
     ct::WriteSitesFile(
-        dir.Path(),
-        {"Inside~" + inside, "South~" + console::NearLocator(53.9995, -2.8),
-         "East~" + console::NearLocator(54.2, -2.0), "Lat Long Site~54.1N 2.9W", "ENDENDEND"});
+        dir.Path(), {"Inside~" + inside, "South~" + geodesy::FormatLocatorRounded({53.9995, -2.8}),
+                     "East~" + geodesy::FormatLocatorRounded({54.2, -2.0}),
+                     "Lat Long Site~54.1N 2.9W", "ENDENDEND"});
     console::PlotWindow window("markers", 0, 0, 840, 600);
     SetPlotScale(window, area);
     EXPECT_EQ(DrawSiteMarkers(window, area, 54.25, (dir.Path() / "SITES.DAT").string()), 2);
     EXPECT_EQ(DrawSiteMarkers(window, area, 54.25, (dir.Path() / "missing.dat").string()), 0);
 
-    const console::LatLong at = console::LocatorCorner(inside);
-    const PlotPoint p = ToPlot(area, at.latitude_deg, at.longitude_deg);
+    const geodesy::LatLon at = geodesy::ParseLocatorCorner(inside);
+    const PlotPoint p = ToPlot(area, at.lat_deg, at.lon_deg);
     const int px = PixelOf(window.PixelX(p.x));
     const int py = PixelOf(window.PixelY(p.y));
     const double d = area.nLon / 600.0;  // half-height of a marker, user units
@@ -182,9 +182,9 @@ TEST(TerrainMap, SiteMarkersAndCentreMarker) {
     EXPECT_EQ(PixelAt(window, PixelOf(window.PixelX(p.x)), PixelOf(window.PixelY(p.y + d))),
               console::kBlack);  // the outline
     // Round trip of the plot coordinates.
-    const console::LatLong back = FromPlot(area, p.x, p.y);
-    EXPECT_NEAR(back.latitude_deg, at.latitude_deg, 1e-12);
-    EXPECT_NEAR(back.longitude_deg, at.longitude_deg, 1e-12);
+    const geodesy::LatLon back = FromPlot(area, p.x, p.y);
+    EXPECT_NEAR(back.lat_deg, at.lat_deg, 1e-12);
+    EXPECT_NEAR(back.lon_deg, at.lon_deg, 1e-12);
 
     // The centre marker is a hollow white square on the map.
     window.FillPixels(0, 0, 839, 599, console::kBlack);
@@ -200,7 +200,7 @@ TEST(TerrainMap, SiteMarkersAndCentreMarker) {
 
 TEST(ClickReadout, TextsPutEachValueInItsField) {
     const ReadoutTexts t = MakeReadoutTexts("IO84VK44LL", "NY1234 5678",
-                                            console::DistanceBearing{12.345, 45.6, 225.4}, 987);
+                                            geodesy::DistanceBearing{12.345, 45.6, 225.4}, 987);
     EXPECT_EQ(t.position, "IO84VK44LL = NY1234 5678");
     EXPECT_EQ(t.bearings, "    12.3km   46° (°225)     ");
     EXPECT_EQ(t.height, " 987 m     ");
@@ -236,8 +236,8 @@ TEST_F(ClickTest, SingleClickCopiesTheLocatorAndReadsTheHeight) {
     ClickReadout readout(window_, console_, store, area_, centre_, dir_.Folder(), 1000);
     const double x = 240, y = 100;  // plot samples
     readout.OnClick({console::ClickKind::kSingle, x, y});
-    const console::LatLong p = FromPlot(area_, x, y);
-    EXPECT_EQ(console::ClipboardText(), console::NearLocator(p.latitude_deg, p.longitude_deg));
+    const geodesy::LatLon p = FromPlot(area_, x, y);
+    EXPECT_EQ(console::ClipboardText(), geodesy::FormatLocatorRounded({p.lat_deg, p.lon_deg}));
     // The sample nearest to the point: column 1200 × 0.2 + 240 = 480 from the tile's west edge.
     EXPECT_EQ(readout.LastHeight(), 480);
     // The read-out line is drawn in the bottom strip: pure blue text among white.
@@ -258,14 +258,14 @@ TEST_F(ClickTest, SingleClickCopiesTheLocatorAndReadsTheHeight) {
 TEST_F(ClickTest, DoubleClickLabelsTheFirstSiteContainingTheNearestName) {
     // "Tarn" is nearest to the click, but "Tarn Crag" comes first in the file and contains it,
     // so the label goes to Tarn Crag's position (the name search finds the first match).
-    const std::string crag = console::NearLocator(54.33, -2.45);
-    const std::string tarn = console::NearLocator(54.25, -2.7);
+    const std::string crag = geodesy::FormatLocatorRounded({54.33, -2.45});
+    const std::string tarn = geodesy::FormatLocatorRounded({54.25, -2.7});
     ct::WriteSitesFile(dir_.Path(), {"Tarn Crag~" + crag, "Tarn~" + tarn, "ENDENDEND"});
     console::HgtTileStore store(dir_.Folder(), console_);
     ClickReadout readout(window_, console_, store, area_, centre_, dir_.Folder(), 1000);
 
-    const console::LatLong craged = console::LocatorCorner(crag);
-    const PlotPoint label = ToPlot(area_, craged.latitude_deg, craged.longitude_deg);
+    const geodesy::LatLon craged = geodesy::ParseLocatorCorner(crag);
+    const PlotPoint label = ToPlot(area_, craged.lat_deg, craged.lon_deg);
     window_.FinishPainting();
     const QImage before = window_.Image().copy();
     const PlotPoint click = ToPlot(area_, 54.2505, -2.7005);

@@ -61,8 +61,9 @@ class TerrainPlotRun : public ::testing::Test {
             const std::string name = "N54W00" + std::to_string(-lon) + ".hgt";
             ct::WriteHgtTile(tiles_, name, BlockTile(54, lon));
         }
-        ct::WriteSitesFile(sites_, {"Test Centre~" + std::string(kCentre),
-                                    "Block Top~" + console::NearLocator(54.4, -2.3), "ENDENDEND"});
+        ct::WriteSitesFile(
+            sites_, {"Test Centre~" + std::string(kCentre),
+                     "Block Top~" + geodesy::FormatLocatorRounded({54.4, -2.3}), "ENDENDEND"});
     }
     std::string TilesFolder() const { return tiles_.string() + "/"; }
     std::string SitesFolder() const { return sites_.string() + "/"; }
@@ -117,8 +118,8 @@ TEST_F(TerrainPlotRun, FirstRunAsksPathsDrawsAndStoresTheConfiguration) {
     EXPECT_NE(r.output.find("Loading Height data from SRTM files"), std::string::npos);
     // The spike is the highest sample of the loaded tiles.
     const std::string maxLine = "Max height 2950m found at  Loc " +
-                                console::NearLocator(54.5, -2.5) + "   NGR " +
-                                console::GenGridRef(54.5, -2.5);
+                                geodesy::FormatLocatorRounded({54.5, -2.5}) + "   NGR " +
+                                geodesy::FormatGridRef10m({54.5, -2.5});
     EXPECT_NE(r.output.find(maxLine), std::string::npos) << r.output;
     EXPECT_NE(r.output.find("Maximum Height to be plotted                   "), std::string::npos);
 
@@ -128,8 +129,8 @@ TEST_F(TerrainPlotRun, FirstRunAsksPathsDrawsAndStoresTheConfiguration) {
 
     // 100 km at 54.4°: 771 rows of less than a pixel each, written straight into the image.
     ASSERT_EQ(ct::PngSize(Png()), std::make_pair(840, 600));
-    const console::LatLong c = console::LocatorCorner(kCentre);
-    const PlotArea area = PlotAreaAround(c.latitude_deg, c.longitude_deg, HeightExtentKm(100));
+    const geodesy::LatLon c = geodesy::ParseLocatorCorner(kCentre);
+    const PlotArea area = PlotAreaAround(c.lat_deg, c.lon_deg, HeightExtentKm(100));
     EXPECT_EQ(area.nLat, 771);
     CheckMapColours(area, 3000, console::DefaultPalette());
     // The Exit box in the top right corner is pure red.
@@ -143,8 +144,8 @@ TEST_F(TerrainPlotRun, SmallPlotDrawsSquaresAndHoldsHeightsAboveTheMaximum) {
     // 2900 m: everything from 500 m up is entry 255.
     const ct::RunResult r = Run({"--png", Png(), kCentre}, "10\n500\n");
     ASSERT_EQ(r.exitCode, 0) << r.output << r.errors;
-    const console::LatLong c = console::LocatorCorner(kCentre);
-    const PlotArea area = PlotAreaAround(c.latitude_deg, c.longitude_deg, HeightExtentKm(10));
+    const geodesy::LatLon c = geodesy::ParseLocatorCorner(kCentre);
+    const PlotArea area = PlotAreaAround(c.lat_deg, c.lon_deg, HeightExtentKm(10));
     ASSERT_EQ(area.nLat, 77);
     CheckMapColours(area, 500, console::DefaultPalette());
     EXPECT_EQ(console::HeightToColour(2900, 500), 255);
@@ -167,17 +168,16 @@ TEST_F(TerrainPlotRun, PaletteFromTheCommandLineIsUsedAndStored) {
     EXPECT_NE(r.output.find("Colour Palette  Hills.PAL"), std::string::npos) << r.output;
     console::Palette reds;
     for (int i = 0; i < 256; ++i) reds[i] = Rgb{static_cast<std::uint8_t>(i), 0, 0};
-    const console::LatLong c = console::LocatorCorner(kCentre);
-    CheckMapColours(PlotAreaAround(c.latitude_deg, c.longitude_deg, HeightExtentKm(10)), 3000,
-                    reds);
+    const geodesy::LatLon c = geodesy::ParseLocatorCorner(kCentre);
+    CheckMapColours(PlotAreaAround(c.lat_deg, c.lon_deg, HeightExtentKm(10)), 3000, reds);
     const std::string stored = ct::ReadFile(work_ / "Brelland.ini");
     EXPECT_NE(stored.find("\r\nHills.PAL\r\n"), std::string::npos) << stored;
 }
 
 TEST_F(TerrainPlotRun, ClicksDrawTheReadoutAndTheNearestSiteLabel) {
     WriteConfig();
-    const console::LatLong c = console::LocatorCorner(kCentre);
-    const PlotArea area = PlotAreaAround(c.latitude_deg, c.longitude_deg, HeightExtentKm(20));
+    const geodesy::LatLon c = geodesy::ParseLocatorCorner(kCentre);
+    const PlotArea area = PlotAreaAround(c.lat_deg, c.lon_deg, HeightExtentKm(20));
     // A click below the map is a point south of the rectangle and answered like any other.
     const std::string click = std::to_string(area.nLon / 3) + "," + std::to_string(-area.nLat / 50);
     const std::string dclick = std::to_string(area.nLon / 4) + "," + std::to_string(area.nLat / 3);
@@ -237,8 +237,8 @@ TEST_F(TerrainPlotRun, GeoreferenceFilesPlaceTheSitesOnTheirMarkers) {
     WriteConfig();
     const ct::RunResult r = Run({"--png", Png(), kCentre}, "20\n3000\n");
     ASSERT_EQ(r.exitCode, 0) << r.output << r.errors;
-    const console::LatLong c = console::LocatorCorner(kCentre);
-    const PlotArea area = PlotAreaAround(c.latitude_deg, c.longitude_deg, HeightExtentKm(20));
+    const geodesy::LatLon c = geodesy::ParseLocatorCorner(kCentre);
+    const PlotArea area = PlotAreaAround(c.lat_deg, c.lon_deg, HeightExtentKm(20));
     const console::GeoreferenceFileNames names = console::GeoreferenceFilesBeside(Png());
     const std::optional<console::PixelGrid> grid =
         console::ParseWorldFile(ct::ReadFile(names.worldFile), 840, 600);
@@ -266,10 +266,10 @@ TEST_F(TerrainPlotRun, GeoreferenceFilesPlaceTheSitesOnTheirMarkers) {
 
     // The site's marker is a white square round its plot position; the world file puts the site
     // in the pixel the tool drew that position in.
-    const console::LatLong site = console::LocatorCorner(console::NearLocator(54.4, -2.3));
-    const int column = static_cast<int>(std::floor(grid->ColumnOf(site.longitude_deg)));
-    const int row = static_cast<int>(std::floor(grid->RowOf(site.latitude_deg)));
-    const PlotPoint at = ToPlot(area, site.latitude_deg, site.longitude_deg);
+    const geodesy::LatLon site = geodesy::ParseLocatorCorner(geodesy::FormatLocatorRounded({54.4, -2.3}));
+    const int column = static_cast<int>(std::floor(grid->ColumnOf(site.lon_deg)));
+    const int row = static_cast<int>(std::floor(grid->RowOf(site.lat_deg)));
+    const PlotPoint at = ToPlot(area, site.lat_deg, site.lon_deg);
     EXPECT_EQ(std::make_pair(column, row), PixelOf(area, at.x, at.y));
     EXPECT_EQ(ct::PngPixel(Png(), column, row).colour, console::kWhite);
 }
@@ -298,19 +298,19 @@ TEST_F(TerrainPlotRun, OneArcSecondTilesAreDrawnAtOneArcSecond) {
     EXPECT_NE(maxLine(fine.output), "");
     EXPECT_EQ(maxLine(fine.output), maxLine(coarse.output));
 
-    const console::LatLong c = console::LocatorCorner(kCentre);
-    const PlotArea area = PlotAreaAround(c.latitude_deg, c.longitude_deg, HeightExtentKm(20), 3600);
+    const geodesy::LatLon c = geodesy::ParseLocatorCorner(kCentre);
+    const PlotArea area = PlotAreaAround(c.lat_deg, c.lon_deg, HeightExtentKm(20), 3600);
     EXPECT_EQ(area.nLat,
-              3 * PlotAreaAround(c.latitude_deg, c.longitude_deg, HeightExtentKm(20)).nLat);
+              3 * PlotAreaAround(c.lat_deg, c.lon_deg, HeightExtentKm(20)).nLat);
     CheckMapColours(area, 3000, console::DefaultPalette());
     const std::optional<console::PixelGrid> grid = console::ParseWorldFile(
         ct::ReadFile(console::GeoreferenceFilesBeside(Png()).worldFile), 840, 600);
     ASSERT_TRUE(grid);
     EXPECT_NEAR(grid->pixelWidth_deg, console::Single(1.07f) * area.nLon / 840 / 3600, 1e-11);
-    const console::LatLong site = console::LocatorCorner(console::NearLocator(54.4, -2.3));
-    const PlotPoint at = ToPlot(area, site.latitude_deg, site.longitude_deg);
-    EXPECT_EQ(std::make_pair(static_cast<int>(std::floor(grid->ColumnOf(site.longitude_deg))),
-                             static_cast<int>(std::floor(grid->RowOf(site.latitude_deg)))),
+    const geodesy::LatLon site = geodesy::ParseLocatorCorner(geodesy::FormatLocatorRounded({54.4, -2.3}));
+    const PlotPoint at = ToPlot(area, site.lat_deg, site.lon_deg);
+    EXPECT_EQ(std::make_pair(static_cast<int>(std::floor(grid->ColumnOf(site.lon_deg))),
+                             static_cast<int>(std::floor(grid->RowOf(site.lat_deg)))),
               PixelOf(area, at.x, at.y));
 }
 

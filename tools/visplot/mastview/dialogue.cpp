@@ -69,8 +69,8 @@ std::optional<MastView> RunDialogue(console::ConsoleTool tool, console::Console&
         store.PointHeight(lat, lon, view.ground_m);
     else
         view.ground_m = SampleBelow(store.Tile(), lat, lon);
-    const std::string locator = console::NearLocator(lat, lon);
-    const std::string gridRef = console::GenGridRef(lat, lon);
+    const std::string locator = geodesy::FormatLocatorRounded({lat, lon});
+    const std::string gridRef = geodesy::FormatGridRef10m({lat, lon});
     console.PrintLine();
 
     std::optional<PlotArea> area = AskRadius(console, view);

@@ -30,7 +30,7 @@ class VisplotRun : public ::testing::Test {
         ct::WriteSitesFile(work.Path() / "sites",
                            {"Far Away North Mast Relay~NY9000 9000", "North Mast~NY2154 1222",
                             "Scafell Pike~NY2154 0722"});
-        centre = console::GridRefToLatLong(kCentre);
+        centre = geodesy::ParseGridRefCorner(kCentre);
     }
     std::string Tiles() const { return (work.Path() / "tiles").string() + "/"; }
     std::string Sites() const { return (work.Path() / "sites").string() + "/"; }
@@ -52,7 +52,7 @@ class VisplotRun : public ::testing::Test {
     // black in seen ground: a box of 25 tells seen ground (most lit) from hidden (none lit).
     int LitAround(double rd_km, double d_km, double b_deg) const {
         const mastview::PlotArea a =
-            *mastview::MakePlotArea(centre.latitude_deg, centre.longitude_deg, rd_km).area;
+            *mastview::MakePlotArea(centre.lat_deg, centre.lon_deg, rd_km).area;
         const double b = b_deg / console::kDegPerRad, t = d_km / rd_km;
         const double ux = (std::sin(b) * t + 1) / 2 * a.nLon;
         const double uy = (std::cos(b) * t + 1) / 2 * a.nLat;
@@ -79,7 +79,7 @@ class VisplotRun : public ::testing::Test {
 
     ct::TempDir work;
     std::filesystem::path png = work.Path() / "plot.png";
-    console::LatLong centre;
+    geodesy::LatLon centre;
 };
 
 const auto kSeaLevel = [](int, int) { return 0; };
@@ -107,9 +107,9 @@ TEST_F(VisplotRun, FlatSeaLevelIsSeenOutToTheRadioHorizonAndNoFurther) {
 TEST_F(VisplotRun, ConeShapedHillHidesTheGroundBehindItInItsSector) {
     WriteConfig();
     // A cone 400 m high with a base radius of 2 km, 6 km due east of the centre.
-    const double coneLat = centre.latitude_deg;
+    const double coneLat = centre.lat_deg;
     const double kmPerLonDeg = console::kKmPerDegreeLat * std::cos(coneLat / console::kDegPerRad);
-    const double coneLon = centre.longitude_deg + 6 / kmPerLonDeg;
+    const double coneLon = centre.lon_deg + 6 / kmPerLonDeg;
     WriteTiles(
         [&](int row, int column) {
             const double lat = 55 - row / 1200.0, lon = -4 + column / 1200.0;
@@ -190,8 +190,7 @@ TEST_F(VisplotRun, ClicksReadOutThePointAndMarkTheNearestSite) {
     ASSERT_EQ(plain.exitCode, 0) << plain.output << plain.errors;
     const int bluePlain = ct::CountPngPixels(png, console::Rgb{0, 0, 255});
 
-    const mastview::PlotArea a =
-        *mastview::MakePlotArea(centre.latitude_deg, centre.longitude_deg, 20).area;
+    const mastview::PlotArea a = *mastview::MakePlotArea(centre.lat_deg, centre.lon_deg, 20).area;
     // A double click 4 km north of the centre: the nearest site is "North Mast", 5 km north.
     const double cx = a.nLon / 2.0, cy = a.nLat / 2.0 + 4 / (console::kKmPerDegreeLat / 1200);
     const std::string at = std::to_string(cx) + "," + std::to_string(cy);
@@ -201,11 +200,11 @@ TEST_F(VisplotRun, ClicksReadOutThePointAndMarkTheNearestSite) {
     EXPECT_GT(ct::CountPngPixels(png, console::Rgb{255, 0, 0}), 0);  // the site's name
     // The site's white square, w = nLon / 200 samples high, has its lower left corner at the
     // site; look at its middle.
-    const console::LatLong site = console::GridRefToLatLong("NY2154 1222");
+    const geodesy::LatLon site = geodesy::ParseGridRefCorner("NY2154 1222");
     const double w = a.nLon / 200.0;
-    const double sx = 1200 * (site.longitude_deg - a.lonW_deg) +
-                      w / 2 / std::cos(centre.latitude_deg / console::kDegPerRad);
-    const double sy = 1200 * (site.latitude_deg - a.latS_deg) + w / 2;
+    const double sx =
+        1200 * (site.lon_deg - a.lonW_deg) + w / 2 / std::cos(centre.lat_deg / console::kDegPerRad);
+    const double sy = 1200 * (site.lat_deg - a.latS_deg) + w / 2;
     const ct::PixelResult square =
         ct::PngPixel(png, static_cast<int>(sx / (1.07 * a.nLon) * 600),
                      static_cast<int>((1.1 * a.nLat - sy) / (1.13 * a.nLat) * 600));
@@ -224,7 +223,7 @@ TEST_F(VisplotRun, WorldFileAndKmlPlaceThePlotOnTheGround) {
     const ct::RunResult r = Run(std::string(kCentre) + "\n10\n1.3\n20\n");
     ASSERT_EQ(r.exitCode, 0) << r.output << r.errors;
     const mastview::PlotArea a =
-        *mastview::MakePlotArea(centre.latitude_deg, centre.longitude_deg, 20).area;
+        *mastview::MakePlotArea(centre.lat_deg, centre.lon_deg, 20).area;
     const console::GeoreferenceFileNames names = console::GeoreferenceFilesBeside(png.string());
     const std::optional<console::PixelGrid> grid =
         console::ParseWorldFile(ct::ReadFile(names.worldFile), 600, 600);
@@ -246,8 +245,8 @@ TEST_F(VisplotRun, WorldFileAndKmlPlaceThePlotOnTheGround) {
     // file, 5 km north of the centre is lit and 18 km north is black.
     const QImage image(QString::fromStdString(png.string()));
     const auto pixelNorth = [&](double km) {
-        const double lat = centre.latitude_deg + km / console::kKmPerDegreeLat;
-        return image.pixel(static_cast<int>(std::floor(grid->ColumnOf(centre.longitude_deg))),
+        const double lat = centre.lat_deg + km / console::kKmPerDegreeLat;
+        return image.pixel(static_cast<int>(std::floor(grid->ColumnOf(centre.lon_deg))),
                            static_cast<int>(std::floor(grid->RowOf(lat)))) &
                0xFFFFFF;
     };

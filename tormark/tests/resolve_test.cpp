@@ -10,10 +10,13 @@
 #include "geodesy/maidenhead.h"
 #include "geodesy/national_grid.h"
 #include "geodesy/position_input.h"
-#include "geodesy/site_database.h"
+#include "resolve_input.h"
+#include "sitefile/site_search.h"
 
-namespace geodesy {
+namespace tormark {
 namespace {
+
+using namespace geodesy;
 
 namespace fs = std::filesystem;
 
@@ -31,7 +34,7 @@ class ResolveTest : public ::testing::Test {
   protected:
     void SetUp() override {
         std::random_device rd;
-        dir_ = fs::temp_directory_path() / ("geodesy_resolve_" + std::to_string(rd()));
+        dir_ = fs::temp_directory_path() / ("tormark_resolve_" + std::to_string(rd()));
         fs::create_directories(dir_);
         path_ = (dir_ / "Sites.dat").string();
         std::ofstream(path_, std::ios::binary) << kSites;
@@ -70,12 +73,12 @@ TEST_F(ResolveTest, TypedGridReference) {
     EXPECT_EQ(r.resolution_km, 0.01);
     EXPECT_EQ(r.input_text, "SU5096 1234");
     EXPECT_EQ(r.ngr_text, "SU50961234");
-    EXPECT_EQ(r.locator_text, GenLocator(r.lat_deg, r.lon_deg));
+    EXPECT_EQ(r.locator_text, FormatLocator(r.lat_deg, r.lon_deg));
     EXPECT_EQ(r.east_north_text, "E: 450960 , N: 112340");
     EXPECT_EQ(r.square_10km, "SU51");
     EXPECT_EQ(r.x_size_text, "10m");
     EXPECT_EQ(r.y_size_text, "10m");
-    EXPECT_EQ(r.ll_text, ShowLatLong(r.lat_deg, r.lon_deg, 0));
+    EXPECT_EQ(r.ll_text, FormatLatLong(r.lat_deg, r.lon_deg, 0));
     EXPECT_EQ(r.sitename, "");
     EXPECT_FALSE(r.dist_bear.has_value());  // no home set
 }
@@ -87,7 +90,7 @@ TEST_F(ResolveTest, TypedLocator) {
     EXPECT_NEAR(r.lon_deg, -1.2956633, 1e-6);
     EXPECT_EQ(r.locator_text, "IO91IM");
     // 4.6 km: a 2-digit grid reference of the same position.
-    EXPECT_EQ(r.ngr_text, GenNGR(r.lat_deg, r.lon_deg, r.resolution_km).text);
+    EXPECT_EQ(r.ngr_text, FormatGridRef(r.lat_deg, r.lon_deg, r.resolution_km).text);
     EXPECT_EQ(r.ngr_text->size(), 7u);  // "SU.. .." style
     EXPECT_EQ(r.x_size_text, "5766m");
     EXPECT_EQ(r.y_size_text, "4633m");
@@ -114,8 +117,8 @@ TEST_F(ResolveTest, TypedLatLong) {
     EXPECT_EQ(r.input_text, "51 30 N 1 15 W");
     EXPECT_EQ(r.x_size_text, "~");
     EXPECT_EQ(r.y_size_text, "~");
-    EXPECT_EQ(r.ngr_text, GenNGR(51.5, -1.25, 0.001).text);
-    EXPECT_EQ(r.locator_text, GenLocator(51.5, -1.25));
+    EXPECT_EQ(r.ngr_text, FormatGridRef(51.5, -1.25, 0.001).text);
+    EXPECT_EQ(r.locator_text, FormatLocator(51.5, -1.25));
     EXPECT_EQ(r.ll_text, "51.500000N , 1.250000W");
     ASSERT_TRUE(r.dist_bear.has_value());
     EXPECT_NEAR(r.dist_bear->dist_km, DistBear({51.5, -1.25, 0.001}, {52.0, 0.0, 0.001}).dist_km,
@@ -127,9 +130,9 @@ TEST_F(ResolveTest, UnreadableLatLongShowsThePreviousPosition) {
     EXPECT_EQ(r.kind, ResolveKind::kUnreadableLatLong);
     EXPECT_EQ(r.input_text, "");
     ExpectUnchanged(r);
-    EXPECT_EQ(r.locator_text, GenLocator(50.0, -4.0));
-    EXPECT_EQ(r.ngr_text, GenNGR(50.0, -4.0, 3.0).text);
-    EXPECT_EQ(r.ll_text, ShowLatLong(50.0, -4.0, 0));
+    EXPECT_EQ(r.locator_text, FormatLocator(50.0, -4.0));
+    EXPECT_EQ(r.ngr_text, FormatGridRef(50.0, -4.0, 3.0).text);
+    EXPECT_EQ(r.ll_text, FormatLatLong(50.0, -4.0, 0));
     EXPECT_TRUE(r.dist_bear.has_value());
 }
 
@@ -168,7 +171,7 @@ TEST_F(ResolveTest, DatabaseLocatorAndLatLong) {
     EXPECT_EQ(loc.input_class, InputClass::kLocator);
     EXPECT_EQ(loc.locator_text, "IO91IM00");
     EXPECT_NEAR(loc.lat_deg, 51.5021693, 1e-6);
-    EXPECT_EQ(loc.ngr_text, GenNGR(loc.lat_deg, loc.lon_deg, loc.resolution_km).text);
+    EXPECT_EQ(loc.ngr_text, FormatGridRef(loc.lat_deg, loc.lon_deg, loc.resolution_km).text);
     EXPECT_EQ(loc.sitename, "Beacon");
 
     // A stored latitude/longitude is read, not ignored.
@@ -202,6 +205,7 @@ TEST_F(ResolveTest, DatabaseSearchOutcomes) {
     const ResolveResult not_found = Resolve("after end", Site{52.0, 0.0, 0.001});
     EXPECT_EQ(not_found.kind, ResolveKind::kSiteNotFound);
     EXPECT_EQ(not_found.input_text, "Not Found");
+    EXPECT_EQ(not_found.message, "");
     EXPECT_EQ(not_found.locator_text, "");
     EXPECT_EQ(not_found.ngr_text, "");
     EXPECT_EQ(not_found.ll_text, "");
@@ -276,7 +280,7 @@ TEST(SharedSitesTest, AwkwardLines) {
     EXPECT_EQ(resolve("after separator").sitename, "After Separator-less Line");
     EXPECT_EQ(resolve("after end marker").kind, ResolveKind::kSiteNotFound);
 
-    const SiteListResult all = ListDatabase(path, "");
+    const sitefile::SiteListResult all = sitefile::ListSites(path, "");
     ASSERT_TRUE(all.ok);
     ASSERT_EQ(all.items.size(), 16u);
     EXPECT_EQ(all.items[10], "Sixty Character Site Name Fo");
@@ -285,4 +289,4 @@ TEST(SharedSitesTest, AwkwardLines) {
 }
 
 }  // namespace
-}  // namespace geodesy
+}  // namespace tormark

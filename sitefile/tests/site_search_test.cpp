@@ -1,5 +1,5 @@
-// The site database: name search, listing, line ends and missing files, on temporary files.
-#include "geodesy/site_database.h"
+// The site file: name searches, listing, line ends and missing files, on temporary files.
+#include "sitefile/site_search.h"
 
 #include <gtest/gtest.h>
 
@@ -8,8 +8,11 @@
 #include <fstream>
 #include <random>
 #include <string>
+#include <vector>
 
-namespace geodesy {
+#include "sitefile/site_file_lines.h"
+
+namespace sitefile {
 namespace {
 
 namespace fs = std::filesystem;
@@ -19,7 +22,7 @@ class SiteDatabaseTest : public ::testing::Test {
   protected:
     void SetUp() override {
         std::random_device rd;
-        dir_ = fs::temp_directory_path() / ("geodesy_sites_" + std::to_string(rd()));
+        dir_ = fs::temp_directory_path() / ("sitefile_sites_" + std::to_string(rd()));
         fs::create_directories(dir_);
     }
     void TearDown() override { fs::remove_all(dir_); }
@@ -56,7 +59,7 @@ TEST_F(SiteDatabaseTest, AccentedLettersMatchInEitherCase) {
     const SiteSearchResult cafe = FindSiteByName(path, "caf\xE9");
     ASSERT_EQ(cafe.outcome, SiteSearchOutcome::kFound);
     EXPECT_EQ(cafe.fields.name, "CAF\xC9 MAST");
-    const SiteListResult list = ListDatabase(path, "f\xC2n");
+    const SiteListResult list = ListSites(path, "f\xC2n");
     ASSERT_TRUE(list.ok);
     EXPECT_EQ(list.items, std::vector<std::string>{"Pen-y-F\xE2n~SO0121 2158"});
 }
@@ -66,8 +69,7 @@ TEST_F(SiteDatabaseTest, EndMarkerEndsNameSearchButNotListing) {
         Write("Sites.dat", "Hill Top~ST4523 8150\r\nENDENDEND\r\nHidden Mast~SU123456\r\n");
     const SiteSearchResult r = FindSiteByName(path, "hidden");
     EXPECT_EQ(r.outcome, SiteSearchOutcome::kNotFound);
-    EXPECT_EQ(r.message, "");
-    const SiteListResult list = ListDatabase(path, "hidden");
+    const SiteListResult list = ListSites(path, "hidden");
     ASSERT_TRUE(list.ok);
     EXPECT_EQ(list.items, std::vector<std::string>{"Hidden Mast~SU123456"});
 }
@@ -78,7 +80,7 @@ TEST_F(SiteDatabaseTest, EmptyInputListsEveryLineCutTo28) {
                                    "no separator here\r\n"
                                    "\r\n"
                                    "ENDENDEND\r\n");
-    const SiteListResult list = ListDatabase(path, "");
+    const SiteListResult list = ListSites(path, "");
     ASSERT_TRUE(list.ok);
     EXPECT_EQ(list.items, (std::vector<std::string>{"A Rather Long Site Name Inde",
                                                     "no separator here", "", "ENDENDEND"}));
@@ -114,7 +116,7 @@ TEST_F(SiteDatabaseTest, AllLineEndsAreRead) {
         ASSERT_EQ(r.outcome, SiteSearchOutcome::kFound);
         EXPECT_EQ(r.fields.name, "Beta");
         EXPECT_EQ(r.fields.location, "IO84KO");  // upper-cased, no line-end byte
-        EXPECT_EQ(ListDatabase(path, "").items.size(), 3u);
+        EXPECT_EQ(ListSites(path, "").items.size(), 3u);
     }
 }
 
@@ -125,14 +127,14 @@ TEST_F(SiteDatabaseTest, LongFilesAreReadAcrossChunkBoundaries) {
     const std::string long_line = "Long~SU123456~" + std::string(200000, 'y');
     const std::string path =
         Write("Sites.dat", first + "\r\nTarget~SU123456\r\n" + long_line + "\r\nLast~IO84KO");
-    const SiteListResult all = ListDatabase(path, "");
+    const SiteListResult all = ListSites(path, "");
     ASSERT_TRUE(all.ok);
     ASSERT_EQ(all.items.size(), 4u);  // no empty line from the split CR LF
     EXPECT_EQ(all.items[1], "Target~SU123456");
     EXPECT_EQ(all.items[3], "Last~IO84KO");
     EXPECT_EQ(FindSiteByName(path, "target").fields.name, "Target");
     EXPECT_EQ(FindSiteByName(path, "last").fields.location, "IO84KO");
-    const auto lines = ReadDatabaseLines(path);
+    const auto lines = ReadSiteFileLines(path);
     ASSERT_TRUE(lines.has_value());
     ASSERT_EQ(lines->size(), 4u);
     EXPECT_EQ((*lines)[0], first);
@@ -143,12 +145,10 @@ TEST_F(SiteDatabaseTest, MissingFileIsAnErrorResult) {
     const std::string path = (dir_ / "absent.dat").string();
     const SiteSearchResult r = FindSiteByName(path, "hill");
     EXPECT_EQ(r.outcome, SiteSearchOutcome::kFileMissing);
-    EXPECT_EQ(r.message, "Site datbase not found");
-    const SiteListResult list = ListDatabase(path, "");
+    const SiteListResult list = ListSites(path, "");
     EXPECT_FALSE(list.ok);
-    EXPECT_EQ(list.message, "Site datbase not found");
     EXPECT_TRUE(list.items.empty());
-    EXPECT_FALSE(ReadDatabaseLines(path).has_value());
+    EXPECT_FALSE(ReadSiteFileLines(path).has_value());
     // A folder is not a database.
     EXPECT_EQ(FindSiteByName(dir_.string(), "x").outcome, SiteSearchOutcome::kFileMissing);
 }
@@ -176,5 +176,52 @@ TEST(SplitSiteLineTest, Fields) {
     EXPECT_FALSE(SplitSiteLine("no separator").has_value());
 }
 
+TEST(SplitSiteLineTest, ConsoleToolsUpperCaseAsciiOnly) {
+    const auto latin1 = SplitSiteLine("Caf\xE9~io84k\xE9");
+    ASSERT_TRUE(latin1.has_value());
+    EXPECT_EQ(latin1->location, "IO84K\xC9");
+    const auto ascii = SplitSiteLine("Caf\xE9~io84k\xE9", geodesy::Letters::kAscii);
+    ASSERT_TRUE(ascii.has_value());
+    EXPECT_EQ(ascii->location, "IO84K\xE9");
+}
+
+// The console tools' search: the name field only, every line (the end marker does not stop it),
+// LF or CR LF line ends with a lone CR kept inside the line.
+TEST_F(SiteDatabaseTest, ConsoleSearchLooksAtNamesOnlyPastTheEndMarker) {
+    const std::string path = Write("SITES.DAT",
+                                   "Hill Top~NY3000 2000\r\n"
+                                   "ENDENDEND\r\n"
+                                   "Skiddaw Mast~NY2600 2900\n"
+                                   "Last~IO84KO");
+    const SiteSearchResult mast = FindSiteByNameField(path, "skiddaw");
+    ASSERT_EQ(mast.outcome, SiteSearchOutcome::kFound);
+    EXPECT_EQ(mast.fields.name, "Skiddaw Mast");
+    EXPECT_EQ(mast.fields.location, "NY2600 2900");
+    // "NY3000" is in a location, not in a name.
+    EXPECT_EQ(FindSiteByNameField(path, "NY3000").outcome, SiteSearchOutcome::kEndOfFile);
+    EXPECT_EQ(FindSiteByNameField(path, "last").fields.location, "IO84KO");
+    EXPECT_EQ(FindSiteByNameField((dir_ / "absent.dat").string(), "x").outcome,
+              SiteSearchOutcome::kFileMissing);
+}
+
+TEST_F(SiteDatabaseTest, LoneCarriageReturnEndsALineOnlyForTheWindow) {
+    const std::string path =
+        Write("Sites.dat", "Alpha~NY3000 2000\rBeta~IO84KO\r\nGamma~SU1234\r\r\n");
+    std::vector<std::string> any, lf;
+    ForEachLine(path, LineEnds::kAny, [&](std::string_view l) {
+        any.emplace_back(l);
+        return true;
+    });
+    ForEachLine(path, LineEnds::kLfOrCrLf, [&](std::string_view l) {
+        lf.emplace_back(l);
+        return true;
+    });
+    EXPECT_EQ(any,
+              (std::vector<std::string>{"Alpha~NY3000 2000", "Beta~IO84KO", "Gamma~SU1234", ""}));
+    EXPECT_EQ(lf, (std::vector<std::string>{"Alpha~NY3000 2000\rBeta~IO84KO", "Gamma~SU1234\r"}));
+    // The console search reads the two first entries as one line named "Alpha".
+    EXPECT_EQ(FindSiteByNameField(path, "beta").outcome, SiteSearchOutcome::kEndOfFile);
+}
+
 }  // namespace
-}  // namespace geodesy
+}  // namespace sitefile

@@ -1,0 +1,38 @@
+// The two letters of a 100 km square of the National Grid. The first letter names a 500 km
+// square and the second a 100 km square inside it, each counted row by row from the north-west
+// corner of a 5 x 5 block of letters A..Z; the letters skip I. Square SV has its south-west
+// corner at the false origin (easting 0, northing 0).
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace geodesy {
+
+// Side of one lettered square, metres.
+inline constexpr std::int64_t kGridSquare_m = 100000;
+
+// A 100 km square counted from square SV: east 0..6 and north 0..12 cover the grid; other
+// counts are formatted and parsed by the same arithmetic.
+struct GridSquare {
+    std::int64_t east = 0;
+    std::int64_t north = 0;
+    friend bool operator==(const GridSquare&, const GridSquare&) = default;
+};
+
+// True for the 25 grid letters: capitals A..Z other than I.
+bool IsGridLetter(char c);
+
+// Index of a grid letter: A = 0 .. H = 7, J = 8 .. Z = 24. Other characters are not checked (I
+// reads as J, other codes give indexes outside 0..24).
+int GridLetterIndex(char c);
+
+// The two letters of a square, e.g. {4, 1} -> "SU". A letter code that falls outside A..Z (a
+// square far off the grid) is written "?".
+std::string FormatGridLetters(GridSquare square);
+
+// The square two letters name; the inverse of FormatGridLetters for the 25 x 25 lettered
+// squares. The letters are not checked (see GridLetterIndex).
+GridSquare ParseGridLetters(char first, char second);
+
+}  // namespace geodesy

@@ -1,0 +1,60 @@
+// Reading the leading number of a text by the window's and the console's rules, and upper-casing.
+#include "geodesy/leading_number.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "geodesy/upper_case.h"
+
+namespace geodesy {
+namespace {
+
+TEST(LeadingNumberTest, ReadsTheLeadingNumberIgnoringBlanks) {
+    EXPECT_EQ(LeadingNumber("51 3"), 513.0);
+    EXPECT_EQ(LeadingNumber("  51.5N"), 51.5);
+    EXPECT_EQ(LeadingNumber("-1.25W"), -1.25);
+    EXPECT_EQ(LeadingNumber("001"), 1.0);
+    EXPECT_EQ(LeadingNumber(".5"), 0.5);
+    EXPECT_EQ(LeadingNumber("1.2.3"), 1.2);
+    EXPECT_EQ(LeadingNumber("1E3X"), 1000.0);
+    EXPECT_EQ(LeadingNumber("12EAST"), 12.0);  // "E" without digits is not an exponent
+    EXPECT_EQ(LeadingNumber("SU12"), 0.0);
+    EXPECT_EQ(LeadingNumber(""), 0.0);
+    EXPECT_EQ(LeadingNumber("-"), 0.0);
+}
+
+TEST(UpperCaseTest, LatinOneLettersAndUtf8Sequences) {
+    EXPECT_EQ(UpperCase("hill top 51.5n"), "HILL TOP 51.5N");
+    // Latin-1 small letters a-grave to thorn become capitals; the division sign, sharp s and
+    // y-diaeresis have no Latin-1 capital and stay.
+    EXPECT_EQ(UpperCase("f\xE2n caf\xE9 \xFE\xF7\xDF\xFF"), "F\xC2N CAF\xC9 \xDE\xF7\xDF\xFF");
+    // A UTF-8 text keeps its multi-byte sequences intact (euro sign, degree sign, an emoji).
+    EXPECT_EQ(UpperCase("\xE2\x82\xAC 51\xC2\xB0n \xF0\x9F\x98\x80"),
+              "\xE2\x82\xAC 51\xC2\xB0N \xF0\x9F\x98\x80");
+}
+
+// The two number readers differ in blanks inside numbers, "&h" hexadecimal and overflow.
+TEST(LeadingNumberTest, WindowAndConsoleRules) {
+    struct Case {
+        const char* text;
+        double window, console;
+    };
+    const Case cases[] = {
+        {"51 3", 513.0, 51.0},       {"- 5", -5.0, 0.0}, {"1 . 5", 1.5, 1.0},
+        {"1e 3", 1000.0, 1.0},       {"\n7", 7.0, 0.0},  {"&h1F", 0.0, 31.0},
+        {"  -2.5e1x", -25.0, -25.0}, {"+4", 4.0, 4.0},   {"1.2.3", 1.2, 1.2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(LeadingNumber(c.text, kWindowNumbers), c.window);
+        EXPECT_EQ(LeadingNumber(c.text, kConsoleNumbers), c.console);
+    }
+    EXPECT_EQ(LeadingNumber("1e999", kWindowNumbers), HUGE_VAL);
+    EXPECT_EQ(LeadingNumber("-1e999", kConsoleNumbers), -std::numeric_limits<double>::max());
+    EXPECT_EQ(LeadingNumber("1e-999", kConsoleNumbers), 0.0);
+}
+
+}  // namespace
+}  // namespace geodesy

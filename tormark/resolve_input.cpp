@@ -1,0 +1,224 @@
+#include "resolve_input.h"
+
+#include "display_texts.h"
+#include "geodesy/maidenhead.h"
+#include "geodesy/national_grid.h"
+#include "geodesy/upper_case.h"
+#include "sitefile/site_search.h"
+
+namespace tormark {
+
+namespace {
+
+using geodesy::Classification;
+using geodesy::ClassifyInput;
+using geodesy::DistBear;
+using geodesy::FormatGridRef;
+using geodesy::FormatLatLong;
+using geodesy::FormatLocator;
+using geodesy::InputClass;
+using geodesy::LocatorPosition;
+using geodesy::NgrPosition;
+using geodesy::NgrText;
+using geodesy::ParsedLatLong;
+using geodesy::ParseGridRef;
+using geodesy::ParseLatLong;
+using geodesy::ParseLocator;
+using geodesy::Site;
+using geodesy::Square10km;
+using geodesy::UpperCase;
+
+constexpr char kSiteNameGap[] = "   ";  // between a site's name and its location in the input box
+
+// Writes the locator, grid reference and their companions derived from the result's position.
+void DeriveLocator(ResolveResult& r) {
+    r.locator_text = FormatLocator(r.lat_deg, r.lon_deg);
+}
+
+void DeriveNgr(ResolveResult& r) {
+    const NgrText n = FormatGridRef(r.lat_deg, r.lon_deg, r.resolution_km);
+    r.ngr_text = n.text;
+    r.east_north_text = EastNorthText(n);
+    r.square_10km = OsMapCaption(n);
+}
+
+bool ApplyGridRef(ResolveResult& r, const std::string& compact, int ll_format) {
+    const NgrPosition g = ParseGridRef(compact, r.resolution_km);
+    if (!g.ok) {
+        r.kind = ResolveKind::kGridRefError;
+        r.message = g.error;
+        return false;
+    }
+    r.position_changed = true;
+    r.lat_deg = g.lat_deg;
+    r.lon_deg = g.lon_deg;
+    r.resolution_km = g.resolution_km;
+    r.ngr_text = compact;
+    r.east_north_text = EastNorthText(g.easting_m, g.northing_m);
+    r.square_10km = Square10km(compact);
+    DeriveLocator(r);
+    // A grid reference names a square: both sides are the resolution.
+    r.x_size_text = CellSizeText(r.resolution_km * 1000.0);
+    r.y_size_text = r.x_size_text;
+    r.ll_text = FormatLatLong(r.lat_deg, r.lon_deg, ll_format);
+    return true;
+}
+
+bool ApplyLocator(ResolveResult& r, const std::string& compact, int ll_format) {
+    const LocatorPosition l = ParseLocator(compact);
+    if (!l.ok) {
+        r.kind = ResolveKind::kLocatorError;
+        r.input_text = std::string(kLocatorError);
+        return false;
+    }
+    r.position_changed = true;
+    r.lat_deg = l.lat_deg;
+    r.lon_deg = l.lon_deg;
+    r.resolution_km = l.resolution_km;
+    r.locator_text = compact;
+    DeriveNgr(r);
+    r.x_size_text = CellSizeText(l.ew_size_m);
+    r.y_size_text = CellSizeText(l.ns_size_m);
+    r.ll_text = FormatLatLong(r.lat_deg, r.lon_deg, ll_format);
+    return true;
+}
+
+bool ApplyLatLong(ResolveResult& r, const ParsedLatLong& p, int ll_format) {
+    if (!p.ok) return false;
+    r.position_changed = true;
+    r.lat_deg = p.lat_deg;
+    r.lon_deg = p.lon_deg;
+    r.resolution_km = p.resolution_km;
+    DeriveLocator(r);
+    DeriveNgr(r);
+    r.x_size_text = std::string(kUnknownSize);
+    r.y_size_text = std::string(kUnknownSize);
+    r.ll_text = FormatLatLong(r.lat_deg, r.lon_deg, ll_format);
+    return true;
+}
+
+void ResolveSite(ResolveResult& r, const ResolveRequest& req, const std::string& input) {
+    const sitefile::SiteSearchResult s = sitefile::FindSiteByName(req.database_path, input);
+    switch (s.outcome) {
+        case sitefile::SiteSearchOutcome::kFileMissing:
+            r.kind = ResolveKind::kDatabaseMissing;
+            r.message = kDatabaseMissing;
+            return;
+        case sitefile::SiteSearchOutcome::kEndOfFile:
+            r.kind = ResolveKind::kSiteSearchEnded;
+            return;
+        case sitefile::SiteSearchOutcome::kNotFound:
+            r.kind = ResolveKind::kSiteNotFound;
+            r.input_text = std::string(kSiteNotFound);
+            r.locator_text = "";
+            r.ngr_text = "";
+            r.ll_text = "";
+            return;
+        case sitefile::SiteSearchOutcome::kFound:
+            break;
+    }
+
+    r.input_text = s.fields.name + kSiteNameGap + s.fields.location;
+    const Classification c = ClassifyInput(s.fields.location);
+    r.input_class = c.input_class;
+    bool resolved = false;
+    switch (c.input_class) {
+        case InputClass::kGridRef:
+            resolved = ApplyGridRef(r, c.text, req.ll_format);
+            break;
+        case InputClass::kLocator:
+            r.ngr_text = "";
+            resolved = ApplyLocator(r, c.text, req.ll_format);
+            if (!resolved) r.ngr_text.reset();
+            break;
+        case InputClass::kLatLong:
+            resolved = ApplyLatLong(r, ParseLatLong(c.text), req.ll_format);
+            break;
+        case InputClass::kSiteName:
+            break;
+    }
+    if (resolved) {
+        r.kind = ResolveKind::kSite;
+        r.sitename = s.fields.name;
+        return;
+    }
+    if (r.kind == ResolveKind::kLocatorError) return;  // the input box says "Locator error"
+    // Neither form (or a refused grid reference): the entry cannot be placed. The position,
+    // and the name that belongs to it, stay as they were.
+    r.kind = ResolveKind::kSiteLocationError;
+    r.locator_text = std::string(kLocationError);
+    r.ngr_text = std::string(kLocationError);
+    r.ll_text = "";
+}
+
+bool RefreshesDistance(ResolveKind kind) {
+    switch (kind) {
+        case ResolveKind::kGridRef:
+        case ResolveKind::kLocator:
+        case ResolveKind::kLatLong:
+        case ResolveKind::kSite:
+        case ResolveKind::kUnreadableLatLong:
+        case ResolveKind::kSiteLocationError:
+            return true;
+        default:
+            return false;
+    }
+}
+
+}  // namespace
+
+ResolveResult ResolveInput(const ResolveRequest& req) {
+    ResolveResult r;
+    r.lat_deg = req.lat_deg;
+    r.lon_deg = req.lon_deg;
+    r.resolution_km = req.resolution_km;
+    const std::string input = UpperCase(req.input);
+    if (input.empty()) return r;  // kEmpty
+
+    const Classification c = ClassifyInput(input);
+    r.input_class = c.input_class;
+    switch (c.input_class) {
+        case InputClass::kGridRef:
+            if (ApplyGridRef(r, c.text, req.ll_format)) {
+                r.kind = ResolveKind::kGridRef;
+                r.input_text = input;
+                r.sitename = "";
+            }
+            break;
+        case InputClass::kLocator:
+            r.ngr_text = "";
+            if (ApplyLocator(r, c.text, req.ll_format)) {
+                r.kind = ResolveKind::kLocator;
+                r.input_text = input;
+                r.sitename = "";
+            } else {
+                r.ngr_text.reset();  // "Locator error": nothing else changes
+            }
+            break;
+        case InputClass::kLatLong: {
+            const ParsedLatLong p = ParseLatLong(input);
+            if (ApplyLatLong(r, p, req.ll_format)) {
+                r.kind = ResolveKind::kLatLong;
+                r.input_text = p.cleaned;
+                r.sitename = "";
+            } else {
+                // Unreadable: empty the input box and show the previous position again.
+                r.kind = ResolveKind::kUnreadableLatLong;
+                r.input_text = "";
+                DeriveLocator(r);
+                DeriveNgr(r);
+                r.ll_text = FormatLatLong(r.lat_deg, r.lon_deg, req.ll_format);
+            }
+            break;
+        }
+        case InputClass::kSiteName:
+            ResolveSite(r, req, input);
+            break;
+    }
+
+    if (req.home && RefreshesDistance(r.kind))
+        r.dist_bear = DistBear(Site{r.lat_deg, r.lon_deg, r.resolution_km}, *req.home);
+    return r;
+}
+
+}  // namespace tormark
