@@ -266,7 +266,8 @@ TEST_F(TerrainPlotRun, GeoreferenceFilesPlaceTheSitesOnTheirMarkers) {
 
     // The site's marker is a white square round its plot position; the world file puts the site
     // in the pixel the tool drew that position in.
-    const geodesy::LatLon site = geodesy::ParseLocatorCorner(geodesy::FormatLocatorRounded({54.4, -2.3}));
+    const geodesy::LatLon site =
+        geodesy::ParseLocatorCorner(geodesy::FormatLocatorRounded({54.4, -2.3}));
     const int column = static_cast<int>(std::floor(grid->ColumnOf(site.lon_deg)));
     const int row = static_cast<int>(std::floor(grid->RowOf(site.lat_deg)));
     const PlotPoint at = ToPlot(area, site.lat_deg, site.lon_deg);
@@ -300,14 +301,14 @@ TEST_F(TerrainPlotRun, OneArcSecondTilesAreDrawnAtOneArcSecond) {
 
     const geodesy::LatLon c = geodesy::ParseLocatorCorner(kCentre);
     const PlotArea area = PlotAreaAround(c.lat_deg, c.lon_deg, HeightExtentKm(20), 3600);
-    EXPECT_EQ(area.nLat,
-              3 * PlotAreaAround(c.lat_deg, c.lon_deg, HeightExtentKm(20)).nLat);
+    EXPECT_EQ(area.nLat, 3 * PlotAreaAround(c.lat_deg, c.lon_deg, HeightExtentKm(20)).nLat);
     CheckMapColours(area, 3000, console::DefaultPalette());
     const std::optional<console::PixelGrid> grid = console::ParseWorldFile(
         ct::ReadFile(console::GeoreferenceFilesBeside(Png()).worldFile), 840, 600);
     ASSERT_TRUE(grid);
     EXPECT_NEAR(grid->pixelWidth_deg, console::Single(1.07f) * area.nLon / 840 / 3600, 1e-11);
-    const geodesy::LatLon site = geodesy::ParseLocatorCorner(geodesy::FormatLocatorRounded({54.4, -2.3}));
+    const geodesy::LatLon site =
+        geodesy::ParseLocatorCorner(geodesy::FormatLocatorRounded({54.4, -2.3}));
     const PlotPoint at = ToPlot(area, site.lat_deg, site.lon_deg);
     EXPECT_EQ(std::make_pair(static_cast<int>(std::floor(grid->ColumnOf(site.lon_deg))),
                              static_cast<int>(std::floor(grid->RowOf(site.lat_deg)))),

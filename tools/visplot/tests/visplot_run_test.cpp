@@ -222,8 +222,7 @@ TEST_F(VisplotRun, WorldFileAndKmlPlaceThePlotOnTheGround) {
     WriteTiles(kSeaLevel, kSeaLevel);
     const ct::RunResult r = Run(std::string(kCentre) + "\n10\n1.3\n20\n");
     ASSERT_EQ(r.exitCode, 0) << r.output << r.errors;
-    const mastview::PlotArea a =
-        *mastview::MakePlotArea(centre.lat_deg, centre.lon_deg, 20).area;
+    const mastview::PlotArea a = *mastview::MakePlotArea(centre.lat_deg, centre.lon_deg, 20).area;
     const console::GeoreferenceFileNames names = console::GeoreferenceFilesBeside(png.string());
     const std::optional<console::PixelGrid> grid =
         console::ParseWorldFile(ct::ReadFile(names.worldFile), 600, 600);
