@@ -15,9 +15,9 @@ constexpr int kSetUpBelowTop = 1000;
 
 // The setup window's view of the port: the main window closes it through this on a click into
 // the input box and at exit.
-class GpsAndMaps::PortOfSetUpCom : public GpsPort {
+class GpsAndMaps::PortOfSetupWindow : public GpsPort {
   public:
-    explicit PortOfSetUpCom(RealTimeGps& gps) : gps_(gps) {}
+    explicit PortOfSetupWindow(RealTimeGps& gps) : gps_(gps) {}
     bool IsOpen() const override { return gps_.portOpen(); }
     void Close() override { gps_.ClosePort(); }
 
@@ -28,19 +28,21 @@ class GpsAndMaps::PortOfSetUpCom : public GpsPort {
 GpsAndMaps::GpsAndMaps(MainWindow& window)
     : QObject(&window),
       window_(window),
-      setup_(window.setUpCom()),
-      gps_(new RealTimeGps(std::make_unique<QtSerialLink>(), window.RealTime, this)),
-      port_(std::make_unique<PortOfSetUpCom>(*gps_)),
+      setup_(window.gpsSetupWindow()),
+      gps_(new RealTimeGps(std::make_unique<QtSerialLink>(), realTime_, this)),
+      port_(std::make_unique<PortOfSetupWindow>(*gps_)),
       probe_(CanOpenSerialDevice) {
     setup_->setPort(port_.get());
-    connect(window_.UseNMEA, &QPushButton::clicked, this, &GpsAndMaps::UseNMEA_Click);
-    connect(setup_->Command1, &QPushButton::clicked, this, &GpsAndMaps::Command1_Click);
-    connect(window_.Gmap, &QPushButton::clicked, this, &GpsAndMaps::Gmap_Click);
-    connect(window_.OSMap, &QPushButton::clicked, this, &GpsAndMaps::OSMap_Click);
-    connect(&window_, &MainWindow::siteResolved, this, &GpsAndMaps::Draw);
-    connect(gps_, &RealTimeGps::CaptionChanged, window_.UseNMEA, &QPushButton::setText);
+    connect(&window_, &MainWindow::gpsClicked, this, &GpsAndMaps::GpsClicked);
+    connect(setup_, &GpsSetupWindow::openClicked, this, &GpsAndMaps::OpenPortClicked);
+    connect(&window_, &MainWindow::webMapClicked, this, &GpsAndMaps::OpenWebMap);
+    connect(&window_, &MainWindow::osMapClicked, this, &GpsAndMaps::OpenOsMap);
+    connect(&window_, &MainWindow::siteResolved, this, &GpsAndMaps::DrawCompass);
+    connect(&window_, &MainWindow::newEntryStarted, gps_, &RealTimeGps::Stop);
+    connect(gps_, &RealTimeGps::CaptionChanged, &window_, &MainWindow::setGpsCaption);
     connect(gps_, &RealTimeGps::Fix, this, &GpsAndMaps::OnFix);
     connect(gps_, &RealTimeGps::PortLost, this, &GpsAndMaps::OnPortLost);
+    setMapFolder(DefaultMapPath());
 }
 
 GpsAndMaps::~GpsAndMaps() {
@@ -48,9 +50,14 @@ GpsAndMaps::~GpsAndMaps() {
     gps_->ClosePort();
 }
 
-void GpsAndMaps::UseNMEA_Click() {
+void GpsAndMaps::setMapFolder(const QString& folder) {
+    mapFolder_ = folder;
+    window_.setOsMapEnabled(MapFolderHasJpg(mapFolder_));
+}
+
+void GpsAndMaps::GpsClicked() {
     if (!gps_->UseNmeaClick()) return;
-    SetUpCom* setup = window_.setUpCom();
+    GpsSetupWindow* setup = window_.gpsSetupWindow();
     setup->move(window_.width() + window_.x() - Px(kSetUpLeftOfRight),
                 window_.y() + Px(kSetUpBelowTop));
     if (!scanned_) ScanPorts();
@@ -60,20 +67,16 @@ void GpsAndMaps::UseNMEA_Click() {
 
 void GpsAndMaps::ScanPorts() {
     scanned_ = true;
-    SetUpCom* setup = window_.setUpCom();
-    const QString shown = setup->portText();
-    setup->CPort->clear();
-    setup->CPort->addItems(tormark::ScanPorts(probe_, UsbSerialDevices()));
-    setup->setPortText(shown);
+    window_.gpsSetupWindow()->setPortChoices(tormark::ScanPorts(probe_, UsbSerialDevices()));
 }
 
-void GpsAndMaps::Command1_Click() {
-    SetUpCom* setup = window_.setUpCom();
+void GpsAndMaps::OpenPortClicked() {
+    GpsSetupWindow* setup = window_.gpsSetupWindow();
     if (!gps_->OpenPort(setup->portText(), setup->baudText())) {
-        setup->Text1->setPlainText(kComPortFail);
+        setup->setMessage(kComPortFail);
         return;
     }
-    setup->Text1->clear();
+    setup->setMessage(QString());
     setup->hide();
 }
 
@@ -82,29 +85,28 @@ void GpsAndMaps::OnFix(const QString& input_text) {
     // sentences arrive; they are dropped rather than stacked up behind it.
     if (resolving_) return;
     resolving_ = true;
-    window_.InputText->setText(input_text);
-    window_.FindIt_Click();
+    window_.ResolveFix(input_text);
     resolving_ = false;
 }
 
 void GpsAndMaps::OnPortLost() {
     // The receiver went away: say so in the setup window, which stays ready to open it again.
-    SetUpCom* setup = window_.setUpCom();
-    setup->Text1->setPlainText(kComPortFail);
+    GpsSetupWindow* setup = window_.gpsSetupWindow();
+    setup->setMessage(kComPortFail);
     setup->show();
     setup->raise();
 }
 
-void GpsAndMaps::Gmap_Click() {
-    StartWebMap(window_.session().Lat, window_.session().Lon);
+void GpsAndMaps::OpenWebMap() {
+    StartWebMap(window_.session().lat_deg, window_.session().lon_deg);
 }
 
-void GpsAndMaps::OSMap_Click() {
-    StartOsMap(window_.MapPath, window_.OSMap->text());
+void GpsAndMaps::OpenOsMap() {
+    StartOsMap(mapFolder_, QString::fromStdString(window_.session().boxes.osMapCaption));
 }
 
-void GpsAndMaps::Draw() {
-    tormark::Draw(*window_.bearingCalc()->C, window_.session().distBear.bearing_deg);
+void GpsAndMaps::DrawCompass() {
+    Draw(window_.pointingWindow()->compass(), window_.session().distBear.bearing_deg);
 }
 
 }  // namespace tormark

@@ -2,8 +2,9 @@
 
 // Connects the real-time GPS input, the two map buttons and the compass to the main window:
 // "Real Time GPS" and the "GPS / NMEA  Setup" window with its port scan and "Open COM Port",
-// each received position resolved like "&Use This", "G-Maps", "OS Map", and the compass of the
-// Pointing window drawn after each resolution once a home is set.
+// each received position handed to the window's session to resolve like "&Use This", "G-Maps",
+// "OS Map" with the folder of the map sheets, and the compass of the Pointing window drawn after
+// each resolution once a home is set.
 
 #include <QObject>
 #include <QPointer>
@@ -16,7 +17,7 @@
 namespace tormark {
 
 class MainWindow;
-class SetUpCom;
+class GpsSetupWindow;
 
 class GpsAndMaps : public QObject {
     Q_OBJECT
@@ -27,22 +28,26 @@ class GpsAndMaps : public QObject {
 
     RealTimeGps& gps() { return *gps_; }
 
+    // The folder of the scanned map sheets (DefaultMapPath() at start); "OS Map" is enabled
+    // when it holds a .jpg file.
+    void setMapFolder(const QString& folder);
+
     // How a device is tried by the port scan; tests replace it.
     void setPortProbe(std::function<bool(const QString& device)> probe) {
         probe_ = std::move(probe);
     }
 
-    void UseNMEA_Click();   // "Real Time GPS" / "Pause Real Time" / "Resume real time"
-    void Command1_Click();  // "Open COM Port" of the setup window
-    void Gmap_Click();      // "G-Maps"
-    void OSMap_Click();     // "OS Map"
-    void Draw();            // the compass for the current bearing
+  private:
+    class PortOfSetupWindow;
+
+    void GpsClicked();       // "Real Time GPS" / "Pause Real Time" / "Resume real time"
+    void OpenPortClicked();  // "Open COM Port" of the setup window
+    void OpenWebMap();       // "G-Maps"
+    void OpenOsMap();        // "OS Map"
+    void DrawCompass();      // the compass for the current bearing
 
     // Fills the setup window's port box with the ports found, keeping the text it shows.
     void ScanPorts();
-
-  private:
-    class PortOfSetUpCom;
 
     void OnFix(const QString& input_text);
     void OnPortLost();
@@ -50,9 +55,11 @@ class GpsAndMaps : public QObject {
     MainWindow& window_;
     // The setup window holds a pointer to port_; it may be gone before this object (the main
     // window deletes its children in the order they were made).
-    QPointer<SetUpCom> setup_;
+    QPointer<GpsSetupWindow> setup_;
+    bool realTime_ = false;  // real-time GPS mode, kept by gps_
+    QString mapFolder_;
     RealTimeGps* gps_;
-    std::unique_ptr<PortOfSetUpCom> port_;
+    std::unique_ptr<PortOfSetupWindow> port_;
     std::function<bool(const QString& device)> probe_;
     bool scanned_ = false;
     bool resolving_ = false;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "command_line.h"
+#include "listing_date.h"
 #include "main_window.h"
 #include "settings_store.h"
 
@@ -26,13 +27,13 @@ int main(int argc, char** argv) {
         const std::string database = store.Load().database.toStdString();
         if (command.mode == tormark::RunMode::kResolve)
             return tormark::RunResolve(command, database, std::cin, std::cout, std::cerr);
-        return tormark::RunListing(command, database, std::cerr);
+        return tormark::RunListing(command, database, tormark::TodayText(), std::cerr);
     }
 
     QApplication app(argc, argv);
     tormark::SettingsStore store;
     tormark::MainWindow window(store);
-    if (command.database) window.LocDatabase->setText(QString::fromStdString(*command.database));
+    if (command.database) window.setDatabasePath(QString::fromStdString(*command.database));
     window.show();
     return app.exec();
 }

@@ -8,14 +8,16 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QScreen>
-#include <QStringDecoder>
 #include <QStyle>
 #include <QUrl>
 
+#include "box_text.h"
 #include "display_texts.h"
 #include "gps_and_maps.h"
-#include "listing_file.h"
+#include "listing.h"
+#include "listing_date.h"
 #include "map_launch.h"
+#include "real_time_gps.h"
 #include "sitefile/site_search.h"
 #include "twips.h"
 #include "wrap_button.h"
@@ -33,21 +35,6 @@ void SetColors(QLineEdit* box, const Rgb& back, const Rgb& fore) {
     p.setColor(QPalette::Base, ToColor(back));
     p.setColor(QPalette::Text, ToColor(fore));
     box->setPalette(p);
-}
-
-// The site database is 8-bit text (Latin-1), while the geodesy core writes the degree sign in
-// UTF-8. Texts going to the core are Latin-1 where they can be, so that a typed or picked name
-// with an accent matches the file; texts coming back are read as UTF-8 when they are valid
-// UTF-8 and as Latin-1 otherwise (a site name from the file).
-QString Q(const std::string& s) {
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString text = utf8(QByteArrayView(s.data(), static_cast<qsizetype>(s.size())));
-    return utf8.hasError() ? QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size())) : text;
-}
-std::string S(const QString& s) {
-    for (const QChar c : s)
-        if (c.unicode() > 0xFF) return s.toStdString();
-    return s.toLatin1().toStdString();
 }
 
 // Where the designed font is missing, a condensed face of the fallback keeps the captions within
@@ -101,14 +88,16 @@ MainWindow::MainWindow(SettingsStore& store, QWidget* parent) : QWidget(parent),
     setObjectName("Tormark");
     setWindowTitle("Tormark");
     setFont(WindowFont());
-    bearingCalc_ = new BearingCalc(this);
-    showList_ = new ShowList(this);
-    setUpCom_ = new SetUpCom(this);
-    for (QWidget* w : std::initializer_list<QWidget*>{bearingCalc_, showList_, setUpCom_})
+    pointingWindow_ = new PointingWindow(this);
+    siteListWindow_ = new SiteListWindow(this);
+    gpsSetupWindow_ = new GpsSetupWindow(this);
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{pointingWindow_, siteListWindow_, gpsSetupWindow_})
         w->setFont(WindowFont());
     message_ = [this](const QString& text) { QMessageBox::information(this, "Tormark", text); };
     viewer_ = OpenInViewer;
     CreateControls();
+    BindBoxesToSession();
     ConnectActions();
     Start();
     // The GPS input, the map buttons and the compass.
@@ -141,153 +130,199 @@ void MainWindow::CreateControls() {
         "If this appears in red, it is a calculated value whose accuracy depends on the input "
         "information";
 
-    Label14 = label("Label14", "From Site Database, Locator,  NGR or free format Lat / Long",
-                    TwipsRect(495, 15, 5535, 255));
-    Label1 = label("Label1", "Location of Site database", TwipsRect(2010, 330, 2355, 375));
-    LocDatabase = box("LocDatabase", DefaultDatabasePath(), TwipsRect(4365, 345, 2055, 285));
-    LocDatabase->setToolTip(
+    label("Label14", "From Site Database, Locator,  NGR or free format Lat / Long",
+          TwipsRect(495, 15, 5535, 255));
+    label("Label1", "Location of Site database", TwipsRect(2010, 330, 2355, 375));
+    databaseBox_ = box("LocDatabase", DefaultDatabasePath(), TwipsRect(4365, 345, 2055, 285));
+    databaseBox_->setToolTip(
         "Insert full path and filename for the site database.  eg. C:\\fellside\\sites.dat");
-    Label2 = label("Label2", "Input data", TwipsRect(480, 480, 975, 255));
-    InputText = box("InputText", "", TwipsRect(480, 735, 5895, 330));
-    InputText->setToolTip(
+    label("Label2", "Input data", TwipsRect(480, 480, 975, 255));
+    inputBox_ = box("InputText", "", TwipsRect(480, 735, 5895, 330));
+    inputBox_->setToolTip(
         "Enter  Part of sitename,  Locator (6 or 8 char) ,   NGR (8 or 10 char) or Free format  "
         "Lat / Long.   Also mask for Database lookup");
-    Label5 = label("Label5", "Resolution", TwipsRect(6555, 645, 810, 180));
-    Xdim = label("Xdim", "", TwipsRect(6660, 915, 645, 180));
-    Xdim->setAlignment(Qt::AlignCenter);
-    Frame1 = new CellFrame(this);
-    Frame1->setObjectName("Frame1");
-    Frame1->setGeometry(TwipsRect(6675, 1095, 675, 645));
-    Ydim = label("Ydim", "", TwipsRect(6180, 1350, 480, 180));
-    Ydim->setAlignment(Qt::AlignRight);
-    Label15 = label("Label15", "Loc                                         NGR",
-                    TwipsRect(2760, 1080, 3015, 255));
+    label("Label5", "Resolution", TwipsRect(6555, 645, 810, 180));
+    cellWidthLabel_ = label("Xdim", "", TwipsRect(6660, 915, 645, 180));
+    cellWidthLabel_->setAlignment(Qt::AlignCenter);
+    cellFrame_ = new CellFrame(this);
+    cellFrame_->setObjectName("Frame1");
+    cellFrame_->setGeometry(TwipsRect(6675, 1095, 675, 645));
+    cellHeightLabel_ = label("Ydim", "", TwipsRect(6180, 1350, 480, 180));
+    cellHeightLabel_->setAlignment(Qt::AlignRight);
+    label("Label15", "Loc                                         NGR",
+          TwipsRect(2760, 1080, 3015, 255));
 
-    FindIt = button("FindIt", "&Use This", TwipsRect(360, 1200, 975, 495));
-    FindIt->setIcon(style()->standardIcon(QStyle::SP_ArrowRight));
-    FindIt->setIconSize(QSize(12, 12));
-    Lookup = button("Lookup", "&Lookup Database", TwipsRect(1440, 1200, 855, 495));
-    Lookup->setToolTip(
+    useThisButton_ = button("FindIt", "&Use This", TwipsRect(360, 1200, 975, 495));
+    useThisButton_->setIcon(style()->standardIcon(QStyle::SP_ArrowRight));
+    useThisButton_->setIconSize(QSize(12, 12));
+    lookupButton_ = button("Lookup", "&Lookup Database", TwipsRect(1440, 1200, 855, 495));
+    lookupButton_->setToolTip(
         "Search Site Database file. Optionally enter any portion or name or search string into "
         "Input data box or make sure Input data is blank");
 
-    LocText = box("LocText", "", TwipsRect(2400, 1320, 1815, 420));
-    LocText->setFont(ArialFont(true));
-    LocText->setToolTip(calculated);
-    NGRText = box("NGRText", "", TwipsRect(4200, 1320, 1935, 375));
-    NGRText->setFont(ArialFont(true));
-    NGRText->setToolTip(calculated);
-    EastNorth = box("EastNorth", "", TwipsRect(4200, 1710, 1965, 300));
+    locatorBox_ = box("LocText", "", TwipsRect(2400, 1320, 1815, 420));
+    locatorBox_->setFont(ArialFont(true));
+    locatorBox_->setToolTip(calculated);
+    gridRefBox_ = box("NGRText", "", TwipsRect(4200, 1320, 1935, 375));
+    gridRefBox_->setFont(ArialFont(true));
+    gridRefBox_->setToolTip(calculated);
+    eastNorthBox_ = box("EastNorth", "", TwipsRect(4200, 1710, 1965, 300));
 
-    SetHome = button("SetHome", "&Set as Home", TwipsRect(315, 1995, 975, 495));
-    SetHome->setIcon(style()->standardIcon(QStyle::SP_DirHomeIcon));
-    SetHome->setIconSize(QSize(12, 12));
-    SetHome->setToolTip(
+    setHomeButton_ = button("SetHome", "&Set as Home", TwipsRect(315, 1995, 975, 495));
+    setHomeButton_->setIcon(style()->standardIcon(QStyle::SP_DirHomeIcon));
+    setHomeButton_->setIconSize(QSize(12, 12));
+    setHomeButton_->setToolTip(
         "Set this current site details as the base for distance and bearing calculation or "
         "printout");
-    SetHome->setEnabled(false);
-    GenList = button("GenList", "&Make a Listing File", TwipsRect(1395, 1995, 855, 495));
-    GenList->setToolTip("Generate a listing of all sites from this Base");
-    GenList->setEnabled(false);
-    Gmap = button("Gmap", "G-Maps", TwipsRect(2700, 2040, 885, 315));
-    Gmap->setToolTip("Go to Google Maps for this site");
-    OSMap = button("OSMap", "OS Map", TwipsRect(4230, 2025, 870, 315));
-    OSMap->setToolTip("OS Map JPG files must be stored in C:\\OS_Maps");
-    OSMap->setEnabled(false);
-    LLText = box("LLText", "", TwipsRect(2355, 2370, 4110, 405));
-    LLText->setFont(ArialFont(false));
-    LLfmt = button("LLfmt", "L/L Format", TwipsRect(6540, 2385, 780, 465));
-    LLfmt->setToolTip("Toggle through Lat/Long formatting");
-    UseNMEA = button("UseNMEA", "GPS", TwipsRect(315, 2595, 975, 495));
-    UseNMEA->setToolTip("Read NMEA Data from serial port.  (GPRMC Message only)");
-    LocSites = button("LocSites", "List locals", TwipsRect(1395, 2595, 855, 495));
-    LocSites->setToolTip("Generate a list of sites within 20km of designated Home");
-    LocSites->setEnabled(false);
-    Label4 = label("Label4", "WGS84", TwipsRect(2490, 2865, 630, 255));
+    setHomeButton_->setEnabled(false);
+    listingButton_ = button("GenList", "&Make a Listing File", TwipsRect(1395, 1995, 855, 495));
+    listingButton_->setToolTip("Generate a listing of all sites from this Base");
+    listingButton_->setEnabled(false);
+    webMapButton_ = button("Gmap", "G-Maps", TwipsRect(2700, 2040, 885, 315));
+    webMapButton_->setToolTip("Go to Google Maps for this site");
+    osMapButton_ = button("OSMap", "OS Map", TwipsRect(4230, 2025, 870, 315));
+    osMapButton_->setToolTip("OS Map JPG files must be stored in C:\\OS_Maps");
+    osMapButton_->setEnabled(false);
+    latLongBox_ = box("LLText", "", TwipsRect(2355, 2370, 4110, 405));
+    latLongBox_->setFont(ArialFont(false));
+    latLongFormatButton_ = button("LLfmt", "L/L Format", TwipsRect(6540, 2385, 780, 465));
+    latLongFormatButton_->setToolTip("Toggle through Lat/Long formatting");
+    gpsButton_ = button("UseNMEA", "GPS", TwipsRect(315, 2595, 975, 495));
+    gpsButton_->setToolTip("Read NMEA Data from serial port.  (GPRMC Message only)");
+    listLocalsButton_ = button("LocSites", "List locals", TwipsRect(1395, 2595, 855, 495));
+    listLocalsButton_->setToolTip("Generate a list of sites within 20km of designated Home");
+    listLocalsButton_->setEnabled(false);
+    QLabel* datumLabel = label("Label4", "WGS84", TwipsRect(2490, 2865, 630, 255));
     {
-        QPalette p = Label4->palette();
+        QPalette p = datumLabel->palette();
         p.setColor(QPalette::WindowText, QColor(0, 0, 192));
-        Label4->setPalette(p);
+        datumLabel->setPalette(p);
     }
-    BaseLocLbl = label("BaseLocLbl", "", TwipsRect(285, 3150, 6870, 660));
+    homeLabel_ = label("BaseLocLbl", "", TwipsRect(285, 3150, 6870, 660));
     {
         QFont f = WindowFont();
         f.setPointSize(12);
         f.setBold(true);
-        BaseLocLbl->setFont(f);
-        BaseLocLbl->setWordWrap(true);
-        BaseLocLbl->setAutoFillBackground(true);
-        QPalette p = BaseLocLbl->palette();
+        homeLabel_->setFont(f);
+        homeLabel_->setWordWrap(true);
+        homeLabel_->setAutoFillBackground(true);
+        QPalette p = homeLabel_->palette();
         p.setColor(QPalette::WindowText, QColor(192, 0, 0));
         p.setColor(QPalette::Window, QColor(255, 192, 255));
-        BaseLocLbl->setPalette(p);
+        homeLabel_->setPalette(p);
     }
-    SaveOnExit = new QCheckBox("Save Base on Exit", this);
-    SaveOnExit->setObjectName("SaveOnExit");
-    SaveOnExit->setGeometry(TwipsRect(4740, 3825, 1725, 210));
+    saveHomeBox_ = new QCheckBox("Save Base on Exit", this);
+    saveHomeBox_->setObjectName("SaveOnExit");
+    saveHomeBox_->setGeometry(TwipsRect(4740, 3825, 1725, 210));
 
     // The listing panel, below the closed window's edge.
-    Label10 =
+    QLabel* panelTitle =
         label("Label10", "Restrict printout for distance / bearing limits, or part of site name",
               TwipsRect(105, 4215, 6015, 255));
-    Label3 = label("Label3", "Min Distance", TwipsRect(150, 4590, 1215, 255));
-    MinDisttext = box("MinDisttext", "0", TwipsRect(1470, 4590, 735, 285));
-    Label7 = label("Label7", "Max Distance", TwipsRect(2550, 4590, 1215, 255));
-    MaxDistText = box("MaxDistText", "99999", TwipsRect(3990, 4590, 735, 285));
-    Label8 = label("Label8", "Bearing From", TwipsRect(150, 4950, 1215, 255));
-    FromBearText = box("FromBearText", "0", TwipsRect(1470, 4950, 735, 285));
-    FromBearText->setToolTip("Left most bearing of sector");
-    Label9 = label("Label9", "through to  to bearing ", TwipsRect(2310, 4950, 1575, 255));
-    ToBearText = box("ToBearText", "360", TwipsRect(3990, 4950, 735, 285));
-    ToBearText->setToolTip("Rightmost bearing for sector");
-    MakeList = button("MakeList", "Generate the File", TwipsRect(4950, 4950, 975, 495));
-    MakeList->setToolTip("Generate a listing of all sites from this Base");
+    QLabel* minLabel = label("Label3", "Min Distance", TwipsRect(150, 4590, 1215, 255));
+    minDistanceBox_ = box("MinDisttext", "0", TwipsRect(1470, 4590, 735, 285));
+    QLabel* maxLabel = label("Label7", "Max Distance", TwipsRect(2550, 4590, 1215, 255));
+    maxDistanceBox_ = box("MaxDistText", "99999", TwipsRect(3990, 4590, 735, 285));
+    QLabel* fromLabel = label("Label8", "Bearing From", TwipsRect(150, 4950, 1215, 255));
+    fromBearingBox_ = box("FromBearText", "0", TwipsRect(1470, 4950, 735, 285));
+    fromBearingBox_->setToolTip("Left most bearing of sector");
+    QLabel* toLabel = label("Label9", "through to  to bearing ", TwipsRect(2310, 4950, 1575, 255));
+    toBearingBox_ = box("ToBearText", "360", TwipsRect(3990, 4950, 735, 285));
+    toBearingBox_->setToolTip("Rightmost bearing for sector");
+    generateButton_ = button("MakeList", "Generate the File", TwipsRect(4950, 4950, 975, 495));
+    generateButton_->setToolTip("Generate a listing of all sites from this Base");
     {
-        QPalette p = MakeList->palette();
+        QPalette p = generateButton_->palette();
         p.setColor(QPalette::Button, QColor(255, 192, 192));
-        MakeList->setPalette(p);
-        MakeList->setAutoFillBackground(true);
+        generateButton_->setPalette(p);
+        generateButton_->setAutoFillBackground(true);
     }
-    Label13 = label("Label13", "Search String", TwipsRect(150, 5310, 1215, 255));
-    Srchtext = box("Srchtext", "", TwipsRect(1470, 5310, 3255, 285));
-    Srchtext->setToolTip("Restrict listed sites to only those containing this search string");
-    Label11 = label("Label11", "List File name", TwipsRect(-90, 5790, 1215, 255));
-    Label11->setAlignment(Qt::AlignRight);
-    ListFileName = box("ListFileName", DefaultListFile(), TwipsRect(1230, 5790, 2655, 285));
-    ListFileName->setToolTip(
+    QLabel* searchLabel = label("Label13", "Search String", TwipsRect(150, 5310, 1215, 255));
+    searchBox_ = box("Srchtext", "", TwipsRect(1470, 5310, 3255, 285));
+    searchBox_->setToolTip("Restrict listed sites to only those containing this search string");
+    QLabel* fileLabel = label("Label11", "List File name", TwipsRect(-90, 5790, 1215, 255));
+    fileLabel->setAlignment(Qt::AlignRight);
+    listFileBox_ = box("ListFileName", DefaultListFile(), TwipsRect(1230, 5790, 2655, 285));
+    listFileBox_->setToolTip(
         "Insert full path and filename for the listing.  eg. C:\\fellside\\SITELIST.TXT");
-    ShowAll = new QCheckBox("Show the results on screen", this);
-    ShowAll->setObjectName("ShowAll");
-    ShowAll->setChecked(true);
-    ShowAll->setToolTip("Send distance and bering list to screen as well as to teh file specified");
-    ShowAll->setGeometry(TwipsRect(4005, 5790, 2295, 255));
+    showResultsBox_ = new QCheckBox("Show the results on screen", this);
+    showResultsBox_->setObjectName("ShowAll");
+    showResultsBox_->setChecked(true);
+    showResultsBox_->setToolTip(
+        "Send distance and bering list to screen as well as to teh file specified");
+    showResultsBox_->setGeometry(TwipsRect(4005, 5790, 2295, 255));
 
     for (QWidget* w : std::initializer_list<QWidget*>{
-             Label10, Label3, MinDisttext, Label7, MaxDistText, Label8, FromBearText, Label9,
-             ToBearText, MakeList, Srchtext, Label11, ListFileName})
+             panelTitle, minLabel, minDistanceBox_, maxLabel, maxDistanceBox_, fromLabel,
+             fromBearingBox_, toLabel, toBearingBox_, generateButton_, searchBox_, fileLabel,
+             listFileBox_})
         w->hide();
+    listingPanel_ = {generateButton_, minDistanceBox_, maxDistanceBox_, fromBearingBox_,
+                     toBearingBox_,   searchBox_,      showResultsBox_, minLabel,
+                     maxLabel,        fromLabel,       toLabel,         listFileBox_,
+                     panelTitle,      fileLabel,       searchLabel};
 
-    SetDefaultButton(FindIt);
-    InputText->installEventFilter(this);
+    SetDefaultButton(useThisButton_);
+    inputBox_->installEventFilter(this);
     setFixedWidth(Px(kMainClientWidth));
     SetWindowHeight(kMainClosedHeight);
 }
 
-void MainWindow::ConnectActions() {
-    connect(FindIt, &QPushButton::clicked, this, &MainWindow::FindIt_Click);
-    connect(Lookup, &QPushButton::clicked, this, &MainWindow::Lookup_Click);
-    connect(SetHome, &QPushButton::clicked, this, &MainWindow::SetHome_Click);
-    connect(LLfmt, &QPushButton::clicked, this, &MainWindow::LLfmt_Click);
-    connect(GenList, &QPushButton::clicked, this, &MainWindow::GenList_Click);
-    connect(MakeList, &QPushButton::clicked, this, &MainWindow::MakeList_Click);
-    connect(LocSites, &QPushButton::clicked, this, &MainWindow::LocSites_Click);
-    connect(ShowAll, &QCheckBox::clicked, this, &MainWindow::ShowAll_Click);
-    connect(showList_, &ShowList::picked, this, &MainWindow::PickFromList);
+void MainWindow::BindBoxesToSession() {
+    // Every box the user can type into hands its text to the session as it changes, so the
+    // session always holds what the boxes read.
+    auto bind = [this](QLineEdit* box, std::string SiteSession::*field) {
+        session_.*field = SessionText(box->text());
+        connect(box, &QLineEdit::textChanged, this,
+                [this, field](const QString& text) { session_.*field = SessionText(text); });
+    };
+    auto bindBox = [this](QLineEdit* box, std::string MainBoxes::*field) {
+        connect(box, &QLineEdit::textChanged, this,
+                [this, field](const QString& text) { session_.boxes.*field = SessionText(text); });
+    };
+    auto bindPanel = [this](QLineEdit* box, std::string ListingBoxes::*field) {
+        session_.listing.*field = SessionText(box->text());
+        connect(box, &QLineEdit::textChanged, this, [this, field](const QString& text) {
+            session_.listing.*field = SessionText(text);
+        });
+    };
+    bind(databaseBox_, &SiteSession::databasePath);
+    bindBox(inputBox_, &MainBoxes::input);
+    bindBox(locatorBox_, &MainBoxes::locator);
+    bindBox(gridRefBox_, &MainBoxes::ngr);
+    bindPanel(minDistanceBox_, &ListingBoxes::minDist);
+    bindPanel(maxDistanceBox_, &ListingBoxes::maxDist);
+    bindPanel(fromBearingBox_, &ListingBoxes::fromBear);
+    bindPanel(toBearingBox_, &ListingBoxes::toBear);
+    bindPanel(searchBox_, &ListingBoxes::search);
+    bindPanel(listFileBox_, &ListingBoxes::fileName);
 }
 
-QList<QWidget*> MainWindow::ListingPanel() const {
-    return {MakeList, MinDisttext, MaxDistText, FromBearText, ToBearText, Srchtext, ShowAll, Label3,
-            Label7,   Label8,      Label9,      ListFileName, Label10,    Label11,  Label13};
+void MainWindow::ConnectActions() {
+    connect(useThisButton_, &QPushButton::clicked, this, &MainWindow::UseThis);
+    connect(lookupButton_, &QPushButton::clicked, this, &MainWindow::LookUpDatabase);
+    connect(setHomeButton_, &QPushButton::clicked, this, &MainWindow::SetAsHome);
+    connect(latLongFormatButton_, &QPushButton::clicked, this, &MainWindow::NextLatLongFormat);
+    connect(listingButton_, &QPushButton::clicked, this, &MainWindow::OpenListingPanel);
+    connect(generateButton_, &QPushButton::clicked, this, &MainWindow::GenerateListing);
+    connect(listLocalsButton_, &QPushButton::clicked, this, &MainWindow::ListLocals);
+    connect(showResultsBox_, &QCheckBox::clicked, this, &MainWindow::ShowResultsClicked);
+    connect(siteListWindow_, &SiteListWindow::picked, this, &MainWindow::PickFromList);
+    connect(gpsButton_, &QPushButton::clicked, this, &MainWindow::gpsClicked);
+    connect(webMapButton_, &QPushButton::clicked, this, &MainWindow::webMapClicked);
+    connect(osMapButton_, &QPushButton::clicked, this, &MainWindow::osMapClicked);
+}
+
+void MainWindow::setDatabasePath(const QString& path) {
+    databaseBox_->setText(path);
+}
+
+void MainWindow::setGpsCaption(const QString& caption) {
+    gpsButton_->setText(caption);
+}
+
+void MainWindow::setOsMapEnabled(bool enabled) {
+    osMapButton_->setEnabled(enabled);
 }
 
 void MainWindow::SetDefaultButton(QPushButton* button) {
@@ -307,7 +342,7 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == InputText && event->type() == QEvent::MouseButtonPress) InputText_Click();
+    if (watched == inputBox_ && event->type() == QEvent::MouseButtonPress) StartNewEntry();
     return QWidget::eventFilter(watched, event);
 }
 
@@ -333,206 +368,178 @@ void MainWindow::PlacePointingWindow() {
     if (const QScreen* screen = QGuiApplication::screenAt(pos() + QPoint(40, 10))) {
         const QRect area = screen->availableGeometry();
         place.setX(std::clamp(place.x(), area.left(),
-                              std::max(area.left(), area.right() - bearingCalc_->width())));
+                              std::max(area.left(), area.right() - pointingWindow_->width())));
         place.setY(std::clamp(place.y(), area.top(),
-                              std::max(area.top(), area.bottom() - bearingCalc_->height())));
+                              std::max(area.top(), area.bottom() - pointingWindow_->height())));
     }
-    bearingCalc_->move(place);
+    pointingWindow_->move(place);
 }
 
 void MainWindow::Start() {
-    using namespace settings_names;
-    session_.BaseSet = false;
+    session_.homeSet = false;
     const StoredSettings stored = store_.Load();
     const double homeLat = LeadingNumber(stored.homeLat);
     const double homeLong = LeadingNumber(stored.homeLong);
     if (homeLat < kNoHomeLimit_deg && homeLong < kNoHomeLimit_deg) {
         session_.RestoreHome(homeLat, homeLong);
         Render();
-        SetHome_Click();
+        SetAsHome();
     }
-    setUpCom_->setPortText(stored.port);
-    setUpCom_->setBaudText(stored.baud);
+    gpsSetupWindow_->setPortText(stored.port);
+    gpsSetupWindow_->setBaudText(stored.baud);
     PlaceWindow(static_cast<int>(LeadingNumber(stored.left)),
                 static_cast<int>(LeadingNumber(stored.top)));
     SetWindowHeight(kMainClosedHeight);
     PlacePointingWindow();
-    LocDatabase->setText(stored.database);
-    session_.databasePath = S(stored.database);
-    RealTime = false;
-    UseNMEA->setText("Real Time GPS");
-    MapPath = DefaultMapPath();
-    OSMap->setEnabled(MapFolderHasJpg(MapPath));
+    databaseBox_->setText(stored.database);
+    gpsButton_->setText(kRealTimeGpsCaption);
 }
 
 void MainWindow::Render() {
     const MainBoxes& b = session_.boxes;
-    InputText->setText(Q(b.input));
-    ShowText(LocText, Q(b.locator));
-    ShowText(NGRText, Q(b.ngr));
-    ShowText(LLText, Q(b.latlong));
-    ShowText(EastNorth, Q(b.eastNorth));
-    Xdim->setText(Q(b.xdim));
-    Ydim->setText(Q(b.ydim));
-    DrawCell();
-    OSMap->setText(Q(b.osMapCaption));
-    SetColors(LocText, b.locNgrBack, b.locFore);
-    SetColors(NGRText, b.locNgrBack, b.ngrFore);
-    SetColors(LLText, b.llBack, kBlack);
-    SetHome->setEnabled(b.setHomeEnabled);
-
-    const PointingBoxes& p = session_.pointing;
-    ShowText(bearingCalc_->Ipt, Q(p.ipt));
-    ShowText(bearingCalc_->DistText, Q(p.dist));
-    ShowText(bearingCalc_->BearText, Q(p.bear));
-    ShowText(bearingCalc_->BackBearText, Q(p.backBear));
-    ShowText(bearingCalc_->UncertText, Q(p.uncert));
+    inputBox_->setText(BoxText(b.input));
+    ShowText(locatorBox_, BoxText(b.locator));
+    ShowText(gridRefBox_, BoxText(b.ngr));
+    ShowText(latLongBox_, BoxText(b.latlong));
+    ShowText(eastNorthBox_, BoxText(b.eastNorth));
+    RenderCell();
+    SetColors(locatorBox_, b.locNgrBack, b.locFore);
+    SetColors(gridRefBox_, b.locNgrBack, b.ngrFore);
+    SetColors(latLongBox_, b.llBack, kBlack);
+    setHomeButton_->setEnabled(b.setHomeEnabled);
+    pointingWindow_->Show(session_.pointing);
 }
 
-void MainWindow::DrawCell() {
+// The size labels, the cell picture and the 10 km square, which a listing run moves as well.
+void MainWindow::RenderCell() {
     const MainBoxes& b = session_.boxes;
+    cellWidthLabel_->setText(BoxText(b.xdim));
+    cellHeightLabel_->setText(BoxText(b.ydim));
     if (b.xdim == "~" || b.ydim == "~")
-        Frame1->SetPoint();
+        cellFrame_->SetPoint();
     else if (b.xdim.empty() || b.ydim.empty())
-        Frame1->ClearCell();
+        cellFrame_->ClearCell();
     else
-        Frame1->SetCell(LeadingNumber(Q(b.xdim)), LeadingNumber(Q(b.ydim)));
+        cellFrame_->SetCell(LeadingNumber(BoxText(b.xdim)), LeadingNumber(BoxText(b.ydim)));
+    osMapButton_->setText(BoxText(b.osMapCaption));
 }
 
 void MainWindow::ShowMessage(const QString& text) {
     if (message_) message_(text);
 }
 
-void MainWindow::FindIt_Click() {
-    session_.databasePath = S(LocDatabase->text());
-    session_.boxes.input = S(InputText->text());
-    const ResolveResult r = session_.UseThis(S(InputText->text()));
+void MainWindow::UseThis() {
+    const ResolveResult r = session_.UseThis(session_.boxes.input);
     Render();
-    if (!r.message.empty()) ShowMessage(Q(r.message));
-    if (session_.BaseSet && r.dist_bear) emit siteResolved();
+    if (!r.message.empty()) ShowMessage(BoxText(r.message));
+    if (session_.homeSet && r.dist_bear) emit siteResolved();
 }
 
-void MainWindow::Lookup_Click() {
+void MainWindow::ResolveFix(const QString& inputText) {
+    session_.boxes.input = SessionText(inputText);
+    UseThis();
+}
+
+void MainWindow::LookUpDatabase() {
     const sitefile::SiteListResult r =
-        sitefile::ListSites(S(LocDatabase->text()), S(InputText->text()));
+        sitefile::ListSites(session_.databasePath, session_.boxes.input);
     if (!r.ok) {
-        ShowMessage(Q(std::string(kDatabaseMissing)));
+        ShowMessage(BoxText(std::string(kDatabaseMissing)));
         return;
     }
     QStringList items;
-    for (const std::string& item : r.items) items << Q(item);
-    if (ListLeft >= 0 && ListTop >= 0) showList_->move(Px(ListLeft), Px(ListTop));
-    showList_->Fill(items);
-    showList_->raise();
+    for (const std::string& item : r.items) items << BoxText(item);
+    if (listLeft_ >= 0 && listTop_ >= 0) siteListWindow_->move(Px(listLeft_), Px(listTop_));
+    siteListWindow_->Fill(items);
+    siteListWindow_->raise();
 }
 
 void MainWindow::PickFromList(const QString& line) {
-    InputText->setText(line);
-    FindIt_Click();
-    FindIt->setEnabled(false);
-    SetDefaultButton(SetHome);
+    session_.boxes.input = SessionText(line);
+    UseThis();
+    useThisButton_->setEnabled(false);
+    SetDefaultButton(setHomeButton_);
 }
 
-void MainWindow::SetHome_Click() {
-    if (MakeList->isHidden()) GenList->setEnabled(true);
-    const std::string caption =
-        session_.SetAsHome(S(InputText->text()), S(LocText->text()), S(NGRText->text()));
-    bearingCalc_->Ipt->setText("");
-    bearingCalc_->show();
-    BaseLocLbl->setText(Q(caption));
-    bearingCalc_->ShowValues(true);
-    LocSites->setEnabled(true);
-    bearingCalc_->setWindowTitle(BaseLocLbl->text());
+void MainWindow::SetAsHome() {
+    if (generateButton_->isHidden()) listingButton_->setEnabled(true);
+    const QString caption = BoxText(session_.SetAsHome());
+    pointingWindow_->Show(session_.pointing);
+    pointingWindow_->show();
+    homeLabel_->setText(caption);
+    pointingWindow_->ShowValues(true);
+    listLocalsButton_->setEnabled(true);
+    pointingWindow_->setWindowTitle(caption);
 }
 
-void MainWindow::LLfmt_Click() {
+void MainWindow::NextLatLongFormat() {
     session_.NextLatLongFormat();
-    LLText->setText(Q(session_.boxes.latlong));
+    latLongBox_->setText(BoxText(session_.boxes.latlong));
 }
 
 void MainWindow::RememberListPlace() {
-    ListLeft = Twips(showList_->x());
-    ListTop = Twips(showList_->y());
+    listLeft_ = Twips(siteListWindow_->x());
+    listTop_ = Twips(siteListWindow_->y());
 }
 
 void MainWindow::CloseList() {
     RememberListPlace();
-    showList_->close();
+    siteListWindow_->close();
 }
 
-void MainWindow::InputText_Click() {
+void MainWindow::StartNewEntry() {
     CloseList();
-    FindIt->show();
-    FindIt->setEnabled(true);
-    SetDefaultButton(FindIt);
-    Lookup->show();
+    useThisButton_->show();
+    useThisButton_->setEnabled(true);
+    SetDefaultButton(useThisButton_);
+    lookupButton_->show();
     session_.ResetEntry();
-    SetColors(InputText, kWhite, kBlack);
-    InputText->setText("");
-    bearingCalc_->Ipt->setText("");
-    for (QWidget* w : ListingPanel()) w->hide();
-    bearingCalc_->C->Clear();
-    SetHome->setEnabled(false);
-    setUpCom_->ClosePort();
-    RealTime = false;
-    UseNMEA->setText("Real Time GPS");
+    SetColors(inputBox_, kWhite, kBlack);
+    inputBox_->setText(BoxText(session_.boxes.input));
+    pointingWindow_->Show(session_.pointing);
+    for (QWidget* w : listingPanel_) w->hide();
+    pointingWindow_->compass().Clear();
+    setHomeButton_->setEnabled(session_.boxes.setHomeEnabled);
+    emit newEntryStarted();
 }
 
-void MainWindow::GenList_Click() {
+void MainWindow::OpenListingPanel() {
     SetWindowHeight(kMainListingHeight);
-    GenList->setEnabled(false);
-    for (QWidget* w : ListingPanel()) w->show();
-    SetDefaultButton(MakeList);
-    FindIt->hide();
-    Lookup->hide();
-    SetHome->setEnabled(false);
-    session_.boxes.setHomeEnabled = false;
-    session_.pointing.dist.clear();
-    session_.pointing.bear.clear();
-    session_.pointing.backBear.clear();
-    session_.pointing.uncert.clear();
-    session_.boxes.ngr.clear();
-    session_.boxes.locator.clear();
-    session_.boxes.latlong.clear();
-    for (QLineEdit* box :
-         {bearingCalc_->DistText, bearingCalc_->BearText, bearingCalc_->BackBearText,
-          bearingCalc_->UncertText, NGRText, LocText, LLText})
-        box->clear();
-    bearingCalc_->C->Clear();
+    listingButton_->setEnabled(false);
+    for (QWidget* w : listingPanel_) w->show();
+    SetDefaultButton(generateButton_);
+    useThisButton_->hide();
+    lookupButton_->hide();
+    session_.OpenListingPanel();
+    setHomeButton_->setEnabled(session_.boxes.setHomeEnabled);
+    pointingWindow_->Show(session_.pointing);
+    gridRefBox_->setText(BoxText(session_.boxes.ngr));
+    locatorBox_->setText(BoxText(session_.boxes.locator));
+    latLongBox_->setText(BoxText(session_.boxes.latlong));
+    pointingWindow_->compass().Clear();
     CloseList();
 }
 
-void MainWindow::MakeList_Click() {
-    session_.databasePath = S(LocDatabase->text());
-    if (ListFileName->text().isEmpty()) ListFileName->setText(kDefaultListFile);
-    ListingBoxes boxes;
-    boxes.minDist = S(MinDisttext->text());
-    boxes.maxDist = S(MaxDistText->text());
-    boxes.fromBear = S(FromBearText->text());
-    boxes.toBear = S(ToBearText->text());
-    boxes.search = S(Srchtext->text());
-    boxes.fileName = S(ListFileName->text());
-    const ListingOutcome outcome = WriteListing(boxes, session_, TodayText());
+void MainWindow::GenerateListing() {
+    if (session_.listing.fileName.empty()) listFileBox_->setText(kDefaultListFile);
+    const ListingOutcome outcome = WriteListing(session_.listing, session_, TodayText());
     // The conversions moved the current site to the last line converted.
-    EastNorth->setText(Q(session_.boxes.eastNorth));
-    Xdim->setText(Q(session_.boxes.xdim));
-    Ydim->setText(Q(session_.boxes.ydim));
-    DrawCell();
-    OSMap->setText(Q(session_.boxes.osMapCaption));
+    eastNorthBox_->setText(BoxText(session_.boxes.eastNorth));
+    RenderCell();
     if (!outcome.ok) {
-        ShowMessage(Q(outcome.message));
+        ShowMessage(BoxText(outcome.message));
         return;
     }
-    if (viewer_) viewer_(Q(NativePath(outcome.fileName)));
+    if (viewer_) viewer_(BoxText(NativePath(outcome.fileName)));
 }
 
-void MainWindow::LocSites_Click() {
-    MaxDistText->setText(kLocalsMaxDistance);
-    MakeList_Click();
+void MainWindow::ListLocals() {
+    maxDistanceBox_->setText(kLocalsMaxDistance);
+    GenerateListing();
 }
 
-void MainWindow::ShowAll_Click() {
-    ListFileName->setText("");
+void MainWindow::ShowResultsClicked() {
+    listFileBox_->setText("");
     CloseList();
 }
 
@@ -540,23 +547,23 @@ void MainWindow::SaveSettings() {
     StoredSettings values;
     values.left = PlainNumber(Twips(x()));
     values.top = PlainNumber(Twips(y()));
-    values.baud = setUpCom_->baudText();
-    values.port = setUpCom_->portText();
-    values.database = LocDatabase->text();
-    values.homeLat = PlainNumber(session_.BaseLat);
-    values.homeLong = PlainNumber(session_.BaseLong);
-    store_.Save(values, SaveOnExit->isChecked());
+    values.baud = gpsSetupWindow_->baudText();
+    values.port = gpsSetupWindow_->portText();
+    values.database = BoxText(session_.databasePath);
+    values.homeLat = PlainNumber(session_.homeLat_deg);
+    values.homeLong = PlainNumber(session_.homeLon_deg);
+    store_.Save(values, saveHomeBox_->isChecked());
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     if (!saved_) {
-        setUpCom_->ClosePort();
+        gpsSetupWindow_->ClosePort();
         SaveSettings();
         saved_ = true;
     }
-    showList_->close();
-    setUpCom_->close();
-    bearingCalc_->close();
+    siteListWindow_->close();
+    gpsSetupWindow_->close();
+    pointingWindow_->close();
     event->accept();
 }
 

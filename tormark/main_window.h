@@ -2,7 +2,9 @@
 
 // The main window of Tormark: the input box and the resolved forms of the current site, the
 // home station, the listing panel, and the buttons of the GPS input and the maps. It owns the
-// window state (a SiteSession) and the three companion windows.
+// window state (a SiteSession, which holds every text the window shows) and the three
+// companion windows; it shows the session after each action and hands each edit of a box to
+// it, so nothing is read back from a caption or a box.
 
 #include <QCheckBox>
 #include <QLabel>
@@ -11,11 +13,11 @@
 #include <QWidget>
 #include <functional>
 
-#include "bearing_calc.h"
 #include "cell_frame.h"
-#include "set_up_com.h"
+#include "gps_setup_window.h"
+#include "pointing_window.h"
 #include "settings_store.h"
-#include "show_list.h"
+#include "site_list_window.h"
 #include "site_session.h"
 
 namespace tormark {
@@ -36,20 +38,17 @@ class MainWindow : public QWidget {
     explicit MainWindow(SettingsStore& store, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    // --- user actions, callable by the program itself too ---
-    void FindIt_Click();                     // "&Use This": resolve the input box
-    void Lookup_Click();                     // "&Lookup Database"
-    void SetHome_Click();                    // "&Set as Home"
-    void LLfmt_Click();                      // "L/L Format"
-    void InputText_Click();                  // a click into the input box: a new entry
-    void GenList_Click();                    // "&Make a Listing File": open the listing panel
-    void MakeList_Click();                   // "Generate the File"
-    void LocSites_Click();                   // "List locals"
-    void ShowAll_Click();                    // "Show the results on screen" clicked
-    void PickFromList(const QString& line);  // OK or a double click in the list window
+    // Presets the site database box (the --db option).
+    void setDatabasePath(const QString& path);
 
-    // Writes the settings as the exit sequence does (also run when the window closes).
-    void SaveSettings();
+    // A position text from the GPS input: the model resolves it as "&Use This" resolves the
+    // input box, and the window shows the result (the input box then shows the text).
+    void ResolveFix(const QString& inputText);
+
+    // The caption of the GPS button, set by the GPS input as its mode changes.
+    void setGpsCaption(const QString& caption);
+    // "OS Map" is usable only when the map folder holds sheets.
+    void setOsMapEnabled(bool enabled);
 
     // Where messages go: a message box unless replaced (tests collect them).
     void setMessageHandler(std::function<void(const QString&)> handler) {
@@ -58,66 +57,23 @@ class MainWindow : public QWidget {
     // How a finished listing is shown: the platform's text viewer unless replaced.
     void setViewer(std::function<void(const QString&)> viewer) { viewer_ = std::move(viewer); }
 
-    SiteSession& session() { return session_; }
-    BearingCalc* bearingCalc() const { return bearingCalc_; }
-    ShowList* showList() const { return showList_; }
-    SetUpCom* setUpCom() const { return setUpCom_; }
+    // The state the window shows.
+    const SiteSession& session() const { return session_; }
+    PointingWindow* pointingWindow() const { return pointingWindow_; }
+    SiteListWindow* siteListWindow() const { return siteListWindow_; }
+    GpsSetupWindow* gpsSetupWindow() const { return gpsSetupWindow_; }
+    // The button that Enter presses.
     QPushButton* defaultButton() const { return default_; }
-
-    // Real-time GPS mode (driven by the GPS input).
-    bool RealTime = false;
-    // Folder of the scanned map sheets.
-    QString MapPath;
-    // Last place of the list window, twips; negative while it was never placed.
-    int ListLeft = -1;
-    int ListTop = -1;
-
-    // --- controls, named as in the window's design ---
-    QLabel* Label14;
-    QLabel* Label1;
-    QLineEdit* LocDatabase;
-    QLabel* Label2;
-    QLineEdit* InputText;
-    QLabel* Label5;
-    QLabel* Xdim;
-    CellFrame* Frame1;
-    QLabel* Ydim;
-    QLabel* Label15;
-    QPushButton* FindIt;
-    QPushButton* Lookup;
-    QLineEdit* LocText;
-    QLineEdit* NGRText;
-    QLineEdit* EastNorth;
-    QPushButton* SetHome;
-    QPushButton* GenList;
-    QPushButton* Gmap;
-    QPushButton* OSMap;
-    QLineEdit* LLText;
-    QPushButton* LLfmt;
-    QPushButton* UseNMEA;
-    QPushButton* LocSites;
-    QLabel* Label4;
-    QLabel* BaseLocLbl;
-    QCheckBox* SaveOnExit;
-    QLabel* Label10;
-    QLabel* Label3;
-    QLineEdit* MinDisttext;
-    QLabel* Label7;
-    QLineEdit* MaxDistText;
-    QLabel* Label8;
-    QLineEdit* FromBearText;
-    QLabel* Label9;
-    QLineEdit* ToBearText;
-    QPushButton* MakeList;
-    QLabel* Label13;
-    QLineEdit* Srchtext;
-    QLabel* Label11;
-    QLineEdit* ListFileName;
-    QCheckBox* ShowAll;
 
   signals:
     // A resolution changed the current site while a home is set: the compass is to be drawn.
     void siteResolved();
+    // The GPS button, "G-Maps" and "OS Map" were clicked.
+    void gpsClicked();
+    void webMapClicked();
+    void osMapClicked();
+    // A click into the input box began a new entry: the GPS input stops.
+    void newEntryStarted();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -125,29 +81,77 @@ class MainWindow : public QWidget {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // --- user actions ---
+    void UseThis();                          // "&Use This": resolve the input box
+    void LookUpDatabase();                   // "&Lookup Database"
+    void SetAsHome();                        // "&Set as Home"
+    void NextLatLongFormat();                // "L/L Format"
+    void StartNewEntry();                    // a click into the input box
+    void OpenListingPanel();                 // "&Make a Listing File"
+    void GenerateListing();                  // "Generate the File"
+    void ListLocals();                       // "List locals"
+    void ShowResultsClicked();               // "Show the results on screen" clicked
+    void PickFromList(const QString& line);  // OK or a double click in the list window
+
     void CreateControls();
+    void BindBoxesToSession();
     void ConnectActions();
     void Start();
     void Render();
-    void DrawCell();
+    void RenderCell();
+    void SaveSettings();
     void SetDefaultButton(QPushButton* button);
     void SetWindowHeight(int twips);
     void PlaceWindow(int leftTwips, int topTwips);
     void PlacePointingWindow();
     void RememberListPlace();
     void CloseList();
-    QList<QWidget*> ListingPanel() const;
     void ShowMessage(const QString& text);
 
     SettingsStore& store_;
     SiteSession session_;
-    BearingCalc* bearingCalc_;
-    ShowList* showList_;
-    SetUpCom* setUpCom_;
+    PointingWindow* pointingWindow_;
+    SiteListWindow* siteListWindow_;
+    GpsSetupWindow* gpsSetupWindow_;
     QPushButton* default_ = nullptr;
     bool saved_ = false;
+    // Last place of the list window, twips; negative while it was never placed.
+    int listLeft_ = -1;
+    int listTop_ = -1;
     std::function<void(const QString&)> message_;
     std::function<void(const QString&)> viewer_;
+
+    // --- the controls, named for what they hold (their objectName is the designed name) ---
+    QLineEdit* databaseBox_;            // LocDatabase: path of the site database
+    QLineEdit* inputBox_;               // InputText: what the user typed or picked
+    QLabel* cellWidthLabel_;            // Xdim
+    QLabel* cellHeightLabel_;           // Ydim
+    CellFrame* cellFrame_;              // Frame1: the shape of the uncertainty cell
+    QPushButton* useThisButton_;        // FindIt
+    QPushButton* lookupButton_;         // Lookup
+    QLineEdit* locatorBox_;             // LocText
+    QLineEdit* gridRefBox_;             // NGRText
+    QLineEdit* eastNorthBox_;           // EastNorth
+    QPushButton* setHomeButton_;        // SetHome
+    QPushButton* listingButton_;        // GenList: opens the listing panel
+    QPushButton* webMapButton_;         // Gmap
+    QPushButton* osMapButton_;          // OSMap: captioned with the 10 km square
+    QLineEdit* latLongBox_;             // LLText
+    QPushButton* latLongFormatButton_;  // LLfmt
+    QPushButton* gpsButton_;            // UseNMEA
+    QPushButton* listLocalsButton_;     // LocSites
+    QLabel* homeLabel_;                 // BaseLocLbl: "Home Station: ..."
+    QCheckBox* saveHomeBox_;            // SaveOnExit
+    // The listing panel, below the closed window's edge.
+    QLineEdit* minDistanceBox_;     // MinDisttext
+    QLineEdit* maxDistanceBox_;     // MaxDistText
+    QLineEdit* fromBearingBox_;     // FromBearText
+    QLineEdit* toBearingBox_;       // ToBearText
+    QPushButton* generateButton_;   // MakeList
+    QLineEdit* searchBox_;          // Srchtext
+    QLineEdit* listFileBox_;        // ListFileName
+    QCheckBox* showResultsBox_;     // ShowAll
+    QList<QWidget*> listingPanel_;  // every control of the panel, labels included
 };
 
 }  // namespace tormark

@@ -9,8 +9,8 @@
 //   running     "Pause Real Time"     open    a successful "Open COM Port"
 //   paused      "Resume real time"    closed  UseNMEA click while real-time; a port lost while open
 //
-// Positions arrive only while the port is open. The `RealTime` flag belongs to the main window;
-// this class reads and writes it there.
+// Positions arrive only while the port is open. The real-time flag belongs to the GPS input of
+// the main window (GpsAndMaps); this class reads and writes it there.
 
 #include <QObject>
 #include <QString>
@@ -29,7 +29,7 @@ inline const QString kComPortFail = QStringLiteral("COM PORT FAIL");
 class RealTimeGps : public QObject {
     Q_OBJECT
   public:
-    // real_time is the main window's `RealTime` flag and must outlive this object.
+    // real_time is the GPS input's real-time flag and must outlive this object.
     RealTimeGps(std::unique_ptr<SerialLink> link, bool& real_time, QObject* parent = nullptr);
 
     bool realTime() const { return real_time_; }

@@ -34,8 +34,8 @@ inline constexpr double kNoHomeLimit_deg = 500.0;
 struct StoredSettings {
     QString left = " 0";                           // main window Left, twips
     QString top = " 100";                          // main window Top, twips
-    QString baud = "9600";                         // baud box of SetUpCom
-    QString port = "1";                            // port box of SetUpCom
+    QString baud = "9600";                         // baud box of GpsSetupWindow
+    QString port = "1";                            // port box of GpsSetupWindow
     QString database = "c:\\fellside\\Sites.dat";  // LocDatabase (Windows spelling)
     QString homeLat = "999";                       // saved home latitude, degrees
     QString homeLong = "999";                      // saved home longitude, degrees

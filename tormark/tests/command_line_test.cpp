@@ -1,5 +1,5 @@
-// The command lines: parsing, and the Tormark program itself run without a display for
-// --resolve (arguments and standard input) and --listing.
+// The Tormark program itself run without a display for --resolve (arguments and standard input)
+// and --listing.
 
 #include "command_line.h"
 
@@ -12,31 +12,6 @@
 
 namespace tormark {
 namespace {
-
-TEST(ParseCommandLine, ModesOptionsAndMistakes) {
-    CommandLine c = ParseCommandLine({"--db", "x.dat"});
-    EXPECT_EQ(c.mode, RunMode::kWindow);
-    EXPECT_EQ(c.database, "x.dat");
-    EXPECT_EQ(c.error, "");
-
-    c = ParseCommandLine({"--resolve", "--home", "IO91IM", "SU12344567", "hill top"});
-    EXPECT_EQ(c.mode, RunMode::kResolve);
-    EXPECT_EQ(c.home, "IO91IM");
-    EXPECT_EQ(c.texts, (std::vector<std::string>{"SU12344567", "hill top"}));
-
-    c = ParseCommandLine({"--listing", "out.txt", "--home", "h", "--max", "20", "--to", "90"});
-    EXPECT_EQ(c.mode, RunMode::kListing);
-    EXPECT_EQ(c.listing.fileName, "out.txt");
-    EXPECT_EQ(c.listing.maxDist, "20");
-    EXPECT_EQ(c.listing.toBear, "90");
-    EXPECT_EQ(c.listing.minDist, "0");  // the box's initial text
-
-    EXPECT_NE(ParseCommandLine({"--listing", "out.txt"}).error, "");  // no home
-    EXPECT_NE(ParseCommandLine({"--resolve", "--max", "5"}).error, "");
-    EXPECT_NE(ParseCommandLine({"--bogus"}).error, "");
-    EXPECT_NE(ParseCommandLine({"--resolve", "--db"}).error, "");
-    EXPECT_NE(ParseCommandLine({"stray"}).error, "");
-}
 
 struct ProgramRun {
     int status = -1;

@@ -59,72 +59,76 @@ struct GpsWindowTest : ::testing::Test {
     }
 
     void SetHomeAt(const QString& position) {
-        window.InputText->setText(position);
-        window.FindIt_Click();
-        window.SetHome_Click();
+        Named<QLineEdit>(window, "InputText")->setText(position);
+        Named<QPushButton>(window, "FindIt")->click();
+        Named<QPushButton>(window, "SetHome")->click();
     }
 };
 
 TEST_F(GpsWindowTest, ButtonCaptionsAndSetupWindowFollowTheClicks) {
-    SetUpCom* setup = window.setUpCom();
-    EXPECT_EQ(window.UseNMEA->text(), "Real Time GPS");
-    window.UseNMEA->click();
+    GpsSetupWindow* setup = window.gpsSetupWindow();
+    EXPECT_EQ(Named<QPushButton>(window, "UseNMEA")->text(), "Real Time GPS");
+    Named<QPushButton>(window, "UseNMEA")->click();
     EXPECT_TRUE(setup->isVisible());
-    EXPECT_TRUE(window.RealTime);
+    EXPECT_TRUE(gps->gps().realTime());
     // The scan filled the list; the box keeps the stored choice ("1" on a first start).
-    EXPECT_EQ(setup->CPort->count(), 2);
-    EXPECT_EQ(setup->CPort->itemText(0), "COM2");
-    EXPECT_EQ(setup->CPort->itemText(1), "COM5");
+    EXPECT_EQ(Named<QComboBox>(*setup, "CPort")->count(), 2);
+    EXPECT_EQ(Named<QComboBox>(*setup, "CPort")->itemText(0), "COM2");
+    EXPECT_EQ(Named<QComboBox>(*setup, "CPort")->itemText(1), "COM5");
     EXPECT_EQ(setup->portText(), "1");
     // "1" names no port.
-    setup->Command1->click();
-    EXPECT_EQ(setup->Text1->toPlainText(), "COM PORT FAIL");
+    Named<QPushButton>(*setup, "Command1")->click();
+    EXPECT_EQ(Named<QPlainTextEdit>(*setup, "Text1")->toPlainText(), "COM PORT FAIL");
     EXPECT_TRUE(setup->isVisible());
-    EXPECT_EQ(window.UseNMEA->text(), "Real Time GPS");
+    EXPECT_EQ(Named<QPushButton>(window, "UseNMEA")->text(), "Real Time GPS");
     // A further click pauses without a port ever having been open.
-    window.UseNMEA->click();
-    EXPECT_FALSE(window.RealTime);
-    EXPECT_EQ(window.UseNMEA->text(), "Resume real time");
-    window.UseNMEA->click();
-    EXPECT_TRUE(window.RealTime);
+    Named<QPushButton>(window, "UseNMEA")->click();
+    EXPECT_FALSE(gps->gps().realTime());
+    EXPECT_EQ(Named<QPushButton>(window, "UseNMEA")->text(), "Resume real time");
+    Named<QPushButton>(window, "UseNMEA")->click();
+    EXPECT_TRUE(gps->gps().realTime());
     // A click into the input box ends the mode; the next click shows the setup window again.
-    QTest::mouseClick(window.InputText, Qt::LeftButton);
-    EXPECT_FALSE(window.RealTime);
-    EXPECT_EQ(window.UseNMEA->text(), "Real Time GPS");
+    QTest::mouseClick(Named<QLineEdit>(window, "InputText"), Qt::LeftButton);
+    EXPECT_FALSE(gps->gps().realTime());
+    EXPECT_EQ(Named<QPushButton>(window, "UseNMEA")->text(), "Real Time GPS");
     setup->hide();
-    window.UseNMEA->click();
+    Named<QPushButton>(window, "UseNMEA")->click();
     EXPECT_TRUE(setup->isVisible());
-    EXPECT_EQ(setup->CPort->count(), 2) << "the scan runs once";
+    EXPECT_EQ(Named<QComboBox>(*setup, "CPort")->count(), 2) << "the scan runs once";
 }
 
 TEST_F(GpsWindowTest, MapButtonsOpenTheCurrentSite) {
     UrlCatcher catcher;
     QDesktopServices::setUrlHandler("https", &catcher, "Open");
     QDesktopServices::setUrlHandler("file", &catcher, "Open");
-    window.InputText->setText("51.5N 1.25W");
-    window.FindIt_Click();
-    window.Gmap->click();
-    window.MapPath = dir.path() + "/";
-    window.OSMap->setEnabled(true);
-    window.OSMap->click();
+    Named<QLineEdit>(window, "InputText")->setText("51.5N 1.25W");
+    Named<QPushButton>(window, "FindIt")->click();
+    Named<QPushButton>(window, "Gmap")->click();
+    QFile sheet(dir.filePath("other sheet.jpg"));  // a folder with sheets enables "OS Map"
+    ASSERT_TRUE(sheet.open(QIODevice::WriteOnly));
+    sheet.close();
+    gps->setMapFolder(dir.path() + "/");
+    ASSERT_TRUE(Named<QPushButton>(window, "OSMap")->isEnabled());
+    Named<QPushButton>(window, "OSMap")->click();
     QDesktopServices::unsetUrlHandler("https");
     QDesktopServices::unsetUrlHandler("file");
     ASSERT_EQ(catcher.urls.size(), 2);
     EXPECT_EQ(catcher.urls[0].toString(), kWebMapHost + "/maps/@51.5,-1.25,14z");
     // The caption names the 10 km square of the site.
-    EXPECT_NE(window.OSMap->text(), "OS Map");
-    EXPECT_EQ(catcher.urls[1].toLocalFile(), dir.path() + "/" + window.OSMap->text() + ".JPG");
+    EXPECT_NE(Named<QPushButton>(window, "OSMap")->text(), "OS Map");
+    EXPECT_EQ(catcher.urls[1].toLocalFile(),
+              dir.path() + "/" + Named<QPushButton>(window, "OSMap")->text() + ".JPG");
 }
 
 TEST_F(GpsWindowTest, CompassTurnsWithEachResolutionOnceAHomeIsSet) {
-    PictureBox* compass = window.bearingCalc()->C;
-    window.InputText->setText("51.5N 1.25W");
-    window.FindIt_Click();
+    PictureBox* compass = Named<PictureBox>(*window.pointingWindow(), "C");
+    Named<QLineEdit>(window, "InputText")->setText("51.5N 1.25W");
+    Named<QPushButton>(window, "FindIt")->click();
     EXPECT_NE(compass->backColor(), kCompassBackColor) << "no home: no compass";
     SetHomeAt("51.5N 1.25W");
     // Due north-east of home the needle points up and right.
-    window.InputText->setText("51.6N 1.09W");
-    window.FindIt_Click();
+    Named<QLineEdit>(window, "InputText")->setText("51.6N 1.09W");
+    Named<QPushButton>(window, "FindIt")->click();
     EXPECT_EQ(compass->backColor(), kCompassBackColor);
     const QImage& c = compass->canvas();
     auto gray = [&](QPointF user) { return DarkestNear(c, user); };
@@ -133,7 +137,7 @@ TEST_F(GpsWindowTest, CompassTurnsWithEachResolutionOnceAHomeIsSet) {
     EXPECT_LT(gray(CompassNeedleEnd(bearing) * 0.5), 200);
     EXPECT_EQ(gray(CompassNeedleEnd(bearing + 180) * 0.5), qGray(kCompassBackColor.rgb()));
     // A click into the input box clears it.
-    QTest::mouseClick(window.InputText, Qt::LeftButton);
+    QTest::mouseClick(Named<QLineEdit>(window, "InputText"), Qt::LeftButton);
     EXPECT_EQ(gray(CompassNeedleEnd(bearing) * 0.5), qGray(kCompassBackColor.rgb()));
 }
 
@@ -145,49 +149,55 @@ TEST_F(GpsWindowTest, SentencesFromAPseudoTerminalMoveTheSite) {
     ASSERT_TRUE(pty.ready());
     SetHomeAt("51.5N 1.25W");
 
-    window.UseNMEA->click();
-    SetUpCom* setup = window.setUpCom();
+    Named<QPushButton>(window, "UseNMEA")->click();
+    GpsSetupWindow* setup = window.gpsSetupWindow();
     setup->setPortText(pty.receiverEnd());
     setup->setBaudText("4800");
-    setup->Command1->click();
+    Named<QPushButton>(*setup, "Command1")->click();
     EXPECT_FALSE(setup->isVisible());
-    EXPECT_EQ(window.UseNMEA->text(), "Pause Real Time");
+    EXPECT_EQ(Named<QPushButton>(window, "UseNMEA")->text(), "Pause Real Time");
 
     ASSERT_TRUE(pty.Send(kWorked));
     ASSERT_TRUE(QTest::qWaitFor(
-        [&] { return window.InputText->text().startsWith("48 07.038N 011 31.000E"); }, 3000));
-    EXPECT_EQ(window.InputText->text(), "48 07.038N 011 31.000E [ 12:35:19 UTC ]");
-    EXPECT_NEAR(window.session().Lat, 48 + 7.038 / 60, 1e-9);
-    EXPECT_NEAR(window.session().Lon, 11 + 31.0 / 60, 1e-9);
-    EXPECT_EQ(window.LLText->text(), "48.117300N , 11.516667E");
-    const QString far_away = window.bearingCalc()->DistText->text();
+        [&] {
+            return Named<QLineEdit>(window, "InputText")
+                ->text()
+                .startsWith("48 07.038N 011 31.000E");
+        },
+        3000));
+    EXPECT_EQ(Named<QLineEdit>(window, "InputText")->text(),
+              "48 07.038N 011 31.000E [ 12:35:19 UTC ]");
+    EXPECT_NEAR(window.session().lat_deg, 48 + 7.038 / 60, 1e-9);
+    EXPECT_NEAR(window.session().lon_deg, 11 + 31.0 / 60, 1e-9);
+    EXPECT_EQ(Named<QLineEdit>(window, "LLText")->text(), "48.117300N , 11.516667E");
+    const QString far_away = Named<QLineEdit>(*window.pointingWindow(), "DistText")->text();
     EXPECT_FALSE(far_away.isEmpty());
 
     ASSERT_TRUE(pty.Send(kWest));
-    ASSERT_TRUE(
-        QTest::qWaitFor([&] { return window.InputText->text().startsWith("51 30"); }, 3000));
-    EXPECT_NEAR(window.session().Lat, 51.5020567, 1e-7);
-    EXPECT_NEAR(window.session().Lon, -1.5094633, 1e-7);
-    EXPECT_NE(window.bearingCalc()->DistText->text(), far_away);
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return Named<QLineEdit>(window, "InputText")->text().startsWith("51 30"); }, 3000));
+    EXPECT_NEAR(window.session().lat_deg, 51.5020567, 1e-7);
+    EXPECT_NEAR(window.session().lon_deg, -1.5094633, 1e-7);
+    EXPECT_NE(Named<QLineEdit>(*window.pointingWindow(), "DistText")->text(), far_away);
     EXPECT_TRUE(messages.isEmpty());
 
     // A click into the input box closes the port: nothing more arrives.
-    QTest::mouseClick(window.InputText, Qt::LeftButton);
+    QTest::mouseClick(Named<QLineEdit>(window, "InputText"), Qt::LeftButton);
     EXPECT_FALSE(gps->gps().portOpen());
-    EXPECT_EQ(window.UseNMEA->text(), "Real Time GPS");
+    EXPECT_EQ(Named<QPushButton>(window, "UseNMEA")->text(), "Real Time GPS");
     ASSERT_TRUE(pty.Send(kWorked));
     QTest::qWait(200);
-    EXPECT_EQ(window.InputText->text(), "");
+    EXPECT_EQ(Named<QLineEdit>(window, "InputText")->text(), "");
 
     // Open again, then the receiver is unplugged.
-    window.UseNMEA->click();
-    setup->Command1->click();
+    Named<QPushButton>(window, "UseNMEA")->click();
+    Named<QPushButton>(*setup, "Command1")->click();
     ASSERT_TRUE(gps->gps().portOpen());
     pty.Stop();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !gps->gps().portOpen(); }, 3000));
-    EXPECT_EQ(setup->Text1->toPlainText(), "COM PORT FAIL");
-    EXPECT_EQ(window.UseNMEA->text(), "Resume real time");
-    EXPECT_FALSE(window.RealTime);
+    EXPECT_EQ(Named<QPlainTextEdit>(*setup, "Text1")->toPlainText(), "COM PORT FAIL");
+    EXPECT_EQ(Named<QPushButton>(window, "UseNMEA")->text(), "Resume real time");
+    EXPECT_FALSE(gps->gps().realTime());
 }
 
 }  // namespace

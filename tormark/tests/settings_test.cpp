@@ -62,13 +62,13 @@ class SettingsRoundTrip : public ::testing::Test {
 TEST_F(SettingsRoundTrip, StoredHomeIsRestoredAndSetAtStart) {
     {
         auto w = Open();
-        QTest::mouseClick(w->InputText, Qt::LeftButton);
-        QTest::keyClicks(w->InputText, "51.5N 1W");
-        QTest::mouseClick(w->FindIt, Qt::LeftButton);
-        QTest::mouseClick(w->SetHome, Qt::LeftButton);
-        w->SaveOnExit->setChecked(true);
-        w->LocDatabase->setText("/data/my sites.dat");
-        w->setUpCom()->setPortText("COM7");
+        QTest::mouseClick(Named<QLineEdit>(*w, "InputText"), Qt::LeftButton);
+        QTest::keyClicks(Named<QLineEdit>(*w, "InputText"), "51.5N 1W");
+        QTest::mouseClick(Named<QPushButton>(*w, "FindIt"), Qt::LeftButton);
+        QTest::mouseClick(Named<QPushButton>(*w, "SetHome"), Qt::LeftButton);
+        Named<QCheckBox>(*w, "SaveOnExit")->setChecked(true);
+        Named<QLineEdit>(*w, "LocDatabase")->setText("/data/my sites.dat");
+        w->gpsSetupWindow()->setPortText("COM7");
         w->close();
     }
     EXPECT_EQ(store->Read("Home", "Lat", ""), "51.5");
@@ -76,17 +76,19 @@ TEST_F(SettingsRoundTrip, StoredHomeIsRestoredAndSetAtStart) {
     EXPECT_EQ(store->Read("FormPLace", "Top", ""), QString::number(Twips(Px(100))));
 
     auto w = Open();
-    EXPECT_EQ(w->LocDatabase->text(), "/data/my sites.dat");
-    EXPECT_EQ(w->setUpCom()->portText(), "COM7");
-    EXPECT_EQ(w->InputText->text(), "Base    Lat: 51.5  Long: -1.");
-    EXPECT_EQ(w->session().BaseName, "Base    Lat: 51.5  Long: -1.");
-    EXPECT_TRUE(w->session().BaseSet);
-    EXPECT_TRUE(w->bearingCalc()->isVisible());
-    EXPECT_TRUE(w->LocSites->isEnabled());
-    EXPECT_EQ(w->LocText->text(), "IO91MM00AA");
-    EXPECT_EQ(w->LLText->palette().color(QPalette::Base), QColor(180, 255, 200));
-    EXPECT_EQ(w->bearingCalc()->DistText->text(), "");  // no distance computed yet
-    EXPECT_EQ(w->bearingCalc()->windowTitle(), w->BaseLocLbl->text());
+    EXPECT_EQ(Named<QLineEdit>(*w, "LocDatabase")->text(), "/data/my sites.dat");
+    EXPECT_EQ(w->gpsSetupWindow()->portText(), "COM7");
+    EXPECT_EQ(Named<QLineEdit>(*w, "InputText")->text(), "Base    Lat: 51.5  Long: -1.");
+    EXPECT_EQ(w->session().homeName, "Base    Lat: 51.5  Long: -1.");
+    EXPECT_TRUE(w->session().homeSet);
+    EXPECT_TRUE(w->pointingWindow()->isVisible());
+    EXPECT_TRUE(Named<QPushButton>(*w, "LocSites")->isEnabled());
+    EXPECT_EQ(Named<QLineEdit>(*w, "LocText")->text(), "IO91MM00AA");
+    EXPECT_EQ(Named<QLineEdit>(*w, "LLText")->palette().color(QPalette::Base),
+              QColor(180, 255, 200));
+    EXPECT_EQ(Named<QLineEdit>(*w->pointingWindow(), "DistText")->text(),
+              "");  // no distance computed yet
+    EXPECT_EQ(w->pointingWindow()->windowTitle(), Named<QLabel>(*w, "BaseLocLbl")->text());
 }
 
 TEST_F(SettingsRoundTrip, HomeIsWrittenOnlyWhenAskedAndZeroIsAHome) {
@@ -97,14 +99,15 @@ TEST_F(SettingsRoundTrip, HomeIsWrittenOnlyWhenAskedAndZeroIsAHome) {
     EXPECT_EQ(store->Read("Home", "Lat", "missing"), "missing");
     {
         auto w = Open();
-        EXPECT_FALSE(w->session().BaseSet);
-        w->SaveOnExit->setChecked(true);  // ticked with no home ever set: 0, 0 is stored
+        EXPECT_FALSE(w->session().homeSet);
+        Named<QCheckBox>(*w, "SaveOnExit")
+            ->setChecked(true);  // ticked with no home ever set: 0, 0 is stored
         w->close();
     }
     auto w = Open();
-    EXPECT_TRUE(w->session().BaseSet);
-    EXPECT_EQ(w->session().BaseLat, 0);
-    EXPECT_EQ(w->session().BaseLong, 0);
+    EXPECT_TRUE(w->session().homeSet);
+    EXPECT_EQ(w->session().homeLat_deg, 0);
+    EXPECT_EQ(w->session().homeLon_deg, 0);
 }
 
 TEST_F(SettingsRoundTrip, PlaceOnAScreenIsRestoredAndAnOffScreenPlaceIsNot) {

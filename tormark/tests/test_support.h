@@ -1,7 +1,9 @@
 #pragma once
 
 // Helpers shared by the Tormark tests: temporary site databases and settings stores, readable
-// QString output, and reading a listing file back as lines.
+// QString output, reading a listing file back as lines, and a window's controls by their names.
+
+#include <gtest/gtest.h>
 
 #include <QColor>
 #include <QDir>
@@ -10,6 +12,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QWidget>
 #include <memory>
 #include <ostream>
 #include <string>
@@ -22,6 +25,19 @@ inline void PrintTo(const QString& s, std::ostream* os) {
 inline void PrintTo(const QColor& c, std::ostream* os) {
     *os << "RGB(" << c.red() << ", " << c.green() << ", " << c.blue() << ")";
 }
+
+namespace tormark {
+
+// The control of `window` whose objectName is `name` (the name it was designed with); the
+// test fails when there is none of that type.
+template <class Control>
+Control* Named(const QWidget& window, const char* name) {
+    Control* control = window.findChild<Control*>(name, Qt::FindDirectChildrenOnly);
+    EXPECT_NE(control, nullptr) << "no control " << name;
+    return control;
+}
+
+}  // namespace tormark
 
 namespace tormark::test {
 

@@ -9,18 +9,15 @@
 
 namespace tormark {
 
-class ShowList : public QWidget {
+class SiteListWindow : public QWidget {
     Q_OBJECT
   public:
-    explicit ShowList(QWidget* parent = nullptr);
+    explicit SiteListWindow(QWidget* parent = nullptr);
 
     // Replaces the items, shows OK and the window.
     void Fill(const QStringList& items);
     // The selected line, or "" when none is selected.
     QString SelectedLine() const;
-
-    QListWidget* PR;
-    QPushButton* OK;
 
   signals:
     void picked(const QString& line);
@@ -30,6 +27,9 @@ class ShowList : public QWidget {
 
   private:
     void Pick();
+
+    QListWidget* lines_;  // PR: the database lines, in a fixed-pitch font
+    QPushButton* ok_;     // OK
 };
 
 }  // namespace tormark

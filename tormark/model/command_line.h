@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "listing_file.h"
+#include "listing.h"
 
 namespace tormark {
 
@@ -40,8 +40,10 @@ std::string ResolveHeader();
 int RunResolve(const CommandLine& command, const std::string& defaultDatabase, std::istream& in,
                std::ostream& out, std::ostream& err);
 
-// Writes the listing file as "Generate the File" would. Returns the exit status: 0 when the
-// file was written, non-zero with the message on `err` otherwise.
-int RunListing(const CommandLine& command, const std::string& defaultDatabase, std::ostream& err);
+// Writes the listing file as "Generate the File" would, with `dateText` as its date line.
+// Returns the exit status: 0 when the file was written, non-zero with the message on `err`
+// otherwise.
+int RunListing(const CommandLine& command, const std::string& defaultDatabase,
+               const std::string& dateText, std::ostream& err);
 
 }  // namespace tormark

@@ -59,7 +59,7 @@ bool SetHome(SiteSession& session, const std::string& text, std::ostream& err) {
         err << "Tormark: home \"" << text << "\": " << why << "\n";
         return false;
     }
-    session.SetAsHome(session.boxes.input, session.boxes.locator, session.boxes.ngr);
+    session.SetAsHome();
     return true;
 }
 
@@ -67,14 +67,15 @@ void PrintResolution(const std::string& input, const ResolveResult& r, const Sit
                      std::ostream& out) {
     const geodesy::Classification c = geodesy::ClassifyInput(geodesy::UpperCase(input));
     const MainBoxes& b = s.boxes;
-    out << Field(input) << '\t' << static_cast<int>(c.input_class) << '\t' << Fixed(s.Lat, 9)
-        << '\t' << Fixed(s.Lon, 9) << '\t' << Fixed(s.Resolution, 9) << '\t' << Field(b.locator)
-        << '\t' << Field(b.ngr) << '\t' << (b.hasEastNorth ? Fixed(b.easting_m, 3) : "") << '\t'
+    out << Field(input) << '\t' << static_cast<int>(c.input_class) << '\t' << Fixed(s.lat_deg, 9)
+        << '\t' << Fixed(s.lon_deg, 9) << '\t' << Fixed(s.resolution_km, 9) << '\t'
+        << Field(b.locator) << '\t' << Field(b.ngr) << '\t'
+        << (b.hasEastNorth ? Fixed(b.easting_m, 3) : "") << '\t'
         << (b.hasEastNorth ? Fixed(b.northing_m, 3) : "") << '\t' << Field(b.latlong);
     const geodesy::DistBearResult& d = s.distBear;
     for (double v :
          {d.dist_km, d.bearing_deg, d.back_bearing_deg, d.dist_uncert_km, d.bear_uncert_deg})
-        out << '\t' << (s.BaseSet ? Fixed(v, 6) : "");
+        out << '\t' << (s.homeSet ? Fixed(v, 6) : "");
     out << '\t' << Field(MessageOf(r)) << '\n';
 }
 
@@ -175,11 +176,12 @@ int RunResolve(const CommandLine& command, const std::string& defaultDatabase, s
     return out ? 0 : kExitFailure;
 }
 
-int RunListing(const CommandLine& command, const std::string& defaultDatabase, std::ostream& err) {
+int RunListing(const CommandLine& command, const std::string& defaultDatabase,
+               const std::string& dateText, std::ostream& err) {
     SiteSession session;
     session.databasePath = command.database.value_or(defaultDatabase);
     if (!command.home || !SetHome(session, *command.home, err)) return kExitUsage;
-    const ListingOutcome outcome = WriteListing(command.listing, session, TodayText());
+    const ListingOutcome outcome = WriteListing(command.listing, session, dateText);
     if (!outcome.ok) {
         err << "Tormark: " << outcome.message << "\n";
         return kExitFailure;

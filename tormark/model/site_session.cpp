@@ -36,11 +36,11 @@ std::string RestoredHomeText(double lat_deg, double lon_deg) {
 }
 
 std::optional<geodesy::Site> SiteSession::Home() const {
-    if (!BaseSet) return std::nullopt;
-    return geodesy::Site{BaseLat, BaseLong, Baseresolution};
+    if (!homeSet) return std::nullopt;
+    return geodesy::Site{homeLat_deg, homeLon_deg, homeResolution_km};
 }
 
-ResolveResult SiteSession::UseThis(const std::string& input) {
+ResolveResult SiteSession::UseThis(std::string input) {
     // Every press starts the same way, whatever the input turns out to be.
     boxes.input = input;
     boxes.setHomeEnabled = false;
@@ -49,10 +49,10 @@ ResolveResult SiteSession::UseThis(const std::string& input) {
 
     ResolveRequest request;
     request.input = input;
-    request.lat_deg = Lat;
-    request.lon_deg = Lon;
-    request.resolution_km = Resolution;
-    request.ll_format = LLFormat;
+    request.lat_deg = lat_deg;
+    request.lon_deg = lon_deg;
+    request.resolution_km = resolution_km;
+    request.ll_format = latLongFormat;
     request.database_path = databasePath;
     request.home = Home();
     ResolveResult r = ResolveInput(request);
@@ -66,9 +66,9 @@ ResolveResult SiteSession::UseThis(const std::string& input) {
             break;
     }
 
-    Lat = r.lat_deg;
-    Lon = r.lon_deg;
-    Resolution = r.resolution_km;
+    lat_deg = r.lat_deg;
+    lon_deg = r.lon_deg;
+    resolution_km = r.resolution_km;
     if (r.input_text) {
         boxes.input = *r.input_text;
         pointing.ipt = *r.input_text;
@@ -83,7 +83,7 @@ ResolveResult SiteSession::UseThis(const std::string& input) {
     if (r.square_10km && !r.square_10km->empty()) boxes.osMapCaption = *r.square_10km;
     if (r.x_size_text) boxes.xdim = *r.x_size_text;
     if (r.y_size_text) boxes.ydim = *r.y_size_text;
-    if (r.sitename) sitename = *r.sitename;
+    if (r.sitename) siteName = *r.sitename;
     if (r.dist_bear) distBear = *r.dist_bear;
 
     std::optional<UncertForm> form;
@@ -137,7 +137,7 @@ void SiteSession::UpdateEastNorth(bool typedGridRef) {
     if (typedGridRef) {
         std::string text = boxes.ngr;
         std::erase(text, ' ');
-        const geodesy::NgrPosition p = geodesy::ParseGridRef(text, Resolution);
+        const geodesy::NgrPosition p = geodesy::ParseGridRef(text, resolution_km);
         if (p.ok) {
             boxes.hasEastNorth = true;
             boxes.easting_m = p.easting_m;
@@ -145,7 +145,7 @@ void SiteSession::UpdateEastNorth(bool typedGridRef) {
         }
         return;
     }
-    const geodesy::NgrText ngr = geodesy::FormatGridRef(Lat, Lon, Resolution);
+    const geodesy::NgrText ngr = geodesy::FormatGridRef(lat_deg, lon_deg, resolution_km);
     if (ngr.status == geodesy::NgrStatus::kOk) {
         boxes.hasEastNorth = true;
         boxes.easting_m = ngr.easting_m;
@@ -160,31 +160,30 @@ void SiteSession::WritePointingValues(UncertForm form) {
     pointing.uncert = UncertaintyText(form, distBear.dist_uncert_km, distBear.bear_uncert_deg);
 }
 
-std::string SiteSession::SetAsHome(const std::string& inputBoxText, const std::string& locatorBox,
-                                   const std::string& ngrBox) {
-    BaseLat = Lat;
-    BaseLong = Lon;
-    BaseName = inputBoxText;
+std::string SiteSession::SetAsHome() {
+    homeLat_deg = lat_deg;
+    homeLon_deg = lon_deg;
+    homeName = boxes.input;
     pointing.ipt.clear();
-    Baseresolution = Resolution;
-    BaseSet = true;
-    return HomeStationCaption(sitename, locatorBox, ngrBox);
+    homeResolution_km = resolution_km;
+    homeSet = true;
+    return HomeStationCaption(siteName, boxes.locator, boxes.ngr);
 }
 
-void SiteSession::RestoreHome(double lat_deg, double lon_deg) {
-    Lat = lat_deg;
-    Lon = lon_deg;
-    BaseLat = Lat;
-    BaseLong = Lon;
-    boxes.input = RestoredHomeText(BaseLat, BaseLong);
-    Baseresolution = Resolution;
+void SiteSession::RestoreHome(double savedLat_deg, double savedLon_deg) {
+    lat_deg = savedLat_deg;
+    lon_deg = savedLon_deg;
+    homeLat_deg = lat_deg;
+    homeLon_deg = lon_deg;
+    boxes.input = RestoredHomeText(homeLat_deg, homeLon_deg);
+    homeResolution_km = resolution_km;
     pointing.ipt = boxes.input;
     boxes.locNgrBack = kLatLongBack;
     boxes.llBack = kLatLongBack;
-    if (auto text = geodesy::FormatLatLong(Lat, Lon, LLFormat)) boxes.latlong = *text;
-    boxes.locator = geodesy::FormatLocator(Lat, Lon);
+    if (auto text = geodesy::FormatLatLong(lat_deg, lon_deg, latLongFormat)) boxes.latlong = *text;
+    boxes.locator = geodesy::FormatLocator(lat_deg, lon_deg);
     boxes.locFore = kBlack;
-    const geodesy::NgrText ngr = geodesy::FormatGridRef(Lat, Lon, Resolution);
+    const geodesy::NgrText ngr = geodesy::FormatGridRef(lat_deg, lon_deg, resolution_km);
     boxes.ngr = ngr.text;
     boxes.eastNorth = EastNorthText(ngr);
     boxes.hasEastNorth = ngr.status == geodesy::NgrStatus::kOk;
@@ -192,18 +191,29 @@ void SiteSession::RestoreHome(double lat_deg, double lon_deg) {
     boxes.northing_m = ngr.northing_m;
     if (ngr.status == geodesy::NgrStatus::kOk) boxes.osMapCaption = OsMapCaption(ngr);
     boxes.setHomeEnabled = true;
-    sitename.clear();
+    siteName.clear();
 }
 
 void SiteSession::NextLatLongFormat() {
-    LLFormat = (LLFormat + 1) % geodesy::kLatLongFormats;
-    if (auto text = geodesy::FormatLatLong(Lat, Lon, LLFormat)) boxes.latlong = *text;
+    latLongFormat = (latLongFormat + 1) % geodesy::kLatLongFormats;
+    if (auto text = geodesy::FormatLatLong(lat_deg, lon_deg, latLongFormat)) boxes.latlong = *text;
 }
 
 void SiteSession::ResetEntry() {
     boxes.input.clear();
     pointing.ipt.clear();
     boxes.setHomeEnabled = false;
+}
+
+void SiteSession::OpenListingPanel() {
+    boxes.setHomeEnabled = false;
+    pointing.dist.clear();
+    pointing.bear.clear();
+    pointing.backBear.clear();
+    pointing.uncert.clear();
+    boxes.ngr.clear();
+    boxes.locator.clear();
+    boxes.latlong.clear();
 }
 
 }  // namespace tormark

@@ -5,7 +5,6 @@
 // the GpsPort interface by the GPS input code.
 
 #include <QComboBox>
-#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QWidget>
@@ -21,15 +20,20 @@ class GpsPort {
     virtual void Close() = 0;
 };
 
-class SetUpCom : public QWidget {
+class GpsSetupWindow : public QWidget {
     Q_OBJECT
   public:
-    explicit SetUpCom(QWidget* parent = nullptr);
+    explicit GpsSetupWindow(QWidget* parent = nullptr);
 
-    QString portText() const { return CPort->currentText(); }
-    void setPortText(const QString& text) { CPort->setEditText(text); }
-    QString baudText() const { return Baud->currentText(); }
-    void setBaudText(const QString& text) { Baud->setEditText(text); }
+    QString portText() const { return portBox_->currentText(); }
+    void setPortText(const QString& text) { portBox_->setEditText(text); }
+    QString baudText() const { return baudBox_->currentText(); }
+    void setBaudText(const QString& text) { baudBox_->setEditText(text); }
+
+    // Replaces the ports offered in the port box, keeping the text it shows.
+    void setPortChoices(const QStringList& ports);
+    // The message under the button ("COM PORT FAIL"); "" clears it.
+    void setMessage(const QString& text);
 
     // The serial link of this window, or nullptr while none is attached (then no port is open).
     GpsPort* port() const { return port_; }
@@ -39,15 +43,15 @@ class SetUpCom : public QWidget {
         if (PortIsOpen()) port_->Close();
     }
 
-    QLabel* Label2;
-    QLabel* Label1;
-    QComboBox* CPort;
-    QComboBox* Baud;
-    QPushButton* Command1;
-    QPlainTextEdit* Text1;
+  signals:
+    // "Open COM Port" was clicked.
+    void openClicked();
 
   private:
     GpsPort* port_ = nullptr;
+    QComboBox* portBox_;          // CPort: typed as well as chosen
+    QComboBox* baudBox_;          // Baud
+    QPlainTextEdit* messageBox_;  // Text1
 };
 
 }  // namespace tormark

@@ -1,4 +1,4 @@
-#include "show_list.h"
+#include "site_list_window.h"
 
 #include <QFontDatabase>
 #include <QKeyEvent>
@@ -25,46 +25,46 @@ QFont ListFont() {
 }
 }  // namespace
 
-ShowList::ShowList(QWidget* parent) : QWidget(parent, Qt::Window) {
+SiteListWindow::SiteListWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName("ShowList");
     setWindowTitle(QString());
     setFixedSize(TwipsSize(kClientWidth, kClientHeight));
 
-    PR = new QListWidget(this);
-    PR->setObjectName("PR");
-    PR->setFont(ListFont());
-    PR->setGeometry(TwipsRect(120, 120, 12255, 5670));
+    lines_ = new QListWidget(this);
+    lines_->setObjectName("PR");
+    lines_->setFont(ListFont());
+    lines_->setGeometry(TwipsRect(120, 120, 12255, 5670));
 
-    OK = new QPushButton("OK", this);
-    OK->setObjectName("OK");
-    OK->setGeometry(TwipsRect(240, 6000, 975, 375));
-    OK->setDefault(true);
-    OK->hide();
+    ok_ = new QPushButton("OK", this);
+    ok_->setObjectName("OK");
+    ok_->setGeometry(TwipsRect(240, 6000, 975, 375));
+    ok_->setDefault(true);
+    ok_->hide();
 
-    connect(OK, &QPushButton::clicked, this, &ShowList::Pick);
-    connect(PR, &QListWidget::itemDoubleClicked, this, &ShowList::Pick);
+    connect(ok_, &QPushButton::clicked, this, &SiteListWindow::Pick);
+    connect(lines_, &QListWidget::itemDoubleClicked, this, &SiteListWindow::Pick);
 }
 
-void ShowList::Fill(const QStringList& items) {
-    PR->clear();
-    PR->addItems(items);
-    OK->show();
+void SiteListWindow::Fill(const QStringList& items) {
+    lines_->clear();
+    lines_->addItems(items);
+    ok_->show();
     show();
 }
 
-QString ShowList::SelectedLine() const {
-    const QListWidgetItem* item = PR->currentItem();
+QString SiteListWindow::SelectedLine() const {
+    const QListWidgetItem* item = lines_->currentItem();
     return item && item->isSelected() ? item->text() : QString();
 }
 
-void ShowList::Pick() {
+void SiteListWindow::Pick() {
     emit picked(SelectedLine());
 }
 
-void ShowList::keyPressEvent(QKeyEvent* event) {
+void SiteListWindow::keyPressEvent(QKeyEvent* event) {
     // OK is the default button: Enter picks the selected line.
-    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && OK->isVisible()) {
-        OK->click();
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && ok_->isVisible()) {
+        ok_->click();
         return;
     }
     QWidget::keyPressEvent(event);

@@ -1,11 +1,12 @@
-#include "listing_file.h"
+#include "listing.h"
 
-#include <QDate>
-#include <QDir>
-#include <QFileInfo>
-#include <QLocale>
-#include <QSaveFile>
+#include <algorithm>
 #include <charconv>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <random>
+#include <system_error>
 #include <vector>
 
 #include "display_texts.h"
@@ -66,7 +67,7 @@ std::optional<ListedSite> ConvertLine(const std::string& line, SiteSession& s) {
     site.name = fields->name;
     switch (kind.input_class) {
         case geodesy::InputClass::kGridRef: {
-            const geodesy::NgrPosition p = geodesy::ParseGridRef(kind.text, s.Resolution);
+            const geodesy::NgrPosition p = geodesy::ParseGridRef(kind.text, s.resolution_km);
             if (!p.ok) return std::nullopt;
             site.lat = p.lat_deg;
             site.lon = p.lon_deg;
@@ -105,9 +106,9 @@ std::optional<ListedSite> ConvertLine(const std::string& line, SiteSession& s) {
         case geodesy::InputClass::kSiteName:
             return std::nullopt;
     }
-    s.Lat = site.lat;
-    s.Lon = site.lon;
-    s.Resolution = site.resolution;
+    s.lat_deg = site.lat;
+    s.lon_deg = site.lon;
+    s.resolution_km = site.resolution;
     if (kind.input_class != geodesy::InputClass::kGridRef) {
         const geodesy::NgrText ngr = geodesy::FormatGridRef(site.lat, site.lon, site.resolution);
         site.ngr = ngr.text;
@@ -150,6 +151,33 @@ double BoxNumber(const std::string& text) {
     return geodesy::LeadingNumber(text);
 }
 
+// Writes `text` under a temporary name beside `path` and renames it over `path` only when it
+// is complete, so a failure never destroys an earlier file. False when any step fails.
+bool WriteWhole(const std::filesystem::path& path, const std::string& text) {
+    std::random_device seed;
+    const std::filesystem::path temporary =
+        path.string() + ".tmp" + std::to_string(std::uniform_int_distribution<unsigned>()(seed));
+    {
+        std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
+        if (!file) return false;
+        file.write(text.data(), static_cast<std::streamsize>(text.size()));
+        file.close();
+        if (!file) {
+            std::error_code ignored;
+            std::filesystem::remove(temporary, ignored);
+            return false;
+        }
+    }
+    std::error_code error;
+    std::filesystem::rename(temporary, path, error);
+    if (error) {
+        std::error_code ignored;
+        std::filesystem::remove(temporary, ignored);
+        return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 std::string ShortestNumber(double value) {
@@ -158,26 +186,6 @@ std::string ShortestNumber(double value) {
         std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
     if (ec != std::errc()) return "0";
     return std::string(buffer, end);
-}
-
-std::string TodayText() {
-    // The separator is the first character of the locale's short date format that is not part
-    // of a field ("dd/MM/yyyy" gives "/", "dd.MM.yyyy" gives ".").
-    const QString format = QLocale::system().dateFormat(QLocale::ShortFormat);
-    QString separator = "/";
-    for (const QChar c : format) {
-        if (!c.isLetter()) {
-            separator = c;
-            break;
-        }
-    }
-    const QDate today = QDate::currentDate();
-    auto padded = [](int value, int width) {
-        return QString::number(value).rightJustified(width, '0');
-    };
-    return (padded(today.year(), 4) + separator + padded(today.month(), 2) + separator +
-            padded(today.day(), 2))
-        .toStdString();
 }
 
 std::string SiteLine(const std::string& name, const std::string& locator, const std::string& ngr,
@@ -195,9 +203,13 @@ std::string SiteLine(const std::string& name, const std::string& locator, const 
 }
 
 std::string NativePath(const std::string& typed) {
-    return QDir::toNativeSeparators(
-               QDir::fromNativeSeparators(QString::fromStdString(typed)).replace('\\', '/'))
-        .toStdString();
+    std::string path = typed;
+#ifdef _WIN32
+    std::replace(path.begin(), path.end(), '/', '\\');
+#else
+    std::replace(path.begin(), path.end(), '\\', '/');
+#endif
+    return path;
 }
 
 ListingOutcome WriteListing(const ListingBoxes& boxes, SiteSession& session,
@@ -219,10 +231,10 @@ ListingOutcome WriteListing(const ListingBoxes& boxes, SiteSession& session,
 
     std::string text;
     for (const std::string& header :
-         HeaderLines(dateText, session.BaseName, minDist, maxDist, from, to, boxes.search))
+         HeaderLines(dateText, session.homeName, minDist, maxDist, from, to, boxes.search))
         text += header + kCrLf;
 
-    const geodesy::Site home{session.BaseLat, session.BaseLong, session.Baseresolution};
+    const geodesy::Site home{session.homeLat_deg, session.homeLon_deg, session.homeResolution_km};
     for (const std::string& line : *lines) {
         const std::optional<ListedSite> site = ConvertLine(line, session);
         if (!site) continue;
@@ -240,13 +252,7 @@ ListingOutcome WriteListing(const ListingBoxes& boxes, SiteSession& session,
         if (outcome.sites % kSitesPerBlock == 0) text += kCrLf;
     }
 
-    // Written under a temporary name beside the target and renamed over it when complete, so
-    // a failure never destroys an earlier listing.
-    QSaveFile file(QString::fromStdString(NativePath(outcome.fileName)));
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(text.data(), static_cast<qint64>(text.size())) !=
-            static_cast<qint64>(text.size()) ||
-        !file.commit()) {
+    if (!WriteWhole(NativePath(outcome.fileName), text)) {
         outcome.message = kListingErrorMessage;
         return outcome;
     }

@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "model_test_support.h"
 #include "site_session.h"
-#include "test_support.h"
 
 namespace tormark {
 namespace {
@@ -16,7 +16,7 @@ class SessionTest : public ::testing::Test {
                                                {"Hill Top~ST4523 8150~a hill", "Radio Mast~IO91IM",
                                                 "Odd Place~XY", "ENDENDEND", "After End~SU123456"});
     }
-    QTemporaryDir dir;
+    test::TempDir dir;
     SiteSession session;
 };
 
@@ -31,7 +31,7 @@ TEST_F(SessionTest, TypedFormsFillTheirOwnBoxAndComputeTheOthers) {
         EXPECT_EQ(session.boxes.ngrFore, kCalculatedRed);
         EXPECT_EQ(session.boxes.ydim, "4633m");
         EXPECT_EQ(session.boxes.xdim, "5766m");
-        EXPECT_NEAR(session.Resolution, 4.63333, 1e-5);
+        EXPECT_NEAR(session.resolution_km, 4.63333, 1e-5);
         EXPECT_TRUE(session.boxes.setHomeEnabled);
     }
     {
@@ -41,13 +41,13 @@ TEST_F(SessionTest, TypedFormsFillTheirOwnBoxAndComputeTheOthers) {
         EXPECT_EQ(session.boxes.llBack, kTypedNgrLLBack);
         EXPECT_EQ(session.boxes.locFore, kCalculatedRed);
         EXPECT_EQ(session.boxes.ngrFore, kBlack);
-        EXPECT_NEAR(session.Lat, 50.908333, 1e-5);
-        EXPECT_NEAR(session.Lon, -1.276575, 1e-5);
+        EXPECT_NEAR(session.lat_deg, 50.908333, 1e-5);
+        EXPECT_NEAR(session.lon_deg, -1.276575, 1e-5);
         ASSERT_TRUE(session.boxes.hasEastNorth);
         EXPECT_DOUBLE_EQ(session.boxes.easting_m, 450960);
         EXPECT_DOUBLE_EQ(session.boxes.northing_m, 112345);
         EXPECT_EQ(session.boxes.osMapCaption, "SU51");
-        EXPECT_EQ(session.sitename, "");
+        EXPECT_EQ(session.siteName, "");
     }
     {
         SCOPED_TRACE("latitude/longitude");
@@ -69,20 +69,20 @@ TEST_F(SessionTest, DatabaseOutcomes) {
     EXPECT_EQ(session.boxes.locNgrBack, kSiteBack);
     EXPECT_EQ(session.boxes.ngrFore, kBlack);
     EXPECT_EQ(session.boxes.locFore, kCalculatedRed);
-    EXPECT_EQ(session.sitename, "Hill Top");
+    EXPECT_EQ(session.siteName, "Hill Top");
 
     session.UseThis("mast");
     EXPECT_EQ(session.boxes.locator, "IO91IM");
     EXPECT_EQ(session.boxes.locFore, kBlack);
     EXPECT_EQ(session.boxes.ngrFore, kCalculatedRed);
 
-    const double lat = session.Lat;
+    const double lat = session.lat_deg;
     session.UseThis("odd place");
     EXPECT_EQ(session.boxes.locator, "ERROR");
     EXPECT_EQ(session.boxes.ngr, "ERROR");
     EXPECT_EQ(session.boxes.latlong, "");
     EXPECT_FALSE(session.boxes.setHomeEnabled);
-    EXPECT_EQ(session.Lat, lat);
+    EXPECT_EQ(session.lat_deg, lat);
 
     session.UseThis("after end");
     EXPECT_EQ(session.boxes.input, "Not Found");
@@ -91,9 +91,9 @@ TEST_F(SessionTest, DatabaseOutcomes) {
     EXPECT_EQ(session.boxes.ngr, "");
     EXPECT_EQ(session.boxes.latlong, "");
     EXPECT_FALSE(session.boxes.setHomeEnabled);
-    EXPECT_EQ(session.Lat, lat);
+    EXPECT_EQ(session.lat_deg, lat);
 
-    session.databasePath = dir.filePath("missing.dat").toStdString();
+    session.databasePath = dir.FilePath("missing.dat");
     const auto r = session.UseThis("hill");
     EXPECT_EQ(r.message, "Site datbase not found");
     EXPECT_EQ(session.boxes.input, "hill");  // the typed text stays
@@ -101,26 +101,25 @@ TEST_F(SessionTest, DatabaseOutcomes) {
 
 TEST_F(SessionTest, FailedInputsKeepThePosition) {
     session.UseThis("IO91IM00");
-    const double lat = session.Lat, lon = session.Lon;
+    const double lat = session.lat_deg, lon = session.lon_deg;
     session.UseThis("IO91IM0");
     EXPECT_EQ(session.boxes.input, "Locator error");
     EXPECT_FALSE(session.boxes.setHomeEnabled);
-    EXPECT_EQ(session.Lat, lat);
+    EXPECT_EQ(session.lat_deg, lat);
     session.UseThis("51.5 1.25");  // a number, but no hemisphere letters
     EXPECT_EQ(session.boxes.input, "");
-    EXPECT_EQ(session.Lat, lat);
-    EXPECT_EQ(session.Lon, lon);
+    EXPECT_EQ(session.lat_deg, lat);
+    EXPECT_EQ(session.lon_deg, lon);
     session.UseThis("");
     EXPECT_FALSE(session.boxes.setHomeEnabled);
 }
 
 TEST_F(SessionTest, SetAsHomeAndTheWorkedPair) {
     session.UseThis("52N 0E");
-    const std::string caption =
-        session.SetAsHome("52N 0E", session.boxes.locator, session.boxes.ngr);
+    const std::string caption = session.SetAsHome();
     EXPECT_EQ(caption, "Home Station:   - " + session.boxes.locator + "  " + session.boxes.ngr);
-    EXPECT_TRUE(session.BaseSet);
-    EXPECT_EQ(session.BaseName, "52N 0E");
+    EXPECT_TRUE(session.homeSet);
+    EXPECT_EQ(session.homeName, "52N 0E");
     EXPECT_EQ(session.pointing.ipt, "");
 
     session.UseThis("51.5N 1W");
@@ -133,9 +132,33 @@ TEST_F(SessionTest, SetAsHomeAndTheWorkedPair) {
     EXPECT_EQ(session.pointing.uncert, "0.001km 0.0 deg");
 
     session.UseThis("mast");
-    EXPECT_EQ(session.sitename, "Radio Mast");
-    EXPECT_EQ(session.SetAsHome(session.boxes.input, "IO91IM", "SU49 35"),
-              "Home Station:  Radio Mast - IO91IM  SU49 35");
+    EXPECT_EQ(session.siteName, "Radio Mast");
+    // The caption takes the boxes as they read, typed over or not.
+    session.boxes.locator = "IO91IM";
+    session.boxes.ngr = "SU49 35";
+    EXPECT_EQ(session.SetAsHome(), "Home Station:  Radio Mast - IO91IM  SU49 35");
+}
+
+TEST_F(SessionTest, OpeningTheListingPanelEmptiesTheResultsButKeepsThePosition) {
+    session.UseThis("52N 0E");
+    session.SetAsHome();
+    session.UseThis("51.5N 1W");
+    ASSERT_EQ(session.pointing.dist, "88.49");
+    const std::string eastNorth = session.boxes.eastNorth;
+    session.OpenListingPanel();
+    EXPECT_EQ(session.boxes.locator, "");
+    EXPECT_EQ(session.boxes.ngr, "");
+    EXPECT_EQ(session.boxes.latlong, "");
+    EXPECT_EQ(session.pointing.dist, "");
+    EXPECT_EQ(session.pointing.bear, "");
+    EXPECT_EQ(session.pointing.backBear, "");
+    EXPECT_EQ(session.pointing.uncert, "");
+    EXPECT_FALSE(session.boxes.setHomeEnabled);
+    // What the panel does not cover stays: the input copy, the easting/northing, the site.
+    EXPECT_EQ(session.pointing.ipt, "51.5N 1W");
+    EXPECT_EQ(session.boxes.eastNorth, eastNorth);
+    EXPECT_EQ(session.lat_deg, 51.5);
+    EXPECT_TRUE(session.homeSet);
 }
 
 TEST(UncertaintyText, FourFormsByKindOfInput) {

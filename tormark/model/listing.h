@@ -2,7 +2,7 @@
 
 // The listing file: every site of the database seen from home, with locator, grid reference,
 // bearing, back bearing and distance, restricted to a distance range, a bearing sector and a
-// part of the site name.
+// part of the site name. Pure standard C++; the date line comes from the caller.
 
 #include <string>
 
@@ -18,26 +18,12 @@ inline constexpr int kSiteLineWidth = 132;
 // The distance that "List locals" puts in the maximum-distance box, km.
 inline constexpr const char* kLocalsMaxDistance = "20";
 
-// The panel's boxes as texts (initial texts as defaults).
-struct ListingBoxes {
-    std::string minDist = "0";
-    std::string maxDist = "99999";
-    std::string fromBear = "0";
-    std::string toBear = "360";
-    std::string search;
-    std::string fileName;  // "" is replaced by kDefaultListFile
-};
-
 struct ListingOutcome {
     bool ok = false;
     std::string message;   // message-box text when !ok
     std::string fileName;  // the file name used (after an empty box was refilled)
     int sites = 0;         // site lines written
 };
-
-// Today's date as the listing's second line: four-digit year, month and day with the date
-// separator of the user's locale ("2026/12/08" with "/").
-std::string TodayText();
 
 // One site line of kSiteLineWidth characters.
 std::string SiteLine(const std::string& name, const std::string& locator, const std::string& ngr,
@@ -50,7 +36,7 @@ std::string ShortestNumber(double value);
 // work on the session's current site as a resolution does, so afterwards Lat, Lon, Resolution,
 // the easting/northing, the size labels and the 10 km square hold the last line converted.
 // The file is written beside the target under a temporary name and renamed over it only when
-// complete. `dateText` is the second header line.
+// complete. `dateText` is the second header line (the window's date in the user's locale).
 ListingOutcome WriteListing(const ListingBoxes& boxes, SiteSession& session,
                             const std::string& dateText);
 
