@@ -91,16 +91,25 @@ AreaGrid::AreaGrid(AreaCapacity capacity) : capacity_(capacity) {
     if (capacity_.rows < 1) capacity_.rows = 1;
     std::size_t cells =
         static_cast<std::size_t>(capacity_.columns) * static_cast<std::size_t>(capacity_.rows);
-    // calloc: large blocks come as zeroed pages from the system and cost memory only where
-    // written, so a 10001 x 6001 grid costs little for a small plot.
-    cells_.reset(static_cast<std::int32_t*>(std::calloc(cells, sizeof(std::int32_t))));
-    if (!cells_) throw std::bad_alloc();
+    // Zeroed pages from the system that cost memory only where written, so a 10001 x 6001 grid
+    // costs little for a small plot; huge pages where offered.
+    cells_ = HugePageArray<std::int32_t>(cells);
+}
+
+void AreaGrid::SetRow(int x, int y, const std::int32_t* values, int count) {
+    if (y < 0 || y >= capacity_.rows) return;
+    const int first = std::max(x, 0);
+    const int last = std::min(x + count, capacity_.columns) - 1;
+    if (last < first) return;
+    std::memcpy(cells_.Data() + Index(first, y), values + (first - x),
+                sizeof(std::int32_t) * static_cast<std::size_t>(last - first + 1));
+    Touch(last, y);
 }
 
 void AreaGrid::Clear() {
     if (maxX_ < 0 || maxY_ < 0) return;
     for (int y = 0; y <= maxY_; ++y) {
-        std::memset(cells_.get() + Index(0, y), 0, sizeof(std::int32_t) * (maxX_ + 1));
+        std::memset(cells_.Data() + Index(0, y), 0, sizeof(std::int32_t) * (maxX_ + 1));
     }
     maxX_ = maxY_ = -1;
 }
@@ -285,17 +294,28 @@ AreaLoadResult HgtTileStore::LoadArea(double west_deg, double south_deg, double 
             // Short or unreadable: its cells stay 0.
             if (!LoadTile(name, tileDetail)) continue;
             ++result.tilesLoaded;
-            for (int i = 1; i <= perDegree; ++i) {
-                for (int j = 1; j <= perDegree; ++j) {
-                    std::int32_t v = tile_.At(i, j);
-                    area_.Set(i + ox, j + oy, v);
-                    if (v > result.maxHeight_m) {
-                        result.maxHeight_m = v;
-                        result.maxLatitude_deg = lat + static_cast<double>(j) / perDegree;
-                        result.maxLongitude_deg = lon + static_cast<double>(i) / perDegree;
-                        result.maxTile = name;
-                    }
+            // Row by row (samples 1 ... n of each, the western and southern edges belonging to
+            // the neighbours): one bulk copy and one maximum per row. The highest sample is the
+            // first one found column by column, as the tile was always scanned: the row maximum
+            // with the smallest column wins, then the smallest row.
+            std::int32_t tileMax = kInitialMaximum_m;
+            int maxColumn = 0, maxRow = 0;
+            for (int j = 1; j <= perDegree; ++j) {
+                const std::int32_t* row = tile_.Data() + static_cast<std::size_t>(j) * tile_.Side();
+                area_.SetRow(1 + ox, j + oy, row + 1, perDegree);
+                const std::int32_t* top = std::max_element(row + 1, row + perDegree + 1);
+                const int column = static_cast<int>(top - row);
+                if (*top > tileMax || (*top == tileMax && column < maxColumn)) {
+                    tileMax = *top;
+                    maxColumn = column;
+                    maxRow = j;
                 }
+            }
+            if (tileMax > result.maxHeight_m) {
+                result.maxHeight_m = tileMax;
+                result.maxLatitude_deg = lat + static_cast<double>(maxRow) / perDegree;
+                result.maxLongitude_deg = lon + static_cast<double>(maxColumn) / perDegree;
+                result.maxTile = name;
             }
         }
     }
