@@ -1,23 +1,17 @@
 #include "run.h"
 
-#include <iostream>
-
-#include "console/exit_status.h"
-#include "console/headless.h"
+#include "console/prepared_run.h"
 #include "pathprofile_app.h"
+#include "tool_options.h"
 
 namespace pathprofile {
 
 int Run(const std::vector<std::string>& arguments, console::Console& console,
         const std::filesystem::path& workingFolder) {
-    const console::HeadlessArgs args = console::TakeHeadlessArgs(arguments);
-    if (!args.error.empty()) {
-        // On the error stream, as a shell expects of a usage error.
-        std::cerr << args.error << '\n';
-        return console::kExitUsage;
-    }
-    console::SetHeadless(args.options);
-    return RunDialogue(console, console::CommandTail(args.remaining), workingFolder, args.options);
+    const console::PreparedRun prepared = console::PrepareRun(arguments, kDescription, console);
+    if (prepared.exitNow) return *prepared.exitNow;
+    GiveDistantAnswers(prepared.line, console);
+    return RunDialogue(console, prepared.commandTail, workingFolder, prepared.headless);
 }
 
 }  // namespace pathprofile
