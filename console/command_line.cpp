@@ -179,7 +179,9 @@ std::string HelpText(const ToolDescription& tool) {
         text += column + WrappedDescription(description) + '\n';
     }
     if (!tool.questions.empty()) {
-        text += "\nQuestions:\n  Asked in this order unless the answer is given as an option.\n";
+        text +=
+            "\nQuestions:\n  Asked in this order, each unless the option or word on its left "
+            "gives its answer.\n\n";
         text += Indented(tool.questions);
     }
     text += "\nFiles:\n" + Indented(tool.files);

@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <filesystem>
+#include <ostream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -18,7 +19,7 @@ namespace fs = std::filesystem;
 
 std::string ProgramPath(const std::string& name) {
     std::stringstream list(TORMARK_PROGRAM_PATHS);
-    for (std::string path; std::getline(list, path, ';');)
+    for (std::string path; std::getline(list, path, '|');)
         if (fs::path(path).filename() == name) return path;
     return name;
 }
@@ -38,6 +39,10 @@ struct Case {
     std::vector<std::string> words;    // the command tail of both runs
     std::vector<std::string> files;    // what both runs must write alike
 };
+
+void PrintTo(const Case& c, std::ostream* os) {
+    *os << c.program;
+}
 
 class NamedOptions : public ::testing::TestWithParam<Case> {
   protected:

@@ -19,7 +19,7 @@ using console::testing::TempDir;
 std::vector<std::string> ProgramPaths() {
     std::vector<std::string> paths;
     std::stringstream list(TORMARK_PROGRAM_PATHS);
-    for (std::string path; std::getline(list, path, ';');) paths.push_back(path);
+    for (std::string path; std::getline(list, path, '|');) paths.push_back(path);
     return paths;
 }
 

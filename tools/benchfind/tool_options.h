@@ -30,10 +30,10 @@ inline constexpr console::ToolDescription kDescription{
     .options = kOptions,
     .kind = console::ToolKind::kPlain,
     .questions =
-        "   Base NGR                                  NGR on the command line (first search)\n"
-        "   Max distance km (5)                       --max-distance\n"
-        "   Exclude 'Dest'[Y]/N                       --exclude-destroyed\n"
-        "   Pillars only  Y/[N]                       --pillars-only",
+        "NGR                   Base NGR (the first search; then asked again)\n"
+        "--max-distance        Max distance km (5)\n"
+        "--exclude-destroyed   Exclude 'Dest'[Y]/N\n"
+        "--pillars-only        Pillars only Y/[N]",
     .files =
         "CompleteTrigArchive.csv   the archive, read from the working folder\n"
         "LocalTrigs.txt            the results, written into the working folder",

@@ -18,13 +18,13 @@ inline constexpr console::OptionSpec kOptions[] = {
 };
 
 inline constexpr std::string_view kQuestions =
-    "Path and Location of Height database files   --heights (first run only)\n"
-    "path and location of SITES.DAT               --sites (first run only)\n"
-    "Plot Window Size     [600]                   --window (first run only)\n"
-    "Centre of plot, Site Name / Location         SITE on the command line\n"
-    "Base mast height          [2]                --mast\n"
-    "Tropo  K  value          [1.3]               --k\n"
-    "Radial Distance Out km    [###]              --radius (asked again when too large)";
+    "--heights             Path and Location of Height database files (first run)\n"
+    "--sites               path and location of SITES.DAT (first run)\n"
+    "--window              Plot Window Size [600] (first run)\n"
+    "SITE                  Centre of plot, Site Name / Location\n"
+    "--mast                Base mast height [2]\n"
+    "--k                   Tropo K value [1.3]\n"
+    "--radius              Radial Distance Out km [###] (asked again when too large)";
 
 inline constexpr std::string_view kFiles =
     "Corvanne.ini        in the working folder: tile folder, site folder, window size;\n"

@@ -35,15 +35,14 @@ inline constexpr console::ToolDescription kDescription{
         "mast tops. A click reads out a point; Exit goes back to the dialogue.",
     .options = kOptions,
     .questions =
-        "Path and Location of Height database files   --heights (first run only)\n"
-        "path and location of SITES.DAT               --sites (first run only)\n"
-        "Plot Window Size     [600]                   --window (first run only)\n"
-        "Base Site Name / Location                    BASE-SITE on the command line\n"
-        "Base mast height     [2]                     --mast\n"
-        "then for each distant site, until an answer holds \"endendend\":\n"
-        "Site Name / Location [last]                  --to SITE\n"
-        "Distant mast height  [2]                     --to SITE:MAST\n"
-        "K value         [1.30]                       --k",
+        "--heights             Path and Location of Height database files (first run)\n"
+        "--sites               path and location of SITES.DAT (first run)\n"
+        "--window              Plot Window Size [600] (first run)\n"
+        "BASE-SITE             Base Site Name / Location\n"
+        "--mast                Base mast height [2]\n"
+        "--to SITE             Site Name / Location [last] (until \"endendend\")\n"
+        "--to SITE:MAST        Distant mast height [2]\n"
+        "--k                   K value [1.30]",
     .files =
         "Corvanne.ini        in the working folder: tile folder, site folder, window size;\n"
         "                    read, and written back when the run ends with \"endendend\"\n"

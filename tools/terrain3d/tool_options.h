@@ -23,12 +23,12 @@ inline constexpr console::ToolDescription kDescription{
         "Escape ends the run.",
     .options = kOptions,
     .questions =
-        "Path and Location of Height database files   --heights (first run only)\n"
-        "path and location of SITES.DAT               --sites (first run only)\n"
-        "Plot Window Size     [600]                   --window (first run only)\n"
-        "Centre  of plot,   Site Name / Location      SITE on the command line\n"
-        "Plot size  km        [30]                    --size\n"
-        "Maximum Height to be plotted                 --max",
+        "--heights             Path and Location of Height database files (first run)\n"
+        "--sites               path and location of SITES.DAT (first run)\n"
+        "--window              Plot Window Size [600] (first run)\n"
+        "SITE                  Centre of plot, Site Name / Location\n"
+        "--size                Plot size km [30]\n"
+        "--max                 Maximum Height to be plotted",
     .files =
         "Brelland.ini        in the working folder: tile folder, site folder, window size,\n"
         "                    palette; read only (terrainplot writes it)\n"

@@ -24,12 +24,12 @@ inline constexpr console::ToolDescription kDescription{
         "distance, bearings and height of a point; Exit or Escape ends the run.",
     .options = kOptions,
     .questions =
-        "Path and Location of Height database files   --heights (first run only)\n"
-        "path and location of SITES.DAT               --sites (first run only)\n"
-        "Plot Window Size     [600]                   --window (first run only)\n"
-        "Centre  of plot,   Site Name / Location      SITE on the command line\n"
-        "Plot Width, km      [100]                    --width\n"
-        "Maximum Height to be plotted                 --max",
+        "--heights             Path and Location of Height database files (first run)\n"
+        "--sites               path and location of SITES.DAT (first run)\n"
+        "--window              Plot Window Size [600] (first run)\n"
+        "SITE                  Centre of plot, Site Name / Location\n"
+        "--width               Plot Width, km [100]\n"
+        "--max                 Maximum Height to be plotted",
     .files =
         "Brelland.ini        in the working folder: tile folder, site folder, window size,\n"
         "                    palette; read, and written back at the end of the run\n"
