@@ -39,7 +39,7 @@ TEST(PathProfileProgram, HeadlessRunDrawsEachProfileIntoItsNumberedPng) {
 // (971 m, file row 655, column 946), the summits are about 22.3 km apart (NY2154 0722 to
 // about NY2600 2910 on the grid), and the two summits see each other over 10 m masts.
 TEST(PathProfileProgram, ScafellPikeToSkiddawOnRealData) {
-    const std::filesystem::path data = "/work/shared/data";
+    const std::filesystem::path data = PATHPROFILE_TEST_DATA_DIR;
     if (!std::filesystem::exists(data / "srtm3" / "N54W004.hgt")) GTEST_SKIP() << "no real data";
     ct::TempDir dir;
     ct::WriteTextFile(dir.Path(), "Corvanne.ini",
