@@ -29,7 +29,7 @@ inline constexpr std::string_view kQuestions =
 inline constexpr std::string_view kFiles =
     "Corvanne.ini        in the working folder: tile folder, site folder, window size;\n"
     "                    read, and written back at the end of the run\n"
-    "N54W004.hgt ...     SRTM3 height tiles in the tile folder\n"
+    "N54W004.hgt ...     SRTM height tiles (3 or 1 arc-second) in the tile folder\n"
     "SITES.DAT           the site file in the site folder";
 
 }  // namespace mastview

@@ -7,6 +7,7 @@
 
 #include "console/command_line.h"
 #include "console/console.h"
+#include "radio_options.h"
 
 namespace pathprofile {
 
@@ -24,6 +25,8 @@ inline constexpr console::OptionSpec kOptions[] = {
      "a distant site with its mast height in metres (none gives 2); the run ends after the "
      "last one as if \"endendend\" had been typed",
      false, true},
+    {kRadioOptions[0].name, kRadioOptions[0].value, kRadioOptions[0].description},
+    {kRadioOptions[1].name, kRadioOptions[1].value, kRadioOptions[1].description},
 };
 
 inline constexpr console::ToolDescription kDescription{
@@ -46,9 +49,10 @@ inline constexpr console::ToolDescription kDescription{
     .files =
         "Corvanne.ini        in the working folder: tile folder, site folder, window size;\n"
         "                    read, and written back when the run ends with \"endendend\"\n"
-        "N54W004.hgt ...     SRTM3 height tiles in the tile folder\n"
+        "N54W004.hgt ...     SRTM height tiles (3 or 1 arc-second) in the tile folder\n"
         "SITES.DAT           the site file in the site folder\n"
-        "FILE1.png ...       with --png FILE: one picture per profile, numbered",
+        "FILE1.png ...       with --png FILE: one picture per profile, numbered\n"
+        "FILE1.csv ...       with --csv FILE: the samples of each profile, numbered",
     .examples =
         "pathprofile \"Scafell Pike\"\n"
         "pathprofile --mast 10 --to Skiddaw:10 --to \"Great Gable\" --k 1.3 \\\n"

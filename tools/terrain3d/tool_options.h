@@ -32,7 +32,7 @@ inline constexpr console::ToolDescription kDescription{
     .files =
         "Brelland.ini        in the working folder: tile folder, site folder, window size,\n"
         "                    palette; read only (terrainplot writes it)\n"
-        "N54W004.hgt ...     SRTM3 height tiles in the tile folder\n"
+        "N54W004.hgt ...     SRTM height tiles (3 or 1 arc-second) in the tile folder\n"
         "SITES.DAT           the site file in the site folder\n"
         "NAME.PAL            colour palette in the working folder (after \"/\" on the line)",
     .examples =

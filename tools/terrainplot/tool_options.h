@@ -33,9 +33,10 @@ inline constexpr console::ToolDescription kDescription{
     .files =
         "Brelland.ini        in the working folder: tile folder, site folder, window size,\n"
         "                    palette; read, and written back at the end of the run\n"
-        "N54W004.hgt ...     SRTM3 height tiles in the tile folder\n"
+        "N54W004.hgt ...     SRTM height tiles (3 or 1 arc-second) in the tile folder\n"
         "SITES.DAT           the site file in the site folder\n"
-        "NAME.PAL            colour palette in the working folder (after \"/\" on the line)",
+        "NAME.PAL            colour palette in the working folder (after \"/\" on the line)\n"
+        "FILE.pgw .prj .kml  with --png FILE.png: world file, projection and KML beside it",
     .examples =
         "terrainplot \"Scafell Pike\"\n"
         "terrainplot --heights data/srtm3 --sites data/sites --window 600 \\\n"
