@@ -8,11 +8,13 @@ set(CPACK_PACKAGE_VENDOR "Tormark developers")
 set(CPACK_PACKAGE_CONTACT "Tormark developers <tormark@localhost>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
     "radio path planning tools for Great Britain: positions, terrain plots, path profiles")
-set(CPACK_PACKAGE_DESCRIPTION
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
     "Tormark converts typed positions between Maidenhead locator, National Grid Reference and\n"
     "latitude/longitude with distances and bearings; terrainplot, terrain3d, visplot, horizon\n"
     "and pathprofile draw SRTM terrain round sites and along radio paths; benchfind lists\n"
     "Ordnance Survey benchmarks near a grid reference.")
+# The programs without their debugging information.
+set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION hamradio)
