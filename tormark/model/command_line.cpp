@@ -1,8 +1,10 @@
 #include "command_line.h"
 
 #include <charconv>
+#include <cmath>
 #include <istream>
 #include <ostream>
+#include <string_view>
 
 #include "display_texts.h"
 #include "geodesy/maidenhead.h"
@@ -17,7 +19,12 @@ namespace {
 constexpr int kExitUsage = 2;
 constexpr int kExitFailure = 1;
 
+// The message of a row whose line names no position and for which the window shows none.
+constexpr std::string_view kNotAPosition = "Not a position";
+
+// A number with `decimals` decimals; "" for a value that is not finite, which no column shows.
 std::string Fixed(double value, int decimals) {
+    if (!std::isfinite(value)) return {};
     char buffer[400];
     const auto [end, ec] =
         std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
@@ -63,20 +70,38 @@ bool SetHome(SiteSession& session, const std::string& text, std::ostream& err) {
     return true;
 }
 
+// The message of a row that names no position: what the window would show for the line, or
+// kNotAPosition when it would show nothing (an empty line, a latitude/longitude without
+// hemisphere letters).
+std::string FailureMessage(const ResolveResult& r) {
+    const std::string message = MessageOf(r);
+    return message.empty() ? std::string(kNotAPosition) : message;
+}
+
+// One output row, reporting only what this input did: a row that resolved nothing leaves every
+// position column empty, whatever an earlier row found.
 void PrintResolution(const std::string& input, const ResolveResult& r, const SiteSession& s,
                      std::ostream& out) {
     const geodesy::Classification c = geodesy::ClassifyInput(geodesy::UpperCase(input));
+    out << Field(input) << '\t' << static_cast<int>(c.input_class);
+    constexpr int kPositionColumns = 8;  // lat .. latlong
+    constexpr int kDistanceColumns = 5;  // dist_km .. bear_uncert_deg
+    if (!ResolvedAPosition(r.kind)) {
+        for (int i = 0; i < kPositionColumns + kDistanceColumns; ++i) out << '\t';
+        out << '\t' << Field(FailureMessage(r)) << '\t' << '\n';
+        return;
+    }
     const MainBoxes& b = s.boxes;
-    out << Field(input) << '\t' << static_cast<int>(c.input_class) << '\t' << Fixed(s.lat_deg, 9)
-        << '\t' << Fixed(s.lon_deg, 9) << '\t' << Fixed(s.resolution_km, 9) << '\t'
-        << Field(b.locator) << '\t' << Field(b.ngr) << '\t'
+    out << '\t' << Fixed(s.lat_deg, 9) << '\t' << Fixed(s.lon_deg, 9) << '\t'
+        << Fixed(s.resolution_km, 9) << '\t' << Field(b.locator) << '\t' << Field(b.ngr) << '\t'
         << (b.hasEastNorth ? Fixed(b.easting_m, 3) : "") << '\t'
         << (b.hasEastNorth ? Fixed(b.northing_m, 3) : "") << '\t' << Field(b.latlong);
     const geodesy::DistBearResult& d = s.distBear;
     for (double v :
          {d.dist_km, d.bearing_deg, d.back_bearing_deg, d.dist_uncert_km, d.bear_uncert_deg})
         out << '\t' << (s.homeSet ? Fixed(v, 6) : "");
-    out << '\t' << Field(MessageOf(r)) << '\n';
+    const std::string site = r.kind == ResolveKind::kSite ? r.sitename.value_or("") : "";
+    out << '\t' << Field(MessageOf(r)) << '\t' << Field(site) << '\n';
 }
 
 }  // namespace
@@ -150,7 +175,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
 
 std::string ResolveHeader() {
     return "input\tclass\tlat\tlon\tresolution_km\tlocator\tngr\teasting\tnorthing\tlatlong\t"
-           "dist_km\tbearing\tbackbearing\tdist_uncert_km\tbear_uncert_deg\tmessage";
+           "dist_km\tbearing\tbackbearing\tdist_uncert_km\tbear_uncert_deg\tmessage\tsite";
 }
 
 int RunResolve(const CommandLine& command, const std::string& defaultDatabase, std::istream& in,
@@ -159,9 +184,11 @@ int RunResolve(const CommandLine& command, const std::string& defaultDatabase, s
     session.databasePath = command.database.value_or(defaultDatabase);
     if (command.home && !SetHome(session, *command.home, err)) return kExitFailure;
     out << ResolveHeader() << '\n';
+    bool all_resolved = true;
     auto resolve = [&](const std::string& text) {
         const ResolveResult r = session.UseThis(text);
         PrintResolution(text, r, session, out);
+        if (!ResolvedAPosition(r.kind)) all_resolved = false;
     };
     if (!command.texts.empty()) {
         for (const std::string& text : command.texts) resolve(text);
@@ -173,7 +200,7 @@ int RunResolve(const CommandLine& command, const std::string& defaultDatabase, s
         }
     }
     out.flush();
-    return out ? 0 : kExitFailure;
+    return out && all_resolved ? 0 : kExitFailure;
 }
 
 int RunListing(const CommandLine& command, const std::string& defaultDatabase,
