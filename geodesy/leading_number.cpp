@@ -53,7 +53,8 @@ long long DecimalMagnitude(const std::string& number) {
         bool negative = false;
         for (++i; i < number.size(); ++i) {
             if (number[i] == '-') negative = true;
-            if (IsDigit(number[i]) && exponent < kSaturation) exponent = exponent * 10 + (number[i] - '0');
+            if (IsDigit(number[i]) && exponent < kSaturation)
+                exponent = exponent * 10 + (number[i] - '0');
         }
         if (negative) exponent = -exponent;
     }

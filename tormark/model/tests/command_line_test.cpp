@@ -77,36 +77,39 @@ TEST(RunResolve, EveryRowReportsOnlyItsOwnLine) {
     ASSERT_EQ(kColumns, 17u);
     ASSERT_EQ(Columns(ResolveHeader())[16], "site");
     struct Case {
-        const char* line;
-        const char* message;  // "" for a line that resolves
+        std::string line;
+        std::string message;  // "" for a line that resolves
     };
+    // A latitude beyond the double range.
+    const std::string overflow = std::string(400, '9') + "N 3W";
     const Case cases[] = {
-        {"51.5N 1W", ""},          {"IO91IM0", "Locator error"}, {"IO91WM", ""},
-        {"", "Not a position"},    {"SU1224 4219", ""},          {"51.5 1.25", "Not a position"},
-        {"91", ""},                {"late", "Not Found"},        {"odd", "ERROR"},
-        {"1E999N 3W", "Not a position"},
+        {"51.5N 1W", ""},    {"IO91IM0", "Locator error"},
+        {"IO91WM", ""},      {"", "Not a position"},
+        {"SU1224 4219", ""}, {"51.5 1.25", "Not a position"},
+        {"91", ""},          {"late", "Not Found"},
+        {"odd", "ERROR"},    {overflow, "Not a position"},
     };
     std::string input;
-    for (const Case& c : cases) input += std::string(c.line) + "\n";
+    for (const Case& c : cases) input += c.line + "\n";
     const BatchRun run = Resolve(db, input);
     EXPECT_EQ(run.status, 1);
     ASSERT_EQ(run.rows.size(), std::size(cases));
     for (std::size_t i = 0; i < std::size(cases); ++i) {
         const auto& row = run.rows[i];
-        SCOPED_TRACE(cases[i].line);
+        SCOPED_TRACE(cases[i].line.substr(0, 20));
         ASSERT_EQ(row.size(), kColumns);
         EXPECT_EQ(row[0], cases[i].line);
         EXPECT_EQ(row[15], cases[i].message);
-        const bool resolved = std::string(cases[i].message).empty();
+        const bool resolved = cases[i].message.empty();
         for (int column = 2; column <= 9; ++column) EXPECT_EQ(row[column].empty(), !resolved);
     }
     // "91" finds Dunkery Beacon through its grid reference: the site column says so.
     EXPECT_EQ(run.rows[6][16], "Dunkery Beacon");
     EXPECT_EQ(run.rows[6][6], "SS891416");
     EXPECT_EQ(run.rows[2][16], "");
-    // Each row's resolution is its own: a 6-character locator, then a typed grid reference.
+    // Each row's resolution is its own: a 6-character locator, then an 8-digit grid reference.
     EXPECT_EQ(run.rows[2][4], "4.633333333");
-    EXPECT_EQ(run.rows[4][4], "0.100000000");
+    EXPECT_EQ(run.rows[4][4], "0.010000000");
 }
 
 TEST(RunResolve, ExitStatusAndMissingDatabase) {
