@@ -2,8 +2,9 @@
 # make run   - install what is missing, build, and start Tormark on the bundled sample sites
 # make sanitize - the test suite again under AddressSanitizer and UndefinedBehaviorSanitizer
 # make fuzz  - the fuzz harnesses as libFuzzer programs in build-fuzz/fuzz/ (needs clang)
+# make package - build, and make the Debian package build/tormark_<version>_<arch>.deb
 
-.PHONY: deps build test run sanitize fuzz clean
+.PHONY: deps build test run sanitize fuzz package clean
 
 deps:
 	@scripts/install-deps
@@ -32,6 +33,9 @@ fuzz:
 
 run: build
 	build/tormark/Tormark --db samples/Sites.dat
+
+package: build
+	cd build && cpack -G DEB
 
 clean:
 	rm -rf build build-sanitize build-fuzz

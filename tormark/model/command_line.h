@@ -6,6 +6,7 @@
 //   Tormark --resolve [--db FILE] [--home TEXT] [TEXT ...]
 //   Tormark --listing FILE --home TEXT [--db FILE] [--min KM] [--max KM] [--from DEG]
 //           [--to DEG] [--search TEXT]
+//   Tormark --help | -h | --version
 
 #include <iosfwd>
 #include <optional>
@@ -24,6 +25,8 @@ struct CommandLine {
     std::optional<std::string> home;      // --home
     std::vector<std::string> texts;       // --resolve: the texts to resolve
     ListingBoxes listing;                 // --listing: the panel's boxes
+    bool help = false;                    // --help or -h: print HelpText, nothing else
+    bool version = false;                 // --version: print VersionText, nothing else
     std::string error;                    // not empty: the command line is wrong
 };
 
@@ -31,6 +34,10 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args);
 
 // Usage text for a wrong command line.
 std::string UsageText();
+// The --help text: usage, what the program does, options, files, exit status, examples.
+std::string HelpText();
+// "Tormark (Tormark suite) 0.1"
+std::string VersionText();
 
 // The columns of the --resolve output.
 std::string ResolveHeader();
