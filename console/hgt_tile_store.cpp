@@ -17,6 +17,13 @@ namespace console {
 namespace {
 
 constexpr int kLastSample = kTileSamples - 1;  // 1200: index of the far edge
+// Coordinates beyond this lie far off the globe and name no tile; checking against it before
+// converting keeps every tile number well inside a long.
+constexpr double kFarthestCoordinate_deg = 1e6;
+
+bool NamesATile(double coordinate_deg) {
+    return std::fabs(coordinate_deg) <= kFarthestCoordinate_deg;  // false for NaN too
+}
 
 std::int32_t BigEndianSample(const unsigned char* bytes) {
     std::int32_t v = bytes[0] * 256 + bytes[1];
@@ -125,12 +132,15 @@ HgtTileStore::HgtTileStore(std::string heightPath, Console& console, AreaCapacit
       area_(capacity) {}
 
 std::string HgtTileStore::TileName(double latitude_deg, double longitude_deg) {
+    if (!NamesATile(latitude_deg) || !NamesATile(longitude_deg)) return {};
     return std::string(latitude_deg < 0 ? "S" : "N") + ZeroPadded(TileNumber(latitude_deg), 2) +
            (longitude_deg < 0 ? "W" : "E") + ZeroPadded(TileNumber(longitude_deg), 3) + ".hgt";
 }
 
 std::string HgtTileStore::TileFileName(double latitude_deg, double longitude_deg) {
-    std::string name = heightPath_ + TileName(latitude_deg, longitude_deg);
+    const std::string tile = TileName(latitude_deg, longitude_deg);
+    if (tile.empty()) return {};
+    std::string name = heightPath_ + tile;
     if (auto found = FindFileIgnoringCase(name); found && FileExistsIgnoringCase(name)) {
         return *found;
     }
@@ -227,17 +237,22 @@ AreaLoadResult HgtTileStore::LoadArea(double west_deg, double south_deg, double 
     console_.PrintLine("Loading Height data from SRTM files");
     console_.SetColour(Colour::kLightGrey);
 
+    long maxEastWest = (capacity_.columns - 1) / kLastSample;
+    long maxNorthSouth = (capacity_.rows - 1) / kLastSample;
+    if (!NamesATile(west_deg) || !NamesATile(east_deg) || !NamesATile(south_deg) ||
+        !NamesATile(north_deg)) {
+        console_.PrintLine("Area too large: at most " + std::to_string(maxEastWest) + " x " +
+                           std::to_string(maxNorthSouth) + " tiles fit");
+        result.refused = true;
+        return result;
+    }
     long westTile = static_cast<long>(std::floor(west_deg));
     long eastTile = static_cast<long>(std::floor(east_deg));
     long southTile = static_cast<long>(std::floor(south_deg));
     long northTile = static_cast<long>(std::floor(north_deg));
     long tilesEastWest = eastTile - westTile + 1;
     long tilesNorthSouth = northTile - southTile + 1;
-    long maxEastWest = (capacity_.columns - 1) / kLastSample;
-    long maxNorthSouth = (capacity_.rows - 1) / kLastSample;
-    if (!(std::isfinite(west_deg) && std::isfinite(east_deg) && std::isfinite(south_deg) &&
-          std::isfinite(north_deg)) ||
-        tilesEastWest < 1 || tilesNorthSouth < 1 || tilesEastWest > maxEastWest ||
+    if (tilesEastWest < 1 || tilesNorthSouth < 1 || tilesEastWest > maxEastWest ||
         tilesNorthSouth > maxNorthSouth) {
         console_.PrintLine("Area too large: it needs " + std::to_string(tilesEastWest) + " x " +
                            std::to_string(tilesNorthSouth) + " tiles, at most " +

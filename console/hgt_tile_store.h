@@ -157,11 +157,13 @@ class HgtTileStore {
                  TileDecoding decoding = kVoidsToSeaLevel);
 
     // The tile name alone: "N51W002.hgt" for latitude 51.5, longitude -1.5; "S01E000.hgt" for
-    // -0.5, 0.5. Negative coordinates take the whole part of |value| + 1.
+    // -0.5, 0.5. Negative coordinates take the whole part of |value| + 1. A coordinate that is
+    // not finite or lies far off the globe (beyond a million degrees) names no tile: "".
     static std::string TileName(double latitude_deg, double longitude_deg);
 
     // HeightPath followed by the tile name when such a file exists (found whatever its case),
-    // otherwise prints "No HDB for " and the full name and gives the empty text.
+    // otherwise prints "No HDB for " and the full name and gives the empty text (also, silently,
+    // for a position that names no tile).
     std::string TileFileName(double latitude_deg, double longitude_deg);
 
     // Reads a whole tile into the tile buffer, decoded by the store's rule (or by `decoding`). A
@@ -180,7 +182,7 @@ class HgtTileStore {
     // sample: prints "Loading Height data from SRTM files" in colour 13, then per tile the full
     // name or "Skipped". An area needing more tiles than the grid holds is refused with one
     // console line before anything is loaded (result.refused; the tool ends without writing its
-    // configuration).
+    // configuration); so is an area with an edge that names no tile (TileName).
     // With kFinest an area whose tiles (those present) are all 1 arc-second is loaded at 1
     // arc-second (result.samplesPerDegree 3600) into a grid reshaped to hold those tiles within
     // the cells of the grid's capacity, so memory stays as bounded as at 3 arc-seconds; an area

@@ -1,6 +1,7 @@
 #include "command_line.h"
 
 #include <charconv>
+#include <cmath>
 #include <istream>
 #include <ostream>
 #include <string>
@@ -19,6 +20,9 @@ namespace {
 
 constexpr int kExitUsage = 2;
 constexpr int kExitFailure = 1;
+
+// The message of a row whose line names no position and for which the window shows none.
+constexpr std::string_view kNotAPosition = "Not a position";
 
 std::string MessageOf(const ResolveResult& r) {
     switch (r.kind) {
@@ -52,8 +56,10 @@ bool SetHome(SiteSession& session, const std::string& text, std::ostream& err) {
     return true;
 }
 
-// Appends value with `decimals` digits after the point (nothing when it cannot be written).
+// Appends value with `decimals` digits after the point (nothing when it cannot be written or is
+// not finite, which no column shows).
 void AppendFixed(std::string& row, double value, int decimals) {
+    if (!std::isfinite(value)) return;
     char buffer[400];
     const auto [end, ec] =
         std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
@@ -68,14 +74,32 @@ void AppendField(std::string& row, std::string_view text) {
         if (row[i] == '\t' || row[i] == '\r' || row[i] == '\n') row[i] = ' ';
 }
 
+// The message of a row that names no position: what the window would show for the line, or
+// kNotAPosition when it would show nothing (an empty line, a latitude/longitude without
+// hemisphere letters).
+std::string FailureMessage(const ResolveResult& r) {
+    const std::string message = MessageOf(r);
+    return message.empty() ? std::string(kNotAPosition) : message;
+}
+
 // The output line of one input, built in `row` (emptied first) so that it goes out in one write.
+// It reports only what this input did: a row that resolved nothing leaves every position column
+// empty, whatever an earlier row found.
 void BuildResolutionRow(const std::string& input, const ResolveResult& r, const SiteSession& s,
                         std::string& row) {
-    const MainBoxes& b = s.boxes;
     row.clear();
     AppendField(row, input);
     row += '\t';
     row += std::to_string(static_cast<int>(r.typed_class));
+    constexpr int kPositionColumns = 8;  // lat .. latlong
+    constexpr int kDistanceColumns = 5;  // dist_km .. bear_uncert_deg
+    if (!ResolvedAPosition(r.kind)) {
+        row.append(kPositionColumns + kDistanceColumns + 1, '\t');
+        AppendField(row, FailureMessage(r));
+        row += "\t\n";
+        return;
+    }
+    const MainBoxes& b = s.boxes;
     row += '\t';
     AppendFixed(row, s.lat_deg, 9);
     row += '\t';
@@ -100,6 +124,8 @@ void BuildResolutionRow(const std::string& input, const ResolveResult& r, const 
     }
     row += '\t';
     AppendField(row, MessageOf(r));
+    row += '\t';
+    if (r.kind == ResolveKind::kSite) AppendField(row, r.sitename.value_or(""));
     row += '\n';
 }
 
@@ -144,7 +170,8 @@ std::string HelpText() {
            "\n"
            "Exit status:\n"
            "  0  normal end\n"
-           "  1  refused or failed run (a home that names no position, a file not written)\n"
+           "  1  refused or failed run (a home that names no position, a file not written,\n"
+           "     a --resolve line that names no position: every row is still printed)\n"
            "  2  usage error (an unknown option or a malformed value)\n"
            "\n"
            "Examples:\n"
@@ -230,7 +257,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
 
 std::string ResolveHeader() {
     return "input\tclass\tlat\tlon\tresolution_km\tlocator\tngr\teasting\tnorthing\tlatlong\t"
-           "dist_km\tbearing\tbackbearing\tdist_uncert_km\tbear_uncert_deg\tmessage";
+           "dist_km\tbearing\tbackbearing\tdist_uncert_km\tbear_uncert_deg\tmessage\tsite";
 }
 
 int RunResolve(const CommandLine& command, const std::string& defaultDatabase, std::istream& in,
@@ -242,10 +269,12 @@ int RunResolve(const CommandLine& command, const std::string& defaultDatabase, s
     session.writesPointingTexts = false;
     out << ResolveHeader() << '\n';
     std::string row;
+    bool all_resolved = true;
     auto resolve = [&](const std::string& text) {
         const ResolveResult r = session.UseThis(text);
         BuildResolutionRow(text, r, session, row);
         out.write(row.data(), static_cast<std::streamsize>(row.size()));
+        if (!ResolvedAPosition(r.kind)) all_resolved = false;
     };
     if (!command.texts.empty()) {
         for (const std::string& text : command.texts) resolve(text);
@@ -257,7 +286,7 @@ int RunResolve(const CommandLine& command, const std::string& defaultDatabase, s
         }
     }
     out.flush();
-    return out ? 0 : kExitFailure;
+    return out && all_resolved ? 0 : kExitFailure;
 }
 
 int RunListing(const CommandLine& command, const std::string& defaultDatabase,

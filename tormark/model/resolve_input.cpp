@@ -107,8 +107,8 @@ void ResolveSite(ResolveResult& r, const ResolveRequest& req, const std::string&
             r.message = kDatabaseMissing;
             return;
         case sitefile::SiteSearchOutcome::kEndOfFile:
-            r.kind = ResolveKind::kSiteSearchEnded;
-            return;
+            // A file without "ENDENDEND" ends the search as that line would: leaving the
+            // previous site's boxes under the newly typed name would pass them off as its.
         case sitefile::SiteSearchOutcome::kNotFound:
             r.kind = ResolveKind::kSiteNotFound;
             r.input_text = std::string(kSiteNotFound);

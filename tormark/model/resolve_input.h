@@ -27,8 +27,8 @@ enum class ResolveKind {
     kLocatorError,       // odd-length locator (typed or stored): "Locator error" in the input box
     kGridRefError,       // grid reference with too many digits: message holds the sentence
     kUnreadableLatLong,  // no hemisphere letters: input box emptied, texts of the old position
-    kSiteNotFound,       // "ENDENDEND" reached: "Not Found", locator/NGR/lat-long boxes emptied
-    kSiteSearchEnded,    // end of the file without a match: nothing shown or changed
+    kSiteNotFound,       // "ENDENDEND" or the end of the file reached without a match: "Not
+                         // Found", locator/NGR/lat-long boxes emptied
     kSiteLocationError,  // matched entry's location unreadable: "ERROR" in locator and NGR boxes
     kDatabaseMissing,    // message box kDatabaseMissing; nothing else changes
 };
@@ -73,7 +73,7 @@ struct ResolveResult {
     std::optional<GridPoint> east_north;
 
     // Distance and bearings from home, recomputed when a home is given and the step resolved or
-    // refreshed a position (not for kEmpty, kSiteSearchEnded, kDatabaseMissing, kSiteNotFound,
+    // refreshed a position (not for kEmpty, kDatabaseMissing, kSiteNotFound,
     // kLocatorError, kGridRefError).
     std::optional<geodesy::DistBearResult> dist_bear;
 };

@@ -59,7 +59,6 @@ ResolveResult SiteSession::UseThis(std::string input) {
 
     switch (r.kind) {
         case ResolveKind::kEmpty:
-        case ResolveKind::kSiteSearchEnded:
         case ResolveKind::kDatabaseMissing:
             return r;  // nothing else changes
         default:
