@@ -200,7 +200,7 @@ TEST(NativePath, EitherSeparatorBecomesThePlatformsOwn) {
     EXPECT_EQ(NativePath("c:/fellside\\SITELIST.TXT"), "c:\\fellside\\SITELIST.TXT");
 #else
     EXPECT_EQ(NativePath("fellside\\lists/SITELIST.TXT"), "fellside/lists/SITELIST.TXT");
-    EXPECT_EQ(NativePath("/home/u/SITELIST.TXT"), "/home/u/SITELIST.TXT");
+    EXPECT_EQ(NativePath("/srv/u/SITELIST.TXT"), "/srv/u/SITELIST.TXT");
 #endif
 }
 
