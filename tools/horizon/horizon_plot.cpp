@@ -114,13 +114,13 @@ void HorizonPlot::DrawFrame() {
     w.Repaint();
 }
 
-void HorizonPlot::Sweep() {
+void HorizonPlot::Sweep(const mastview::PlotHeights& heights) {
     const mastview::SweepSetup setup = mastview::SweepSetupFor(view_);
 
     const int width = window_.WidthPx(), height = window_.HeightPx();
     window_.FinishPainting();
     mastview::SweepRays(
-        setup, view_.store->Area(), mastview::NewHighest::kAtOrAbove,
+        setup, heights, mastview::NewHighest::kAtOrAbove,
         [&](const mastview::RaySample& s) {
             const double px = std::floor(window_.PixelX(s.bearing_deg));
             const double py = std::floor(window_.PixelY(ChartHeight(s.angle_rad)));

@@ -7,6 +7,7 @@
 #include "console/console.h"
 #include "console/plot_window.h"
 #include "mastview/dialogue.h"
+#include "mastview/plot_heights.h"
 
 namespace horizon {
 
@@ -31,7 +32,7 @@ class HorizonPlot {
     // legend; shows the window.
     void DrawFrame();
     // The horizon sweep, painted straight into the image with about 40 repaints.
-    void Sweep();
+    void Sweep(const mastview::PlotHeights& heights);
     // A click that is not Exit: the bearing under it is shown below the chart.
     void OnClick(const console::Click& click);
 
