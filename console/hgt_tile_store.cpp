@@ -43,22 +43,27 @@ double SignedFraction(double value) {
 }
 
 // Decodes the file's rows (from the north) into the tile (rows from the south) with the rules
-// `rules()` gives, calling warn(v, column, row) for a height outside the warning limits.
+// `rules()` gives, calling warn(v, column, row) for a height outside the warning limits. The tile
+// takes every `step`-th row and column of a file whose rows are `rowBytes` long (step 3 takes a 1
+// arc-second file at 3 arc-seconds); column and row in a warning are the file's own.
 template <typename Rules, typename Warn>
-void DecodeRows(const unsigned char* bytes, Rules rules, TileBuffer& tile, Warn& warn) {
+void DecodeRows(const unsigned char* bytes, std::size_t rowBytes, int step, Rules rules,
+                TileBuffer& tile, Warn& warn) {
     // The rules as local values: the writes into the tile could otherwise alias them and force a
     // reload for every sample. One unsigned comparison tells whether v lies outside
     // warnBelow ... warnAbove.
     const TileDecoding decoding = rules();
     const auto warnBelow = static_cast<std::uint32_t>(decoding.warnBelow);
     const std::uint32_t warnSpan = static_cast<std::uint32_t>(decoding.warnAbove) - warnBelow;
-    for (int r = 0; r < kTileSamples; ++r) {
-        const unsigned char* row = bytes + static_cast<std::size_t>(r) * kTileRowBytes;
-        for (int c = 0; c < kTileSamples; ++c) {
-            std::int32_t v = BigEndianSample(row + 2 * c);
+    const int side = tile.Side();
+    const int lastSample = side - 1;
+    for (int r = 0; r < side; ++r) {
+        const unsigned char* row = bytes + static_cast<std::size_t>(r) * step * rowBytes;
+        for (int c = 0; c < side; ++c) {
+            std::int32_t v = BigEndianSample(row + 2 * static_cast<std::size_t>(c) * step);
             if (v < decoding.replaceBelow) v = decoding.replacement;
-            if (static_cast<std::uint32_t>(v) - warnBelow > warnSpan) warn(v, c, r);
-            tile.Set(c, kLastSample - r, v);
+            if (static_cast<std::uint32_t>(v) - warnBelow > warnSpan) warn(v, c * step, r * step);
+            tile.Set(c, lastSample - r, v);
         }
     }
 }
@@ -68,6 +73,12 @@ void DecodeRows(const unsigned char* bytes, Rules rules, TileBuffer& tile, Warn&
 // --- TileBuffer ---------------------------------------------------------------------------------
 
 TileBuffer::TileBuffer() : cells_(static_cast<std::size_t>(kTileSamples) * kTileSamples, 0) {}
+
+void TileBuffer::Reshape(int side) {
+    if (side == side_) return;
+    side_ = side;
+    cells_.assign(static_cast<std::size_t>(side) * static_cast<std::size_t>(side), 0);
+}
 
 void TileBuffer::Clear() {
     std::fill(cells_.begin(), cells_.end(), 0);
@@ -98,7 +109,11 @@ void AreaGrid::Clear() {
 
 HgtTileStore::HgtTileStore(std::string heightPath, Console& console, AreaCapacity capacity,
                            TileDecoding decoding)
-    : heightPath_(std::move(heightPath)), console_(console), decoding_(decoding), area_(capacity) {}
+    : heightPath_(std::move(heightPath)),
+      console_(console),
+      decoding_(decoding),
+      capacity_(capacity),
+      area_(capacity) {}
 
 std::string HgtTileStore::TileName(double latitude_deg, double longitude_deg) {
     return std::string(latitude_deg < 0 ? "S" : "N") + ZeroPadded(TileNumber(latitude_deg), 2) +
@@ -114,16 +129,20 @@ std::string HgtTileStore::TileFileName(double latitude_deg, double longitude_deg
     return {};
 }
 
-bool HgtTileStore::LoadTile(const std::string& fileName, const TileDecoding& decoding) {
+bool HgtTileStore::LoadTile(const std::string& fileName, const TileDecoding& decoding,
+                            TileDetail detail) {
     auto found = FindFileIgnoringCase(fileName);
     if (!found || !FileExistsIgnoringCase(fileName)) {
         console_.PrintLine("No Height file for this location");
         return false;
     }
-    std::vector<unsigned char> bytes(static_cast<std::size_t>(kTileFileBytes));
+    std::error_code sizeError;
+    const std::uintmax_t fileBytes = std::filesystem::file_size(*found, sizeError);
+    const TileFormat format = sizeError ? kThreeArcSecondTile : TileFormatOfSize(fileBytes);
+    std::vector<unsigned char> bytes(static_cast<std::size_t>(format.fileBytes));
     std::ifstream in(*found, std::ios::binary);
-    in.read(reinterpret_cast<char*>(bytes.data()), kTileFileBytes);
-    if (!in || in.gcount() != kTileFileBytes) {
+    in.read(reinterpret_cast<char*>(bytes.data()), format.fileBytes);
+    if (!in || in.gcount() != format.fileBytes) {
         // Never read past the end of a short file: the tile counts as missing (all zeros).
         console_.SetColour(Colour::kLightMagenta);
         console_.PrintLine("Height file " + *found + " is short or unreadable: taken as sea level");
@@ -132,6 +151,15 @@ bool HgtTileStore::LoadTile(const std::string& fileName, const TileDecoding& dec
         return false;
     }
 
+    if (format == kOneArcSecondTile) {
+        console_.PrintLine(kOneArcSecondNote + std::filesystem::path(*found).filename().string());
+    }
+    // Taken at 3 arc-seconds, a 1 arc-second tile gives every third row and column: the samples
+    // that lie on the 3 arc-second lattice.
+    const int side = detail == TileDetail::kFinest ? format.Side() : kTileSamples;
+    const int step = (format.Side() - 1) / (side - 1);
+    tile_.Reshape(side);
+    const std::size_t rowBytes = static_cast<std::size_t>(format.RowBytes());
     auto warn = [&](std::int32_t v, int c, int r) {
         console_.SetColour(Colour::kLightMagenta);
         console_.PrintLine("Height " + std::to_string(v) + "  in " + *found + "  col " +
@@ -141,16 +169,50 @@ bool HgtTileStore::LoadTile(const std::string& fileName, const TileDecoding& dec
     // The frame's own rule is known when compiling: its limits fold into the loop.
     if (decoding == kVoidsToSeaLevel) {
         DecodeRows(
-            bytes.data(), [] { return kVoidsToSeaLevel; }, tile_, warn);
+            bytes.data(), rowBytes, step, [] { return kVoidsToSeaLevel; }, tile_, warn);
     } else {
         DecodeRows(
-            bytes.data(), [&decoding] { return decoding; }, tile_, warn);
+            bytes.data(), rowBytes, step, [&decoding] { return decoding; }, tile_, warn);
     }
     return true;
 }
 
+std::optional<TileFormat> HgtTileStore::FormatOfTile(long lat, long lon) const {
+    const std::string name =
+        heightPath_ + TileName(lat + kTileCornerNudge_deg, lon + kTileCornerNudge_deg);
+    const std::optional<std::string> found = FindFileIgnoringCase(name);
+    std::error_code ec;
+    if (!found || !std::filesystem::is_regular_file(*found, ec)) return std::nullopt;
+    const std::uintmax_t bytes = std::filesystem::file_size(*found, ec);
+    if (ec) return std::nullopt;
+    return TileFormatOfSize(bytes);
+}
+
+bool HgtTileStore::AllTilesOneArcSecond(long westTile, long eastTile, long southTile,
+                                        long northTile) const {
+    // Missing tiles read as sea level at either spacing and do not count; one 3 arc-second tile
+    // makes the area mixed, so it is taken at 3 arc-seconds.
+    int present = 0;
+    for (long lon = westTile; lon <= eastTile; ++lon) {
+        for (long lat = southTile; lat <= northTile; ++lat) {
+            const std::optional<TileFormat> format = FormatOfTile(lat, lon);
+            if (!format) continue;
+            if (*format != kOneArcSecondTile) return false;
+            ++present;
+        }
+    }
+    return present > 0;
+}
+
+AreaLoadResult HgtTileStore::RefuseArea(const std::string& line) {
+    console_.PrintLine(line);
+    AreaLoadResult result;
+    result.refused = true;
+    return result;
+}
+
 AreaLoadResult HgtTileStore::LoadArea(double west_deg, double south_deg, double east_deg,
-                                      double north_deg) {
+                                      double north_deg, TileDetail detail) {
     AreaLoadResult result;
     console_.SetColour(Colour::kLightMagenta);
     console_.PrintLine("Loading Height data from SRTM files");
@@ -162,8 +224,8 @@ AreaLoadResult HgtTileStore::LoadArea(double west_deg, double south_deg, double 
     long northTile = static_cast<long>(std::floor(north_deg));
     long tilesEastWest = eastTile - westTile + 1;
     long tilesNorthSouth = northTile - southTile + 1;
-    long maxEastWest = (area_.Columns() - 1) / kLastSample;
-    long maxNorthSouth = (area_.Rows() - 1) / kLastSample;
+    long maxEastWest = (capacity_.columns - 1) / kLastSample;
+    long maxNorthSouth = (capacity_.rows - 1) / kLastSample;
     if (!(std::isfinite(west_deg) && std::isfinite(east_deg) && std::isfinite(south_deg) &&
           std::isfinite(north_deg)) ||
         tilesEastWest < 1 || tilesNorthSouth < 1 || tilesEastWest > maxEastWest ||
@@ -176,34 +238,61 @@ AreaLoadResult HgtTileStore::LoadArea(double west_deg, double south_deg, double 
         return result;
     }
 
-    double x0 = kSamplesPerDegree * SignedFraction(west_deg);
-    if (x0 < 0) x0 += kSamplesPerDegree;
-    double y0 = kSamplesPerDegree * SignedFraction(south_deg);
-    if (y0 < 0) y0 += kSamplesPerDegree;
+    const bool allOneArcSecond = detail == TileDetail::kFinest &&
+                                 AllTilesOneArcSecond(westTile, eastTile, southTile, northTile);
+    const int perDegree = allOneArcSecond ? kOneArcSecondTile.samplesPerDegree : kLastSample;
+    const TileDetail tileDetail =
+        allOneArcSecond ? TileDetail::kFinest : TileDetail::kThreeArcSecond;
+    const AreaCapacity capacity =
+        allOneArcSecond ? AreaCapacity{static_cast<int>(perDegree * tilesEastWest + 1),
+                                       static_cast<int>(perDegree * tilesNorthSouth + 1)}
+                        : capacity_;
+    if (allOneArcSecond) {
+        // Three times finer each way: the same cells as the 3 arc-second grid hold a ninth of
+        // its area. Checked in doubles, before any conversion could overflow.
+        const double cells =
+            (perDegree * double(tilesEastWest) + 1) * (perDegree * double(tilesNorthSouth) + 1);
+        if (cells > double(capacity_.columns) * double(capacity_.rows)) {
+            return RefuseArea("Area too large for 1 arc-second heights: it needs " +
+                              std::to_string(tilesEastWest) + " x " +
+                              std::to_string(tilesNorthSouth) +
+                              " tiles of 3601 x 3601 samples, more than the height grid holds");
+        }
+    }
+    if (area_.Columns() != capacity.columns || area_.Rows() != capacity.rows) {
+        area_ = AreaGrid(capacity);
+    }
+    result.samplesPerDegree = perDegree;
+
+    double x0 = perDegree * SignedFraction(west_deg);
+    if (x0 < 0) x0 += perDegree;
+    double y0 = perDegree * SignedFraction(south_deg);
+    if (y0 < 0) y0 += perDegree;
     result.x0 = RoundToInt(x0);
     result.y0 = RoundToInt(y0);
 
     area_.Clear();
     for (long lon = westTile; lon <= eastTile; ++lon) {
         for (long lat = southTile; lat <= northTile; ++lat) {
-            int ox = static_cast<int>(kLastSample * (lon - westTile));
-            int oy = static_cast<int>(kLastSample * (lat - southTile));
+            int ox = static_cast<int>(perDegree * (lon - westTile));
+            int oy = static_cast<int>(perDegree * (lat - southTile));
             std::string name = TileFileName(lat + kTileCornerNudge_deg, lon + kTileCornerNudge_deg);
             if (name.empty()) {
                 console_.PrintLine("Skipped");
                 continue;
             }
             console_.PrintLine(name);
-            if (!LoadTile(name)) continue;  // short or unreadable: its cells stay 0
+            // Short or unreadable: its cells stay 0.
+            if (!LoadTile(name, tileDetail)) continue;
             ++result.tilesLoaded;
-            for (int i = 1; i <= kLastSample; ++i) {
-                for (int j = 1; j <= kLastSample; ++j) {
+            for (int i = 1; i <= perDegree; ++i) {
+                for (int j = 1; j <= perDegree; ++j) {
                     std::int32_t v = tile_.At(i, j);
                     area_.Set(i + ox, j + oy, v);
                     if (v > result.maxHeight_m) {
                         result.maxHeight_m = v;
-                        result.maxLatitude_deg = lat + static_cast<double>(j) / kSamplesPerDegree;
-                        result.maxLongitude_deg = lon + static_cast<double>(i) / kSamplesPerDegree;
+                        result.maxLatitude_deg = lat + static_cast<double>(j) / perDegree;
+                        result.maxLongitude_deg = lon + static_cast<double>(i) / perDegree;
                         result.maxTile = name;
                     }
                 }
@@ -217,19 +306,22 @@ std::optional<std::int32_t> HgtTileStore::PointHeight(double latitude_deg, doubl
     // Named like every other tile: a missing one is reported by its full name first.
     std::string found = TileFileName(latitude_deg, longitude_deg);
     std::error_code ec;
+    const std::uintmax_t fileBytes = found.empty() ? 0 : std::filesystem::file_size(found, ec);
     // A short file is treated like a missing tile even where the wanted bytes exist.
-    if (found.empty() ||
-        std::filesystem::file_size(found, ec) < static_cast<std::uintmax_t>(kTileFileBytes) || ec) {
+    if (found.empty() || fileBytes < static_cast<std::uintmax_t>(kTileFileBytes) || ec) {
         console_.PrintLine("No Height file for this location");
         return std::nullopt;
     }
+    // The nearest sample at the tile's own spacing.
+    const TileFormat format = TileFormatOfSize(fileBytes);
+    const int last = format.samplesPerDegree;
     double absLat = std::fabs(latitude_deg);
     double absLon = std::fabs(longitude_deg);
-    std::int32_t r = RoundToInt(kSamplesPerDegree * (absLat - std::trunc(absLat)));
-    std::int32_t c = RoundToInt(kSamplesPerDegree * (absLon - std::trunc(absLon)));
-    if (latitude_deg < 0) r = kLastSample - r;
-    if (longitude_deg < 0) c = kLastSample - c;
-    std::int64_t offset = kTileRowBytes * (kLastSample - r) + 2 * static_cast<std::int64_t>(c);
+    std::int32_t r = RoundToInt(last * (absLat - std::trunc(absLat)));
+    std::int32_t c = RoundToInt(last * (absLon - std::trunc(absLon)));
+    if (latitude_deg < 0) r = last - r;
+    if (longitude_deg < 0) c = last - c;
+    std::int64_t offset = format.RowBytes() * (last - r) + 2 * static_cast<std::int64_t>(c);
 
     unsigned char bytes[2] = {0, 0};
     std::ifstream in(found, std::ios::binary);

@@ -4,7 +4,8 @@
 // A tile file holds 1201 x 1201 signed 16-bit big-endian samples (2884802 bytes, no header), rows
 // from the northern edge, each row from west to east; sample spacing 1/1200 degree; the outer
 // rows and columns lie on the whole-degree lines and are shared with the neighbours.
-// -32768 marks a void.
+// -32768 marks a void. A 1 arc-second tile of the same name holds 3601 x 3601 samples
+// (25934402 bytes, spacing 1/3600 degree; console/tile_format.h).
 #pragma once
 
 #include <cstdint>
@@ -16,6 +17,7 @@
 #include <vector>
 
 #include "console/console.h"
+#include "console/tile_format.h"
 
 namespace console {
 
@@ -49,24 +51,39 @@ struct TileDecoding {
 inline constexpr TileDecoding kVoidsToSeaLevel{kVoidThreshold_m, 0, kWarningThreshold_m,
                                                std::numeric_limits<std::int32_t>::min()};
 
-// Tile buffer: T(c, s), c = 0 ... 1200 west to east, s = 0 ... 1200 south to north.
+// How finely a tile or an area is taken.
+enum class TileDetail {
+    // Every tile at 3 arc-seconds: a 1 arc-second tile gives every third sample (the 3 arc-second
+    // lattice points it shares with its 3 arc-second twin). What every tool did before 1
+    // arc-second tiles existed, and still the way of the tools that work at 3 arc-seconds only.
+    kThreeArcSecond,
+    // As stored: a tile at its own spacing; an area at 1 arc-second when all its tiles are 1
+    // arc-second, otherwise (mixed) at 3 arc-seconds.
+    kFinest,
+};
+
+// Tile buffer: T(c, s), c = 0 ... n west to east, s = 0 ... n south to north, n = 1200 for a tile
+// taken at 3 arc-seconds (the usual case) or 3600 at 1 arc-second.
 class TileBuffer {
   public:
-    TileBuffer();
+    TileBuffer();  // 1201 x 1201, all 0
     std::int32_t At(int c, int s) const { return Inside(c, s) ? cells_[Index(c, s)] : 0; }
     void Set(int c, int s, std::int32_t v) {
         if (Inside(c, s)) cells_[Index(c, s)] = v;
     }
-    static bool Inside(int c, int s) {
-        return c >= 0 && c < kTileSamples && s >= 0 && s < kTileSamples;
-    }
+    bool Inside(int c, int s) const { return c >= 0 && c < side_ && s >= 0 && s < side_; }
+    int Side() const { return side_; }  // 1201 or 3601
+    int SamplesPerDegree() const { return side_ - 1; }
+    // Makes the buffer side x side (all 0) unless it is that size already (contents kept).
+    void Reshape(int side);
     void Clear();
-    const std::int32_t* Data() const { return cells_.data(); }  // index c + 1201 * s
+    const std::int32_t* Data() const { return cells_.data(); }  // index c + Side() * s
 
   private:
-    static std::size_t Index(int c, int s) {
-        return static_cast<std::size_t>(c) + static_cast<std::size_t>(s) * kTileSamples;
+    std::size_t Index(int c, int s) const {
+        return static_cast<std::size_t>(c) + static_cast<std::size_t>(s) * side_;
     }
+    int side_ = kTileSamples;
     std::vector<std::int32_t> cells_;
 };
 
@@ -125,6 +142,8 @@ struct AreaLoadResult {
     double maxLongitude_deg = 0;
     std::string maxTile;  // full name of the tile that holds it
     int tilesLoaded = 0;
+    // Grid samples per degree: 1200, or 3600 when the area was loaded at 1 arc-second.
+    int samplesPerDegree = kThreeArcSecondTile.samplesPerDegree;
 };
 
 class HgtTileStore {
@@ -147,18 +166,30 @@ class HgtTileStore {
     // Reads a whole tile into the tile buffer, decoded by the store's rule (or by `decoding`). A
     // missing file prints "No Height file for this location" and leaves the buffer unchanged
     // (false). A file shorter than 2884802 bytes or unreadable is reported with its name and
-    // gives an all-zero buffer (false), never a read past its end.
-    bool LoadTile(const std::string& fileName) { return LoadTile(fileName, decoding_); }
-    bool LoadTile(const std::string& fileName, const TileDecoding& decoding);
+    // gives an all-zero buffer (false), never a read past its end. A 1 arc-second tile prints
+    // "1 arc-second tile " and its file name, and is taken at 3 arc-seconds (every third sample,
+    // a 1201 buffer) unless `detail` is kFinest (a 3601 buffer).
+    bool LoadTile(const std::string& fileName,
+                  TileDetail detail = TileDetail::kThreeArcSecond) {
+        return LoadTile(fileName, decoding_, detail);
+    }
+    bool LoadTile(const std::string& fileName, const TileDecoding& decoding,
+                  TileDetail detail = TileDetail::kThreeArcSecond);
 
     // Loads the tiles that cover the area (degrees) into the area grid and finds the highest
     // sample: prints "Loading Height data from SRTM files" in colour 13, then per tile the full
     // name or "Skipped". An area needing more tiles than the grid holds is refused with one
     // console line before anything is loaded (result.refused; the tool ends without writing its
     // configuration).
-    AreaLoadResult LoadArea(double west_deg, double south_deg, double east_deg, double north_deg);
+    // With kFinest an area whose tiles (those present) are all 1 arc-second is loaded at 1
+    // arc-second (result.samplesPerDegree 3600) into a grid reshaped to hold those tiles within
+    // the cells of the grid's capacity, so memory stays as bounded as at 3 arc-seconds; an area
+    // needing more is refused with one console line. Any other area is loaded at 3 arc-seconds.
+    AreaLoadResult LoadArea(double west_deg, double south_deg, double east_deg, double north_deg,
+                            TileDetail detail = TileDetail::kThreeArcSecond);
 
-    // The height of the sample nearest to the position, read from its tile file (two bytes).
+    // The height of the sample nearest to the position, read from its tile file (two bytes), at
+    // the tile's own spacing (1/1200 or 1/3600 degree).
     // A missing, short or unreadable file prints "No Height file for this location" and gives
     // nullopt (the caller keeps its previous value). The void reads as 0.
     std::optional<std::int32_t> PointHeight(double latitude_deg, double longitude_deg);
@@ -173,10 +204,18 @@ class HgtTileStore {
     Console& Messages() { return console_; }
 
   private:
+    // The format of the tile that covers whole-degree corner (lat, lon), found silently; nullopt
+    // when its file is missing.
+    std::optional<TileFormat> FormatOfTile(long lat, long lon) const;
+    // True when the tiles of the range that exist are all 1 arc-second (and at least one does).
+    bool AllTilesOneArcSecond(long westTile, long eastTile, long southTile, long northTile) const;
+    AreaLoadResult RefuseArea(const std::string& line);
+
     std::string heightPath_;
     Console& console_;
     TileDecoding decoding_;
     TileBuffer tile_;
+    AreaCapacity capacity_;  // of the grid at 3 arc-seconds; its cells bound the 1 arc-second one
     AreaGrid area_;
 };
 

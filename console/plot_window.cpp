@@ -16,6 +16,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "console/georeference_files.h"
 #include "console/headless.h"
 
 namespace console {
@@ -426,9 +427,23 @@ void PlotWindow::InjectKey(int key) {
     keys_.push_back(key);
 }
 
+void PlotWindow::SetGeoreference(const UserToLatLong& toDegrees) {
+    toDegrees_ = toDegrees;
+}
+
+std::optional<PixelGrid> PlotWindow::Georeference() const {
+    if (!toDegrees_) return std::nullopt;
+    return PictureGrid(width_, height_, UserScale{x1_, y1_, x2_, y2_}, *toDegrees_);
+}
+
 bool PlotWindow::SavePng(const std::string& fileName) {
     FinishPainting();
-    return image_.save(QString::fromStdString(fileName), "PNG");
+    if (!image_.save(QString::fromStdString(fileName), "PNG")) return false;
+    const std::optional<PixelGrid> grid = Georeference();
+    if (!grid) return true;
+    const std::string failed = WriteGeoreferenceFiles(fileName, *grid, caption_);
+    if (!failed.empty()) std::fprintf(stderr, "Cannot write %s\n", failed.c_str());
+    return failed.empty();
 }
 
 void WaitMilliseconds(int milliseconds) {

@@ -21,6 +21,7 @@
 #include <string>
 #include <string_view>
 
+#include "console/georeference.h"
 #include "console/palette.h"
 
 class QPainter;
@@ -123,7 +124,15 @@ class PlotWindow {
     void InjectClick(ClickKind kind, double x, double y);
     void InjectKey(int key);
 
-    // Saves the image as PNG. False when it cannot be written.
+    // Lays the plot on the earth: its user coordinates map to degrees by `toDegrees`. Only for
+    // plots whose pixels form a regular latitude/longitude grid (the maps of terrainplot and
+    // visplot); SavePng then writes the georeference files beside the PNG.
+    void SetGeoreference(const UserToLatLong& toDegrees);
+    // The picture's pixel grid in degrees, nullopt when the plot has no georeference.
+    std::optional<PixelGrid> Georeference() const;
+
+    // Saves the image as PNG, with the world file, .prj and .kml beside it when the plot has a
+    // georeference (console/georeference_files.h). False when a file cannot be written.
     bool SavePng(const std::string& fileName);
 
   private:
@@ -150,6 +159,7 @@ class PlotWindow {
     int headlessPhase_ = 0;        // 0 clicks, 1 exit sent, 2.. escapes sent
     bool clickPolled_ = false;     // the tool polls clicks (else only keys)
     std::optional<QPointF> exitPoint_;
+    std::optional<UserToLatLong> toDegrees_;
     std::deque<Click> clicks_;
     std::deque<int> keys_;
     friend class PlotCanvas;

@@ -64,7 +64,7 @@ void SampleAndDraw(benchmark::State& state) {
         Profile profile = SampleProfile(kStart, kBearing_deg, kPath_km, bulge, ground);
         const double top_m = PlotTop_m(profile, 10.0, 10.0);
         ProfileView view("bench", std::move(profile), bulge, top_m,
-                         PathSetup{kStart, kBearing_deg, 10.0, 10.0, ""});
+                         PathSetup{kStart, kBearing_deg, 10.0, 10.0, "", std::nullopt});
         view.Draw();
         view.Window().FinishPainting();
         benchmark::DoNotOptimize(view.Window().Image().constBits());

@@ -34,7 +34,18 @@ std::string TempDir::Folder() const {
 }
 
 fs::path WriteHgtTile(const fs::path& dir, const std::string& name, const HeightFunction& height) {
-    constexpr int kSamples = 1201;
+    return WriteHgtTile(dir, name, height, 1201);
+}
+
+fs::path WriteOneArcSecondTwin(const fs::path& dir, const std::string& name,
+                               const HeightFunction& height3) {
+    return WriteHgtTile(
+        dir, name, [&height3](int r, int c) { return height3((r + 2) / 3, c / 3); }, 3601);
+}
+
+fs::path WriteHgtTile(const fs::path& dir, const std::string& name, const HeightFunction& height,
+                      int samplesPerSide) {
+    const int kSamples = samplesPerSide;
     std::string bytes(static_cast<std::size_t>(kSamples) * kSamples * 2, '\0');
     std::size_t at = 0;
     for (int r = 0; r < kSamples; ++r) {

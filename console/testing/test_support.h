@@ -35,6 +35,19 @@ using HeightFunction = std::function<int(int row, int column)>;
 // (for example "N54W004.hgt") into `dir`; returns its full path. Heights are clamped to 16 bits.
 std::filesystem::path WriteHgtTile(const std::filesystem::path& dir, const std::string& name,
                                    const HeightFunction& height);
+// The same for a tile of samplesPerSide x samplesPerSide (3601 for a 1 arc-second tile of
+// 25934402 bytes; `height` then takes rows and columns 0 ... 3600).
+std::filesystem::path WriteHgtTile(const std::filesystem::path& dir, const std::string& name,
+                                   const HeightFunction& height, int samplesPerSide);
+
+// A 1 arc-second tile made by refining the 3 arc-second tile `height3` (rows and columns
+// 0 ... 1200): 1 arc-second file row r and column c take the 3 arc-second sample of row ceil(r/3)
+// and column floor(c/3), so the two lattices coincide and each 3 arc-second sample is repeated
+// over the 1 arc-second samples north and east of it, up to the next lattice line. A nearest-lower
+// look-up north and east of the equator and Greenwich, and the first highest sample in the order
+// west to east, south to north, so find the same height at the same place in both tiles.
+std::filesystem::path WriteOneArcSecondTwin(const std::filesystem::path& dir,
+                                            const std::string& name, const HeightFunction& height3);
 
 // Writes `lines` joined by CR LF (a CR LF after the last one too) as `dir`/`name`.
 std::filesystem::path WriteTextFile(const std::filesystem::path& dir, const std::string& name,

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -202,6 +203,119 @@ TEST(LoadArea, TooManyTilesIsRefusedBeforeLoading) {
     EXPECT_EQ(q.out.str().find("No HDB"), std::string::npos);
     EXPECT_NE(q.out.str().find("Area too large"), std::string::npos);
     EXPECT_FALSE(store.LoadArea(-7.5, 50.5, -0.5, 54.5).refused);  // 8 x 5 fit exactly
+}
+
+// --- 1 arc-second tiles -------------------------------------------------------------------------
+
+using console::testing::WriteOneArcSecondTwin;
+
+// A 3 arc-second landscape with one peak at file row 100, column 50 of N54W003.hgt.
+int Ridge(int r, int c) {
+    return (r == 100 && c == 50) ? 2500 : 2000 + (r + c) % 100;
+}
+
+TEST(OneArcSecond, RefinedTileGivesTheSameMaximumAtTheSamePlace) {
+    TempDir coarse, fine;
+    WriteHgtTile(coarse.Path(), "N54W003.hgt", Ridge);
+    WriteOneArcSecondTwin(fine.Path(), "N54W003.hgt", Ridge);
+    Quiet q3, q1;
+    HgtTileStore store3(coarse.Folder(), q3.con, kDefaultAreaCapacity);
+    HgtTileStore store1(fine.Folder(), q1.con, kDefaultAreaCapacity);
+    const AreaLoadResult a3 = store3.LoadArea(-2.7, 54.25, -2.2, 54.75, TileDetail::kFinest);
+    const AreaLoadResult a1 = store1.LoadArea(-2.7, 54.25, -2.2, 54.75, TileDetail::kFinest);
+    ASSERT_FALSE(a1.refused);
+    EXPECT_EQ(a3.samplesPerDegree, 1200);
+    EXPECT_EQ(a1.samplesPerDegree, 3600);
+    EXPECT_EQ(a1.maxHeight_m, 2500);
+    EXPECT_EQ(a1.maxHeight_m, a3.maxHeight_m);
+    EXPECT_DOUBLE_EQ(a1.maxLatitude_deg, a3.maxLatitude_deg);
+    EXPECT_DOUBLE_EQ(a1.maxLongitude_deg, a3.maxLongitude_deg);
+    // The corner offsets three times finer: 3600 x frac(-2.7) = -2520, + 3600.
+    EXPECT_EQ(a3.x0, 360);
+    EXPECT_EQ(a1.x0, 1080);
+    EXPECT_EQ(a1.y0, 3 * a3.y0);
+    // The lattices coincide: 1 arc-second cell (3i, 3j) is 3 arc-second cell (i, j).
+    for (int i : {1, 50, 777, 1200})
+        for (int j : {1, 333, 1100, 1200}) {
+            SCOPED_TRACE("cell " + std::to_string(i) + ", " + std::to_string(j));
+            EXPECT_EQ(store1.Area().At(3 * i, 3 * j), store3.Area().At(i, j));
+        }
+    EXPECT_NE(q1.out.str().find("1 arc-second tile N54W003.hgt\n"), std::string::npos);
+    EXPECT_EQ(q3.out.str().find("arc-second"), std::string::npos);
+}
+
+TEST(OneArcSecond, TakenAtThreeArcSecondsItIsItsTwin) {
+    TempDir coarse, fine;
+    WriteHgtTile(coarse.Path(), "N54W003.hgt", Ridge);
+    WriteOneArcSecondTwin(fine.Path(), "N54W003.hgt", Ridge);
+    Quiet q;
+    HgtTileStore store3(coarse.Folder(), q.con);
+    HgtTileStore store1(fine.Folder(), q.con);
+    ASSERT_TRUE(store3.LoadTile(coarse.Folder() + "N54W003.hgt"));
+    ASSERT_TRUE(store1.LoadTile(fine.Folder() + "N54W003.hgt"));  // every third sample
+    EXPECT_EQ(store1.Tile().Side(), 1201);
+    EXPECT_TRUE(
+        std::equal(store1.Tile().Data(), store1.Tile().Data() + 1201 * 1201, store3.Tile().Data()));
+    ASSERT_TRUE(store1.LoadTile(fine.Folder() + "N54W003.hgt", kVoidsToSeaLevel,
+                                TileDetail::kFinest));
+    EXPECT_EQ(store1.Tile().Side(), 3601);
+    EXPECT_EQ(store1.Tile().At(150, 3600 - 300), 2500);  // the peak, north-east of its lattice
+    EXPECT_EQ(store1.Tile().At(152, 3600 - 300), 2500);  // point, repeated
+}
+
+TEST(OneArcSecond, MixedAreaIsLoadedAtThreeArcSeconds) {
+    TempDir mixed, coarse;
+    // West tile 1 arc-second, east tile 3 arc-second.
+    WriteOneArcSecondTwin(mixed.Path(), "N54W004.hgt", [](int, int c) { return c; });
+    WriteHgtTile(mixed.Path(), "N54W003.hgt", Ridge);
+    WriteHgtTile(coarse.Path(), "N54W004.hgt", [](int, int c) { return c; });
+    WriteHgtTile(coarse.Path(), "N54W003.hgt", Ridge);
+    Quiet q, q3;
+    HgtTileStore store(mixed.Folder(), q.con, kDefaultAreaCapacity);
+    HgtTileStore store3(coarse.Folder(), q3.con, kDefaultAreaCapacity);
+    const AreaLoadResult a = store.LoadArea(-3.5, 54.25, -2.5, 54.75, TileDetail::kFinest);
+    const AreaLoadResult a3 = store3.LoadArea(-3.5, 54.25, -2.5, 54.75, TileDetail::kFinest);
+    EXPECT_EQ(a.samplesPerDegree, 1200);
+    EXPECT_EQ(a.maxHeight_m, a3.maxHeight_m);
+    EXPECT_DOUBLE_EQ(a.maxLongitude_deg, a3.maxLongitude_deg);
+    for (int x : {1, 600, 1200, 1201, 2400})
+        for (int y : {1, 600, 1200}) EXPECT_EQ(store.Area().At(x, y), store3.Area().At(x, y));
+    EXPECT_NE(q.out.str().find("1 arc-second tile N54W004.hgt\n"), std::string::npos);
+}
+
+TEST(OneArcSecond, AreaTooLargeAtOneArcSecondIsRefused) {
+    TempDir dir;
+    // Only the size tells the format, and the refusal comes before any tile is read: empty
+    // files of the right size stand in for six 26 MB tiles.
+    for (const char* name : {"N54W004.hgt", "N54W003.hgt", "N54W002.hgt", "N55W004.hgt",
+                             "N55W003.hgt", "N55W002.hgt"}) {
+        std::ofstream(dir / name, std::ios::binary).close();
+        std::filesystem::resize_file(dir / name, kOneArcSecondTile.fileBytes);
+    }
+    Quiet q;
+    HgtTileStore store(dir.Folder(), q.con, kDefaultAreaCapacity);
+    const AreaLoadResult result = store.LoadArea(-3.5, 54.5, -1.5, 55.5, TileDetail::kFinest);
+    EXPECT_TRUE(result.refused);
+    EXPECT_NE(q.out.str().find("Area too large for 1 arc-second heights: it needs 3 x 2 tiles"),
+              std::string::npos);
+    EXPECT_EQ(q.out.str().find("N54W004.hgt\n"), std::string::npos);  // nothing loaded
+    // At 3 arc-seconds the same six tiles fit, each taken every third sample.
+    EXPECT_FALSE(store.LoadArea(-3.5, 54.5, -1.5, 55.5).refused);
+}
+
+TEST(OneArcSecond, PointHeightAtTheTilesOwnSpacing) {
+    TempDir dir;
+    // Heights that tell row and column apart: 10 r + c % 10 (r, c of the 3601 x 3601 file).
+    WriteHgtTile(
+        dir.Path(), "N54W004.hgt", [](int r, int c) { return (10 * r + c % 10) % 30000; }, 3601);
+    Quiet q;
+    HgtTileStore store(dir.Folder(), q.con);
+    // 54 N 3 W exactly: r = 0, c = 3600: the south-east corner, file row 3600, column 3600.
+    EXPECT_EQ(store.PointHeight(54.0, -3.0), (36000 + 0) % 30000);
+    // One second north and two west of it: file row 3599, column 3598.
+    EXPECT_EQ(store.PointHeight(54.0 + 1.0 / 3600, -3.0 - 2.0 / 3600), (35990 + 8) % 30000);
+    // Rounded to the nearest 1 arc-second sample, not the 3 arc-second one.
+    EXPECT_EQ(store.PointHeight(54.0 + 1.4 / 3600, -3.0 - 1.6 / 3600), (35990 + 8) % 30000);
 }
 
 TEST(AreaGrid, OutsideTheCapacityReadsZeroAndWritesNothing) {

@@ -1,12 +1,13 @@
-// The path profile's own height store: one SRTM tile held in memory at a time, with a
-// nearest-lower lookup (no interpolation). Loading is done by the profile sampler whenever
-// the path crosses into another tile.
+// The path profile's own height store: one SRTM tile held in memory at a time, 3 or 1
+// arc-second as the file is, with a nearest-lower lookup (no interpolation) at the tile's own
+// spacing. Loading is done by the profile sampler whenever the path crosses into another tile.
 #pragma once
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
+#include "console/tile_format.h"
 #include "path_geometry.h"
 
 namespace pathprofile {
@@ -26,30 +27,44 @@ enum class TileLoad {
     kUnreadable,  // the file is shorter than a tile or cannot be read: the buffer reads 0 m
 };
 
+// What Load read: how it went and the tile's format (1201 or 3601 samples a side).
+struct TileLoadResult {
+    TileLoad load = TileLoad::kMissing;
+    console::TileFormat format = console::kThreeArcSecondTile;
+    // "store.Load(file) == TileLoad::kLoaded" asks how it went.
+    bool operator==(TileLoad other) const { return load == other; }
+};
+
 class OneTileStore {
   public:
     OneTileStore();
 
-    // Reads the first kTileBytes bytes of `path` into the buffer. A missing, short or
-    // unreadable file leaves the buffer at 0 m, so a stretch of path without height data
+    // Reads the first kTileBytes bytes of `path` into the buffer, or the whole 1 arc-second tile
+    // when the file has its size (console::TileFormatOfSize). A missing, short or unreadable
+    // file leaves the buffer at 0 m (3 arc-second), so a stretch of path without height data
     // never shows the terrain of some other tile.
-    TileLoad Load(const std::string& path);
+    TileLoadResult Load(const std::string& path);
 
     // Sets every sample to 0 m (a stretch of path without a tile file).
     void Clear();
 
-    // T(c, s): column c from the western edge, row s from the southern edge, both 0..1200.
+    // T(c, s): column c from the western edge, row s from the southern edge, both
+    // 0..SamplesPerDegree().
     std::int32_t Sample(int column, int row) const {
-        return heights_[static_cast<std::size_t>(row) * kTileSide + column];
+        return heights_[static_cast<std::size_t>(row) * side_ + column];
     }
+    // 1200 for a 3 arc-second tile, 3600 for a 1 arc-second one.
+    int SamplesPerDegree() const { return side_ - 1; }
 
     // Height in whole metres of the sample at or below the position in its fractional
-    // degrees (row floor(1200 frac|lat|), column floor(1200 frac|lon|), mirrored for south
-    // and west), read from the buffer whatever tile it holds.
+    // degrees (row floor(n frac|lat|), column floor(n frac|lon|), mirrored for south and
+    // west, n = SamplesPerDegree()), read from the buffer whatever tile it holds.
     std::int32_t HeightAt(LatLon position) const;
 
   private:
-    std::vector<std::int32_t> heights_;  // kTileSide x kTileSide, row s = 0 is the south edge
+    void Reshape(int side);
+    int side_ = kTileSide;
+    std::vector<std::int32_t> heights_;  // side_ x side_, row s = 0 is the south edge
 };
 
 }  // namespace pathprofile

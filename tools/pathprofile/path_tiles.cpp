@@ -1,5 +1,6 @@
 #include "path_tiles.h"
 
+#include <filesystem>
 #include <optional>
 #include <utility>
 
@@ -21,9 +22,12 @@ std::int32_t PathTiles::HeightAt(LatLon position) {
             console_.PrintLine("No HDB");
             console_.PrintLine("No Height file for this location");
             store_.Clear();
-        } else if (store_.Load(*file) != TileLoad::kLoaded) {
+        } else if (const TileLoadResult read = store_.Load(*file); read.load != TileLoad::kLoaded) {
             console_.PrintLine("Height file " + *file +
                                " is short or unreadable: taken as sea level");
+        } else if (read.format == console::kOneArcSecondTile) {
+            console_.PrintLine(console::kOneArcSecondNote +
+                               std::filesystem::path(*file).filename().string());
         }
         last_name_ = std::move(name);
     }

@@ -8,14 +8,19 @@
 
 #include "console/console_constants.h"
 #include "console/exit_status.h"
+#include "console/file_names.h"
 #include "console/numbers.h"
 #include "console/picture_mask.h"
 #include "console/position_entry.h"
 #include "console/tool_config.h"
 #include "path_geometry.h"
+#include "path_loss.h"
 #include "path_tiles.h"
 #include "profile.h"
+#include "profile_csv.h"
 #include "profile_view.h"
+#include "radio_propagation.h"
+#include "radio_report.h"
 #include "run.h"
 
 namespace pathprofile {
@@ -40,6 +45,7 @@ struct Session {
     std::filesystem::path dir;  // working folder of the configuration file
     console::ToolConfig config;
     console::HeadlessOptions headless;
+    RadioOptions radio;
     Base base;
     double k_factor = console::kDefaultKFactor;
     std::string last_distant;
@@ -59,6 +65,33 @@ void PrintClearance(console::Console& console, const Clearance& clearance) {
     console.SetColour(Colour::kLightGrey);
 }
 
+// The Fresnel zone's clearance and the path loss at the frequency of the run, under the line of
+// sight's line.
+void PrintRadioFigures(console::Console& console, const Profile& profile, const SightLine& line,
+                       double frequency_MHz) {
+    const double wavelength_m = Wavelength_m(frequency_MHz);
+    const std::optional<FresnelClearance> worst =
+        WorstFresnelClearance(profile, line, wavelength_m);
+    const PathLoss loss = EstimatePathLoss(wavelength_m, profile.path_km, worst);
+    console.SetColour(Colour::kLightCyan);
+    for (const std::string& text : RadioReportLines(frequency_MHz, worst, loss)) {
+        console.MoveToColumn(kClearanceLineColumn);
+        console.PrintLine(text);
+    }
+    console.SetColour(Colour::kLightGrey);
+}
+
+// The profile as CSV into the file of its number; a failure is told and the run goes on.
+void WriteCsv(Session& s, const Profile& profile, const geodesy::DistanceBearing& path,
+              const SightLine& line) {
+    const std::string file = NumberedPngName(s.radio.csvFile, s.profiles_drawn);
+    std::optional<double> wavelength_m;
+    if (s.radio.frequency_MHz) wavelength_m = Wavelength_m(*s.radio.frequency_MHz);
+    const std::string text =
+        ProfileCsv(profile, s.base.position, path.bearing_deg, line, wavelength_m);
+    if (!console::WriteFileAtomically(file, text)) s.console.PrintLine("Cannot write " + file);
+}
+
 // Samples, draws and serves one profile.
 void ShowProfile(Session& s, const console::ConsolePosition& distant,
                  const geodesy::DistanceBearing& path, double distant_mast_m,
@@ -69,19 +102,22 @@ void ShowProfile(Session& s, const console::ConsolePosition& distant,
     Profile profile = SampleProfile(s.base.position, path.bearing_deg, path.distance_km, bulge,
                                     [&tiles](LatLon p) { return tiles(p); });
     PrintClearance(con, LineOfSightClearance(profile, s.base.mast_m, distant_mast_m));
+    const SightLine line = LineOfSight(profile, s.base.mast_m, distant_mast_m);
+    if (s.radio.frequency_MHz) PrintRadioFigures(con, profile, line, *s.radio.frequency_MHz);
 
     const std::string caption =
         s.base.text + " >> " + distant.text +
         console::FormatMask(kCaptionMask,
                             {path.distance_km, path.bearing_deg, path.back_bearing_deg});
     ++s.profiles_drawn;
+    if (!s.radio.csvFile.empty()) WriteCsv(s, profile, path, line);
     if (s.headless.Active()) {
         console::HeadlessOptions numbered = s.headless;
         numbered.pngFile = NumberedPngName(s.headless.pngFile, s.profiles_drawn);
         console::SetHeadless(numbered);
     }
-    PathSetup setup{s.base.position, path.bearing_deg, s.base.mast_m, distant_mast_m,
-                    s.config.sitesPath};
+    PathSetup setup{s.base.position, path.bearing_deg,   s.base.mast_m,
+                    distant_mast_m,  s.config.sitesPath, s.radio.frequency_MHz};
     const double plot_top_m = PlotTop_m(profile, s.base.mast_m, distant_mast_m);
     ProfileView view(caption, std::move(profile), bulge, plot_top_m, std::move(setup));
     view.Draw();
@@ -183,11 +219,13 @@ double KFactorAnswer(std::string_view answer, double current) {
 }
 
 int RunDialogue(console::Console& console, std::string_view command_tail,
-                const std::filesystem::path& dir, const console::HeadlessOptions& headless) {
+                const std::filesystem::path& dir, const console::HeadlessOptions& headless,
+                const RadioOptions& radio) {
     auto start = console::StartUp(kToolProfile, console, command_tail, dir);
     if (!start) return console::kExitRefused;
 
-    Session s{console, dir, start->config, headless, {}, console::kDefaultKFactor, {}, 0, {}};
+    Session s{console, dir, start->config, headless, radio, {}, console::kDefaultKFactor, {},
+              0,       {}};
     std::string base_text =
         start->askPosition ? console::AskPosition(console, kBasePrompt) : start->siteText;
     if (base_text.empty()) return console::kExitRefused;

@@ -8,6 +8,7 @@
 
 #include "console/console.h"
 #include "console/headless.h"
+#include "radio_options.h"
 
 namespace pathprofile {
 
@@ -29,12 +30,15 @@ inline constexpr double kMinKFactor = static_cast<double>(0.1f);
 
 // Runs the whole dialogue, returning console::kExitNormal or kExitRefused. `dir` is the working
 // folder of the configuration file. With `headless` active, each profile is drawn into the PNG file
-// named by NumberedPngName and left as through "Exit" after the scripted clicks.
+// named by NumberedPngName and left as through "Exit" after the scripted clicks. `radio` adds the
+// Fresnel zone, the loss lines and the CSV files of every profile (nothing without it).
 int RunDialogue(console::Console& console, std::string_view command_tail,
-                const std::filesystem::path& dir, const console::HeadlessOptions& headless);
+                const std::filesystem::path& dir, const console::HeadlessOptions& headless,
+                const RadioOptions& radio = {});
 
-// "out.png" for profile 2 gives "out2.png"; a name without an extension gets the number at its
-// end ("out" gives "out2"). Only the last component's extension counts.
+// "out.png" for profile 2 gives "out2.png" (CSV files are numbered the same way); a name without an
+// extension gets the number at its end ("out" gives "out2"). Only the last component's extension
+// counts.
 std::string NumberedPngName(const std::string& file, int profile_number);
 
 // True when the answer holds "endendend" anywhere, in any mix of cases.

@@ -44,20 +44,23 @@ double PlotTop_m(const Profile& profile, double base_mast_m, double distant_mast
     return kPlotTopFactor * highest;
 }
 
+SightLine LineOfSight(const Profile& profile, double base_mast_m, double distant_mast_m) {
+    return {profile.path_km, profile.samples_m.front() + base_mast_m,
+            profile.samples_m.back() + distant_mast_m};
+}
+
 Clearance LineOfSightClearance(const Profile& profile, double base_mast_m, double distant_mast_m) {
     Clearance result;
     const int last = profile.LastIndex();
     if (last < 0) return result;
-    const double start_m = profile.samples_m.front() + base_mast_m;
-    const double end_m = profile.samples_m.back() + distant_mast_m;
-    const double rise_per_km = profile.path_km > 0.0 ? (end_m - start_m) / profile.path_km : 0.0;
+    const SightLine line = LineOfSight(profile, base_mast_m, distant_mast_m);
 
     const int first_i = last >= 2 ? 1 : 0;
     const int last_i = last >= 2 ? last - 1 : last;
     bool found = false;
     for (int i = first_i; i <= last_i; ++i) {
         const double x = profile.distance_km[i];
-        const double clearance = start_m + rise_per_km * x - profile.samples_m[i];
+        const double clearance = line.At_m(x) - profile.samples_m[i];
         if (!found || clearance < result.worst_m) {
             result = {clearance, x};
             found = true;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "path_geometry.h"
+#include "sight_line.h"
 
 namespace pathprofile {
 
@@ -32,6 +33,10 @@ Profile SampleProfile(LatLon base, double bearing_deg, double path_km, const Ear
 // Top of the plot, m: 1.2 x the largest sample. A profile with no sample above 0 m would
 // leave the plot without height; its top is then 1.2 x the higher mast top, at least 1.2 m.
 double PlotTop_m(const Profile& profile, double base_mast_m, double distant_mast_m);
+
+// The straight line from (0, first sample + base mast) to (D, last sample + distant mast); the
+// profile must hold at least one sample.
+SightLine LineOfSight(const Profile& profile, double base_mast_m, double distant_mast_m);
 
 struct Clearance {
     double worst_m = 0.0;  // least height of the line of sight above the terrain (< 0: blocked)

@@ -12,6 +12,8 @@
 #include "console/numbers.h"
 #include "console/picture_mask.h"
 #include "console/position_entry.h"
+#include "fresnel_zone.h"
+#include "radio_propagation.h"
 
 namespace pathprofile {
 namespace {
@@ -67,6 +69,7 @@ void ProfileView::Draw() {
     DrawExitBox();
     DrawGrid();
     DrawTerrain();
+    if (setup_.frequency_MHz) DrawFresnelZone(*setup_.frequency_MHz);
     DrawMastsAndSight();
     // Click paths are drawn dash-dot, one pixel wide.
     w.SetPen(PenStyle::kDashDot, 1);
@@ -166,6 +169,23 @@ void ProfileView::DrawTerrain() {
     }
     flush();
     w.SetPosition(profile_.distance_km.back(), console::RoundHalfEven(profile_.samples_m.back()));
+}
+
+void ProfileView::DrawFresnelZone(double frequency_MHz) {
+    // Under the masts and the line of sight, which stay on top.
+    console::PlotWindow& w = *window_;
+    const SightLine line = LineOfSight(profile_, setup_.base_mast_m, setup_.distant_mast_m);
+    const double wavelength_m = Wavelength_m(frequency_MHz);
+    const auto polyline = [&w](const std::vector<Point>& points, console::Rgb colour) {
+        for (std::size_t k = 1; k < points.size(); ++k)
+            w.Line(points[k - 1].x, points[k - 1].y, points[k].x, points[k].y, colour);
+    };
+    w.SetPen(PenStyle::kDash, 1);
+    for (double side : {1.0, -1.0})
+        polyline(FresnelZoneBound(line, wavelength_m, side), kFresnelBlue);
+    w.SetPen(PenStyle::kDot, 1);
+    for (double side : {kClearZoneFraction, -kClearZoneFraction})
+        polyline(FresnelZoneBound(line, wavelength_m, side), kFresnel60Blue);
 }
 
 void ProfileView::DrawMastsAndSight() {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "console/console.h"
@@ -19,7 +20,8 @@ struct PathSetup {
     double bearing_deg = 0.0;  // initial bearing from the base
     double base_mast_m = 2.0;  // mast heights above ground
     double distant_mast_m = 2.0;
-    std::string sites_path;  // folder of the site database, for the nearest site
+    std::string sites_path;               // folder of the site database, for the nearest site
+    std::optional<double> frequency_MHz;  // with a frequency the first Fresnel zone is drawn
 };
 
 // Colours of the profile plot.
@@ -29,6 +31,9 @@ inline constexpr console::Rgb kTerrainBrown{200, 100, 20};
 inline constexpr console::Rgb kMastRed{255, 0, 0};
 inline constexpr console::Rgb kSightGreen{50, 80, 0};
 inline constexpr console::Rgb kClickMagenta{200, 0, 200};
+// The first Fresnel zone's bounds (dashed) and its 60 % line (dotted).
+inline constexpr console::Rgb kFresnelBlue{0, 0, 255};
+inline constexpr console::Rgb kFresnel60Blue{0, 150, 255};
 
 // Pen width of the masts, pixels.
 inline constexpr int kMastPen_px = 4;
@@ -43,8 +48,8 @@ class ProfileView {
     ProfileView(std::string caption, Profile profile, EarthBulge bulge, double plot_top_m,
                 PathSetup setup);
 
-    // Draws the whole profile (window, scale, Exit box, grid, terrain, masts, line of sight)
-    // and shows it.
+    // Draws the whole profile (window, scale, Exit box, grid, terrain, the Fresnel zone when
+    // there is a frequency, masts, line of sight) and shows it.
     void Draw();
 
     // The click read-out of one click: the locator, grid reference and height above ground
@@ -67,6 +72,7 @@ class ProfileView {
     void DrawExitBox();
     void DrawGrid();
     void DrawTerrain();
+    void DrawFresnelZone(double frequency_MHz);
     void DrawMastsAndSight();
 
     Profile profile_;

@@ -5,6 +5,7 @@
 #include "console/exit_status.h"
 #include "console/headless.h"
 #include "pathprofile_app.h"
+#include "radio_options.h"
 
 namespace pathprofile {
 
@@ -16,8 +17,14 @@ int Run(const std::vector<std::string>& arguments, console::Console& console,
         std::cerr << args.error << '\n';
         return console::kExitUsage;
     }
+    const RadioArgs radio = TakeRadioArgs(args.remaining);
+    if (!radio.error.empty()) {
+        std::cerr << radio.error << '\n';
+        return console::kExitUsage;
+    }
     console::SetHeadless(args.options);
-    return RunDialogue(console, console::CommandTail(args.remaining), workingFolder, args.options);
+    return RunDialogue(console, console::CommandTail(radio.remaining), workingFolder, args.options,
+                       radio.options);
 }
 
 }  // namespace pathprofile

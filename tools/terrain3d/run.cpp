@@ -55,11 +55,15 @@ int Run(const std::vector<std::string>& arguments, console::Console& console,
                                 kToolProfile.tileDecoding);
     const std::int32_t centreHeight_m = terrainmap::PrintCentreLine(console, store, *centre);
 
-    const terrainmap::MapRectangle area =
+    const terrainmap::MapRectangle edges =
         terrainmap::MapRectangleAround(centre->latitude_deg, centre->longitude_deg, size_km);
     const std::optional<terrainmap::LoadedHeights> heights =
-        terrainmap::LoadHeights(console, store, area);
+        terrainmap::LoadHeights(console, store, edges, console::TileDetail::kFinest);
     if (!heights) return console::kExitRefused;
+    // Rows and columns of the samples loaded (3 or 1 arc-second); the view is drawn in those
+    // units, so its shape does not depend on the spacing.
+    const terrainmap::MapRectangle area = terrainmap::MapRectangleAround(
+        centre->latitude_deg, centre->longitude_deg, size_km, heights->area.samplesPerDegree);
 
     const terrainmap::WindowLayout layout = terrainmap::PlotWindowLayout(config.windowSize);
     console::PlotWindow window(terrainmap::PlotCaption(kCaptionPrefix, centre->text, size_km),

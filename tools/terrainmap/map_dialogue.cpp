@@ -45,9 +45,9 @@ std::int32_t PrintCentreLine(console::Console& console, console::HgtTileStore& s
 }
 
 std::optional<LoadedHeights> LoadHeights(console::Console& console, console::HgtTileStore& store,
-                                         const MapRectangle& area) {
+                                         const MapRectangle& area, console::TileDetail detail) {
     LoadedHeights loaded;
-    loaded.area = store.LoadArea(area.west, area.south, area.east, area.north);
+    loaded.area = store.LoadArea(area.west, area.south, area.east, area.north, detail);
     if (loaded.area.refused) return std::nullopt;
 
     const console::AreaLoadResult& a = loaded.area;

@@ -20,11 +20,13 @@ double SizeFromAnswer(double typed_km, double default_km) {
 
 }  // namespace
 
-MapRectangle MapRectangleAround(double lat0_deg, double lon0_deg, double northSouthKm) {
+MapRectangle MapRectangleAround(double lat0_deg, double lon0_deg, double northSouthKm,
+                        int samplesPerDegree) {
     MapRectangle a;
     a.northSouthKm = northSouthKm;
+    a.samplesPerDegree = samplesPerDegree;
     const double cosLat0 = std::cos(lat0_deg * console::kRadPerDeg);
-    const double rowKm = console::kKmPerSample;
+    const double rowKm = console::kKmPerDegreeLat / samplesPerDegree;
     a.nLat = console::RoundToInt(std::min(northSouthKm / rowKm, double{kMaxRows}));
     a.nLon =
         console::RoundToInt(std::min(a.nLat * console::kPlotAspect / cosLat0, double{kMaxColumns}));

@@ -40,17 +40,22 @@ int Run(const std::vector<std::string>& arguments, console::Console& console,
                                 kToolProfile.tileDecoding);
     terrainmap::PrintCentreLine(console, store, *centre);
 
-    const terrainmap::MapRectangle area = terrainmap::MapRectangleAround(
+    const terrainmap::MapRectangle edges = terrainmap::MapRectangleAround(
         centre->latitude_deg, centre->longitude_deg, terrainmap::HeightExtentKm(width_km));
     const std::optional<terrainmap::LoadedHeights> heights =
-        terrainmap::LoadHeights(console, store, area);
+        terrainmap::LoadHeights(console, store, edges, console::TileDetail::kFinest);
     if (!heights) return console::kExitRefused;
+    // Counted in the samples the heights were loaded at (3 or 1 arc-second).
+    const terrainmap::MapRectangle area = terrainmap::MapRectangleAround(
+        centre->latitude_deg, centre->longitude_deg, terrainmap::HeightExtentKm(width_km),
+        heights->area.samplesPerDegree);
 
     const terrainmap::WindowLayout layout = terrainmap::PlotWindowLayout(config.windowSize);
     console::PlotWindow window(terrainmap::PlotCaption(kCaptionPrefix, centre->text, width_km),
                                layout.left_px, layout.top_px, layout.width_px, layout.height_px,
                                console::kWhite);
     terrainmap::SetPlotScale(window, area);
+    window.SetGeoreference(PlotDegrees(area));
     console::DrawExitControl(window, area.nLon, area.nLat);
     console.BringToFront();
     console::DrawColourLegend(window, start->palette, area.nLon, area.nLat, heights->maxPlot_m);

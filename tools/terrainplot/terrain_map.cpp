@@ -132,13 +132,17 @@ void DrawTerrainMap(console::PlotWindow& window, const terrainmap::MapRectangle&
 }
 
 PlotPoint ToPlot(const terrainmap::MapRectangle& area, double latitude_deg, double longitude_deg) {
-    return {console::kSamplesPerDegree * (longitude_deg - area.west),
-            console::kSamplesPerDegree * (latitude_deg - area.south)};
+    return {area.samplesPerDegree * (longitude_deg - area.west),
+            area.samplesPerDegree * (latitude_deg - area.south)};
 }
 
 geodesy::LatLon FromPlot(const terrainmap::MapRectangle& area, double x, double y) {
-    return {area.south + y / console::kSamplesPerDegree,
-            area.west + x / console::kSamplesPerDegree};
+    return {area.south + y / area.samplesPerDegree, area.west + x / area.samplesPerDegree};
+}
+
+console::UserToLatLong PlotDegrees(const terrainmap::MapRectangle& area) {
+    const double degreesPerSample = 1.0 / area.samplesPerDegree;
+    return {area.west, degreesPerSample, area.south, degreesPerSample};
 }
 
 std::optional<SiteLine> ParseSiteLine(std::string_view line) {

@@ -46,7 +46,8 @@ int DrawSiteMarkers(console::PlotWindow& window, const terrainmap::MapRectangle&
 void DrawCentreMarker(console::PlotWindow& window, const terrainmap::MapRectangle& area,
                       double lat0_deg);
 
-// The plot coordinates of a position: 1200 samples per degree from the south-west corner.
+// The plot coordinates of a position: area.samplesPerDegree samples per degree from the
+// south-west corner.
 struct PlotPoint {
     double x = 0;
     double y = 0;
@@ -54,6 +55,9 @@ struct PlotPoint {
 PlotPoint ToPlot(const terrainmap::MapRectangle& area, double latitude_deg, double longitude_deg);
 // And back: the position of plot point (x, y).
 geodesy::LatLon FromPlot(const terrainmap::MapRectangle& area, double x, double y);
+// The same mapping for the plot window's georeference: the map's pixels are a regular
+// latitude/longitude grid.
+console::UserToLatLong PlotDegrees(const terrainmap::MapRectangle& area);
 
 // The position of one line of a site file (the text after the first "~" up to the next one,
 // upper-cased; a grid reference when its characters 5 and 6 are digits, a locator when they are

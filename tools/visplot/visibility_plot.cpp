@@ -58,6 +58,10 @@ VisibilityPlot::VisibilityPlot(const mastview::MastView& view, console::PlotWind
 void VisibilityPlot::DrawFrame() {
     const double nLon = view_.area.nLon, nLat = view_.area.nLat;
     window_.SetScale(0, kTopEdge * nLat, kRightEdge * nLon, kBottomEdge * nLat);
+    // Plot point (x, y) lies at (LatOf(y), LonOf(x)): the pixels are a regular lat/long grid.
+    const double degreesPerSample = 1.0 / console::kSamplesPerDegree;
+    window_.SetGeoreference(
+        {view_.area.LonOf(0), degreesPerSample, view_.area.LatOf(0), degreesPerSample});
     console::DrawExitControl(window_, nLon, nLat);
     window_.Rectangle(0, 0, nLon, nLat, console::kBlack, console::kBlack);
     window_.DisableClose();

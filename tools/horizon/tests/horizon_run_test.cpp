@@ -69,6 +69,9 @@ TEST_F(HorizonRun, FlatSeaLevelRisesToTheRadioHorizonAndNoFurther) {
     const ct::RunResult r = Run();
     ASSERT_EQ(r.exitCode, 0) << r.output << r.errors;
     ASSERT_EQ(ct::PngSize(png), (std::pair{kWidth, kHeight}));
+    // The chart is bearing against elevation, not a map: no world file or KML beside it.
+    EXPECT_FALSE(std::filesystem::exists(std::filesystem::path(png).replace_extension(".pgw")));
+    EXPECT_FALSE(std::filesystem::exists(std::filesystem::path(png).replace_extension(".kml")));
     // Each ray rises until the radio horizon (12.87 km of 20) and sets no new highest beyond,
     // so the top mark of every bearing column has the distance colour of the horizon, and no
     // mark has a colour of a greater distance.

@@ -5,8 +5,14 @@
 
 #include <QTemporaryDir>
 #include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
+
+#include "console/console.h"
+#include "console/testing/test_support.h"
+#include "pathprofile/path_tiles.h"
+#include "pathprofile/profile.h"
 
 namespace pathprofile {
 namespace {
@@ -96,6 +102,62 @@ TEST(OneTileStore, MissingOrShortFileLeavesZerosNotTheOldTile) {
     EXPECT_EQ(store.Load(tile.Write(dir, "short.hgt", kTileBytes - 1)), TileLoad::kUnreadable);
     EXPECT_EQ(store.Sample(600, 600), 0);
     EXPECT_EQ(store.Load(dir.path().toStdString()), TileLoad::kUnreadable);
+}
+
+}  // namespace
+}  // namespace pathprofile
+
+// --- 1 arc-second tiles -------------------------------------------------------------------------
+
+namespace pathprofile {
+namespace {
+
+using console::testing::TempDir;
+
+// A 3 arc-second landscape of distinct heights: file row r, column c.
+int Terrain(int r, int c) {
+    return (37 * r + 11 * c) % 1500 - 20;
+}
+
+TEST(OneArcSecondTile, LookupAtTheTilesOwnSpacing) {
+    TempDir dir;
+    const auto file = console::testing::WriteHgtTile(
+        dir.Path(), "N54W004.hgt", [](int r, int c) { return (r * 7 + c) % 20000; }, 3601);
+    OneTileStore store;
+    const TileLoadResult read = store.Load(file.string());
+    ASSERT_EQ(read, TileLoad::kLoaded);
+    EXPECT_EQ(read.format, console::kOneArcSecondTile);
+    EXPECT_EQ(store.SamplesPerDegree(), 3600);
+    EXPECT_EQ(store.Sample(3600, 0), (3600 * 7 + 3600) % 20000);  // south-east corner
+    // 1.5 seconds north of the edge is row 1 (it would be row 0 at 3 arc-seconds); 1.5 seconds
+    // west of -3.0 is column 3600 - 1.
+    EXPECT_EQ(store.HeightAt({54.0 + 1.5 / 3600, -3.0 - 1.5 / 3600}), store.Sample(3599, 1));
+    // A 3 arc-second tile read next goes back to 1201 samples a side.
+    const auto coarse = console::testing::WriteHgtTile(dir.Path(), "N54W003.hgt", Terrain);
+    ASSERT_EQ(store.Load(coarse.string()), TileLoad::kLoaded);
+    EXPECT_EQ(store.SamplesPerDegree(), 1200);
+    EXPECT_EQ(store.Sample(0, 1200), Terrain(0, 0));
+}
+
+// The same path over a 3 arc-second tile and over its 1 arc-second twin (each 3 arc-second
+// sample repeated north and east up to the next lattice line) gives the same profile.
+TEST(OneArcSecondTile, RefinedTileGivesTheSameProfile) {
+    TempDir coarse, fine;
+    console::testing::WriteHgtTile(coarse.Path(), "N45E006.hgt", Terrain);
+    console::testing::WriteOneArcSecondTwin(fine.Path(), "N45E006.hgt", Terrain);
+    std::istringstream in;
+    std::ostringstream out3, out1;
+    console::Console con3(in, out3, false), con1(in, out1, false);
+    PathTiles tiles3(coarse.Folder(), con3), tiles1(fine.Folder(), con1);
+    const LatLon base{45.2, 6.3};
+    const EarthBulge bulge(1.3, 30.0);
+    const Profile p3 = SampleProfile(base, 47.0, 30.0, bulge, tiles3);
+    const Profile p1 = SampleProfile(base, 47.0, 30.0, bulge, tiles1);
+    ASSERT_EQ(p1.samples_m.size(), p3.samples_m.size());
+    EXPECT_EQ(p1.samples_m, p3.samples_m);
+    EXPECT_DOUBLE_EQ(p1.max_sample_m, p3.max_sample_m);
+    EXPECT_EQ(out1.str(), "1 arc-second tile N45E006.hgt\n");
+    EXPECT_EQ(out3.str(), "");
 }
 
 }  // namespace

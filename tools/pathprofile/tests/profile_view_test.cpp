@@ -22,7 +22,7 @@ class ProfileViewClicks : public ::testing::Test {
             SampleProfile({54.2, -3.5}, 0.0, path_km, bulge, [](LatLon) { return 100; });
         const double top_m = PlotTop_m(profile, 2.0, 2.0);
         return ProfileView("test", std::move(profile), bulge, top_m,
-                           PathSetup{{54.2, -3.5}, 0.0, 2.0, 2.0, ""});
+                           PathSetup{{54.2, -3.5}, 0.0, 2.0, 2.0, "", std::nullopt});
     }
 
     std::istringstream in_;

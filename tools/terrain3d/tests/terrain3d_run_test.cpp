@@ -46,6 +46,31 @@ class Terrain3DRun : public ::testing::Test {
         return ct::RunProgram(TOOL_PROGRAM, args, input, work_);
     }
     std::string Png() const { return (dir_.Path() / "view.png").string(); }
+    // Row 0 is drawn last, so its line lies on top: at each sample well inside a step the
+    // pixel has the step's colour on the linear scale, at the height the step lifts it to.
+    void CheckNearestRow(const terrainmap::MapRectangle& area, double lat0_deg, int maxPlot_m) {
+        const ObliqueView view(area.nLat, area.nLon, lat0_deg, maxPlot_m);
+        const console::Palette palette = console::DefaultPalette();
+        console::PlotWindow probe("probe", 0, 0, 840, 600);
+        terrainmap::SetPlotScale(probe, area);
+        int checked = 0;
+        for (int x = 3; x < area.nLon; x += 11) {
+            const double lon = area.west + x / double(area.samplesPerDegree);
+            const long absColumn = static_cast<long>(std::floor((lon + 180) * 1200));
+            if (absColumn % 150 < 3 || absColumn % 150 > 146) continue;
+            const int h = StepHeight(absColumn);
+            const ViewPoint p = view.SamplePoint(x, 0, h);
+            const int px = static_cast<int>(std::floor(probe.PixelX(p.x)));
+            const int py = static_cast<int>(std::floor(probe.PixelY(p.y)));
+            SCOPED_TRACE(testing::Message() << "column " << x << " height " << h);
+            EXPECT_EQ(ct::PngPixel(Png(), px, py).colour, palette[view.ColourEntry(h)]);
+            ++checked;
+        }
+        EXPECT_GT(checked, 30);
+        // Below the nearest row the ground rectangle stays black.
+        const int below = static_cast<int>(std::floor(probe.PixelY(0.05 * area.nLat)));
+        EXPECT_EQ(ct::PngPixel(Png(), 100, below).colour, console::kBlack);
+    }
     ct::TempDir dir_;
     fs::path tiles_ = dir_ / "tiles";
     fs::path work_ = dir_ / "work";
@@ -66,30 +91,34 @@ TEST_F(Terrain3DRun, NearestRowShowsTheLinearColoursAtItsLiftedPoints) {
     const geodesy::LatLon c = geodesy::ParseLocatorCorner(kCentre);
     const terrainmap::MapRectangle area = terrainmap::MapRectangleAround(c.lat_deg, c.lon_deg, 30);
     ASSERT_EQ(area.nLat, 324);
-    const ObliqueView view(area.nLat, area.nLon, c.lat_deg, 2000);
-    const console::Palette palette = console::DefaultPalette();
-    console::PlotWindow probe("probe", 0, 0, 840, 600);
-    terrainmap::SetPlotScale(probe, area);
+    CheckNearestRow(area, c.lat_deg, 2000);
+    // An oblique view is no latitude/longitude grid: no world file beside it.
+    EXPECT_FALSE(fs::exists(fs::path(Png()).replace_extension(".pgw")));
+}
 
-    // Row 0 is drawn last, so its line lies on top: at each sample well inside a step the
-    // pixel has the step's colour on the linear scale, at the height the step lifts it to.
-    int checked = 0;
-    for (int x = 3; x < area.nLon; x += 11) {
-        const double lon = area.west + x / 1200.0;
-        const long absColumn = static_cast<long>(std::floor((lon + 180) * 1200));
-        if (absColumn % 150 < 3 || absColumn % 150 > 146) continue;
-        const int h = StepHeight(absColumn);
-        const ViewPoint p = view.SamplePoint(x, 0, h);
-        const int px = static_cast<int>(std::floor(probe.PixelX(p.x)));
-        const int py = static_cast<int>(std::floor(probe.PixelY(p.y)));
-        SCOPED_TRACE(testing::Message() << "column " << x << " height " << h);
-        EXPECT_EQ(ct::PngPixel(Png(), px, py).colour, palette[view.ColourEntry(h)]);
-        ++checked;
+// Tiles that are all 1 arc-second are drawn at 1 arc-second: three times the rows and columns,
+// the same view (it is drawn in sample units) and the same steps along the nearest row. A 1900 m
+// spike between the 3 arc-second lattice points is found: taken at 3 arc-seconds it would not be.
+TEST_F(Terrain3DRun, OneArcSecondTilesAreDrawnAtOneArcSecond) {
+    for (int lon : {-3, -2}) {
+        const std::string name = "N54W00" + std::to_string(-lon) + ".hgt";
+        ct::WriteHgtTile(
+            tiles_, name,
+            [lon](int row, int column) {
+                if (lon == -3 && row == 1801 && column == 1801) return 1900;
+                return StepHeight((lon + 180) * 1200L + column / 3);
+            },
+            3601);
     }
-    EXPECT_GT(checked, 30);
-    // Below the nearest row the ground rectangle stays black.
-    const int below = static_cast<int>(std::floor(probe.PixelY(0.05 * area.nLat)));
-    EXPECT_EQ(ct::PngPixel(Png(), 100, below).colour, console::kBlack);
+    ct::WriteTextFile(work_, "Brelland.ini", {Folder(), Folder(), "600", ""});
+    const ct::RunResult r = Run({"--png", Png(), kCentre}, "30\n2000\n");
+    ASSERT_EQ(r.exitCode, 0) << r.output << r.errors;
+    EXPECT_NE(r.output.find("1 arc-second tile N54W002.hgt\n"), std::string::npos) << r.output;
+    EXPECT_NE(r.output.find("Max height 1900m found at"), std::string::npos) << r.output;
+    const geodesy::LatLon c = geodesy::ParseLocatorCorner(kCentre);
+    const terrainmap::MapRectangle area = terrainmap::MapRectangleAround(c.lat_deg, c.lon_deg, 30, 3600);
+    ASSERT_EQ(area.nLat, 971);  // 30 km / (111.2 km / 3600), rounded
+    CheckNearestRow(area, c.lat_deg, 2000);
 }
 
 TEST_F(Terrain3DRun, ExistingConfigurationIsLeftUntouchedAndHeightsAboveTheMaximumAreTopColour) {

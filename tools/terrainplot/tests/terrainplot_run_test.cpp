@@ -7,12 +7,16 @@
 #include <string>
 #include <vector>
 
+#include "console/console_constants.h"
+#include "console/georeference.h"
+#include "console/georeference_files.h"
 #include "console/palette.h"
 #include "console/plot_window.h"
 #include "console/position_entry.h"
 #include "console/testing/test_support.h"
 #include "terrainmap/map_dialogue.h"
 #include "terrainmap/map_rectangle.h"
+#include "terrainplot/terrain_map.h"
 
 namespace terrainplot {
 namespace {
@@ -83,8 +87,8 @@ class TerrainPlotRun : public ::testing::Test {
         int checked = 0;
         for (int ys = 5; ys < area.nLat; ys += area.nLat / 7 + 1) {
             for (int xs = 5; xs < area.nLon; xs += area.nLon / 9 + 1) {
-                const double lat = area.south + (ys + 0.5) / 1200;
-                const double lon = area.west + (xs + 0.5) / 1200;
+                const double lat = area.south + (ys + 0.5) / area.samplesPerDegree;
+                const double lon = area.west + (xs + 0.5) / area.samplesPerDegree;
                 const Expected e = BlockAt(lat, lon);
                 if (!e.clear) continue;
                 const auto [px, py] = PixelOf(area, xs + 0.5, ys + 0.5);
@@ -231,6 +235,90 @@ TEST_F(TerrainPlotRun, MissingSiteFileWithALocatorCentreStillDraws) {
     const ct::RunResult r = Run({"--png", Png(), "--dclick", "50,50", kCentre}, "10\n0\n");
     ASSERT_EQ(r.exitCode, 0) << r.output << r.errors;
     EXPECT_EQ(ct::PngSize(Png()), std::make_pair(840, 600));
+}
+
+// The world file, .prj and KML beside the PNG, read back: the corners are those of the window's
+// user scale, and the site "Block Top" lies, by the world file, on the pixel of its marker.
+TEST_F(TerrainPlotRun, GeoreferenceFilesPlaceTheSitesOnTheirMarkers) {
+    WriteConfig();
+    const ct::RunResult r = Run({"--png", Png(), kCentre}, "20\n3000\n");
+    ASSERT_EQ(r.exitCode, 0) << r.output << r.errors;
+    const geodesy::LatLon c = geodesy::ParseLocatorCorner(kCentre);
+    const terrainmap::MapRectangle area = terrainmap::MapRectangleAround(c.lat_deg, c.lon_deg, terrainmap::HeightExtentKm(20));
+    const console::GeoreferenceFileNames names = console::GeoreferenceFilesBeside(Png());
+    const std::optional<console::PixelGrid> grid =
+        console::ParseWorldFile(ct::ReadFile(names.worldFile), 840, 600);
+    ASSERT_TRUE(grid) << ct::ReadFile(names.worldFile);
+    // The window spans x from 0 to 1.07 nLon over 840 pixels and y from nLat down to -0.03 nLat
+    // over 600 (the tool's single-precision constants), one user unit being 1/1200 degree.
+    // The world file's 12 decimals, carried over up to 840 pixels: about 0.1 mm on the ground.
+    constexpr double kTolerance_deg = 1e-9;
+    const double right = console::Single(1.07f), bottom = console::Single(-0.03f);
+    EXPECT_NEAR(grid->pixelWidth_deg, right * area.nLon / 840 / 1200, kTolerance_deg);
+    EXPECT_NEAR(grid->pixelHeight_deg, (1 - bottom) * area.nLat / 600 / 1200, kTolerance_deg);
+    const console::LatLonBox edges = console::OuterEdges(*grid);
+    EXPECT_NEAR(edges.west_deg, area.west, kTolerance_deg);
+    EXPECT_NEAR(edges.north_deg, area.south + area.nLat / 1200.0, kTolerance_deg);
+    EXPECT_NEAR(edges.east_deg, area.west + right * area.nLon / 1200, kTolerance_deg);
+    EXPECT_NEAR(edges.south_deg, area.south + bottom * area.nLat / 1200, kTolerance_deg);
+
+    const std::optional<console::LatLonBox> box =
+        console::ParseKmlLatLonBox(ct::ReadFile(names.kmlFile));
+    ASSERT_TRUE(box);
+    EXPECT_NEAR(box->north_deg, edges.north_deg, kTolerance_deg);
+    EXPECT_NEAR(box->west_deg, edges.west_deg, kTolerance_deg);
+    EXPECT_NE(ct::ReadFile(names.kmlFile).find("<href>plot.png</href>"), std::string::npos);
+    EXPECT_NE(ct::ReadFile(names.projectionFile).find("\"EPSG\",\"4326\""), std::string::npos);
+
+    // The site's marker is a white square round its plot position; the world file puts the site
+    // in the pixel the tool drew that position in.
+    const geodesy::LatLon site =
+        geodesy::ParseLocatorCorner(geodesy::FormatLocatorRounded({54.4, -2.3}));
+    const int column = static_cast<int>(std::floor(grid->ColumnOf(site.lon_deg)));
+    const int row = static_cast<int>(std::floor(grid->RowOf(site.lat_deg)));
+    const PlotPoint at = ToPlot(area, site.lat_deg, site.lon_deg);
+    EXPECT_EQ(std::make_pair(column, row), PixelOf(area, at.x, at.y));
+    EXPECT_EQ(ct::PngPixel(Png(), column, row).colour, console::kWhite);
+}
+
+// An area of 1 arc-second tiles only is drawn at 1 arc-second: three times the samples, the
+// same maximum at the same place as on the 3 arc-second tiles, and a world file whose unit is
+// 1/3600 degree, so the sites still land on their markers.
+TEST_F(TerrainPlotRun, OneArcSecondTilesAreDrawnAtOneArcSecond) {
+    const ct::RunResult coarse = [&] {
+        WriteConfig();
+        return Run({"--png", Png(), kCentre}, "20\n3000\n");
+    }();
+    ASSERT_EQ(coarse.exitCode, 0) << coarse.output << coarse.errors;
+    for (int lon : {-3, -2}) {
+        const std::string name = "N54W00" + std::to_string(-lon) + ".hgt";
+        ct::WriteOneArcSecondTwin(tiles_, name, BlockTile(54, lon));
+    }
+    const ct::RunResult fine = Run({"--png", Png(), kCentre}, "20\n3000\n");
+    ASSERT_EQ(fine.exitCode, 0) << fine.output << fine.errors;
+    EXPECT_NE(fine.output.find("1 arc-second tile N54W003.hgt\n"), std::string::npos);
+    EXPECT_EQ(coarse.output.find("arc-second"), std::string::npos);
+    const auto maxLine = [](const std::string& out) {
+        const std::size_t at = out.find("Max height");
+        return at == std::string::npos ? std::string() : out.substr(at, out.find('\n', at) - at);
+    };
+    EXPECT_NE(maxLine(fine.output), "");
+    EXPECT_EQ(maxLine(fine.output), maxLine(coarse.output));
+
+    const geodesy::LatLon c = geodesy::ParseLocatorCorner(kCentre);
+    const terrainmap::MapRectangle area = terrainmap::MapRectangleAround(c.lat_deg, c.lon_deg, terrainmap::HeightExtentKm(20), 3600);
+    EXPECT_EQ(area.nLat, 3 * terrainmap::MapRectangleAround(c.lat_deg, c.lon_deg, terrainmap::HeightExtentKm(20)).nLat);
+    CheckMapColours(area, 3000, console::DefaultPalette());
+    const std::optional<console::PixelGrid> grid = console::ParseWorldFile(
+        ct::ReadFile(console::GeoreferenceFilesBeside(Png()).worldFile), 840, 600);
+    ASSERT_TRUE(grid);
+    EXPECT_NEAR(grid->pixelWidth_deg, console::Single(1.07f) * area.nLon / 840 / 3600, 1e-11);
+    const geodesy::LatLon site =
+        geodesy::ParseLocatorCorner(geodesy::FormatLocatorRounded({54.4, -2.3}));
+    const PlotPoint at = ToPlot(area, site.lat_deg, site.lon_deg);
+    EXPECT_EQ(std::make_pair(static_cast<int>(std::floor(grid->ColumnOf(site.lon_deg))),
+                             static_cast<int>(std::floor(grid->RowOf(site.lat_deg)))),
+              PixelOf(area, at.x, at.y));
 }
 
 TEST(TerrainPlotRealData, ScafellPikeIsTheHighestSample) {

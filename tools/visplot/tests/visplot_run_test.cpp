@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "console/console_constants.h"
+#include "console/georeference.h"
+#include "console/georeference_files.h"
 #include "console/position_entry.h"
 #include "console/testing/test_support.h"
 #include "mastview/radius_area.h"
@@ -208,6 +210,69 @@ TEST_F(VisplotRun, ClicksReadOutThePointAndMarkTheNearestSite) {
         ct::PngPixel(png, static_cast<int>(sx / (1.07 * a.nLon) * 600),
                      static_cast<int>((1.1 * a.nLat - sy) / (1.13 * a.nLat) * 600));
     EXPECT_EQ(square.colour, console::kWhite);
+}
+
+}  // namespace
+
+namespace {
+
+// The world file beside the PNG, read back: the whole window is a lat/long grid, plot point
+// (x, y) at (LatOf(y), LonOf(x)); the ground seen round the mast lies where GDAL would put it.
+TEST_F(VisplotRun, WorldFileAndKmlPlaceThePlotOnTheGround) {
+    WriteConfig();
+    WriteTiles(kSeaLevel, kSeaLevel);
+    const ct::RunResult r = Run(std::string(kCentre) + "\n10\n1.3\n20\n");
+    ASSERT_EQ(r.exitCode, 0) << r.output << r.errors;
+    const mastview::RadiusArea a =
+        *mastview::MakeRadiusArea(centre.lat_deg, centre.lon_deg, 20).area;
+    const console::GeoreferenceFileNames names = console::GeoreferenceFilesBeside(png.string());
+    const std::optional<console::PixelGrid> grid =
+        console::ParseWorldFile(ct::ReadFile(names.worldFile), 600, 600);
+    ASSERT_TRUE(grid) << ct::ReadFile(names.worldFile);
+    // x from 0 to 1.07 nLon and y from 1.1 nLat down to -0.03 nLat, over 600 pixels each; the
+    // world file's 12 decimals over 600 pixels allow 1e-9 degree.
+    const console::LatLonBox edges = console::OuterEdges(*grid);
+    EXPECT_NEAR(edges.west_deg, a.lonW_deg, 1e-9);
+    EXPECT_NEAR(edges.east_deg, a.LonOf(1.07 * a.nLon), 1e-9);
+    EXPECT_NEAR(edges.north_deg, a.LatOf(1.1 * a.nLat), 1e-9);
+    EXPECT_NEAR(edges.south_deg, a.LatOf(-0.03 * a.nLat), 1e-9);
+    const std::optional<console::LatLonBox> box =
+        console::ParseKmlLatLonBox(ct::ReadFile(names.kmlFile));
+    ASSERT_TRUE(box);
+    EXPECT_NEAR(box->east_deg, edges.east_deg, 1e-9);
+    EXPECT_NEAR(box->south_deg, edges.south_deg, 1e-9);
+
+    // Over flat sea level with a 10 m mast the ground is seen out to 12.87 km: by the world
+    // file, 5 km north of the centre is lit and 18 km north is black.
+    const QImage image(QString::fromStdString(png.string()));
+    const auto pixelNorth = [&](double km) {
+        const double lat = centre.lat_deg + km / console::kKmPerDegreeLat;
+        return image.pixel(static_cast<int>(std::floor(grid->ColumnOf(centre.lon_deg))),
+                           static_cast<int>(std::floor(grid->RowOf(lat)))) &
+               0xFFFFFF;
+    };
+    EXPECT_NE(pixelNorth(5), 0u);
+    EXPECT_EQ(pixelNorth(18), 0u);
+}
+
+// 1 arc-second tiles are read and taken every third sample: the plot is that of their 3
+// arc-second twins, and the console says which tiles were 1 arc-second.
+TEST_F(VisplotRun, OneArcSecondTilesGiveThePlotOfTheirTwins) {
+    WriteConfig();
+    // Blocks of 30 x 30 samples: the centre's ground height is the same whichever spacing it is
+    // read at.
+    const auto hills = [](int r, int c) { return (r / 30 * 13 + c / 30 * 7) % 700; };
+    WriteTiles(hills, hills);
+    const ct::RunResult coarse = Run(std::string(kCentre) + "\n10\n1.3\n15\n");
+    ASSERT_EQ(coarse.exitCode, 0) << coarse.output << coarse.errors;
+    const std::string coarsePng = ct::ReadFile(png);
+    ct::WriteOneArcSecondTwin(work.Path() / "tiles", "N54W004.hgt", hills);
+    ct::WriteOneArcSecondTwin(work.Path() / "tiles", "N54W003.hgt", hills);
+    const ct::RunResult fine = Run(std::string(kCentre) + "\n10\n1.3\n15\n");
+    ASSERT_EQ(fine.exitCode, 0) << fine.output << fine.errors;
+    EXPECT_NE(fine.output.find("1 arc-second tile N54W004.hgt\n"), std::string::npos);
+    EXPECT_EQ(coarse.output.find("arc-second"), std::string::npos);
+    EXPECT_TRUE(ct::ReadFile(png) == coarsePng) << "the plots differ";
 }
 
 }  // namespace

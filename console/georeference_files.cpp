@@ -1,0 +1,30 @@
+#include "console/georeference_files.h"
+
+#include <filesystem>
+
+#include "console/file_names.h"
+
+namespace console {
+
+GeoreferenceFileNames GeoreferenceFilesBeside(const std::string& pngFile) {
+    std::filesystem::path path(pngFile);
+    GeoreferenceFileNames names;
+    names.worldFile = std::filesystem::path(path).replace_extension(".pgw").string();
+    names.projectionFile = std::filesystem::path(path).replace_extension(".prj").string();
+    names.kmlFile = std::filesystem::path(path).replace_extension(".kml").string();
+    return names;
+}
+
+std::string WriteGeoreferenceFiles(const std::string& pngFile, const PixelGrid& grid,
+                                   std::string_view name) {
+    const GeoreferenceFileNames names = GeoreferenceFilesBeside(pngFile);
+    const std::string href = std::filesystem::path(pngFile).filename().string();
+    if (!WriteFileAtomically(names.worldFile, FormatWorldFile(grid))) return names.worldFile;
+    if (!WriteFileAtomically(names.projectionFile, Wgs84ProjectionText()))
+        return names.projectionFile;
+    if (!WriteFileAtomically(names.kmlFile, FormatKmlOverlay(grid, href, name)))
+        return names.kmlFile;
+    return {};
+}
+
+}  // namespace console

@@ -1,0 +1,28 @@
+// The georeference files written beside a plot's PNG: FILE.pgw (world file), FILE.prj (WGS84)
+// and FILE.kml (a GroundOverlay whose Icon is the PNG's own file name, so the KML and the PNG
+// travel together).
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "console/georeference.h"
+
+namespace console {
+
+// The names beside `pngFile`: its extension replaced by ".pgw", ".prj" and ".kml" (appended
+// when it has none).
+struct GeoreferenceFileNames {
+    std::string worldFile;
+    std::string projectionFile;
+    std::string kmlFile;
+};
+GeoreferenceFileNames GeoreferenceFilesBeside(const std::string& pngFile);
+
+// Writes the three files for `pngFile` laid on `grid`, the overlay named `name`; each goes
+// through a temporary name and a rename. Returns the name of the first file that could not be
+// written, or the empty text when all three were.
+std::string WriteGeoreferenceFiles(const std::string& pngFile, const PixelGrid& grid,
+                                   std::string_view name);
+
+}  // namespace console

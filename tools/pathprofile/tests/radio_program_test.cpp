@@ -1,0 +1,182 @@
+// pathprofile run with --freq and --csv: the radio lines, the zone on the plot and the CSV files,
+// over a generated tile with a knife-edge ridge, and on the real tiles when they are there.
+#include <gtest/gtest.h>
+
+#include <QColor>
+#include <QImage>
+#include <QString>
+#include <cstdio>
+#include <filesystem>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "console/testing/test_support.h"
+#include "pathprofile/plot_layout.h"
+#include "pathprofile/profile_view.h"
+
+namespace pathprofile {
+namespace {
+
+namespace ct = console::testing;
+
+// Sea-level ground with a ridge 130 m high one tile row wide (file row 885: 54.2625 ... 54.2633
+// N), between Ridge South (IO84FC00AA, 54.0833 N) and Ridge North (IO84FM00AA, 54.5 N), 3.5833 W.
+// The ridge's southern edge lies 0.17917 degree north of the base: 0.17917 x pi / 180 x 6371.29 =
+// 19.923 km, its northern edge 20.016 km, so samples 997 ... 1000 (19.94 ... 20.00 km) stand on
+// it. The path is 0.41667 degree long: D = 46.333 km. Masts of 100 m and K = 1e6 (a flat earth)
+// put the line of sight level at 100 m, 30 m below the ridge top.
+class RadioRun : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ct::WriteHgtTile(dir_.Path(), "N54W004.hgt",
+                         [](int row, int) { return row == kRidgeRow ? kRidge_m : 0; });
+        ct::WriteSitesFile(dir_.Path(), {"Ridge South~IO84FC00AA", "Ridge North~IO84FM00AA"});
+        ct::WriteTextFile(dir_.Path(), "Corvanne.ini", {dir_.Folder(), dir_.Folder(), "600"});
+    }
+
+    ct::RunResult Run(std::vector<std::string> options) {
+        options.insert(options.end(), {"--png", "profile.png", "Ridge", "South"});
+        return ct::RunProgram(TOOL_PROGRAM, options,
+                              "100\nRidge North\n100\n1e6\nRidge North\n100\n\nendendend\n",
+                              dir_.Path());
+    }
+
+    static constexpr int kRidgeRow = 885;
+    static constexpr int kRidge_m = 130;
+    ct::TempDir dir_;
+};
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::stringstream in(text);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
+
+// At 1296 MHz lambda = 299792458 / 1296e6 = 0.2313213 m. The clearance is -30 m on all four
+// ridge samples, so the least share of r1 is where r1 is smallest: the southern one, d1 = 19940
+// m and d2 = 26393 m from the ends. There r1 = sqrt(0.2313213 x 19940 x 26393 / 46333) =
+// sqrt(2627.5) = 51.259 m, and -30 / 51.259 = -58.5 %. v = 30 sqrt(2 / 0.2313213 x (1/19940 +
+// 1/26393)) = 30 x 0.0275895 = 0.82769; J = 6.9 + 20 log10(sqrt(0.72769^2 + 1) + 0.72769) =
+// 6.9 + 20 log10(1.964426) = 12.76 dB. Free space: 20 log10(4 pi 46333 / 0.2313213) = 128.02
+// dB; 140.78 dB in all.
+TEST_F(RadioRun, KnifeEdgeRidgeLinesZoneAndCsv) {
+    const ct::RunResult r = Run({"--freq", "1296", "--csv", "profile.csv"});
+    ASSERT_EQ(r.exitCode, 0) << r.output << r.errors;
+    const std::vector<std::string> lines = Lines(r.output);
+    std::size_t at = 0;
+    while (at < lines.size() && lines[at].find("Line of sight blocked") == std::string::npos) ++at;
+    ASSERT_LT(at + 3, lines.size()) << r.output;
+    EXPECT_EQ(
+        lines[at + 1],
+        "         First Fresnel zone at 1296 MHz: worst clearance -59% at 19.94km, obstructed");
+    EXPECT_EQ(lines[at + 2], "         Free-space loss 128.0 dB");
+    EXPECT_EQ(lines[at + 3],
+              "         Knife-edge diffraction loss 12.8 dB   Estimated path loss 140.8 dB");
+
+    // One CSV per profile, numbered like the PNGs; rows 998 ... 1001 are the ridge's samples.
+    const std::vector<std::string> csv = Lines(ct::ReadFile(dir_ / "profile1.csv"));
+    ASSERT_EQ(csv.size(), 2318u);  // the header and samples 0 ... 2316 (46.32 km)
+    EXPECT_EQ(csv[0], "distance_km,lat,lon,ground_m,bulge_m,los_m,clearance_m,fresnel_r1_m");
+    EXPECT_EQ(csv[997].substr(0, 28), "19.920,54.262470,-3.583333,0");
+    EXPECT_EQ(csv[998], "19.940,54.262650,-3.583333,130,0.00,100.00,-30.00,51.26");
+    EXPECT_EQ(csv[1001].substr(0, 30), "20.000,54.263189,-3.583333,130");
+    EXPECT_EQ(csv[1002].substr(0, 28), "20.020,54.263369,-3.583333,0");
+    EXPECT_EQ(ct::ReadFile(dir_ / "profile2.csv"), ct::ReadFile(dir_ / "profile1.csv"));
+    EXPECT_FALSE(std::filesystem::exists(dir_ / "profile3.csv"));
+
+    // The zone's bounds at mid-path, where r1 = sqrt(0.2313213 x 46333) / 2 = 51.76 m: 151.76 m
+    // and 48.24 m, dashed; the 60 % line 31.06 m from the line of sight, dotted. The plot runs
+    // from M = 1.2 x 130 = 156 m down to -7.8 m over its 400 rows.
+    QImage png(QString::fromStdString((dir_ / "profile1.png").string()));
+    ASSERT_FALSE(png.isNull());
+    const double path_km = 46.3333;
+    const PlotLayout layout(path_km, 1.2 * kRidge_m);
+    const int mid_column = static_cast<int>((path_km / 2.0 - layout.Left()) /
+                                            (layout.Right() - layout.Left()) * 800.0);
+    const auto row_of = [&](double y_m) {
+        return static_cast<int>((layout.Top() - y_m) / (layout.Top() - layout.Bottom()) * 400.0);
+    };
+    // The colour is found within two columns and one row of where the bound should be.
+    const auto drawn_near = [&](double y_m, console::Rgb colour) {
+        const QColor wanted(colour.red, colour.green, colour.blue);
+        for (int col = mid_column - 2; col <= mid_column + 2; ++col)
+            for (int row = row_of(y_m) - 1; row <= row_of(y_m) + 1; ++row)
+                if (png.pixelColor(col, row) == wanted) return true;
+        return false;
+    };
+    EXPECT_TRUE(drawn_near(151.76, kFresnelBlue));
+    EXPECT_TRUE(drawn_near(48.24, kFresnelBlue));
+    EXPECT_TRUE(drawn_near(131.06, kFresnel60Blue));
+    EXPECT_TRUE(drawn_near(68.94, kFresnel60Blue));
+    EXPECT_FALSE(drawn_near(120.0, kFresnelBlue));
+}
+
+TEST_F(RadioRun, WithoutTheOptionsNothingIsAddedAndNoCsvIsWritten) {
+    const ct::RunResult r = Run({});
+    ASSERT_EQ(r.exitCode, 0) << r.output << r.errors;
+    EXPECT_EQ(r.output.find("Fresnel"), std::string::npos);
+    EXPECT_EQ(r.output.find("loss"), std::string::npos);
+    EXPECT_EQ(ct::CountPngPixels(dir_ / "profile1.png", kFresnelBlue), 0);
+    EXPECT_EQ(ct::CountPngPixels(dir_ / "profile1.png", kFresnel60Blue), 0);
+    for (const auto& entry : std::filesystem::directory_iterator(dir_.Path()))
+        EXPECT_NE(entry.path().extension(), ".csv") << entry.path();
+}
+
+// A CSV that cannot be written is told on the console; the profiles are still drawn and the
+// run ends normally.
+TEST_F(RadioRun, CsvWriteFailureIsToldAndTheRunGoesOn) {
+    const ct::RunResult r = Run({"--csv", "no-such-folder/profile.csv"});
+    EXPECT_EQ(r.exitCode, 0) << r.errors;
+    EXPECT_NE(r.output.find("Cannot write no-such-folder/profile1.csv\n"), std::string::npos)
+        << r.output;
+    EXPECT_NE(r.output.find("Cannot write no-such-folder/profile2.csv\n"), std::string::npos);
+    EXPECT_EQ(ct::PngSize(dir_ / "profile2.png"), (std::pair<int, int>{800, 400}));
+}
+
+// A bad frequency or a missing value ends the program before anything is asked, status 2.
+TEST_F(RadioRun, BadOptionsAreUsageErrors) {
+    struct Case {
+        std::vector<std::string> args;
+        std::string message;
+    };
+    for (const Case& c : {Case{{"--freq", "abc"}, "expected a frequency in MHz"},
+                          Case{{"--freq", "0"}, "expected a frequency in MHz"},
+                          Case{{"Ridge", "--freq"}, "--freq needs a value"}}) {
+        SCOPED_TRACE(c.args.front() + " " + c.args.back());
+        const ct::RunResult r = ct::RunProgram(TOOL_PROGRAM, c.args, "", dir_.Path());
+        EXPECT_EQ(r.exitCode, 2);
+        EXPECT_NE(r.errors.find(c.message), std::string::npos) << r.errors;
+        EXPECT_EQ(r.output, "");
+    }
+}
+
+// Scafell Pike to Skiddaw (10 m masts, K 1.3) on the real tiles: the summits see each other and
+// the path of about 22.3 km loses 20 log10(4 pi 22300 / 2.0819) = 102.6 dB in free space.
+TEST(RadioRealData, ScafellPikeToSkiddawAt144MHz) {
+    const std::filesystem::path data = TORMARK_TEST_DATA;
+    if (!std::filesystem::exists(data / "srtm3" / "N54W004.hgt")) GTEST_SKIP() << "no real data";
+    ct::TempDir dir;
+    ct::WriteTextFile(dir.Path(), "Corvanne.ini",
+                      {(data / "srtm3").string() + "/", (data / "sites").string() + "/", "600"});
+    const ct::RunResult r = ct::RunProgram(
+        TOOL_PROGRAM,
+        {"--freq", "144", "--csv", "real.csv", "--png", "real.png", "Scafell", "Pike"},
+        "10\nSkiddaw\n10\n\nendendend\n", dir.Path());
+    ASSERT_EQ(r.exitCode, 0) << r.output << r.errors;
+    EXPECT_NE(r.output.find("Line of sight clear,"), std::string::npos) << r.output;
+    const std::size_t zone = r.output.find("First Fresnel zone at 144 MHz: worst clearance ");
+    ASSERT_NE(zone, std::string::npos) << r.output;
+    double loss_dB = 0;
+    const std::size_t free_space = r.output.find("Free-space loss ");
+    ASSERT_NE(free_space, std::string::npos);
+    ASSERT_EQ(std::sscanf(r.output.c_str() + free_space, "Free-space loss %lf dB", &loss_dB), 1);
+    EXPECT_NEAR(loss_dB, 102.6, 0.1);
+    EXPECT_NE(r.output.find("Estimated path loss "), std::string::npos);
+    EXPECT_GT(ct::CountPngPixels(dir / "real1.png", kFresnelBlue), 100);
+    EXPECT_GT(Lines(ct::ReadFile(dir / "real1.csv")).size(), 1000u);
+}
+
+}  // namespace
+}  // namespace pathprofile
