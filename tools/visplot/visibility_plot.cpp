@@ -11,6 +11,7 @@
 #include "console/plot_controls.h"
 #include "console/position_entry.h"
 #include "mastview/elevation_colour.h"
+#include "mastview/sample_verdicts.h"
 #include "mastview/sweep.h"
 
 namespace visplot {
@@ -91,18 +92,27 @@ void VisibilityPlot::Sweep() {
     const mastview::SweepSetup setup = mastview::SweepSetupFor(view_);
 
     window_.FinishPainting();
+    mastview::SampleVerdicts verdicts(setup);
+    const auto paint = [&](int x, int y, int colourIndex) {
+        const Span& c = columns[x];
+        const Span& r = rows[y];
+        const QRgb colour = ramp[colourIndex];
+        for (int py = r.first; py <= r.last; ++py) {
+            QRgb* line = window_.ScanLine(py);
+            for (int px = c.first; px <= c.last; ++px) line[px] = colour;
+        }
+    };
     mastview::SweepRays(
         setup, view_.store->Area(), mastview::NewHighest::kStrictlyAbove,
         [&](const mastview::RaySample& s) {
-            const Span& c = columns[s.x];
-            const Span& r = rows[s.y];
-            const QRgb colour = ramp[mastview::AngleColourIndex(s.angle_rad)];
-            for (int py = r.first; py <= r.last; ++py) {
-                QRgb* line = window_.ScanLine(py);
-                for (int px = c.first; px <= c.last; ++px) line[px] = colour;
-            }
+            const int index = mastview::AngleColourIndex(s.angle_rad);
+            verdicts.Seen(s.x, s.y, index);
+            paint(s.x, s.y, index);
         },
         [&](int) { window_.Repaint(); });
+    // The samples between the rays' steps get the verdict of the nearest ray.
+    verdicts.VisitRays();
+    verdicts.FillUnvisited(paint);
     window_.Repaint();
 }
 

@@ -104,6 +104,47 @@ TEST_F(VisplotRun, FlatSeaLevelIsSeenOutToTheRadioHorizonAndNoFurther) {
     EXPECT_NE(ct::ReadFile(work.Path() / "Corvanne.ini").find(Tiles()), std::string::npos);
 }
 
+// Black pixels of the PNG among those whose plot point lies from_km to within_km from the centre
+// (and inside the radius), as a share of them.
+double BlackShare(const std::filesystem::path& png, const mastview::RadiusArea& a, double from_km,
+                  double within_km) {
+    const QImage image(QString::fromStdString(png.string()));
+    long inside = 0, black = 0;
+    for (int py = 0; py < image.height(); ++py) {
+        for (int px = 0; px < image.width(); ++px) {
+            const double ux = (px + 0.5) / image.width() * 1.07 * a.nLon;
+            const double uy = 1.1 * a.nLat - (py + 0.5) / image.height() * 1.13 * a.nLat;
+            const double u = 2 * ux / a.nLon - 1, v = 2 * uy / a.nLat - 1;
+            const double d_km = a.radius_km * std::hypot(u, v);
+            if (d_km < from_km || d_km > within_km || d_km > 0.98 * a.radius_km) continue;
+            ++inside;
+            if ((image.pixel(px, py) & 0xFFFFFF) == 0) ++black;
+        }
+    }
+    return inside > 0 ? static_cast<double>(black) / inside : 1.0;
+}
+
+TEST_F(VisplotRun, FlatSeaIsPaintedWholeInsideTheRadioHorizon) {
+    WriteConfig();
+    WriteTiles(kSeaLevel, kSeaLevel);
+    // 5 km with a 2 m mast (horizon 5.76 km: the whole disc), 25 km with a 30 m mast (horizon
+    // 22.3 km).
+    for (const auto& [rd, mast] : {std::pair{5.0, 2.0}, std::pair{25.0, 30.0}}) {
+        SCOPED_TRACE("radius " + std::to_string(rd));
+        const ct::RunResult r = Run(std::string(kCentre) + "\n" + std::to_string(mast) + "\n1.3\n" +
+                                    std::to_string(rd) + "\n");
+        ASSERT_EQ(r.exitCode, 0) << r.output << r.errors;
+        const mastview::RadiusArea a =
+            *mastview::MakeRadiusArea(centre.lat_deg, centre.lon_deg, rd).area;
+        const double horizon = mastview::RadioHorizon_km(mast, 1.3);
+        EXPECT_LE(BlackShare(png, a, 0, 0.98 * horizon), 0.002);
+        // Beyond the horizon the sea stays black.
+        if (horizon < rd) {
+            EXPECT_GE(BlackShare(png, a, 1.05 * horizon, rd), 0.99);
+        }
+    }
+}
+
 TEST_F(VisplotRun, ConeShapedHillHidesTheGroundBehindItInItsSector) {
     WriteConfig();
     // A cone 400 m high with a base radius of 2 km, 6 km due east of the centre.
