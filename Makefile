@@ -1,8 +1,9 @@
 # make test  - install what is missing, build, and run the whole test suite headless
 # make run   - install what is missing, build, and start Tormark on the bundled sample sites
 # make sanitize - the test suite again under AddressSanitizer and UndefinedBehaviorSanitizer
+# make package - build, and make the Debian package build/tormark_<version>_<arch>.deb
 
-.PHONY: deps build test run sanitize clean
+.PHONY: deps build test run sanitize package clean
 
 deps:
 	@scripts/install-deps
@@ -21,6 +22,9 @@ sanitize: deps
 
 run: build
 	build/tormark/Tormark --db samples/Sites.dat
+
+package: build
+	cd build && cpack -G DEB
 
 clean:
 	rm -rf build build-sanitize

@@ -81,6 +81,32 @@ std::string Console::Ask(std::string_view prompt) {
     return ReadLine();
 }
 
+void Console::GiveAnswer(std::string_view question, std::string answer) {
+    given_[std::string(question)].push_back(std::move(answer));
+}
+
+std::optional<std::string> Console::TakeGivenAnswer(std::string_view question) {
+    auto it = given_.find(question);
+    if (it == given_.end() || it->second.empty()) return std::nullopt;
+    std::string answer = std::move(it->second.front());
+    it->second.pop_front();
+    return answer;
+}
+
+std::string Console::ReadLine(std::string_view question) {
+    if (std::optional<std::string> given = TakeGivenAnswer(question)) {
+        out_.flush();
+        column_ = 0;  // as after a typed line end
+        return *given;
+    }
+    return ReadLine();
+}
+
+std::string Console::Ask(std::string_view prompt, std::string_view question) {
+    Print(prompt);
+    return ReadLine(question);
+}
+
 void Console::BringToFront() {
     // A terminal cannot be raised portably; the plot window stays where it is.
     out_.flush();

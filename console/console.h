@@ -6,7 +6,10 @@
 // empty answer and never loops on a dead stream.
 #pragma once
 
+#include <deque>
 #include <iosfwd>
+#include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -57,6 +60,17 @@ class Console {
     // Prints `prompt` without a line end and reads the answer.
     std::string Ask(std::string_view prompt);
     bool InputEnded() const { return input_ended_; }
+
+    // Answers given on the command line. `question` names the question (the option that answers
+    // it, "--width"); answers given for it are handed out in order, one per time it is asked.
+    // A question with a given answer still shows its prompt but reads nothing, so the console
+    // text is the same as when the answer is typed on standard input.
+    void GiveAnswer(std::string_view question, std::string answer);
+    // The next answer given for `question`, taken out; nullopt when there is none left.
+    std::optional<std::string> TakeGivenAnswer(std::string_view question);
+    // ReadLine / Ask that take a given answer for `question` before reading a line.
+    std::string ReadLine(std::string_view question);
+    std::string Ask(std::string_view prompt, std::string_view question);
     // Brings the console window to the front: best effort, nothing to do on a plain terminal.
     void BringToFront();
     void Flush();
@@ -70,6 +84,7 @@ class Console {
     bool ansi_;
     bool input_ended_ = false;
     int column_ = 0;  // characters printed since the last line end
+    std::map<std::string, std::deque<std::string>, std::less<>> given_;
 };
 
 // The command tail of a console tool: the words after the program name joined by one blank

@@ -4,6 +4,7 @@
 #include <fstream>
 #include <vector>
 
+#include "console/command_line.h"
 #include "console/file_names.h"
 #include "console/numbers.h"
 #include "geodesy/upper_case.h"
@@ -65,9 +66,9 @@ std::optional<ToolConfig> ReadConfigFile(const std::string& path, ConfigFile fil
 }
 
 bool AskMissingConfig(ToolConfig& config, bool askWindowSize, Console& console) {
-    auto askPath = [&](std::string& path, std::string_view prompt) {
+    auto askPath = [&](std::string& path, std::string_view prompt, std::string_view question) {
         if (!path.empty()) return true;
-        path = console.Ask(prompt);
+        path = console.Ask(prompt, question);
         if (path.empty()) {
             console.PrintLine(kSpecifyFullPath);
             return false;
@@ -75,14 +76,31 @@ bool AskMissingConfig(ToolConfig& config, bool askWindowSize, Console& console) 
         if (!EndsInSeparator(path)) path += PathSeparator();
         return true;
     };
-    if (!askPath(config.heightPath, kHeightPathPrompt)) return false;
-    if (!askPath(config.sitesPath, kSitesPathPrompt)) return false;
+    if (!askPath(config.heightPath, kHeightPathPrompt, kHeightsOption)) return false;
+    if (!askPath(config.sitesPath, kSitesPathPrompt, kSitesOption)) return false;
     if (askWindowSize) {
-        std::int32_t size = RoundToInt(LeadingNumber(console.Ask(kWindowSizePrompt)));
-        if (size == 0) size = kDefaultWindowSize_px;
-        config.windowSize = ClampWindowSize(size, console);
+        config.windowSize =
+            WindowSizeAnswer(console.Ask(kWindowSizePrompt, kWindowOption), console);
     }
     return true;
+}
+
+std::int32_t WindowSizeAnswer(std::string_view answer, Console& console) {
+    std::int32_t size = RoundToInt(LeadingNumber(answer));
+    if (size == 0) size = kDefaultWindowSize_px;
+    return ClampWindowSize(size, console);
+}
+
+void ApplyGivenConfig(ToolConfig& config, Console& console) {
+    auto usePath = [](std::optional<std::string> answer, std::string& path) {
+        if (!answer || answer->empty()) return;
+        path = *answer;
+        if (!EndsInSeparator(path)) path += PathSeparator();
+    };
+    usePath(console.TakeGivenAnswer(kHeightsOption), config.heightPath);
+    usePath(console.TakeGivenAnswer(kSitesOption), config.sitesPath);
+    if (auto size = console.TakeGivenAnswer(kWindowOption))
+        config.windowSize = WindowSizeAnswer(*size, console);
 }
 
 std::optional<ToolConfig> ObtainConfig(ConfigFile file, const fs::path& dir, Console& console) {
@@ -135,6 +153,8 @@ std::optional<StartUpResult> StartUp(const ToolProfile& profile, Console& consol
                                      std::string_view commandTail, const fs::path& dir) {
     auto config = ObtainConfig(profile.configFile, dir, console);
     if (!config) return std::nullopt;
+    // Options the configuration file made unnecessary to ask still count for this run.
+    ApplyGivenConfig(*config, console);
 
     StartUpResult result;
     result.config = *config;

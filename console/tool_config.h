@@ -53,6 +53,15 @@ std::optional<ToolConfig> ReadConfigFile(const std::string& path, ConfigFile fil
 // asked path that does not end in one.
 bool AskMissingConfig(ToolConfig& config, bool askWindowSize, Console& console);
 
+// A typed window size: 0 or no number gives 600; sizes outside 100 ... 4000 are clamped with a
+// warning on `console`.
+std::int32_t WindowSizeAnswer(std::string_view answer, Console& console);
+
+// The configuration answers given on the command line (--heights, --sites, --window) that were
+// not used to answer a question: they replace the configuration's values as typed answers would
+// (an empty path is ignored; a separator is appended to a path that does not end in one).
+void ApplyGivenConfig(ToolConfig& config, Console& console);
+
 // The configuration of the working folder `dir`: read from the file when it exists (asking only
 // for paths it lacks), otherwise asked with the three prompts. nullopt after "Specify a full path".
 std::optional<ToolConfig> ObtainConfig(ConfigFile file, const std::filesystem::path& dir,

@@ -15,6 +15,10 @@
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
     const tormark::CommandLine command = tormark::ParseCommandLine(args);
+    if (command.help || command.version) {
+        std::cout << (command.help ? tormark::HelpText() : tormark::VersionText());
+        return 0;
+    }
     if (!command.error.empty()) {
         std::cerr << "Tormark: " << command.error << "\n" << tormark::UsageText();
         return 2;

@@ -1,6 +1,8 @@
 #include "settings_store.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QStringList>
 #include <cctype>
 #include <charconv>
@@ -24,7 +26,16 @@ QString DefaultDatabasePath() {
 #ifdef Q_OS_WIN
     return "c:\\fellside\\Sites.dat";
 #else
-    return QDir::homePath() + "/fellside/Sites.dat";
+    const QString own = QDir::homePath() + "/fellside/Sites.dat";
+    if (QFileInfo::exists(own)) return own;
+    // An installed program starts on the sample database installed beside it
+    // (bin/../share/tormark/Sites.dat) until the user has a database of their own.
+    if (QCoreApplication::instance()) {
+        const QString sample =
+            QCoreApplication::applicationDirPath() + "/../share/tormark/Sites.dat";
+        if (QFileInfo::exists(sample)) return QDir::cleanPath(sample);
+    }
+    return own;
 #endif
 }
 

@@ -42,7 +42,8 @@ struct StoredSettings {
 };
 
 // The database path shown on a first start: the Windows default kept exactly on Windows, the
-// same file under ~/fellside/ elsewhere.
+// same file under ~/fellside/ elsewhere, or, while that does not exist, the sample database an
+// installed Tormark finds at bin/../share/tormark/Sites.dat.
 QString DefaultDatabasePath();
 
 class SettingsStore {

@@ -10,6 +10,7 @@
 #include "console/numbers.h"
 #include "grid_ref.h"
 #include "search_rules.h"
+#include "tool_options.h"
 #include "trig_search.h"
 
 namespace benchfind {
@@ -34,18 +35,20 @@ std::string readBaseText(console::Console& con, std::optional<std::string>& pend
         pendingTail.reset();
         if (!tail.empty()) return tail;
     }
-    return con.Ask(kBasePrompt);
+    return con.Ask(kBasePrompt, kBaseQuestion);
 }
 
 SearchSettings askSettings(console::Console& con, std::string baseText, const GridPoint& base) {
     SearchSettings s;
     s.baseText = std::move(baseText);
     s.base = base;
-    s.maxDistance_km = maxDistanceFromTyped(console::LeadingNumber(con.Ask(kDistancePrompt)));
+    s.maxDistance_km =
+        maxDistanceFromTyped(console::LeadingNumber(con.Ask(kDistancePrompt, kMaxDistanceOption)));
     s.limit_m = limitMetres(s.maxDistance_km);
     con.PrintLine();
-    s.includeDestroyed = includeDestroyedFromAnswer(con.Ask(kDestroyedPrompt));
-    s.pillarsOnly = pillarsOnlyFromAnswer(con.Ask(kPillarsPrompt));
+    s.includeDestroyed =
+        includeDestroyedFromAnswer(con.Ask(kDestroyedPrompt, kExcludeDestroyedOption));
+    s.pillarsOnly = pillarsOnlyFromAnswer(con.Ask(kPillarsPrompt, kPillarsOnlyOption));
     return s;
 }
 

@@ -1,12 +1,22 @@
 #include "run.h"
 
+#include "console/prepared_run.h"
 #include "dialogue.h"
+#include "tool_options.h"
 
 namespace benchfind {
 
 int Run(const std::vector<std::string>& arguments, console::Console& console,
         const std::filesystem::path& workingFolder) {
-    return RunDialogue(console, console::CommandTail(arguments), workingFolder);
+    const console::PreparedRun prepared = console::PrepareRun(arguments, kDescription, console);
+    if (prepared.exitNow) return *prepared.exitNow;
+    // A base and every setting on the command line make a whole run: the next base question
+    // gets the empty answer that ends it.
+    const bool everySetting = prepared.line.Value(kMaxDistanceOption) &&
+                              prepared.line.Value(kExcludeDestroyedOption) &&
+                              prepared.line.Value(kPillarsOnlyOption);
+    if (everySetting && !prepared.commandTail.empty()) console.GiveAnswer(kBaseQuestion, "");
+    return RunDialogue(console, prepared.commandTail, workingFolder);
 }
 
 }  // namespace benchfind

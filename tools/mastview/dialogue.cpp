@@ -3,6 +3,7 @@
 #include "console/numbers.h"
 #include "console/picture_mask.h"
 #include "mastview/area_loader.h"
+#include "mastview/mastview_options.h"
 #include "mastview/sweep.h"
 
 namespace mastview {
@@ -14,8 +15,9 @@ constexpr double kSmallestAnswer = console::Single(0.01f);
 // Radii below this take the default radius.
 constexpr double kSmallestRadius_km = console::Single(0.001f);
 
-double AskNumber(console::Console& console, std::string_view prompt, double fallback) {
-    const double v = console::LeadingNumber(console.Ask(prompt));
+double AskNumber(console::Console& console, std::string_view prompt, std::string_view question,
+                 double fallback) {
+    const double v = console::LeadingNumber(console.Ask(prompt, question));
     return v < kSmallestAnswer ? fallback : v;
 }
 
@@ -24,7 +26,8 @@ double AskNumber(console::Console& console, std::string_view prompt, double fall
 std::optional<RadiusArea> AskRadius(console::Console& console, const MastView& view) {
     const double d0 = DefaultRadius_km(view.ground_m + view.mast_m, view.kFactor);
     for (;;) {
-        const std::string answer = console.Ask(console::FormatMask(kRadiusMask, {d0}));
+        const std::string answer =
+            console.Ask(console::FormatMask(kRadiusMask, {d0}), kRadiusOption);
         const double typed = console::LeadingNumber(answer);
         const double rd = typed < kSmallestRadius_km ? d0 : typed;
         RadiusAreaResult result =
@@ -60,9 +63,9 @@ std::optional<MastView> RunDialogue(const console::ToolProfile& profile, console
     }
     const double lat = view.centre.latitude_deg, lon = view.centre.longitude_deg;
 
-    view.mast_m = AskNumber(console, kMastPrompt, console::kDefaultMastHeight_m);
+    view.mast_m = AskNumber(console, kMastPrompt, kMastOption, console::kDefaultMastHeight_m);
     console.PrintLine();
-    view.kFactor = AskNumber(console, kKFactorPrompt, console::kDefaultKFactor);
+    view.kFactor = AskNumber(console, kKFactorPrompt, kKOption, console::kDefaultKFactor);
     console.PrintLine();
 
     store.LoadTile(store.TileFileName(lat, lon));

@@ -22,6 +22,7 @@
 #include "radio_propagation.h"
 #include "radio_report.h"
 #include "run.h"
+#include "tool_options.h"
 
 namespace pathprofile {
 namespace {
@@ -135,7 +136,7 @@ LoopStep DistantSite(Session& s) {
     con.SetColour(Colour::kLightGrey);
     con.Print("]");
     con.MoveToColumn(kDistantAnswerColumn);
-    std::string answer = con.ReadLine();
+    std::string answer = con.ReadLine(kToOption);
     // Input that has run out can give no further answers: end rather than loop on the
     // last distant site for ever.
     if (con.InputEnded() && answer.empty()) return LoopStep::kEnd;
@@ -146,10 +147,11 @@ LoopStep DistantSite(Session& s) {
     }
     s.last_distant = answer;
 
-    const double distant_mast_m = MastHeightAnswer(con.Ask(kDistantMastPrompt));
+    const double distant_mast_m =
+        MastHeightAnswer(con.Ask(kDistantMastPrompt, kDistantMastQuestion));
     con.PrintLine();
-    s.k_factor =
-        KFactorAnswer(con.Ask(console::FormatMask(kKPromptMask, {s.k_factor})), s.k_factor);
+    s.k_factor = KFactorAnswer(con.Ask(console::FormatMask(kKPromptMask, {s.k_factor}), kKOption),
+                               s.k_factor);
 
     const console::ConsolePosition distant =
         console::ResolvePosition(answer, s.config.sitesPath, con);
@@ -239,7 +241,7 @@ int RunDialogue(console::Console& console, std::string_view command_tail,
     }
     s.base.text = base.text;
     s.base.position = {base.latitude_deg, base.longitude_deg};
-    s.base.mast_m = MastHeightAnswer(console.Ask(kBaseMastPrompt));
+    s.base.mast_m = MastHeightAnswer(console.Ask(kBaseMastPrompt, kMastOption));
 
     PathTiles tiles(s.config.heightPath, console);
     const std::int32_t ground_m = tiles.HeightAt(s.base.position);

@@ -3,27 +3,33 @@
 #include <iostream>
 
 #include "console/exit_status.h"
-#include "console/headless.h"
+#include "console/prepared_run.h"
 #include "pathprofile_app.h"
 #include "radio_options.h"
+#include "tool_options.h"
 
 namespace pathprofile {
 
 int Run(const std::vector<std::string>& arguments, console::Console& console,
         const std::filesystem::path& workingFolder) {
-    const console::HeadlessArgs args = console::TakeHeadlessArgs(arguments);
-    if (!args.error.empty()) {
-        // On the error stream, as a shell expects of a usage error.
-        std::cerr << args.error << '\n';
-        return console::kExitUsage;
+    const console::PreparedRun prepared = console::PrepareRun(arguments, kDescription, console);
+    if (prepared.exitNow) return *prepared.exitNow;
+    // The radio options, as parsed from the option table, get their own checks of their values.
+    std::vector<std::string> radioWords;
+    for (const console::GivenOption& option : prepared.line.options) {
+        if (option.name == kRadioOptions[0].name || option.name == kRadioOptions[1].name) {
+            radioWords.push_back(option.name);
+            radioWords.push_back(option.value);
+        }
     }
-    const RadioArgs radio = TakeRadioArgs(args.remaining);
+    const RadioArgs radio = TakeRadioArgs(radioWords);
     if (!radio.error.empty()) {
-        std::cerr << radio.error << '\n';
+        std::cerr << kDescription.program << ": " << radio.error << '\n'
+                  << console::UsageText(kDescription);
         return console::kExitUsage;
     }
-    console::SetHeadless(args.options);
-    return RunDialogue(console, console::CommandTail(radio.remaining), workingFolder, args.options,
+    GiveDistantAnswers(prepared.line, console);
+    return RunDialogue(console, prepared.commandTail, workingFolder, prepared.headless,
                        radio.options);
 }
 

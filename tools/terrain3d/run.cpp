@@ -1,16 +1,17 @@
 #include "run.h"
 
 #include "console/exit_status.h"
-#include "console/headless.h"
 #include "console/hgt_tile_store.h"
 #include "console/numbers.h"
 #include "console/plot_window.h"
 #include "console/position_entry.h"
+#include "console/prepared_run.h"
 #include "console/tool_config.h"
 #include "oblique_drawing.h"
 #include "oblique_view.h"
 #include "terrainmap/map_dialogue.h"
 #include "terrainmap/map_rectangle.h"
+#include "tool_options.h"
 
 namespace terrain3d {
 namespace {
@@ -34,22 +35,18 @@ void WaitForEscape(console::PlotWindow& window) {
 int Run(const std::vector<std::string>& arguments, console::Console& console,
         const std::filesystem::path& workingFolder) {
     const std::filesystem::path& dir = workingFolder;
-    const console::HeadlessArgs headless = console::TakeHeadlessArgs(arguments);
-    if (!headless.error.empty()) {
-        console.PrintLine(headless.error);
-        return console::kExitUsage;
-    }
-    console::SetHeadless(headless.options);
+    const console::PreparedRun prepared = console::PrepareRun(arguments, kDescription, console);
+    if (prepared.exitNow) return *prepared.exitNow;
 
     const std::optional<console::StartUpResult> start =
-        console::StartUp(kToolProfile, console, console::CommandTail(headless.remaining), dir);
+        console::StartUp(kToolProfile, console, prepared.commandTail, dir);
     if (!start) return console::kExitRefused;
     const console::ToolConfig& config = start->config;
 
     const std::optional<console::ConsolePosition> centre = terrainmap::AskCentre(console, *start);
     if (!centre) return console::kExitRefused;
-    const double size_km =
-        terrainmap::PlotSizeFromAnswer(console::LeadingNumber(console.Ask(kSizePrompt)));
+    const double size_km = terrainmap::PlotSizeFromAnswer(
+        console::LeadingNumber(console.Ask(kSizePrompt, kSizeOption)));
 
     console::HgtTileStore store(config.heightPath, console, kToolProfile.area,
                                 kToolProfile.tileDecoding);

@@ -3,6 +3,7 @@
 #include "console/console_constants.h"
 #include "console/numbers.h"
 #include "console/picture_mask.h"
+#include "map_options.h"
 
 namespace terrainmap {
 namespace {
@@ -67,7 +68,7 @@ std::optional<LoadedHeights> LoadHeights(console::Console& console, console::Hgt
     console.PrintLine();
     console.SetColour(console::Colour::kLightGrey);
 
-    const double typed = console::LeadingNumber(console.Ask(kMaxPlotPrompt));
+    const double typed = console::LeadingNumber(console.Ask(kMaxPlotPrompt, kMaxOption));
     // With no land at all in the area the maximum found is 0 (or nothing was loaded); the colour
     // scale and terrain3d's lift still need a positive top.
     loaded.maxPlot_m = std::max(1, MaxPlotFromAnswer(typed, a.maxHeight_m));

@@ -3,38 +3,35 @@
 #include "click_readout.h"
 #include "console/exit_status.h"
 #include "console/file_names.h"
-#include "console/headless.h"
 #include "console/hgt_tile_store.h"
 #include "console/numbers.h"
 #include "console/plot_controls.h"
 #include "console/plot_window.h"
 #include "console/position_entry.h"
+#include "console/prepared_run.h"
 #include "console/tool_config.h"
 #include "terrain_map.h"
 #include "terrainmap/map_dialogue.h"
 #include "terrainmap/map_rectangle.h"
+#include "tool_options.h"
 
 namespace terrainplot {
 
 int Run(const std::vector<std::string>& arguments, console::Console& console,
         const std::filesystem::path& workingFolder) {
     const std::filesystem::path& dir = workingFolder;
-    const console::HeadlessArgs headless = console::TakeHeadlessArgs(arguments);
-    if (!headless.error.empty()) {
-        console.PrintLine(headless.error);
-        return console::kExitUsage;
-    }
-    console::SetHeadless(headless.options);
+    const console::PreparedRun prepared = console::PrepareRun(arguments, kDescription, console);
+    if (prepared.exitNow) return *prepared.exitNow;
 
     std::optional<console::StartUpResult> start =
-        console::StartUp(kToolProfile, console, console::CommandTail(headless.remaining), dir);
+        console::StartUp(kToolProfile, console, prepared.commandTail, dir);
     if (!start) return console::kExitRefused;
     const console::ToolConfig& config = start->config;
 
     const std::optional<console::ConsolePosition> centre = terrainmap::AskCentre(console, *start);
     if (!centre) return console::kExitRefused;
-    const double width_km =
-        terrainmap::PlotWidthFromAnswer(console::LeadingNumber(console.Ask(kWidthPrompt)));
+    const double width_km = terrainmap::PlotWidthFromAnswer(
+        console::LeadingNumber(console.Ask(kWidthPrompt, kWidthOption)));
 
     console::HgtTileStore store(config.heightPath, console, kToolProfile.area,
                                 kToolProfile.tileDecoding);

@@ -1,25 +1,22 @@
 #include "run.h"
 
 #include "console/exit_status.h"
-#include "console/headless.h"
 #include "console/plot_controls.h"
+#include "console/prepared_run.h"
 #include "console/tool_config.h"
 #include "mastview/dialogue.h"
+#include "tool_options.h"
 #include "visibility_plot.h"
 
 namespace visplot {
 
 int Run(const std::vector<std::string>& arguments, console::Console& console,
         const std::filesystem::path& workingFolder) {
-    const console::HeadlessArgs args = console::TakeHeadlessArgs(arguments);
-    if (!args.error.empty()) {
-        console.PrintLine(args.error);
-        return console::kExitUsage;
-    }
-    console::SetHeadless(args.options);
+    const console::PreparedRun prepared = console::PrepareRun(arguments, kDescription, console);
+    if (prepared.exitNow) return *prepared.exitNow;
 
     std::optional<mastview::MastView> view =
-        mastview::RunDialogue(kToolProfile, console, console::CommandTail(args.remaining),
+        mastview::RunDialogue(kToolProfile, console, prepared.commandTail,
                               mastview::GroundHeightFrom::kTileFile, workingFolder);
     if (!view) return console::kExitRefused;  // the reason has been printed
     mastview::LoadRadiusArea(view->area, *view->store, console);

@@ -9,6 +9,7 @@
 #include "geodesy/position_input.h"
 #include "site_session.h"
 #include "sitefile/site_search.h"
+#include "tormark_version.h"
 
 namespace tormark {
 
@@ -89,6 +90,52 @@ std::string UsageText() {
            "       Tormark --screenshot FILE [--db FILE] [--home TEXT] [TEXT ...]\n";
 }
 
+std::string HelpText() {
+    return "Usage: Tormark [--db FILE]\n"
+           "  or:  Tormark --resolve [--db FILE] [--home TEXT] [TEXT ...]\n"
+           "  or:  Tormark --listing FILE --home TEXT [--db FILE] [--min KM] [--max KM]"
+           " [--from DEG] [--to DEG] [--search TEXT]\n"
+           "  or:  Tormark --screenshot FILE [--db FILE] [--home TEXT] [TEXT ...]\n"
+           "Convert a typed position between Maidenhead locator, National Grid Reference and\n"
+           "WGS84 latitude/longitude, with distance and bearings from a home station, site\n"
+           "listings from a site database and a live GPS position. Without --resolve or\n"
+           "--listing the window opens.\n"
+           "\n"
+           "Options:\n"
+           "      --db FILE           the site database (default: the one the window used last)\n"
+           "      --resolve           resolve each TEXT (or each line of standard input) as\n"
+           "                          \"Use This\" would and print a tab-separated line for each\n"
+           "      --home TEXT         with --resolve or --listing: the home station\n"
+           "      --listing FILE      write the listing file FILE as \"Generate the File\" would\n"
+           "      --min KM            with --listing: the least distance\n"
+           "      --max KM            with --listing: the largest distance\n"
+           "      --from DEG          with --listing: the first bearing\n"
+           "      --to DEG            with --listing: the last bearing\n"
+           "      --search TEXT       with --listing: only sites whose name holds TEXT\n"
+           "  -h, --help              show this help and exit\n"
+           "      --version           show the program's name and version and exit\n"
+           "\n"
+           "Files:\n"
+           "  ~/.config/Tormark/Tormark.conf   the window's settings: place, GPS port, database,\n"
+           "                                   home station\n"
+           "  ~/fellside/Sites.dat             the default site database; an installed Tormark\n"
+           "                                   uses share/tormark/Sites.dat while it is missing\n"
+           "\n"
+           "Exit status:\n"
+           "  0  normal end\n"
+           "  1  refused or failed run (a home that names no position, a file not written)\n"
+           "  2  usage error (an unknown option or a malformed value)\n"
+           "\n"
+           "Examples:\n"
+           "  Tormark --db samples/Sites.dat\n"
+           "  Tormark --resolve --home IO84JK \"Scafell Pike\" \"SU 1224 4219\"\n"
+           "  Tormark --listing SITELIST.TXT --home \"Scafell Pike\" --max 50\n";
+}
+
+std::string VersionText() {
+    return std::string("Tormark (Tormark suite) ") + TORMARK_VERSION + "\n";
+}
+
 CommandLine ParseCommandLine(const std::vector<std::string>& args) {
     CommandLine c;
     auto fail = [&c](const std::string& why) {
@@ -104,7 +151,16 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
             *into = args[++i];
         };
         std::string v;
-        if (a == "--resolve") {
+        if (a == "--help" || a == "-h") {
+            c.help = true;
+        } else if (a == "--version") {
+            c.version = true;
+        } else if (a == "--") {
+            // The rest are texts, even those that begin with "-".
+            c.texts.insert(c.texts.end(), args.begin() + static_cast<std::ptrdiff_t>(i) + 1,
+                           args.end());
+            break;
+        } else if (a == "--resolve") {
             if (c.mode != RunMode::kWindow)
                 fail("--resolve, --listing and --screenshot exclude each other");
             c.mode = RunMode::kResolve;
@@ -134,7 +190,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
             value(&c.listing.toBear);
         } else if (a == "--search") {
             value(&c.listing.search);
-        } else if (a.rfind("--", 0) == 0) {
+        } else if (a.size() > 1 && a[0] == '-' && !(a[1] >= '0' && a[1] <= '9')) {
             fail("unknown option " + a);
         } else {
             c.texts.push_back(a);
@@ -156,6 +212,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
     if (c.mode == RunMode::kListing && !c.home) fail("--listing needs --home TEXT");
     if (c.mode == RunMode::kListing && c.listing.fileName.empty() && c.error.empty())
         fail("--listing needs a file name");
+    // --help and --version answer whatever else the line holds.
+    if (c.help || c.version) c.error.clear();
     return c;
 }
 

@@ -9,6 +9,7 @@
 //   Tormark --screenshot FILE [--db FILE] [--home TEXT] [TEXT ...]
 //                                             the window (and the Pointing window once a home
 //                                             is set) after typing the texts, as a PNG
+//   Tormark --help | -h | --version
 
 #include <iosfwd>
 #include <optional>
@@ -28,6 +29,8 @@ struct CommandLine {
     std::vector<std::string> texts;       // --resolve, --screenshot: the texts to resolve
     std::string screenshotFile;           // --screenshot: the PNG to write
     ListingBoxes listing;                 // --listing: the panel's boxes
+    bool help = false;                    // --help or -h: print HelpText, nothing else
+    bool version = false;                 // --version: print VersionText, nothing else
     std::string error;                    // not empty: the command line is wrong
 };
 
@@ -35,6 +38,10 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args);
 
 // Usage text for a wrong command line.
 std::string UsageText();
+// The --help text: usage, what the program does, options, files, exit status, examples.
+std::string HelpText();
+// "Tormark (Tormark suite) 0.1"
+std::string VersionText();
 
 // The columns of the --resolve output.
 std::string ResolveHeader();

@@ -1,0 +1,35 @@
+// The options of the questions visplot and horizon share, and what --help says about both.
+#pragma once
+
+#include <string_view>
+
+#include "console/command_line.h"
+
+namespace mastview {
+
+inline constexpr std::string_view kMastOption = "--mast";
+inline constexpr std::string_view kKOption = "--k";
+inline constexpr std::string_view kRadiusOption = "--radius";
+
+inline constexpr console::OptionSpec kOptions[] = {
+    {kMastOption, "M", "height of the mast at the centre in metres (below 0.01 gives 2)", true},
+    {kKOption, "K", "tropospheric K factor of the earth's curvature (below 0.01 gives 1.3)", true},
+    {kRadiusOption, "KM", "radial distance out in km (0 gives the radio horizon distance)", true},
+};
+
+inline constexpr std::string_view kQuestions =
+    "--heights             Path and Location of Height database files (first run)\n"
+    "--sites               path and location of SITES.DAT (first run)\n"
+    "--window              Plot Window Size [600] (first run)\n"
+    "SITE                  Centre of plot, Site Name / Location\n"
+    "--mast                Base mast height [2]\n"
+    "--k                   Tropo K value [1.3]\n"
+    "--radius              Radial Distance Out km [###] (asked again when too large)";
+
+inline constexpr std::string_view kFiles =
+    "Corvanne.ini        in the working folder: tile folder, site folder, window size;\n"
+    "                    read, and written back at the end of the run\n"
+    "N54W004.hgt ...     SRTM height tiles (3 or 1 arc-second) in the tile folder\n"
+    "SITES.DAT           the site file in the site folder";
+
+}  // namespace mastview

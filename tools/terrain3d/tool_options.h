@@ -1,0 +1,43 @@
+// terrain3d's command line: its options and what --help says about it.
+#pragma once
+
+#include <string_view>
+
+#include "console/command_line.h"
+#include "terrainmap/map_options.h"
+
+namespace terrain3d {
+
+inline constexpr std::string_view kSizeOption = "--size";
+
+inline constexpr console::OptionSpec kOptions[] = {
+    {kSizeOption, "KM", "size of the square viewed in km (0 gives 30)", true},
+    terrainmap::kMaxOptionSpec,
+};
+
+inline constexpr console::ToolDescription kDescription{
+    .program = "terrain3d",
+    .arguments = "[SITE][/PALETTE]",
+    .summary =
+        "Draw an oblique 3D view of the terrain round a site, a locator or a grid reference.\n"
+        "Escape ends the run.",
+    .options = kOptions,
+    .questions =
+        "--heights             Path and Location of Height database files (first run)\n"
+        "--sites               path and location of SITES.DAT (first run)\n"
+        "--window              Plot Window Size [600] (first run)\n"
+        "SITE                  Centre of plot, Site Name / Location\n"
+        "--size                Plot size km [30]\n"
+        "--max                 Maximum Height to be plotted",
+    .files =
+        "Brelland.ini        in the working folder: tile folder, site folder, window size,\n"
+        "                    palette; read only (terrainplot writes it)\n"
+        "N54W004.hgt ...     SRTM height tiles (3 or 1 arc-second) in the tile folder\n"
+        "SITES.DAT           the site file in the site folder\n"
+        "NAME.PAL            colour palette in the working folder (after \"/\" on the line)",
+    .examples =
+        "terrain3d \"Scafell Pike\"\n"
+        "terrain3d --size 30 --max 0 --png view.png \"Scafell Pike\"",
+};
+
+}  // namespace terrain3d

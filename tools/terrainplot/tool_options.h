@@ -1,0 +1,46 @@
+// terrainplot's command line: its options and what --help says about it.
+#pragma once
+
+#include <string_view>
+
+#include "console/command_line.h"
+#include "terrainmap/map_options.h"
+
+namespace terrainplot {
+
+inline constexpr std::string_view kWidthOption = "--width";
+
+inline constexpr console::OptionSpec kOptions[] = {
+    {kWidthOption, "KM", "width of the plot in km (0 gives 100)", true},
+    terrainmap::kMaxOptionSpec,
+};
+
+inline constexpr console::ToolDescription kDescription{
+    .program = "terrainplot",
+    .arguments = "[SITE][/PALETTE]",
+    .summary =
+        "Draw a colour-coded height map of the terrain round a site, a locator or a grid\n"
+        "reference, with the database sites marked. A click reads out the position,\n"
+        "distance, bearings and height of a point; Exit or Escape ends the run.",
+    .options = kOptions,
+    .questions =
+        "--heights             Path and Location of Height database files (first run)\n"
+        "--sites               path and location of SITES.DAT (first run)\n"
+        "--window              Plot Window Size [600] (first run)\n"
+        "SITE                  Centre of plot, Site Name / Location\n"
+        "--width               Plot Width, km [100]\n"
+        "--max                 Maximum Height to be plotted",
+    .files =
+        "Brelland.ini        in the working folder: tile folder, site folder, window size,\n"
+        "                    palette; read, and written back at the end of the run\n"
+        "N54W004.hgt ...     SRTM height tiles (3 or 1 arc-second) in the tile folder\n"
+        "SITES.DAT           the site file in the site folder\n"
+        "NAME.PAL            colour palette in the working folder (after \"/\" on the line)\n"
+        "FILE.pgw .prj .kml  with --png FILE.png: world file, projection and KML beside it",
+    .examples =
+        "terrainplot \"Scafell Pike\"\n"
+        "terrainplot --heights data/srtm3 --sites data/sites --window 600 \\\n"
+        "            --width 40 --max 0 --png map.png \"Scafell Pike\"",
+};
+
+}  // namespace terrainplot
