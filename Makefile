@@ -1,9 +1,10 @@
 # make test  - install what is missing, build, and run the whole test suite headless
 # make run   - install what is missing, build, and start Tormark on the bundled sample sites
 # make sanitize - the test suite again under AddressSanitizer and UndefinedBehaviorSanitizer
+# make fuzz  - the fuzz harnesses as libFuzzer programs in build-fuzz/fuzz/ (needs clang)
 # make package - build, and make the Debian package build/tormark_<version>_<arch>.deb
 
-.PHONY: deps build test run sanitize package clean
+.PHONY: deps build test run sanitize fuzz package clean
 
 deps:
 	@scripts/install-deps
@@ -20,6 +21,16 @@ sanitize: deps
 	  UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
 	  scripts/run-tests build-sanitize -DTORMARK_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
 
+# The harnesses run as plain corpus replays in every test run; this builds them for real
+# fuzzing (see fuzz/README.md). Only the libraries the harnesses need are built.
+fuzz:
+	@command -v clang++ >/dev/null 2>&1 || { \
+	  echo "make fuzz needs clang (Debian package clang): apt-get install clang"; \
+	  echo "without it the harnesses still run as corpus replays in make test"; exit 1; }
+	cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DTORMARK_FUZZ=ON -DBUILD_TESTING=OFF \
+	  -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build build-fuzz -j$$(nproc) --target fuzz_harnesses
+
 run: build
 	build/tormark/Tormark --db samples/Sites.dat
 
@@ -27,4 +38,4 @@ package: build
 	cd build && cpack -G DEB
 
 clean:
-	rm -rf build build-sanitize
+	rm -rf build build-sanitize build-fuzz

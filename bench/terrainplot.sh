@@ -7,7 +7,9 @@
 # temporary folder, finds the widest plot round 53.52 N 1.96 W (locator IO93AM) that the area
 # grid still takes (8 tiles east-west, 5 north-south), and runs
 #   terrainplot --png FILE
-# on it with scripted answers, reporting wall time and peak memory from /usr/bin/time -v.
+# on it with scripted answers, reporting wall time, CPU time and peak memory from /usr/bin/time -v
+# (best of 3 runs). When gdal-bin is installed, GDAL colours the same window at full resolution
+# (gdal_translate -projwin and gdaldem color-relief) and the ratios are printed.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$here/build}
@@ -66,8 +68,69 @@ done
 echo "largest accepted width: $width km"
 
 printf 'IO93AM\n%s\n0\n' "$width" > "$work/answers"
-/usr/bin/time -v "$tool" --png "$work/plot.png" < "$work/answers" > "$work/out.txt" 2> "$work/time.txt"
+
+# "wall cpu peak-kB" of one command: the figures of /usr/bin/time -v.
+measure() {
+    /usr/bin/time -v "$@" > "$work/measure.out" 2> "$work/time.txt"
+    awk -F': ' '
+        /Elapsed \(wall clock\)/ { n = split($2, p, ":"); w = 0
+                                   for (i = 1; i <= n; i++) w = w * 60 + p[i] }
+        /User time/ { u = $2 } /System time/ { s = $2 }
+        /Maximum resident set size/ { m = $2 }
+        END { printf "%.3f %.3f %d\n", w, u + s, m }' "$work/time.txt"
+}
+best_of_3() {  # command producing "wall cpu peak..." lines: the line of the lowest wall time
+    local best="" line
+    for _ in 1 2 3; do
+        line=$("$@")
+        if [ -z "$best" ] || (($(echo "${line%% *} < ${best%% *}" | bc -l))); then best=$line; fi
+    done
+    echo "$best"
+}
+terrainplot_run() { measure "$tool" --png "$work/plot.png" < "$work/answers"; }
+
+echo "machine load: $(cut -d' ' -f1-3 /proc/loadavg), $(nproc) cores"
+read -r tw tc tp <<<"$(best_of_3 terrainplot_run)"
+cp "$work/measure.out" "$work/out.txt"
 grep -E '^(Max height|Loading)' "$work/out.txt" || true
 echo "tiles loaded: $(grep -c '\.hgt' "$work/out.txt")"
 identify "$work/plot.png" 2>/dev/null || ls -l "$work/plot.png"
-grep -E 'Elapsed \(wall clock\)|Maximum resident set size|User time|System time' "$work/time.txt"
+printf 'terrainplot --png, %s km: %.3f s wall, %.3f s cpu, %d MB peak (best of 3)\n' "$width" \
+    "$tw" "$tc" $((tp / 1024))
+
+# GDAL colouring the same window at full resolution: the tiles as one virtual raster, the plot
+# rectangle cut out with gdal_translate -projwin, then gdaldem color-relief. The rectangle is
+# terrainplot's: width / 1.4 north-south round the locator's centre, 1.4 times that east-west.
+if command -v gdaldem >/dev/null && command -v gdal_translate >/dev/null &&
+    command -v gdalbuildvrt >/dev/null; then
+    read -r west north east south <<<"$(awk -v w="$width" 'BEGIN {
+        lat0 = 53.5 + 1.25 / 60; lon0 = -2 + 2.5 / 60          # the centre of IO93AM
+        ns = w / 1.4; hh = ns / 111.2 / 2; hw = (1.4 * ns / 111.2 / 2) / cos(lat0 * 3.14159265358979 / 180)
+        printf "%.6f %.6f %.6f %.6f\n", lon0 - hw, lat0 + hh, lon0 + hw, lat0 - hh }')"
+    printf '0 0 0 160\n300 40 160 40\n600 200 180 60\n900 255 255 255\nnv 0 0 0\n' > "$work/colours.txt"
+    gdal_run() {
+        local w=0 c=0 peak=0 t sw sc sp
+        rm -f "$work/window.tif" "$work/relief.tif"
+        for step in vrt translate relief; do
+            case $step in
+                vrt) t=$(measure gdalbuildvrt -q "$work/tiles.vrt" "$tiles"/*.hgt) ;;
+                translate) t=$(measure gdal_translate -q -projwin "$west" "$north" "$east" "$south" \
+                    "$work/tiles.vrt" "$work/window.tif") ;;
+                relief) t=$(measure gdaldem color-relief -q "$work/window.tif" \
+                    "$work/colours.txt" "$work/relief.tif") ;;
+            esac
+            read -r sw sc sp <<<"$t"
+            w=$(echo "$w + $sw" | bc -l)
+            c=$(echo "$c + $sc" | bc -l)
+            if ((sp > peak)); then peak=$sp; fi
+        done
+        echo "$w $c $peak"
+    }
+    read -r gw gc gp <<<"$(best_of_3 gdal_run)"
+    printf 'GDAL (gdalbuildvrt + gdal_translate -projwin + gdaldem color-relief): %.3f s wall, %.3f s cpu, %d MB peak\n' \
+        "$gw" "$gc" $((gp / 1024))
+    printf 'terrainplot / GDAL = %.2f wall, %.2f cpu (target at most 0.5); terrainplot peak %d MB (target at most 150)\n' \
+        "$(echo "$tw / $gw" | bc -l)" "$(echo "$tc / $gc" | bc -l)" $((tp / 1024))
+else
+    echo "gdaldem is not installed (Debian package gdal-bin): no comparison made"
+fi

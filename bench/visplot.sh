@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Times whole visplot runs (headless, --png) on generated tiles round Scafell Pike with a 10 m
 # mast and K 1.3: at a radius of 80 km and at the largest radius the area grid allows there.
-# When gdal_viewshed (Debian's gdal-bin) is installed, it computes the viewshed of the same
-# centre, mast and radius on the same tiles and the ratio of the two times is printed.
+# When gdal-bin is installed, the GDAL pipeline a user would run for the same view (gdalbuildvrt
+# of the tiles, gdalwarp to the National Grid at 50 m, gdal_viewshed with -cc 1/K) runs on the
+# same tiles, centre, mast and radius, and the ratios of wall time, CPU time and peak memory
+# (/usr/bin/time -v) are printed. Each figure is the best of 3 runs.
 #
 #   bench/visplot.sh [build-folder]        (default: build)
 #
@@ -15,6 +17,7 @@ build=${1:-$root/build}
 case $build in /*) ;; *) build=$PWD/$build ;; esac
 visplot=$build/tools/visplot/visplot
 [[ -x $visplot ]] || { echo "no visplot in $build/tools/visplot (build it first)" >&2; exit 1; }
+[[ -x /usr/bin/time ]] || { echo "/usr/bin/time is needed (Debian package: time)" >&2; exit 1; }
 command -v python3 >/dev/null || { echo "python3 is needed to generate the tiles" >&2; exit 1; }
 
 work=$(mktemp -d)
@@ -45,14 +48,15 @@ PY
 printf 'Scafell Pike~NY2154 0722\r\n' > "$work/sites/SITES.DAT"
 printf '%s\r\n%s\r\n600\r\n' "$work/tiles/" "$work/sites/" > "$work/Corvanne.ini"
 
-# "wall cpu" seconds of one headless run answering the radius $1 (cpu = user + system, which
-# tells more than the wall time on a busy machine).
-run() {
-    local TIMEFORMAT='%R %U %S' t
-    t=$( { time (cd "$work" && printf 'NY2154 0722\n10\n1.3\n%s\n' "$1" |
-        "$visplot" --png "$work/plot_$1.png" >"$work/out_$1.txt" 2>&1); } 2>&1)
-    read -r wall user sys <<<"$t"
-    echo "$wall $(echo "$user + $sys" | bc -l)"
+# "wall cpu peak-kB" of one command (stdin from $input): the figures of /usr/bin/time -v.
+measure() {
+    /usr/bin/time -v "$@" < "${input:-/dev/null}" > "$work/measure.out" 2> "$work/time.txt"
+    awk -F': ' '
+        /Elapsed \(wall clock\)/ { n = split($2, p, ":"); w = 0
+                                   for (i = 1; i <= n; i++) w = w * 60 + p[i] }
+        /User time/ { u = $2 } /System time/ { s = $2 }
+        /Maximum resident set size/ { m = $2 }
+        END { printf "%.3f %.3f %d\n", w, u + s, m }' "$work/time.txt"
 }
 
 # The largest accepted radius: a refused radius is asked again, and with the input at its end
@@ -64,34 +68,60 @@ for ((r = 300; r > 0; --r)); do
     if ! grep -q "Radius too large" "$work/probe.txt"; then largest=$r; break; fi
 done
 
-echo "machine load: $(cut -d' ' -f1-3 /proc/loadavg)"
+# The GDAL pipeline for the same view: the tiles as one virtual raster, warped to the National
+# Grid at 50 m over the square round the centre, then gdal_viewshed from the mast top with the
+# curvature coefficient 1/K (the effective earth radius K R). Prints "wall cpu peak-kB
+# viewshed-peak-kB": the sums of the three commands' times, the largest of their peaks and the
+# peak of gdal_viewshed alone.
+have_gdal=false
+if command -v gdal_viewshed >/dev/null && command -v gdalwarp >/dev/null &&
+    command -v gdalbuildvrt >/dev/null; then have_gdal=true; fi
+# Scafell Pike (NY 21540 07220) in metres on the National Grid.
+centreE=321540
+centreN=507220
+gdal_pipeline() {  # radius-km
+    local m=$(($1 * 1000)) t w=0 c=0 peak=0
+    for step in vrt warp viewshed; do
+        rm -f "$work/area_$1.tif" "$work/viewshed_$1.tif"
+        case $step in
+            vrt) t=$(measure gdalbuildvrt -q "$work/area.vrt" "$work"/tiles/*.hgt) ;;
+            warp) t=$(measure gdalwarp -q -t_srs EPSG:27700 -tr 50 50 -r bilinear \
+                -te $((centreE - m)) $((centreN - m)) $((centreE + m)) $((centreN + m)) \
+                "$work/area.vrt" "$work/area_$1.tif") ;;
+            viewshed) t=$(measure gdal_viewshed -q -ox $centreE -oy $centreN -oz 10 -md $m \
+                -cc "$(echo "1 / 1.3" | bc -l)" "$work/area_$1.tif" "$work/viewshed_$1.tif") ;;
+        esac
+        read -r sw sc sp <<<"$t"
+        w=$(echo "$w + $sw" | bc -l)
+        c=$(echo "$c + $sc" | bc -l)
+        if ((sp > peak)); then peak=$sp; fi
+    done
+    echo "$w $c $peak $sp"
+}
+
+echo "machine load: $(cut -d' ' -f1-3 /proc/loadavg), $(nproc) cores"
 for r in 80 "$largest"; do
     best=""
-    bestCpu=""
     for _ in 1 2 3; do
-        read -r t c <<<"$(run "$r")"
-        if [[ -z $best ]] || (( $(echo "$t < $best" | bc -l) )); then best=$t; fi
-        if [[ -z $bestCpu ]] || (( $(echo "$c < $bestCpu" | bc -l) )); then bestCpu=$c; fi
+        line=$(cd "$work" && input=<(printf 'NY2154 0722\n10\n1.3\n%s\n' "$r") \
+            measure "$visplot" --png "$work/plot_$r.png")
+        if [[ -z $best ]] || (($(echo "${line%% *} < ${best%% *}" | bc -l))); then best=$line; fi
     done
-    printf 'visplot --png, radius %3s km: %.3f s wall, %.3f s cpu (best of 3; whole run: start-up, tiles, sweep, PNG)\n' \
-        "$r" "$best" "$bestCpu"
-    eval "visplot_$r=$best"
+    read -r vw vc vp <<<"$best"
+    printf 'visplot --png, radius %3s km: %.3f s wall, %.3f s cpu, %d MB peak (best of 3; start-up, tiles, sweep, PNG)\n' \
+        "$r" "$vw" "$vc" $((vp / 1024))
+    if $have_gdal; then
+        best=""
+        for _ in 1 2 3; do
+            line=$(gdal_pipeline "$r")
+            if [[ -z $best ]] || (($(echo "${line%% *} < ${best%% *}" | bc -l))); then best=$line; fi
+        done
+        read -r gw gc gp gv <<<"$best"
+        printf 'GDAL pipeline, radius %3s km: %.3f s wall, %.3f s cpu, %d MB peak, gdal_viewshed %d MB (gdalbuildvrt + gdalwarp 50 m + gdal_viewshed)\n' \
+            "$r" "$gw" "$gc" $((gp / 1024)) $((gv / 1024))
+        printf 'visplot / GDAL, radius %3s km: %.2f wall, %.2f cpu; peak memory %.2f of the pipeline, %.2f of gdal_viewshed\n' \
+            "$r" "$(echo "$vw / $gw" | bc -l)" "$(echo "$vc / $gc" | bc -l)" \
+            "$(echo "$vp / $gp" | bc -l)" "$(echo "$vp / $gv" | bc -l)"
+    fi
 done
-
-if command -v gdal_viewshed >/dev/null && command -v gdalbuildvrt >/dev/null; then
-    gdalbuildvrt -q "$work/area.vrt" "$work"/tiles/*.hgt
-    # The centre in the tiles' WGS84 degrees; the maximum distance in the raster's units is
-    # taken from the radius along the meridian (1 degree = 111.2 km).
-    for r in 80 "$largest"; do
-        start=$(date +%s.%N)
-        gdal_viewshed -q -ox -3.2117 -oy 54.4543 -oz 10 -md "$(echo "$r / 111.2" | bc -l)" \
-            -cc "$(echo "1 - 1 / 1.3" | bc -l)" "$work/area.vrt" "$work/viewshed_$r.tif"
-        end=$(date +%s.%N)
-        g=$(echo "$end - $start" | bc -l)
-        v=$(eval echo "\$visplot_$r")
-        printf 'gdal_viewshed, radius %3s km: %.3f s; visplot / gdal_viewshed = %.2f\n' "$r" "$g" \
-            "$(echo "$v / $g" | bc -l)"
-    done
-else
-    echo "gdal_viewshed is not installed (Debian package gdal-bin): no comparison made"
-fi
+$have_gdal || echo "gdal_viewshed is not installed (Debian package gdal-bin): no comparison made"

@@ -17,6 +17,13 @@ namespace console {
 namespace {
 
 constexpr int kLastSample = kTileSamples - 1;  // 1200: index of the far edge
+// Coordinates beyond this lie far off the globe and name no tile; checking against it before
+// converting keeps every tile number well inside a long.
+constexpr double kFarthestCoordinate_deg = 1e6;
+
+bool NamesATile(double coordinate_deg) {
+    return std::fabs(coordinate_deg) <= kFarthestCoordinate_deg;  // false for NaN too
+}
 
 std::int32_t BigEndianSample(const unsigned char* bytes) {
     std::int32_t v = bytes[0] * 256 + bytes[1];
@@ -91,16 +98,25 @@ AreaGrid::AreaGrid(AreaCapacity capacity) : capacity_(capacity) {
     if (capacity_.rows < 1) capacity_.rows = 1;
     std::size_t cells =
         static_cast<std::size_t>(capacity_.columns) * static_cast<std::size_t>(capacity_.rows);
-    // calloc: large blocks come as zeroed pages from the system and cost memory only where
-    // written, so a 10001 x 6001 grid costs little for a small plot.
-    cells_.reset(static_cast<std::int32_t*>(std::calloc(cells, sizeof(std::int32_t))));
-    if (!cells_) throw std::bad_alloc();
+    // Zeroed pages from the system that cost memory only where written, so a 10001 x 6001 grid
+    // costs little for a small plot; huge pages where offered.
+    cells_ = HugePageArray<std::int32_t>(cells);
+}
+
+void AreaGrid::SetRow(int x, int y, const std::int32_t* values, int count) {
+    if (y < 0 || y >= capacity_.rows) return;
+    const int first = std::max(x, 0);
+    const int last = std::min(x + count, capacity_.columns) - 1;
+    if (last < first) return;
+    std::memcpy(cells_.Data() + Index(first, y), values + (first - x),
+                sizeof(std::int32_t) * static_cast<std::size_t>(last - first + 1));
+    Touch(last, y);
 }
 
 void AreaGrid::Clear() {
     if (maxX_ < 0 || maxY_ < 0) return;
     for (int y = 0; y <= maxY_; ++y) {
-        std::memset(cells_.get() + Index(0, y), 0, sizeof(std::int32_t) * (maxX_ + 1));
+        std::memset(cells_.Data() + Index(0, y), 0, sizeof(std::int32_t) * (maxX_ + 1));
     }
     maxX_ = maxY_ = -1;
 }
@@ -116,12 +132,15 @@ HgtTileStore::HgtTileStore(std::string heightPath, Console& console, AreaCapacit
       area_(capacity) {}
 
 std::string HgtTileStore::TileName(double latitude_deg, double longitude_deg) {
+    if (!NamesATile(latitude_deg) || !NamesATile(longitude_deg)) return {};
     return std::string(latitude_deg < 0 ? "S" : "N") + ZeroPadded(TileNumber(latitude_deg), 2) +
            (longitude_deg < 0 ? "W" : "E") + ZeroPadded(TileNumber(longitude_deg), 3) + ".hgt";
 }
 
 std::string HgtTileStore::TileFileName(double latitude_deg, double longitude_deg) {
-    std::string name = heightPath_ + TileName(latitude_deg, longitude_deg);
+    const std::string tile = TileName(latitude_deg, longitude_deg);
+    if (tile.empty()) return {};
+    std::string name = heightPath_ + tile;
     if (auto found = FindFileIgnoringCase(name); found && FileExistsIgnoringCase(name)) {
         return *found;
     }
@@ -218,17 +237,22 @@ AreaLoadResult HgtTileStore::LoadArea(double west_deg, double south_deg, double 
     console_.PrintLine("Loading Height data from SRTM files");
     console_.SetColour(Colour::kLightGrey);
 
+    long maxEastWest = (capacity_.columns - 1) / kLastSample;
+    long maxNorthSouth = (capacity_.rows - 1) / kLastSample;
+    if (!NamesATile(west_deg) || !NamesATile(east_deg) || !NamesATile(south_deg) ||
+        !NamesATile(north_deg)) {
+        console_.PrintLine("Area too large: at most " + std::to_string(maxEastWest) + " x " +
+                           std::to_string(maxNorthSouth) + " tiles fit");
+        result.refused = true;
+        return result;
+    }
     long westTile = static_cast<long>(std::floor(west_deg));
     long eastTile = static_cast<long>(std::floor(east_deg));
     long southTile = static_cast<long>(std::floor(south_deg));
     long northTile = static_cast<long>(std::floor(north_deg));
     long tilesEastWest = eastTile - westTile + 1;
     long tilesNorthSouth = northTile - southTile + 1;
-    long maxEastWest = (capacity_.columns - 1) / kLastSample;
-    long maxNorthSouth = (capacity_.rows - 1) / kLastSample;
-    if (!(std::isfinite(west_deg) && std::isfinite(east_deg) && std::isfinite(south_deg) &&
-          std::isfinite(north_deg)) ||
-        tilesEastWest < 1 || tilesNorthSouth < 1 || tilesEastWest > maxEastWest ||
+    if (tilesEastWest < 1 || tilesNorthSouth < 1 || tilesEastWest > maxEastWest ||
         tilesNorthSouth > maxNorthSouth) {
         console_.PrintLine("Area too large: it needs " + std::to_string(tilesEastWest) + " x " +
                            std::to_string(tilesNorthSouth) + " tiles, at most " +
@@ -285,17 +309,28 @@ AreaLoadResult HgtTileStore::LoadArea(double west_deg, double south_deg, double 
             // Short or unreadable: its cells stay 0.
             if (!LoadTile(name, tileDetail)) continue;
             ++result.tilesLoaded;
-            for (int i = 1; i <= perDegree; ++i) {
-                for (int j = 1; j <= perDegree; ++j) {
-                    std::int32_t v = tile_.At(i, j);
-                    area_.Set(i + ox, j + oy, v);
-                    if (v > result.maxHeight_m) {
-                        result.maxHeight_m = v;
-                        result.maxLatitude_deg = lat + static_cast<double>(j) / perDegree;
-                        result.maxLongitude_deg = lon + static_cast<double>(i) / perDegree;
-                        result.maxTile = name;
-                    }
+            // Row by row (samples 1 ... n of each, the western and southern edges belonging to
+            // the neighbours): one bulk copy and one maximum per row. The highest sample is the
+            // first one found column by column, as the tile was always scanned: the row maximum
+            // with the smallest column wins, then the smallest row.
+            std::int32_t tileMax = kInitialMaximum_m;
+            int maxColumn = 0, maxRow = 0;
+            for (int j = 1; j <= perDegree; ++j) {
+                const std::int32_t* row = tile_.Data() + static_cast<std::size_t>(j) * tile_.Side();
+                area_.SetRow(1 + ox, j + oy, row + 1, perDegree);
+                const std::int32_t* top = std::max_element(row + 1, row + perDegree + 1);
+                const int column = static_cast<int>(top - row);
+                if (*top > tileMax || (*top == tileMax && column < maxColumn)) {
+                    tileMax = *top;
+                    maxColumn = column;
+                    maxRow = j;
                 }
+            }
+            if (tileMax > result.maxHeight_m) {
+                result.maxHeight_m = tileMax;
+                result.maxLatitude_deg = lat + static_cast<double>(maxRow) / perDegree;
+                result.maxLongitude_deg = lon + static_cast<double>(maxColumn) / perDegree;
+                result.maxTile = name;
             }
         }
     }

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "console/console.h"
+#include "console/huge_page_array.h"
 #include "console/tile_format.h"
 
 namespace console {
@@ -99,25 +100,25 @@ class AreaGrid {
     bool Inside(int x, int y) const {
         return x >= 0 && x < capacity_.columns && y >= 0 && y < capacity_.rows;
     }
-    std::int32_t At(int x, int y) const { return Inside(x, y) ? cells_.get()[Index(x, y)] : 0; }
+    std::int32_t At(int x, int y) const { return Inside(x, y) ? cells_[Index(x, y)] : 0; }
     void Set(int x, int y, std::int32_t v) {
         if (Inside(x, y)) {
-            cells_.get()[Index(x, y)] = v;
+            cells_[Index(x, y)] = v;
             Touch(x, y);
         }
     }
     // Row y as a contiguous array of Columns() heights (nullptr when y is outside): bulk readers
     // index it with x after checking 0 <= x < Columns().
     const std::int32_t* Row(int y) const {
-        return (y >= 0 && y < capacity_.rows) ? cells_.get() + Index(0, y) : nullptr;
+        return (y >= 0 && y < capacity_.rows) ? cells_.Data() + Index(0, y) : nullptr;
     }
+    // Sets cells (x, y) ... (x + count - 1, y) to values[0 ... count - 1] as Set would, each
+    // dropped when outside, with one bounds check for the row.
+    void SetRow(int x, int y, const std::int32_t* values, int count);
     // Sets every cell written so far back to 0.
     void Clear();
 
   private:
-    struct FreeDeleter {
-        void operator()(std::int32_t* p) const { std::free(p); }
-    };
     std::size_t Index(int x, int y) const {
         return static_cast<std::size_t>(x) +
                static_cast<std::size_t>(y) * static_cast<std::size_t>(capacity_.columns);
@@ -127,7 +128,7 @@ class AreaGrid {
         if (y > maxY_) maxY_ = y;
     }
     AreaCapacity capacity_;
-    std::unique_ptr<std::int32_t, FreeDeleter> cells_;
+    HugePageArray<std::int32_t> cells_;
     int maxX_ = -1;  // extent written so far, for Clear
     int maxY_ = -1;
 };
@@ -156,11 +157,13 @@ class HgtTileStore {
                  TileDecoding decoding = kVoidsToSeaLevel);
 
     // The tile name alone: "N51W002.hgt" for latitude 51.5, longitude -1.5; "S01E000.hgt" for
-    // -0.5, 0.5. Negative coordinates take the whole part of |value| + 1.
+    // -0.5, 0.5. Negative coordinates take the whole part of |value| + 1. A coordinate that is
+    // not finite or lies far off the globe (beyond a million degrees) names no tile: "".
     static std::string TileName(double latitude_deg, double longitude_deg);
 
     // HeightPath followed by the tile name when such a file exists (found whatever its case),
-    // otherwise prints "No HDB for " and the full name and gives the empty text.
+    // otherwise prints "No HDB for " and the full name and gives the empty text (also, silently,
+    // for a position that names no tile).
     std::string TileFileName(double latitude_deg, double longitude_deg);
 
     // Reads a whole tile into the tile buffer, decoded by the store's rule (or by `decoding`). A
@@ -169,8 +172,7 @@ class HgtTileStore {
     // gives an all-zero buffer (false), never a read past its end. A 1 arc-second tile prints
     // "1 arc-second tile " and its file name, and is taken at 3 arc-seconds (every third sample,
     // a 1201 buffer) unless `detail` is kFinest (a 3601 buffer).
-    bool LoadTile(const std::string& fileName,
-                  TileDetail detail = TileDetail::kThreeArcSecond) {
+    bool LoadTile(const std::string& fileName, TileDetail detail = TileDetail::kThreeArcSecond) {
         return LoadTile(fileName, decoding_, detail);
     }
     bool LoadTile(const std::string& fileName, const TileDecoding& decoding,
@@ -180,7 +182,7 @@ class HgtTileStore {
     // sample: prints "Loading Height data from SRTM files" in colour 13, then per tile the full
     // name or "Skipped". An area needing more tiles than the grid holds is refused with one
     // console line before anything is loaded (result.refused; the tool ends without writing its
-    // configuration).
+    // configuration); so is an area with an edge that names no tile (TileName).
     // With kFinest an area whose tiles (those present) are all 1 arc-second is loaded at 1
     // arc-second (result.samplesPerDegree 3600) into a grid reshaped to hold those tiles within
     // the cells of the grid's capacity, so memory stays as bounded as at 3 arc-seconds; an area

@@ -7,6 +7,7 @@
 
 #include "console/file_names.h"
 #include "console/numbers.h"
+#include "sitefile/site_file_lines.h"
 
 namespace console {
 
@@ -87,14 +88,13 @@ std::optional<Palette> ReadPaletteFile(const std::string& name, const std::strin
     bool hasFolder = path.find_first_of("/\\") != std::string::npos;
     if (!hasFolder && !dir.empty()) path = (std::filesystem::path(dir) / name).string();
     if (!FileExistsIgnoringCase(path)) return std::nullopt;
-    std::ifstream in(*FindFileIgnoringCase(path), std::ios::binary);
-    if (!in) return std::nullopt;
     Palette palette;
-    std::string line;
-    while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        ApplyPaletteLine(line, palette);
-    }
+    const bool read = sitefile::ForEachLine(*FindFileIgnoringCase(path), sitefile::LineEnds::kAny,
+                                            [&](std::string_view line) {
+                                                ApplyPaletteLine(line, palette);
+                                                return true;
+                                            });
+    if (!read) return std::nullopt;
     return palette;
 }
 

@@ -110,7 +110,7 @@ std::optional<NearestSiteResult> NearestSite(double latitude_deg, double longitu
     if (!file) return std::nullopt;
     std::optional<NearestSiteResult> best;
     double bestDistance = 9999999;  // km
-    sitefile::ForEachLine(*file, sitefile::LineEnds::kLfOrCrLf, [&](std::string_view line) {
+    sitefile::ForEachLine(*file, sitefile::LineEnds::kAny, [&](std::string_view line) {
         const sitefile::SiteFields site = sitefile::SplitSiteLine(line, geodesy::Letters::kAscii)
                                               .value_or(sitefile::SiteFields{});
         auto position = DecodeSitePosition(site.location);

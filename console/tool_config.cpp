@@ -1,13 +1,13 @@
 #include "console/tool_config.h"
 
 #include <cctype>
-#include <fstream>
 #include <vector>
 
 #include "console/command_line.h"
 #include "console/file_names.h"
 #include "console/numbers.h"
 #include "geodesy/upper_case.h"
+#include "sitefile/site_file_lines.h"
 
 namespace console {
 
@@ -19,16 +19,25 @@ std::string Upper(std::string_view text) {
     return geodesy::UpperCase(text, geodesy::Letters::kAscii);
 }
 
-std::int32_t ClampWindowSize(std::int32_t size, Console& console) {
-    if (size >= kMinWindowSize_px && size <= kMaxWindowSize_px) return size;
-    std::int32_t clamped = size < kMinWindowSize_px ? kMinWindowSize_px : kMaxWindowSize_px;
-    console.SetColour(Colour::kLightMagenta);
-    console.PrintLine("Plot window size " + std::to_string(size) + " is outside " +
-                      std::to_string(kMinWindowSize_px) + " to " +
-                      std::to_string(kMaxWindowSize_px) + " pixels; using " +
-                      std::to_string(clamped));
-    console.SetColour(Colour::kLightGrey);
-    return clamped;
+// Sets the window size, clamped to its range; a clamped size leaves its warning in the
+// configuration, to be printed once the screen has been cleared.
+void SetWindowSize(ToolConfig& config, std::int32_t size) {
+    config.windowSizeNotice.clear();
+    if (size >= kMinWindowSize_px && size <= kMaxWindowSize_px) {
+        config.windowSize = size;
+        return;
+    }
+    config.windowSize = size < kMinWindowSize_px ? kMinWindowSize_px : kMaxWindowSize_px;
+    config.windowSizeNotice = "Plot window size " + std::to_string(size) + " is outside " +
+                              std::to_string(kMinWindowSize_px) + " to " +
+                              std::to_string(kMaxWindowSize_px) + " pixels; using " +
+                              std::to_string(config.windowSize);
+}
+
+// The configuration file of `dir` the tool reads and writes: the same file both ways, whatever
+// spellings of its name the folder holds.
+std::optional<std::string> ExistingConfigFile(ConfigFile file, const fs::path& dir) {
+    return FindFileIgnoringCase((dir / std::string(ConfigLookupName(file))).string());
 }
 
 bool EndsInSeparator(const std::string& path) {
@@ -45,22 +54,19 @@ std::string_view ConfigWriteName(ConfigFile file) {
     return file == ConfigFile::kBrelland ? "Brelland.INI" : "Corvanne.INI";
 }
 
-std::optional<ToolConfig> ReadConfigFile(const std::string& path, ConfigFile file,
-                                         Console& console) {
-    std::ifstream in(NativePath(path), std::ios::binary);
-    if (!in) return std::nullopt;
+std::optional<ToolConfig> ReadConfigFile(const std::string& path, ConfigFile file) {
+    constexpr std::size_t kMostLines = 4;
     std::vector<std::string> lines;
-    std::string line;
-    while (lines.size() < 4 && std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        lines.push_back(line);
-    }
+    const bool read = sitefile::ForEachLine(NativePath(path), sitefile::LineEnds::kAny,
+                                            [&](std::string_view line) {
+                                                lines.emplace_back(line);
+                                                return lines.size() < kMostLines;
+                                            });
+    if (!read) return std::nullopt;
     ToolConfig config;
     if (lines.size() > 0) config.heightPath = lines[0];
     if (lines.size() > 1) config.sitesPath = lines[1];
-    if (lines.size() > 2) {
-        config.windowSize = ClampWindowSize(RoundToInt(LeadingNumber(lines[2])), console);
-    }
+    if (lines.size() > 2) SetWindowSize(config, RoundToInt(LeadingNumber(lines[2])));
     if (file == ConfigFile::kBrelland && lines.size() > 3) config.paletteName = lines[3];
     return config;
 }
@@ -79,8 +85,10 @@ bool AskMissingConfig(ToolConfig& config, bool askWindowSize, Console& console) 
     if (!askPath(config.heightPath, kHeightPathPrompt, kHeightsOption)) return false;
     if (!askPath(config.sitesPath, kSitesPathPrompt, kSitesOption)) return false;
     if (askWindowSize) {
-        config.windowSize =
-            WindowSizeAnswer(console.Ask(kWindowSizePrompt, kWindowOption), console);
+        std::int32_t size =
+            RoundToInt(LeadingNumber(console.Ask(kWindowSizePrompt, kWindowOption)));
+        if (size == 0) size = kDefaultWindowSize_px;
+        SetWindowSize(config, size);
     }
     return true;
 }
@@ -88,7 +96,14 @@ bool AskMissingConfig(ToolConfig& config, bool askWindowSize, Console& console) 
 std::int32_t WindowSizeAnswer(std::string_view answer, Console& console) {
     std::int32_t size = RoundToInt(LeadingNumber(answer));
     if (size == 0) size = kDefaultWindowSize_px;
-    return ClampWindowSize(size, console);
+    ToolConfig sized;
+    SetWindowSize(sized, size);
+    if (!sized.windowSizeNotice.empty()) {
+        console.SetColour(Colour::kLightMagenta);
+        console.PrintLine(sized.windowSizeNotice);
+        console.SetColour(Colour::kLightGrey);
+    }
+    return sized.windowSize;
 }
 
 void ApplyGivenConfig(ToolConfig& config, Console& console) {
@@ -104,9 +119,8 @@ void ApplyGivenConfig(ToolConfig& config, Console& console) {
 }
 
 std::optional<ToolConfig> ObtainConfig(ConfigFile file, const fs::path& dir, Console& console) {
-    std::string lookup = (dir / std::string(ConfigLookupName(file))).string();
-    if (auto existing = FindFileIgnoringCase(lookup)) {
-        if (auto config = ReadConfigFile(*existing, file, console)) {
+    if (auto existing = ExistingConfigFile(file, dir)) {
+        if (auto config = ReadConfigFile(*existing, file)) {
             // A file with missing path lines asks only for those.
             if (!AskMissingConfig(*config, false, console)) return std::nullopt;
             return config;
@@ -125,8 +139,8 @@ std::string ConfigFileText(const ToolConfig& config, ConfigFile file) {
 }
 
 bool WriteConfig(const ToolConfig& config, ConfigFile file, const fs::path& dir, Console& console) {
-    std::string path = (dir / std::string(ConfigWriteName(file))).string();
-    if (auto existing = FindFileIgnoringCase(path)) path = *existing;
+    std::string path =
+        ExistingConfigFile(file, dir).value_or((dir / std::string(ConfigWriteName(file))).string());
     if (WriteFileAtomically(path, ConfigFileText(config, file))) return true;
     console.PrintLine("Cannot write " + path);
     return false;
@@ -161,6 +175,10 @@ std::optional<StartUpResult> StartUp(const ToolProfile& profile, Console& consol
     result.palette = DefaultPalette();
 
     console.ClearScreen();
+    if (!result.config.windowSizeNotice.empty()) {
+        console.SetColour(Colour::kLightMagenta);
+        console.PrintLine(result.config.windowSizeNotice);
+    }
     console.SetColour(Colour::kYellow);
     console.PrintLine(profile.banner);
 

@@ -28,6 +28,9 @@ struct ToolConfig {
     std::string sitesPath;   // folder of "SITES.DAT"; ends in a separator when it was asked
     std::int32_t windowSize = kDefaultWindowSize_px;  // plot window height, pixels
     std::string paletteName;                          // Brelland.ini only; may be empty
+    // The warning for a window size outside its range (clamped), printed by StartUp once the
+    // screen has been cleared; empty when the size was in range.
+    std::string windowSizeNotice;
 };
 
 // "Brelland.ini" / "Corvanne.ini" (the name looked up) and "Brelland.INI" / "Corvanne.INI" (the
@@ -41,16 +44,15 @@ inline constexpr std::string_view kSitesPathPrompt = "path and location of SITES
 inline constexpr std::string_view kWindowSizePrompt = "Plot Window Size     [600]                 ";
 inline constexpr std::string_view kSpecifyFullPath = "Specify a full path ";
 
-// Reads a configuration file. Missing lines take the defaults (empty paths, WindowSize 600,
-// empty PaletteName); a WindowSize outside 100 ... 4000 is clamped with a warning on `console`.
-// nullopt when the file cannot be read.
-std::optional<ToolConfig> ReadConfigFile(const std::string& path, ConfigFile file,
-                                         Console& console);
+// Reads a configuration file (CR, LF or CR LF line ends). Missing lines take the defaults (empty
+// paths, WindowSize 600, empty PaletteName); a WindowSize outside 100 ... 4000 is clamped, its
+// warning kept in windowSizeNotice. nullopt when the file cannot be read.
+std::optional<ToolConfig> ReadConfigFile(const std::string& path, ConfigFile file);
 
 // Asks for what `config` lacks: each empty path with its prompt (an empty answer prints
 // "Specify a full path " and gives false: the tool ends without writing anything), and, when
-// `askWindowSize`, the window size (0 or no number gives 600). A separator is appended to an
-// asked path that does not end in one.
+// `askWindowSize`, the window size (0 or no number gives 600; clamped as ReadConfigFile does). A
+// separator is appended to an asked path that does not end in one.
 bool AskMissingConfig(ToolConfig& config, bool askWindowSize, Console& console);
 
 // A typed window size: 0 or no number gives 600; sizes outside 100 ... 4000 are clamped with a
@@ -70,8 +72,10 @@ std::optional<ToolConfig> ObtainConfig(ConfigFile file, const std::filesystem::p
 // The configuration file's text: one value per line, CR LF line ends.
 std::string ConfigFileText(const ToolConfig& config, ConfigFile file);
 
-// Writes the configuration into `dir`, over the existing file whatever the case of its name,
-// else as "Brelland.INI" / "Corvanne.INI". False (with a console line) when it cannot be written.
+// Writes the configuration into `dir`, over the file ObtainConfig reads (the exact name
+// "Brelland.ini" / "Corvanne.ini" when it exists, otherwise the first spelling of it in name
+// order), else as "Brelland.INI" / "Corvanne.INI". False (with a console line) when it cannot
+// be written.
 bool WriteConfig(const ToolConfig& config, ConfigFile file, const std::filesystem::path& dir,
                  Console& console);
 

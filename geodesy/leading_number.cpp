@@ -29,12 +29,45 @@ double HexDigitsValue(std::string_view text, std::size_t i) {
     return value;
 }
 
+// The power of ten of the first significant digit of a gathered number ("-0.0012e5" gives 2),
+// saturated far beyond the double range. Tells a number too small for a double from one too
+// large: the count of digits alone does not ("0.000...0001" is small however long it is).
+long long DecimalMagnitude(const std::string& number) {
+    constexpr long long kSaturation = 1'000'000'000;
+    std::size_t i = number[0] == '-' ? 1 : 0;
+    long long integer_digits = 0, leading_fraction_zeros = 0;
+    bool significant = false, point = false;
+    for (; i < number.size() && number[i] != 'e'; ++i) {
+        const char c = number[i];
+        if (c == '.') {
+            point = true;
+        } else if (!significant && c == '0') {
+            if (point) ++leading_fraction_zeros;
+        } else {
+            significant = true;
+            if (!point && integer_digits < kSaturation) ++integer_digits;
+        }
+    }
+    long long exponent = 0;
+    if (i < number.size()) {
+        bool negative = false;
+        for (++i; i < number.size(); ++i) {
+            if (number[i] == '-') negative = true;
+            if (IsDigit(number[i]) && exponent < kSaturation)
+                exponent = exponent * 10 + (number[i] - '0');
+        }
+        if (negative) exponent = -exponent;
+    }
+    const long long first = integer_digits > 0 ? integer_digits - 1 : -(leading_fraction_zeros + 1);
+    return first + exponent;
+}
+
 // A number too large or too small for a double, by the rules' choice.
 double OutOfRange(const std::string& number, const NumberRules& rules) {
     const bool negative = number[0] == '-';
+    if (DecimalMagnitude(number) < 0) return negative ? -0.0 : 0.0;
     if (rules.overflow_to_infinity) return negative ? -HUGE_VAL : HUGE_VAL;
-    const bool tiny = number.find("e-") != std::string::npos;
-    const double value = tiny ? 0.0 : std::numeric_limits<double>::max();
+    const double value = std::numeric_limits<double>::max();
     return negative ? -value : value;
 }
 

@@ -15,16 +15,16 @@ struct NumberRules {
     bool blanks_inside = false;
     // "&h" (any case) before hexadecimal digits reads them ("&h1F" reads 31).
     bool hex_prefix = false;
-    // A value beyond the double range reads as +-infinity (true), or as the largest finite
-    // value, or 0 when it is too small (false).
+    // A value too large for a double reads as +-infinity (true) or as the largest finite value
+    // (false). A value too small for one reads as 0 under both rules.
     bool overflow_to_infinity = false;
 };
 
 // The window program's numbers: blanks (space, tab, line feed) anywhere in the number, no hex,
-// an out-of-range value is +-infinity.
+// a value too large is +-infinity.
 inline constexpr NumberRules kWindowNumbers{" \t\n", true, false, true};
-// The console tools' numbers: leading spaces and tabs only, "&h" hexadecimal, an out-of-range
-// value is the largest finite value (or 0 when too small).
+// The console tools' numbers: leading spaces and tabs only, "&h" hexadecimal, a
+// value too large is the largest finite value.
 inline constexpr NumberRules kConsoleNumbers{" \t", false, true, false};
 
 // The leading number of text: an optional sign, digits with at most one decimal point "." (any

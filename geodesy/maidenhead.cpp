@@ -37,11 +37,11 @@ constexpr double kMinutesPerDegree = 60.0;
 constexpr double kFifthPairsPerLonDegree = 2880;
 constexpr double kFifthPairsPerLatDegree = 5760;
 
-// A character from a cell index. The index is clamped so that absurd input (far outside
-// -90..90 / -180..180, or not finite) cannot overflow the conversion; real positions never are.
+// A character from a cell index, or 0 when the index gives no printable character: a position
+// far outside -90..90 / -180..180, or not finite, has no locator.
 char Symbol(double index, char base) {
-    if (!(index >= -64.0)) index = -64.0;
-    if (!(index <= 190.0)) index = 190.0;
+    constexpr double kFirstPrintable = ' ' + 1, kLastPrintable = '~';
+    if (!(index >= kFirstPrintable - base && index <= kLastPrintable - base)) return 0;
     return static_cast<char>(static_cast<int>(index) + base);
 }
 
@@ -74,9 +74,12 @@ int Digit(char c) {
 std::string FormatLocator(double lat_deg, double lon_deg) {
     const Steps la = Split(lat_deg + 90.0);
     const Steps lo = Split((lon_deg + 180.0) / 2.0);
-    return std::string{Symbol(lo.a, 'A'), Symbol(la.a, 'A'), Symbol(lo.b, '0'), Symbol(la.b, '0'),
-                       Symbol(lo.c, 'A'), Symbol(la.c, 'A'), Symbol(lo.d, '0'), Symbol(la.d, '0'),
-                       Symbol(lo.f, 'A'), Symbol(la.f, 'A')};
+    const std::string locator{Symbol(lo.a, 'A'), Symbol(la.a, 'A'), Symbol(lo.b, '0'),
+                              Symbol(la.b, '0'), Symbol(lo.c, 'A'), Symbol(la.c, 'A'),
+                              Symbol(lo.d, '0'), Symbol(la.d, '0'), Symbol(lo.f, 'A'),
+                              Symbol(la.f, 'A')};
+    if (locator.find('\0') != std::string::npos) return std::string(kLocatorError);
+    return locator;
 }
 
 LocatorPosition ParseLocator(std::string_view text) {
@@ -126,10 +129,14 @@ LatLon ParseLocatorCorner(std::string_view text) {
 }
 
 std::string FormatLocatorRounded(LatLon wgs84) {
-    const auto x =
-        static_cast<long long>(RoundHalfEven((wgs84.lon_deg + 180) * kFifthPairsPerLonDegree));
-    const auto y =
-        static_cast<long long>(RoundHalfEven((wgs84.lat_deg + 90) * kFifthPairsPerLatDegree));
+    // Beyond this many cells the conversion to an integer would overflow; no real position is.
+    constexpr double kMaxCells = 1e15;
+    const double x_cells = RoundHalfEven((wgs84.lon_deg + 180) * kFifthPairsPerLonDegree);
+    const double y_cells = RoundHalfEven((wgs84.lat_deg + 90) * kFifthPairsPerLatDegree);
+    if (!(std::fabs(x_cells) < kMaxCells && std::fabs(y_cells) < kMaxCells))
+        return std::string(kLocatorError);
+    const auto x = static_cast<long long>(x_cells);
+    const auto y = static_cast<long long>(y_cells);
     // Positive remainders keep the characters letters and digits even for positions off the
     // globe's range (which the tools never produce).
     auto mod = [](long long a, long long m) { return ((a % m) + m) % m; };

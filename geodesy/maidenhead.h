@@ -10,9 +10,14 @@
 
 namespace geodesy {
 
+// The locator text of a position that has none (and of an odd-length locator).
+inline constexpr std::string_view kLocatorError = "Locator error";
+
 // WGS84 degrees (latitude -90..90, longitude -180..180) to a 10-character locator such as
 // "IO91MM00AA". Each step takes the floor of the remainder, without rounding, so a value a hair
-// below a cell boundary falls into the lower cell. Latitude 90 gives the letter S (no clamp).
+// below a cell boundary falls into the lower cell. Latitude 90 gives the letter S (no clamp). A
+// position that is not finite, or so far off the globe that a character would not be printable,
+// gives kLocatorError.
 std::string FormatLocator(double lat_deg, double lon_deg);
 
 // Result of ParseLocator.
@@ -39,7 +44,7 @@ LatLon ParseLocatorCorner(std::string_view text);
 
 // The 10-character locator (upper case) of the cell corner nearest to the WGS84 position: both
 // coordinates rounded, halves to even, to whole fifth-pair cells (1/2880 degree of longitude,
-// 1/5760 of latitude).
+// 1/5760 of latitude). kLocatorError for a position that is not finite or far off the globe.
 std::string FormatLocatorRounded(LatLon wgs84);
 
 }  // namespace geodesy

@@ -106,10 +106,14 @@ ParsedLatLong ParseLatLong(std::string_view text) {
         lat_text = view.substr(0, pn);
         lon_text = view.substr(pn + 1, pe - pn - 1);
     }
+    const double lat_deg = lat_sign * ReadDms(lat_text);
+    const double lon_deg = lon_sign * ReadDms(lon_text);
+    // A number beyond the double range ("1e999N") names no position: refused as unreadable.
+    if (!std::isfinite(lat_deg) || !std::isfinite(lon_deg)) return out;
     out.ok = true;
     out.cleaned = a;
-    out.lat_deg = lat_sign * ReadDms(lat_text);
-    out.lon_deg = lon_sign * ReadDms(lon_text);
+    out.lat_deg = lat_deg;
+    out.lon_deg = lon_deg;
     out.resolution_km = kTypedLatLongResolution_km;
     return out;
 }

@@ -33,7 +33,9 @@ struct Classification {
 Classification ClassifyInput(std::string_view upper_text);
 
 struct ParsedLatLong {
-    bool ok = false;       // false: no N/S or no E/W letter; the position must stay as it was
+    // false: no N/S or no E/W letter, or a coordinate beyond the double range ("1e999N"); the
+    // position must stay as it was
+    bool ok = false;
     std::string cleaned;   // the cleaned upper-case text for the input box, "" when !ok
     double lat_deg = 0.0;  // WGS84, north positive
     double lon_deg = 0.0;  // WGS84, east positive

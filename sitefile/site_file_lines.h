@@ -15,9 +15,8 @@ namespace sitefile {
 
 // Which characters end a line.
 enum class LineEnds {
-    kAny,       // CR, LF or CR LF (the window program)
+    kAny,       // CR, LF or CR LF (every reader of the programs)
     kLfOrCrLf,  // LF; a CR just before the LF is dropped, a CR elsewhere is part of the line
-                // (the console tools)
 };
 
 // The file a typed path names: "\" accepted as a separator where it is not one, and a name that

@@ -65,7 +65,7 @@ SiteSearchResult FindSiteByName(const std::string& typed_path, std::string_view 
 SiteSearchResult FindSiteByNameField(const std::string& path, std::string_view input_text) {
     SiteSearchResult result;
     const std::string wanted = UpperCase(input_text, Letters::kAscii);
-    const bool ok = ForEachLine(path, LineEnds::kLfOrCrLf, [&](std::string_view line) {
+    const bool ok = ForEachLine(path, LineEnds::kAny, [&](std::string_view line) {
         SiteFields site = SplitSiteLine(line, Letters::kAscii).value_or(SiteFields{});
         if (UpperCase(site.name, Letters::kAscii).find(wanted) == std::string::npos) return true;
         result.outcome = SiteSearchOutcome::kFound;

@@ -52,7 +52,8 @@ SiteSearchResult FindSiteByName(const std::string& typed_path, std::string_view 
 
 // The console tools' name search: the first line of the file, the last included (the end marker
 // does not stop it), whose name, upper-cased (ASCII), contains the upper-cased input; a line
-// without "~" has an empty name and location. LF or CR LF line ends; `path` is the file itself.
+// without "~" has an empty name and location. Any line ends, as the window reads them; `path` is
+// the file itself.
 // Never kNotFound.
 SiteSearchResult FindSiteByNameField(const std::string& path, std::string_view input_text);
 

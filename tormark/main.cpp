@@ -38,8 +38,12 @@ int main(int argc, char** argv) {
         tormark::SettingsStore store;
         // Without --db the database is the one the window would start with.
         const std::string database = store.Load().database.toStdString();
-        if (command.mode == tormark::RunMode::kResolve)
+        if (command.mode == tormark::RunMode::kResolve) {
+            // Output is buffered in large writes: reading a line must not flush it.
+            std::ios::sync_with_stdio(false);
+            std::cin.tie(nullptr);
             return tormark::RunResolve(command, database, std::cin, std::cout, std::cerr);
+        }
         return tormark::RunListing(command, database, tormark::TodayText(), std::cerr);
     }
 

@@ -111,7 +111,9 @@ TEST(GivenAnswers, ConfigurationOptionsOverrideTheFileAsTypedAnswers) {
     std::istringstream in;
     std::ostringstream out;
     Console con(in, out, false);
-    ToolConfig config{"old/", "old/", 600, ""};
+    ToolConfig config;
+    config.heightPath = "old/";
+    config.sitesPath = "old/";
     con.GiveAnswer(kHeightsOption, "tiles");
     con.GiveAnswer(kSitesOption, "");
     con.GiveAnswer(kWindowOption, "9000");

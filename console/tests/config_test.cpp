@@ -142,7 +142,9 @@ TEST(ConfigFile, MissingLinesTakeDefaultsAndBadSizesAreClamped) {
 TEST(ConfigFile, Terrain3DNeverWritesIt) {
     TempDir dir;
     FakeConsole fake("");
-    ToolConfig config{"/a/", "/b/", 600, ""};
+    ToolConfig config;
+    config.heightPath = "/a/";
+    config.sitesPath = "/b/";
     EXPECT_TRUE(FinishRun(kShadedViewTool, config, fake.con, dir.Path()));
     EXPECT_TRUE(std::filesystem::is_empty(dir.Path()));
 }

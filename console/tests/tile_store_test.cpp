@@ -176,6 +176,25 @@ TEST(LoadArea, TwoTilesSideBySideWithTheirMaximum) {
     EXPECT_NE(out.find(dir.Folder() + "N54W004.hgt\n"), std::string::npos);
 }
 
+TEST(LoadArea, TiedMaximumIsTheFirstFoundColumnByColumn) {
+    TempDir dir;
+    // 900 m at three places: file row 1000 column 40 (tile row 200), file row 10 column 40 (tile
+    // row 1190) and file row 5 column 700. Column 0 and tile row 0 (file row 1200), which are not
+    // copied, hold more. Column by column, the western column wins, then its southern row.
+    WriteHgtTile(dir.Path(), "N54W004.hgt", [](int r, int c) {
+        if (c == 0 || r == 1200) return 3000;
+        if ((c == 40 && (r == 1000 || r == 10)) || (c == 700 && r == 5)) return 900;
+        return (r + c) % 500;
+    });
+    Quiet q;
+    HgtTileStore store(dir.Folder(), q.con, kDefaultAreaCapacity);
+    const AreaLoadResult result = store.LoadArea(-3.9, 54.1, -3.1, 54.9);
+    ASSERT_EQ(result.tilesLoaded, 1);
+    EXPECT_EQ(result.maxHeight_m, 900);
+    EXPECT_DOUBLE_EQ(result.maxLatitude_deg, 54.0 + 200.0 / 1200);
+    EXPECT_DOUBLE_EQ(result.maxLongitude_deg, -4.0 + 40.0 / 1200);
+}
+
 TEST(LoadArea, MissingTileIsSkippedAndAreaInsideOneTileKeepsItsWholeMaximum) {
     TempDir dir;
     WriteHgtTile(dir.Path(), "N54W004.hgt",
@@ -256,8 +275,8 @@ TEST(OneArcSecond, TakenAtThreeArcSecondsItIsItsTwin) {
     EXPECT_EQ(store1.Tile().Side(), 1201);
     EXPECT_TRUE(
         std::equal(store1.Tile().Data(), store1.Tile().Data() + 1201 * 1201, store3.Tile().Data()));
-    ASSERT_TRUE(store1.LoadTile(fine.Folder() + "N54W003.hgt", kVoidsToSeaLevel,
-                                TileDetail::kFinest));
+    ASSERT_TRUE(
+        store1.LoadTile(fine.Folder() + "N54W003.hgt", kVoidsToSeaLevel, TileDetail::kFinest));
     EXPECT_EQ(store1.Tile().Side(), 3601);
     EXPECT_EQ(store1.Tile().At(150, 3600 - 300), 2500);  // the peak, north-east of its lattice
     EXPECT_EQ(store1.Tile().At(152, 3600 - 300), 2500);  // point, repeated
@@ -329,6 +348,24 @@ TEST(AreaGrid, OutsideTheCapacityReadsZeroAndWritesNothing) {
     EXPECT_EQ(grid.Row(5), nullptr);
     grid.Clear();
     EXPECT_EQ(grid.At(9, 4), 0);
+}
+
+TEST(AreaGrid, RowsAreCopiedWithTheirEndsOutsideTheCapacityDropped) {
+    AreaGrid grid({10, 5});
+    const std::int32_t values[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14};
+    grid.SetRow(-2, 1, values, 14);  // x = -2 ... 11: the first two and the last two dropped
+    grid.SetRow(3, 5, values, 4);    // a row outside: nothing
+    grid.SetRow(12, 2, values, 4);   // wholly east of the grid: nothing
+    EXPECT_EQ(grid.At(0, 1), 3);
+    EXPECT_EQ(grid.At(9, 1), 12);
+    EXPECT_EQ(grid.At(0, 2), 0);
+    EXPECT_EQ(grid.At(9, 4), 0);
+    grid.SetRow(7, 4, values, 2);
+    EXPECT_EQ(grid.At(8, 4), 2);
+    // Clear reaches every cell the rows wrote.
+    grid.Clear();
+    for (int y = 0; y < grid.Rows(); ++y)
+        for (int x = 0; x < grid.Columns(); ++x) ASSERT_EQ(grid.At(x, y), 0) << x << " " << y;
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <limits>
+#include <string>
 
 #include "geodesy/upper_case.h"
 
@@ -54,6 +55,36 @@ TEST(LeadingNumberTest, WindowAndConsoleRules) {
     EXPECT_EQ(LeadingNumber("1e999", kWindowNumbers), HUGE_VAL);
     EXPECT_EQ(LeadingNumber("-1e999", kConsoleNumbers), -std::numeric_limits<double>::max());
     EXPECT_EQ(LeadingNumber("1e-999", kConsoleNumbers), 0.0);
+}
+
+// A number is read as written however many digits it has: only a value beyond the double range
+// becomes infinity (window) or the largest double (console), and one too small for it reads 0.
+TEST(LeadingNumberTest, LongNumbersReadAsTheirValue) {
+    const std::string zeros330(330, '0');
+    const std::string digits400 = "1" + std::string(400, '0');
+    struct Case {
+        std::string text;
+        double window, console;
+    };
+    const double max = std::numeric_limits<double>::max();
+    const Case cases[] = {
+        {"0." + zeros330 + "1N", 0.0, 0.0},
+        {"-0." + zeros330 + "1", -0.0, -0.0},
+        {"0." + zeros330 + "1e400", 1e69, 1e69},
+        {"0." + std::string(300, '0') + "1", 1e-301, 1e-301},
+        {digits400 + "e-390", 1e10, 1e10},
+        {digits400, HUGE_VAL, max},
+        {"-" + digits400, -HUGE_VAL, -max},
+        {"0.1e99999999999999999999", HUGE_VAL, max},
+        {"5e-99999999999999999999", 0.0, 0.0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text.substr(0, 20));
+        EXPECT_DOUBLE_EQ(LeadingNumber(c.text, kWindowNumbers), c.window);
+        EXPECT_DOUBLE_EQ(LeadingNumber(c.text, kConsoleNumbers), c.console);
+    }
+    // The typed position with such a fraction reads as 54 degrees.
+    EXPECT_EQ(LeadingNumber("54 0." + zeros330 + "1N 3W", kConsoleNumbers), 54.0);
 }
 
 }  // namespace

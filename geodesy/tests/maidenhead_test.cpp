@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace geodesy {
 namespace {
 
@@ -68,6 +70,24 @@ TEST(MaidenheadRoundTripTest, DecodedPositionLiesInsideTheCell) {
             }
         }
     }
+}
+
+// A position that is not finite, or so far off the globe that its cells have no letters, has no
+// locator: never control bytes or an overflowing conversion.
+TEST(FormatLocatorTest, NoLocatorForPositionsWithoutOne) {
+    const double inf = std::numeric_limits<double>::infinity();
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double cases[][2] = {{inf, 0}, {0, -inf}, {nan, 0}, {0, nan}, {1e300, 0}, {0, -1e300}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c[0] << " " << c[1]);
+        EXPECT_EQ(FormatLocator(c[0], c[1]), kLocatorError);
+        EXPECT_EQ(FormatLocatorRounded({c[0], c[1]}), kLocatorError);
+    }
+    // A million degrees has no printable field letter; the console's rounded form wraps round.
+    EXPECT_EQ(FormatLocator(1e6, 0), kLocatorError);
+    EXPECT_EQ(FormatLocatorRounded({1e6, 0}).size(), 10u);
+    // Just beyond the globe's range the letters go on, as before.
+    EXPECT_EQ(FormatLocator(100.0, 0.0).substr(0, 2), "JT");
 }
 
 }  // namespace

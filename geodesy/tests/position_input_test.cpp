@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace geodesy {
 namespace {
 
@@ -99,6 +101,23 @@ TEST(FormatLatLongTest, ReadsBackThroughParseLatLong) {
             EXPECT_NEAR(p.lat_deg, lat, 3e-5) << layout;
             EXPECT_NEAR(p.lon_deg, lon, 3e-5) << layout;
         }
+    }
+}
+
+// Numbers read as written: a fraction with hundreds of digits is its value, while a coordinate
+// beyond the double range is refused like a text without hemisphere letters.
+TEST(ParseLatLongTest, LongFractionsAndOverflow) {
+    const ParsedLatLong tiny = ParseLatLong("54 0." + std::string(330, '0') + "1N 3W");
+    ASSERT_TRUE(tiny.ok);
+    EXPECT_DOUBLE_EQ(tiny.lat_deg, 54.0);
+    EXPECT_DOUBLE_EQ(tiny.lon_deg, -3.0);
+    const std::string digits400 = "1" + std::string(400, '0');
+    for (const std::string& text :
+         {digits400 + "N 3W", "54N " + digits400 + "W", "54 " + digits400 + "N 3W"}) {
+        SCOPED_TRACE(text);
+        const ParsedLatLong p = ParseLatLong(text);
+        EXPECT_FALSE(p.ok);
+        EXPECT_EQ(p.cleaned, "");
     }
 }
 

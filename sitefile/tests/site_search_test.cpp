@@ -204,7 +204,7 @@ TEST_F(SiteDatabaseTest, ConsoleSearchLooksAtNamesOnlyPastTheEndMarker) {
               SiteSearchOutcome::kFileMissing);
 }
 
-TEST_F(SiteDatabaseTest, LoneCarriageReturnEndsALineOnlyForTheWindow) {
+TEST_F(SiteDatabaseTest, LoneCarriageReturnEndsALineForTheWindowAndTheConsoleSearch) {
     const std::string path =
         Write("Sites.dat", "Alpha~NY3000 2000\rBeta~IO84KO\r\nGamma~SU1234\r\r\n");
     std::vector<std::string> any, lf;
@@ -219,8 +219,11 @@ TEST_F(SiteDatabaseTest, LoneCarriageReturnEndsALineOnlyForTheWindow) {
     EXPECT_EQ(any,
               (std::vector<std::string>{"Alpha~NY3000 2000", "Beta~IO84KO", "Gamma~SU1234", ""}));
     EXPECT_EQ(lf, (std::vector<std::string>{"Alpha~NY3000 2000\rBeta~IO84KO", "Gamma~SU1234\r"}));
-    // The console search reads the two first entries as one line named "Alpha".
-    EXPECT_EQ(FindSiteByNameField(path, "beta").outcome, SiteSearchOutcome::kEndOfFile);
+    // The console search reads every line end as the window does: "Beta" is an entry of its own.
+    const SiteSearchResult beta = FindSiteByNameField(path, "beta");
+    EXPECT_EQ(beta.outcome, SiteSearchOutcome::kFound);
+    EXPECT_EQ(beta.fields.name, "Beta");
+    EXPECT_EQ(beta.fields.location, "IO84KO");
 }
 
 }  // namespace

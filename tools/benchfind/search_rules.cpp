@@ -1,6 +1,7 @@
 #include "search_rules.h"
 
 #include <cmath>
+#include <limits>
 
 #include "console/numbers.h"
 
@@ -21,8 +22,13 @@ char upper(char c) {
 }  // namespace
 
 float maxDistanceFromTyped(double typed_km) {
+    // A double beyond the float range has no float value (converting it is undefined): the
+    // largest float stands for any larger radius, and NaN or a large negative value takes the
+    // default as every value below the smallest does.
+    constexpr double kLargestRadius_km = std::numeric_limits<float>::max();
+    if (typed_km > kLargestRadius_km) return std::numeric_limits<float>::max();
+    if (!(typed_km >= -kLargestRadius_km)) return kDefaultMaxDistance_km;
     const float km = static_cast<float>(typed_km);
-    // The negated test also sends a NaN to the default.
     if (!(km >= kMinMaxDistance_km)) return kDefaultMaxDistance_km;
     return km;
 }

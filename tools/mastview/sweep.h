@@ -13,6 +13,8 @@
 
 #include "console/console_constants.h"
 #include "console/hgt_tile_store.h"
+#include "console/huge_page_array.h"
+#include "mastview/ordered_rays.h"
 
 namespace mastview {
 
@@ -64,11 +66,13 @@ struct RaySample {
 // The heights of the plot samples (0 ... nLon, 0 ... nLat), copied out of the area grid in
 // square blocks of 32 x 32 samples. A ray walks across rows of the area grid 40 KB apart; in
 // blocks its next samples mostly lie in the page it is already in, and neighbouring rays reuse
-// the same blocks, which makes the sweep several times faster at large radii.
+// the same blocks, which makes the sweep several times faster at large radii. The heights are
+// held in 16 bits (the tiles' own width) in huge pages where offered, and the blocks that lie
+// wholly outside the ellipse the rays reach (the plot's corners) are never copied or touched.
 class PlotHeights {
   public:
     PlotHeights(const SweepSetup& setup, const console::AreaGrid& grid);
-    // Height of plot sample (x, y), 0 <= x <= nLon, 0 <= y <= nLat.
+    // Height of plot sample (x, y), 0 <= x <= nLon, 0 <= y <= nLat, inside the rays' reach.
     int32_t At(int x, int y) const {
         const std::size_t block = static_cast<std::size_t>(y >> kShift) * blocksX_ +
                                   static_cast<std::size_t>(x >> kShift);
@@ -77,10 +81,31 @@ class PlotHeights {
     }
 
   private:
-    static constexpr int kShift = 5;  // blocks of 32 x 32 samples (4 KB)
-    static constexpr int kMask = (1 << kShift) - 1;
+    static constexpr int kShift = 5;  // blocks of 32 x 32 samples (2 KB)
+    static constexpr int kSide = 1 << kShift;
+    static constexpr int kMask = kSide - 1;
     std::size_t blocksX_ = 0;
-    std::vector<int32_t> cells_;
+    console::HugePageArray<int16_t> cells_;
+};
+
+// The samples along single rays of one plot that set a new highest angle.
+class RayTracer {
+  public:
+    RayTracer(const SweepSetup& setup, const PlotHeights& heights, NewHighest rule);
+    // The bearings of the rays: 0, dθ, 2dθ ... up to 360 (an accumulated sum), dθ giving
+    // 0.08 km at the rim.
+    std::vector<double> Bearings() const;
+    // Appends to `samples` each sample of the ray at bearing_deg, t = dt, 2dt ... up to 1 (an
+    // accumulated sum), that sets a new highest angle by the tracer's rule.
+    void Trace(double bearing_deg, std::vector<RaySample>& samples) const;
+
+  private:
+    const SweepSetup& setup_;
+    const PlotHeights& heights_;
+    NewHighest rule_;
+    double dBearing_;
+    double dt_;
+    double curvature_;
 };
 
 // Throws std::invalid_argument when the radius is not positive and finite or when the grid
@@ -96,38 +121,22 @@ void SweepRays(const SweepSetup& setup, const console::AreaGrid& grid, NewHighes
                Progress&& progress) {
     CheckSweep(setup, grid);
     const PlotHeights heights(setup, grid);
-    const double rd = setup.radius_km;
-    const double dBearing = console::kSweepStep_km * console::kDegPerRad / rd;
-    const double dt = console::kSweepStep_km / rd;
-    const double curvature = 2.0 * console::kEarthRadius_km * setup.kFactor;
-    const double nLon = setup.nLon;
-    const double nLat = setup.nLat;
+    const RayTracer tracer(setup, heights, rule);
+    const std::vector<double> bearings = tracer.Bearings();
     int lastProgress = 0;
-    for (double b = 0; b <= 360; b += dBearing) {
-        const double a = (90 - b) / console::kDegPerRad;
-        const double ca = std::cos(a);
-        const double sa = std::sin(a);
-        double highest = kLowestAngle_rad;
-        for (double t = dt; t <= 1; t += dt) {
-            const double s = t * rd;
-            const int x = Nearest((ca * t + 1) / 2 * nLon);
-            const int y = Nearest((sa * t + 1) / 2 * nLat);
-            const int32_t h = heights.At(x, y);
-            const double e =
-                (static_cast<double>(h - setup.ground_m) - setup.mast_m) / (1000.0 * s) -
-                s / curvature;
-            const bool isNew = rule == NewHighest::kStrictlyAbove ? e > highest : e >= highest;
-            if (isNew) {
-                highest = e;
-                mark(RaySample{b, t, x, y, e});
+    // The rays are traced on every core; their samples come back here in bearing order, so
+    // mark and progress see exactly the calls of a single-threaded sweep.
+    RunRaysInOrder(
+        bearings.size(),
+        [&](std::size_t i, std::vector<RaySample>& samples) { tracer.Trace(bearings[i], samples); },
+        [&](std::size_t i, const std::vector<RaySample>& samples) {
+            for (const RaySample& s : samples) mark(s);
+            const int p = Nearest(kProgressSteps * bearings[i] / 360);
+            if (p > lastProgress) {
+                lastProgress = p;
+                progress(p);
             }
-        }
-        const int p = Nearest(kProgressSteps * b / 360);
-        if (p > lastProgress) {
-            lastProgress = p;
-            progress(p);
-        }
-    }
+        });
 }
 
 }  // namespace mastview

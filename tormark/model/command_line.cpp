@@ -1,8 +1,11 @@
 #include "command_line.h"
 
 #include <charconv>
+#include <cmath>
 #include <istream>
 #include <ostream>
+#include <string>
+#include <string_view>
 
 #include "display_texts.h"
 #include "geodesy/maidenhead.h"
@@ -18,19 +21,8 @@ namespace {
 constexpr int kExitUsage = 2;
 constexpr int kExitFailure = 1;
 
-std::string Fixed(double value, int decimals) {
-    char buffer[400];
-    const auto [end, ec] =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
-    return ec == std::errc() ? std::string(buffer, end) : std::string();
-}
-
-// A field of the tab-separated output: tabs and line ends inside it become blanks.
-std::string Field(std::string text) {
-    for (char& c : text)
-        if (c == '\t' || c == '\r' || c == '\n') c = ' ';
-    return text;
-}
+// The message of a row whose line names no position and for which the window shows none.
+constexpr std::string_view kNotAPosition = "Not a position";
 
 std::string MessageOf(const ResolveResult& r) {
     switch (r.kind) {
@@ -64,20 +56,77 @@ bool SetHome(SiteSession& session, const std::string& text, std::ostream& err) {
     return true;
 }
 
-void PrintResolution(const std::string& input, const ResolveResult& r, const SiteSession& s,
-                     std::ostream& out) {
-    const geodesy::Classification c = geodesy::ClassifyInput(geodesy::UpperCase(input));
+// Appends value with `decimals` digits after the point (nothing when it cannot be written or is
+// not finite, which no column shows).
+void AppendFixed(std::string& row, double value, int decimals) {
+    if (!std::isfinite(value)) return;
+    char buffer[400];
+    const auto [end, ec] =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
+    if (ec == std::errc()) row.append(buffer, end);
+}
+
+// Appends a field of the tab-separated output: tabs and line ends inside it become blanks.
+void AppendField(std::string& row, std::string_view text) {
+    const std::size_t start = row.size();
+    row.append(text);
+    for (std::size_t i = start; i < row.size(); ++i)
+        if (row[i] == '\t' || row[i] == '\r' || row[i] == '\n') row[i] = ' ';
+}
+
+// The message of a row that names no position: what the window would show for the line, or
+// kNotAPosition when it would show nothing (an empty line, a latitude/longitude without
+// hemisphere letters).
+std::string FailureMessage(const ResolveResult& r) {
+    const std::string message = MessageOf(r);
+    return message.empty() ? std::string(kNotAPosition) : message;
+}
+
+// The output line of one input, built in `row` (emptied first) so that it goes out in one write.
+// It reports only what this input did: a row that resolved nothing leaves every position column
+// empty, whatever an earlier row found.
+void BuildResolutionRow(const std::string& input, const ResolveResult& r, const SiteSession& s,
+                        std::string& row) {
+    row.clear();
+    AppendField(row, input);
+    row += '\t';
+    row += std::to_string(static_cast<int>(r.typed_class));
+    constexpr int kPositionColumns = 8;  // lat .. latlong
+    constexpr int kDistanceColumns = 5;  // dist_km .. bear_uncert_deg
+    if (!ResolvedAPosition(r.kind)) {
+        row.append(kPositionColumns + kDistanceColumns + 1, '\t');
+        AppendField(row, FailureMessage(r));
+        row += "\t\n";
+        return;
+    }
     const MainBoxes& b = s.boxes;
-    out << Field(input) << '\t' << static_cast<int>(c.input_class) << '\t' << Fixed(s.lat_deg, 9)
-        << '\t' << Fixed(s.lon_deg, 9) << '\t' << Fixed(s.resolution_km, 9) << '\t'
-        << Field(b.locator) << '\t' << Field(b.ngr) << '\t'
-        << (b.hasEastNorth ? Fixed(b.easting_m, 3) : "") << '\t'
-        << (b.hasEastNorth ? Fixed(b.northing_m, 3) : "") << '\t' << Field(b.latlong);
+    row += '\t';
+    AppendFixed(row, s.lat_deg, 9);
+    row += '\t';
+    AppendFixed(row, s.lon_deg, 9);
+    row += '\t';
+    AppendFixed(row, s.resolution_km, 9);
+    row += '\t';
+    AppendField(row, b.locator);
+    row += '\t';
+    AppendField(row, b.ngr);
+    row += '\t';
+    if (b.hasEastNorth) AppendFixed(row, b.easting_m, 3);
+    row += '\t';
+    if (b.hasEastNorth) AppendFixed(row, b.northing_m, 3);
+    row += '\t';
+    AppendField(row, b.latlong);
     const geodesy::DistBearResult& d = s.distBear;
     for (double v :
-         {d.dist_km, d.bearing_deg, d.back_bearing_deg, d.dist_uncert_km, d.bear_uncert_deg})
-        out << '\t' << (s.homeSet ? Fixed(v, 6) : "");
-    out << '\t' << Field(MessageOf(r)) << '\n';
+         {d.dist_km, d.bearing_deg, d.back_bearing_deg, d.dist_uncert_km, d.bear_uncert_deg}) {
+        row += '\t';
+        if (s.homeSet) AppendFixed(row, v, 6);
+    }
+    row += '\t';
+    AppendField(row, MessageOf(r));
+    row += '\t';
+    if (r.kind == ResolveKind::kSite) AppendField(row, r.sitename.value_or(""));
+    row += '\n';
 }
 
 }  // namespace
@@ -123,7 +172,8 @@ std::string HelpText() {
            "\n"
            "Exit status:\n"
            "  0  normal end\n"
-           "  1  refused or failed run (a home that names no position, a file not written)\n"
+           "  1  refused or failed run (a home that names no position, a file not written,\n"
+           "     a --resolve line that names no position: every row is still printed)\n"
            "  2  usage error (an unknown option or a malformed value)\n"
            "\n"
            "Examples:\n"
@@ -219,7 +269,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
 
 std::string ResolveHeader() {
     return "input\tclass\tlat\tlon\tresolution_km\tlocator\tngr\teasting\tnorthing\tlatlong\t"
-           "dist_km\tbearing\tbackbearing\tdist_uncert_km\tbear_uncert_deg\tmessage";
+           "dist_km\tbearing\tbackbearing\tdist_uncert_km\tbear_uncert_deg\tmessage\tsite";
 }
 
 int RunResolve(const CommandLine& command, const std::string& defaultDatabase, std::istream& in,
@@ -227,10 +277,16 @@ int RunResolve(const CommandLine& command, const std::string& defaultDatabase, s
     SiteSession session;
     session.databasePath = command.database.value_or(defaultDatabase);
     if (command.home && !SetHome(session, *command.home, err)) return kExitFailure;
+    // The command line shows no Pointing window.
+    session.writesPointingTexts = false;
     out << ResolveHeader() << '\n';
+    std::string row;
+    bool all_resolved = true;
     auto resolve = [&](const std::string& text) {
         const ResolveResult r = session.UseThis(text);
-        PrintResolution(text, r, session, out);
+        BuildResolutionRow(text, r, session, row);
+        out.write(row.data(), static_cast<std::streamsize>(row.size()));
+        if (!ResolvedAPosition(r.kind)) all_resolved = false;
     };
     if (!command.texts.empty()) {
         for (const std::string& text : command.texts) resolve(text);
@@ -242,7 +298,7 @@ int RunResolve(const CommandLine& command, const std::string& defaultDatabase, s
         }
     }
     out.flush();
-    return out ? 0 : kExitFailure;
+    return out && all_resolved ? 0 : kExitFailure;
 }
 
 int RunListing(const CommandLine& command, const std::string& defaultDatabase,

@@ -47,7 +47,10 @@ std::string VersionText();
 std::string ResolveHeader();
 
 // Resolves each text (or each line of `in` when there is none) as "&Use This" would, one output
-// line per input. `defaultDatabase` is used when --db is not given. Returns the exit status.
+// row per input reporting only that input's outcome: a row that names no position has empty
+// position and distance columns and always a message. `defaultDatabase` is used when --db is
+// not given. Returns the exit status: 0 when every input resolved, 1 when any did not (or the
+// home did not, or the output failed).
 int RunResolve(const CommandLine& command, const std::string& defaultDatabase, std::istream& in,
                std::ostream& out, std::ostream& err);
 

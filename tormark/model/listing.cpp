@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <optional>
@@ -178,6 +179,22 @@ bool WriteWhole(const std::filesystem::path& path, const std::string& text) {
     return true;
 }
 
+// Whether a file can be made at `path`: a scratch file beside it is created and removed again.
+bool CanCreate(const std::filesystem::path& path) {
+    std::random_device seed;
+    const std::filesystem::path probe =
+        path.string() + ".new" + std::to_string(std::uniform_int_distribution<unsigned>()(seed));
+    const bool made = static_cast<bool>(std::ofstream(probe, std::ios::binary | std::ios::trunc));
+    std::error_code ignored;
+    std::filesystem::remove(probe, ignored);
+    return made;
+}
+
+// The message of a listing that cannot be written, naming the file so that a wrong folder shows.
+std::string ListingError(const std::string& path) {
+    return std::string(kListingErrorMessage) + "\n" + path;
+}
+
 }  // namespace
 
 std::string ShortestNumber(double value) {
@@ -223,11 +240,27 @@ ListingOutcome WriteListing(const ListingBoxes& boxes, SiteSession& session,
         return outcome;
     }
 
+    // Converting the lines moves the current site: whether the file can be made is known first,
+    // so that a failure leaves the site as it was.
+    const std::string target = NativePath(outcome.fileName);
+    if (!CanCreate(target)) {
+        outcome.message = ListingError(target);
+        return outcome;
+    }
+
     const double minDist = BoxNumber(boxes.minDist);
     const double maxDist = BoxNumber(boxes.maxDist);
     const double from = BoxNumber(boxes.fromBear);
     const double to = BoxNumber(boxes.toBear);
     const std::string search = geodesy::UpperCase(boxes.search);
+    // A box number beyond the double range ends the listing as any error does, before it can
+    // reach the header as "inf".
+    for (const double limit : {minDist, maxDist, from, to}) {
+        if (!std::isfinite(limit)) {
+            outcome.message = ListingError(target);
+            return outcome;
+        }
+    }
 
     std::string text;
     for (const std::string& header :
@@ -252,8 +285,8 @@ ListingOutcome WriteListing(const ListingBoxes& boxes, SiteSession& session,
         if (outcome.sites % kSitesPerBlock == 0) text += kCrLf;
     }
 
-    if (!WriteWhole(NativePath(outcome.fileName), text)) {
-        outcome.message = kListingErrorMessage;
+    if (!WriteWhole(target, text)) {
+        outcome.message = ListingError(target);
         return outcome;
     }
     outcome.ok = true;

@@ -20,7 +20,8 @@ inline constexpr const char* kLocalsMaxDistance = "20";
 
 struct ListingOutcome {
     bool ok = false;
-    std::string message;   // message-box text when !ok
+    std::string message;   // message-box text when !ok; "Path or filename error", a line end
+                           // and the path when the file cannot be written
     std::string fileName;  // the file name used (after an empty box was refilled)
     int sites = 0;         // site lines written
 };

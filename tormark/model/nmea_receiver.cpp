@@ -73,6 +73,10 @@ std::optional<std::string> RmcInputText(std::string_view text) {
 
     const std::string_view sentence = text.substr(rmc, std::min(line_end - rmc, kRmcMaxChars));
     if (sentence.size() < kRmcMinChars) return std::nullopt;
+    // A sentence is printable ASCII; any other byte is line noise (a wrong baud rate, a
+    // glitch), which would otherwise end up inside the position text.
+    const auto printable = [](char c) { return c >= ' ' && c <= '~'; };
+    if (!std::all_of(sentence.begin(), sentence.end(), printable)) return std::nullopt;
 
     const auto f = RmcFields(sentence);
     const std::string_view time = f[1], lat = f[3], ns = f[4], lon = f[5], ew = f[6];
@@ -86,8 +90,12 @@ std::optional<std::string> RmcInputText(std::string_view text) {
     out.append("          [ ");
     out.append(Mid(time, 0, 2)).append(":").append(Mid(time, 2, 2)).append(":");
     out.append(Mid(time, 4, 2)).append(" UTC ]");
-    if (geodesy::ClassifyInput(geodesy::UpperCase(out)).input_class !=
-        geodesy::InputClass::kLatLong)
+    // The text must read back as the position it names: classified as a latitude/longitude
+    // (not the all-zero position, which would be looked up as a site name) and read with both
+    // hemisphere letters ("4807.038,X" has none).
+    const std::string upper = geodesy::UpperCase(out);
+    if (geodesy::ClassifyInput(upper).input_class != geodesy::InputClass::kLatLong ||
+        !geodesy::ParseLatLong(upper).ok)
         return std::nullopt;
     return out;
 }

@@ -38,7 +38,9 @@ inline constexpr std::size_t kMaxPendingChars = 1024;
 // characters of that line follow "RMC" on, when the sentence carries a checksum ("*" and two
 // hexadecimal digits) that does not match, or when the text would not read as a latitude and
 // longitude (an empty position field, or the all-zero position some receivers send before a
-// fix, which would be looked up as a site name). Later sentences in text are not looked at.
+// fix, which would be looked up as a site name, or a hemisphere field that is not N/S or E/W),
+// or when the sentence holds a byte that is not printable ASCII (line noise).
+// Later sentences in text are not looked at.
 std::optional<std::string> RmcInputText(std::string_view text);
 
 // True when the NMEA sentence line (from "$" up to its line end, CR/LF excluded) has no "*", or

@@ -39,6 +39,7 @@ void DeriveNgr(ResolveResult& r) {
     const NgrText n = FormatGridRef(r.lat_deg, r.lon_deg, r.resolution_km);
     r.ngr_text = n.text;
     r.east_north_text = EastNorthText(n);
+    if (n.status == geodesy::NgrStatus::kOk) r.east_north = GridPoint{n.easting_m, n.northing_m};
     r.square_10km = OsMapCaption(n);
 }
 
@@ -55,6 +56,7 @@ bool ApplyGridRef(ResolveResult& r, const std::string& compact, int ll_format) {
     r.resolution_km = g.resolution_km;
     r.ngr_text = compact;
     r.east_north_text = EastNorthText(g.easting_m, g.northing_m);
+    r.east_north = GridPoint{g.easting_m, g.northing_m};
     r.square_10km = Square10km(compact);
     DeriveLocator(r);
     // A grid reference names a square: both sides are the resolution.
@@ -105,8 +107,8 @@ void ResolveSite(ResolveResult& r, const ResolveRequest& req, const std::string&
             r.message = kDatabaseMissing;
             return;
         case sitefile::SiteSearchOutcome::kEndOfFile:
-            r.kind = ResolveKind::kSiteSearchEnded;
-            return;
+            // A file without "ENDENDEND" ends the search as that line would: leaving the
+            // previous site's boxes under the newly typed name would pass them off as its.
         case sitefile::SiteSearchOutcome::kNotFound:
             r.kind = ResolveKind::kSiteNotFound;
             r.input_text = std::string(kSiteNotFound);
@@ -177,6 +179,7 @@ ResolveResult ResolveInput(const ResolveRequest& req) {
 
     const Classification c = ClassifyInput(input);
     r.input_class = c.input_class;
+    r.typed_class = c.input_class;
     switch (c.input_class) {
         case InputClass::kGridRef:
             if (ApplyGridRef(r, c.text, req.ll_format)) {

@@ -11,6 +11,12 @@
 
 namespace tormark {
 
+// A point on the National Grid, metres.
+struct GridPoint {
+    double easting_m = 0.0;
+    double northing_m = 0.0;
+};
+
 // What the "&Use This" step did.
 enum class ResolveKind {
     kEmpty,              // empty input: nothing is done
@@ -21,8 +27,8 @@ enum class ResolveKind {
     kLocatorError,       // odd-length locator (typed or stored): "Locator error" in the input box
     kGridRefError,       // grid reference with too many digits: message holds the sentence
     kUnreadableLatLong,  // no hemisphere letters: input box emptied, texts of the old position
-    kSiteNotFound,       // "ENDENDEND" reached: "Not Found", locator/NGR/lat-long boxes emptied
-    kSiteSearchEnded,    // end of the file without a match: nothing shown or changed
+    kSiteNotFound,       // "ENDENDEND" or the end of the file reached without a match: "Not
+                         // Found", locator/NGR/lat-long boxes emptied
     kSiteLocationError,  // matched entry's location unreadable: "ERROR" in locator and NGR boxes
     kDatabaseMissing,    // message box kDatabaseMissing; nothing else changes
 };
@@ -48,6 +54,8 @@ struct ResolveResult {
     // For kSite and kSiteLocationError: the class of the stored location (which box holds the
     // typed value); for typed input: the class of the input.
     geodesy::InputClass input_class = geodesy::InputClass::kSiteName;
+    // The class of the typed text itself (for a site, input_class is that of its location).
+    geodesy::InputClass typed_class = geodesy::InputClass::kSiteName;
 
     std::optional<std::string> input_text;       // InputText (and BearingCalc's Ipt)
     std::optional<std::string> locator_text;     // LocText
@@ -60,9 +68,12 @@ struct ResolveResult {
     std::optional<std::string> sitename;         // database name, "" for typed positions; unchanged
                                                  // when a found entry cannot be placed
     std::string message;                         // message-box text, "" when none
+    // The figures behind east_north_text, set with it unless it is "": the corner of a typed
+    // square, or the unrounded easting and northing of a computed reference.
+    std::optional<GridPoint> east_north;
 
     // Distance and bearings from home, recomputed when a home is given and the step resolved or
-    // refreshed a position (not for kEmpty, kSiteSearchEnded, kDatabaseMissing, kSiteNotFound,
+    // refreshed a position (not for kEmpty, kDatabaseMissing, kSiteNotFound,
     // kLocatorError, kGridRefError).
     std::optional<geodesy::DistBearResult> dist_bear;
 };

@@ -59,7 +59,6 @@ ResolveResult SiteSession::UseThis(std::string input) {
 
     switch (r.kind) {
         case ResolveKind::kEmpty:
-        case ResolveKind::kSiteSearchEnded:
         case ResolveKind::kDatabaseMissing:
             return r;  // nothing else changes
         default:
@@ -78,7 +77,13 @@ ResolveResult SiteSession::UseThis(std::string input) {
     if (r.ll_text) boxes.latlong = *r.ll_text;
     if (r.east_north_text) {
         boxes.eastNorth = *r.east_north_text;
-        UpdateEastNorth(r.input_class == InputClass::kGridRef);
+        // The figures come with the text (a typed square's corner, or the computed reference),
+        // so the grid reference is not worked out a second time.
+        boxes.hasEastNorth = r.east_north.has_value();
+        if (r.east_north) {
+            boxes.easting_m = r.east_north->easting_m;
+            boxes.northing_m = r.east_north->northing_m;
+        }
     }
     if (r.square_10km && !r.square_10km->empty()) boxes.osMapCaption = *r.square_10km;
     if (r.x_size_text) boxes.xdim = *r.x_size_text;
@@ -123,34 +128,10 @@ ResolveResult SiteSession::UseThis(std::string input) {
             break;  // "Not Found", "Locator error", a refused grid reference
     }
     if (form) {
-        WritePointingValues(*form);
+        if (writesPointingTexts) WritePointingValues(*form);
         boxes.setHomeEnabled = r.kind != ResolveKind::kSiteLocationError;
     }
     return r;
-}
-
-void SiteSession::UpdateEastNorth(bool typedGridRef) {
-    boxes.hasEastNorth = false;
-    if (boxes.eastNorth.empty()) return;
-    // A typed grid reference names its square's corner exactly; a computed one comes from the
-    // position.
-    if (typedGridRef) {
-        std::string text = boxes.ngr;
-        std::erase(text, ' ');
-        const geodesy::NgrPosition p = geodesy::ParseGridRef(text, resolution_km);
-        if (p.ok) {
-            boxes.hasEastNorth = true;
-            boxes.easting_m = p.easting_m;
-            boxes.northing_m = p.northing_m;
-        }
-        return;
-    }
-    const geodesy::NgrText ngr = geodesy::FormatGridRef(lat_deg, lon_deg, resolution_km);
-    if (ngr.status == geodesy::NgrStatus::kOk) {
-        boxes.hasEastNorth = true;
-        boxes.easting_m = ngr.easting_m;
-        boxes.northing_m = ngr.northing_m;
-    }
 }
 
 void SiteSession::WritePointingValues(UncertForm form) {

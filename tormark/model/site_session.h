@@ -108,6 +108,10 @@ class SiteSession {
     MainBoxes boxes;
     PointingBoxes pointing;
     ListingBoxes listing;
+    // false: "&Use This" leaves the distance, bearing and accuracy texts of the Pointing window
+    // unwritten (the command lines show no window, and formatting them costs a good share of a
+    // line's time).
+    bool writesPointingTexts = true;
 
     // "&Use This": resolves `input` (the input box text) and updates the state and the boxes.
     // The result's message is for a message box ("Site datbase not found"), "" when none.
@@ -136,7 +140,6 @@ class SiteSession {
 
   private:
     void WritePointingValues(UncertForm form);
-    void UpdateEastNorth(bool typedGridRef);
 };
 
 }  // namespace tormark

@@ -85,7 +85,8 @@ TEST_F(ListingPanelTest, ListLocalsWithThePanelNeverOpened) {
 
     Named<QLineEdit>(*w, "ListFileName")->setText(dir.filePath("missing folder/x.txt"));
     QTest::mouseClick(Named<QPushButton>(*w, "LocSites"), Qt::LeftButton);
-    EXPECT_EQ(messages, QStringList{"Path or filename error"});
+    EXPECT_EQ(messages,
+              QStringList{"Path or filename error\n" + dir.filePath("missing folder/x.txt")});
     EXPECT_EQ(viewed.size(), 1);
 }
 

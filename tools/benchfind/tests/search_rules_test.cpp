@@ -14,6 +14,12 @@ TEST(SearchLimit, TooSmallOrEmptyGivesFiveKm) {
     EXPECT_EQ(maxDistanceFromTyped(std::numeric_limits<double>::quiet_NaN()), 5.0F);
     EXPECT_EQ(maxDistanceFromTyped(0.001), 0.001F);
     EXPECT_EQ(maxDistanceFromTyped(12.5), 12.5F);
+    // Beyond the float range: checked before the conversion, never infinity.
+    const float largest = std::numeric_limits<float>::max();
+    EXPECT_EQ(maxDistanceFromTyped(1e300), largest);
+    EXPECT_EQ(maxDistanceFromTyped(std::numeric_limits<double>::max()), largest);
+    EXPECT_EQ(maxDistanceFromTyped(-1e300), 5.0F);
+    EXPECT_EQ(limitMetres(maxDistanceFromTyped(1e300)), std::numeric_limits<std::int32_t>::max());
 }
 
 TEST(SearchLimit, MetresRoundedHalfToEvenAndHeldInRange) {

@@ -4,8 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
 #include <vector>
+
+#include "model_test_support.h"
 
 namespace tormark {
 namespace {
@@ -41,6 +44,99 @@ TEST(ParseCommandLine, ModesOptionsAndMistakes) {
     EXPECT_NE(ParseCommandLine({"--bogus"}).error, "");
     EXPECT_NE(ParseCommandLine({"--resolve", "--db"}).error, "");
     EXPECT_NE(ParseCommandLine({"stray"}).error, "");
+}
+
+std::vector<std::string> Columns(const std::string& row) {
+    std::vector<std::string> columns;
+    std::size_t start = 0;
+    for (std::size_t tab; (tab = row.find('\t', start)) != std::string::npos; start = tab + 1)
+        columns.push_back(row.substr(start, tab - start));
+    columns.push_back(row.substr(start));
+    return columns;
+}
+
+struct BatchRun {
+    int status = -1;
+    std::vector<std::vector<std::string>> rows;  // the header left out
+};
+
+BatchRun Resolve(const std::string& database, const std::string& input) {
+    CommandLine command = ParseCommandLine({"--resolve", "--db", database});
+    std::istringstream in(input);
+    std::ostringstream out, err;
+    BatchRun run;
+    run.status = RunResolve(command, "", in, out, err);
+    std::istringstream lines(out.str());
+    std::string line;
+    std::getline(lines, line);
+    EXPECT_EQ(line, ResolveHeader());
+    while (std::getline(lines, line)) run.rows.push_back(Columns(line));
+    return run;
+}
+
+// Each line gives one row about itself alone: after a line that resolved, a line that does not
+// leaves every position column empty and always says why; the exit status tells whether all
+// lines resolved.
+TEST(RunResolve, EveryRowReportsOnlyItsOwnLine) {
+    test::TempDir dir;
+    const std::string db = test::WriteFile(
+        dir, "Sites.dat", {"Dunkery Beacon~SS891 416", "Odd~XY", "ENDENDEND", "Late~IO91IM"});
+    const std::size_t kColumns = Columns(ResolveHeader()).size();
+    ASSERT_EQ(kColumns, 17u);
+    ASSERT_EQ(Columns(ResolveHeader())[16], "site");
+    struct Case {
+        std::string line;
+        std::string message;  // "" for a line that resolves
+    };
+    // A latitude beyond the double range.
+    const std::string overflow = std::string(400, '9') + "N 3W";
+    const Case cases[] = {
+        {"51.5N 1W", ""},    {"IO91IM0", "Locator error"},
+        {"IO91WM", ""},      {"", "Not a position"},
+        {"SU1224 4219", ""}, {"51.5 1.25", "Not a position"},
+        {"91", ""},          {"late", "Not Found"},
+        {"odd", "ERROR"},    {overflow, "Not a position"},
+    };
+    std::string input;
+    for (const Case& c : cases) input += c.line + "\n";
+    const BatchRun run = Resolve(db, input);
+    EXPECT_EQ(run.status, 1);
+    ASSERT_EQ(run.rows.size(), std::size(cases));
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        const auto& row = run.rows[i];
+        SCOPED_TRACE(cases[i].line.substr(0, 20));
+        ASSERT_EQ(row.size(), kColumns);
+        EXPECT_EQ(row[0], cases[i].line);
+        EXPECT_EQ(row[15], cases[i].message);
+        const bool resolved = cases[i].message.empty();
+        for (int column = 2; column <= 9; ++column) EXPECT_EQ(row[column].empty(), !resolved);
+    }
+    // "91" finds Dunkery Beacon through its grid reference: the site column says so.
+    EXPECT_EQ(run.rows[6][16], "Dunkery Beacon");
+    EXPECT_EQ(run.rows[6][6], "SS891416");
+    EXPECT_EQ(run.rows[2][16], "");
+    // Each row's resolution is its own: a 6-character locator, then an 8-digit grid reference.
+    EXPECT_EQ(run.rows[2][4], "4.633333333");
+    EXPECT_EQ(run.rows[4][4], "0.010000000");
+}
+
+TEST(RunResolve, ExitStatusAndMissingDatabase) {
+    test::TempDir dir;
+    const std::string db = test::WriteFile(dir, "Sites.dat", {"Hill Top~ST4523 8150"});
+    EXPECT_EQ(Resolve(db, "IO91WM\nhill\n").status, 0);
+    // A file without "ENDENDEND": a name not in it is "Not Found" too.
+    const BatchRun ended = Resolve(db, "IO91WM\nnowhere\n");
+    EXPECT_EQ(ended.status, 1);
+    ASSERT_EQ(ended.rows.size(), 2u);
+    EXPECT_EQ(ended.rows[1][15], "Not Found");
+    EXPECT_EQ(ended.rows[1][2], "");
+
+    const BatchRun missing = Resolve(dir.FilePath("none.dat"), "IO91WM\nhill\n");
+    EXPECT_EQ(missing.status, 1);
+    ASSERT_EQ(missing.rows.size(), 2u);
+    EXPECT_EQ(missing.rows[0][5], "IO91WM");
+    EXPECT_EQ(missing.rows[1][15], "Site datbase not found");
+    EXPECT_EQ(missing.rows[1][5], "");
 }
 
 }  // namespace

@@ -159,10 +159,26 @@ TEST_F(ListingTest, ErrorsLeaveAnEarlierListingIntact) {
     EXPECT_EQ(r.message, "Site datbase not found");
 
     boxes.fileName = dir.FilePath("no such folder/list.txt");
-    r = Write({"Worked Site~51.5N 1W"}, boxes);
+    const double lat = session.lat_deg, lon = session.lon_deg;
+    r = Write({"Worked Site~51.5N 1W", "Far Site~IO70AA"}, boxes);
     EXPECT_FALSE(r.ok);
-    EXPECT_EQ(r.message, "Path or filename error");
+    EXPECT_EQ(r.message, "Path or filename error\n" + boxes.fileName);
     EXPECT_EQ(Lines(), before);
+    // Nothing was converted: the current site is the one before the attempt.
+    EXPECT_EQ(session.lat_deg, lat);
+    EXPECT_EQ(session.lon_deg, lon);
+
+    // A box number beyond the double range is an error, never "inf" in the header.
+    for (std::string ListingBoxes::*box :
+         {&ListingBoxes::minDist, &ListingBoxes::maxDist, &ListingBoxes::toBear}) {
+        ListingBoxes huge;
+        huge.fileName = out;
+        huge.*box = "1e999";
+        r = Write({"Worked Site~51.5N 1W"}, huge);
+        EXPECT_FALSE(r.ok);
+        EXPECT_EQ(r.message, "Path or filename error\n" + out);
+        EXPECT_EQ(Lines(), before);
+    }
 }
 
 TEST_F(ListingTest, NoTemporaryFileIsLeftBehind) {
@@ -184,7 +200,7 @@ TEST(NativePath, EitherSeparatorBecomesThePlatformsOwn) {
     EXPECT_EQ(NativePath("c:/fellside\\SITELIST.TXT"), "c:\\fellside\\SITELIST.TXT");
 #else
     EXPECT_EQ(NativePath("fellside\\lists/SITELIST.TXT"), "fellside/lists/SITELIST.TXT");
-    EXPECT_EQ(NativePath("/home/u/SITELIST.TXT"), "/home/u/SITELIST.TXT");
+    EXPECT_EQ(NativePath("/srv/u/SITELIST.TXT"), "/srv/u/SITELIST.TXT");
 #endif
 }
 

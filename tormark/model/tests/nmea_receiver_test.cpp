@@ -41,6 +41,16 @@ TEST(RmcInputText, DropsTextWithoutAUsablePosition) {
     EXPECT_FALSE(RmcInputText("$GPRMC,000012.00,V,0000.0000,N,00000.0000,E,0.0,0.0,010100,,,N\r"));
     // Empty position fields in a long sentence.
     EXPECT_FALSE(RmcInputText("$GPRMC,123519,A,,N,,E,022.4,084.4,230394,003.1,W,extra,fields\r"));
+    // Hemisphere fields that are no hemisphere: the text would not read back as a position.
+    for (const char* sentence :
+         {"$GPRMC,123519,A,4807.038,X,01131.000,E,022.4,084.4,230394,003.1,W\r",
+          "$GPRMC,123519,A,4807.038,N,01131.000,Q,022.4,084.4,230394,003.1,W\r",
+          // Line noise inside the fields of a sentence without a checksum.
+          "$GPRMC,123519,A,48\x01" "07.038,N,01131.000,E,022.4,084.4,230394,003.1,W\r",
+          "$GPRMC,123519,A,4807.038,N,011\xFF" "31.000,E,022.4,084.4,230394,003.1,W\r"}) {
+        SCOPED_TRACE(sentence);
+        EXPECT_FALSE(RmcInputText(sentence));
+    }
 }
 
 TEST(RmcInputText, UsesOnlyTheFirstRmcSentence) {

@@ -213,9 +213,14 @@ TEST_F(ResolveTest, DatabaseSearchOutcomes) {
     EXPECT_FALSE(not_found.dist_bear.has_value());
 
     std::ofstream(path_, std::ios::binary) << "Hill Top~ST4523 8150\r\n";
+    // The end of a file without "ENDENDEND" is "Not Found" too: the boxes no longer keep the
+    // previous site's results under the newly typed name.
     const ResolveResult ended = Resolve("nowhere");
-    EXPECT_EQ(ended.kind, ResolveKind::kSiteSearchEnded);
-    EXPECT_FALSE(ended.input_text.has_value());
+    EXPECT_EQ(ended.kind, ResolveKind::kSiteNotFound);
+    EXPECT_EQ(ended.input_text, "Not Found");
+    EXPECT_EQ(ended.locator_text, "");
+    EXPECT_EQ(ended.ngr_text, "");
+    EXPECT_EQ(ended.ll_text, "");
     ExpectUnchanged(ended);
 
     fs::remove(path_);
