@@ -13,6 +13,7 @@
 #include "mastview/elevation_colour.h"
 #include "mastview/sample_verdicts.h"
 #include "mastview/sweep.h"
+#include "read_out_place.h"
 
 namespace visplot {
 
@@ -27,6 +28,8 @@ constexpr console::Rgb kSiteRed{255, 0, 0};
 constexpr double kRightEdge = 1.07;    // x of the right edge, times nLon
 constexpr double kTopEdge = 1.1;       // y of the top edge, times nLat
 constexpr double kBottomEdge = -0.03;  // y of the bottom edge, times nLat
+// The top strip is free up to the Exit control, right of the plot.
+constexpr double kExitLeftOfStrip = 1.0;
 
 // The pixels [first, last] that a plot sample covers along one axis: those whose centres lie in
 // the sample's cell from edgeA to edgeB (pixel coordinates, either order). A sample smaller than a
@@ -133,17 +136,39 @@ void VisibilityPlot::ReadOut(double x, double y) {
     int32_t height = 0;
     view_.store->PointHeight(lat, lon, height);
 
-    // Blanks on white erase the last read-out.
+    const std::string place = locator + " = " + gridRef;
+    const std::string way = console::FormatMask(
+        "   ####km  ###° (°###)  ", {db.distance_km, db.bearing_deg, db.back_bearing_deg});
+    const std::string heightText =
+        console::FormatMask("#### m           ", {static_cast<double>(height)});
+    // The trailing blanks of the masks stand for nothing at the end of a line.
+    const std::string shownHeight = heightText.substr(0, heightText.find_last_not_of(' ') + 1);
+    const int lineHeight = window_.PixelRow(0) - window_.PixelRow(window_.TextHeightUser());
+    const int margin = window_.PixelColumn(0.01 * area.nLon) - window_.PixelColumn(0);
+    const ReadOutPlace at = PlaceReadOut(window_.WidthPx(), window_.PixelColumn(0.6 * area.nLon),
+                                         margin, window_.TextWidthPx(place + way + shownHeight));
+
+    // The last read-out is erased: the strip below the plot, and the top strip's first line
+    // where a split read-out puts its second part.
+    const int bottomRow = window_.PixelRow(-0.005 * area.nLat);
+    window_.FinishPainting();
+    window_.FillPixels(0, bottomRow, window_.WidthPx() - 1, bottomRow + lineHeight - 1,
+                       console::kWhite);
+    const int topRow = window_.PixelRow(kTopEdge * area.nLat);
+    if (at.twoLines || secondLineShown_) {
+        window_.FillPixels(0, topRow, window_.PixelColumn(kExitLeftOfStrip * area.nLon) - 1,
+                           topRow + lineHeight - 1, console::kWhite);
+    }
+    secondLineShown_ = at.twoLines;
+
     window_.SetTextBackground(console::kWhite);
-    window_.SetPosition(0.01 * area.nLon, -0.005 * area.nLat);
-    window_.PrintLine(std::string(80, ' '));
-    window_.SetPosition(0.6 * area.nLon, -0.005 * area.nLat);
     window_.SetTextColour(kReadOutBlue);
-    window_.Print(locator + " = " + gridRef +
-                  console::FormatMask("   ####km  ###° (°###)  ",
-                                      {db.distance_km, db.bearing_deg, db.back_bearing_deg}));
+    window_.SetPosition(window_.UserX(at.left_px + 0.5), -0.005 * area.nLat);
+    window_.Print(place);
+    if (at.twoLines) window_.SetPosition(window_.UserX(at.left_px + 0.5), kTopEdge * area.nLat);
+    window_.Print(way);
     window_.SetTextColour(kHeightPurple);
-    window_.PrintLine(console::FormatMask("#### m           ", {static_cast<double>(height)}));
+    window_.Print(shownHeight);
 }
 
 void VisibilityPlot::MarkNearestSite(double x, double y) {

@@ -37,6 +37,7 @@ class VisibilityPlot {
     const mastview::MastView& view_;
     console::PlotWindow& window_;
     console::Console& console_;
+    bool secondLineShown_ = false;  // the last read-out was split onto the top strip
 };
 
 }  // namespace visplot
