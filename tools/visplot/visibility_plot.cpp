@@ -96,13 +96,26 @@ void VisibilityPlot::Sweep() {
 
     window_.FinishPainting();
     mastview::SampleVerdicts verdicts(setup);
-    const auto paint = [&](int x, int y, int colourIndex) {
+    // Where several samples share a pixel, the pixel keeps what the sweep painted there: the
+    // verdicts given to the samples between the rays only fill pixels the sweep left alone.
+    const std::size_t width = static_cast<std::size_t>(window_.WidthPx());
+    std::vector<bool> swept(width * static_cast<std::size_t>(window_.HeightPx()), false);
+    const auto paint = [&](int x, int y, int colourIndex, bool fromSweep) {
         const Span& c = columns[x];
         const Span& r = rows[y];
         const QRgb colour = ramp[colourIndex];
         for (int py = r.first; py <= r.last; ++py) {
             QRgb* line = window_.ScanLine(py);
-            for (int px = c.first; px <= c.last; ++px) line[px] = colour;
+            const std::size_t row = static_cast<std::size_t>(py) * width;
+            for (int px = c.first; px <= c.last; ++px) {
+                const std::size_t at = row + static_cast<std::size_t>(px);
+                if (fromSweep) {
+                    swept[at] = true;
+                } else if (swept[at]) {
+                    continue;
+                }
+                line[px] = colour;
+            }
         }
     };
     mastview::SweepRays(
@@ -110,12 +123,12 @@ void VisibilityPlot::Sweep() {
         [&](const mastview::RaySample& s) {
             const int index = mastview::AngleColourIndex(s.angle_rad);
             verdicts.Seen(s.x, s.y, index);
-            paint(s.x, s.y, index);
+            paint(s.x, s.y, index, true);
         },
         [&](int) { window_.Repaint(); });
     // The samples between the rays' steps get the verdict of the nearest ray.
     verdicts.VisitRays();
-    verdicts.FillUnvisited(paint);
+    verdicts.FillUnvisited([&](int x, int y, int colourIndex) { paint(x, y, colourIndex, false); });
     window_.Repaint();
 }
 
