@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "console/picture_mask.h"
 
@@ -32,6 +33,22 @@ GridLabel Measure(const console::PlotWindow& window, double value, Point at) {
 
 }  // namespace
 
+GridLabel ExitArea(const console::PlotWindow& window, const PlotLayout& layout) {
+    GridLabel area;
+    area.text = "Exit";
+    area.at = layout.ExitBoxCorner1();
+    area.left = window.PixelColumn(layout.ExitBoxCorner1().x) - kLabelGap_px;
+    area.top = window.PixelRow(layout.ExitBoxCorner2().y);
+    area.right = window.WidthPx();
+    area.bottom = window.PixelRow(layout.ExitLabel().y) + window.PixelRow(0.0) -
+                  window.PixelRow(window.TextHeightUser());
+    return area;
+}
+
+bool Overlap(const GridLabel& a, const GridLabel& b) {
+    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
 GridLabels ProfileGridLabels(const console::PlotWindow& window, const PlotLayout& layout) {
     GridLabels labels;
 
@@ -42,8 +59,12 @@ GridLabels ProfileGridLabels(const console::PlotWindow& window, const PlotLayout
         const GridLabel sample =
             Measure(window, heights.back(), layout.HeightLabel(heights.back()));
         const int every = LabelEvery(spacing, sample.bottom - sample.top);
-        for (std::size_t k = 0; k < heights.size(); k += static_cast<std::size_t>(every))
-            labels.heights.push_back(Measure(window, heights[k], layout.HeightLabel(heights[k])));
+        const GridLabel exit = ExitArea(window, layout);
+        for (std::size_t k = 0; k < heights.size(); k += static_cast<std::size_t>(every)) {
+            GridLabel label = Measure(window, heights[k], layout.HeightLabel(heights[k]));
+            // A label long enough to reach the "Exit" box is left out beside it.
+            if (!Overlap(label, exit)) labels.heights.push_back(std::move(label));
+        }
     }
 
     const std::vector<double> distances = layout.DistanceGridLines_km();

@@ -32,8 +32,13 @@ struct GridLabels {
     std::vector<GridLabel> distances;
 };
 
+// The "Exit" box with its label, widened by the gap on the left, as a box labels keep out of.
+GridLabel ExitArea(const console::PlotWindow& window, const PlotLayout& layout);
+// Whether two boxes share a pixel.
+bool Overlap(const GridLabel& a, const GridLabel& b);
+
 // The labels of the height and distance grid lines in `window` (its scale set from `layout`),
-// measured with the window's font.
+// measured with the window's font. Height labels that would reach the "Exit" box are left out.
 GridLabels ProfileGridLabels(const console::PlotWindow& window, const PlotLayout& layout);
 
 }  // namespace pathprofile

@@ -24,10 +24,6 @@ TEST(LabelEvery, FirstOfOneTwoFiveThatLeavesTheGap) {
     EXPECT_EQ(LabelEvery(-8.0, 20.0, 4.0), 5);  // rows counted upwards
 }
 
-bool Overlap(const GridLabel& a, const GridLabel& b) {
-    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
-}
-
 class ProfileLabels : public ::testing::TestWithParam<std::pair<double, double>> {
   protected:
     void SetUp() override { console::SetHeadless({}); }
@@ -48,6 +44,10 @@ TEST_P(ProfileLabels, NoTwoLabelsOverlapAndTheRoundOnesStay) {
             EXPECT_FALSE(Overlap(all[i], all[j]))
                 << path_km << " km, " << top_m << " m: \"" << all[i].text << "\" and \""
                 << all[j].text << "\"";
+
+    // No label runs into the "Exit" box or under its label.
+    const GridLabel exit = ExitArea(window, layout);
+    for (const GridLabel& label : all) EXPECT_FALSE(Overlap(label, exit)) << label.text;
 
     // Labels on both axes from 0, several of each, and the height "0" among them.
     ASSERT_GE(labels.heights.size(), 3u);
@@ -73,7 +73,7 @@ INSTANTIATE_TEST_SUITE_P(Paths, ProfileLabels,
                          ::testing::Values(std::pair{22.0, 1160.0}, std::pair{22.0, 150.0},
                                            std::pair{387.0, 1160.0}, std::pair{387.0, 4800.0},
                                            std::pair{2000.0, 1160.0}, std::pair{2000.0, 450.0},
-                                           std::pair{15.0, 150.0}));
+                                           std::pair{2000.0, 74000.0}, std::pair{15.0, 150.0}));
 
 TEST(PlaceClickReadOut, OneLineWhenItFitsElseTwo) {
     const ReadOutBox one = PlaceClickReadOut(0, 0, 700, 300, 300, 15);
