@@ -28,6 +28,8 @@ constexpr console::Rgb kSiteRed{255, 0, 0};
 constexpr double kRightEdge = 1.07;    // x of the right edge, times nLon
 constexpr double kTopEdge = 1.1;       // y of the top edge, times nLat
 constexpr double kBottomEdge = -0.03;  // y of the bottom edge, times nLat
+// Pixels kept between the nearest site's name and a read-out beside it.
+constexpr int kGap_px = 8;
 // The top strip is free up to the Exit control, right of the plot.
 constexpr double kExitLeftOfStrip = 1.0;
 
@@ -161,8 +163,8 @@ void VisibilityPlot::ReadOut(double x, double y) {
     const ReadOutPlace at = PlaceReadOut(window_.WidthPx(), window_.PixelColumn(0.6 * area.nLon),
                                          margin, window_.TextWidthPx(place + way + shownHeight));
 
-    // The last read-out is erased: the strip below the plot, and the top strip's first line
-    // where a split read-out puts its second part.
+    // The last read-out is erased: the strip below the plot (a site name in it too), and the top
+    // strip's first line where a split read-out puts its second part.
     const int bottomRow = window_.PixelRow(-0.005 * area.nLat);
     window_.FinishPainting();
     window_.FillPixels(0, bottomRow, window_.WidthPx() - 1, bottomRow + lineHeight - 1,
@@ -173,6 +175,7 @@ void VisibilityPlot::ReadOut(double x, double y) {
                            topRow + lineHeight - 1, console::kWhite);
     }
     secondLineShown_ = at.twoLines;
+    readOutLeft_ = at.left_px;
 
     window_.SetTextBackground(console::kWhite);
     window_.SetTextColour(kReadOutBlue);
@@ -201,10 +204,21 @@ void VisibilityPlot::MarkNearestSite(double x, double y) {
     window_.SetTextColour(console::kWhite);
     window_.SetTextBackground(std::nullopt);
     window_.Print(nearest->name);
-    window_.SetPosition(0.01 * area.nLon, -0.005 * area.nLat);
+    // The name goes at the left of the strip below the plot, erasing the last name. A read-out
+    // in the strip stays when the name ends before it; otherwise the name takes the strip.
+    const int lineHeight = window_.PixelRow(0) - window_.PixelRow(window_.TextHeightUser());
+    const int left = window_.PixelColumn(0.01 * area.nLon);
+    const int bottomRow = window_.PixelRow(-0.005 * area.nLat);
+    const bool besideReadOut =
+        readOutLeft_ >= 0 && left + window_.TextWidthPx(nearest->name) + kGap_px <= readOutLeft_;
+    window_.FinishPainting();
+    window_.FillPixels(0, bottomRow, besideReadOut ? readOutLeft_ - 1 : window_.WidthPx() - 1,
+                       bottomRow + lineHeight - 1, console::kWhite);
+    if (!besideReadOut) readOutLeft_ = -1;
+    window_.SetPosition(window_.UserX(left + 0.5), -0.005 * area.nLat);
     window_.SetTextColour(kSiteRed);
     window_.SetTextBackground(console::kWhite);
-    window_.Print(nearest->name + std::string(75, ' '));
+    window_.Print(nearest->name);
 }
 
 }  // namespace visplot

@@ -283,9 +283,11 @@ TEST_F(VisplotRun, ClicksReadOutThePointAndMarkTheNearestSite) {
 // The read-out of a click 4 km north of the centre, for a window `size` pixels square: where its
 // blue (position, distance) and purple (height) pixels lie.
 struct ReadOutPixels {
-    int blueBelow = 0, purpleBelow = 0;  // in the strip below the plot
-    int blueAbove = 0, purpleAbove = 0;  // in the strip above it
-    int rightmost = -1;                  // the rightmost column of either colour
+    int blueBelow = 0, purpleBelow = 0;   // in the strip below the plot
+    int blueAbove = 0, purpleAbove = 0;   // in the strip above it
+    int rightmost = -1;                   // the rightmost column of either colour
+    int leftmostBlue = 1 << 20;           // below the plot
+    int redBelow = 0, rightmostRed = -1;  // the nearest site's name
 };
 
 TEST_F(VisplotRun, ClickReadOutStaysInsideTheWindow) {
@@ -294,9 +296,9 @@ TEST_F(VisplotRun, ClickReadOutStaysInsideTheWindow) {
         *mastview::MakeRadiusArea(centre.lat_deg, centre.lon_deg, 20).area;
     const double cx = a.nLon / 2.0, cy = a.nLat / 2.0 + 4 / (console::kKmPerDegreeLat / 1200);
     const std::string at = std::to_string(cx) + "," + std::to_string(cy);
-    const auto readOut = [&](int size) {
+    const auto readOut = [&](int size, const std::vector<std::string>& clicks) {
         ct::WriteTextFile(work.Path(), "Corvanne.ini", {Tiles(), Sites(), std::to_string(size)});
-        const ct::RunResult r = Run(std::string(kCentre) + "\n10\n1.3\n20\n", {"--click", at});
+        const ct::RunResult r = Run(std::string(kCentre) + "\n10\n1.3\n20\n", clicks);
         EXPECT_EQ(r.exitCode, 0) << r.output << r.errors;
         const QImage image(QString::fromStdString(png.string()));
         EXPECT_EQ(image.width(), size);
@@ -307,10 +309,15 @@ TEST_F(VisplotRun, ClickReadOutStaysInsideTheWindow) {
         for (int y = 0; y < image.height(); ++y) {
             for (int x = 0; x < image.width(); ++x) {
                 const QRgb c = image.pixel(x, y) & 0xFFFFFF;
+                if (c == 0xFF0000 && y > plotBottom) {
+                    ++p.redBelow;
+                    p.rightmostRed = std::max(p.rightmostRed, x);
+                }
                 const bool blue = c == 0x0000FF, purple = c == 0xC800A0;
                 if (!blue && !purple) continue;
                 EXPECT_TRUE(y < plotTop || y > plotBottom) << x << "," << y;
                 if (y > plotBottom) (blue ? p.blueBelow : p.purpleBelow)++;
+                if (y > plotBottom && blue) p.leftmostBlue = std::min(p.leftmostBlue, x);
                 if (y < plotTop) (blue ? p.blueAbove : p.purpleAbove)++;
                 p.rightmost = std::max(p.rightmost, x);
             }
@@ -319,18 +326,25 @@ TEST_F(VisplotRun, ClickReadOutStaysInsideTheWindow) {
     };
     // The default window: the whole line below the plot, moved left so that the height (the
     // last part) is drawn too and ends before the window's edge.
-    const ReadOutPixels wide = readOut(600);
+    const ReadOutPixels wide = readOut(600, {"--click", at});
     EXPECT_GT(wide.blueBelow, 0);
     EXPECT_GT(wide.purpleBelow, 0);
     EXPECT_EQ(wide.blueAbove + wide.purpleAbove, 0);
     EXPECT_LT(wide.rightmost, 600 - 2);
     // A window too narrow for the line: the distance and height go to the top strip.
-    const ReadOutPixels narrow = readOut(260);
+    const ReadOutPixels narrow = readOut(260, {"--click", at});
     EXPECT_GT(narrow.blueBelow, 0);
     EXPECT_GT(narrow.blueAbove, 0);
     EXPECT_GT(narrow.purpleAbove, 0);
     EXPECT_EQ(narrow.purpleBelow, 0);
     EXPECT_LT(narrow.rightmost, 260 - 1);
+    // A double click after the click: the nearest site's name ("North Mast") goes left of the
+    // read-out, which stays whole.
+    const ReadOutPixels both = readOut(600, {"--click", at, "--dclick", at});
+    EXPECT_GT(both.redBelow, 0);
+    EXPECT_GT(both.purpleBelow, 0);
+    EXPECT_EQ(both.blueBelow, wide.blueBelow);
+    EXPECT_LT(both.rightmostRed, both.leftmostBlue);
 }
 
 }  // namespace
