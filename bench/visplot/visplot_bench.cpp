@@ -61,7 +61,7 @@ void HorizonSweep(benchmark::State& state, double rd_km) {
     const auto view = MakeView(rd_km);
     console::PlotWindow window("bench", 0, 0, 840, 400);
     horizon::HorizonPlot plot(*view, window);
-    plot.DrawFrame();
+    plot.DrawFrame(mastview::PlotHeightsFrom(mastview::SweepSetupFor(*view), view->store->Area()));
     // The heights are copied out of the grid in every round, as the tile loading fills them.
     for (auto _ : state)
         plot.Sweep(mastview::PlotHeightsFrom(mastview::SweepSetupFor(*view), view->store->Area()));

@@ -6,6 +6,7 @@
 
 #include "console/console.h"
 #include "console/plot_window.h"
+#include "horizon_chart.h"
 #include "mastview/dialogue.h"
 #include "mastview/plot_heights.h"
 
@@ -29,16 +30,23 @@ class HorizonPlot {
     HorizonPlot(const mastview::MastView& view, console::PlotWindow& window);
 
     // Scale, axis, Exit box, the black field, angle and bearing scales, labels, the distance
-    // legend; shows the window.
-    void DrawFrame();
+    // legend; shows the window. The angle scale is fitted to the horizon over `heights`.
+    void DrawFrame(const mastview::PlotHeights& heights);
     // The horizon sweep, painted straight into the image with about 40 repaints.
     void Sweep(const mastview::PlotHeights& heights);
     // A click that is not Exit: the bearing under it is shown below the chart.
     void OnClick(const console::Click& click);
 
   private:
+    // A sweep ahead of the drawing for the lowest and highest horizon angle, which settle the
+    // angle scale.
+    void FindHorizonRange(const mastview::PlotHeights& heights);
+
     const mastview::MastView& view_;
     console::PlotWindow& window_;
+    double lowest_rad_ = 0;
+    double highest_rad_ = 0;
+    AngleScale scale_;
 };
 
 // The click loop: every click but one in the Exit box shows its bearing; the Exit box brings the

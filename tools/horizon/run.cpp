@@ -25,7 +25,7 @@ int Run(const std::vector<std::string>& arguments, console::Console& console,
     console::PlotWindow window(Caption(*view), kWindowLeft_px, kWindowTop_px, WindowWidth_px(size),
                                WindowHeight_px(size));
     HorizonPlot plot(*view, window);
-    plot.DrawFrame();
+    plot.DrawFrame(loaded.heights);
     plot.Sweep(loaded.heights);
     ServeClicks(plot, window, console);
     return console::FinishRun(kToolProfile, view->config, console, workingFolder)
