@@ -8,8 +8,10 @@ namespace mastview {
 
 SampleVerdicts::SampleVerdicts(const SweepSetup& setup)
     : setup_(setup),
-      cells_(static_cast<std::size_t>(setup.nLon + 1) * static_cast<std::size_t>(setup.nLat + 1),
-             kUnvisited) {
+      colours_(static_cast<std::size_t>(setup.nLon + 1) * static_cast<std::size_t>(setup.nLat + 1)),
+      visited_(colours_.size() / 64 + 1),
+      seen_(visited_.size()),
+      filled_(visited_.size()) {
     // Sample spacing in km across and up: the plot spans 2 Rd both ways.
     const double kmAcross = setup_.nLon > 0 ? 2 * setup_.radius_km / setup_.nLon : 0;
     const double kmUp = setup_.nLat > 0 ? 2 * setup_.radius_km / setup_.nLat : 0;
@@ -36,9 +38,8 @@ void SampleVerdicts::VisitRays() {
         const double ca = std::cos(a);
         const double sa = std::sin(a);
         for (double t = dt; t <= 1; t += dt) {
-            int16_t& cell =
-                cells_[Index(Nearest((ca * t + 1) / 2 * nLon), Nearest((sa * t + 1) / 2 * nLat))];
-            if (cell == kUnvisited) cell = kHidden;
+            Set(visited_,
+                Index(Nearest((ca * t + 1) / 2 * nLon), Nearest((sa * t + 1) / 2 * nLat)));
         }
     }
 }
@@ -55,8 +56,8 @@ int16_t SampleVerdicts::NearestVerdict(int x, int y) const {
         const int nx = x + o.dx;
         const int ny = y + o.dy;
         if (nx < 0 || nx > setup_.nLon || ny < 0 || ny > setup_.nLat) continue;
-        const int16_t v = cells_[Index(nx, ny)];
-        if (v != kUnvisited && v < kFilled + kHidden) return v;
+        const std::size_t i = Index(nx, ny);
+        if (Test(visited_, i)) return Test(seen_, i) ? colours_[i] : kHidden;
     }
     return kUnvisited;
 }

@@ -23,15 +23,21 @@ class SampleVerdicts {
 
     // A ray saw plot sample (x, y) at colour index `colour` (0 ... 255); a later sighting wins,
     // as a later paint covers an earlier one.
-    void Seen(int x, int y, int colour) { cells_[Index(x, y)] = static_cast<int16_t>(colour); }
+    void Seen(int x, int y, int colour) {
+        const std::size_t i = Index(x, y);
+        colours_[i] = static_cast<uint8_t>(colour);
+        Set(seen_, i);
+        Set(visited_, i);
+    }
 
     // Marks every plot sample that a ray of SweepRays tests (the same bearings and steps).
     void VisitRays();
 
     // kUnvisited, kHidden or the colour index of sample (x, y).
     int16_t At(int x, int y) const {
-        const int16_t v = cells_[Index(x, y)];
-        return v >= kFilled + kHidden ? static_cast<int16_t>(v - kFilled) : v;
+        const std::size_t i = Index(x, y);
+        if (!Test(visited_, i) && !Test(filled_, i)) return kUnvisited;
+        return Test(seen_, i) ? colours_[i] : kHidden;
     }
 
     // Gives each unvisited sample inside the radius the verdict of the nearest visited sample
@@ -44,9 +50,11 @@ class SampleVerdicts {
     static constexpr int kReach = 3;
 
   private:
-    // A verdict given by the fill is kept as verdict + kFilled, so that the rest of the fill
-    // can tell it from the sweep's own and does not pass it on.
-    static constexpr int16_t kFilled = 1024;
+    // One bit a sample: the rays walk the whole plot, and a bit plane of the largest plot
+    // (about 50 million samples) stays small enough to be cached where a byte plane is not.
+    using Bits = std::vector<uint64_t>;
+    static void Set(Bits& bits, std::size_t i) { bits[i >> 6] |= uint64_t{1} << (i & 63); }
+    static bool Test(const Bits& bits, std::size_t i) { return (bits[i >> 6] >> (i & 63)) & 1; }
 
     std::size_t Index(int x, int y) const {
         return static_cast<std::size_t>(y) * static_cast<std::size_t>(setup_.nLon + 1) +
@@ -57,7 +65,10 @@ class SampleVerdicts {
     int16_t NearestVerdict(int x, int y) const;
 
     SweepSetup setup_;
-    std::vector<int16_t> cells_;
+    std::vector<uint8_t> colours_;  // of the samples seen
+    Bits visited_;                  // tested by a ray
+    Bits seen_;                     // seen by a ray, or given a seen verdict by the fill
+    Bits filled_;                   // given a verdict by the fill (never passed on)
     // The neighbours within kReach, nearest first; equally near ones in row order, so that the
     // first visited one is the one a full scan keeping the first nearest would pick.
     struct Offset {
@@ -68,16 +79,20 @@ class SampleVerdicts {
 
 template <class Paint>
 void SampleVerdicts::FillUnvisited(Paint&& paint) {
-    // Worked out from the sweep's own verdicts only (a filled sample is marked as such and
-    // passes nothing on), in row order.
+    // Worked out from the sweep's own verdicts only (a filled sample is not marked visited, so
+    // it passes nothing on), in row order.
     for (int y = 0; y <= setup_.nLat; ++y)
         for (int x = 0; x <= setup_.nLon; ++x) {
-            int16_t& cell = cells_[Index(x, y)];
-            if (cell != kUnvisited || !InsideRadius(x, y)) continue;
+            const std::size_t i = Index(x, y);
+            if (Test(visited_, i) || !InsideRadius(x, y)) continue;
             const int16_t verdict = NearestVerdict(x, y);
             if (verdict == kUnvisited) continue;
-            cell = static_cast<int16_t>(verdict + kFilled);
-            if (verdict >= 0) paint(x, y, static_cast<int>(verdict));
+            Set(filled_, i);
+            if (verdict >= 0) {
+                colours_[i] = static_cast<uint8_t>(verdict);
+                Set(seen_, i);
+                paint(x, y, static_cast<int>(verdict));
+            }
         }
 }
 
