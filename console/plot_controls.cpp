@@ -44,8 +44,16 @@ void DrawColourLegend(PlotWindow& window, const Palette& palette, double nLon, d
     }
     window.Rectangle(kLegendLeft * nLon, kLegendBottom * nLat, kLegendRight * nLon,
                      kLegendTop * nLat, kBlack);
-    window.SetPosition(kLegendLeft * nLon, kLegendCaptionY * nLat);
-    window.Print("Height m");
+    // The title starts at the bar's left edge unless it would run off the window's right edge;
+    // then it moves left just enough to end inside.
+    constexpr std::string_view kTitle = "Height m";
+    double titleX = kLegendLeft * nLon;
+    const double pxPerUnit = window.PixelX(1) - window.PixelX(0);
+    const double overhang_px =
+        window.PixelX(titleX) + window.TextWidthPx(kTitle) + 1 - window.WidthPx();
+    if (overhang_px > 0 && pxPerUnit > 0) titleX -= overhang_px / pxPerUnit;
+    window.SetPosition(titleX, kLegendCaptionY * nLat);
+    window.Print(kTitle);
 }
 
 void DrawExitControl(PlotWindow& window, double nLon, double nLat) {

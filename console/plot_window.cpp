@@ -468,4 +468,9 @@ std::string ClipboardText() {
     return QGuiApplication::clipboard()->text().toStdString();
 }
 
+int PlotWindow::TextWidthPx(std::string_view text) const {
+    return QFontMetrics(WindowFont())
+        .horizontalAdvance(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+}
+
 }  // namespace console

@@ -93,6 +93,8 @@ class PlotWindow {
     void Print(std::string_view text);
     // Prints `text` and ends the line: the position goes to the left edge (x1) one text line down.
     void PrintLine(std::string_view text = {});
+    // Width in pixels that Print would give `text`.
+    int TextWidthPx(std::string_view text) const;
     double TextHeightUser() const;  // height of one text line in user units (positive)
 
     // --- bulk drawing straight into the image ---------------------------------------------------

@@ -9,6 +9,7 @@
 #include "command_line.h"
 #include "listing_date.h"
 #include "main_window.h"
+#include "screenshot.h"
 #include "settings_store.h"
 
 int main(int argc, char** argv) {
@@ -21,6 +22,14 @@ int main(int argc, char** argv) {
     if (!command.error.empty()) {
         std::cerr << "Tormark: " << command.error << "\n" << tormark::UsageText();
         return 2;
+    }
+
+    if (command.mode == tormark::RunMode::kScreenshot) {
+        // Drawn without a display unless a platform is named.
+        if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        QApplication app(argc, argv);
+        tormark::SettingsStore store;
+        return tormark::RunScreenshot(command, store.Load().database.toStdString(), std::cerr);
     }
 
     if (command.mode != tormark::RunMode::kWindow) {

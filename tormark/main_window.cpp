@@ -18,10 +18,12 @@
 #include "gps_and_maps.h"
 #include "listing.h"
 #include "listing_date.h"
+#include "longest_texts.h"
 #include "map_launch.h"
 #include "real_time_gps.h"
 #include "sitefile/site_search.h"
 #include "twips.h"
+#include "window_places.h"
 #include "wrap_button.h"
 
 namespace tormark {
@@ -88,6 +90,7 @@ MainWindow::MainWindow(SettingsStore& store, QWidget* parent) : QWidget(parent),
     for (QWidget* w :
          std::initializer_list<QWidget*>{pointingWindow_, siteListWindow_, gpsSetupWindow_})
         w->setFont(WindowFont());
+    pointingWindow_->FitToFont();
     message_ = [this](const QString& text) { QMessageBox::information(this, "Tormark", text); };
     viewer_ = OpenInViewer;
     CreateControls();
@@ -256,7 +259,9 @@ void MainWindow::CreateControls() {
 
     SetDefaultButton(useThisButton_);
     inputBox_->installEventFilter(this);
-    setFixedWidth(Px(kMainClientWidth));
+    layout_ = std::make_unique<LayoutFit>(*this);
+    layout_->Fit(MainWindowTexts(*this));
+    setFixedWidth(layout_->GrownWidth(Px(kMainClientWidth)));
     SetWindowHeight(kMainClosedHeight);
 }
 
@@ -341,7 +346,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void MainWindow::SetWindowHeight(int twips) {
-    setFixedHeight(Px(twips - kMainCaptionAndBorder));
+    setFixedHeight(layout_->GrownHeight(Px(twips - kMainCaptionAndBorder)));
 }
 
 void MainWindow::PlaceWindow(int leftTwips, int topTwips) {
@@ -355,18 +360,16 @@ void MainWindow::PlaceWindow(int leftTwips, int topTwips) {
     move(place);
 }
 
+// The available area of the main window's screen (the primary screen when it is on none).
+static QRect ScreenArea(const QWidget& window) {
+    const QScreen* screen = QGuiApplication::screenAt(window.pos() + QPoint(40, 10));
+    if (screen == nullptr) screen = QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect(0, 0, 1 << 16, 1 << 16);
+}
+
 void MainWindow::PlacePointingWindow() {
-    QPoint place(static_cast<int>(width() * 0.8) + x(), y() - Px(kPointingAbove));
-    // Keep it on the screen: the design place is above the screen when the main window is
-    // near the top.
-    if (const QScreen* screen = QGuiApplication::screenAt(pos() + QPoint(40, 10))) {
-        const QRect area = screen->availableGeometry();
-        place.setX(std::clamp(place.x(), area.left(),
-                              std::max(area.left(), area.right() - pointingWindow_->width())));
-        place.setY(std::clamp(place.y(), area.top(),
-                              std::max(area.top(), area.bottom() - pointingWindow_->height())));
-    }
-    pointingWindow_->move(place);
+    pointingWindow_->move(PlaceBeside(frameGeometry(), pointingWindow_->frameGeometry().size(),
+                                      ScreenArea(*this), Side::kRight, kBesideGap));
 }
 
 void MainWindow::Start() {
@@ -429,6 +432,12 @@ void MainWindow::UseThis() {
     if (session_.homeSet && r.dist_bear) emit siteResolved();
 }
 
+void MainWindow::TypeAndUse(const QString& text) {
+    StartNewEntry();
+    inputBox_->setText(text);
+    UseThis();
+}
+
 void MainWindow::ResolveFix(const QString& inputText) {
     session_.boxes.input = SessionText(inputText);
     UseThis();
@@ -443,7 +452,15 @@ void MainWindow::LookUpDatabase() {
     }
     QStringList items;
     for (const std::string& item : r.items) items << BoxText(item);
-    if (listLeft_ >= 0 && listTop_ >= 0) siteListWindow_->move(Px(listLeft_), Px(listTop_));
+    // A place the list window was moved to is kept while it lies on a screen; otherwise it
+    // opens below the main window.
+    const QPoint stored(Px(listLeft_), Px(listTop_));
+    if (listLeft_ >= 0 && listTop_ >= 0 &&
+        QGuiApplication::screenAt(stored + QPoint(40, 10)) != nullptr)
+        siteListWindow_->move(stored);
+    else if (!siteListWindow_->isVisible())
+        siteListWindow_->move(PlaceBeside(frameGeometry(), siteListWindow_->frameGeometry().size(),
+                                          ScreenArea(*this), Side::kBelow, kBesideGap));
     siteListWindow_->Fill(items);
     siteListWindow_->raise();
 }
@@ -459,6 +476,7 @@ void MainWindow::SetAsHome() {
     if (generateButton_->isHidden()) listingButton_->setEnabled(true);
     const QString caption = BoxText(session_.SetAsHome());
     pointingWindow_->Show(session_.pointing);
+    if (!pointingWindow_->isVisible()) PlacePointingWindow();
     pointingWindow_->show();
     homeLabel_->setText(caption);
     pointingWindow_->ShowValues(true);
@@ -472,6 +490,9 @@ void MainWindow::NextLatLongFormat() {
 }
 
 void MainWindow::RememberListPlace() {
+    // A list window never shown has no place of its own yet (it would read as the screen's
+    // corner).
+    if (!siteListWindow_->isVisible()) return;
     listLeft_ = Twips(siteListWindow_->x());
     listTop_ = Twips(siteListWindow_->y());
 }

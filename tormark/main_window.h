@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QWidget>
 #include <functional>
+#include <memory>
 
 #include "cell_frame.h"
 #include "gps_setup_window.h"
@@ -19,6 +20,7 @@
 #include "settings_store.h"
 #include "site_list_window.h"
 #include "site_session.h"
+#include "text_fit.h"
 
 namespace tormark {
 
@@ -28,8 +30,8 @@ inline constexpr int kMainClientWidth = 7485;
 inline constexpr int kMainClosedHeight = 4700;
 inline constexpr int kMainListingHeight = 6780;
 inline constexpr int kMainCaptionAndBorder = 480;
-// The Pointing window opens this far above the main window, twips.
-inline constexpr int kPointingAbove = 2000;
+// The companion windows open this far from the main window's edge, pixels.
+inline constexpr int kBesideGap = 8;
 
 class MainWindow : public QWidget {
     Q_OBJECT
@@ -65,6 +67,13 @@ class MainWindow : public QWidget {
     GpsSetupWindow* gpsSetupWindow() const { return gpsSetupWindow_; }
     // The button that Enter presses.
     QPushButton* defaultButton() const { return default_; }
+    // The designed layout grown to fit the font (every control keeps its place in the order).
+    const LayoutFit& layout() const { return *layout_; }
+
+    // A click into the input box, the text typed, and "&Use This" (scripted runs).
+    void TypeAndUse(const QString& text);
+    // "&Set as Home" pressed (scripted runs).
+    void PressSetAsHome() { SetAsHome(); }
 
   signals:
     // A resolution changed the current site while a home is set: the compass is to be drawn.
@@ -111,6 +120,7 @@ class MainWindow : public QWidget {
 
     SettingsStore& store_;
     SiteSession session_;
+    std::unique_ptr<LayoutFit> layout_;
     PointingWindow* pointingWindow_;
     SiteListWindow* siteListWindow_;
     GpsSetupWindow* gpsSetupWindow_;

@@ -1,6 +1,8 @@
 #include "pointing_window.h"
 
 #include "box_text.h"
+#include "longest_texts.h"
+#include "text_fit.h"
 #include "twips.h"
 
 namespace tormark {
@@ -50,6 +52,13 @@ PointingWindow::PointingWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     compass_->hide();
     values_ = {distanceBox_,     bearingBox_,  backBearingBox_, distanceLabel, bearingLabel,
                backBearingLabel, accuracyBox_, accuracyLabel,   compass_};
+}
+
+void PointingWindow::FitToFont() {
+    LayoutFit fit(*this);
+    fit.Fit(PointingWindowTexts(*this));
+    const QSize designed = TwipsSize(kClientWidth, kClientHeight);
+    setFixedSize(fit.GrownWidth(designed.width()), fit.GrownHeight(designed.height()));
 }
 
 void PointingWindow::ShowValues(bool visible) {

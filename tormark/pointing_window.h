@@ -25,6 +25,10 @@ class PointingWindow : public QWidget {
     // Shows the copy of the input box and the four values, each from its start.
     void Show(const PointingBoxes& texts);
 
+    // Grows the designed layout until the longest values and captions fit the window's font;
+    // called once the font is set.
+    void FitToFont();
+
     // The compass picture.
     PictureBox& compass() { return *compass_; }
 

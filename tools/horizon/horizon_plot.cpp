@@ -1,7 +1,10 @@
 #include "horizon_plot.h"
 
 #include <QColor>
+#include <algorithm>
 #include <cmath>
+#include <limits>
+#include <unordered_map>
 #include <vector>
 
 #include "console/numbers.h"
@@ -49,7 +52,26 @@ bool IsExitClick(double x, double y) {
 HorizonPlot::HorizonPlot(const mastview::MastView& view, console::PlotWindow& window)
     : view_(view), window_(window) {}
 
+void HorizonPlot::FindHorizonRange() {
+    // The horizon of a bearing is the highest angle its ray reaches.
+    std::unordered_map<double, double> horizonOf;
+    mastview::SweepRays(
+        mastview::SweepSetupFor(view_), view_.store->Area(), mastview::NewHighest::kAtOrAbove,
+        [&](const mastview::RaySample& s) {
+            auto [it, added] = horizonOf.try_emplace(s.bearing_deg, s.angle_rad);
+            if (!added) it->second = std::max(it->second, s.angle_rad);
+        },
+        [](int) {});
+    lowest_rad_ = std::numeric_limits<double>::infinity();
+    highest_rad_ = -std::numeric_limits<double>::infinity();
+    for (const auto& [bearing, angle] : horizonOf) {
+        lowest_rad_ = std::min(lowest_rad_, angle);
+        highest_rad_ = std::max(highest_rad_, angle);
+    }
+}
+
 void HorizonPlot::DrawFrame() {
+    FindHorizonRange();
     console::PlotWindow& w = window_;
     const double rd = view_.area.radius_km;
     w.SetScale(kLeft, kTop, kRight, kBottom);
@@ -65,9 +87,11 @@ void HorizonPlot::DrawFrame() {
 
     w.Rectangle(0, 0, 360, kFieldTop, console::kBlack, console::kBlack);
 
-    // Angle scale, -0.5 to 2 degrees in half degrees.
-    for (double a = -0.5; a <= 2; a += 0.5) {
-        const double y = TickHeight(a);
+    // Angle scale, -0.5 to 2 degrees in half degrees, stretched when the horizon lies beyond.
+    scale_ = ScaleFor(lowest_rad_, highest_rad_);
+    for (double a = scale_.firstTick_deg; a <= scale_.lastTick_deg + 1e-9;
+         a += scale_.tickStep_deg) {
+        const double y = scale_.TickHeight(a);
         w.Line(360, y, 365, y, kBlue);
         w.SetTextColour(console::kBlack);
         w.Print(console::FormatMask("##.#°", {a}));
@@ -123,7 +147,7 @@ void HorizonPlot::Sweep() {
         setup, view_.store->Area(), mastview::NewHighest::kAtOrAbove,
         [&](const mastview::RaySample& s) {
             const double px = std::floor(window_.PixelX(s.bearing_deg));
-            const double py = std::floor(window_.PixelY(ChartHeight(s.angle_rad)));
+            const double py = std::floor(window_.PixelY(scale_.Height(s.angle_rad)));
             if (px < 0 || px >= width || py < 0 || py >= height) return;
             const console::Rgb c = DistanceColour(s.t);
             window_.ScanLine(static_cast<int>(py))[static_cast<int>(px)] =

@@ -6,6 +6,7 @@
 
 #include "console/console.h"
 #include "console/plot_window.h"
+#include "horizon_chart.h"
 #include "mastview/dialogue.h"
 
 namespace horizon {
@@ -36,8 +37,15 @@ class HorizonPlot {
     void OnClick(const console::Click& click);
 
   private:
+    // A sweep ahead of the drawing for the lowest and highest horizon angle, which settle the
+    // angle scale.
+    void FindHorizonRange();
+
     const mastview::MastView& view_;
     console::PlotWindow& window_;
+    double lowest_rad_ = 0;
+    double highest_rad_ = 0;
+    AngleScale scale_;
 };
 
 // The click loop: every click but one in the Exit box shows its bearing; the Exit box brings the

@@ -22,18 +22,25 @@ double AskNumber(console::Console& console, std::string_view prompt, std::string
 }
 
 // Asks for the radius until an area of that radius round the centre can be held; the default
-// d0 stands for an answer below 0.001 km. nullopt when the input ends first.
+// stands for an answer below 0.001 km. The default is d0 when an area of that radius can be
+// held, else the largest radius that can; a radius refused as too large is answered with that
+// largest radius. nullopt when the input ends first.
 std::optional<RadiusArea> AskRadius(console::Console& console, const MastView& view) {
+    const double lat = view.centre.latitude_deg, lon = view.centre.longitude_deg;
     const double d0 = DefaultRadius_km(view.ground_m + view.mast_m, view.kFactor);
+    const int largest = LargestRadius_km(lat, lon);
+    const double offered = d0 > largest && largest > 0 && !MakeRadiusArea(lat, lon, d0).area
+                               ? static_cast<double>(largest)
+                               : d0;
     for (;;) {
         const std::string answer =
-            console.Ask(console::FormatMask(kRadiusMask, {d0}), kRadiusOption);
+            console.Ask(console::FormatMask(kRadiusMask, {offered}), kRadiusOption);
         const double typed = console::LeadingNumber(answer);
-        const double rd = typed < kSmallestRadius_km ? d0 : typed;
-        RadiusAreaResult result =
-            MakeRadiusArea(view.centre.latitude_deg, view.centre.longitude_deg, rd);
+        const double rd = typed < kSmallestRadius_km ? offered : typed;
+        RadiusAreaResult result = MakeRadiusArea(lat, lon, rd);
         if (result.area) return result.area;
-        console.PrintLine(result.error);
+        console.PrintLine(result.error == kRadiusTooLarge ? RadiusTooLargeLine(largest)
+                                                          : result.error);
         if (console.InputEnded()) return std::nullopt;
     }
 }

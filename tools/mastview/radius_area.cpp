@@ -79,4 +79,10 @@ int LargestRadius_km(double lat0_deg, double lon0_deg) {
     return largest;
 }
 
+std::string RadiusTooLargeLine(int largest_km) {
+    if (largest_km <= 0) return kRadiusTooLarge;
+    return std::string(kRadiusTooLarge) + " (the largest radius here is " +
+           std::to_string(largest_km) + " km)";
+}
+
 }  // namespace mastview

@@ -50,4 +50,8 @@ RadiusAreaResult MakeRadiusArea(double lat0_deg, double lon0_deg, double radius_
 // there is none.
 int LargestRadius_km(double lat0_deg, double lon0_deg);
 
+// The line that refuses a radius as too large, naming the largest radius accepted (`largest`
+// from LargestRadius_km; when there is none the line says only that it is too large).
+std::string RadiusTooLargeLine(int largest_km);
+
 }  // namespace mastview

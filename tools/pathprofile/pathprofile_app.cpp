@@ -135,7 +135,11 @@ LoopStep DistantSite(Session& s) {
     con.Print(s.last_distant);
     con.SetColour(Colour::kLightGrey);
     con.Print("]");
-    con.MoveToColumn(kDistantAnswerColumn);
+    // A default long enough to reach the answer column is kept apart from the answer.
+    if (con.CurrentColumn() >= kDistantAnswerColumn)
+        con.Print(" ");
+    else
+        con.MoveToColumn(kDistantAnswerColumn);
     std::string answer = con.ReadLine(kToOption);
     // Input that has run out can give no further answers: end rather than loop on the
     // last distant site for ever.

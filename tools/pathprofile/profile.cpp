@@ -1,12 +1,35 @@
 #include "profile.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace pathprofile {
 namespace {
 
 // Plot top over the largest sample (single-precision literal, widened).
 constexpr double kPlotTopFactor = static_cast<double>(1.2f);
+
+// The spacing of the tiles' height samples north-south: 3 arc-seconds of latitude, km.
+constexpr double kHeightSampleSpacing_km =
+    kEarthRadius_km * 3.14159265358979323846 / 180.0 / 1200.0;
+// Ground heights are whole metres: two samples of one height differ by rounding only.
+constexpr double kSameGround_m = 0.5;
+
+double GroundOf(const Profile& profile, int i) {
+    const std::size_t k = static_cast<std::size_t>(i);
+    return profile.samples_m[k] - (k < profile.bulge_m.size() ? profile.bulge_m[k] : 0.0);
+}
+
+// A mast stands on the height sample its foot reads. The path samples next to the foot that
+// read that sample again (the foot's ground height, less than one sample spacing away) are the
+// ground under the mast, not ground the line of sight passes over: against them a mast on a
+// slope would report its own height as the path's worst clearance.
+bool UnderMast(const Profile& profile, int foot, int i) {
+    return std::abs(profile.distance_km[static_cast<std::size_t>(i)] -
+                    profile.distance_km[static_cast<std::size_t>(foot)]) <
+               kHeightSampleSpacing_km &&
+           std::abs(GroundOf(profile, i) - GroundOf(profile, foot)) < kSameGround_m;
+}
 
 }  // namespace
 
@@ -55,8 +78,16 @@ Clearance LineOfSightClearance(const Profile& profile, double base_mast_m, doubl
     if (last < 0) return result;
     const SightLine line = LineOfSight(profile, base_mast_m, distant_mast_m);
 
-    const int first_i = last >= 2 ? 1 : 0;
-    const int last_i = last >= 2 ? last - 1 : last;
+    int first_i = last >= 2 ? 1 : 0;
+    int last_i = last >= 2 ? last - 1 : last;
+    int from = first_i, to = last_i;
+    while (from <= to && UnderMast(profile, 0, from)) ++from;
+    while (to >= from && UnderMast(profile, last, to)) --to;
+    // A path so short that every sample lies under a mast keeps the samples between the feet.
+    if (from <= to) {
+        first_i = from;
+        last_i = to;
+    }
     bool found = false;
     for (int i = first_i; i <= last_i; ++i) {
         const double x = profile.distance_km[i];

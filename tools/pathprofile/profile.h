@@ -45,8 +45,11 @@ struct Clearance {
 };
 
 // The line of sight runs straight from (0, sample 0 + base mast) to (D, last sample +
-// distant mast). The clearance is taken over the samples between the two mast feet (all
-// samples when there are none between); ties keep the sample nearest the base.
+// distant mast). The clearance is taken over the samples between the two mast feet, leaving
+// out those next to each foot that read the foot's own height sample (the foot's ground
+// height, less than one 3 arc-second spacing away); when that leaves none, over all samples
+// between the feet (all samples when there are none between). Ties keep the sample nearest the
+// base.
 Clearance LineOfSightClearance(const Profile& profile, double base_mast_m, double distant_mast_m);
 
 }  // namespace pathprofile

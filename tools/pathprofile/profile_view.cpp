@@ -1,6 +1,7 @@
 #include "profile_view.h"
 
 #include <QImage>
+#include <QPainter>
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -13,6 +14,7 @@
 #include "console/picture_mask.h"
 #include "console/position_entry.h"
 #include "fresnel_zone.h"
+#include "grid_labels.h"
 #include "radio_propagation.h"
 
 namespace pathprofile {
@@ -34,6 +36,9 @@ constexpr std::string_view kHeightMask = "  ####.#m AGL  ";
 // Nearest-site mask of the read-out: a 27-character name field and the distance in km.
 const std::string kNearestMask = "Nearest site \\" + std::string(25, ' ') + "\\  ###.#km   ";
 
+// Pixels between the plot's top-left corner and the click read-out.
+constexpr int kReadOutMargin_px = 4;
+
 }  // namespace
 
 std::string ClickReadOutFirstPart(const std::string& locator, const std::string& grid_ref,
@@ -43,6 +48,18 @@ std::string ClickReadOutFirstPart(const std::string& locator, const std::string&
 
 std::string ClickReadOutNearestPart(const std::string& site_name, double site_km) {
     return console::FormatMask(kNearestMask, {site_name, site_km});
+}
+
+ReadOutBox PlaceClickReadOut(int plot_left_px, int plot_top_px, int height_labels_px, int first_px,
+                             int nearest_px, int line_px) {
+    ReadOutBox box;
+    box.left = plot_left_px + kReadOutMargin_px;
+    box.top = plot_top_px + kReadOutMargin_px;
+    const int room = height_labels_px - kLabelGap_px - box.left;
+    box.two_lines = first_px + nearest_px > room;
+    box.right = box.left + (box.two_lines ? std::max(first_px, nearest_px) : first_px + nearest_px);
+    box.bottom = box.top + (box.two_lines ? 2 : 1) * line_px;
+    return box;
 }
 
 ProfileView::ProfileView(std::string caption, Profile profile, EarthBulge bulge, double plot_top_m,
@@ -99,17 +116,14 @@ void ProfileView::DrawGrid() {
     console::PlotWindow& w = *window_;
     const double d = profile_.path_km;
     w.SetPen(PenStyle::kDot, 1);
-    for (double y : layout_.HeightGridLines_m()) {
-        w.Line(0.0, y, d, y, kGridGrey);
-        const Point label = layout_.HeightLabel(y);
-        w.SetPosition(label.x, label.y);
-        w.Print(console::PlainNumber(y));
-    }
-    for (double x : layout_.DistanceGridLines_km()) {
-        w.Line(x, 0.0, x, layout_.Top(), kGridGrey);
-        const Point label = layout_.DistanceLabel(x);
-        w.SetPosition(label.x, label.y);
-        w.Print(console::PlainNumber(x));
+    for (double y : layout_.HeightGridLines_m()) w.Line(0.0, y, d, y, kGridGrey);
+    for (double x : layout_.DistanceGridLines_km()) w.Line(x, 0.0, x, layout_.Top(), kGridGrey);
+    const GridLabels labels = ProfileGridLabels(w, layout_);
+    for (const auto* group : {&labels.heights, &labels.distances}) {
+        for (const GridLabel& label : *group) {
+            w.SetPosition(label.at.x, label.at.y);
+            w.Print(label.text);
+        }
     }
 }
 
@@ -220,10 +234,29 @@ void ProfileView::HandleClick(const console::Click& click) {
         site_name = nearest->name;
         site_km = nearest->distance_km;
     }
-    const Point at = layout_.ReadOut();
-    w.SetPosition(at.x, at.y);
-    w.Print(ClickReadOutFirstPart(locator, grid_ref, click.y - bulge_m));
-    w.PrintLine(ClickReadOutNearestPart(site_name, site_km));
+    const std::string first = ClickReadOutFirstPart(locator, grid_ref, click.y - bulge_m);
+    const std::string nearest = ClickReadOutNearestPart(site_name, site_km);
+    const int line_px = w.PixelRow(0.0) - w.PixelRow(w.TextHeightUser());
+    const ReadOutBox box =
+        PlaceClickReadOut(w.PixelColumn(layout_.Left()), w.PixelRow(layout_.Top()),
+                          w.PixelColumn(layout_.HeightLabel(0.0).x), w.TextWidthPx(first),
+                          w.TextWidthPx(nearest), line_px);
+    // The last read-out gives way to what it covered, then what the new one covers is kept.
+    w.FinishPainting();
+    QImage& image = w.Image();
+    if (under_read_out_) {
+        QPainter restore(&image);
+        restore.drawImage(read_out_.left, read_out_.top, *under_read_out_);
+    }
+    read_out_ = box;
+    read_out_.right = std::min(read_out_.right, image.width());
+    read_out_.bottom = std::min(read_out_.bottom, image.height());
+    under_read_out_ = image.copy(read_out_.left, read_out_.top, read_out_.right - read_out_.left,
+                                 read_out_.bottom - read_out_.top);
+    w.SetPosition(w.UserX(box.left + 0.5), w.UserY(box.top + 0.5));
+    w.Print(first);
+    if (box.two_lines) w.SetPosition(w.UserX(box.left + 0.5), w.UserY(box.top + line_px + 0.5));
+    w.PrintLine(nearest);
 }
 
 ProfileEnd ProfileView::ServeClicks(console::Console& console, int poll_pause_ms) {

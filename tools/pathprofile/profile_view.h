@@ -2,6 +2,7 @@
 // serves the clicks on it until the user leaves through "Exit" or presses a key after a click.
 #pragma once
 
+#include <QImage>
 #include <memory>
 #include <optional>
 #include <string>
@@ -43,6 +44,17 @@ enum class ProfileEnd {
     kKey,   // a key after a click: the window stays open
 };
 
+// Where a click read-out goes, in pixels (left and top inclusive, right and bottom exclusive):
+// at the plot's top-left corner, above the terrain (the plot top is 1.2 times the highest
+// sample) and left of the height labels. The nearest-site part follows the first part on the
+// same line when both fit before the height labels' column, else it goes on a second line.
+struct ReadOutBox {
+    int left = 0, top = 0, right = 0, bottom = 0;
+    bool two_lines = false;
+};
+ReadOutBox PlaceClickReadOut(int plot_left_px, int plot_top_px, int height_labels_px, int first_px,
+                             int nearest_px, int line_px);
+
 class ProfileView {
   public:
     ProfileView(std::string caption, Profile profile, EarthBulge bulge, double plot_top_m,
@@ -64,6 +76,8 @@ class ProfileView {
     // Hands the window over (one left open by a key stays on screen after the view is gone).
     std::unique_ptr<console::PlotWindow> ReleaseWindow() { return std::move(window_); }
     const PlotLayout& Layout() const { return layout_; }
+    // Where the last click read-out was drawn (all 0 before the first click).
+    const ReadOutBox& LastReadOut() const { return read_out_; }
     // The two mast tops: (0, first sample + base mast) and (D, last sample + distant mast).
     Point BaseMastTop() const;
     Point DistantMastTop() const;
@@ -77,6 +91,8 @@ class ProfileView {
 
     Profile profile_;
     EarthBulge bulge_;
+    ReadOutBox read_out_;                   // where the last click read-out was drawn
+    std::optional<QImage> under_read_out_;  // what it covered
     PlotLayout layout_;
     PathSetup setup_;
     std::unique_ptr<console::PlotWindow> window_;

@@ -38,10 +38,14 @@ struct LoadedHeights {
 // Loads the plot area, prints the maximum line in colour 3 and asks for the maximum to be
 // plotted (below 1 it is the maximum found, and never below 1 m). nullopt when the area needs
 // more tiles than the grid holds (the refusal has been printed). With `detail` kFinest an area of
-// 1 arc-second tiles only is loaded at 1 arc-second (area.samplesPerDegree tells).
+// 1 arc-second tiles only is loaded at 1 arc-second (area.samplesPerDegree tells). With
+// `refuseWithoutData`, an area for which no tile was found is refused with kNoHeightData.
 std::optional<LoadedHeights> LoadHeights(
     console::Console& console, console::HgtTileStore& store, const MapRectangle& area,
-    console::TileDetail detail = console::TileDetail::kThreeArcSecond);
+    console::TileDetail detail = console::TileDetail::kThreeArcSecond,
+    bool refuseWithoutData = false);
+
+inline constexpr const char* kNoHeightData = "No height data for this area";
 
 // "Terrain Plot, centred on " + site text + "     Plot Width ###km" (and terrain3d's "3D Plot,
 // centred on ").

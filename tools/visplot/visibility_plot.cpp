@@ -11,7 +11,9 @@
 #include "console/plot_controls.h"
 #include "console/position_entry.h"
 #include "mastview/elevation_colour.h"
+#include "mastview/sample_verdicts.h"
 #include "mastview/sweep.h"
+#include "read_out_place.h"
 
 namespace visplot {
 
@@ -26,6 +28,10 @@ constexpr console::Rgb kSiteRed{255, 0, 0};
 constexpr double kRightEdge = 1.07;    // x of the right edge, times nLon
 constexpr double kTopEdge = 1.1;       // y of the top edge, times nLat
 constexpr double kBottomEdge = -0.03;  // y of the bottom edge, times nLat
+// Pixels kept between the nearest site's name and a read-out beside it.
+constexpr int kGap_px = 8;
+// The top strip is free up to the Exit control, right of the plot.
+constexpr double kExitLeftOfStrip = 1.0;
 
 // The pixels [first, last] that a plot sample covers along one axis: those whose centres lie in
 // the sample's cell from edgeA to edgeB (pixel coordinates, either order). A sample smaller than a
@@ -91,18 +97,40 @@ void VisibilityPlot::Sweep() {
     const mastview::SweepSetup setup = mastview::SweepSetupFor(view_);
 
     window_.FinishPainting();
+    mastview::SampleVerdicts verdicts(setup);
+    // Where several samples share a pixel, the pixel keeps what the sweep painted there: the
+    // verdicts given to the samples between the rays only fill pixels the sweep left alone.
+    const std::size_t width = static_cast<std::size_t>(window_.WidthPx());
+    std::vector<bool> swept(width * static_cast<std::size_t>(window_.HeightPx()), false);
+    const auto paint = [&](int x, int y, int colourIndex, bool fromSweep) {
+        const Span& c = columns[x];
+        const Span& r = rows[y];
+        const QRgb colour = ramp[colourIndex];
+        for (int py = r.first; py <= r.last; ++py) {
+            QRgb* line = window_.ScanLine(py);
+            const std::size_t row = static_cast<std::size_t>(py) * width;
+            for (int px = c.first; px <= c.last; ++px) {
+                const std::size_t at = row + static_cast<std::size_t>(px);
+                if (fromSweep) {
+                    swept[at] = true;
+                } else if (swept[at]) {
+                    continue;
+                }
+                line[px] = colour;
+            }
+        }
+    };
     mastview::SweepRays(
         setup, view_.store->Area(), mastview::NewHighest::kStrictlyAbove,
         [&](const mastview::RaySample& s) {
-            const Span& c = columns[s.x];
-            const Span& r = rows[s.y];
-            const QRgb colour = ramp[mastview::AngleColourIndex(s.angle_rad)];
-            for (int py = r.first; py <= r.last; ++py) {
-                QRgb* line = window_.ScanLine(py);
-                for (int px = c.first; px <= c.last; ++px) line[px] = colour;
-            }
+            const int index = mastview::AngleColourIndex(s.angle_rad);
+            verdicts.Seen(s.x, s.y, index);
+            paint(s.x, s.y, index, true);
         },
         [&](int) { window_.Repaint(); });
+    // The samples between the rays' steps get the verdict of the nearest ray.
+    verdicts.VisitRays();
+    verdicts.FillUnvisited([&](int x, int y, int colourIndex) { paint(x, y, colourIndex, false); });
     window_.Repaint();
 }
 
@@ -123,17 +151,40 @@ void VisibilityPlot::ReadOut(double x, double y) {
     int32_t height = 0;
     view_.store->PointHeight(lat, lon, height);
 
-    // Blanks on white erase the last read-out.
+    const std::string place = locator + " = " + gridRef;
+    const std::string way = console::FormatMask(
+        "   ####km  ###° (°###)  ", {db.distance_km, db.bearing_deg, db.back_bearing_deg});
+    const std::string heightText =
+        console::FormatMask("#### m           ", {static_cast<double>(height)});
+    // The trailing blanks of the masks stand for nothing at the end of a line.
+    const std::string shownHeight = heightText.substr(0, heightText.find_last_not_of(' ') + 1);
+    const int lineHeight = window_.PixelRow(0) - window_.PixelRow(window_.TextHeightUser());
+    const int margin = window_.PixelColumn(0.01 * area.nLon) - window_.PixelColumn(0);
+    const ReadOutPlace at = PlaceReadOut(window_.WidthPx(), window_.PixelColumn(0.6 * area.nLon),
+                                         margin, window_.TextWidthPx(place + way + shownHeight));
+
+    // The last read-out is erased: the strip below the plot (a site name in it too), and the top
+    // strip's first line where a split read-out puts its second part.
+    const int bottomRow = window_.PixelRow(-0.005 * area.nLat);
+    window_.FinishPainting();
+    window_.FillPixels(0, bottomRow, window_.WidthPx() - 1, bottomRow + lineHeight - 1,
+                       console::kWhite);
+    const int topRow = window_.PixelRow(kTopEdge * area.nLat);
+    if (at.twoLines || secondLineShown_) {
+        window_.FillPixels(0, topRow, window_.PixelColumn(kExitLeftOfStrip * area.nLon) - 1,
+                           topRow + lineHeight - 1, console::kWhite);
+    }
+    secondLineShown_ = at.twoLines;
+    readOutLeft_ = at.left_px;
+
     window_.SetTextBackground(console::kWhite);
-    window_.SetPosition(0.01 * area.nLon, -0.005 * area.nLat);
-    window_.PrintLine(std::string(80, ' '));
-    window_.SetPosition(0.6 * area.nLon, -0.005 * area.nLat);
     window_.SetTextColour(kReadOutBlue);
-    window_.Print(locator + " = " + gridRef +
-                  console::FormatMask("   ####km  ###° (°###)  ",
-                                      {db.distance_km, db.bearing_deg, db.back_bearing_deg}));
+    window_.SetPosition(window_.UserX(at.left_px + 0.5), -0.005 * area.nLat);
+    window_.Print(place);
+    if (at.twoLines) window_.SetPosition(window_.UserX(at.left_px + 0.5), kTopEdge * area.nLat);
+    window_.Print(way);
     window_.SetTextColour(kHeightPurple);
-    window_.PrintLine(console::FormatMask("#### m           ", {static_cast<double>(height)}));
+    window_.Print(shownHeight);
 }
 
 void VisibilityPlot::MarkNearestSite(double x, double y) {
@@ -153,10 +204,21 @@ void VisibilityPlot::MarkNearestSite(double x, double y) {
     window_.SetTextColour(console::kWhite);
     window_.SetTextBackground(std::nullopt);
     window_.Print(nearest->name);
-    window_.SetPosition(0.01 * area.nLon, -0.005 * area.nLat);
+    // The name goes at the left of the strip below the plot, erasing the last name. A read-out
+    // in the strip stays when the name ends before it; otherwise the name takes the strip.
+    const int lineHeight = window_.PixelRow(0) - window_.PixelRow(window_.TextHeightUser());
+    const int left = window_.PixelColumn(0.01 * area.nLon);
+    const int bottomRow = window_.PixelRow(-0.005 * area.nLat);
+    const bool besideReadOut =
+        readOutLeft_ >= 0 && left + window_.TextWidthPx(nearest->name) + kGap_px <= readOutLeft_;
+    window_.FinishPainting();
+    window_.FillPixels(0, bottomRow, besideReadOut ? readOutLeft_ - 1 : window_.WidthPx() - 1,
+                       bottomRow + lineHeight - 1, console::kWhite);
+    if (!besideReadOut) readOutLeft_ = -1;
+    window_.SetPosition(window_.UserX(left + 0.5), -0.005 * area.nLat);
     window_.SetTextColour(kSiteRed);
     window_.SetTextBackground(console::kWhite);
-    window_.Print(nearest->name + std::string(75, ' '));
+    window_.Print(nearest->name);
 }
 
 }  // namespace visplot

@@ -37,6 +37,8 @@ class VisibilityPlot {
     const mastview::MastView& view_;
     console::PlotWindow& window_;
     console::Console& console_;
+    bool secondLineShown_ = false;  // the last read-out was split onto the top strip
+    int readOutLeft_ = -1;          // first pixel column of the read-out below the plot; -1: none
 };
 
 }  // namespace visplot

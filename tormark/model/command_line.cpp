@@ -135,7 +135,8 @@ std::string UsageText() {
     return "usage: Tormark [--db FILE]\n"
            "       Tormark --resolve [--db FILE] [--home TEXT] [TEXT ...]\n"
            "       Tormark --listing FILE --home TEXT [--db FILE] [--min KM] [--max KM]\n"
-           "               [--from DEG] [--to DEG] [--search TEXT]\n";
+           "               [--from DEG] [--to DEG] [--search TEXT]\n"
+           "       Tormark --screenshot FILE [--db FILE] [--home TEXT] [TEXT ...]\n";
 }
 
 std::string HelpText() {
@@ -143,6 +144,7 @@ std::string HelpText() {
            "  or:  Tormark --resolve [--db FILE] [--home TEXT] [TEXT ...]\n"
            "  or:  Tormark --listing FILE --home TEXT [--db FILE] [--min KM] [--max KM]"
            " [--from DEG] [--to DEG] [--search TEXT]\n"
+           "  or:  Tormark --screenshot FILE [--db FILE] [--home TEXT] [TEXT ...]\n"
            "Convert a typed position between Maidenhead locator, National Grid Reference and\n"
            "WGS84 latitude/longitude, with distance and bearings from a home station, site\n"
            "listings from a site database and a live GPS position. Without --resolve or\n"
@@ -209,12 +211,19 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
                            args.end());
             break;
         } else if (a == "--resolve") {
-            if (c.mode != RunMode::kWindow) fail("--resolve and --listing exclude each other");
+            if (c.mode != RunMode::kWindow)
+                fail("--resolve, --listing and --screenshot exclude each other");
             c.mode = RunMode::kResolve;
         } else if (a == "--listing") {
-            if (c.mode != RunMode::kWindow) fail("--resolve and --listing exclude each other");
+            if (c.mode != RunMode::kWindow)
+                fail("--resolve, --listing and --screenshot exclude each other");
             c.mode = RunMode::kListing;
             value(&c.listing.fileName);
+        } else if (a == "--screenshot") {
+            if (c.mode != RunMode::kWindow)
+                fail("--resolve, --listing and --screenshot exclude each other");
+            c.mode = RunMode::kScreenshot;
+            value(&c.screenshotFile);
         } else if (a == "--db") {
             value(&v);
             c.database = v;
@@ -242,11 +251,14 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
                                c.listing.fromBear != ListingBoxes{}.fromBear ||
                                c.listing.toBear != ListingBoxes{}.toBear ||
                                !c.listing.search.empty();
-    if (c.mode != RunMode::kResolve && !c.texts.empty())
+    if (c.mode != RunMode::kResolve && c.mode != RunMode::kScreenshot && !c.texts.empty())
         fail("unexpected argument " + c.texts.front());
     if (c.mode != RunMode::kListing && listingOption)
         fail("--min, --max, --from, --to and --search belong to --listing");
-    if (c.mode == RunMode::kWindow && c.home) fail("--home needs --resolve or --listing");
+    if (c.mode == RunMode::kWindow && c.home)
+        fail("--home needs --resolve, --listing or --screenshot");
+    if (c.mode == RunMode::kScreenshot && c.screenshotFile.empty() && c.error.empty())
+        fail("--screenshot needs a file name");
     if (c.mode == RunMode::kListing && !c.home) fail("--listing needs --home TEXT");
     if (c.mode == RunMode::kListing && c.listing.fileName.empty() && c.error.empty())
         fail("--listing needs a file name");

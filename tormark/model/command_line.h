@@ -6,6 +6,9 @@
 //   Tormark --resolve [--db FILE] [--home TEXT] [TEXT ...]
 //   Tormark --listing FILE --home TEXT [--db FILE] [--min KM] [--max KM] [--from DEG]
 //           [--to DEG] [--search TEXT]
+//   Tormark --screenshot FILE [--db FILE] [--home TEXT] [TEXT ...]
+//                                             the window (and the Pointing window once a home
+//                                             is set) after typing the texts, as a PNG
 //   Tormark --help | -h | --version
 
 #include <iosfwd>
@@ -17,13 +20,14 @@
 
 namespace tormark {
 
-enum class RunMode { kWindow, kResolve, kListing };
+enum class RunMode { kWindow, kResolve, kListing, kScreenshot };
 
 struct CommandLine {
     RunMode mode = RunMode::kWindow;
     std::optional<std::string> database;  // --db
     std::optional<std::string> home;      // --home
-    std::vector<std::string> texts;       // --resolve: the texts to resolve
+    std::vector<std::string> texts;       // --resolve, --screenshot: the texts to resolve
+    std::string screenshotFile;           // --screenshot: the PNG to write
     ListingBoxes listing;                 // --listing: the panel's boxes
     bool help = false;                    // --help or -h: print HelpText, nothing else
     bool version = false;                 // --version: print VersionText, nothing else

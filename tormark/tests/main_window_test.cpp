@@ -55,7 +55,7 @@ class MainWindowTest : public ::testing::Test {
 TEST_F(MainWindowTest, FirstStartState) {
     MainWindow& w = *window;
     EXPECT_EQ(w.pos(), QPoint(0, Px(100)));
-    EXPECT_EQ(w.height(), Px(kMainClosedHeight - kMainCaptionAndBorder));
+    EXPECT_EQ(w.height(), w.layout().GrownHeight(Px(kMainClosedHeight - kMainCaptionAndBorder)));
     EXPECT_FALSE(w.pointingWindow()->isVisible());
     EXPECT_EQ(w.gpsSetupWindow()->portText(), "1");
     EXPECT_EQ(w.gpsSetupWindow()->baudText(), "9600");
@@ -83,7 +83,8 @@ TEST_F(MainWindowTest, FirstStartState) {
     EXPECT_EQ(Named<QPushButton>(w, "OSMap")->toolTip(),
               "OS Map JPG files must be stored in ~/OS_Maps");
 #endif
-    EXPECT_EQ(Named<QLineEdit>(w, "InputText")->geometry(), TwipsRect(480, 735, 5895, 330));
+    EXPECT_EQ(Named<QLineEdit>(w, "InputText")->geometry(),
+              w.layout().Grown(TwipsRect(480, 735, 5895, 330)));
     EXPECT_TRUE(Named<QLineEdit>(w, "LocText")->font().bold());
     EXPECT_EQ(Named<QLineEdit>(w, "LocText")->font().pointSize(), 12);
     EXPECT_TRUE(QFontInfo(Named<QListWidget>(*w.siteListWindow(), "PR")->font()).fixedPitch());
@@ -275,7 +276,7 @@ TEST_F(MainWindowTest, ClickIntoTheInputBoxStartsANewEntry) {
     Enter("52N 0E");
     QTest::mouseClick(Named<QPushButton>(w, "SetHome"), Qt::LeftButton);
     QTest::mouseClick(Named<QPushButton>(w, "GenList"), Qt::LeftButton);
-    EXPECT_EQ(w.height(), Px(kMainListingHeight - kMainCaptionAndBorder));
+    EXPECT_EQ(w.height(), w.layout().GrownHeight(Px(kMainListingHeight - kMainCaptionAndBorder)));
     EXPECT_FALSE(Named<QPushButton>(w, "MakeList")->isHidden());
     EXPECT_TRUE(Named<QPushButton>(w, "FindIt")->isHidden());
     EXPECT_EQ(w.defaultButton(), Named<QPushButton>(w, "MakeList"));
@@ -291,7 +292,7 @@ TEST_F(MainWindowTest, ClickIntoTheInputBoxStartsANewEntry) {
     EXPECT_FALSE(Named<QPushButton>(w, "SetHome")->isEnabled());
     EXPECT_FALSE(Named<QPushButton>(w, "GenList")
                      ->isEnabled());  // only a later Set as Home enables it again
-    EXPECT_EQ(w.height(), Px(kMainListingHeight - kMainCaptionAndBorder));
+    EXPECT_EQ(w.height(), w.layout().GrownHeight(Px(kMainListingHeight - kMainCaptionAndBorder)));
     EXPECT_TRUE(w.session().homeSet);
 
     // Enter in the input box presses "&Use This".

@@ -165,3 +165,59 @@ TEST_F(HorizonRun, RefusedRunsAndUsageErrorsHaveTheirOwnExitStatus) {
 }
 
 }  // namespace
+
+namespace {
+
+// From Scafell Pike (978 m) every horizon angle lies below the fixed chart's bottom (-0.76
+// degrees): the chart stretches down to show it. A bearing column shows its horizon when a mark
+// lies above the field's bottom pixel row.
+TEST(HorizonOnRealData, ScafellPikeHorizonShowsAcrossTheBearings) {
+    const std::filesystem::path data = TORMARK_TEST_DATA;
+    if (!std::filesystem::exists(data / "srtm3" / "N54W004.hgt")) GTEST_SKIP() << "no real data";
+    ct::TempDir dir;
+    ct::WriteTextFile(dir.Path(), "Corvanne.ini",
+                      {(data / "srtm3").string() + "/", (data / "sites").string() + "/", "600"});
+    const ct::RunResult r = ct::RunProgram(TOOL_PROGRAM, {"--png", "scafell.png"},
+                                           std::string(kCentre) + "\n10\n1.3\n80\n", dir.Path());
+    ASSERT_EQ(r.exitCode, 0) << r.output << r.errors;
+    const QImage image(QString::fromStdString((dir.Path() / "scafell.png").string()));
+    ASSERT_FALSE(image.isNull());
+    const int bottomRow = PixelY(0) - 1;  // the field's lowest pixel row
+    int shown = 0, columns = 0;
+    for (int px = PixelX(0) + 1; px < PixelX(360) - 1; ++px) {
+        ++columns;
+        for (int py = PixelY(100) + 1; py < bottomRow; ++py) {
+            if ((image.pixel(px, py) & 0xFFFFFF) != 0) {
+                ++shown;
+                break;
+            }
+        }
+    }
+    EXPECT_GE(shown, columns * 95 / 100) << shown << " of " << columns;
+}
+
+TEST(AngleScale, FixedWhenTheAnglesFitStretchedToHoldThemOtherwise) {
+    const horizon::AngleScale fixed = horizon::ScaleFor(-0.01, 0.02);
+    EXPECT_EQ(fixed.unitsPerRadian, horizon::kUnitsPerRadian);
+    EXPECT_EQ(fixed.Height(0.005), horizon::ChartHeight(0.005));
+    EXPECT_EQ(fixed.firstTick_deg, -0.5);
+    EXPECT_EQ(fixed.lastTick_deg, 2.0);
+
+    const double lowest = -1.2 / console::kDegPerRad;
+    const horizon::AngleScale low = horizon::ScaleFor(lowest, 0.01);
+    EXPECT_GT(low.Height(lowest), 0.0);  // inside the field, above its bottom
+    EXPECT_LT(low.Height(lowest), 5.0);
+    EXPECT_NEAR(low.Height(3.056 / console::kDegPerRad), 100, 0.5);  // the top stays
+    EXPECT_EQ(low.tickStep_deg, 0.5);
+    EXPECT_EQ(low.firstTick_deg, -1.0);
+    EXPECT_EQ(low.lastTick_deg, 2.0);
+
+    // A steep horizon: stretched upwards, ticks thinned so that labels keep apart.
+    const horizon::AngleScale high = horizon::ScaleFor(-0.005, 20 / console::kDegPerRad);
+    EXPECT_LT(high.Height(20 / console::kDegPerRad), 100.0);
+    EXPECT_GT(high.Height(20 / console::kDegPerRad), 95.0);
+    EXPECT_GT(high.tickStep_deg * high.unitsPerRadian / console::kDegPerRad, 6.0);
+    EXPECT_GE(high.lastTick_deg, 18.0);
+}
+
+}  // namespace

@@ -106,6 +106,25 @@ TEST_F(PathProfileDialogue, BaseLineAndDistantPromptLayout) {
         << r.out;
 }
 
+// The distant answer starts in column 34 after a short default, and one blank after a default
+// that reaches that column (the answers are not echoed here, so the next prompt follows).
+TEST_F(PathProfileDialogue, LongDistantDefaultStaysApartFromTheAnswer) {
+    WriteConfig();
+    // The unknown site is offered again and taken by an empty answer.
+    const Result r =
+        Run("10\nRidge North\n10\n\nNowhere Near Here Hill\n\n\n\n\n\nendendend\n", "Ridge South");
+    ASSERT_EQ(r.code, console::kExitNormal) << r.out;
+    EXPECT_NE(r.out.find("Site Name / Location []          Distant mast height"), std::string::npos)
+        << r.out;
+    // "[Ridge North]" ends in column 34 itself.
+    EXPECT_NE(r.out.find("Site Name / Location [Ridge North] Distant mast height"),
+              std::string::npos)
+        << r.out;
+    EXPECT_NE(r.out.find("Site Name / Location [Nowhere Near Here Hill] Distant mast height"),
+              std::string::npos)
+        << r.out;
+}
+
 // An empty answer keeps 1.3 on the first path and the last accepted K later, shown with two
 // decimals; an empty distant answer takes the last distant text.
 TEST_F(PathProfileDialogue, KPromptKeepsTheLastAcceptedValue) {

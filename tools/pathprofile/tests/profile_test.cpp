@@ -102,12 +102,13 @@ TEST(LineOfSightClearance, FlatGroundIsClearedLeastAtMidPath) {
 
 TEST(LineOfSightClearance, SlopingLineAndTheMastFeetLeftOut) {
     // Unequal masts over a flat earth (huge K): the line runs from 102 m to 150 m, so the
-    // least clearance is next to the base mast, not at its foot.
+    // least clearance is next to the base mast, at the first sample past the ground under it
+    // (0.02 ... 0.08 km read the foot's own height sample; 0.1 km is past its 93 m).
     const double path_km = 1.0;
     const Profile p = SampleProfile(kBase, 0.0, path_km, EarthBulge(1.0e6, path_km), Flat100);
     const Clearance c = LineOfSightClearance(p, 2.0, 50.0);
-    EXPECT_NEAR(c.at_km, 0.02, 1e-6);
-    EXPECT_NEAR(c.worst_m, 2.0 + 48.0 * 0.02, 1e-3);
+    EXPECT_NEAR(c.at_km, 0.1, 1e-6);
+    EXPECT_NEAR(c.worst_m, 2.0 + 48.0 * 0.1, 1e-3);
 
     SCOPED_TRACE("a profile of one sample has only the mast foot to offer");
     Profile one;
@@ -117,6 +118,29 @@ TEST(LineOfSightClearance, SlopingLineAndTheMastFeetLeftOut) {
     const Clearance c1 = LineOfSightClearance(one, 2.0, 2.0);
     EXPECT_EQ(c1.at_km, 0.0);
     EXPECT_EQ(c1.worst_m, 2.0);
+}
+
+// A 10 m mast at the top of an even slope of 40 m per km: the mast's own height sample (the
+// first 90 m, all at 300 m) is level, so the line from the mast top passes closer above it than
+// above anything the path crosses. That ground is left out; beyond it the slope stays 10 m
+// (give or take the whole-metre rounding) under the line.
+TEST(LineOfSightClearance, MastOnADownslopeIsNotClearedByItsOwnFoot) {
+    const double path_km = 5.0;
+    const auto slope = [](LatLon q) {
+        const double d = NorthOfBase_km(q);
+        return d < 0.09 ? 300 : static_cast<int>(std::lround(300.0 - 40.0 * d));
+    };
+    const Profile p = SampleProfile(kBase, 0.0, path_km, EarthBulge(1.0e6, path_km), slope);
+    const Clearance c = LineOfSightClearance(p, 10.0, 10.0);
+    EXPECT_GT(c.at_km, 0.09);
+    EXPECT_GE(c.worst_m, 9.5 - 1e-3);
+    EXPECT_LE(c.worst_m, 10.5 + 1e-3);
+
+    SCOPED_TRACE("a path that lies wholly under its masts keeps the samples between the feet");
+    const Profile tiny = SampleProfile(kBase, 0.0, 0.1, EarthBulge(1.0e6, 0.1), Flat100);
+    const Clearance ct = LineOfSightClearance(tiny, 2.0, 4.0);
+    EXPECT_NEAR(ct.at_km, 0.02, 1e-6);
+    EXPECT_NEAR(ct.worst_m, 2.0 + 2.0 * 0.02 / 0.1, 1e-3);
 }
 
 }  // namespace

@@ -157,6 +157,38 @@ TEST_F(TerrainPlotRun, SmallPlotDrawsSquaresAndHoldsHeightsAboveTheMaximum) {
     EXPECT_EQ(ct::PngPixel(Png(), mx, my).colour, console::kWhite);
 }
 
+TEST_F(TerrainPlotRun, LegendTitleEndsInsideTheWindow) {
+    WriteConfig();
+    const ct::RunResult r = Run({"--png", Png(), kCentre}, "10\n500\n");
+    ASSERT_EQ(r.exitCode, 0) << r.output << r.errors;
+    const geodesy::LatLon c = geodesy::ParseLocatorCorner(kCentre);
+    const terrainmap::MapRectangle area =
+        terrainmap::MapRectangleAround(c.lat_deg, c.lon_deg, terrainmap::HeightExtentKm(10));
+    // The title's text rows lie just below y = 0.59 nLat; its last dark pixel must leave the
+    // window's last columns white.
+    const int top = PixelOf(area, 0, 0.59 * area.nLat).second;
+    int lastDark = -1;
+    for (int py = top; py < top + 14; ++py)
+        for (int px = PixelOf(area, area.nLon, 0).first; px < 840; ++px) {
+            const ct::PixelResult p = ct::PngPixel(Png(), px, py);
+            ASSERT_TRUE(p.ok);
+            if (p.colour.red < 128 && p.colour.green < 128 && p.colour.blue < 128)
+                lastDark = std::max(lastDark, px);
+        }
+    EXPECT_GT(lastDark, 0);    // the title is drawn
+    EXPECT_LT(lastDark, 838);  // and ends inside
+}
+
+TEST_F(TerrainPlotRun, NoHeightDataIsARefusedRun) {
+    fs::remove_all(tiles_);
+    fs::create_directories(tiles_);
+    WriteConfig();
+    const ct::RunResult r = Run({"--png", Png(), kCentre}, "10\n500\n");
+    EXPECT_EQ(r.exitCode, 1) << r.output;
+    EXPECT_NE(r.output.find("No height data for this area"), std::string::npos) << r.output;
+    EXPECT_FALSE(fs::exists(Png()));
+}
+
 TEST_F(TerrainPlotRun, PaletteFromTheCommandLineIsUsedAndStored) {
     WriteConfig("Old.PAL");
     std::vector<std::string> lines;
@@ -253,7 +285,8 @@ TEST_F(TerrainPlotRun, GeoreferenceFilesPlaceTheSitesOnTheirMarkers) {
     const ct::RunResult r = Run({"--png", Png(), kCentre}, "20\n3000\n");
     ASSERT_EQ(r.exitCode, 0) << r.output << r.errors;
     const geodesy::LatLon c = geodesy::ParseLocatorCorner(kCentre);
-    const terrainmap::MapRectangle area = terrainmap::MapRectangleAround(c.lat_deg, c.lon_deg, terrainmap::HeightExtentKm(20));
+    const terrainmap::MapRectangle area =
+        terrainmap::MapRectangleAround(c.lat_deg, c.lon_deg, terrainmap::HeightExtentKm(20));
     const console::GeoreferenceFileNames names = console::GeoreferenceFilesBeside(Png());
     const std::optional<console::PixelGrid> grid =
         console::ParseWorldFile(ct::ReadFile(names.worldFile), 840, 600);
@@ -315,8 +348,11 @@ TEST_F(TerrainPlotRun, OneArcSecondTilesAreDrawnAtOneArcSecond) {
     EXPECT_EQ(maxLine(fine.output), maxLine(coarse.output));
 
     const geodesy::LatLon c = geodesy::ParseLocatorCorner(kCentre);
-    const terrainmap::MapRectangle area = terrainmap::MapRectangleAround(c.lat_deg, c.lon_deg, terrainmap::HeightExtentKm(20), 3600);
-    EXPECT_EQ(area.nLat, 3 * terrainmap::MapRectangleAround(c.lat_deg, c.lon_deg, terrainmap::HeightExtentKm(20)).nLat);
+    const terrainmap::MapRectangle area =
+        terrainmap::MapRectangleAround(c.lat_deg, c.lon_deg, terrainmap::HeightExtentKm(20), 3600);
+    EXPECT_EQ(area.nLat, 3 * terrainmap::MapRectangleAround(c.lat_deg, c.lon_deg,
+                                                            terrainmap::HeightExtentKm(20))
+                                 .nLat);
     CheckMapColours(area, 3000, console::DefaultPalette());
     const std::optional<console::PixelGrid> grid = console::ParseWorldFile(
         ct::ReadFile(console::GeoreferenceFilesBeside(Png()).worldFile), 840, 600);

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -104,6 +105,47 @@ TEST_F(VisplotRun, FlatSeaLevelIsSeenOutToTheRadioHorizonAndNoFurther) {
     EXPECT_NE(ct::ReadFile(work.Path() / "Corvanne.ini").find(Tiles()), std::string::npos);
 }
 
+// Black pixels of the PNG among those whose plot point lies from_km to within_km from the centre
+// (and inside the radius), as a share of them.
+double BlackShare(const std::filesystem::path& png, const mastview::RadiusArea& a, double from_km,
+                  double within_km) {
+    const QImage image(QString::fromStdString(png.string()));
+    long inside = 0, black = 0;
+    for (int py = 0; py < image.height(); ++py) {
+        for (int px = 0; px < image.width(); ++px) {
+            const double ux = (px + 0.5) / image.width() * 1.07 * a.nLon;
+            const double uy = 1.1 * a.nLat - (py + 0.5) / image.height() * 1.13 * a.nLat;
+            const double u = 2 * ux / a.nLon - 1, v = 2 * uy / a.nLat - 1;
+            const double d_km = a.radius_km * std::hypot(u, v);
+            if (d_km < from_km || d_km > within_km || d_km > 0.98 * a.radius_km) continue;
+            ++inside;
+            if ((image.pixel(px, py) & 0xFFFFFF) == 0) ++black;
+        }
+    }
+    return inside > 0 ? static_cast<double>(black) / inside : 1.0;
+}
+
+TEST_F(VisplotRun, FlatSeaIsPaintedWholeInsideTheRadioHorizon) {
+    WriteConfig();
+    WriteTiles(kSeaLevel, kSeaLevel);
+    // 5 km with a 2 m mast (horizon 5.76 km: the whole disc), 25 km with a 30 m mast (horizon
+    // 22.3 km).
+    for (const auto& [rd, mast] : {std::pair{5.0, 2.0}, std::pair{25.0, 30.0}}) {
+        SCOPED_TRACE("radius " + std::to_string(rd));
+        const ct::RunResult r = Run(std::string(kCentre) + "\n" + std::to_string(mast) + "\n1.3\n" +
+                                    std::to_string(rd) + "\n");
+        ASSERT_EQ(r.exitCode, 0) << r.output << r.errors;
+        const mastview::RadiusArea a =
+            *mastview::MakeRadiusArea(centre.lat_deg, centre.lon_deg, rd).area;
+        const double horizon = mastview::RadioHorizon_km(mast, 1.3);
+        EXPECT_LE(BlackShare(png, a, 0, 0.98 * horizon), 0.002);
+        // Beyond the horizon the sea stays black.
+        if (horizon < rd) {
+            EXPECT_GE(BlackShare(png, a, 1.05 * horizon, rd), 0.99);
+        }
+    }
+}
+
 TEST_F(VisplotRun, ConeShapedHillHidesTheGroundBehindItInItsSector) {
     WriteConfig();
     // A cone 400 m high with a base radius of 2 km, 6 km due east of the centre.
@@ -156,9 +198,35 @@ TEST_F(VisplotRun, ZeroAndOversizedRadiiAreAskedAgain) {
     ASSERT_EQ(r.exitCode, 0) << r.output << r.errors;
     EXPECT_NE(r.output.find("Radial Distance Out km    [  0]"), std::string::npos) << r.output;
     EXPECT_NE(r.output.find(mastview::kRadiusNotPositive), std::string::npos);
-    EXPECT_NE(r.output.find(mastview::kRadiusTooLarge), std::string::npos);
+    // The refusal names the largest radius this centre allows.
+    const int largest = mastview::LargestRadius_km(centre.lat_deg, centre.lon_deg);
+    ASSERT_GT(largest, 100);
+    EXPECT_NE(
+        r.output.find(mastview::kRadiusTooLarge + std::string(" (the largest radius here is ") +
+                      std::to_string(largest) + " km)\n"),
+        std::string::npos)
+        << r.output;
     EXPECT_TRUE(ct::PngSize(png).first > 0);
     EXPECT_FALSE(ct::ReadFile(work.Path() / "Corvanne.INI").empty());
+}
+
+// A 10 km mast would have a default radius of 10 x floor(0.14 x 407 km) = 570 km, more than the
+// area round the centre can hold: the largest radius that can be held is offered instead, and
+// the refusals name it.
+TEST_F(VisplotRun, DefaultRadiusIsOneThatIsAccepted) {
+    WriteTiles(kSeaLevel, kSeaLevel);
+    WriteConfig();
+    const ct::RunResult r = Run(std::string(kCentre) + "\n10000\n\n600\n5\n");
+    ASSERT_EQ(r.exitCode, 0) << r.output << r.errors;
+    const int largest = mastview::LargestRadius_km(centre.lat_deg, centre.lon_deg);
+    ASSERT_TRUE(mastview::MakeRadiusArea(centre.lat_deg, centre.lon_deg, largest).area);
+    ASSERT_FALSE(mastview::MakeRadiusArea(centre.lat_deg, centre.lon_deg, 570).area);
+    EXPECT_NE(r.output.find("Radial Distance Out km    [" + std::to_string(largest) + "]"),
+              std::string::npos)
+        << r.output;
+    EXPECT_NE(r.output.find("(the largest radius here is " + std::to_string(largest) + " km)"),
+              std::string::npos)
+        << r.output;
 }
 
 TEST_F(VisplotRun, InputEndingWithoutAUsableRadiusEndsWithoutWritingTheConfiguration) {
@@ -210,6 +278,73 @@ TEST_F(VisplotRun, ClicksReadOutThePointAndMarkTheNearestSite) {
         ct::PngPixel(png, static_cast<int>(sx / (1.07 * a.nLon) * 600),
                      static_cast<int>((1.1 * a.nLat - sy) / (1.13 * a.nLat) * 600));
     EXPECT_EQ(square.colour, console::kWhite);
+}
+
+// The read-out of a click 4 km north of the centre, for a window `size` pixels square: where its
+// blue (position, distance) and purple (height) pixels lie.
+struct ReadOutPixels {
+    int blueBelow = 0, purpleBelow = 0;   // in the strip below the plot
+    int blueAbove = 0, purpleAbove = 0;   // in the strip above it
+    int rightmost = -1;                   // the rightmost column of either colour
+    int leftmostBlue = 1 << 20;           // below the plot
+    int redBelow = 0, rightmostRed = -1;  // the nearest site's name
+};
+
+TEST_F(VisplotRun, ClickReadOutStaysInsideTheWindow) {
+    WriteTiles(kSeaLevel, kSeaLevel);
+    const mastview::RadiusArea a =
+        *mastview::MakeRadiusArea(centre.lat_deg, centre.lon_deg, 20).area;
+    const double cx = a.nLon / 2.0, cy = a.nLat / 2.0 + 4 / (console::kKmPerDegreeLat / 1200);
+    const std::string at = std::to_string(cx) + "," + std::to_string(cy);
+    const auto readOut = [&](int size, const std::vector<std::string>& clicks) {
+        ct::WriteTextFile(work.Path(), "Corvanne.ini", {Tiles(), Sites(), std::to_string(size)});
+        const ct::RunResult r = Run(std::string(kCentre) + "\n10\n1.3\n20\n", clicks);
+        EXPECT_EQ(r.exitCode, 0) << r.output << r.errors;
+        const QImage image(QString::fromStdString(png.string()));
+        EXPECT_EQ(image.width(), size);
+        // The plot spans y = 0 ... nLat of -0.03 ... 1.1 nLat, top down.
+        const int plotTop = static_cast<int>(0.1 / 1.13 * size);
+        const int plotBottom = static_cast<int>(1.1 / 1.13 * size);
+        ReadOutPixels p;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                const QRgb c = image.pixel(x, y) & 0xFFFFFF;
+                if (c == 0xFF0000 && y > plotBottom) {
+                    ++p.redBelow;
+                    p.rightmostRed = std::max(p.rightmostRed, x);
+                }
+                const bool blue = c == 0x0000FF, purple = c == 0xC800A0;
+                if (!blue && !purple) continue;
+                EXPECT_TRUE(y < plotTop || y > plotBottom) << x << "," << y;
+                if (y > plotBottom) (blue ? p.blueBelow : p.purpleBelow)++;
+                if (y > plotBottom && blue) p.leftmostBlue = std::min(p.leftmostBlue, x);
+                if (y < plotTop) (blue ? p.blueAbove : p.purpleAbove)++;
+                p.rightmost = std::max(p.rightmost, x);
+            }
+        }
+        return p;
+    };
+    // The default window: the whole line below the plot, moved left so that the height (the
+    // last part) is drawn too and ends before the window's edge.
+    const ReadOutPixels wide = readOut(600, {"--click", at});
+    EXPECT_GT(wide.blueBelow, 0);
+    EXPECT_GT(wide.purpleBelow, 0);
+    EXPECT_EQ(wide.blueAbove + wide.purpleAbove, 0);
+    EXPECT_LT(wide.rightmost, 600 - 2);
+    // A window too narrow for the line: the distance and height go to the top strip.
+    const ReadOutPixels narrow = readOut(260, {"--click", at});
+    EXPECT_GT(narrow.blueBelow, 0);
+    EXPECT_GT(narrow.blueAbove, 0);
+    EXPECT_GT(narrow.purpleAbove, 0);
+    EXPECT_EQ(narrow.purpleBelow, 0);
+    EXPECT_LT(narrow.rightmost, 260 - 1);
+    // A double click after the click: the nearest site's name ("North Mast") goes left of the
+    // read-out, which stays whole.
+    const ReadOutPixels both = readOut(600, {"--click", at, "--dclick", at});
+    EXPECT_GT(both.redBelow, 0);
+    EXPECT_GT(both.purpleBelow, 0);
+    EXPECT_EQ(both.blueBelow, wide.blueBelow);
+    EXPECT_LT(both.rightmostRed, both.leftmostBlue);
 }
 
 }  // namespace

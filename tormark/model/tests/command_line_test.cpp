@@ -31,6 +31,14 @@ TEST(ParseCommandLine, ModesOptionsAndMistakes) {
     EXPECT_EQ(c.listing.toBear, "90");
     EXPECT_EQ(c.listing.minDist, "0");  // the box's initial text
 
+    c = ParseCommandLine({"--screenshot", "w.png", "--home", "h", "--db", "s.dat", "IO91IM"});
+    EXPECT_EQ(c.mode, RunMode::kScreenshot);
+    EXPECT_EQ(c.screenshotFile, "w.png");
+    EXPECT_EQ(c.home, "h");
+    EXPECT_EQ(c.texts, std::vector<std::string>{"IO91IM"});
+    EXPECT_NE(ParseCommandLine({"--screenshot"}).error, "");
+    EXPECT_NE(ParseCommandLine({"--screenshot", "a.png", "--resolve"}).error, "");
+
     EXPECT_NE(ParseCommandLine({"--listing", "out.txt"}).error, "");  // no home
     EXPECT_NE(ParseCommandLine({"--resolve", "--max", "5"}).error, "");
     EXPECT_NE(ParseCommandLine({"--bogus"}).error, "");

@@ -1,0 +1,84 @@
+// Verdicts for the samples the sweep's rays step over.
+#include "mastview/sample_verdicts.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace mastview {
+namespace {
+
+// A 5 km plot at 54.5 degrees north: 108 samples up, 186 across (0.054 km apart, closer than
+// the rays' 0.08 km steps).
+SweepSetup FiveKm() {
+    SweepSetup s;
+    s.radius_km = 5;
+    s.nLat = 108;
+    s.nLon = 186;
+    return s;
+}
+
+bool Inside(const SweepSetup& s, int x, int y) {
+    const double u = 2.0 * x / s.nLon - 1, v = 2.0 * y / s.nLat - 1;
+    return u * u + v * v <= 1;
+}
+
+TEST(SampleVerdicts, EverySampleInsideTheRadiusGetsAVerdictAndNoneOutside) {
+    const SweepSetup setup = FiveKm();
+    SampleVerdicts v(setup);
+    v.VisitRays();
+    int unvisited = 0, inside = 0;
+    for (int y = 0; y <= setup.nLat; ++y)
+        for (int x = 0; x <= setup.nLon; ++x)
+            if (Inside(setup, x, y)) {
+                ++inside;
+                if (v.At(x, y) == SampleVerdicts::kUnvisited) ++unvisited;
+            }
+    // The gaps this pass is for: a tenth of the disc is stepped over.
+    EXPECT_GT(unvisited, inside / 20);
+
+    // Every visited sample seen (flat ground below the radio horizon): the gaps are seen too.
+    for (int y = 0; y <= setup.nLat; ++y)
+        for (int x = 0; x <= setup.nLon; ++x)
+            if (v.At(x, y) == SampleVerdicts::kHidden) v.Seen(x, y, 40);
+    int painted = 0;
+    v.FillUnvisited([&](int x, int y, int colour) {
+        EXPECT_TRUE(Inside(setup, x, y));
+        EXPECT_EQ(colour, 40);
+        ++painted;
+    });
+    EXPECT_EQ(painted, unvisited);
+    // Only samples outside the radius that no ray reaches are left without a verdict.
+    for (int y = 0; y <= setup.nLat; ++y)
+        for (int x = 0; x <= setup.nLon; ++x)
+            if (Inside(setup, x, y)) {
+                EXPECT_EQ(v.At(x, y), 40) << x << "," << y;
+            }
+}
+
+TEST(SampleVerdicts, GapsTakeTheNearestVisitedVerdictAndVisitedOnesKeepTheirs) {
+    const SweepSetup setup = FiveKm();
+    SampleVerdicts v(setup);
+    // The eastern half seen in colour 10 wherever a ray reached it, the western half hidden.
+    v.VisitRays();
+    for (int y = 0; y <= setup.nLat; ++y)
+        for (int x = setup.nLon / 2 + 1; x <= setup.nLon; ++x)
+            if (v.At(x, y) != SampleVerdicts::kUnvisited) v.Seen(x, y, 10);
+    SampleVerdicts before = v;
+    v.FillUnvisited([](int, int, int) {});
+    for (int y = 0; y <= setup.nLat; ++y) {
+        for (int x = 0; x <= setup.nLon; ++x) {
+            if (!Inside(setup, x, y)) continue;
+            if (before.At(x, y) != SampleVerdicts::kUnvisited) {
+                EXPECT_EQ(v.At(x, y), before.At(x, y)) << x << "," << y;
+            } else if (x < setup.nLon / 2 - 1) {
+                EXPECT_EQ(v.At(x, y), SampleVerdicts::kHidden) << x << "," << y;
+            } else if (x > setup.nLon / 2 + 2) {
+                EXPECT_EQ(v.At(x, y), 10) << x << "," << y;
+            }
+        }
+    }
+}
+
+}  // namespace
+}  // namespace mastview

@@ -1,0 +1,44 @@
+// Which grid lines of the profile carry a label. The grid lines keep their steps; their labels
+// are thinned to every 2nd, 5th, 10th ... line where the lines lie closer than the labels are
+// long (a 387 km path has a distance line every 2 pixels), and a distance label that would run
+// into the height labels' column (the last one, at the path's end) is left out.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "console/plot_window.h"
+#include "plot_layout.h"
+
+namespace pathprofile {
+
+// Pixels kept free between two labels.
+inline constexpr int kLabelGap_px = 4;
+
+// Every how many grid lines a label is drawn: the first of 1, 2, 5, 10, 20, 50 ... for which
+// labels whose lines lie spacing_px apart, each size_px long along the axis, keep gap_px
+// between them.
+int LabelEvery(double spacing_px, double size_px, double gap_px = kLabelGap_px);
+
+// One label as drawn: its text, the user point of its top-left corner and its pixel box
+// (left and top inclusive, right and bottom exclusive).
+struct GridLabel {
+    std::string text;
+    Point at;
+    int left = 0, top = 0, right = 0, bottom = 0;
+};
+struct GridLabels {
+    std::vector<GridLabel> heights;
+    std::vector<GridLabel> distances;
+};
+
+// The "Exit" box with its label, widened by the gap on the left, as a box labels keep out of.
+GridLabel ExitArea(const console::PlotWindow& window, const PlotLayout& layout);
+// Whether two boxes share a pixel.
+bool Overlap(const GridLabel& a, const GridLabel& b);
+
+// The labels of the height and distance grid lines in `window` (its scale set from `layout`),
+// measured with the window's font. Height labels that would reach the "Exit" box are left out.
+GridLabels ProfileGridLabels(const console::PlotWindow& window, const PlotLayout& layout);
+
+}  // namespace pathprofile
