@@ -100,7 +100,7 @@ AreaGrid::AreaGrid(AreaCapacity capacity) : capacity_(capacity) {
         static_cast<std::size_t>(capacity_.columns) * static_cast<std::size_t>(capacity_.rows);
     // Zeroed pages from the system that cost memory only where written, so a 10001 x 6001 grid
     // costs little for a small plot; huge pages where offered.
-    cells_ = HugePageArray<std::int32_t>(cells);
+    cells_ = HugePageArray<std::int16_t>(cells);
 }
 
 void AreaGrid::SetRow(int x, int y, const std::int32_t* values, int count) {
@@ -108,15 +108,18 @@ void AreaGrid::SetRow(int x, int y, const std::int32_t* values, int count) {
     const int first = std::max(x, 0);
     const int last = std::min(x + count, capacity_.columns) - 1;
     if (last < first) return;
-    std::memcpy(cells_.Data() + Index(first, y), values + (first - x),
-                sizeof(std::int32_t) * static_cast<std::size_t>(last - first + 1));
+    // The values are decoded tile samples: narrowing them keeps every one.
+    std::int16_t* const out = cells_.Data() + Index(first, y);
+    const std::int32_t* const in = values + (first - x);
+    const int count16 = last - first + 1;
+    for (int i = 0; i < count16; ++i) out[i] = static_cast<std::int16_t>(in[i]);
     Touch(last, y);
 }
 
 void AreaGrid::Clear() {
     if (maxX_ < 0 || maxY_ < 0) return;
     for (int y = 0; y <= maxY_; ++y) {
-        std::memset(cells_.Data() + Index(0, y), 0, sizeof(std::int32_t) * (maxX_ + 1));
+        std::memset(cells_.Data() + Index(0, y), 0, sizeof(std::int16_t) * (maxX_ + 1));
     }
     maxX_ = maxY_ = -1;
 }

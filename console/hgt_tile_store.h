@@ -91,7 +91,9 @@ class TileBuffer {
 // Area grid: A(x, y), x the column from the area's western tile edge, y the row from its southern
 // tile edge, one sample per 1/1200 degree, 0 where nothing was loaded. Reads outside the capacity
 // give 0 and writes outside it are dropped, so a plot that reaches past the grid never touches
-// memory beyond it. The memory is reserved zeroed and only touched where written.
+// memory beyond it. The memory is reserved zeroed and only touched where written. Heights are
+// held in 16 bits, the width of the tiles' samples (a decoded void, 0, fits as well): half the
+// memory of the widest plots.
 class AreaGrid {
   public:
     explicit AreaGrid(AreaCapacity capacity);
@@ -101,19 +103,20 @@ class AreaGrid {
         return x >= 0 && x < capacity_.columns && y >= 0 && y < capacity_.rows;
     }
     std::int32_t At(int x, int y) const { return Inside(x, y) ? cells_[Index(x, y)] : 0; }
+    // v is a 16-bit height (-32768 ... 32767).
     void Set(int x, int y, std::int32_t v) {
         if (Inside(x, y)) {
-            cells_[Index(x, y)] = v;
+            cells_[Index(x, y)] = static_cast<std::int16_t>(v);
             Touch(x, y);
         }
     }
     // Row y as a contiguous array of Columns() heights (nullptr when y is outside): bulk readers
     // index it with x after checking 0 <= x < Columns().
-    const std::int32_t* Row(int y) const {
+    const std::int16_t* Row(int y) const {
         return (y >= 0 && y < capacity_.rows) ? cells_.Data() + Index(0, y) : nullptr;
     }
-    // Sets cells (x, y) ... (x + count - 1, y) to values[0 ... count - 1] as Set would, each
-    // dropped when outside, with one bounds check for the row.
+    // Sets cells (x, y) ... (x + count - 1, y) to values[0 ... count - 1] (16-bit heights) as Set
+    // would, each dropped when outside, with one bounds check for the row.
     void SetRow(int x, int y, const std::int32_t* values, int count);
     // Sets every cell written so far back to 0.
     void Clear();
@@ -128,7 +131,7 @@ class AreaGrid {
         if (y > maxY_) maxY_ = y;
     }
     AreaCapacity capacity_;
-    HugePageArray<std::int32_t> cells_;
+    HugePageArray<std::int16_t> cells_;
     int maxX_ = -1;  // extent written so far, for Clear
     int maxY_ = -1;
 };

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "geodesy/fixed_digits.h"
 #include "geodesy/rounding.h"
 
 namespace geodesy {
@@ -64,11 +65,10 @@ std::string FormatMask(double value, std::string_view mask) {
     // Whole numbers in the exact integer range take the faster integer path; both round an
     // exact half to even, so the digits are the same.
     const double magnitude = std::fabs(value);
-    const auto res =
-        (decimals == 0 && magnitude < kExactIntegerLimit)
-            ? std::to_chars(buf, buf + buf_size,
-                            static_cast<std::int64_t>(RoundHalfEven(magnitude)))
-            : std::to_chars(buf, buf + buf_size, magnitude, std::chars_format::fixed, decimals);
+    const auto res = (decimals == 0 && magnitude < kExactIntegerLimit)
+                         ? std::to_chars(buf, buf + buf_size,
+                                         static_cast<std::int64_t>(RoundHalfEven(magnitude)))
+                         : FixedDigits(buf, buf + buf_size, magnitude, decimals);
     const std::string_view digits(buf, static_cast<std::size_t>(res.ptr - buf));
     const std::size_t point = digits.find('.');
     std::string_view int_digits = digits.substr(0, point);

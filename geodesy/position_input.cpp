@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "geodesy/display_mask.h"
+#include "geodesy/fixed_digits.h"
 
 namespace geodesy {
 
@@ -49,6 +50,22 @@ double ReadDms(std::string_view t) {
     const double m = LeadingNumber(t.substr(p1 + 1, m_end - p1 - 1));
     const double s = LeadingNumber(t.substr(m_end));
     return d + m / kMinutesPerDegree + s / kSecondsPerDegree;
+}
+
+// Layout 0 of a finite position, "51.500000N , 1.250000W", written in one buffer: for a
+// magnitude the masks "##0.000000" and "###0.000000" write exactly the plain fixed-point digits
+// with six decimals (no leading zeros beyond the one before the point).
+std::string DecimalDegreesText(double lat, std::string_view ns, double lon, std::string_view ew) {
+    constexpr int kDecimals = 6;
+    char buffer[2 * 320];
+    char* out = FixedDigits(buffer, buffer + 320, lat, kDecimals).ptr;
+    std::string text(buffer, out);
+    text += ns;
+    text += " , ";
+    out = FixedDigits(buffer, buffer + sizeof buffer, lon, kDecimals).ptr;
+    text.append(buffer, out);
+    text += ew;
+    return text;
 }
 
 }  // namespace
@@ -126,6 +143,8 @@ std::optional<std::string> FormatLatLong(double lat_deg, double lon_deg, int ll_
     const std::string deg = "\xC2\xB0 ";  // degree sign and a blank
     switch (ll_format) {
         case 0:
+            if (std::isfinite(lat) && std::isfinite(lon))
+                return DecimalDegreesText(lat, ns, lon, ew);
             return FormatMask(lat, "##0.000000") + ns + " , " + FormatMask(lon, "###0.000000") + ew;
         case 1:
             return FormatMask(lat_d, "##0") + deg +

@@ -50,7 +50,9 @@ void VisplotSweep(benchmark::State& state, double rd_km) {
     console::PlotWindow window("bench", 0, 0, 600, 600);
     visplot::VisibilityPlot plot(*view, window, con);
     plot.DrawFrame();
-    for (auto _ : state) plot.Sweep();
+    // The heights are copied out of the grid in every round, as the tile loading fills them.
+    for (auto _ : state)
+        plot.Sweep(mastview::PlotHeightsFrom(mastview::SweepSetupFor(*view), view->store->Area()));
     state.counters["radius_km"] = rd_km;
     state.counters["samples"] = 2 * M_PI * (rd_km / 0.08) * (rd_km / 0.08);
 }
@@ -59,8 +61,10 @@ void HorizonSweep(benchmark::State& state, double rd_km) {
     const auto view = MakeView(rd_km);
     console::PlotWindow window("bench", 0, 0, 840, 400);
     horizon::HorizonPlot plot(*view, window);
-    plot.DrawFrame();
-    for (auto _ : state) plot.Sweep();
+    plot.DrawFrame(mastview::PlotHeightsFrom(mastview::SweepSetupFor(*view), view->store->Area()));
+    // The heights are copied out of the grid in every round, as the tile loading fills them.
+    for (auto _ : state)
+        plot.Sweep(mastview::PlotHeightsFrom(mastview::SweepSetupFor(*view), view->store->Area()));
     state.counters["radius_km"] = rd_km;
 }
 

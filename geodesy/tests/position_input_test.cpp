@@ -3,7 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <random>
 #include <string>
+#include <utility>
+
+#include "geodesy/display_mask.h"
 
 namespace geodesy {
 namespace {
@@ -119,6 +124,26 @@ TEST(ParseLatLongTest, LongFractionsAndOverflow) {
         EXPECT_FALSE(p.ok);
         EXPECT_EQ(p.cleaned, "");
     }
+}
+
+TEST(FormatLatLongTest, DecimalLayoutIsTheMasksDigits) {
+    // Layout 0 is written straight from the fixed-point digits; it must read exactly as the
+    // masks "##0.000000" and "###0.000000" write the magnitudes, halves and sign letters included.
+    std::mt19937_64 random(54);
+    std::uniform_real_distribution<double> lat(-90.0, 90.0), lon(-180.0, 180.0);
+    const auto masked = [](double la, double lo) {
+        return FormatMask(std::fabs(la), "##0.000000") + (la >= 0 ? "N" : "S") + " , " +
+               FormatMask(std::fabs(lo), "###0.000000") + (lo >= 0 ? "E" : "W");
+    };
+    for (int i = 0; i < 20000; ++i) {
+        const double la = lat(random), lo = lon(random);
+        ASSERT_EQ(FormatLatLong(la, lo, 0), masked(la, lo)) << la << " " << lo;
+    }
+    for (auto [la, lo] :
+         {std::pair{0.0, -0.0}, std::pair{-0.0000005, 0.0000005}, std::pair{51.0000005, -1.0000015},
+          std::pair{89.9999996, 179.9999995}, std::pair{1e300, -1e12}})
+        EXPECT_EQ(FormatLatLong(la, lo, 0), masked(la, lo)) << la << " " << lo;
+    EXPECT_EQ(FormatLatLong(NAN, 1.0, 0), "NaNS , 1.000000E");  // not north: NaN >= 0 is false
 }
 
 }  // namespace

@@ -52,11 +52,11 @@ bool IsExitClick(double x, double y) {
 HorizonPlot::HorizonPlot(const mastview::MastView& view, console::PlotWindow& window)
     : view_(view), window_(window) {}
 
-void HorizonPlot::FindHorizonRange() {
+void HorizonPlot::FindHorizonRange(const mastview::PlotHeights& heights) {
     // The horizon of a bearing is the highest angle its ray reaches.
     std::unordered_map<double, double> horizonOf;
     mastview::SweepRays(
-        mastview::SweepSetupFor(view_), view_.store->Area(), mastview::NewHighest::kAtOrAbove,
+        mastview::SweepSetupFor(view_), heights, mastview::NewHighest::kAtOrAbove,
         [&](const mastview::RaySample& s) {
             auto [it, added] = horizonOf.try_emplace(s.bearing_deg, s.angle_rad);
             if (!added) it->second = std::max(it->second, s.angle_rad);
@@ -70,8 +70,8 @@ void HorizonPlot::FindHorizonRange() {
     }
 }
 
-void HorizonPlot::DrawFrame() {
-    FindHorizonRange();
+void HorizonPlot::DrawFrame(const mastview::PlotHeights& heights) {
+    FindHorizonRange(heights);
     console::PlotWindow& w = window_;
     const double rd = view_.area.radius_km;
     w.SetScale(kLeft, kTop, kRight, kBottom);
@@ -138,13 +138,13 @@ void HorizonPlot::DrawFrame() {
     w.Repaint();
 }
 
-void HorizonPlot::Sweep() {
+void HorizonPlot::Sweep(const mastview::PlotHeights& heights) {
     const mastview::SweepSetup setup = mastview::SweepSetupFor(view_);
 
     const int width = window_.WidthPx(), height = window_.HeightPx();
     window_.FinishPainting();
     mastview::SweepRays(
-        setup, view_.store->Area(), mastview::NewHighest::kAtOrAbove,
+        setup, heights, mastview::NewHighest::kAtOrAbove,
         [&](const mastview::RaySample& s) {
             const double px = std::floor(window_.PixelX(s.bearing_deg));
             const double py = std::floor(window_.PixelY(scale_.Height(s.angle_rad)));

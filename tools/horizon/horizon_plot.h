@@ -8,6 +8,7 @@
 #include "console/plot_window.h"
 #include "horizon_chart.h"
 #include "mastview/dialogue.h"
+#include "mastview/plot_heights.h"
 
 namespace horizon {
 
@@ -29,17 +30,17 @@ class HorizonPlot {
     HorizonPlot(const mastview::MastView& view, console::PlotWindow& window);
 
     // Scale, axis, Exit box, the black field, angle and bearing scales, labels, the distance
-    // legend; shows the window.
-    void DrawFrame();
+    // legend; shows the window. The angle scale is fitted to the horizon over `heights`.
+    void DrawFrame(const mastview::PlotHeights& heights);
     // The horizon sweep, painted straight into the image with about 40 repaints.
-    void Sweep();
+    void Sweep(const mastview::PlotHeights& heights);
     // A click that is not Exit: the bearing under it is shown below the chart.
     void OnClick(const console::Click& click);
 
   private:
     // A sweep ahead of the drawing for the lowest and highest horizon angle, which settle the
     // angle scale.
-    void FindHorizonRange();
+    void FindHorizonRange(const mastview::PlotHeights& heights);
 
     const mastview::MastView& view_;
     console::PlotWindow& window_;

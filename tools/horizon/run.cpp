@@ -18,14 +18,15 @@ int Run(const std::vector<std::string>& arguments, console::Console& console,
         mastview::RunDialogue(kToolProfile, console, prepared.commandTail,
                               mastview::GroundHeightFrom::kTileBuffer, workingFolder);
     if (!view) return console::kExitRefused;  // the reason has been printed
-    mastview::LoadRadiusArea(view->area, *view->store, console);
+    const mastview::RadiusHeights loaded =
+        mastview::LoadRadiusArea(view->area, *view->store, console);
 
     const int size = view->config.windowSize;
     console::PlotWindow window(Caption(*view), kWindowLeft_px, kWindowTop_px, WindowWidth_px(size),
                                WindowHeight_px(size));
     HorizonPlot plot(*view, window);
-    plot.DrawFrame();
-    plot.Sweep();
+    plot.DrawFrame(loaded.heights);
+    plot.Sweep(loaded.heights);
     ServeClicks(plot, window, console);
     return console::FinishRun(kToolProfile, view->config, console, workingFolder)
                ? console::kExitNormal

@@ -9,22 +9,22 @@
 
 namespace mastview {
 
-void CopyTile(const console::TileBuffer& tile, console::AreaGrid& grid, int ox, int oy,
+void CopyTile(const console::TileBuffer& tile, PlotHeights& heights, int ox, int oy,
               HeightRange& range) {
-    // Row by row: one bulk copy (one bounds check) and one minimum and maximum per row.
+    // Row by row: one bulk copy and one minimum and maximum per row.
     const int side = tile.Side();
     for (int s = 0; s < side; ++s) {
         const int32_t* row = tile.Data() + static_cast<std::size_t>(s) * side;
-        grid.SetRow(ox, oy + s, row, side);
+        heights.SetRow(ox, oy + s, row, side);
         const auto [low, high] = std::minmax_element(row, row + side);
         range.min_m = std::min(range.min_m, *low);
         range.max_m = std::max(range.max_m, *high);
     }
 }
 
-HeightRange LoadRadiusArea(const RadiusArea& area, console::HgtTileStore& store,
-                           console::Console& console) {
-    HeightRange range;
+RadiusHeights LoadRadiusArea(const RadiusArea& area, console::HgtTileStore& store,
+                             console::Console& console) {
+    RadiusHeights loaded{PlotHeights(area.nLon, area.nLat), HeightRange{}};
     console.SetColour(console::Colour::kLightMagenta);
     console.PrintLine("Loading Height data from SRTM files");
     console.SetColour(console::Colour::kLightGrey);
@@ -40,15 +40,17 @@ HeightRange LoadRadiusArea(const RadiusArea& area, console::HgtTileStore& store,
             if (name == lastName) continue;
             lastName = name;
             console.PrintLine(name);
-            // A tile that vanished since it was named leaves its cells at 0.
+            // A tile that vanished since it was named leaves its samples at 0.
             if (!store.LoadTile(name)) continue;
-            CopyTile(store.Tile(), store.Area(), console::kSamplesPerDegree * (lon - area.tileLonW),
-                     console::kSamplesPerDegree * (lat - area.tileLatS), range);
+            // The tile's corner in area-grid cells, then in plot samples.
+            CopyTile(store.Tile(), loaded.heights,
+                     console::kSamplesPerDegree * (lon - area.tileLonW) - area.x0,
+                     console::kSamplesPerDegree * (lat - area.tileLatS) - area.y0, loaded.range);
         }
     }
-    console.PrintLine("Min Max heights " + console::PlainNumber(range.min_m) + " " +
-                      console::PlainNumber(range.max_m));
-    return range;
+    console.PrintLine("Min Max heights " + console::PlainNumber(loaded.range.min_m) + " " +
+                      console::PlainNumber(loaded.range.max_m));
+    return loaded;
 }
 
 int32_t SampleBelow(const console::TileBuffer& tile, double lat_deg, double lon_deg) {

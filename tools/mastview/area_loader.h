@@ -1,11 +1,13 @@
-// Area loading of visplot and horizon: the tiles round the centre copied whole, edge columns and
-// rows included, into the area grid, and the heights of the centre read from the tile buffer.
+// Area loading of visplot and horizon: the tiles round the centre copied, edge columns and rows
+// included, straight into the plot heights of the sweep, and the heights of the centre read from
+// the tile buffer.
 #pragma once
 
 #include <cstdint>
 
 #include "console/console.h"
 #include "console/hgt_tile_store.h"
+#include "mastview/plot_heights.h"
 #include "mastview/radius_area.h"
 
 namespace mastview {
@@ -22,16 +24,26 @@ struct HeightRange {
     int32_t max_m = -9999999;
 };
 
-// Copies all 1201 x 1201 samples of tile, edges included, to grid cell (ox + c, oy + s) and
-// widens range. Neighbouring tiles share their edge column or row; the tile copied later wins.
-void CopyTile(const console::TileBuffer& tile, console::AreaGrid& grid, int ox, int oy,
+// Copies all 1201 x 1201 samples of tile, edges included, to the plot samples they fall on when
+// the tile's south-west corner is at plot sample (ox, oy) (negative when it lies west or south
+// of the plot), and widens range with every sample of the tile, inside the plot or not.
+// Neighbouring tiles share their edge column or row; the tile copied later wins.
+void CopyTile(const console::TileBuffer& tile, PlotHeights& heights, int ox, int oy,
               HeightRange& range);
 
-// Loads every tile of the area into store.Area(), read with the store's decoding: prints "Loading
-// Height data from SRTM files" in colour 13, then per tile its full name, or "Skipped" when it is
-// missing, then "Min Max heights " with the lowest and highest sample.
-HeightRange LoadRadiusArea(const RadiusArea& area, console::HgtTileStore& store,
-                           console::Console& console);
+// The heights of a plot and the lowest and highest sample of the tiles read for it.
+struct RadiusHeights {
+    PlotHeights heights;
+    HeightRange range;
+};
+
+// Loads every tile of the area into the plot's heights (only the samples the sweep can reach are
+// kept; the store's area grid is left untouched), read with the store's decoding: prints
+// "Loading Height data from SRTM files" in colour 13, then per tile its full name, or "Skipped"
+// when it is missing, then "Min Max heights " with the lowest and highest sample. Samples of
+// missing tiles read 0.
+RadiusHeights LoadRadiusArea(const RadiusArea& area, console::HgtTileStore& store,
+                             console::Console& console);
 
 // The sample at or below a position in its tile (no rounding): row and column are the whole
 // part of 1200 times the fraction of the degree from the south and west, mirrored (1200 - n)

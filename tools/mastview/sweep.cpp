@@ -14,39 +14,15 @@ double DefaultRadius_km(double mastTop_m, double kFactor) {
     return 10 * std::floor(kDefaultRadiusShare * RadioHorizon_km(mastTop_m, kFactor));
 }
 
-PlotHeights::PlotHeights(const SweepSetup& setup, const console::AreaGrid& grid) {
-    const int blocksX = (setup.nLon >> kShift) + 1;
-    const int blocksY = (setup.nLat >> kShift) + 1;
-    blocksX_ = static_cast<std::size_t>(blocksX);
-    cells_ = console::HugePageArray<int16_t>(blocksX_ * static_cast<std::size_t>(blocksY)
-                                             << (2 * kShift));
-    // A ray reads the sample nearest to a point at most the radius from the centre: inside the
-    // ellipse of half-axes nLon / 2 and nLat / 2, give or take half a sample. A block is copied
-    // when its rectangle, widened by one sample, reaches into that ellipse.
-    const double cx = setup.nLon / 2.0, cy = setup.nLat / 2.0;
-    const auto gap = [](double centre, int first, int last) {
-        return std::max({0.0, first - 1 - centre, centre - (last + 1)});
-    };
-    for (int by = 0; by < blocksY; ++by) {
-        const int y0 = by * kSide, y1 = std::min(y0 + kMask, setup.nLat);
-        const double dy = cy > 0 ? gap(cy, y0, y1) / cy : 0;
-        for (int bx = 0; bx < blocksX; ++bx) {
-            const int x0 = bx * kSide, x1 = std::min(x0 + kMask, setup.nLon);
-            const double dx = cx > 0 ? gap(cx, x0, x1) / cx : 0;
-            if (dx * dx + dy * dy > 1) continue;  // a corner the rays never reach
-            int16_t* block =
-                cells_.Data() +
-                ((static_cast<std::size_t>(by) * blocksX_ + static_cast<std::size_t>(bx))
-                 << (2 * kShift));
-            for (int y = y0; y <= y1; ++y) {
-                const int32_t* row = grid.Row(y + setup.y0) + setup.x0;
-                int16_t* out = block + (static_cast<std::size_t>(y & kMask) << kShift);
-                // The grid holds the tiles' 16-bit samples (voids replaced by 0), so the
-                // narrowing keeps every value.
-                for (int x = x0; x <= x1; ++x) out[x & kMask] = static_cast<int16_t>(row[x]);
-            }
-        }
+PlotHeights PlotHeightsFrom(const SweepSetup& setup, const console::AreaGrid& grid) {
+    PlotHeights heights(setup.nLon, setup.nLat);
+    std::vector<int32_t> row(static_cast<std::size_t>(setup.nLon) + 1);
+    for (int y = 0; y <= setup.nLat; ++y) {
+        const int16_t* cells = grid.Row(y + setup.y0) + setup.x0;
+        std::copy(cells, cells + setup.nLon + 1, row.begin());
+        heights.SetRow(0, y, row.data(), setup.nLon + 1);
     }
+    return heights;
 }
 
 RayTracer::RayTracer(const SweepSetup& setup, const PlotHeights& heights, NewHighest rule)
@@ -92,6 +68,13 @@ void CheckSweep(const SweepSetup& setup, const console::AreaGrid& grid) {
     if (setup.nLon < 0 || setup.nLat < 0 || !grid.Inside(setup.x0, setup.y0) ||
         !grid.Inside(setup.x0 + setup.nLon, setup.y0 + setup.nLat))
         throw std::invalid_argument("the area grid does not hold every plot sample");
+}
+
+void CheckSweep(const SweepSetup& setup, const PlotHeights& heights) {
+    if (!(setup.radius_km > 0) || !std::isfinite(setup.radius_km))
+        throw std::invalid_argument("sweep radius must be a positive number of km");
+    if (setup.nLon != heights.NLon() || setup.nLat != heights.NLat())
+        throw std::invalid_argument("the plot heights do not hold every plot sample");
 }
 
 }  // namespace mastview

@@ -9,12 +9,13 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "console/console_constants.h"
 #include "console/hgt_tile_store.h"
-#include "console/huge_page_array.h"
 #include "mastview/ordered_rays.h"
+#include "mastview/plot_heights.h"
 
 namespace mastview {
 
@@ -63,30 +64,9 @@ struct RaySample {
     double angle_rad;    // elevation angle
 };
 
-// The heights of the plot samples (0 ... nLon, 0 ... nLat), copied out of the area grid in
-// square blocks of 32 x 32 samples. A ray walks across rows of the area grid 40 KB apart; in
-// blocks its next samples mostly lie in the page it is already in, and neighbouring rays reuse
-// the same blocks, which makes the sweep several times faster at large radii. The heights are
-// held in 16 bits (the tiles' own width) in huge pages where offered, and the blocks that lie
-// wholly outside the ellipse the rays reach (the plot's corners) are never copied or touched.
-class PlotHeights {
-  public:
-    PlotHeights(const SweepSetup& setup, const console::AreaGrid& grid);
-    // Height of plot sample (x, y), 0 <= x <= nLon, 0 <= y <= nLat, inside the rays' reach.
-    int32_t At(int x, int y) const {
-        const std::size_t block = static_cast<std::size_t>(y >> kShift) * blocksX_ +
-                                  static_cast<std::size_t>(x >> kShift);
-        return cells_[(block << (2 * kShift)) + (static_cast<std::size_t>(y & kMask) << kShift) +
-                      static_cast<std::size_t>(x & kMask)];
-    }
-
-  private:
-    static constexpr int kShift = 5;  // blocks of 32 x 32 samples (2 KB)
-    static constexpr int kSide = 1 << kShift;
-    static constexpr int kMask = kSide - 1;
-    std::size_t blocksX_ = 0;
-    console::HugePageArray<int16_t> cells_;
-};
+// The heights of the plot samples (0 ... nLon, 0 ... nLat) copied out of an area grid: the
+// sweep's heights for a grid filled by other means than the tile loading (tests, benchmarks).
+PlotHeights PlotHeightsFrom(const SweepSetup& setup, const console::AreaGrid& grid);
 
 // The samples along single rays of one plot that set a new highest angle.
 class RayTracer {
@@ -109,18 +89,18 @@ class RayTracer {
 };
 
 // Throws std::invalid_argument when the radius is not positive and finite or when the grid
-// does not hold every plot sample the sweep can read.
+// (or the heights) do not hold every plot sample the sweep can read.
 void CheckSweep(const SweepSetup& setup, const console::AreaGrid& grid);
+void CheckSweep(const SweepSetup& setup, const PlotHeights& heights);
 
 // Sweeps rays over bearings 0, dθ, 2dθ ... up to 360 and samples t = dt, 2dt ... up to 1 along
 // each (both accumulated sums), with dθ and dt giving 0.08 km at the rim. Calls
 // mark(RaySample) for every sample that sets a new highest angle on its ray, and progress(p)
 // whenever nearest(40 * bearing / 360) passes the last p (40 calls in all).
 template <class Mark, class Progress>
-void SweepRays(const SweepSetup& setup, const console::AreaGrid& grid, NewHighest rule, Mark&& mark,
+void SweepRays(const SweepSetup& setup, const PlotHeights& heights, NewHighest rule, Mark&& mark,
                Progress&& progress) {
-    CheckSweep(setup, grid);
-    const PlotHeights heights(setup, grid);
+    CheckSweep(setup, heights);
     const RayTracer tracer(setup, heights, rule);
     const std::vector<double> bearings = tracer.Bearings();
     int lastProgress = 0;
@@ -137,6 +117,15 @@ void SweepRays(const SweepSetup& setup, const console::AreaGrid& grid, NewHighes
                 progress(p);
             }
         });
+}
+
+// The same sweep over the plot samples of an area grid.
+template <class Mark, class Progress>
+void SweepRays(const SweepSetup& setup, const console::AreaGrid& grid, NewHighest rule, Mark&& mark,
+               Progress&& progress) {
+    CheckSweep(setup, grid);
+    SweepRays(setup, PlotHeightsFrom(setup, grid), rule, std::forward<Mark>(mark),
+              std::forward<Progress>(progress));
 }
 
 }  // namespace mastview

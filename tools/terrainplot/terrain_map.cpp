@@ -41,11 +41,12 @@ int PixelOf(double fractionalPixel) {
 
 // The heights of plot row y, from column 0 to nLon: straight from the grid row when the whole
 // row lies inside the grid, else cell by cell (cells outside the grid read 0).
-const std::int32_t* PlotRow(const console::AreaGrid& grid, int y, int x0, int nLon,
-                            std::vector<std::int32_t>& spare) {
-    const std::int32_t* row = grid.Row(y);
+const std::int16_t* PlotRow(const console::AreaGrid& grid, int y, int x0, int nLon,
+                            std::vector<std::int16_t>& spare) {
+    const std::int16_t* row = grid.Row(y);
     if (row != nullptr && x0 >= 0 && x0 + nLon < grid.Columns()) return row + x0;
-    for (int x = 0; x <= nLon; ++x) spare[static_cast<std::size_t>(x)] = grid.At(x + x0, y);
+    for (int x = 0; x <= nLon; ++x)
+        spare[static_cast<std::size_t>(x)] = static_cast<std::int16_t>(grid.At(x + x0, y));
     return spare.data();
 }
 
@@ -105,12 +106,12 @@ void DrawTerrainMap(console::PlotWindow& window, const terrainmap::MapRectangle&
         columnRight[static_cast<std::size_t>(x)] =
             std::min(PixelOf(window.PixelX(x + kSquareReach)), lastMapColumn);
     }
-    std::vector<std::int32_t> spare(static_cast<std::size_t>(nLon) + 1);
+    std::vector<std::int16_t> spare(static_cast<std::size_t>(nLon) + 1);
     const int widthPx = window.WidthPx();
 
     window.FinishPainting();
     for (int y = nLat; y >= 0; --y) {
-        const std::int32_t* heights = PlotRow(*source.grid, y + source.y0, source.x0, nLon, spare);
+        const std::int16_t* heights = PlotRow(*source.grid, y + source.y0, source.x0, nLon, spare);
         const int bottom = PixelOf(window.PixelY(y + kSampleNudge));
         if (pixelsPerSample > 1) {
             // A sample is larger than a pixel: a filled square, outline and pixel all one colour.

@@ -19,13 +19,14 @@ int Run(const std::vector<std::string>& arguments, console::Console& console,
         mastview::RunDialogue(kToolProfile, console, prepared.commandTail,
                               mastview::GroundHeightFrom::kTileFile, workingFolder);
     if (!view) return console::kExitRefused;  // the reason has been printed
-    mastview::LoadRadiusArea(view->area, *view->store, console);
+    const mastview::RadiusHeights loaded =
+        mastview::LoadRadiusArea(view->area, *view->store, console);
 
     const int size = view->config.windowSize;
     console::PlotWindow window(Caption(*view), kWindowLeft_px, kWindowTop_px, size, size);
     VisibilityPlot plot(*view, window, console);
     plot.DrawFrame();
-    plot.Sweep();
+    plot.Sweep(loaded.heights);
     console::WaitForUser(window, console, view->area.nLon, view->area.nLat,
                          [&](const console::Click& click) { plot.OnClick(click); });
     return console::FinishRun(kToolProfile, view->config, console, workingFolder)

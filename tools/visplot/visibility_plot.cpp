@@ -76,7 +76,7 @@ void VisibilityPlot::DrawFrame() {
     window_.Repaint();
 }
 
-void VisibilityPlot::Sweep() {
+void VisibilityPlot::Sweep(const mastview::PlotHeights& heights) {
     const mastview::RadiusArea& area = view_.area;
     // Pixels of every plot column and row, worked out once. Where a sample is larger than a
     // pixel (small radii) it is painted over its whole cell, so that the picture has no gaps.
@@ -121,7 +121,7 @@ void VisibilityPlot::Sweep() {
         }
     };
     mastview::SweepRays(
-        setup, view_.store->Area(), mastview::NewHighest::kStrictlyAbove,
+        setup, heights, mastview::NewHighest::kStrictlyAbove,
         [&](const mastview::RaySample& s) {
             const int index = mastview::AngleColourIndex(s.angle_rad);
             verdicts.Seen(s.x, s.y, index);

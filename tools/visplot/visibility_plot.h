@@ -7,6 +7,7 @@
 #include "console/console.h"
 #include "console/plot_window.h"
 #include "mastview/dialogue.h"
+#include "mastview/plot_heights.h"
 
 namespace visplot {
 
@@ -25,7 +26,7 @@ class VisibilityPlot {
     // Scale, the "Exit" control and the black field; shows the window.
     void DrawFrame();
     // The visibility sweep, painted straight into the image with about 40 repaints.
-    void Sweep();
+    void Sweep(const mastview::PlotHeights& heights);
     // A click that is not Exit: a single click reads out the clicked point, a double click
     // marks the site nearest to it.
     void OnClick(const console::Click& click);

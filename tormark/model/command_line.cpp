@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "display_texts.h"
+#include "geodesy/fixed_digits.h"
 #include "geodesy/maidenhead.h"
 #include "geodesy/position_input.h"
 #include "site_session.h"
@@ -61,8 +62,7 @@ bool SetHome(SiteSession& session, const std::string& text, std::ostream& err) {
 void AppendFixed(std::string& row, double value, int decimals) {
     if (!std::isfinite(value)) return;
     char buffer[400];
-    const auto [end, ec] =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
+    const auto [end, ec] = geodesy::FixedDigits(buffer, buffer + sizeof buffer, value, decimals);
     if (ec == std::errc()) row.append(buffer, end);
 }
 

@@ -87,12 +87,12 @@ TEST(AreaLoading, NeighbouringTilesShareTheirEdgeAndTheLaterOneWins) {
     console::testing::TempDir dir;
     // West tile: 100 m, its eastern edge 7 m and one deep sample of -1500 m (kept, not made 0).
     console::testing::WriteHgtTile(dir.Path(), "N54W004.hgt", [](int row, int column) {
-        if (row == 600 && column == 600) return -1500;
+        if (row == 600 && column == 1100) return -1500;
         return column == 1200 ? 7 : 100;
     });
-    // East tile: 200 m, its western edge 9 m and a void.
+    // East tile: 200 m, its western edge 9 m and two voids, one of them north of the plot.
     console::testing::WriteHgtTile(dir.Path(), "N54W003.hgt", [](int row, int column) {
-        if (row == 10 && column == 10) return -32768;
+        if ((row == 10 && column == 10) || (row == 600 && column == 100)) return -32768;
         return column == 0 ? 9 : 200;
     });
     std::istringstream in;
@@ -102,14 +102,17 @@ TEST(AreaLoading, NeighbouringTilesShareTheirEdgeAndTheLaterOneWins) {
     // 54.5 N, 3 W with a 20 km radius needs W004 and W003 in row 54 only.
     const RadiusAreaResult r = MakeRadiusArea(54.5, -3.0, 20);
     ASSERT_TRUE(r.area) << r.error;
-    const HeightRange range = LoadRadiusArea(*r.area, store, con);
+    const RadiusHeights loaded = LoadRadiusArea(*r.area, store, con);
+    const HeightRange& range = loaded.range;
 
-    const console::AreaGrid& grid = store.Area();
-    EXPECT_EQ(grid.At(1200, 300), 9);  // the shared column comes from the eastern tile
-    EXPECT_EQ(grid.At(1199, 300), 100);
-    EXPECT_EQ(grid.At(1201, 300), 200);
-    EXPECT_EQ(grid.At(600, 600), -1500);
-    EXPECT_EQ(grid.At(1200 + 10, 1200 - 10), 0);  // the void
+    // Read by area-grid cell: (x, y) from the south-west corner of tile N54W004.
+    const auto at = [&](int x, int y) { return loaded.heights.At(x - r.area->x0, y - r.area->y0); };
+    EXPECT_EQ(at(1200, 600), 9);  // the shared column comes from the eastern tile
+    EXPECT_EQ(at(1199, 600), 100);
+    EXPECT_EQ(at(1201, 600), 200);
+    EXPECT_EQ(at(1100, 600), -1500);
+    EXPECT_EQ(at(1300, 600), 0);  // the void
+    // The range covers every sample of the tiles, also those outside the plot.
     EXPECT_EQ(range.min_m, -1500);
     EXPECT_EQ(range.max_m, 200);
     const std::string text = out.str();
@@ -117,6 +120,8 @@ TEST(AreaLoading, NeighbouringTilesShareTheirEdgeAndTheLaterOneWins) {
     EXPECT_NE(text.find("N54W004.hgt"), std::string::npos);
     EXPECT_NE(text.find("N54W003.hgt"), std::string::npos);
     EXPECT_NE(text.find("Min Max heights -1500 200"), std::string::npos) << text;
+    // The heights go straight into the plot: the store's area grid is not filled.
+    EXPECT_EQ(store.Area().At(1199, 600), 0);
 }
 
 TEST(AreaLoading, MissingTilesAreSkippedAndReadAsSeaLevel) {
@@ -127,11 +132,11 @@ TEST(AreaLoading, MissingTilesAreSkippedAndReadAsSeaLevel) {
     console::HgtTileStore store(dir.Folder(), con, kAreaCapacity, kTileDecoding);
     const RadiusAreaResult r = MakeRadiusArea(54.5, -3.0, 20);
     ASSERT_TRUE(r.area);
-    LoadRadiusArea(*r.area, store, con);
+    const RadiusHeights loaded = LoadRadiusArea(*r.area, store, con);
     const std::string text = out.str();
     EXPECT_NE(text.find("No HDB for "), std::string::npos) << text;
     EXPECT_NE(text.find("Skipped"), std::string::npos);
-    EXPECT_EQ(store.Area().At(r.area->x0, r.area->y0), 0);
+    EXPECT_EQ(loaded.heights.At(r.area->nLon / 2, r.area->nLat / 2), 0);
 }
 
 TEST(AreaLoading, OnlyTheVoidBecomesSeaLevelAndHeightsBeyondTenKilometresWarn) {

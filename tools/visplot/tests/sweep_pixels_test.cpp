@@ -41,11 +41,11 @@ TEST(SweepPixels, EveryPixelTheSweepPaintsKeepsItsColour) {
     std::optional<mastview::MastView> view = mastview::RunDialogue(
         kToolProfile, con, "", mastview::GroundHeightFrom::kTileFile, work.Path());
     ASSERT_TRUE(view) << out.str();
-    mastview::LoadRadiusArea(view->area, *view->store, con);
+    const mastview::RadiusHeights loaded = mastview::LoadRadiusArea(view->area, *view->store, con);
     console::PlotWindow window("sweep", kWindowLeft_px, kWindowTop_px, 600, 600);
     VisibilityPlot plot(*view, window, con);
     plot.DrawFrame();
-    plot.Sweep();
+    plot.Sweep(loaded.heights);
     window.FinishPainting();
     const QImage& image = window.Image();
     ASSERT_GT(view->area.nLon, 600);
@@ -53,7 +53,7 @@ TEST(SweepPixels, EveryPixelTheSweepPaintsKeepsItsColour) {
     // The sweep again, each mark's colour on the pixel that holds its sample's centre.
     std::map<std::pair<int, int>, QRgb> last;
     mastview::SweepRays(
-        mastview::SweepSetupFor(*view), view->store->Area(), mastview::NewHighest::kStrictlyAbove,
+        mastview::SweepSetupFor(*view), loaded.heights, mastview::NewHighest::kStrictlyAbove,
         [&](const mastview::RaySample& s) {
             const console::Rgb c = mastview::RampColour(mastview::AngleColourIndex(s.angle_rad));
             last[{window.PixelColumn(s.x), window.PixelRow(s.y)}] = qRgb(c.red, c.green, c.blue);
