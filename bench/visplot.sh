@@ -8,6 +8,9 @@
 #
 #   bench/visplot.sh [build-folder]        (default: build)
 #
+# With BENCH_KEEP_PNGS=folder the plots are kept there (plot_<radius>.png), so that two builds
+# can be compared byte for byte.
+#
 # The sweep and drawing alone (without start-up and tile loading) are timed by
 # bench/visplot/visplot_bench.
 set -euo pipefail
@@ -108,6 +111,7 @@ for r in 80 "$largest"; do
         if [[ -z $best ]] || (($(echo "${line%% *} < ${best%% *}" | bc -l))); then best=$line; fi
     done
     read -r vw vc vp <<<"$best"
+    if [[ -n ${BENCH_KEEP_PNGS:-} ]]; then cp "$work/plot_$r.png" "$BENCH_KEEP_PNGS/"; fi
     printf 'visplot --png, radius %3s km: %.3f s wall, %.3f s cpu, %d MB peak (best of 3; start-up, tiles, sweep, PNG)\n' \
         "$r" "$vw" "$vc" $((vp / 1024))
     if $have_gdal; then

@@ -1,13 +1,27 @@
 #include "mastview/sample_verdicts.h"
 
-#include <limits>
+#include <algorithm>
+#include <cmath>
+#include <utility>
 
 namespace mastview {
 
 SampleVerdicts::SampleVerdicts(const SweepSetup& setup)
     : setup_(setup),
       cells_(static_cast<std::size_t>(setup.nLon + 1) * static_cast<std::size_t>(setup.nLat + 1),
-             kUnvisited) {}
+             kUnvisited) {
+    // Sample spacing in km across and up: the plot spans 2 Rd both ways.
+    const double kmAcross = setup_.nLon > 0 ? 2 * setup_.radius_km / setup_.nLon : 0;
+    const double kmUp = setup_.nLat > 0 ? 2 * setup_.radius_km / setup_.nLat : 0;
+    std::vector<std::pair<double, Offset>> byDistance;
+    for (int dy = -kReach; dy <= kReach; ++dy)
+        for (int dx = -kReach; dx <= kReach; ++dx)
+            byDistance.push_back(
+                {(dx * kmAcross) * (dx * kmAcross) + (dy * kmUp) * (dy * kmUp), Offset{dx, dy}});
+    std::stable_sort(byDistance.begin(), byDistance.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (const auto& entry : byDistance) nearestFirst_.push_back(entry.second);
+}
 
 void SampleVerdicts::VisitRays() {
     // The bearings and steps of SweepRays, summed the same way so that they meet the same
@@ -37,27 +51,14 @@ bool SampleVerdicts::InsideRadius(int x, int y) const {
 }
 
 int16_t SampleVerdicts::NearestVerdict(int x, int y) const {
-    // Sample spacing in km across and up: the plot spans 2 Rd both ways.
-    const double kmAcross = setup_.nLon > 0 ? 2 * setup_.radius_km / setup_.nLon : 0;
-    const double kmUp = setup_.nLat > 0 ? 2 * setup_.radius_km / setup_.nLat : 0;
-    double best = std::numeric_limits<double>::infinity();
-    int16_t verdict = kUnvisited;
-    for (int dy = -kReach; dy <= kReach; ++dy) {
-        const int ny = y + dy;
-        if (ny < 0 || ny > setup_.nLat) continue;
-        for (int dx = -kReach; dx <= kReach; ++dx) {
-            const int nx = x + dx;
-            if (nx < 0 || nx > setup_.nLon) continue;
-            const int16_t v = At(nx, ny);
-            if (v == kUnvisited) continue;
-            const double d = (dx * kmAcross) * (dx * kmAcross) + (dy * kmUp) * (dy * kmUp);
-            if (d < best) {
-                best = d;
-                verdict = v;
-            }
-        }
+    for (const Offset& o : nearestFirst_) {
+        const int nx = x + o.dx;
+        const int ny = y + o.dy;
+        if (nx < 0 || nx > setup_.nLon || ny < 0 || ny > setup_.nLat) continue;
+        const int16_t v = cells_[Index(nx, ny)];
+        if (v != kUnvisited && v < kFilled + kHidden) return v;
     }
-    return verdict;
+    return kUnvisited;
 }
 
 }  // namespace mastview

@@ -29,7 +29,10 @@ class SampleVerdicts {
     void VisitRays();
 
     // kUnvisited, kHidden or the colour index of sample (x, y).
-    int16_t At(int x, int y) const { return cells_[Index(x, y)]; }
+    int16_t At(int x, int y) const {
+        const int16_t v = cells_[Index(x, y)];
+        return v >= kFilled + kHidden ? static_cast<int16_t>(v - kFilled) : v;
+    }
 
     // Gives each unvisited sample inside the radius the verdict of the nearest visited sample
     // (distances in km; visited samples up to kReach samples away are looked at) and calls
@@ -41,6 +44,10 @@ class SampleVerdicts {
     static constexpr int kReach = 3;
 
   private:
+    // A verdict given by the fill is kept as verdict + kFilled, so that the rest of the fill
+    // can tell it from the sweep's own and does not pass it on.
+    static constexpr int16_t kFilled = 1024;
+
     std::size_t Index(int x, int y) const {
         return static_cast<std::size_t>(y) * static_cast<std::size_t>(setup_.nLon + 1) +
                static_cast<std::size_t>(x);
@@ -51,25 +58,27 @@ class SampleVerdicts {
 
     SweepSetup setup_;
     std::vector<int16_t> cells_;
+    // The neighbours within kReach, nearest first; equally near ones in row order, so that the
+    // first visited one is the one a full scan keeping the first nearest would pick.
+    struct Offset {
+        int dx, dy;
+    };
+    std::vector<Offset> nearestFirst_;
 };
 
 template <class Paint>
 void SampleVerdicts::FillUnvisited(Paint&& paint) {
-    struct Fill {
-        int x, y;
-        int16_t verdict;
-    };
-    // Worked out from the sweep's own verdicts only, then applied, so that no filled sample
-    // passes its verdict on.
-    std::vector<Fill> fills;
+    // Worked out from the sweep's own verdicts only (a filled sample is marked as such and
+    // passes nothing on), in row order.
     for (int y = 0; y <= setup_.nLat; ++y)
-        for (int x = 0; x <= setup_.nLon; ++x)
-            if (At(x, y) == kUnvisited && InsideRadius(x, y))
-                fills.push_back({x, y, NearestVerdict(x, y)});
-    for (const Fill& f : fills) {
-        cells_[Index(f.x, f.y)] = f.verdict;
-        if (f.verdict >= 0) paint(f.x, f.y, static_cast<int>(f.verdict));
-    }
+        for (int x = 0; x <= setup_.nLon; ++x) {
+            int16_t& cell = cells_[Index(x, y)];
+            if (cell != kUnvisited || !InsideRadius(x, y)) continue;
+            const int16_t verdict = NearestVerdict(x, y);
+            if (verdict == kUnvisited) continue;
+            cell = static_cast<int16_t>(verdict + kFilled);
+            if (verdict >= 0) paint(x, y, static_cast<int>(verdict));
+        }
 }
 
 }  // namespace mastview
