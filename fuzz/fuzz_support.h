@@ -23,16 +23,28 @@ inline std::string_view Text(const std::uint8_t* data, std::size_t size) {
     return {reinterpret_cast<const char*>(data), size};
 }
 
-// A text a program shows in a box, prints or writes: no control bytes (8-bit and UTF-8
-// letters and the degree sign are fine) and never a spelled-out infinity or NaN.
+// True when text holds word in any letter case ("inf" matches "INF", "Inf", "-inf", "Infinity").
+inline bool ContainsAnyCase(std::string_view text, std::string_view word) {
+    const auto lower = [](char c) {
+        return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c;
+    };
+    for (std::size_t i = 0; i + word.size() <= text.size(); ++i) {
+        std::size_t k = 0;
+        while (k < word.size() && lower(text[i + k]) == word[k]) ++k;
+        if (k == word.size()) return true;
+    }
+    return false;
+}
+
+// A text a program derives from numbers and shows in a box, prints or writes: no control bytes
+// (8-bit and UTF-8 letters and the degree sign are fine) and never a spelled-out infinity or NaN,
+// however a formatter spells it ("inf", "-nan", "INF", "NaN", "Infinity").
 inline bool ShowableText(std::string_view text) {
     for (const char c : text) {
         const auto byte = static_cast<unsigned char>(c);
         if (byte < 0x20 || byte == 0x7F) return false;
     }
-    for (const std::string_view bad : {"inf", "INF", "nan", "NAN", "Inf", "NaN"})
-        if (text.find(bad) != std::string_view::npos) return false;
-    return true;
+    return !ContainsAnyCase(text, "inf") && !ContainsAnyCase(text, "nan");
 }
 
 // A locator derived from a position on the globe: ten letters and digits in their places, or

@@ -43,7 +43,11 @@ void CheckTexts(std::string_view text) {
         FUZZ_CHECK(std::isfinite(g.easting_m) && std::isfinite(g.northing_m));
         const geodesy::NgrText back = geodesy::FormatGridRef(g.lat_deg, g.lon_deg, 0.001);
         FUZZ_CHECK(fuzz::ShowableText(back.text));
-        if (back.status == geodesy::NgrStatus::kOk) {
+        // The reader takes what the input classes pass as a grid reference: two capital letters
+        // first. Other bytes there name points millions of metres off the grid, which the
+        // projection folds back onto some other point of it, so no round trip holds for them.
+        const auto capital = [](char c) { return c >= 'A' && c <= 'Z'; };
+        if (back.status == geodesy::NgrStatus::kOk && capital(compact[0]) && capital(compact[1])) {
             FUZZ_CHECK(std::fabs(back.easting_m - g.easting_m) < kGridRoundTrip_m);
             FUZZ_CHECK(std::fabs(back.northing_m - g.northing_m) < kGridRoundTrip_m);
         }

@@ -93,5 +93,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const sitefile::SiteSearchResult console = sitefile::FindSiteByNameField(path, typed);
     FUZZ_CHECK(console.outcome != sitefile::SiteSearchOutcome::kNotFound);
+    // The console matches on the name alone.
+    if (console.outcome == sitefile::SiteSearchOutcome::kFound)
+        FUZZ_CHECK(geodesy::UpperCase(console.fields.name, geodesy::Letters::kAscii)
+                       .find(geodesy::UpperCase(typed, geodesy::Letters::kAscii)) !=
+                   std::string::npos);
     return 0;
 }

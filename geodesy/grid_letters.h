@@ -27,12 +27,18 @@ bool IsGridLetter(char c);
 // reads as J, other codes give indexes outside 0..24).
 int GridLetterIndex(char c);
 
-// The two letters of a square, e.g. {4, 1} -> "SU". A letter code that falls outside A..Z (a
-// square far off the grid) is written "?".
+// The two letters of a square, e.g. {4, 1} -> "SU". The letter arithmetic is the tools' own
+// (integer division towards zero, I skipped only where the first-letter count lands on it): it
+// names squares east 0..14 and north 0..14 rightly, which holds the whole grid. West or south
+// of the false origin, or 1500 km and more north of it, the same arithmetic gives for most
+// squares letters that read back as another square ("EE" is written "FE"); benchfind writes
+// such letters for archive points off the grid, as it always has. A letter code outside A..Z is
+// written "?".
 std::string FormatGridLetters(GridSquare square);
 
-// The square two letters name; the inverse of FormatGridLetters for the 25 x 25 lettered
-// squares. The letters are not checked (see GridLetterIndex).
+// The square two letters name, any of the 25 x 25 lettered squares; the inverse of
+// FormatGridLetters where that names squares rightly. The letters are not checked (see
+// GridLetterIndex).
 GridSquare ParseGridLetters(char first, char second);
 
 }  // namespace geodesy

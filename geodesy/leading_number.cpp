@@ -22,10 +22,12 @@ int HexValue(char c) {
     return -1;
 }
 
-// The value of the hexadecimal digits from text[i] on.
-double HexDigitsValue(std::string_view text, std::size_t i) {
+// The value of the hexadecimal digits from text[i] on; more than 256 of them overflow a double,
+// which the rules turn into infinity or the largest value as for a decimal number.
+double HexDigitsValue(std::string_view text, std::size_t i, const NumberRules& rules) {
     double value = 0;
     for (; i < text.size() && HexValue(text[i]) >= 0; ++i) value = value * 16 + HexValue(text[i]);
+    if (std::isinf(value) && !rules.overflow_to_infinity) return std::numeric_limits<double>::max();
     return value;
 }
 
@@ -84,7 +86,7 @@ double LeadingNumber(std::string_view text, const NumberRules& rules) {
 
     if (rules.hex_prefix && i + 1 < text.size() && text[i] == '&' &&
         (text[i + 1] == 'h' || text[i + 1] == 'H'))
-        return HexDigitsValue(text, i + 2);
+        return HexDigitsValue(text, i + 2, rules);
 
     // Gather the number's characters (blanks inside it left out); from_chars then reads them
     // with "." as the decimal point whatever the process locale, and takes no leading "+".

@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMessageBox>
@@ -12,6 +13,7 @@
 #include <QUrl>
 
 #include "box_text.h"
+#include "default_places.h"
 #include "display_texts.h"
 #include "gps_and_maps.h"
 #include "listing.h"
@@ -66,14 +68,6 @@ QFont ArialFont(bool bold) {
 void ShowText(QLineEdit* box, const QString& text) {
     box->setText(text);
     box->setCursorPosition(0);
-}
-
-QString DefaultListFile() {
-#ifdef Q_OS_WIN
-    return "c:\\fellside\\SITELIST.TXT";
-#else
-    return QDir::homePath() + "/fellside/SITELIST.TXT";
-#endif
 }
 
 void OpenInViewer(const QString& fileName) {
@@ -137,8 +131,7 @@ void MainWindow::CreateControls() {
           TwipsRect(495, 15, 5535, 255));
     label("Label1", "Location of Site database", TwipsRect(2010, 330, 2355, 375));
     databaseBox_ = box("LocDatabase", DefaultDatabasePath(), TwipsRect(4365, 345, 2055, 285));
-    databaseBox_->setToolTip(
-        "Insert full path and filename for the site database.  eg. C:\\fellside\\sites.dat");
+    databaseBox_->setToolTip(DatabaseBoxTip());
     label("Label2", "Input data", TwipsRect(480, 480, 975, 255));
     inputBox_ = box("InputText", "", TwipsRect(480, 735, 5895, 330));
     inputBox_->setToolTip(
@@ -184,7 +177,7 @@ void MainWindow::CreateControls() {
     webMapButton_ = button("Gmap", "G-Maps", TwipsRect(2700, 2040, 885, 315));
     webMapButton_->setToolTip("Go to Google Maps for this site");
     osMapButton_ = button("OSMap", "OS Map", TwipsRect(4230, 2025, 870, 315));
-    osMapButton_->setToolTip("OS Map JPG files must be stored in C:\\OS_Maps");
+    osMapButton_->setToolTip(OsMapButtonTip());
     osMapButton_->setEnabled(false);
     latLongBox_ = box("LLText", "", TwipsRect(2355, 2370, 4110, 405));
     latLongBox_->setFont(ArialFont(false));
@@ -246,8 +239,7 @@ void MainWindow::CreateControls() {
     QLabel* fileLabel = label("Label11", "List File name", TwipsRect(-90, 5790, 1215, 255));
     fileLabel->setAlignment(Qt::AlignRight);
     listFileBox_ = box("ListFileName", DefaultListFile(), TwipsRect(1230, 5790, 2655, 285));
-    listFileBox_->setToolTip(
-        "Insert full path and filename for the listing.  eg. C:\\fellside\\SITELIST.TXT");
+    listFileBox_->setToolTip(ListFileBoxTip());
     showResultsBox_ = new QCheckBox("Show the results on screen", this);
     showResultsBox_->setObjectName("ShowAll");
     showResultsBox_->setChecked(true);
@@ -319,7 +311,9 @@ void MainWindow::ConnectActions() {
 }
 
 void MainWindow::setDatabasePath(const QString& path) {
-    databaseBox_->setText(path);
+    // Made absolute here, as the box text is what is stored on exit: a relative name would
+    // name another file when Tormark is next started from another folder.
+    databaseBox_->setText(path.isEmpty() ? path : QFileInfo(path).absoluteFilePath());
 }
 
 void MainWindow::setGpsCaption(const QString& caption) {
@@ -543,6 +537,8 @@ void MainWindow::OpenListingPanel() {
 
 void MainWindow::GenerateListing() {
     if (session_.listing.fileName.empty()) listFileBox_->setText(kDefaultListFile);
+    // The default folder (~/fellside/) is made on first use; a typed one must already exist.
+    MakeDefaultListFolder(listFileBox_->text());
     const ListingOutcome outcome = WriteListing(session_.listing, session_, TodayText());
     // The conversions moved the current site to the last line converted.
     eastNorthBox_->setText(BoxText(session_.boxes.eastNorth));

@@ -40,7 +40,8 @@ class MainWindow : public QWidget {
     explicit MainWindow(SettingsStore& store, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    // Presets the site database box (the --db option).
+    // Presets the site database box (the --db option) with the path made absolute against the
+    // current folder, as the settings keep it.
     void setDatabasePath(const QString& path);
 
     // A position text from the GPS input: the model resolves it as "&Use This" resolves the

@@ -38,6 +38,22 @@ TEST(GridLettersTest, EverySquareOfTheGridRoundTrips) {
     }
 }
 
+// Beyond the grid's 7 x 13 squares the letters stay right up to 1500 km east and north (the
+// blocks U, P and K included); benchfind writes them for archive points there.
+TEST(GridLettersTest, TheWholeQuadrantNorthEastOfTheFalseOriginRoundTrips) {
+    for (std::int64_t e = 0; e < 15; ++e) {
+        for (std::int64_t n = 0; n < 15; ++n) {
+            const std::string letters = FormatGridLetters({e, n});
+            SCOPED_TRACE(letters);
+            ASSERT_TRUE(IsGridLetter(letters[0]) && IsGridLetter(letters[1]));
+            EXPECT_EQ(ParseGridLetters(letters[0], letters[1]), (GridSquare{e, n}));
+        }
+    }
+    EXPECT_EQ(FormatGridLetters({14, 14}), "KE");
+    EXPECT_EQ(FormatGridLetters({14, 0}), "UZ");
+    EXPECT_EQ(FormatGridLetters({10, 14}), "KA");
+}
+
 TEST(GridLettersTest, EveryLetterPairParsesBackToItself) {
     for (char first = 'A'; first <= 'Z'; ++first) {
         for (char second = 'A'; second <= 'Z'; ++second) {

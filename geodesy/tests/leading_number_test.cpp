@@ -83,6 +83,12 @@ TEST(LeadingNumberTest, LongNumbersReadAsTheirValue) {
         EXPECT_DOUBLE_EQ(LeadingNumber(c.text, kWindowNumbers), c.window);
         EXPECT_DOUBLE_EQ(LeadingNumber(c.text, kConsoleNumbers), c.console);
     }
+    // Hexadecimal digits beyond the double range follow the same rule (257 of them).
+    const std::string hex257 = "&h" + std::string(257, 'F');
+    EXPECT_EQ(LeadingNumber(hex257, kConsoleNumbers), max);
+    EXPECT_EQ(LeadingNumber(hex257, kWindowNumbers), 0.0);  // the window reads no "&h"
+    EXPECT_DOUBLE_EQ(LeadingNumber("&h1" + std::string(250, '0'), kConsoleNumbers),
+                     std::ldexp(1.0, 1000));
     // The typed position with such a fraction reads as 54 degrees.
     EXPECT_EQ(LeadingNumber("54 0." + zeros330 + "1N 3W", kConsoleNumbers), 54.0);
 }

@@ -44,6 +44,14 @@ std::array<std::string_view, 7> RmcFields(std::string_view sentence) {
     return fields;
 }
 
+// A field of NMEA 0183 digits: a number such as "4807.038" or "123519.00" (no sign).
+bool IsDecimalField(std::string_view field) {
+    return std::all_of(field.begin(), field.end(), [](char c) { return c >= '0' && c <= '9'; }) ||
+           (std::count(field.begin(), field.end(), '.') == 1 &&
+            std::all_of(field.begin(), field.end(),
+                        [](char c) { return (c >= '0' && c <= '9') || c == '.'; }));
+}
+
 }  // namespace
 
 bool NmeaChecksumOk(std::string_view line) {
@@ -81,6 +89,12 @@ std::optional<std::string> RmcInputText(std::string_view text) {
     const auto f = RmcFields(sentence);
     const std::string_view time = f[1], lat = f[3], ns = f[4], lon = f[5], ew = f[6];
     if (lat.empty() || ns.empty() || lon.empty() || ew.empty()) return std::nullopt;
+    // Each field in its NMEA form, so that the text holds the receiver's numbers and nothing
+    // else: noise in a sentence without a checksum ("4807.|38,X,0113N...") could otherwise still
+    // read as some position, and put stray letters into the box.
+    if (!IsDecimalField(lat) || !IsDecimalField(lon) || !IsDecimalField(time) ||
+        (ns != "N" && ns != "S") || (ew != "E" && ew != "W"))
+        return std::nullopt;
 
     std::string out;
     out.reserve(64);

@@ -46,8 +46,17 @@ TEST(RmcInputText, DropsTextWithoutAUsablePosition) {
          {"$GPRMC,123519,A,4807.038,X,01131.000,E,022.4,084.4,230394,003.1,W\r",
           "$GPRMC,123519,A,4807.038,N,01131.000,Q,022.4,084.4,230394,003.1,W\r",
           // Line noise inside the fields of a sentence without a checksum.
-          "$GPRMC,123519,A,48\x01" "07.038,N,01131.000,E,022.4,084.4,230394,003.1,W\r",
-          "$GPRMC,123519,A,4807.038,N,011\xFF" "31.000,E,022.4,084.4,230394,003.1,W\r"}) {
+          "$GPRMC,123519,A,48\x01"
+          "07.038,N,01131.000,E,022.4,084.4,230394,003.1,W\r",
+          "$GPRMC,123519,A,4807.038,N,011\xFF"
+          "31.000,E,022.4,084.4,230394,003.1,W\r",
+          // Noise that still holds hemisphere letters further on (found by fuzzing): the text
+          // would read as some position made of the noise.
+          "$GPRMC,123519,A,4807.|38,X,01131.0dd'dddddddNCMd dddGNZMC%, 1dddddddNANE\r",
+          "$GPRMC,123519,A,4807.038,N,01131.0N0,E,022.4,084.4,230394,003.1,W\r",
+          "$GPRMC,123519,A,48.07.038,N,01131.000,E,022.4,084.4,230394,003.1,W\r",
+          "$GPRMC,123519,A,4807.038,NE,01131.000,E,022.4,084.4,230394,003.1,W\r",
+          "$GPRMC,12:35,A,4807.038,N,01131.000,E,022.4,084.4,230394,003.1,W\r"}) {
         SCOPED_TRACE(sentence);
         EXPECT_FALSE(RmcInputText(sentence));
     }
