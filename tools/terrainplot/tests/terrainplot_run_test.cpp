@@ -260,8 +260,8 @@ TEST_F(TerrainPlotRun, EarlyEndsWriteNothing) {
     }
     {
         // A width whose edges no integer holds is refused before anything is loaded.
-        const ct::RunResult r = Run({"--png", Png(), kCentre},
-                                    TilesFolder() + "\n" + SitesFolder() + "\n600\n1e300\n");
+        const ct::RunResult r =
+            Run({"--png", Png(), kCentre}, TilesFolder() + "\n" + SitesFolder() + "\n600\n1e300\n");
         EXPECT_EQ(r.exitCode, 1) << r.output;
         EXPECT_NE(r.output.find("Area too large"), std::string::npos) << r.output;
         EXPECT_EQ(r.output.find(".hgt"), std::string::npos) << r.output;
