@@ -30,27 +30,12 @@ mkdir -p "$HOME" "$XDG_CONFIG_HOME"
 osgb=(+proj=tmerc +lat_0=49 +lon_0=-2 +k=0.9996012717 +x_0=400000 +y_0=-100000 +ellps=airy
       +towgs84=446.448,-125.157,542.06,0.1502,0.247,0.8421,-20.4894 +units=m +no_defs)
 
-# "seconds-wall seconds-cpu peak-kB" of one run: time -v's figures.
-measure() {  # input-file command...
+. "$here/bench/measure.sh"
+# "wall cpu peak" of one run with standard input from a file; the rows go nowhere.
+measure_from() {  # input-file command...
     local input=$1
     shift
-    /usr/bin/time -v "$@" < "$input" > /dev/null 2> "$work/time.txt"
-    awk -F': ' '
-        /Elapsed \(wall clock\)/ { n = split($2, p, ":"); w = 0
-                                   for (i = 1; i <= n; i++) w = w * 60 + p[i] }
-        /User time/ { u = $2 } /System time/ { s = $2 }
-        /Maximum resident set size/ { m = $2 }
-        END { printf "%.3f %.3f %d\n", w, u + s, m }' "$work/time.txt"
-}
-
-# "wall cpu peak" of the best of $runs runs (the lowest wall time).
-best_of() {
-    local best="" line
-    for _ in $(seq 1 "$runs"); do
-        line=$(measure "$@")
-        if [ -z "$best" ] || (($(echo "${line%% *} < ${best%% *}" | bc -l))); then best=$line; fi
-    done
-    echo "$best"
+    MEASURE_OUT=/dev/null measure "$@" < "$input"
 }
 
 echo "machine load: $(cut -d' ' -f1-3 /proc/loadavg)"
@@ -63,12 +48,12 @@ for n in 200000 1000000; do
             printf "%.5f %.5f\n", lon, lat > plain
         }
     }'
-    read -r tw tc tm <<<"$(best_of "$work/typed_$n.txt" "$tool" --resolve)"
+    read -r tw tc tm <<<"$(best_of "$runs" measure_from "$work/typed_$n.txt" "$tool" --resolve)"
     lines=$("$tool" --resolve < "$work/typed_$n.txt" | wc -l)
     printf 'Tormark --resolve, %7d lines: %.3f s wall, %.3f s cpu, %d MB peak (%d rows)\n' \
         "$n" "$tw" "$tc" $((tm / 1024)) $((lines - 1))
     if command -v cs2cs > /dev/null; then
-        read -r cw cc cm <<<"$(best_of "$work/plain_$n.txt" cs2cs +proj=longlat +datum=WGS84 \
+        read -r cw cc cm <<<"$(best_of "$runs" measure_from "$work/plain_$n.txt" cs2cs +proj=longlat +datum=WGS84 \
             +to "${osgb[@]}" -f %.3f)"
         printf 'cs2cs,             %7d lines: %.3f s wall, %.3f s cpu, %d MB peak\n' \
             "$n" "$cw" "$cc" $((cm / 1024))

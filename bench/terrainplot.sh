@@ -69,28 +69,11 @@ echo "largest accepted width: $width km"
 
 printf 'IO93AM\n%s\n0\n' "$width" > "$work/answers"
 
-# "wall cpu peak-kB" of one command: the figures of /usr/bin/time -v.
-measure() {
-    /usr/bin/time -v "$@" > "$work/measure.out" 2> "$work/time.txt"
-    awk -F': ' '
-        /Elapsed \(wall clock\)/ { n = split($2, p, ":"); w = 0
-                                   for (i = 1; i <= n; i++) w = w * 60 + p[i] }
-        /User time/ { u = $2 } /System time/ { s = $2 }
-        /Maximum resident set size/ { m = $2 }
-        END { printf "%.3f %.3f %d\n", w, u + s, m }' "$work/time.txt"
-}
-best_of_3() {  # command producing "wall cpu peak..." lines: the line of the lowest wall time
-    local best="" line
-    for _ in 1 2 3; do
-        line=$("$@")
-        if [ -z "$best" ] || (($(echo "${line%% *} < ${best%% *}" | bc -l))); then best=$line; fi
-    done
-    echo "$best"
-}
+. "$here/bench/measure.sh"
 terrainplot_run() { measure "$tool" --png "$work/plot.png" < "$work/answers"; }
 
 echo "machine load: $(cut -d' ' -f1-3 /proc/loadavg), $(nproc) cores"
-read -r tw tc tp <<<"$(best_of_3 terrainplot_run)"
+read -r tw tc tp <<<"$(best_of 3 terrainplot_run)"
 cp "$work/measure.out" "$work/out.txt"
 grep -E '^(Max height|Loading)' "$work/out.txt" || true
 echo "tiles loaded: $(grep -c '\.hgt' "$work/out.txt")"
@@ -126,7 +109,7 @@ if command -v gdaldem >/dev/null && command -v gdal_translate >/dev/null &&
         done
         echo "$w $c $peak"
     }
-    read -r gw gc gp <<<"$(best_of_3 gdal_run)"
+    read -r gw gc gp <<<"$(best_of 3 gdal_run)"
     printf 'GDAL (gdalbuildvrt + gdal_translate -projwin + gdaldem color-relief): %.3f s wall, %.3f s cpu, %d MB peak\n' \
         "$gw" "$gc" $((gp / 1024))
     printf 'terrainplot / GDAL = %.2f wall, %.2f cpu (target at most 0.5); terrainplot peak %d MB (target at most 150)\n' \

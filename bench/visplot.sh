@@ -51,16 +51,7 @@ PY
 printf 'Scafell Pike~NY2154 0722\r\n' > "$work/sites/SITES.DAT"
 printf '%s\r\n%s\r\n600\r\n' "$work/tiles/" "$work/sites/" > "$work/Corvanne.ini"
 
-# "wall cpu peak-kB" of one command (stdin from $input): the figures of /usr/bin/time -v.
-measure() {
-    /usr/bin/time -v "$@" < "${input:-/dev/null}" > "$work/measure.out" 2> "$work/time.txt"
-    awk -F': ' '
-        /Elapsed \(wall clock\)/ { n = split($2, p, ":"); w = 0
-                                   for (i = 1; i <= n; i++) w = w * 60 + p[i] }
-        /User time/ { u = $2 } /System time/ { s = $2 }
-        /Maximum resident set size/ { m = $2 }
-        END { printf "%.3f %.3f %d\n", w, u + s, m }' "$work/time.txt"
-}
+. "$root/bench/measure.sh"
 
 # The largest accepted radius: a refused radius is asked again, and with the input at its end
 # the run stops at once with "Radius too large".
@@ -102,25 +93,19 @@ gdal_pipeline() {  # radius-km
     echo "$w $c $peak $sp"
 }
 
+visplot_run() {  # radius-km
+    (cd "$work" && printf 'NY2154 0722\n10\n1.3\n%s\n' "$1" |
+        measure "$visplot" --png "$work/plot_$1.png")
+}
+
 echo "machine load: $(cut -d' ' -f1-3 /proc/loadavg), $(nproc) cores"
 for r in 80 "$largest"; do
-    best=""
-    for _ in 1 2 3; do
-        line=$(cd "$work" && input=<(printf 'NY2154 0722\n10\n1.3\n%s\n' "$r") \
-            measure "$visplot" --png "$work/plot_$r.png")
-        if [[ -z $best ]] || (($(echo "${line%% *} < ${best%% *}" | bc -l))); then best=$line; fi
-    done
-    read -r vw vc vp <<<"$best"
+    read -r vw vc vp <<<"$(best_of 3 visplot_run "$r")"
     if [[ -n ${BENCH_KEEP_PNGS:-} ]]; then cp "$work/plot_$r.png" "$BENCH_KEEP_PNGS/"; fi
     printf 'visplot --png, radius %3s km: %.3f s wall, %.3f s cpu, %d MB peak (best of 3; start-up, tiles, sweep, PNG)\n' \
         "$r" "$vw" "$vc" $((vp / 1024))
     if $have_gdal; then
-        best=""
-        for _ in 1 2 3; do
-            line=$(gdal_pipeline "$r")
-            if [[ -z $best ]] || (($(echo "${line%% *} < ${best%% *}" | bc -l))); then best=$line; fi
-        done
-        read -r gw gc gp gv <<<"$best"
+        read -r gw gc gp gv <<<"$(best_of 3 gdal_pipeline "$r")"
         printf 'GDAL pipeline, radius %3s km: %.3f s wall, %.3f s cpu, %d MB peak, gdal_viewshed %d MB (gdalbuildvrt + gdalwarp 50 m + gdal_viewshed)\n' \
             "$r" "$gw" "$gc" $((gp / 1024)) $((gv / 1024))
         printf 'visplot / GDAL, radius %3s km: %.2f wall, %.2f cpu; peak memory %.2f of the pipeline, %.2f of gdal_viewshed\n' \
