@@ -31,7 +31,7 @@ constexpr char kSites[] =
 
 void CheckWindowRules(std::string_view text, const std::string& database) {
     tormark::ResolveRequest request;
-    request.input = std::string(text);
+    request.input = text;
     request.lat_deg = 54.5;
     request.lon_deg = -3.2;
     request.resolution_km = 1.0;

@@ -1,10 +1,14 @@
 // Reading the leading number of a text.
 #include "geodesy/leading_number.h"
 
+#include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <limits>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <system_error>
 
 namespace geodesy {
@@ -31,10 +35,57 @@ double HexDigitsValue(std::string_view text, std::size_t i, const NumberRules& r
     return value;
 }
 
+// The value of digits with at most one point ("54.45431") when it can be worked out exactly
+// with one rounding: at most 15 digits make an integer below 2^53, and a power of ten up to
+// 10^22 is itself a double, so their quotient is the correctly rounded value, the same double
+// from_chars gives (Clinger's fast path). Nothing for longer texts.
+std::optional<double> ExactShortDecimal(std::string_view digits) {
+    constexpr std::size_t kMaxExactDigits = 15;
+    constexpr std::array<double, 16> kExactPowersOfTen{
+        1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    std::uint64_t whole = 0;
+    std::size_t count = 0, decimals = 0;
+    bool point = false;
+    for (char c : digits) {
+        if (c == '.') {
+            point = true;
+            continue;
+        }
+        if (++count > kMaxExactDigits) return std::nullopt;
+        whole = whole * 10 + static_cast<std::uint64_t>(c - '0');
+        if (point) ++decimals;
+    }
+    return static_cast<double>(whole) / kExactPowersOfTen[decimals];
+}
+
+// The characters of a number as they are gathered (blanks inside it left out). Typed numbers
+// fit the inline buffer, so reading one allocates nothing; a longer one spills to the heap.
+class NumberChars {
+  public:
+    void push_back(char c) {
+        if (size_ < kInline) {
+            inline_[size_] = c;
+        } else {
+            if (size_ == kInline) spill_.assign(inline_, kInline);
+            spill_ += c;
+        }
+        ++size_;
+    }
+    std::string_view view() const {
+        return size_ <= kInline ? std::string_view(inline_, size_) : std::string_view(spill_);
+    }
+
+  private:
+    static constexpr std::size_t kInline = 64;
+    char inline_[kInline];
+    std::size_t size_ = 0;
+    std::string spill_;
+};
+
 // The power of ten of the first significant digit of a gathered number ("-0.0012e5" gives 2),
 // saturated far beyond the double range. Tells a number too small for a double from one too
 // large: the count of digits alone does not ("0.000...0001" is small however long it is).
-long long DecimalMagnitude(const std::string& number) {
+long long DecimalMagnitude(std::string_view number) {
     constexpr long long kSaturation = 1'000'000'000;
     std::size_t i = number[0] == '-' ? 1 : 0;
     long long integer_digits = 0, leading_fraction_zeros = 0;
@@ -65,7 +116,7 @@ long long DecimalMagnitude(const std::string& number) {
 }
 
 // A number too large or too small for a double, by the rules' choice.
-double OutOfRange(const std::string& number, const NumberRules& rules) {
+double OutOfRange(std::string_view number, const NumberRules& rules) {
     const bool negative = number[0] == '-';
     if (DecimalMagnitude(number) < 0) return negative ? -0.0 : 0.0;
     if (rules.overflow_to_infinity) return negative ? -HUGE_VAL : HUGE_VAL;
@@ -77,7 +128,13 @@ double OutOfRange(const std::string& number, const NumberRules& rules) {
 
 double LeadingNumber(std::string_view text, const NumberRules& rules) {
     std::size_t i = 0;
-    const auto is_blank = [&](char c) { return rules.blanks.find(c) != std::string_view::npos; };
+    // The blanks are two or three characters: a loop over them is cheaper than a search call
+    // for every character read.
+    const auto is_blank = [&](char c) {
+        for (char b : rules.blanks)
+            if (b == c) return true;
+        return false;
+    };
     const auto skip_inner_blanks = [&] {
         if (rules.blanks_inside)
             while (i < text.size() && is_blank(text[i])) ++i;
@@ -88,11 +145,35 @@ double LeadingNumber(std::string_view text, const NumberRules& rules) {
         (text[i + 1] == 'h' || text[i + 1] == 'H'))
         return HexDigitsValue(text, i + 2, rules);
 
-    // Gather the number's characters (blanks inside it left out); from_chars then reads them
-    // with "." as the decimal point whatever the process locale, and takes no leading "+".
-    std::string number;
+    // The usual number is written without blanks or exponent ("54.45431", "-3"): from_chars
+    // reads it where it stands. It takes "-" but not a leading "+".
+    {
+        std::size_t j = i;
+        if (j < text.size() && (text[j] == '-' || text[j] == '+')) ++j;
+        const std::size_t first_digit = j;
+        bool point = false;
+        for (; j < text.size() && (IsDigit(text[j]) || (text[j] == '.' && !point)); ++j)
+            if (text[j] == '.') point = true;
+        const bool has_digit = j - first_digit > (point ? 1u : 0u);
+        const bool ends_here = j == text.size() || (text[j] != 'E' && text[j] != 'e' &&
+                                                    !(rules.blanks_inside && is_blank(text[j])));
+        if (has_digit && ends_here) {
+            if (const auto exact = ExactShortDecimal(text.substr(first_digit, j - first_digit)))
+                return text[i] == '-' ? -*exact : *exact;
+            const char* start = text.data() + (text[i] == '+' ? i + 1 : i);
+            double value = 0.0;
+            const auto res = std::from_chars(start, text.data() + j, value);
+            if (res.ec == std::errc::result_out_of_range)
+                return OutOfRange(std::string_view(start, text.data() + j - start), rules);
+            return value;
+        }
+    }
+
+    // Otherwise gather the number's characters (blanks inside it left out); from_chars then
+    // reads them with "." as the decimal point whatever the process locale.
+    NumberChars number;
     if (i < text.size() && (text[i] == '-' || text[i] == '+')) {
-        if (text[i] == '-') number += '-';
+        if (text[i] == '-') number.push_back('-');
         ++i;
     }
     bool digits = false, point = false;
@@ -101,10 +182,10 @@ double LeadingNumber(std::string_view text, const NumberRules& rules) {
         if (i >= text.size()) break;
         const char c = text[i];
         if (IsDigit(c)) {
-            number += c;
+            number.push_back(c);
             digits = true;
         } else if (c == '.' && !point) {
-            number += c;
+            number.push_back(c);
             point = true;
         } else {
             break;
@@ -114,22 +195,27 @@ double LeadingNumber(std::string_view text, const NumberRules& rules) {
     // An exponent counts only when at least one digit follows it.
     skip_inner_blanks();
     if (i < text.size() && (text[i] == 'E' || text[i] == 'e')) {
-        std::size_t j = i + 1;
-        std::string exponent = "e";
-        if (j < text.size() && (text[j] == '-' || text[j] == '+')) exponent += text[j++];
+        std::size_t first = i + 1;
+        const bool sign = first < text.size() && (text[first] == '-' || text[first] == '+');
+        if (sign) ++first;
+        const auto in_exponent = [&](char c) {
+            return IsDigit(c) || (rules.blanks_inside && is_blank(c));
+        };
         bool exp_digits = false;
-        for (; j < text.size() && (IsDigit(text[j]) || (rules.blanks_inside && is_blank(text[j])));
-             ++j) {
-            if (IsDigit(text[j])) {
-                exponent += text[j];
-                exp_digits = true;
-            }
+        std::size_t end = first;
+        for (; end < text.size() && in_exponent(text[end]); ++end)
+            if (IsDigit(text[end])) exp_digits = true;
+        if (exp_digits) {
+            number.push_back('e');
+            if (sign) number.push_back(text[first - 1]);
+            for (std::size_t j = first; j < end; ++j)
+                if (IsDigit(text[j])) number.push_back(text[j]);
         }
-        if (exp_digits) number += exponent;
     }
+    const std::string_view gathered = number.view();
     double value = 0.0;
-    const auto res = std::from_chars(number.data(), number.data() + number.size(), value);
-    if (res.ec == std::errc::result_out_of_range) return OutOfRange(number, rules);
+    const auto res = std::from_chars(gathered.data(), gathered.data() + gathered.size(), value);
+    if (res.ec == std::errc::result_out_of_range) return OutOfRange(gathered, rules);
     return value;
 }
 

@@ -149,6 +149,7 @@ NgrPosition ParseGridRef(std::string_view text, double current_resolution_km) {
     out.easting_m = static_cast<double>(square.east * kGridSquare_m + e_digits * multiplier);
     out.northing_m = static_cast<double>(square.north * kGridSquare_m + n_digits * multiplier);
 
+    out.kept_resolution = false;
     switch (text.size()) {
         case 6:
             out.resolution_km = 1.0;
@@ -163,7 +164,8 @@ NgrPosition ParseGridRef(std::string_view text, double current_resolution_km) {
             out.resolution_km = 0.001;
             break;
         default:
-            break;  // other lengths keep the current resolution
+            out.kept_resolution = true;  // other lengths keep the current resolution
+            break;
     }
 
     const LatLon airy = EastNorthToLatLong(out.easting_m, out.northing_m);

@@ -39,9 +39,10 @@ struct NgrPosition {
     std::string error;     // set when !ok: a sentence naming the bad text
     double lat_deg = 0.0;  // WGS84, south-west corner of the named square
     double lon_deg = 0.0;
-    double resolution_km = 0.0;  // 1 for 4 digits, 0.1 for 6, 0.01 for 8, 0.001 for 10;
-                                 // otherwise the resolution passed in
-    double easting_m = 0.0;      // south-west corner of the square, metres
+    double resolution_km = 0.0;   // 1 for 4 digits, 0.1 for 6, 0.01 for 8, 0.001 for 10;
+                                  // otherwise the resolution passed in
+    bool kept_resolution = true;  // false when the count of digits set resolution_km
+    double easting_m = 0.0;       // south-west corner of the square, metres
     double northing_m = 0.0;
 };
 

@@ -2,6 +2,7 @@
 #include "geodesy/position_input.h"
 
 #include <cmath>
+#include <utility>
 
 #include "geodesy/display_mask.h"
 #include "geodesy/fixed_digits.h"
@@ -30,12 +31,6 @@ std::string RemoveSpaces(std::string_view text) {
     for (char c : text)
         if (c != ' ') out += c;
     return out;
-}
-
-void ReplaceAll(std::string& text, std::string_view from, std::string_view to) {
-    for (std::size_t p = text.find(from); p != std::string::npos;
-         p = text.find(from, p + to.size()))
-        text.replace(p, from.size(), to);
 }
 
 // Degrees + minutes/60 + seconds/3600 of one coordinate's text (without hemisphere letter).
@@ -91,13 +86,25 @@ Classification ClassifyInput(std::string_view s) {
 }
 
 ParsedLatLong ParseLatLong(std::string_view text) {
-    std::string a(text);
-    ReplaceAll(a, kDegreeUtf8, " ");
-    for (char& c : a)
-        if (c == '"' || c == ',' || c == '\'' || c == kDegreeLatin1) c = ' ';
-    // Runs of blanks become one blank.
-    for (std::size_t p = a.find("  "); p != std::string::npos; p = a.find("  ", p)) a.erase(p, 1);
-    a = UpperCase(a);
+    // One pass: degree signs and the other separators become blanks, and a blank after a blank
+    // is dropped, so runs of blanks become one.
+    std::string a;
+    a.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        char c = text[i];
+        if (c == kDegreeUtf8[0] && text.substr(i, kDegreeUtf8.size()) == kDegreeUtf8) {
+            c = ' ';
+            i += kDegreeUtf8.size() - 1;
+        } else if (c == '"' || c == ',' || c == '\'' || c == kDegreeLatin1) {
+            c = ' ';
+        }
+        if (c == ' ' && !a.empty() && a.back() == ' ') continue;
+        a += c;
+    }
+    // Upper-cased after the cleaning: whether a byte is a UTF-8 lead depends on the byte that
+    // follows it in the cleaned text. Each character looks only at the one after it, which is
+    // not yet changed, so the text can be changed in place.
+    for (std::size_t i = 0; i < a.size(); ++i) a[i] = UpperAt(a, i);
 
     ParsedLatLong out;
     double lat_sign = 1.0, lon_sign = 1.0;
@@ -128,7 +135,7 @@ ParsedLatLong ParseLatLong(std::string_view text) {
     // A number beyond the double range ("1e999N") names no position: refused as unreadable.
     if (!std::isfinite(lat_deg) || !std::isfinite(lon_deg)) return out;
     out.ok = true;
-    out.cleaned = a;
+    out.cleaned = std::move(a);
     out.lat_deg = lat_deg;
     out.lon_deg = lon_deg;
     out.resolution_km = kTypedLatLongResolution_km;
@@ -136,8 +143,8 @@ ParsedLatLong ParseLatLong(std::string_view text) {
 }
 
 std::optional<std::string> FormatLatLong(double lat_deg, double lon_deg, int ll_format) {
-    const std::string ns = lat_deg >= 0 ? "N" : "S";
-    const std::string ew = lon_deg >= 0 ? "E" : "W";
+    const char* const ns = lat_deg >= 0 ? "N" : "S";
+    const char* const ew = lon_deg >= 0 ? "E" : "W";
     const double lat = std::fabs(lat_deg), lon = std::fabs(lon_deg);
     const double lat_d = std::trunc(lat), lon_d = std::trunc(lon);
     const std::string deg = "\xC2\xB0 ";  // degree sign and a blank

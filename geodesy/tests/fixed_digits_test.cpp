@@ -77,6 +77,11 @@ TEST(FixedDigits, ReportsABufferTooSmall) {
     const auto fits = FixedDigits(buf, buf + sizeof buf, 1.25, 2);  // "1.25"
     EXPECT_EQ(fits.ec, std::errc());
     EXPECT_EQ(std::string(buf, fits.ptr), "1.25");
+    // A buffer shorter than the longest text but long enough for this one.
+    char small[13];
+    const auto exact = FixedDigits(small, small + sizeof small, -54.454310004, 9);
+    EXPECT_EQ(exact.ec, std::errc());
+    EXPECT_EQ(std::string(small, exact.ptr), "-54.454310004");
 }
 
 }  // namespace

@@ -3,8 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <cmath>
 #include <limits>
+#include <random>
 #include <string>
 
 #include "geodesy/upper_case.h"
@@ -91,6 +93,32 @@ TEST(LeadingNumberTest, LongNumbersReadAsTheirValue) {
                      std::ldexp(1.0, 1000));
     // The typed position with such a fraction reads as 54 degrees.
     EXPECT_EQ(LeadingNumber("54 0." + zeros330 + "1N 3W", kConsoleNumbers), 54.0);
+}
+
+// Short numbers are worked out without the library's reader; they must give the same double,
+// bit for bit, as from_chars does for the same digits, at every length and point position
+// up to and beyond the 15 digits of the short path.
+TEST(LeadingNumberTest, ShortNumbersGiveTheLibrarysDouble) {
+    std::mt19937_64 random(16);
+    for (int i = 0; i < 200000; ++i) {
+        const int length = 1 + static_cast<int>(random() % 18);
+        std::string digits;
+        for (int k = 0; k < length; ++k) digits += static_cast<char>('0' + random() % 10);
+        const std::size_t point = random() % (digits.size() + 2);
+        if (point <= digits.size()) digits.insert(point, ".");
+        const std::string text = (i % 3 == 0 ? "-" : "") + digits;
+        double expected = 0.0;
+        std::from_chars(text.data(), text.data() + text.size(), expected);
+        for (const NumberRules& rules : {kWindowNumbers, kConsoleNumbers}) {
+            const double got = LeadingNumber(text + "N", rules);
+            ASSERT_EQ(std::signbit(got), std::signbit(expected)) << text;
+            ASSERT_EQ(got, expected) << text;
+        }
+    }
+    EXPECT_EQ(LeadingNumber("+54.45431N"), 54.45431);
+    EXPECT_EQ(LeadingNumber("0.1"), 0.1);
+    EXPECT_EQ(LeadingNumber("999999999999999"), 999999999999999.0);
+    EXPECT_EQ(LeadingNumber("9007199254740993"), 9007199254740992.0);  // 2^53 + 1 rounds to even
 }
 
 }  // namespace

@@ -1,16 +1,14 @@
 #include "command_line.h"
 
-#include <charconv>
-#include <cmath>
 #include <istream>
 #include <ostream>
 #include <string>
 #include <string_view>
 
 #include "display_texts.h"
-#include "geodesy/fixed_digits.h"
 #include "geodesy/maidenhead.h"
 #include "geodesy/position_input.h"
+#include "resolve_rows.h"
 #include "site_session.h"
 #include "sitefile/site_search.h"
 #include "tormark_version.h"
@@ -22,111 +20,18 @@ namespace {
 constexpr int kExitUsage = 2;
 constexpr int kExitFailure = 1;
 
-// The message of a row whose line names no position and for which the window shows none.
-constexpr std::string_view kNotAPosition = "Not a position";
-
-std::string MessageOf(const ResolveResult& r) {
-    switch (r.kind) {
-        case ResolveKind::kSiteNotFound:
-            return std::string(kSiteNotFound);
-        case ResolveKind::kLocatorError:
-            return std::string(kLocatorError);
-        case ResolveKind::kSiteLocationError:
-            return std::string(kLocationError);
-        default:
-            return r.message;
-    }
-}
-
-bool ResolvedAPosition(ResolveKind kind) {
-    return kind == ResolveKind::kGridRef || kind == ResolveKind::kLocator ||
-           kind == ResolveKind::kLatLong || kind == ResolveKind::kSite;
-}
-
 // Resolves the home text and sets it as home, as typing it, pressing "&Use This" and then
 // "&Set as Home" would. False (with the reason on err) when the text names no position.
 bool SetHome(SiteSession& session, const std::string& text, std::ostream& err) {
     const ResolveResult r = session.UseThis(text);
     if (!ResolvedAPosition(r.kind)) {
-        std::string why = MessageOf(r);
+        std::string why(MessageOf(r));
         if (why.empty()) why = "not a site, locator, grid reference or latitude/longitude";
         err << "Tormark: home \"" << text << "\": " << why << "\n";
         return false;
     }
     session.SetAsHome();
     return true;
-}
-
-// Appends value with `decimals` digits after the point (nothing when it cannot be written or is
-// not finite, which no column shows).
-void AppendFixed(std::string& row, double value, int decimals) {
-    if (!std::isfinite(value)) return;
-    char buffer[400];
-    const auto [end, ec] = geodesy::FixedDigits(buffer, buffer + sizeof buffer, value, decimals);
-    if (ec == std::errc()) row.append(buffer, end);
-}
-
-// Appends a field of the tab-separated output: tabs and line ends inside it become blanks.
-void AppendField(std::string& row, std::string_view text) {
-    const std::size_t start = row.size();
-    row.append(text);
-    for (std::size_t i = start; i < row.size(); ++i)
-        if (row[i] == '\t' || row[i] == '\r' || row[i] == '\n') row[i] = ' ';
-}
-
-// The message of a row that names no position: what the window would show for the line, or
-// kNotAPosition when it would show nothing (an empty line, a latitude/longitude without
-// hemisphere letters).
-std::string FailureMessage(const ResolveResult& r) {
-    const std::string message = MessageOf(r);
-    return message.empty() ? std::string(kNotAPosition) : message;
-}
-
-// The output line of one input, built in `row` (emptied first) so that it goes out in one write.
-// It reports only what this input did: a row that resolved nothing leaves every position column
-// empty, whatever an earlier row found.
-void BuildResolutionRow(const std::string& input, const ResolveResult& r, const SiteSession& s,
-                        std::string& row) {
-    row.clear();
-    AppendField(row, input);
-    row += '\t';
-    row += std::to_string(static_cast<int>(r.typed_class));
-    constexpr int kPositionColumns = 8;  // lat .. latlong
-    constexpr int kDistanceColumns = 5;  // dist_km .. bear_uncert_deg
-    if (!ResolvedAPosition(r.kind)) {
-        row.append(kPositionColumns + kDistanceColumns + 1, '\t');
-        AppendField(row, FailureMessage(r));
-        row += "\t\n";
-        return;
-    }
-    const MainBoxes& b = s.boxes;
-    row += '\t';
-    AppendFixed(row, s.lat_deg, 9);
-    row += '\t';
-    AppendFixed(row, s.lon_deg, 9);
-    row += '\t';
-    AppendFixed(row, s.resolution_km, 9);
-    row += '\t';
-    AppendField(row, b.locator);
-    row += '\t';
-    AppendField(row, b.ngr);
-    row += '\t';
-    if (b.hasEastNorth) AppendFixed(row, b.easting_m, 3);
-    row += '\t';
-    if (b.hasEastNorth) AppendFixed(row, b.northing_m, 3);
-    row += '\t';
-    AppendField(row, b.latlong);
-    const geodesy::DistBearResult& d = s.distBear;
-    for (double v :
-         {d.dist_km, d.bearing_deg, d.back_bearing_deg, d.dist_uncert_km, d.bear_uncert_deg}) {
-        row += '\t';
-        if (s.homeSet) AppendFixed(row, v, 6);
-    }
-    row += '\t';
-    AppendField(row, MessageOf(r));
-    row += '\t';
-    if (r.kind == ResolveKind::kSite) AppendField(row, r.sitename.value_or(""));
-    row += '\n';
 }
 
 }  // namespace
@@ -267,35 +172,26 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
     return c;
 }
 
-std::string ResolveHeader() {
-    return "input\tclass\tlat\tlon\tresolution_km\tlocator\tngr\teasting\tnorthing\tlatlong\t"
-           "dist_km\tbearing\tbackbearing\tdist_uncert_km\tbear_uncert_deg\tmessage\tsite";
-}
-
 int RunResolve(const CommandLine& command, const std::string& defaultDatabase, std::istream& in,
                std::ostream& out, std::ostream& err) {
     SiteSession session;
     session.databasePath = command.database.value_or(defaultDatabase);
     if (command.home && !SetHome(session, *command.home, err)) return kExitFailure;
-    // The command line shows no Pointing window.
-    session.writesPointingTexts = false;
+    // The command line shows no window.
+    session.showsWindow = false;
     out << ResolveHeader() << '\n';
-    std::string row;
     bool all_resolved = true;
-    auto resolve = [&](const std::string& text) {
-        const ResolveResult r = session.UseThis(text);
-        BuildResolutionRow(text, r, session, row);
-        out.write(row.data(), static_cast<std::streamsize>(row.size()));
-        if (!ResolvedAPosition(r.kind)) all_resolved = false;
-    };
     if (!command.texts.empty()) {
-        for (const std::string& text : command.texts) resolve(text);
-    } else {
-        std::string line;
-        while (std::getline(in, line)) {
-            if (!line.empty() && line.back() == '\r') line.pop_back();
-            resolve(line);
+        std::string row;
+        for (const std::string& text : command.texts) {
+            const ResolveResult r = session.UseThis(text);
+            row.clear();
+            AppendResolutionRow(row, text, r, session);
+            out.write(row.data(), static_cast<std::streamsize>(row.size()));
+            if (!ResolvedAPosition(r.kind)) all_resolved = false;
         }
+    } else {
+        all_resolved = ResolveLines(session, in, out);
     }
     out.flush();
     return out && all_resolved ? 0 : kExitFailure;

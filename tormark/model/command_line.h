@@ -43,9 +43,6 @@ std::string HelpText();
 // "Tormark (Tormark suite) 0.1"
 std::string VersionText();
 
-// The columns of the --resolve output.
-std::string ResolveHeader();
-
 // Resolves each text (or each line of `in` when there is none) as "&Use This" would, one output
 // row per input reporting only that input's outcome: a row that names no position has empty
 // position and distance columns and always a message. `defaultDatabase` is used when --db is

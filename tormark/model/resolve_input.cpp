@@ -1,5 +1,7 @@
 #include "resolve_input.h"
 
+#include <utility>
+
 #include "display_texts.h"
 #include "geodesy/maidenhead.h"
 #include "geodesy/national_grid.h"
@@ -35,15 +37,15 @@ void DeriveLocator(ResolveResult& r) {
     r.locator_text = FormatLocator(r.lat_deg, r.lon_deg);
 }
 
-void DeriveNgr(ResolveResult& r) {
-    const NgrText n = FormatGridRef(r.lat_deg, r.lon_deg, r.resolution_km);
-    r.ngr_text = n.text;
-    r.east_north_text = EastNorthText(n);
+void DeriveNgr(ResolveResult& r, bool window_texts) {
+    NgrText n = FormatGridRef(r.lat_deg, r.lon_deg, r.resolution_km);
+    r.east_north_text = window_texts ? EastNorthText(n) : std::string();
     if (n.status == geodesy::NgrStatus::kOk) r.east_north = GridPoint{n.easting_m, n.northing_m};
-    r.square_10km = OsMapCaption(n);
+    if (window_texts) r.square_10km = OsMapCaption(n);
+    r.ngr_text = std::move(n.text);
 }
 
-bool ApplyGridRef(ResolveResult& r, const std::string& compact, int ll_format) {
+bool ApplyGridRef(ResolveResult& r, const std::string& compact, int ll_format, bool window_texts) {
     const NgrPosition g = ParseGridRef(compact, r.resolution_km);
     if (!g.ok) {
         r.kind = ResolveKind::kGridRefError;
@@ -54,19 +56,22 @@ bool ApplyGridRef(ResolveResult& r, const std::string& compact, int ll_format) {
     r.lat_deg = g.lat_deg;
     r.lon_deg = g.lon_deg;
     r.resolution_km = g.resolution_km;
+    r.kept_resolution = g.kept_resolution;
     r.ngr_text = compact;
-    r.east_north_text = EastNorthText(g.easting_m, g.northing_m);
+    r.east_north_text = window_texts ? EastNorthText(g.easting_m, g.northing_m) : std::string();
     r.east_north = GridPoint{g.easting_m, g.northing_m};
-    r.square_10km = Square10km(compact);
     DeriveLocator(r);
-    // A grid reference names a square: both sides are the resolution.
-    r.x_size_text = CellSizeText(r.resolution_km * 1000.0);
-    r.y_size_text = r.x_size_text;
+    if (window_texts) {
+        r.square_10km = Square10km(compact);
+        // A grid reference names a square: both sides are the resolution.
+        r.x_size_text = CellSizeText(r.resolution_km * 1000.0);
+        r.y_size_text = r.x_size_text;
+    }
     r.ll_text = FormatLatLong(r.lat_deg, r.lon_deg, ll_format);
     return true;
 }
 
-bool ApplyLocator(ResolveResult& r, const std::string& compact, int ll_format) {
+bool ApplyLocator(ResolveResult& r, const std::string& compact, int ll_format, bool window_texts) {
     const LocatorPosition l = ParseLocator(compact);
     if (!l.ok) {
         r.kind = ResolveKind::kLocatorError;
@@ -78,29 +83,34 @@ bool ApplyLocator(ResolveResult& r, const std::string& compact, int ll_format) {
     r.lon_deg = l.lon_deg;
     r.resolution_km = l.resolution_km;
     r.locator_text = compact;
-    DeriveNgr(r);
-    r.x_size_text = CellSizeText(l.ew_size_m);
-    r.y_size_text = CellSizeText(l.ns_size_m);
+    DeriveNgr(r, window_texts);
+    if (window_texts) {
+        r.x_size_text = CellSizeText(l.ew_size_m);
+        r.y_size_text = CellSizeText(l.ns_size_m);
+    }
     r.ll_text = FormatLatLong(r.lat_deg, r.lon_deg, ll_format);
     return true;
 }
 
-bool ApplyLatLong(ResolveResult& r, const ParsedLatLong& p, int ll_format) {
+bool ApplyLatLong(ResolveResult& r, const ParsedLatLong& p, int ll_format, bool window_texts) {
     if (!p.ok) return false;
     r.position_changed = true;
     r.lat_deg = p.lat_deg;
     r.lon_deg = p.lon_deg;
     r.resolution_km = p.resolution_km;
     DeriveLocator(r);
-    DeriveNgr(r);
-    r.x_size_text = std::string(kUnknownSize);
-    r.y_size_text = std::string(kUnknownSize);
+    DeriveNgr(r, window_texts);
+    if (window_texts) {
+        r.x_size_text = std::string(kUnknownSize);
+        r.y_size_text = std::string(kUnknownSize);
+    }
     r.ll_text = FormatLatLong(r.lat_deg, r.lon_deg, ll_format);
     return true;
 }
 
 void ResolveSite(ResolveResult& r, const ResolveRequest& req, const std::string& input) {
-    const sitefile::SiteSearchResult s = sitefile::FindSiteByName(req.database_path, input);
+    const sitefile::SiteSearchResult s =
+        sitefile::FindSiteByName(std::string(req.database_path), input);
     switch (s.outcome) {
         case sitefile::SiteSearchOutcome::kFileMissing:
             r.kind = ResolveKind::kDatabaseMissing;
@@ -126,15 +136,15 @@ void ResolveSite(ResolveResult& r, const ResolveRequest& req, const std::string&
     bool resolved = false;
     switch (c.input_class) {
         case InputClass::kGridRef:
-            resolved = ApplyGridRef(r, c.text, req.ll_format);
+            resolved = ApplyGridRef(r, c.text, req.ll_format, req.window_texts);
             break;
         case InputClass::kLocator:
             r.ngr_text = "";
-            resolved = ApplyLocator(r, c.text, req.ll_format);
+            resolved = ApplyLocator(r, c.text, req.ll_format, req.window_texts);
             if (!resolved) r.ngr_text.reset();
             break;
         case InputClass::kLatLong:
-            resolved = ApplyLatLong(r, ParseLatLong(c.text), req.ll_format);
+            resolved = ApplyLatLong(r, ParseLatLong(c.text), req.ll_format, req.window_texts);
             break;
         case InputClass::kSiteName:
             break;
@@ -182,7 +192,7 @@ ResolveResult ResolveInput(const ResolveRequest& req) {
     r.typed_class = c.input_class;
     switch (c.input_class) {
         case InputClass::kGridRef:
-            if (ApplyGridRef(r, c.text, req.ll_format)) {
+            if (ApplyGridRef(r, c.text, req.ll_format, req.window_texts)) {
                 r.kind = ResolveKind::kGridRef;
                 r.input_text = input;
                 r.sitename = "";
@@ -190,7 +200,7 @@ ResolveResult ResolveInput(const ResolveRequest& req) {
             break;
         case InputClass::kLocator:
             r.ngr_text = "";
-            if (ApplyLocator(r, c.text, req.ll_format)) {
+            if (ApplyLocator(r, c.text, req.ll_format, req.window_texts)) {
                 r.kind = ResolveKind::kLocator;
                 r.input_text = input;
                 r.sitename = "";
@@ -199,17 +209,17 @@ ResolveResult ResolveInput(const ResolveRequest& req) {
             }
             break;
         case InputClass::kLatLong: {
-            const ParsedLatLong p = ParseLatLong(input);
-            if (ApplyLatLong(r, p, req.ll_format)) {
+            ParsedLatLong p = ParseLatLong(input);
+            if (ApplyLatLong(r, p, req.ll_format, req.window_texts)) {
                 r.kind = ResolveKind::kLatLong;
-                r.input_text = p.cleaned;
+                r.input_text = std::move(p.cleaned);
                 r.sitename = "";
             } else {
                 // Unreadable: empty the input box and show the previous position again.
                 r.kind = ResolveKind::kUnreadableLatLong;
                 r.input_text = "";
                 DeriveLocator(r);
-                DeriveNgr(r);
+                DeriveNgr(r, req.window_texts);
                 r.ll_text = FormatLatLong(r.lat_deg, r.lon_deg, req.ll_format);
             }
             break;

@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "geodesy/distance_bearing.h"
 #include "geodesy/position_input.h"
@@ -33,15 +34,20 @@ enum class ResolveKind {
     kDatabaseMissing,    // message box kDatabaseMissing; nothing else changes
 };
 
-// The state the resolve step reads.
+// The state the resolve step reads. The texts are views of the caller's strings, which must
+// outlive the call.
 struct ResolveRequest {
-    std::string input;     // the input box text as typed (upper-cased by ResolveInput)
-    double lat_deg = 0.0;  // current position, WGS84 degrees
+    std::string_view input;  // the input box text as typed (upper-cased by ResolveInput)
+    double lat_deg = 0.0;    // current position, WGS84 degrees
     double lon_deg = 0.0;
     double resolution_km = 1.0;         // current positional uncertainty, km
     int ll_format = 0;                  // layout for FormatLatLong
-    std::string database_path;          // the site database file
+    std::string_view database_path;     // the site database file
     std::optional<geodesy::Site> home;  // the home site when one is set
+    // false: the texts that only the window shows are not worked out: the east/north line is
+    // left "" and the OS map caption and cell sizes are left unset (the command lines print
+    // none of them, and writing them costs a good share of a line's time).
+    bool window_texts = true;
 };
 
 // What the window applies. A std::nullopt text means "leave that box as it is".
@@ -51,6 +57,9 @@ struct ResolveResult {
     double lat_deg = 0.0;  // position after the step (the old one when unchanged)
     double lon_deg = 0.0;
     double resolution_km = 0.0;
+    // The position came from a grid reference whose length names no resolution, so
+    // resolution_km is the one of the request: this result depends on what came before.
+    bool kept_resolution = false;
     // For kSite and kSiteLocationError: the class of the stored location (which box holds the
     // typed value); for typed input: the class of the input.
     geodesy::InputClass input_class = geodesy::InputClass::kSiteName;

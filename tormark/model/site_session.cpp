@@ -40,21 +40,23 @@ std::optional<geodesy::Site> SiteSession::Home() const {
     return geodesy::Site{homeLat_deg, homeLon_deg, homeResolution_km};
 }
 
-ResolveResult SiteSession::UseThis(std::string input) {
-    // Every press starts the same way, whatever the input turns out to be.
-    boxes.input = input;
+ResolveResult SiteSession::UseThis(std::string_view input) {
+    // Every press starts the same way, whatever the input turns out to be. The window passes
+    // its own input box, which assign copies safely onto itself.
+    boxes.input.assign(input.data(), input.size());
     boxes.setHomeEnabled = false;
     boxes.locFore = kBlack;
     boxes.ngrFore = kBlack;
 
     ResolveRequest request;
-    request.input = input;
+    request.input = boxes.input;  // unchanged until the step is done
     request.lat_deg = lat_deg;
     request.lon_deg = lon_deg;
     request.resolution_km = resolution_km;
     request.ll_format = latLongFormat;
     request.database_path = databasePath;
     request.home = Home();
+    request.window_texts = showsWindow;
     ResolveResult r = ResolveInput(request);
 
     switch (r.kind) {
@@ -70,7 +72,7 @@ ResolveResult SiteSession::UseThis(std::string input) {
     resolution_km = r.resolution_km;
     if (r.input_text) {
         boxes.input = *r.input_text;
-        pointing.ipt = *r.input_text;
+        if (showsWindow) pointing.ipt = *r.input_text;
     }
     if (r.locator_text) boxes.locator = *r.locator_text;
     if (r.ngr_text) boxes.ngr = *r.ngr_text;
@@ -128,7 +130,7 @@ ResolveResult SiteSession::UseThis(std::string input) {
             break;  // "Not Found", "Locator error", a refused grid reference
     }
     if (form) {
-        if (writesPointingTexts) WritePointingValues(*form);
+        if (showsWindow) WritePointingValues(*form);
         boxes.setHomeEnabled = r.kind != ResolveKind::kSiteLocationError;
     }
     return r;

@@ -8,6 +8,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "geodesy/distance_bearing.h"
 #include "geodesy/position_input.h"
@@ -108,14 +109,14 @@ class SiteSession {
     MainBoxes boxes;
     PointingBoxes pointing;
     ListingBoxes listing;
-    // false: "&Use This" leaves the distance, bearing and accuracy texts of the Pointing window
-    // unwritten (the command lines show no window, and formatting them costs a good share of a
-    // line's time).
-    bool writesPointingTexts = true;
+    // false: "&Use This" leaves unwritten the texts that only a window shows: those of the
+    // Pointing window, the east/north line, the OS map caption and the cell sizes (the command
+    // lines show no window, and formatting them costs a good share of a line's time).
+    bool showsWindow = true;
 
     // "&Use This": resolves `input` (the input box text) and updates the state and the boxes.
     // The result's message is for a message box ("Site datbase not found"), "" when none.
-    ResolveResult UseThis(std::string input);
+    ResolveResult UseThis(std::string_view input);
 
     // "&Set as Home" with the boxes as they read now: the input box names the home, and the
     // caption of the home-station label is built from the locator and grid reference boxes.

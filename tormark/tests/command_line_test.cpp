@@ -8,6 +8,7 @@
 #include <QProcess>
 #include <QProcessEnvironment>
 
+#include "resolve_rows.h"
 #include "test_support.h"
 
 namespace tormark {

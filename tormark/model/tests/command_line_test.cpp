@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "model_test_support.h"
+#include "resolve_rows.h"
 
 namespace tormark {
 namespace {
