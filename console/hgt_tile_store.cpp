@@ -64,13 +64,24 @@ void DecodeRows(const unsigned char* bytes, std::size_t rowBytes, int step, Rule
     const std::uint32_t warnSpan = static_cast<std::uint32_t>(decoding.warnAbove) - warnBelow;
     const int side = tile.Side();
     const int lastSample = side - 1;
+    const auto outside = [&](std::int32_t v) {
+        return static_cast<std::uint32_t>(v) - warnBelow > warnSpan;
+    };
     for (int r = 0; r < side; ++r) {
         const unsigned char* row = bytes + static_cast<std::size_t>(r) * step * rowBytes;
+        std::int32_t* out = tile.Row(lastSample - r);
+        // A whole row at a time without a call in the loop, so that it can be vectorised; the
+        // rare row holding a height to warn of is read again for the warnings, in order.
+        bool warnings = false;
         for (int c = 0; c < side; ++c) {
             std::int32_t v = BigEndianSample(row + 2 * static_cast<std::size_t>(c) * step);
             if (v < decoding.replaceBelow) v = decoding.replacement;
-            if (static_cast<std::uint32_t>(v) - warnBelow > warnSpan) warn(v, c * step, r * step);
-            tile.Set(c, lastSample - r, v);
+            warnings |= outside(v);
+            out[c] = v;
+        }
+        if (warnings) {
+            for (int c = 0; c < side; ++c)
+                if (outside(out[c])) warn(out[c], c * step, r * step);
         }
     }
 }

@@ -78,7 +78,8 @@ class TileBuffer {
     // Makes the buffer side x side (all 0) unless it is that size already (contents kept).
     void Reshape(int side);
     void Clear();
-    const std::int32_t* Data() const { return cells_.data(); }  // index c + Side() * s
+    const std::int32_t* Data() const { return cells_.data(); }        // index c + Side() * s
+    std::int32_t* Row(int s) { return cells_.data() + Index(0, s); }  // 0 <= s < Side()
 
   private:
     std::size_t Index(int c, int s) const {

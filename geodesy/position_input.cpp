@@ -88,8 +88,9 @@ Classification ClassifyInput(std::string_view s) {
 ParsedLatLong ParseLatLong(std::string_view text) {
     // One pass: degree signs and the other separators become blanks, and a blank after a blank
     // is dropped, so runs of blanks become one.
-    std::string a;
-    a.reserve(text.size());
+    // The cleaned text is never longer than the typed one.
+    std::string a(text.size(), ' ');
+    std::size_t length = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
         char c = text[i];
         if (c == kDegreeUtf8[0] && text.substr(i, kDegreeUtf8.size()) == kDegreeUtf8) {
@@ -98,24 +99,36 @@ ParsedLatLong ParseLatLong(std::string_view text) {
         } else if (c == '"' || c == ',' || c == '\'' || c == kDegreeLatin1) {
             c = ' ';
         }
-        if (c == ' ' && !a.empty() && a.back() == ' ') continue;
-        a += c;
+        if (c == ' ' && length > 0 && a[length - 1] == ' ') continue;
+        a[length++] = c;
     }
+    a.resize(length);
     // Upper-cased after the cleaning: whether a byte is a UTF-8 lead depends on the byte that
     // follows it in the cleaned text. Each character looks only at the one after it, which is
-    // not yet changed, so the text can be changed in place.
-    for (std::size_t i = 0; i < a.size(); ++i) a[i] = UpperAt(a, i);
+    // not yet changed, so the text can be changed in place. The same pass finds the first of
+    // each hemisphere letter.
+    constexpr std::size_t kNone = std::string::npos;
+    std::size_t first_n = kNone, first_s = kNone, first_e = kNone, first_w = kNone;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        a[i] = UpperAt(a, i);
+        std::size_t* first = a[i] == 'N'   ? &first_n
+                             : a[i] == 'S' ? &first_s
+                             : a[i] == 'E' ? &first_e
+                             : a[i] == 'W' ? &first_w
+                                           : nullptr;
+        if (first && *first == kNone) *first = i;
+    }
 
     ParsedLatLong out;
     double lat_sign = 1.0, lon_sign = 1.0;
-    std::size_t pn = a.find('N');
-    if (pn == std::string::npos) {
-        pn = a.find('S');
+    std::size_t pn = first_n;
+    if (pn == kNone) {
+        pn = first_s;
         lat_sign = -1.0;
     }
-    std::size_t pe = a.find('E');
-    if (pe == std::string::npos) {
-        pe = a.find('W');
+    std::size_t pe = first_e;
+    if (pe == kNone) {
+        pe = first_w;
         lon_sign = -1.0;
     }
     if (pn == std::string::npos || pe == std::string::npos) return out;  // cleaned stays ""
