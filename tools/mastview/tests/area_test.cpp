@@ -170,6 +170,15 @@ TEST(AreaLoading, OnlyTheVoidBecomesSeaLevelAndHeightsBeyondTenKilometresWarn) {
     EXPECT_NE(text.find("Height 12000  in "), std::string::npos) << text.substr(0, 200);
     EXPECT_NE(text.find("Height -12000  in "), std::string::npos);
     EXPECT_EQ(text.find("Height -1500 "), std::string::npos);
+    // One warning a sample, in the file's order, naming the file's own column and row.
+    std::size_t warnings = 0;
+    for (std::size_t at = text.find("Height "); at != std::string::npos;
+         at = text.find("Height ", at + 1))
+        ++warnings;
+    EXPECT_EQ(warnings, 2u * 1201u);
+    const std::size_t first = text.find("Height 12000  in ");
+    EXPECT_EQ(text.find("  col 0  row 2"), text.find("  col ", first));
+    EXPECT_LT(text.find("  col 1200  row 2"), text.find("Height -12000  in "));
 }
 
 TEST(SampleBelow, TakesTheSampleAtOrBelowWithoutRounding) {
