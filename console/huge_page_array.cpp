@@ -18,7 +18,7 @@ std::size_t RoundedUp(std::size_t bytes) {
 
 }  // namespace
 
-void* MapZeroedPages(std::size_t bytes) {
+void* MapZeroedPages(std::size_t bytes, PageSize size) {
     const std::size_t length = RoundedUp(bytes);
     // One huge page more than needed, so that a start on a huge-page boundary can be cut out
     // (the kernel backs only aligned 2 MB stretches with huge pages).
@@ -32,10 +32,11 @@ void* MapZeroedPages(std::size_t bytes) {
     char* const end = start + length + kHugePageBytes;
     if (end > aligned + length)
         munmap(aligned + length, static_cast<std::size_t>(end - aligned - length));
-#ifdef MADV_HUGEPAGE
+#if defined(MADV_HUGEPAGE) && defined(MADV_NOHUGEPAGE)
     // Only advice: a kernel without transparent huge pages (or with them switched off) keeps
-    // ordinary pages and the array works the same.
-    madvise(aligned, length, MADV_HUGEPAGE);
+    // ordinary pages and the array works the same. Ordinary pages are asked for too, for a
+    // kernel that gives huge pages unasked.
+    madvise(aligned, length, size == PageSize::kHuge ? MADV_HUGEPAGE : MADV_NOHUGEPAGE);
 #endif
     return aligned;
 }

@@ -11,9 +11,15 @@
 
 namespace console {
 
-// `bytes` of zeroed memory (rounded up to whole huge pages), asked to be backed by huge pages;
-// throws std::bad_alloc when the mapping fails. Give it back with UnmapPages(p, bytes).
-void* MapZeroedPages(std::size_t bytes);
+// Whether an array is asked to be backed by huge pages. Ordinary pages suit an array that is
+// written here and there: a page never written is never mapped, where a huge page would map
+// 2 MB around the first write.
+enum class PageSize { kHuge, kOrdinary };
+
+// `bytes` of zeroed memory (rounded up to whole huge pages), asked to be backed by huge pages
+// unless `size` says otherwise; throws std::bad_alloc when the mapping fails. Give it back with
+// UnmapPages(p, bytes).
+void* MapZeroedPages(std::size_t bytes, PageSize size = PageSize::kHuge);
 void UnmapPages(void* pages, std::size_t bytes);
 
 // `count` elements, all zero bits at first; moves but does not copy.
@@ -23,8 +29,8 @@ class HugePageArray {
 
   public:
     HugePageArray() = default;
-    explicit HugePageArray(std::size_t count)
-        : data_(count ? static_cast<T*>(MapZeroedPages(count * sizeof(T))) : nullptr),
+    explicit HugePageArray(std::size_t count, PageSize size = PageSize::kHuge)
+        : data_(count ? static_cast<T*>(MapZeroedPages(count * sizeof(T), size)) : nullptr),
           count_(count) {}
     HugePageArray(HugePageArray&& other) noexcept
         : data_(std::exchange(other.data_, nullptr)), count_(std::exchange(other.count_, 0)) {}

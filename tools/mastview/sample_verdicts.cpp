@@ -8,10 +8,11 @@ namespace mastview {
 
 SampleVerdicts::SampleVerdicts(const SweepSetup& setup)
     : setup_(setup),
-      colours_(static_cast<std::size_t>(setup.nLon + 1) * static_cast<std::size_t>(setup.nLat + 1)),
-      visited_(colours_.size() / 64 + 1),
-      seen_(visited_.size()),
-      filled_(visited_.size()) {
+      colours_(static_cast<std::size_t>(setup.nLon + 1) * static_cast<std::size_t>(setup.nLat + 1),
+               console::PageSize::kOrdinary),
+      visited_(colours_.Size() / 64 + 1, console::PageSize::kOrdinary),
+      seen_(visited_.Size(), console::PageSize::kOrdinary),
+      filled_(visited_.Size(), console::PageSize::kOrdinary) {
     // Sample spacing in km across and up: the plot spans 2 Rd both ways.
     const double kmAcross = setup_.nLon > 0 ? 2 * setup_.radius_km / setup_.nLon : 0;
     const double kmUp = setup_.nLat > 0 ? 2 * setup_.radius_km / setup_.nLat : 0;

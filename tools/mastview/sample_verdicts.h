@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "console/huge_page_array.h"
 #include "mastview/sweep.h"
 
 namespace mastview {
@@ -52,7 +53,8 @@ class SampleVerdicts {
   private:
     // One bit a sample: the rays walk the whole plot, and a bit plane of the largest plot
     // (about 50 million samples) stays small enough to be cached where a byte plane is not.
-    using Bits = std::vector<uint64_t>;
+    // Mapped page by page as bits are set, like the colours.
+    using Bits = console::HugePageArray<uint64_t>;
     static void Set(Bits& bits, std::size_t i) { bits[i >> 6] |= uint64_t{1} << (i & 63); }
     static bool Test(const Bits& bits, std::size_t i) { return (bits[i >> 6] >> (i & 63)) & 1; }
 
@@ -65,10 +67,12 @@ class SampleVerdicts {
     int16_t NearestVerdict(int x, int y) const;
 
     SweepSetup setup_;
-    std::vector<uint8_t> colours_;  // of the samples seen
-    Bits visited_;                  // tested by a ray
-    Bits seen_;                     // seen by a ray, or given a seen verdict by the fill
-    Bits filled_;                   // given a verdict by the fill (never passed on)
+    // Of the samples seen. Written only where a ray saw the ground, and mapped page by page as
+    // it is: the plot's corners and the wide stretches the mast cannot see cost no memory.
+    console::HugePageArray<uint8_t> colours_;
+    Bits visited_;  // tested by a ray
+    Bits seen_;     // seen by a ray, or given a seen verdict by the fill
+    Bits filled_;   // given a verdict by the fill (never passed on)
     // The neighbours within kReach, nearest first; equally near ones in row order, so that the
     // first visited one is the one a full scan keeping the first nearest would pick.
     struct Offset {

@@ -1,6 +1,8 @@
 #include "mastview/ordered_rays.h"
 
 #include <gtest/gtest.h>
+#include <sys/mman.h>
+#include <unistd.h>
 
 #include <cmath>
 #include <cstdint>
@@ -67,6 +69,27 @@ TEST(HugePageArray, StartsZeroedAndMovesItsPages) {
     b = console::HugePageArray<int16_t>(4);
     EXPECT_EQ(b.Size(), 4u);
     EXPECT_EQ(b[3], 0);
+}
+
+// An array on ordinary pages holds memory only where it was written: the verdict planes of a
+// wide plot are written at a fraction of their samples.
+TEST(HugePageArray, OrdinaryPagesAreMappedOnlyWhereWritten) {
+    constexpr std::size_t kBytes = std::size_t{64} << 20;
+    console::HugePageArray<uint8_t> a(kBytes, console::PageSize::kOrdinary);
+    a[0] = 1;
+    a[kBytes / 2] = 2;
+    a[kBytes - 1] = 3;
+    const long page = sysconf(_SC_PAGESIZE);
+    ASSERT_GT(page, 0);
+    std::vector<unsigned char> resident((kBytes + static_cast<std::size_t>(page) - 1) /
+                                        static_cast<std::size_t>(page));
+    ASSERT_EQ(mincore(a.Data(), kBytes, resident.data()), 0);
+    std::size_t mapped = 0;
+    for (unsigned char r : resident) mapped += r & 1;
+    EXPECT_GE(mapped, 3u);
+    EXPECT_LE(mapped, 8u);
+    EXPECT_EQ(a[1], 0);
+    EXPECT_EQ(a[kBytes - 1], 3);
 }
 
 // The sweep as one loop straight over the area grid, without the block copy, the skipped

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
+#include <vector>
 
 namespace mastview {
 namespace {
@@ -64,13 +66,16 @@ TEST(SampleVerdicts, GapsTakeTheNearestVisitedVerdictAndVisitedOnesKeepTheirs) {
     for (int y = 0; y <= setup.nLat; ++y)
         for (int x = setup.nLon / 2 + 1; x <= setup.nLon; ++x)
             if (v.At(x, y) != SampleVerdicts::kUnvisited) v.Seen(x, y, 10);
-    SampleVerdicts before = v;
+    std::vector<int16_t> before;
+    for (int y = 0; y <= setup.nLat; ++y)
+        for (int x = 0; x <= setup.nLon; ++x) before.push_back(v.At(x, y));
     v.FillUnvisited([](int, int, int) {});
     for (int y = 0; y <= setup.nLat; ++y) {
         for (int x = 0; x <= setup.nLon; ++x) {
             if (!Inside(setup, x, y)) continue;
-            if (before.At(x, y) != SampleVerdicts::kUnvisited) {
-                EXPECT_EQ(v.At(x, y), before.At(x, y)) << x << "," << y;
+            const int16_t was = before[static_cast<std::size_t>(y * (setup.nLon + 1) + x)];
+            if (was != SampleVerdicts::kUnvisited) {
+                EXPECT_EQ(v.At(x, y), was) << x << "," << y;
             } else if (x < setup.nLon / 2 - 1) {
                 EXPECT_EQ(v.At(x, y), SampleVerdicts::kHidden) << x << "," << y;
             } else if (x > setup.nLon / 2 + 2) {
