@@ -72,14 +72,29 @@ void DecodeRows(const unsigned char* bytes, std::size_t rowBytes, int step, Rule
         std::int32_t* out = tile.Row(lastSample - r);
         // A whole row at a time without a call in the loop, so that it can be vectorised; the
         // rare row holding a height to warn of is read again for the warnings, in order.
-        bool warnings = false;
-        for (int c = 0; c < side; ++c) {
-            std::int32_t v = BigEndianSample(row + 2 * static_cast<std::size_t>(c) * step);
-            if (v < decoding.replaceBelow) v = decoding.replacement;
-            warnings |= outside(v);
-            out[c] = v;
+        int warnings = 0;
+        const std::int32_t replaceBelow = decoding.replaceBelow;
+        const std::int32_t replacement = decoding.replacement;
+        const std::size_t stride = 2 * static_cast<std::size_t>(step);
+        // The usual tile has its samples side by side (step 1): that loop is asked to be
+        // vectorised whatever the optimiser's cost model would decide.
+        if (step == 1) {
+#pragma omp simd reduction(+ : warnings)
+            for (int c = 0; c < side; ++c) {
+                std::int32_t v = BigEndianSample(row + 2 * static_cast<std::size_t>(c));
+                v = v < replaceBelow ? replacement : v;
+                warnings += outside(v) ? 1 : 0;
+                out[c] = v;
+            }
+        } else {
+            for (int c = 0; c < side; ++c) {
+                std::int32_t v = BigEndianSample(row + stride * static_cast<std::size_t>(c));
+                v = v < replaceBelow ? replacement : v;
+                warnings += outside(v) ? 1 : 0;
+                out[c] = v;
+            }
         }
-        if (warnings) {
+        if (warnings > 0) {
             for (int c = 0; c < side; ++c)
                 if (outside(out[c])) warn(out[c], c * step, r * step);
         }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <utility>
 
 namespace mastview {
@@ -24,6 +25,12 @@ SampleVerdicts::SampleVerdicts(const SweepSetup& setup)
     std::stable_sort(byDistance.begin(), byDistance.end(),
                      [](const auto& a, const auto& b) { return a.first < b.first; });
     for (const auto& entry : byDistance) nearestFirst_.push_back(entry.second);
+    // A plot without width or height has no sample inside its radius.
+    const bool empty = setup_.nLon <= 0 || setup_.nLat <= 0;
+    for (int x = 0; x <= std::max(setup_.nLon, 0); ++x) {
+        const double u = 2.0 * x / setup_.nLon - 1;
+        acrossSquared_.push_back(empty ? std::numeric_limits<double>::infinity() : u * u);
+    }
 }
 
 void SampleVerdicts::VisitRays() {
@@ -43,13 +50,6 @@ void SampleVerdicts::VisitRays() {
                 Index(Nearest((ca * t + 1) / 2 * nLon), Nearest((sa * t + 1) / 2 * nLat)));
         }
     }
-}
-
-bool SampleVerdicts::InsideRadius(int x, int y) const {
-    if (setup_.nLon <= 0 || setup_.nLat <= 0) return false;
-    const double u = 2.0 * x / setup_.nLon - 1;
-    const double v = 2.0 * y / setup_.nLat - 1;
-    return u * u + v * v <= 1;
 }
 
 int16_t SampleVerdicts::NearestVerdict(int x, int y) const {

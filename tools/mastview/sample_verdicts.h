@@ -62,7 +62,13 @@ class SampleVerdicts {
         return static_cast<std::size_t>(y) * static_cast<std::size_t>(setup_.nLon + 1) +
                static_cast<std::size_t>(x);
     }
-    bool InsideRadius(int x, int y) const;
+    // A plot sample (x, y) lies within the radius when u^2 + v^2 <= 1, with u = 2x / nLon - 1
+    // and v = 2y / nLat - 1; the u^2 of every column are worked out once, v^2 once a row.
+    double UpSquared(int y) const {
+        const double v = 2.0 * y / setup_.nLat - 1;
+        return v * v;
+    }
+    std::vector<double> acrossSquared_;  // u^2 of each column; +infinity for an empty plot
     // The verdict of the nearest visited sample, kUnvisited when there is none within reach.
     int16_t NearestVerdict(int x, int y) const;
 
@@ -85,10 +91,18 @@ template <class Paint>
 void SampleVerdicts::FillUnvisited(Paint&& paint) {
     // Worked out from the sweep's own verdicts only (a filled sample is not marked visited, so
     // it passes nothing on), in row order.
-    for (int y = 0; y <= setup_.nLat; ++y)
+    for (int y = 0; y <= setup_.nLat; ++y) {
+        const double upSquared = UpSquared(y);
         for (int x = 0; x <= setup_.nLon; ++x) {
             const std::size_t i = Index(x, y);
-            if (Test(visited_, i) || !InsideRadius(x, y)) continue;
+            // Most of the plot is visited: 64 visited samples in a row are passed at once.
+            if ((i & 63) == 0 && x + 63 <= setup_.nLon && visited_[i >> 6] == ~uint64_t{0}) {
+                x += 63;
+                continue;
+            }
+            if (Test(visited_, i) ||
+                !(acrossSquared_[static_cast<std::size_t>(x)] + upSquared <= 1))
+                continue;
             const int16_t verdict = NearestVerdict(x, y);
             if (verdict == kUnvisited) continue;
             Set(filled_, i);
@@ -98,6 +112,7 @@ void SampleVerdicts::FillUnvisited(Paint&& paint) {
                 paint(x, y, static_cast<int>(verdict));
             }
         }
+    }
 }
 
 }  // namespace mastview
