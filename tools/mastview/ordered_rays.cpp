@@ -28,16 +28,16 @@ void RunRaysInOrder(std::size_t count, const TraceRay& trace, const ReplayRay& r
     for (std::size_t first = 0; first < count; first += batch) {
         const std::size_t n = std::min(batch, count - first);
         std::atomic<std::size_t> next{0};
-        const auto work = [&] {
+        const auto work = [&](unsigned thread) {
             for (std::size_t k = next++; k < n; k = next++) {
                 samples[k].clear();
-                trace(first + k, samples[k]);
+                trace(first + k, thread, samples[k]);
             }
         };
         {
             std::vector<std::jthread> helpers;
-            for (unsigned t = 1; t < threads && t < n; ++t) helpers.emplace_back(work);
-            work();
+            for (unsigned t = 1; t < threads && t < n; ++t) helpers.emplace_back(work, t);
+            work(0);
         }  // the helpers join here
         for (std::size_t k = 0; k < n; ++k) replay(first + k, samples[k]);
     }

@@ -14,8 +14,10 @@ namespace mastview {
 
 struct RaySample;
 
-// Appends the samples of ray i to the (emptied) vector. Called from several threads at once.
-using TraceRay = std::function<void(std::size_t i, std::vector<RaySample>& samples)>;
+// Appends the samples of ray i to the (emptied) vector. Called from several threads at once;
+// `thread` (0 ... threads - 1, 0 the calling thread) tells which one is calling.
+using TraceRay =
+    std::function<void(std::size_t i, unsigned thread, std::vector<RaySample>& samples)>;
 // Receives ray i's samples, on the calling thread, for i = 0, 1, 2 ... in order.
 using ReplayRay = std::function<void(std::size_t i, const std::vector<RaySample>& samples)>;
 

@@ -7,7 +7,7 @@
 
 namespace mastview {
 
-SampleVerdicts::SampleVerdicts(const SweepSetup& setup)
+SampleVerdicts::SampleVerdicts(const SweepSetup& setup, unsigned threads)
     : setup_(setup),
       colours_(static_cast<std::size_t>(setup.nLon + 1) * static_cast<std::size_t>(setup.nLat + 1),
                console::PageSize::kOrdinary),
@@ -25,6 +25,8 @@ SampleVerdicts::SampleVerdicts(const SweepSetup& setup)
     std::stable_sort(byDistance.begin(), byDistance.end(),
                      [](const auto& a, const auto& b) { return a.first < b.first; });
     for (const auto& entry : byDistance) nearestFirst_.push_back(entry.second);
+    for (unsigned t = 1; t < threads; ++t)
+        otherSteps_.emplace_back(visited_.Size(), console::PageSize::kOrdinary);
     // A plot without width or height has no sample inside its radius.
     const bool empty = setup_.nLon <= 0 || setup_.nLat <= 0;
     for (int x = 0; x <= std::max(setup_.nLon, 0); ++x) {
@@ -33,23 +35,17 @@ SampleVerdicts::SampleVerdicts(const SweepSetup& setup)
     }
 }
 
-void SampleVerdicts::VisitRays() {
-    // The bearings and steps of SweepRays, summed the same way so that they meet the same
-    // samples.
-    const double rd = setup_.radius_km;
-    const double dBearing = console::kSweepStep_km * console::kDegPerRad / rd;
-    const double dt = console::kSweepStep_km / rd;
-    const double nLon = setup_.nLon;
-    const double nLat = setup_.nLat;
-    for (double b = 0; b <= 360; b += dBearing) {
-        const double a = (90 - b) / console::kDegPerRad;
-        const double ca = std::cos(a);
-        const double sa = std::sin(a);
-        for (double t = dt; t <= 1; t += dt) {
-            Set(visited_,
-                Index(Nearest((ca * t + 1) / 2 * nLon), Nearest((sa * t + 1) / 2 * nLat)));
-        }
-    }
+StepPlanes SampleVerdicts::Steps() {
+    StepPlanes steps;
+    steps.planes.push_back(visited_.Data());
+    for (Bits& plane : otherSteps_) steps.planes.push_back(plane.Data());
+    return steps;
+}
+
+void SampleVerdicts::JoinSteps() {
+    for (const Bits& plane : otherSteps_)
+        for (std::size_t w = 0; w < plane.Size(); ++w) visited_[w] |= plane[w];
+    otherSteps_.clear();
 }
 
 int16_t SampleVerdicts::NearestVerdict(int x, int y) const {

@@ -20,19 +20,23 @@ class SampleVerdicts {
     static constexpr int16_t kUnvisited = -2;
     static constexpr int16_t kHidden = -1;  // visited, never seen
 
-    explicit SampleVerdicts(const SweepSetup& setup);
+    // For a sweep on `threads` threads.
+    explicit SampleVerdicts(const SweepSetup& setup, unsigned threads = SweepThreads());
+
+    // Where the sweep records the samples its rays step on (pass them to SweepRays, then call
+    // JoinSteps): these are the visited samples.
+    StepPlanes Steps();
+    void JoinSteps();
 
     // A ray saw plot sample (x, y) at colour index `colour` (0 ... 255); a later sighting wins,
-    // as a later paint covers an earlier one.
+    // as a later paint covers an earlier one. Called on the sweep's calling thread, whose step
+    // plane is the visited plane itself.
     void Seen(int x, int y, int colour) {
         const std::size_t i = Index(x, y);
         colours_[i] = static_cast<uint8_t>(colour);
         Set(seen_, i);
         Set(visited_, i);
     }
-
-    // Marks every plot sample that a ray of SweepRays tests (the same bearings and steps).
-    void VisitRays();
 
     // kUnvisited, kHidden or the colour index of sample (x, y).
     int16_t At(int x, int y) const {
@@ -76,9 +80,10 @@ class SampleVerdicts {
     // Of the samples seen. Written only where a ray saw the ground, and mapped page by page as
     // it is: the plot's corners and the wide stretches the mast cannot see cost no memory.
     console::HugePageArray<uint8_t> colours_;
-    Bits visited_;  // tested by a ray
-    Bits seen_;     // seen by a ray, or given a seen verdict by the fill
-    Bits filled_;   // given a verdict by the fill (never passed on)
+    Bits visited_;                  // tested by a ray (the calling thread's step plane)
+    std::vector<Bits> otherSteps_;  // the step planes of the sweep's other threads
+    Bits seen_;                     // seen by a ray, or given a seen verdict by the fill
+    Bits filled_;                   // given a verdict by the fill (never passed on)
     // The neighbours within kReach, nearest first; equally near ones in row order, so that the
     // first visited one is the one a full scan keeping the first nearest would pick.
     struct Offset {

@@ -39,18 +39,24 @@ std::vector<double> RayTracer::Bearings() const {
     return bearings;
 }
 
-void RayTracer::Trace(double bearing_deg, std::vector<RaySample>& samples) const {
+void RayTracer::Trace(double bearing_deg, std::vector<RaySample>& samples, uint64_t* steps) const {
     const double rd = setup_.radius_km;
     const double nLon = setup_.nLon;
     const double nLat = setup_.nLat;
     const double a = (90 - bearing_deg) / console::kDegPerRad;
     const double ca = std::cos(a);
     const double sa = std::sin(a);
+    const std::size_t rowLength = static_cast<std::size_t>(setup_.nLon) + 1;
     double highest = kLowestAngle_rad;
     for (double t = dt_; t <= 1; t += dt_) {
         const double s = t * rd;
         const int x = Nearest((ca * t + 1) / 2 * nLon);
         const int y = Nearest((sa * t + 1) / 2 * nLat);
+        if (steps) {
+            const std::size_t i =
+                static_cast<std::size_t>(y) * rowLength + static_cast<std::size_t>(x);
+            steps[i >> 6] |= uint64_t{1} << (i & 63);
+        }
         const int32_t h = heights_.At(x, y);
         const double e = (static_cast<double>(h - setup_.ground_m) - setup_.mast_m) / (1000.0 * s) -
                          s / curvature_;

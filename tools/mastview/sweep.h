@@ -64,6 +64,13 @@ struct RaySample {
     double angle_rad;    // elevation angle
 };
 
+// Where a sweep records the plot samples its rays step on: a bit plane (bit y * (nLon + 1) + x)
+// for each of its threads, so that no two threads write one word. The sweep runs on as many
+// threads as there are planes.
+struct StepPlanes {
+    std::vector<uint64_t*> planes;
+};
+
 // The heights of the plot samples (0 ... nLon, 0 ... nLat) copied out of an area grid: the
 // sweep's heights for a grid filled by other means than the tile loading (tests, benchmarks).
 PlotHeights PlotHeightsFrom(const SweepSetup& setup, const console::AreaGrid& grid);
@@ -76,8 +83,10 @@ class RayTracer {
     // 0.08 km at the rim.
     std::vector<double> Bearings() const;
     // Appends to `samples` each sample of the ray at bearing_deg, t = dt, 2dt ... up to 1 (an
-    // accumulated sum), that sets a new highest angle by the tracer's rule.
-    void Trace(double bearing_deg, std::vector<RaySample>& samples) const;
+    // accumulated sum), that sets a new highest angle by the tracer's rule, and sets the bit of
+    // every sample it steps on in `steps` when that is given.
+    void Trace(double bearing_deg, std::vector<RaySample>& samples,
+               uint64_t* steps = nullptr) const;
 
   private:
     const SweepSetup& setup_;
@@ -96,10 +105,11 @@ void CheckSweep(const SweepSetup& setup, const PlotHeights& heights);
 // Sweeps rays over bearings 0, dθ, 2dθ ... up to 360 and samples t = dt, 2dt ... up to 1 along
 // each (both accumulated sums), with dθ and dt giving 0.08 km at the rim. Calls
 // mark(RaySample) for every sample that sets a new highest angle on its ray, and progress(p)
-// whenever nearest(40 * bearing / 360) passes the last p (40 calls in all).
+// whenever nearest(40 * bearing / 360) passes the last p (40 calls in all). With `steps`, the
+// samples the rays step on are recorded there too.
 template <class Mark, class Progress>
 void SweepRays(const SweepSetup& setup, const PlotHeights& heights, NewHighest rule, Mark&& mark,
-               Progress&& progress) {
+               Progress&& progress, const StepPlanes* steps = nullptr) {
     CheckSweep(setup, heights);
     const RayTracer tracer(setup, heights, rule);
     const std::vector<double> bearings = tracer.Bearings();
@@ -108,7 +118,9 @@ void SweepRays(const SweepSetup& setup, const PlotHeights& heights, NewHighest r
     // mark and progress see exactly the calls of a single-threaded sweep.
     RunRaysInOrder(
         bearings.size(),
-        [&](std::size_t i, std::vector<RaySample>& samples) { tracer.Trace(bearings[i], samples); },
+        [&](std::size_t i, unsigned thread, std::vector<RaySample>& samples) {
+            tracer.Trace(bearings[i], samples, steps ? steps->planes[thread] : nullptr);
+        },
         [&](std::size_t i, const std::vector<RaySample>& samples) {
             for (const RaySample& s : samples) mark(s);
             const int p = Nearest(kProgressSteps * bearings[i] / 360);
@@ -116,7 +128,8 @@ void SweepRays(const SweepSetup& setup, const PlotHeights& heights, NewHighest r
                 lastProgress = p;
                 progress(p);
             }
-        });
+        },
+        steps ? static_cast<unsigned>(steps->planes.size()) : SweepThreads());
 }
 
 // The same sweep over the plot samples of an area grid.

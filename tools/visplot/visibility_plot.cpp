@@ -98,6 +98,7 @@ void VisibilityPlot::Sweep(const mastview::PlotHeights& heights) {
 
     window_.FinishPainting();
     mastview::SampleVerdicts verdicts(setup);
+    const mastview::StepPlanes steps = verdicts.Steps();
     // Where several samples share a pixel, the pixel keeps what the sweep painted there: the
     // verdicts given to the samples between the rays only fill pixels the sweep left alone.
     const std::size_t width = static_cast<std::size_t>(window_.WidthPx());
@@ -127,9 +128,9 @@ void VisibilityPlot::Sweep(const mastview::PlotHeights& heights) {
             verdicts.Seen(s.x, s.y, index);
             paint(s.x, s.y, index, true);
         },
-        [&](int) { window_.Repaint(); });
+        [&](int) { window_.Repaint(); }, &steps);
     // The samples between the rays' steps get the verdict of the nearest ray.
-    verdicts.VisitRays();
+    verdicts.JoinSteps();
     verdicts.FillUnvisited([&](int x, int y, int colourIndex) { paint(x, y, colourIndex, false); });
     window_.Repaint();
 }

@@ -25,7 +25,8 @@ Replayed RunWith(unsigned threads, std::size_t count) {
     Replayed seen;
     RunRaysInOrder(
         count,
-        [](std::size_t i, std::vector<RaySample>& samples) {
+        [threads](std::size_t i, unsigned thread, std::vector<RaySample>& samples) {
+            EXPECT_LT(thread, threads);
             // A ray's sample count varies (0 for every seventh ray) so that threads finish
             // out of order.
             for (std::size_t k = 0; k < (i % 7) * (i % 13); ++k)

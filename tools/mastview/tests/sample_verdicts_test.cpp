@@ -20,6 +20,15 @@ SweepSetup FiveKm() {
     return s;
 }
 
+// The samples the rays of a sweep over flat ground step on, marked as visited.
+void StepRays(const SweepSetup& setup, SampleVerdicts& v) {
+    const StepPlanes steps = v.Steps();
+    SweepRays(
+        setup, PlotHeights(setup.nLon, setup.nLat), NewHighest::kStrictlyAbove,
+        [](const RaySample&) {}, [](int) {}, &steps);
+    v.JoinSteps();
+}
+
 bool Inside(const SweepSetup& s, int x, int y) {
     const double u = 2.0 * x / s.nLon - 1, v = 2.0 * y / s.nLat - 1;
     return u * u + v * v <= 1;
@@ -28,7 +37,7 @@ bool Inside(const SweepSetup& s, int x, int y) {
 TEST(SampleVerdicts, EverySampleInsideTheRadiusGetsAVerdictAndNoneOutside) {
     const SweepSetup setup = FiveKm();
     SampleVerdicts v(setup);
-    v.VisitRays();
+    StepRays(setup, v);
     int unvisited = 0, inside = 0;
     for (int y = 0; y <= setup.nLat; ++y)
         for (int x = 0; x <= setup.nLon; ++x)
@@ -62,7 +71,7 @@ TEST(SampleVerdicts, GapsTakeTheNearestVisitedVerdictAndVisitedOnesKeepTheirs) {
     const SweepSetup setup = FiveKm();
     SampleVerdicts v(setup);
     // The eastern half seen in colour 10 wherever a ray reached it, the western half hidden.
-    v.VisitRays();
+    StepRays(setup, v);
     for (int y = 0; y <= setup.nLat; ++y)
         for (int x = setup.nLon / 2 + 1; x <= setup.nLon; ++x)
             if (v.At(x, y) != SampleVerdicts::kUnvisited) v.Seen(x, y, 10);
@@ -82,6 +91,34 @@ TEST(SampleVerdicts, GapsTakeTheNearestVisitedVerdictAndVisitedOnesKeepTheirs) {
                 EXPECT_EQ(v.At(x, y), 10) << x << "," << y;
             }
         }
+    }
+}
+
+// The visited samples are those the rays step on: 0.08 km steps along rays 0.08 km apart at the
+// rim, whatever the number of threads that trace them.
+TEST(SampleVerdicts, VisitedSamplesAreTheRaysStepsOnEveryThreadCount) {
+    SweepSetup setup = FiveKm();
+    std::vector<bool> stepped(static_cast<std::size_t>((setup.nLon + 1) * (setup.nLat + 1)));
+    const double dBearing = console::kSweepStep_km * console::kDegPerRad / setup.radius_km;
+    const double dt = console::kSweepStep_km / setup.radius_km;
+    for (double b = 0; b <= 360; b += dBearing) {
+        const double a = (90 - b) / console::kDegPerRad;
+        for (double t = dt; t <= 1; t += dt) {
+            const int x = Nearest((std::cos(a) * t + 1) / 2 * setup.nLon);
+            const int y = Nearest((std::sin(a) * t + 1) / 2 * setup.nLat);
+            stepped[static_cast<std::size_t>(y * (setup.nLon + 1) + x)] = true;
+        }
+    }
+    for (unsigned threads : {1u, 2u, 3u, 5u}) {
+        SampleVerdicts v(setup, threads);
+        StepRays(setup, v);
+        int differ = 0;
+        for (int y = 0; y <= setup.nLat; ++y)
+            for (int x = 0; x <= setup.nLon; ++x)
+                if ((v.At(x, y) != SampleVerdicts::kUnvisited) !=
+                    stepped[static_cast<std::size_t>(y * (setup.nLon + 1) + x)])
+                    ++differ;
+        EXPECT_EQ(differ, 0) << threads << " threads";
     }
 }
 
