@@ -180,7 +180,8 @@ bool ResolveBlock(SiteSession& session, const std::vector<std::string>& lines, s
         if (s > 0) block[s].session = session;
     }
     block[0].session = std::move(session);
-    std::vector<std::thread> threads;
+    // jthreads: should anything here throw, the workers are joined before their shares go.
+    std::vector<std::jthread> threads;
     for (std::size_t s = 1; s < shares; ++s) {
         try {
             threads.emplace_back(ResolveShare, std::cref(lines), std::ref(block[s]), false);
@@ -189,7 +190,7 @@ bool ResolveBlock(SiteSession& session, const std::vector<std::string>& lines, s
         }
     }
     ResolveShare(lines, block[0], true);
-    for (std::thread& t : threads) t.join();
+    for (std::jthread& t : threads) t.join();
 
     // Join the shares in order, carrying the state from each to the next.
     bool allResolved = true;
