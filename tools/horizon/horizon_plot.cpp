@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
-#include <unordered_map>
 #include <vector>
 
 #include "console/numbers.h"
@@ -53,21 +52,31 @@ HorizonPlot::HorizonPlot(const mastview::MastView& view, console::PlotWindow& wi
     : view_(view), window_(window) {}
 
 void HorizonPlot::FindHorizonRange(const mastview::PlotHeights& heights) {
-    // The horizon of a bearing is the highest angle its ray reaches.
-    std::unordered_map<double, double> horizonOf;
+    // The horizon of a bearing is the highest angle its ray reaches. The marks come ray after
+    // ray in bearing order, so each ray's horizon is complete when the next ray's marks begin.
+    lowest_rad_ = std::numeric_limits<double>::infinity();
+    highest_rad_ = -std::numeric_limits<double>::infinity();
+    bool inRay = false;
+    double rayBearing = 0, rayHorizon = 0;
+    const auto endRay = [&] {
+        if (!inRay) return;
+        lowest_rad_ = std::min(lowest_rad_, rayHorizon);
+        highest_rad_ = std::max(highest_rad_, rayHorizon);
+    };
     mastview::SweepRays(
         mastview::SweepSetupFor(view_), heights, mastview::NewHighest::kAtOrAbove,
         [&](const mastview::RaySample& s) {
-            auto [it, added] = horizonOf.try_emplace(s.bearing_deg, s.angle_rad);
-            if (!added) it->second = std::max(it->second, s.angle_rad);
+            if (inRay && s.bearing_deg == rayBearing) {
+                rayHorizon = std::max(rayHorizon, s.angle_rad);
+                return;
+            }
+            endRay();
+            inRay = true;
+            rayBearing = s.bearing_deg;
+            rayHorizon = s.angle_rad;
         },
         [](int) {});
-    lowest_rad_ = std::numeric_limits<double>::infinity();
-    highest_rad_ = -std::numeric_limits<double>::infinity();
-    for (const auto& [bearing, angle] : horizonOf) {
-        lowest_rad_ = std::min(lowest_rad_, angle);
-        highest_rad_ = std::max(highest_rad_, angle);
-    }
+    endRay();
 }
 
 void HorizonPlot::DrawFrame(const mastview::PlotHeights& heights) {
