@@ -333,6 +333,10 @@ double PlotWindow::TextHeightUser() const {
     return std::fabs(metrics.height() * (y2_ - y1_) / height_);
 }
 
+int PlotWindow::TextHeightPx() const {
+    return PixelRow(0.0) - PixelRow(TextHeightUser());
+}
+
 // --- the window
 // -------------------------------------------------------------------------------------
 

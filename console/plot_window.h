@@ -96,6 +96,7 @@ class PlotWindow {
     // Width in pixels that Print would give `text`.
     int TextWidthPx(std::string_view text) const;
     double TextHeightUser() const;  // height of one text line in user units (positive)
+    int TextHeightPx() const;       // the pixel rows that line takes at the present scale
 
     // --- bulk drawing straight into the image ---------------------------------------------------
     // The image (Format_RGB32, width x height). Tools that draw millions of samples write pixels

@@ -6,7 +6,6 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <system_error>
@@ -35,28 +34,28 @@ double HexDigitsValue(std::string_view text, std::size_t i, const NumberRules& r
     return value;
 }
 
-// The value of digits with at most one point ("54.45431") when it can be worked out exactly
-// with one rounding: at most 15 digits make an integer below 2^53, and a power of ten up to
-// 10^22 is itself a double, so their quotient is the correctly rounded value, the same double
-// from_chars gives (Clinger's fast path). Nothing for longer texts.
-std::optional<double> ExactShortDecimal(std::string_view digits) {
-    constexpr std::size_t kMaxExactDigits = 15;
-    constexpr std::array<double, 16> kExactPowersOfTen{
-        1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
-    std::uint64_t whole = 0;
-    std::size_t count = 0, decimals = 0;
-    bool point = false;
-    for (char c : digits) {
-        if (c == '.') {
-            point = true;
-            continue;
-        }
-        if (++count > kMaxExactDigits) return std::nullopt;
-        whole = whole * 10 + static_cast<std::uint64_t>(c - '0');
-        if (point) ++decimals;
+// Digits with at most one point ("54.45431"), read as they are scanned. Up to 15 digits make an
+// integer below 2^53, and a power of ten up to 10^22 is itself a double, so their quotient is
+// the correctly rounded value, the same double from_chars gives (Clinger's fast path).
+class ShortDecimal {
+  public:
+    void Add(char digit, bool afterPoint) {
+        if (++digits_ <= kMaxExactDigits)
+            whole_ = whole_ * 10 + static_cast<std::uint64_t>(digit - '0');
+        if (afterPoint) ++decimals_;
     }
-    return static_cast<double>(whole) / kExactPowersOfTen[decimals];
-}
+    std::size_t Digits() const { return digits_; }
+    bool Exact() const { return digits_ <= kMaxExactDigits; }
+    double Value() const { return static_cast<double>(whole_) / kExactPowersOfTen[decimals_]; }
+
+  private:
+    static constexpr std::size_t kMaxExactDigits = 15;
+    static constexpr std::array<double, kMaxExactDigits + 1> kExactPowersOfTen{
+        1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    std::uint64_t whole_ = 0;
+    std::size_t digits_ = 0;
+    std::size_t decimals_ = 0;
+};
 
 // The characters of a number as they are gathered (blanks inside it left out). Typed numbers
 // fit the inline buffer, so reading one allocates nothing; a longer one spills to the heap.
@@ -145,21 +144,26 @@ double LeadingNumber(std::string_view text, const NumberRules& rules) {
         (text[i + 1] == 'h' || text[i + 1] == 'H'))
         return HexDigitsValue(text, i + 2, rules);
 
-    // The usual number is written without blanks or exponent ("54.45431", "-3"): from_chars
-    // reads it where it stands. It takes "-" but not a leading "+".
+    // The usual number is written without blanks or exponent ("54.45431", "-3") and is read
+    // where it stands: a short one as it is scanned, a longer one by from_chars (which takes
+    // "-" but not a leading "+").
     {
         std::size_t j = i;
         if (j < text.size() && (text[j] == '-' || text[j] == '+')) ++j;
-        const std::size_t first_digit = j;
+        ShortDecimal digits;
         bool point = false;
-        for (; j < text.size() && (IsDigit(text[j]) || (text[j] == '.' && !point)); ++j)
-            if (text[j] == '.') point = true;
-        const bool has_digit = j - first_digit > (point ? 1u : 0u);
+        for (; j < text.size(); ++j) {
+            if (IsDigit(text[j]))
+                digits.Add(text[j], point);
+            else if (text[j] == '.' && !point)
+                point = true;
+            else
+                break;
+        }
         const bool ends_here = j == text.size() || (text[j] != 'E' && text[j] != 'e' &&
                                                     !(rules.blanks_inside && is_blank(text[j])));
-        if (has_digit && ends_here) {
-            if (const auto exact = ExactShortDecimal(text.substr(first_digit, j - first_digit)))
-                return text[i] == '-' ? -*exact : *exact;
+        if (digits.Digits() > 0 && ends_here) {
+            if (digits.Exact()) return text[i] == '-' ? -digits.Value() : digits.Value();
             const char* start = text.data() + (text[i] == '+' ? i + 1 : i);
             double value = 0.0;
             const auto res = std::from_chars(start, text.data() + j, value);

@@ -11,11 +11,11 @@
 namespace horizon {
 
 double ChartHeight(double angle_rad) {
-    return std::max(kUnitsPerRadian * angle_rad + kZeroAngleHeight, 0.0);
+    return AngleScale{}.Height(angle_rad);
 }
 
 double TickHeight(double angle_deg) {
-    return kUnitsPerRadian * angle_deg / console::kDegPerRad + kZeroAngleHeight;
+    return AngleScale{}.TickHeight(angle_deg);
 }
 
 double AngleScale::Height(double angle_rad) const {

@@ -10,10 +10,9 @@ namespace horizon {
 inline constexpr double kUnitsPerRadian = 1500;  // plot units per radian of elevation angle
 inline constexpr double kZeroAngleHeight = 20;   // plot height of an elevation angle of 0
 
-// Plot height of elevation angle e: 1500 e + 20, but never below the bottom of the field (0).
+// On the fixed scale (AngleScale's defaults): the plot height of elevation angle e, 1500 e + 20
+// but never below the bottom of the field (0), and of an angle-scale tick for angle_deg.
 double ChartHeight(double angle_rad);
-
-// Plot height of an angle-scale tick for angle_deg: 1500 * angle in radians + 20.
 double TickHeight(double angle_deg);
 
 // The chart's angle scale. The field (plot heights 0 ... 100) normally holds elevation angles

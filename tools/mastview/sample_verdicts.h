@@ -28,14 +28,12 @@ class SampleVerdicts {
     StepPlanes Steps();
     void JoinSteps();
 
-    // A ray saw plot sample (x, y) at colour index `colour` (0 ... 255); a later sighting wins,
-    // as a later paint covers an earlier one. Called on the sweep's calling thread, whose step
-    // plane is the visited plane itself.
+    // A ray saw plot sample (x, y), one it steps on, at colour index `colour` (0 ... 255); a
+    // later sighting wins, as a later paint covers an earlier one.
     void Seen(int x, int y, int colour) {
         const std::size_t i = Index(x, y);
         colours_[i] = static_cast<uint8_t>(colour);
         Set(seen_, i);
-        Set(visited_, i);
     }
 
     // kUnvisited, kHidden or the colour index of sample (x, y).

@@ -27,7 +27,7 @@ GridLabel Measure(const console::PlotWindow& window, double value, Point at) {
     label.left = window.PixelColumn(at.x);
     label.top = window.PixelRow(at.y);
     label.right = label.left + window.TextWidthPx(label.text);
-    label.bottom = label.top + window.PixelRow(0.0) - window.PixelRow(window.TextHeightUser());
+    label.bottom = label.top + window.TextHeightPx();
     return label;
 }
 
@@ -40,8 +40,7 @@ GridLabel ExitArea(const console::PlotWindow& window, const PlotLayout& layout) 
     area.left = window.PixelColumn(layout.ExitBoxCorner1().x) - kLabelGap_px;
     area.top = window.PixelRow(layout.ExitBoxCorner2().y);
     area.right = window.WidthPx();
-    area.bottom = window.PixelRow(layout.ExitLabel().y) + window.PixelRow(0.0) -
-                  window.PixelRow(window.TextHeightUser());
+    area.bottom = window.PixelRow(layout.ExitLabel().y) + window.TextHeightPx();
     return area;
 }
 

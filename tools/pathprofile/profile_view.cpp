@@ -236,7 +236,7 @@ void ProfileView::HandleClick(const console::Click& click) {
     }
     const std::string first = ClickReadOutFirstPart(locator, grid_ref, click.y - bulge_m);
     const std::string nearest = ClickReadOutNearestPart(site_name, site_km);
-    const int line_px = w.PixelRow(0.0) - w.PixelRow(w.TextHeightUser());
+    const int line_px = w.TextHeightPx();
     const ReadOutBox box =
         PlaceClickReadOut(w.PixelColumn(layout_.Left()), w.PixelRow(layout_.Top()),
                           w.PixelColumn(layout_.HeightLabel(0.0).x), w.TextWidthPx(first),

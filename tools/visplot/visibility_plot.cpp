@@ -25,9 +25,10 @@ constexpr console::Rgb kSiteRed{255, 0, 0};
 
 // The user scale leaves a strip right of the plot for the Exit control and a strip below it
 // for the read-out line.
-constexpr double kRightEdge = 1.07;    // x of the right edge, times nLon
-constexpr double kTopEdge = 1.1;       // y of the top edge, times nLat
-constexpr double kBottomEdge = -0.03;  // y of the bottom edge, times nLat
+constexpr double kRightEdge = 1.07;       // x of the right edge, times nLon
+constexpr double kTopEdge = 1.1;          // y of the top edge, times nLat
+constexpr double kBottomEdge = -0.03;     // y of the bottom edge, times nLat
+constexpr double kReadOutStrip = -0.005;  // y of the read-out strip below the plot, times nLat
 // Pixels kept between the nearest site's name and a read-out beside it.
 constexpr int kGap_px = 8;
 // The top strip is free up to the Exit control, right of the plot.
@@ -159,14 +160,14 @@ void VisibilityPlot::ReadOut(double x, double y) {
         console::FormatMask("#### m           ", {static_cast<double>(height)});
     // The trailing blanks of the masks stand for nothing at the end of a line.
     const std::string shownHeight = heightText.substr(0, heightText.find_last_not_of(' ') + 1);
-    const int lineHeight = window_.PixelRow(0) - window_.PixelRow(window_.TextHeightUser());
+    const int lineHeight = window_.TextHeightPx();
     const int margin = window_.PixelColumn(0.01 * area.nLon) - window_.PixelColumn(0);
     const ReadOutPlace at = PlaceReadOut(window_.WidthPx(), window_.PixelColumn(0.6 * area.nLon),
                                          margin, window_.TextWidthPx(place + way + shownHeight));
 
     // The last read-out is erased: the strip below the plot (a site name in it too), and the top
     // strip's first line where a split read-out puts its second part.
-    const int bottomRow = window_.PixelRow(-0.005 * area.nLat);
+    const int bottomRow = window_.PixelRow(kReadOutStrip * area.nLat);
     window_.FinishPainting();
     window_.FillPixels(0, bottomRow, window_.WidthPx() - 1, bottomRow + lineHeight - 1,
                        console::kWhite);
@@ -180,7 +181,7 @@ void VisibilityPlot::ReadOut(double x, double y) {
 
     window_.SetTextBackground(console::kWhite);
     window_.SetTextColour(kReadOutBlue);
-    window_.SetPosition(window_.UserX(at.left_px + 0.5), -0.005 * area.nLat);
+    window_.SetPosition(window_.UserX(at.left_px + 0.5), kReadOutStrip * area.nLat);
     window_.Print(place);
     if (at.twoLines) window_.SetPosition(window_.UserX(at.left_px + 0.5), kTopEdge * area.nLat);
     window_.Print(way);
@@ -207,16 +208,16 @@ void VisibilityPlot::MarkNearestSite(double x, double y) {
     window_.Print(nearest->name);
     // The name goes at the left of the strip below the plot, erasing the last name. A read-out
     // in the strip stays when the name ends before it; otherwise the name takes the strip.
-    const int lineHeight = window_.PixelRow(0) - window_.PixelRow(window_.TextHeightUser());
+    const int lineHeight = window_.TextHeightPx();
     const int left = window_.PixelColumn(0.01 * area.nLon);
-    const int bottomRow = window_.PixelRow(-0.005 * area.nLat);
+    const int bottomRow = window_.PixelRow(kReadOutStrip * area.nLat);
     const bool besideReadOut =
         readOutLeft_ >= 0 && left + window_.TextWidthPx(nearest->name) + kGap_px <= readOutLeft_;
     window_.FinishPainting();
     window_.FillPixels(0, bottomRow, besideReadOut ? readOutLeft_ - 1 : window_.WidthPx() - 1,
                        bottomRow + lineHeight - 1, console::kWhite);
     if (!besideReadOut) readOutLeft_ = -1;
-    window_.SetPosition(window_.UserX(left + 0.5), -0.005 * area.nLat);
+    window_.SetPosition(window_.UserX(left + 0.5), kReadOutStrip * area.nLat);
     window_.SetTextColour(kSiteRed);
     window_.SetTextBackground(console::kWhite);
     window_.Print(nearest->name);

@@ -46,10 +46,9 @@ std::array<std::string_view, 7> RmcFields(std::string_view sentence) {
 
 // A field of NMEA 0183 digits: a number such as "4807.038" or "123519.00" (no sign).
 bool IsDecimalField(std::string_view field) {
-    return std::all_of(field.begin(), field.end(), [](char c) { return c >= '0' && c <= '9'; }) ||
-           (std::count(field.begin(), field.end(), '.') == 1 &&
-            std::all_of(field.begin(), field.end(),
-                        [](char c) { return (c >= '0' && c <= '9') || c == '.'; }));
+    return std::count(field.begin(), field.end(), '.') <= 1 &&
+           std::all_of(field.begin(), field.end(),
+                       [](char c) { return (c >= '0' && c <= '9') || c == '.'; });
 }
 
 }  // namespace
