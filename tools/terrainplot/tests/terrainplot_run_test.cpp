@@ -74,6 +74,12 @@ class TerrainPlotRun : public ::testing::Test {
         return ct::RunProgram(TOOL_PROGRAM, args, input, work_);
     }
     std::string Png() const { return (dir_.Path() / "plot.png").string(); }
+    // The map rectangle of a plot `km` high round kCentre, as the tool works it out.
+    static terrainmap::MapRectangle AreaAround(double km, int samplesPerDegree = 1200) {
+        const geodesy::LatLon c = geodesy::ParseLocatorCorner(kCentre);
+        return terrainmap::MapRectangleAround(c.lat_deg, c.lon_deg, terrainmap::HeightExtentKm(km),
+                                              samplesPerDegree);
+    }
     // The pixel of plot point (x, y) in a window like the tool's.
     std::pair<int, int> PixelOf(const terrainmap::MapRectangle& area, double x, double y) {
         console::PlotWindow w("probe", 0, 0, 840, 600);
@@ -130,9 +136,7 @@ TEST_F(TerrainPlotRun, FirstRunAsksPathsDrawsAndStoresTheConfiguration) {
 
     // 100 km at 54.4°: 771 rows of less than a pixel each, written straight into the image.
     ASSERT_EQ(ct::PngSize(Png()), std::make_pair(840, 600));
-    const geodesy::LatLon c = geodesy::ParseLocatorCorner(kCentre);
-    const terrainmap::MapRectangle area =
-        terrainmap::MapRectangleAround(c.lat_deg, c.lon_deg, terrainmap::HeightExtentKm(100));
+    const terrainmap::MapRectangle area = AreaAround(100);
     EXPECT_EQ(area.nLat, 771);
     CheckMapColours(area, 3000, console::DefaultPalette());
     // The Exit box in the top right corner is pure red.
@@ -146,9 +150,7 @@ TEST_F(TerrainPlotRun, SmallPlotDrawsSquaresAndHoldsHeightsAboveTheMaximum) {
     // 2900 m: everything from 500 m up is entry 255.
     const ct::RunResult r = Run({"--png", Png(), kCentre}, "10\n500\n");
     ASSERT_EQ(r.exitCode, 0) << r.output << r.errors;
-    const geodesy::LatLon c = geodesy::ParseLocatorCorner(kCentre);
-    const terrainmap::MapRectangle area =
-        terrainmap::MapRectangleAround(c.lat_deg, c.lon_deg, terrainmap::HeightExtentKm(10));
+    const terrainmap::MapRectangle area = AreaAround(10);
     ASSERT_EQ(area.nLat, 77);
     CheckMapColours(area, 500, console::DefaultPalette());
     EXPECT_EQ(console::HeightToColour(2900, 500), 255);
@@ -161,9 +163,7 @@ TEST_F(TerrainPlotRun, LegendTitleEndsInsideTheWindow) {
     WriteConfig();
     const ct::RunResult r = Run({"--png", Png(), kCentre}, "10\n500\n");
     ASSERT_EQ(r.exitCode, 0) << r.output << r.errors;
-    const geodesy::LatLon c = geodesy::ParseLocatorCorner(kCentre);
-    const terrainmap::MapRectangle area =
-        terrainmap::MapRectangleAround(c.lat_deg, c.lon_deg, terrainmap::HeightExtentKm(10));
+    const terrainmap::MapRectangle area = AreaAround(10);
     // The title's text rows lie just below y = 0.59 nLat; its last dark pixel must leave the
     // window's last columns white.
     const int top = PixelOf(area, 0, 0.59 * area.nLat).second;
@@ -203,19 +203,14 @@ TEST_F(TerrainPlotRun, PaletteFromTheCommandLineIsUsedAndStored) {
     EXPECT_NE(r.output.find("Colour Palette  Hills.PAL"), std::string::npos) << r.output;
     console::Palette reds;
     for (int i = 0; i < 256; ++i) reds[i] = Rgb{static_cast<std::uint8_t>(i), 0, 0};
-    const geodesy::LatLon c = geodesy::ParseLocatorCorner(kCentre);
-    CheckMapColours(
-        terrainmap::MapRectangleAround(c.lat_deg, c.lon_deg, terrainmap::HeightExtentKm(10)), 3000,
-        reds);
+    CheckMapColours(AreaAround(10), 3000, reds);
     const std::string stored = ct::ReadFile(work_ / "Brelland.ini");
     EXPECT_NE(stored.find("\r\nHills.PAL\r\n"), std::string::npos) << stored;
 }
 
 TEST_F(TerrainPlotRun, ClicksDrawTheReadoutAndTheNearestSiteLabel) {
     WriteConfig();
-    const geodesy::LatLon c = geodesy::ParseLocatorCorner(kCentre);
-    const terrainmap::MapRectangle area =
-        terrainmap::MapRectangleAround(c.lat_deg, c.lon_deg, terrainmap::HeightExtentKm(20));
+    const terrainmap::MapRectangle area = AreaAround(20);
     // A click below the map is a point south of the rectangle and answered like any other.
     const std::string click = std::to_string(area.nLon / 3) + "," + std::to_string(-area.nLat / 50);
     const std::string dclick = std::to_string(area.nLon / 4) + "," + std::to_string(area.nLat / 3);
@@ -284,9 +279,7 @@ TEST_F(TerrainPlotRun, GeoreferenceFilesPlaceTheSitesOnTheirMarkers) {
     WriteConfig();
     const ct::RunResult r = Run({"--png", Png(), kCentre}, "20\n3000\n");
     ASSERT_EQ(r.exitCode, 0) << r.output << r.errors;
-    const geodesy::LatLon c = geodesy::ParseLocatorCorner(kCentre);
-    const terrainmap::MapRectangle area =
-        terrainmap::MapRectangleAround(c.lat_deg, c.lon_deg, terrainmap::HeightExtentKm(20));
+    const terrainmap::MapRectangle area = AreaAround(20);
     const console::GeoreferenceFileNames names = console::GeoreferenceFilesBeside(Png());
     const std::optional<console::PixelGrid> grid =
         console::ParseWorldFile(ct::ReadFile(names.worldFile), 840, 600);
@@ -347,12 +340,8 @@ TEST_F(TerrainPlotRun, OneArcSecondTilesAreDrawnAtOneArcSecond) {
     EXPECT_NE(maxLine(fine.output), "");
     EXPECT_EQ(maxLine(fine.output), maxLine(coarse.output));
 
-    const geodesy::LatLon c = geodesy::ParseLocatorCorner(kCentre);
-    const terrainmap::MapRectangle area =
-        terrainmap::MapRectangleAround(c.lat_deg, c.lon_deg, terrainmap::HeightExtentKm(20), 3600);
-    EXPECT_EQ(area.nLat, 3 * terrainmap::MapRectangleAround(c.lat_deg, c.lon_deg,
-                                                            terrainmap::HeightExtentKm(20))
-                                 .nLat);
+    const terrainmap::MapRectangle area = AreaAround(20, 3600);
+    EXPECT_EQ(area.nLat, 3 * AreaAround(20).nLat);
     CheckMapColours(area, 3000, console::DefaultPalette());
     const std::optional<console::PixelGrid> grid = console::ParseWorldFile(
         ct::ReadFile(console::GeoreferenceFilesBeside(Png()).worldFile), 840, 600);
