@@ -5,7 +5,7 @@
 #include <numbers>
 
 #include "path_geometry.h"
-#include "radio_propagation.h"
+#include "radiolink/radio_propagation.h"
 
 namespace pathprofile {
 
@@ -18,7 +18,7 @@ FresnelVerdict VerdictOf(double worst_fraction) {
 double FresnelRadiusAt_m(double wavelength_m, double x_km, double path_km) {
     const double d1_m = x_km * kMetresPerKm;
     const double d2_m = std::max(0.0, path_km - x_km) * kMetresPerKm;
-    return FresnelRadius_m(wavelength_m, d1_m, d2_m);
+    return radiolink::FresnelRadius_m(wavelength_m, d1_m, d2_m);
 }
 
 std::optional<FresnelClearance> WorstFresnelClearance(const Profile& profile, const SightLine& line,

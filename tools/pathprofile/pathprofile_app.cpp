@@ -19,7 +19,7 @@
 #include "profile.h"
 #include "profile_csv.h"
 #include "profile_view.h"
-#include "radio_propagation.h"
+#include "radiolink/radio_propagation.h"
 #include "radio_report.h"
 #include "run.h"
 #include "tool_options.h"
@@ -70,7 +70,7 @@ void PrintClearance(console::Console& console, const Clearance& clearance) {
 // sight's line.
 void PrintRadioFigures(console::Console& console, const Profile& profile, const SightLine& line,
                        double frequency_MHz) {
-    const double wavelength_m = Wavelength_m(frequency_MHz);
+    const double wavelength_m = radiolink::Wavelength_m(frequency_MHz);
     const std::optional<FresnelClearance> worst =
         WorstFresnelClearance(profile, line, wavelength_m);
     const PathLoss loss = EstimatePathLoss(wavelength_m, profile.path_km, worst);
@@ -87,7 +87,7 @@ void WriteCsv(Session& s, const Profile& profile, const geodesy::DistanceBearing
               const SightLine& line) {
     const std::string file = NumberedPngName(s.radio.csvFile, s.profiles_drawn);
     std::optional<double> wavelength_m;
-    if (s.radio.frequency_MHz) wavelength_m = Wavelength_m(*s.radio.frequency_MHz);
+    if (s.radio.frequency_MHz) wavelength_m = radiolink::Wavelength_m(*s.radio.frequency_MHz);
     const std::string text =
         ProfileCsv(profile, s.base.position, path.bearing_deg, line, wavelength_m);
     if (!console::WriteFileAtomically(file, text)) s.console.PrintLine("Cannot write " + file);

@@ -15,7 +15,7 @@
 #include "console/position_entry.h"
 #include "fresnel_zone.h"
 #include "grid_labels.h"
-#include "radio_propagation.h"
+#include "radiolink/radio_propagation.h"
 
 namespace pathprofile {
 namespace {
@@ -189,7 +189,7 @@ void ProfileView::DrawFresnelZone(double frequency_MHz) {
     // Under the masts and the line of sight, which stay on top.
     console::PlotWindow& w = *window_;
     const SightLine line = LineOfSight(profile_, setup_.base_mast_m, setup_.distant_mast_m);
-    const double wavelength_m = Wavelength_m(frequency_MHz);
+    const double wavelength_m = radiolink::Wavelength_m(frequency_MHz);
     const auto polyline = [&w](const std::vector<Point>& points, console::Rgb colour) {
         for (std::size_t k = 1; k < points.size(); ++k)
             w.Line(points[k - 1].x, points[k - 1].y, points[k].x, points[k].y, colour);

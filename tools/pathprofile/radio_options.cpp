@@ -3,7 +3,7 @@
 #include <charconv>
 #include <cmath>
 
-#include "radio_propagation.h"
+#include "radiolink/radio_propagation.h"
 
 namespace pathprofile {
 
@@ -13,7 +13,7 @@ std::optional<double> ParseFrequency_MHz(std::string_view text) {
     if (result.ec != std::errc() || result.ptr != text.data() + text.size()) return std::nullopt;
     // "inf" and "nan" read as numbers; a frequency so small that its wavelength overflows
     // would give no zone at all.
-    if (!(value > 0.0) || !std::isfinite(value) || !std::isfinite(Wavelength_m(value))) {
+    if (!(value > 0.0) || !std::isfinite(value) || !std::isfinite(radiolink::Wavelength_m(value))) {
         return std::nullopt;
     }
     return value;

@@ -5,7 +5,7 @@
 // Lengths are metres and frequencies MHz at every interface; losses are decibels.
 #pragma once
 
-namespace pathprofile {
+namespace radiolink {
 
 // Speed of light in vacuum, m/s: exact, by the SI definition of the metre.
 inline constexpr double kSpeedOfLight_m_per_s = 299792458.0;
@@ -35,4 +35,4 @@ double KnifeEdgeParameter(double height_m, double wavelength_m, double d1_m, dou
 // (J(-0.78) is already below 0.01 dB). J(0) = 6.0 dB: an edge grazing the line halves the field.
 double KnifeEdgeLoss_dB(double v);
 
-}  // namespace pathprofile
+}  // namespace radiolink

@@ -1,9 +1,9 @@
-#include "radio_propagation.h"
+#include "radiolink/radio_propagation.h"
 
 #include <cmath>
 #include <numbers>
 
-namespace pathprofile {
+namespace radiolink {
 namespace {
 
 // Below this v the approximation of J(v) is taken as no loss at all (ITU-R P.526).
@@ -36,4 +36,4 @@ double KnifeEdgeLoss_dB(double v) {
     return kKnifeEdgeOffset_dB + 20.0 * std::log10(std::sqrt(shifted * shifted + 1.0) + shifted);
 }
 
-}  // namespace pathprofile
+}  // namespace radiolink
