@@ -271,14 +271,14 @@ TEST(ResolveLocation, RefusalsPlaceNothing) {
 }
 
 TEST(ResolveLocation, AGridReferenceOfNoStatedLengthKeepsTheCurrentResolution) {
-    // Listing lines follow one another: a short reference takes the resolution the line before
-    // left, a full one names its own.
+    // Listing lines follow one another: a reference with an odd count of digits takes the
+    // resolution the line before left, an even one names its own.
     for (const double current_km : {3.0, 0.5}) {
         SCOPED_TRACE(current_km);
-        const ResolveResult tens = ResolveLocation("NY21", current_km, 0, true);
-        ASSERT_EQ(tens.kind, ResolveKind::kSite);
-        EXPECT_TRUE(tens.keptResolution);
-        EXPECT_EQ(tens.resolution_km, current_km);
+        const ResolveResult odd = ResolveLocation("NY2154072", current_km, 0, true);
+        ASSERT_EQ(odd.kind, ResolveKind::kSite);
+        EXPECT_TRUE(odd.keptResolution);
+        EXPECT_EQ(odd.resolution_km, current_km);
         const ResolveResult metre = ResolveLocation("NY2154007220", current_km, 0, true);
         ASSERT_EQ(metre.kind, ResolveKind::kSite);
         EXPECT_FALSE(metre.keptResolution);
