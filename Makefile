@@ -2,7 +2,8 @@
 # make run   - install what is missing, build, and start Tormark on the bundled sample sites
 # make sanitize - the test suite again under AddressSanitizer and UndefinedBehaviorSanitizer
 # make fuzz  - the fuzz harnesses as libFuzzer programs in build-fuzz/fuzz/ (needs clang)
-# make package - build, and make the Debian package build/tormark_<version>_<arch>.deb
+# make package - build only what the package holds (no tests, benchmarks or fuzz harnesses) in
+#                build-package/, and make the Debian package build-package/tormark_<version>_<arch>.deb
 
 .PHONY: deps build test run sanitize fuzz package clean
 
@@ -34,8 +35,12 @@ fuzz:
 run: build
 	build/tormark/Tormark --db samples/Sites.dat
 
-package: build
-	cd build && cpack -G DEB
+# A build folder of its own, so that the package never waits for the test programs.
+package: deps
+	cmake -S . -B build-package -DBUILD_TESTING=OFF -DTORMARK_BUILD_BENCH=OFF -DTORMARK_FUZZ=OFF \
+	  -DTORMARK_SANITIZE=OFF
+	cmake --build build-package -j$$(nproc)
+	cd build-package && cpack -G DEB
 
 clean:
-	rm -rf build build-sanitize build-fuzz
+	rm -rf build build-sanitize build-fuzz build-package

@@ -1,5 +1,6 @@
 # How the suite's targets are made: libraries that expose only their own headers, the tools
-# (library, program, tests) and test programs with the shared test main.
+# (library, program, tests) and test programs with the shared test main. Every one of them is
+# built with the suite's warnings (tormark_warnings).
 
 # tormark_expose_headers(TARGET NAME)
 # Lets whatever links TARGET include its headers as "NAME/header.h", and nothing else: the
@@ -20,6 +21,7 @@ endfunction()
 function(tormark_add_library name)
   cmake_parse_arguments(PARSE_ARGV 1 arg "" "HEADERS_AS" "SOURCES;LINKS")
   add_library(${name} STATIC ${arg_SOURCES})
+  target_link_libraries(${name} PRIVATE tormark_warnings)
   if(arg_LINKS)
     target_link_libraries(${name} PUBLIC ${arg_LINKS})
   endif()
@@ -33,9 +35,10 @@ endfunction()
 #                   [PROPERTIES ...] [PLAIN] [PREFIX text])
 # The test program NAME_tests with the shared test main (a QApplication before the tests; PLAIN
 # takes GoogleTest's own main instead, for the Qt-free libraries), registered with ctest as
-# "NAME.Suite.Test" (PREFIX replaces "NAME."). Every test program is told where the test data
-# folder is (TORMARK_TEST_DATA); with PROGRAM it is also told the path of that program
-# (TOOL_PROGRAM), which is built first. Nothing is made when BUILD_TESTING is off.
+# "NAME.Suite.Test" (PREFIX replaces "NAME."). Every test program links the real-data helpers
+# (testing/real_data.h) and is told where the test data folder is (TORMARK_TEST_DATA); with
+# PROGRAM it is also told the path of that program (TOOL_PROGRAM), which is built first. Nothing
+# is made when BUILD_TESTING is off.
 function(tormark_add_tests name)
   cmake_parse_arguments(PARSE_ARGV 1 arg "PLAIN" "PROGRAM;PREFIX"
                         "SOURCES;LINKS;DEFINITIONS;PROPERTIES")
@@ -46,10 +49,12 @@ function(tormark_add_tests name)
     set(arg_PREFIX "${name}.")
   endif()
   add_executable(${name}_tests ${arg_SOURCES})
+  target_link_libraries(${name}_tests PRIVATE tormark_warnings)
   if(arg_PLAIN)
-    target_link_libraries(${name}_tests PRIVATE ${arg_LINKS} GTest::gtest GTest::gtest_main)
+    target_link_libraries(${name}_tests PRIVATE ${arg_LINKS} tormark_test_data GTest::gtest
+                                                GTest::gtest_main)
   else()
-    target_link_libraries(${name}_tests PRIVATE ${arg_LINKS} tormark_test_main)
+    target_link_libraries(${name}_tests PRIVATE ${arg_LINKS} tormark_test_data tormark_test_main)
   endif()
   target_compile_definitions(${name}_tests PRIVATE
       TORMARK_TEST_DATA="${TORMARK_TEST_DATA_DIR}" ${arg_DEFINITIONS})
@@ -72,7 +77,7 @@ function(tormark_add_tool name)
   tormark_add_library(${name}_lib SOURCES ${arg_SOURCES} LINKS console ${arg_LINKS}
                       HEADERS_AS ${name})
   add_executable(${name} main.cpp)
-  target_link_libraries(${name} PRIVATE ${name}_lib)
+  target_link_libraries(${name} PRIVATE ${name}_lib tormark_warnings)
   tormark_add_tests(${name}
       SOURCES ${arg_TESTS}
       LINKS ${name}_lib console_testsupport ${arg_TEST_LINKS}

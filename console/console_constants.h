@@ -7,8 +7,6 @@
 // double. Pi and 180/pi are the exception: full double precision.
 #pragma once
 
-#include <numbers>
-
 #include "geodesy/constants.h"
 
 namespace console {
@@ -18,18 +16,19 @@ constexpr double Single(float literal) {
     return static_cast<double>(literal);
 }
 
-inline constexpr double kPi = std::numbers::pi;
-inline constexpr double kDegPerRad = 180.0 / std::numbers::pi;  // degrees in one radian
-inline constexpr double kRadPerDeg = std::numbers::pi / 180.0;
+// Pi and the angle units at full precision (geodesy's, named here for the tools' code).
+using geodesy::kDegPerRad;
+using geodesy::kPi;
+using geodesy::kRadPerDeg;
 
-// Mean earth radius of the tools: geodesy's radius held in single precision.
-inline constexpr double kEarthRadius_km = geodesy::kEarthRadiusSingle_km;
-inline constexpr double kKmPerDegreeLat = Single(111.2f);  // one degree of latitude, km
+// The earth as the tools hold it: geodesy's radius and degree of latitude in single precision.
+using geodesy::kEarthRadiusSingle_km;
+using geodesy::kKmPerDegreeLatSingle;
 inline constexpr double kPlotAspect = Single(1.4f);  // plot width over height (terrainplot, 3d)
 
 inline constexpr int kSamplesPerDegree = 1200;  // SRTM 3 arc-second spacing
 // One sample step north-south in km: 111.2 / 1200.
-inline constexpr double kKmPerSample = kKmPerDegreeLat / kSamplesPerDegree;
+inline constexpr double kKmPerSample = kKmPerDegreeLatSingle / kSamplesPerDegree;
 
 // Nudge added to a whole-degree tile corner so that a negative corner names the tile north-east
 // of it (corner -2 gives 2, not 3).

@@ -30,10 +30,10 @@ bool Within(std::string_view part, std::string_view whole) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view line = fuzz::Text(data, size);
 
-    const benchfind::ArchiveFields f = benchfind::splitArchiveLine(line);
+    const benchfind::ArchiveFields f = benchfind::SplitArchiveLine(line);
     for (const std::string_view field : {f.name, f.easting, f.northing, f.height, f.type, f.status})
         FUZZ_CHECK(Within(field, line));
-    const benchfind::GridFields g = benchfind::splitGridFields(line);
+    const benchfind::GridFields g = benchfind::SplitGridFields(line);
     FUZZ_CHECK(g.easting == f.easting && g.northing == f.northing);
 
     if (const auto point = benchfind::ParseGridPoint(line)) {
@@ -48,9 +48,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     const double typed = console::LeadingNumber(line);
-    const float radius = benchfind::maxDistanceFromTyped(typed);
+    const float radius = benchfind::MaxDistanceFromTyped(typed);
     FUZZ_CHECK(std::isfinite(radius) && radius >= benchfind::kMinMaxDistance_km);
-    const std::int32_t limit = benchfind::limitMetres(radius);
+    const std::int32_t limit = benchfind::LimitMetres(radius);
     FUZZ_CHECK(limit >= 1);
     return 0;
 }

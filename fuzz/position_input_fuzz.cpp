@@ -35,33 +35,33 @@ void CheckWindowRules(std::string_view text, const std::string& database) {
     request.lat_deg = 54.5;
     request.lon_deg = -3.2;
     request.resolution_km = 1.0;
-    request.database_path = database;
+    request.databasePath = database;
     request.home = geodesy::Site{52.0, 0.0, 0.001};
     for (int layout = 0; layout < geodesy::kLatLongFormats; ++layout) {
-        request.ll_format = layout;
+        request.llFormat = layout;
         const tormark::ResolveResult r = tormark::ResolveInput(request);
         FUZZ_CHECK(std::isfinite(r.lat_deg) && std::isfinite(r.lon_deg));
         FUZZ_CHECK(std::isfinite(r.resolution_km));
-        if (!r.position_changed) {
+        if (!r.positionChanged) {
             FUZZ_CHECK(r.lat_deg == request.lat_deg && r.lon_deg == request.lon_deg);
         }
         // A locator derived from a position on the globe is ten letters and digits; a typed
         // one stays as typed.
         const bool on_globe = std::fabs(r.lat_deg) < 90 && std::fabs(r.lon_deg) < 180;
-        if (r.locator_text && r.position_changed &&
-            r.input_class != geodesy::InputClass::kLocator && on_globe)
-            FUZZ_CHECK(fuzz::ShowableLocator(*r.locator_text));
+        if (r.locatorText && r.positionChanged &&
+            r.inputClass != geodesy::InputClass::kLocator && on_globe)
+            FUZZ_CHECK(fuzz::ShowableLocator(*r.locatorText));
         // The box that holds the typed (or stored) grid reference or locator echoes its bytes;
         // every other text is derived and must be showable.
-        const bool typed_ngr = r.input_class == geodesy::InputClass::kGridRef;
-        const bool typed_locator = r.input_class == geodesy::InputClass::kLocator;
-        if (r.locator_text && !typed_locator) FUZZ_CHECK(fuzz::ShowableText(*r.locator_text));
-        if (r.ngr_text && !typed_ngr) FUZZ_CHECK(fuzz::ShowableText(*r.ngr_text));
-        for (const auto* box : {&r.ll_text, &r.east_north_text, &r.x_size_text, &r.y_size_text})
+        const bool typed_ngr = r.inputClass == geodesy::InputClass::kGridRef;
+        const bool typed_locator = r.inputClass == geodesy::InputClass::kLocator;
+        if (r.locatorText && !typed_locator) FUZZ_CHECK(fuzz::ShowableText(*r.locatorText));
+        if (r.ngrText && !typed_ngr) FUZZ_CHECK(fuzz::ShowableText(*r.ngrText));
+        for (const auto* box : {&r.llText, &r.eastNorthText, &r.xSizeText, &r.ySizeText})
             if (*box) FUZZ_CHECK(fuzz::ShowableText(**box));
-        if (r.dist_bear) {
-            FUZZ_CHECK(std::isfinite(r.dist_bear->dist_km));
-            FUZZ_CHECK(std::isfinite(r.dist_bear->bearing_deg));
+        if (r.distBear) {
+            FUZZ_CHECK(std::isfinite(r.distBear->dist_km));
+            FUZZ_CHECK(std::isfinite(r.distBear->bearing_deg));
         }
     }
     const geodesy::ParsedLatLong p = geodesy::ParseLatLong(geodesy::UpperCase(text));

@@ -2,17 +2,29 @@
 // and the spherical earth used for distances. Each value is named once here.
 #pragma once
 
+#include <numbers>
+
 namespace geodesy {
+
+// Pi at full double precision: the half-turn that HalfAngleAtan2 returns on the negative x axis.
+inline constexpr double kPi = std::numbers::pi;
+
+// Degrees per radian and radians per degree at full double precision, as the console tools use
+// them.
+inline constexpr double kDegPerRad = 180.0 / kPi;
+inline constexpr double kRadPerDeg = kPi / 180.0;
 
 // Degrees per radian as the window program's conversions use it. Deliberately this literal
 // (1.4e-11 above 180/pi) so that results agree digit for digit with the published worked values.
-inline constexpr double kDegPerRad = 57.29577951309679;
-
-// Pi at full double precision: the half-turn that HalfAngleAtan2 returns on the negative x axis.
-inline constexpr double kPi = 3.141592653589793;
+inline constexpr double kWindowDegPerRad = 57.29577951309679;
 
 // Pi to twelve decimals, as the arc cosine ACS of the window program adds it (not full precision).
 inline constexpr double kAcsPi = 3.141592653589;
+
+// A full turn, degrees: bearings are folded into [0, 360).
+inline constexpr double kFullCircle_deg = 360.0;
+
+inline constexpr double kMetresPerKm = 1000.0;
 
 // Radius of the spherical earth for great-circle distances, km.
 inline constexpr double kEarthRadius_km = 6371.29;
@@ -21,6 +33,14 @@ inline constexpr double kEarthRadius_km = 6371.29;
 inline constexpr double kEarthRadiusSingle_km =
     static_cast<double>(static_cast<float>(kEarthRadius_km));
 
+// One degree of latitude on that sphere, rounded as the programs have always used it, km: the
+// locator's cell sizes are worked from it.
+inline constexpr double kKmPerDegreeLat = 111.2;
+// The same as the console tools hold it, in single precision and widened (111.19999694824219 km):
+// their map rectangles, sample steps and radii use this value.
+inline constexpr double kKmPerDegreeLatSingle =
+    static_cast<double>(static_cast<float>(kKmPerDegreeLat));
+
 // Angle units of a family of programs: degrees per radian and the pi used inside ACS.
 // The window program uses kWindowAngles; the console tools compute with full-precision pi and
 // 180/pi and pass kConsoleAngles.
@@ -28,8 +48,8 @@ struct AngleUnits {
     double deg_per_rad;  // degrees per radian
     double acs_pi;       // half turn added by ACS for negative arguments, radians
 };
-inline constexpr AngleUnits kWindowAngles{kDegPerRad, kAcsPi};
-inline constexpr AngleUnits kConsoleAngles{180.0 / kPi, kPi};
+inline constexpr AngleUnits kWindowAngles{kWindowDegPerRad, kAcsPi};
+inline constexpr AngleUnits kConsoleAngles{kDegPerRad, kPi};
 
 // An ellipsoid as the datum shift uses it: semi-major axis a, semi-minor axis b (m) and the
 // squared eccentricity e2 as published (not recomputed from a and b).
@@ -48,9 +68,10 @@ inline constexpr Ellipsoid kWGS84{6378137.0, 6356752.3141, 0.0066943800355};
 
 // National Grid Transverse Mercator on Airy 1830 (Ordnance Survey projection constants).
 inline constexpr double kGridScaleF0 = 0.9996012717;  // scale factor on the central meridian
-// a*F0 and b*F0 are stored as the Ordnance Survey lists them, not multiplied out here.
-inline constexpr double kGridAF0_m = 6375020.480988971;
-inline constexpr double kGridBF0_m = 6353722.490487913;
+// The Airy axes scaled to the central meridian, a x F0 and b x F0 (6375020.480988971 and
+// 6353722.490487913 m, the figures the Ordnance Survey's worked examples carry).
+inline constexpr double kGridAF0_m = kAiry1830.a_m * kGridScaleF0;
+inline constexpr double kGridBF0_m = kAiry1830.b_m * kGridScaleF0;
 inline constexpr double kGridOriginLat_deg = 49.0;  // true origin, 49 deg N
 inline constexpr double kGridOriginLon_deg = -2.0;  // true origin, 2 deg W
 inline constexpr double kGridFalseEasting_m = 400000.0;

@@ -35,8 +35,8 @@ constexpr HelmertTerms Terms(const HelmertParams& p, double deg_per_rad) {
 }
 
 // The window program's two shifts, worked out once at compile time (same IEEE operations).
-constexpr HelmertTerms kWindowAiryToWGS84 = Terms(kAiryToWGS84Params, kDegPerRad);
-constexpr HelmertTerms kWindowWGS84ToAiry = Terms(kWGS84ToAiryParams, kDegPerRad);
+constexpr HelmertTerms kWindowAiryToWGS84 = Terms(kAiryToWGS84Params, kWindowDegPerRad);
+constexpr HelmertTerms kWindowWGS84ToAiry = Terms(kWGS84ToAiryParams, kWindowDegPerRad);
 
 LatLon Shift(double lat_deg, double lon_deg, const Ellipsoid& source, const Ellipsoid& target,
              const HelmertTerms& p, double dpr) {
@@ -72,7 +72,7 @@ LatLon Shift(double lat_deg, double lon_deg, const Ellipsoid& source, const Elli
 }
 
 bool IsWindow(const AngleUnits& units) {
-    return units.deg_per_rad == kDegPerRad;
+    return units.deg_per_rad == kWindowDegPerRad;
 }
 
 }  // namespace
@@ -85,13 +85,13 @@ LatLon HelmertShift(double lat_deg, double lon_deg, const Ellipsoid& source,
 
 LatLon WGS84ToAiry(double lat_deg, double lon_deg, const AngleUnits& units) {
     if (IsWindow(units))
-        return Shift(lat_deg, lon_deg, kWGS84, kAiry1830, kWindowWGS84ToAiry, kDegPerRad);
+        return Shift(lat_deg, lon_deg, kWGS84, kAiry1830, kWindowWGS84ToAiry, kWindowDegPerRad);
     return HelmertShift(lat_deg, lon_deg, kWGS84, kAiry1830, kWGS84ToAiryParams, units);
 }
 
 LatLon AiryToWGS84(double lat_deg, double lon_deg, const AngleUnits& units) {
     if (IsWindow(units))
-        return Shift(lat_deg, lon_deg, kAiry1830, kWGS84, kWindowAiryToWGS84, kDegPerRad);
+        return Shift(lat_deg, lon_deg, kAiry1830, kWGS84, kWindowAiryToWGS84, kWindowDegPerRad);
     return HelmertShift(lat_deg, lon_deg, kAiry1830, kWGS84, kAiryToWGS84Params, units);
 }
 

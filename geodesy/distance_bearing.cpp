@@ -3,6 +3,8 @@
 
 #include <cmath>
 
+#include "geodesy/constants.h"
+
 namespace geodesy {
 
 namespace {
@@ -12,7 +14,6 @@ constexpr double kCoincident_km = 0.001;
 // Share of each end's positional uncertainty that enters distance and bearing uncertainty.
 constexpr double kUncertaintyFactor = 0.7;
 constexpr double kPole_deg = 90.0;
-constexpr double kFullCircle_deg = 360.0;
 
 double Sign(double x) {
     return x > 0 ? 1.0 : (x < 0 ? -1.0 : 0.0);

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <system_error>
@@ -123,59 +124,72 @@ double OutOfRange(std::string_view number, const NumberRules& rules) {
     return negative ? -value : value;
 }
 
-}  // namespace
+// The blanks are two or three characters: a loop over them is cheaper than a search call for
+// every character read.
+bool IsBlank(char c, const NumberRules& rules) {
+    for (char b : rules.blanks)
+        if (b == c) return true;
+    return false;
+}
 
-double LeadingNumber(std::string_view text, const NumberRules& rules) {
-    std::size_t i = 0;
-    // The blanks are two or three characters: a loop over them is cheaper than a search call
-    // for every character read.
-    const auto is_blank = [&](char c) {
-        for (char b : rules.blanks)
-            if (b == c) return true;
-        return false;
+// The usual number is written without blanks or exponent ("54.45431", "-3") and is read where it
+// stands from `i`: a short one as it is scanned, a longer one by from_chars (which takes "-" but
+// not a leading "+"). nullopt when the number at `i` is not of that plain form.
+std::optional<double> PlainNumber(std::string_view text, std::size_t i, const NumberRules& rules) {
+    std::size_t j = i;
+    if (j < text.size() && (text[j] == '-' || text[j] == '+')) ++j;
+    ShortDecimal digits;
+    bool point = false;
+    for (; j < text.size(); ++j) {
+        if (IsDigit(text[j]))
+            digits.Add(text[j], point);
+        else if (text[j] == '.' && !point)
+            point = true;
+        else
+            break;
+    }
+    const bool ends_here = j == text.size() || (text[j] != 'E' && text[j] != 'e' &&
+                                                !(rules.blanks_inside && IsBlank(text[j], rules)));
+    if (digits.Digits() == 0 || !ends_here) return std::nullopt;
+    if (digits.Exact()) return text[i] == '-' ? -digits.Value() : digits.Value();
+    const char* start = text.data() + (text[i] == '+' ? i + 1 : i);
+    double value = 0.0;
+    const auto res = std::from_chars(start, text.data() + j, value);
+    if (res.ec == std::errc::result_out_of_range)
+        return OutOfRange(std::string_view(start, text.data() + j - start), rules);
+    return value;
+}
+
+// Appends the exponent that starts at text[i] ("E" or "e") to `number` when at least one digit
+// follows it; an exponent without digits does not count.
+void GatherExponent(std::string_view text, std::size_t i, const NumberRules& rules,
+                    NumberChars& number) {
+    std::size_t first = i + 1;
+    const bool sign = first < text.size() && (text[first] == '-' || text[first] == '+');
+    if (sign) ++first;
+    const auto in_exponent = [&](char c) {
+        return IsDigit(c) || (rules.blanks_inside && IsBlank(c, rules));
     };
+    bool exp_digits = false;
+    std::size_t end = first;
+    for (; end < text.size() && in_exponent(text[end]); ++end)
+        if (IsDigit(text[end])) exp_digits = true;
+    if (!exp_digits) return;
+    number.push_back('e');
+    if (sign) number.push_back(text[first - 1]);
+    for (std::size_t j = first; j < end; ++j)
+        if (IsDigit(text[j])) number.push_back(text[j]);
+}
+
+// Gathers the characters of the number at `i` into `number` (blanks inside it left out, as the
+// rules allow); from_chars then reads them with "." as the decimal point whatever the process
+// locale. False when the number has no digits.
+bool GatherNumber(std::string_view text, std::size_t i, const NumberRules& rules,
+                  NumberChars& number) {
     const auto skip_inner_blanks = [&] {
         if (rules.blanks_inside)
-            while (i < text.size() && is_blank(text[i])) ++i;
+            while (i < text.size() && IsBlank(text[i], rules)) ++i;
     };
-    while (i < text.size() && is_blank(text[i])) ++i;
-
-    if (rules.hex_prefix && i + 1 < text.size() && text[i] == '&' &&
-        (text[i + 1] == 'h' || text[i + 1] == 'H'))
-        return HexDigitsValue(text, i + 2, rules);
-
-    // The usual number is written without blanks or exponent ("54.45431", "-3") and is read
-    // where it stands: a short one as it is scanned, a longer one by from_chars (which takes
-    // "-" but not a leading "+").
-    {
-        std::size_t j = i;
-        if (j < text.size() && (text[j] == '-' || text[j] == '+')) ++j;
-        ShortDecimal digits;
-        bool point = false;
-        for (; j < text.size(); ++j) {
-            if (IsDigit(text[j]))
-                digits.Add(text[j], point);
-            else if (text[j] == '.' && !point)
-                point = true;
-            else
-                break;
-        }
-        const bool ends_here = j == text.size() || (text[j] != 'E' && text[j] != 'e' &&
-                                                    !(rules.blanks_inside && is_blank(text[j])));
-        if (digits.Digits() > 0 && ends_here) {
-            if (digits.Exact()) return text[i] == '-' ? -digits.Value() : digits.Value();
-            const char* start = text.data() + (text[i] == '+' ? i + 1 : i);
-            double value = 0.0;
-            const auto res = std::from_chars(start, text.data() + j, value);
-            if (res.ec == std::errc::result_out_of_range)
-                return OutOfRange(std::string_view(start, text.data() + j - start), rules);
-            return value;
-        }
-    }
-
-    // Otherwise gather the number's characters (blanks inside it left out); from_chars then
-    // reads them with "." as the decimal point whatever the process locale.
-    NumberChars number;
     if (i < text.size() && (text[i] == '-' || text[i] == '+')) {
         if (text[i] == '-') number.push_back('-');
         ++i;
@@ -195,27 +209,27 @@ double LeadingNumber(std::string_view text, const NumberRules& rules) {
             break;
         }
     }
-    if (!digits) return 0.0;
-    // An exponent counts only when at least one digit follows it.
+    if (!digits) return false;
     skip_inner_blanks();
-    if (i < text.size() && (text[i] == 'E' || text[i] == 'e')) {
-        std::size_t first = i + 1;
-        const bool sign = first < text.size() && (text[first] == '-' || text[first] == '+');
-        if (sign) ++first;
-        const auto in_exponent = [&](char c) {
-            return IsDigit(c) || (rules.blanks_inside && is_blank(c));
-        };
-        bool exp_digits = false;
-        std::size_t end = first;
-        for (; end < text.size() && in_exponent(text[end]); ++end)
-            if (IsDigit(text[end])) exp_digits = true;
-        if (exp_digits) {
-            number.push_back('e');
-            if (sign) number.push_back(text[first - 1]);
-            for (std::size_t j = first; j < end; ++j)
-                if (IsDigit(text[j])) number.push_back(text[j]);
-        }
-    }
+    if (i < text.size() && (text[i] == 'E' || text[i] == 'e'))
+        GatherExponent(text, i, rules, number);
+    return true;
+}
+
+}  // namespace
+
+double LeadingNumber(std::string_view text, const NumberRules& rules) {
+    std::size_t i = 0;
+    while (i < text.size() && IsBlank(text[i], rules)) ++i;
+
+    if (rules.hex_prefix && i + 1 < text.size() && text[i] == '&' &&
+        (text[i + 1] == 'h' || text[i + 1] == 'H'))
+        return HexDigitsValue(text, i + 2, rules);
+
+    if (const std::optional<double> plain = PlainNumber(text, i, rules)) return *plain;
+
+    NumberChars number;
+    if (!GatherNumber(text, i, rules, number)) return 0.0;
     const std::string_view gathered = number.view();
     double value = 0.0;
     const auto res = std::from_chars(gathered.data(), gathered.data() + gathered.size(), value);

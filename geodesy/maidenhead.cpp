@@ -26,11 +26,10 @@ constexpr double kLatOffset_deg = 8.6e-5;
 // Middle values used for the pairs a short locator leaves out.
 constexpr int kMissingDigit = 4;
 constexpr int kMissingLetter = 12;
-// Size base r (km over 60) of each length, from 111.2 km per degree of latitude.
-constexpr double kKmPerDegree = 111.2;
+// Size base r (km over 60) of each length, from the km in a degree of latitude.
 constexpr double kSizeBase6 = 278.0;
 constexpr double kSizeBase8 = 27.8;
-constexpr double kSizeBase10 = 0.25 / 24.0 * kKmPerDegree;
+constexpr double kSizeBase10 = 0.25 / 24.0 * kKmPerDegreeLat;
 constexpr double kMinutesPerDegree = 60.0;
 // Fifth-pair cells per degree: a field is 20 x 10 degrees, a square 2 x 1, a subsquare 1/12 x
 // 1/24, the fourth pair 1/120 x 1/240 and the fifth 1/2880 x 1/5760 degree.
@@ -107,7 +106,7 @@ LocatorPosition ParseLocator(std::string_view text) {
     out.lat_deg =
         (c2 - 9) * 10 + d4 + 2.5 * c6 / 60 + 0.25 * d8 / 60 + c10 / 5760.0 + kLatOffset_deg;
     out.ns_size_m = out.resolution_km * 1000.0;
-    out.ew_size_m = out.resolution_km * 2000.0 * std::cos(out.lat_deg / kDegPerRad);
+    out.ew_size_m = out.resolution_km * 2000.0 * std::cos(out.lat_deg / kWindowDegPerRad);
     out.ok = true;
     return out;
 }

@@ -1,10 +1,9 @@
 // Finding a site file and reading its lines.
 #include "sitefile/site_file_lines.h"
 
-#include <algorithm>
 #include <system_error>
 
-#include "geodesy/upper_case.h"
+#include "files/find_ignoring_case.h"
 
 namespace sitefile {
 
@@ -70,24 +69,10 @@ bool LineReader::Refill() {
 }
 
 std::optional<fs::path> FindSiteFile(const std::string& typed_path) {
-    std::string normal = typed_path;
-#ifndef _WIN32
-    std::replace(normal.begin(), normal.end(), '\\', '/');
-#endif
+    const std::optional<std::string> found = files::FindFileIgnoringCase(typed_path);
     std::error_code ec;
-    const fs::path path(normal);
-    if (fs::is_regular_file(path, ec)) return path;
-    const fs::path dir = path.has_parent_path() ? path.parent_path() : fs::path(".");
-    const std::string want = geodesy::UpperCase(path.filename().string());
-    if (want.empty()) return std::nullopt;
-    fs::directory_iterator it(dir, ec);
-    if (ec) return std::nullopt;
-    for (const fs::directory_entry& entry : it) {
-        if (geodesy::UpperCase(entry.path().filename().string()) == want &&
-            entry.is_regular_file(ec))
-            return entry.path();
-    }
-    return std::nullopt;
+    if (!found || !fs::is_regular_file(*found, ec)) return std::nullopt;
+    return fs::path(*found);
 }
 
 std::optional<std::vector<std::string>> ReadSiteFileLines(const std::string& typed_path) {

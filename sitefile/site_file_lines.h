@@ -19,9 +19,9 @@ enum class LineEnds {
     kLfOrCrLf,  // LF; a CR just before the LF is dropped, a CR elsewhere is part of the line
 };
 
-// The file a typed path names: "\" accepted as a separator where it is not one, and a name that
-// differs only in letter case from the one asked for accepted on case-sensitive file systems
-// (e.g. sites.dat for Sites.dat). std::nullopt when there is no such regular file.
+// The file a typed path names, found as files::FindFileIgnoringCase finds it ("\" accepted as a
+// separator, sites.dat found for Sites.dat, the smallest name when several spellings exist).
+// std::nullopt when that is not a regular file.
 std::optional<std::filesystem::path> FindSiteFile(const std::string& typed_path);
 
 // Reads a file line by line in fixed-size chunks, so a large file is never held in memory

@@ -27,7 +27,7 @@ constexpr Letter kLetters[] = {
 }  // namespace
 
 QPointF CompassNeedleEnd(double bearing_deg) {
-    const double a = (90.0 - bearing_deg) / geodesy::kDegPerRad;
+    const double a = (90.0 - bearing_deg) / geodesy::kWindowDegPerRad;
     return {kCompassNeedleLength * std::cos(a), -kCompassNeedleLength * std::sin(a)};
 }
 

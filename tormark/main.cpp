@@ -9,19 +9,23 @@
 #include "command_line.h"
 #include "listing_date.h"
 #include "main_window.h"
+#include "program/exit_status.h"
+#include "program/guarded_main.h"
 #include "screenshot.h"
 #include "settings_store.h"
 
-int main(int argc, char** argv) {
+namespace {
+
+int Run(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
     const tormark::CommandLine command = tormark::ParseCommandLine(args);
     if (command.help || command.version) {
         std::cout << (command.help ? tormark::HelpText() : tormark::VersionText());
-        return 0;
+        return program::kExitNormal;
     }
     if (!command.error.empty()) {
         std::cerr << "Tormark: " << command.error << "\n" << tormark::UsageText();
-        return 2;
+        return program::kExitUsage;
     }
 
     if (command.mode == tormark::RunMode::kScreenshot) {
@@ -53,4 +57,10 @@ int main(int argc, char** argv) {
     if (command.database) window.setDatabasePath(QString::fromStdString(*command.database));
     window.show();
     return app.exec();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    return program::RunGuarded("Tormark", [&] { return Run(argc, argv); });
 }

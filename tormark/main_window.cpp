@@ -15,6 +15,7 @@
 #include "box_text.h"
 #include "default_places.h"
 #include "display_texts.h"
+#include "files/find_ignoring_case.h"
 #include "gps_and_maps.h"
 #include "listing.h"
 #include "listing_date.h"
@@ -103,98 +104,128 @@ MainWindow::MainWindow(SettingsStore& store, QWidget* parent) : QWidget(parent),
 
 MainWindow::~MainWindow() = default;
 
-void MainWindow::CreateControls() {
-    auto label = [this](const char* name, const QString& caption, QRect place) {
-        auto* l = new QLabel(caption, this);
-        l->setObjectName(name);
-        l->setGeometry(place);
-        return l;
-    };
-    auto box = [this](const char* name, const QString& text, QRect place) {
-        auto* b = new QLineEdit(text, this);
-        b->setObjectName(name);
-        b->setGeometry(place);
-        return b;
-    };
-    auto button = [this](const char* name, const QString& caption, QRect place) {
-        auto* b = new WrapButton(caption, this);
-        b->setObjectName(name);
-        b->setGeometry(place);
-        b->setAutoDefault(false);
-        return b;
-    };
-    const QString calculated =
-        "If this appears in red, it is a calculated value whose accuracy depends on the input "
-        "information";
+namespace {
 
-    label("Label14", "From Site Database, Locator,  NGR or free format Lat / Long",
-          TwipsRect(495, 15, 5535, 255));
-    label("Label1", "Location of Site database", TwipsRect(2010, 330, 2355, 375));
-    databaseBox_ = box("LocDatabase", DefaultDatabasePath(), TwipsRect(4365, 345, 2055, 285));
+// The controls are made at their designed places and named as designed (the tests find them by
+// name). Buttons never become the default on focus: Enter means "Use This" wherever it is typed.
+QLabel* AddLabel(QWidget* parent, const char* name, const QString& caption, QRect place) {
+    auto* l = new QLabel(caption, parent);
+    l->setObjectName(name);
+    l->setGeometry(place);
+    return l;
+}
+
+QLineEdit* AddBox(QWidget* parent, const char* name, const QString& text, QRect place) {
+    auto* b = new QLineEdit(text, parent);
+    b->setObjectName(name);
+    b->setGeometry(place);
+    return b;
+}
+
+WrapButton* AddButton(QWidget* parent, const char* name, const QString& caption, QRect place) {
+    auto* b = new WrapButton(caption, parent);
+    b->setObjectName(name);
+    b->setGeometry(place);
+    b->setAutoDefault(false);
+    return b;
+}
+
+}  // namespace
+
+void MainWindow::CreateControls() {
+    // Made in the designed order, which is also the order Tab moves through them.
+    CreateSiteControls();
+    CreateActionControls();
+    CreateListingPanel();
+    SetDefaultButton(useThisButton_);
+    inputBox_->installEventFilter(this);
+    layout_ = std::make_unique<LayoutFit>(*this);
+    layout_->Fit(MainWindowTexts(*this));
+    setFixedWidth(layout_->GrownWidth(Px(kMainClientWidth)));
+    SetWindowHeight(kMainClosedHeight);
+}
+
+// The database and input boxes, the cell the position names and the captions over the result
+// boxes.
+void MainWindow::CreateSiteControls() {
+    AddLabel(this, "Label14", "From Site Database, Locator,  NGR or free format Lat / Long",
+             TwipsRect(495, 15, 5535, 255));
+    AddLabel(this, "Label1", "Location of Site database", TwipsRect(2010, 330, 2355, 375));
+    databaseBox_ =
+        AddBox(this, "LocDatabase", DefaultDatabasePath(), TwipsRect(4365, 345, 2055, 285));
     databaseBox_->setToolTip(DatabaseBoxTip());
-    label("Label2", "Input data", TwipsRect(480, 480, 975, 255));
-    inputBox_ = box("InputText", "", TwipsRect(480, 735, 5895, 330));
+    AddLabel(this, "Label2", "Input data", TwipsRect(480, 480, 975, 255));
+    inputBox_ = AddBox(this, "InputText", "", TwipsRect(480, 735, 5895, 330));
     inputBox_->setToolTip(
         "Enter  Part of sitename,  Locator (6 or 8 char) ,   NGR (8 or 10 char) or Free format  "
         "Lat / Long.   Also mask for Database lookup");
-    label("Label5", "Resolution", TwipsRect(6555, 645, 810, 180));
-    cellWidthLabel_ = label("Xdim", "", TwipsRect(6660, 915, 645, 180));
+    AddLabel(this, "Label5", "Resolution", TwipsRect(6555, 645, 810, 180));
+    cellWidthLabel_ = AddLabel(this, "Xdim", "", TwipsRect(6660, 915, 645, 180));
     cellWidthLabel_->setAlignment(Qt::AlignCenter);
     cellFrame_ = new CellFrame(this);
     cellFrame_->setObjectName("Frame1");
     cellFrame_->setGeometry(TwipsRect(6675, 1095, 675, 645));
-    cellHeightLabel_ = label("Ydim", "", TwipsRect(6180, 1350, 480, 180));
+    cellHeightLabel_ = AddLabel(this, "Ydim", "", TwipsRect(6180, 1350, 480, 180));
     cellHeightLabel_->setAlignment(Qt::AlignRight);
-    label("Label15", "Loc                                         NGR",
-          TwipsRect(2760, 1080, 3015, 255));
+    AddLabel(this, "Label15", "Loc                                         NGR",
+             TwipsRect(2760, 1080, 3015, 255));
+}
 
-    useThisButton_ = button("FindIt", "&Use This", TwipsRect(360, 1200, 975, 495));
+// The buttons, the result boxes (locator, grid reference, east/north, lat/long), the home label
+// and the save-home box.
+void MainWindow::CreateActionControls() {
+    const QString calculated =
+        "If this appears in red, it is a calculated value whose accuracy depends on the input "
+        "information";
+
+    useThisButton_ = AddButton(this, "FindIt", "&Use This", TwipsRect(360, 1200, 975, 495));
     useThisButton_->setIcon(style()->standardIcon(QStyle::SP_ArrowRight));
     useThisButton_->setIconSize(QSize(12, 12));
-    lookupButton_ = button("Lookup", "&Lookup Database", TwipsRect(1440, 1200, 855, 495));
+    lookupButton_ = AddButton(this, "Lookup", "&Lookup Database", TwipsRect(1440, 1200, 855, 495));
     lookupButton_->setToolTip(
         "Search Site Database file. Optionally enter any portion or name or search string into "
         "Input data box or make sure Input data is blank");
 
-    locatorBox_ = box("LocText", "", TwipsRect(2400, 1320, 1815, 420));
+    locatorBox_ = AddBox(this, "LocText", "", TwipsRect(2400, 1320, 1815, 420));
     locatorBox_->setFont(ArialFont(true));
     locatorBox_->setToolTip(calculated);
-    gridRefBox_ = box("NGRText", "", TwipsRect(4200, 1320, 1935, 375));
+    gridRefBox_ = AddBox(this, "NGRText", "", TwipsRect(4200, 1320, 1935, 375));
     gridRefBox_->setFont(ArialFont(true));
     gridRefBox_->setToolTip(calculated);
-    eastNorthBox_ = box("EastNorth", "", TwipsRect(4200, 1710, 1965, 300));
+    eastNorthBox_ = AddBox(this, "EastNorth", "", TwipsRect(4200, 1710, 1965, 300));
 
-    setHomeButton_ = button("SetHome", "&Set as Home", TwipsRect(315, 1995, 975, 495));
+    setHomeButton_ = AddButton(this, "SetHome", "&Set as Home", TwipsRect(315, 1995, 975, 495));
     setHomeButton_->setIcon(style()->standardIcon(QStyle::SP_DirHomeIcon));
     setHomeButton_->setIconSize(QSize(12, 12));
     setHomeButton_->setToolTip(
         "Set this current site details as the base for distance and bearing calculation or "
         "printout");
     setHomeButton_->setEnabled(false);
-    listingButton_ = button("GenList", "&Make a Listing File", TwipsRect(1395, 1995, 855, 495));
+    listingButton_ =
+        AddButton(this, "GenList", "&Make a Listing File", TwipsRect(1395, 1995, 855, 495));
     listingButton_->setToolTip("Generate a listing of all sites from this Base");
     listingButton_->setEnabled(false);
-    webMapButton_ = button("Gmap", "G-Maps", TwipsRect(2700, 2040, 885, 315));
+    webMapButton_ = AddButton(this, "Gmap", "G-Maps", TwipsRect(2700, 2040, 885, 315));
     webMapButton_->setToolTip("Go to Google Maps for this site");
-    osMapButton_ = button("OSMap", "OS Map", TwipsRect(4230, 2025, 870, 315));
+    osMapButton_ = AddButton(this, "OSMap", "OS Map", TwipsRect(4230, 2025, 870, 315));
     osMapButton_->setToolTip(OsMapButtonTip());
     osMapButton_->setEnabled(false);
-    latLongBox_ = box("LLText", "", TwipsRect(2355, 2370, 4110, 405));
+    latLongBox_ = AddBox(this, "LLText", "", TwipsRect(2355, 2370, 4110, 405));
     latLongBox_->setFont(ArialFont(false));
-    latLongFormatButton_ = button("LLfmt", "L/L Format", TwipsRect(6540, 2385, 780, 465));
+    latLongFormatButton_ = AddButton(this, "LLfmt", "L/L Format", TwipsRect(6540, 2385, 780, 465));
     latLongFormatButton_->setToolTip("Toggle through Lat/Long formatting");
-    gpsButton_ = button("UseNMEA", "GPS", TwipsRect(315, 2595, 975, 495));
+    gpsButton_ = AddButton(this, "UseNMEA", "GPS", TwipsRect(315, 2595, 975, 495));
     gpsButton_->setToolTip("Read NMEA Data from serial port.  (GPRMC Message only)");
-    listLocalsButton_ = button("LocSites", "List locals", TwipsRect(1395, 2595, 855, 495));
+    listLocalsButton_ = AddButton(this, "LocSites", "List locals", TwipsRect(1395, 2595, 855, 495));
     listLocalsButton_->setToolTip("Generate a list of sites within 20km of designated Home");
     listLocalsButton_->setEnabled(false);
-    QLabel* datumLabel = label("Label4", "WGS84", TwipsRect(2490, 2865, 630, 255));
+    QLabel* datumLabel = AddLabel(this, "Label4", "WGS84", TwipsRect(2490, 2865, 630, 255));
     {
         QPalette p = datumLabel->palette();
         p.setColor(QPalette::WindowText, QColor(0, 0, 192));
         datumLabel->setPalette(p);
     }
-    homeLabel_ = label("BaseLocLbl", "", TwipsRect(285, 3150, 6870, 660));
+    homeLabel_ = AddLabel(this, "BaseLocLbl", "", TwipsRect(285, 3150, 6870, 660));
     {
         QFont f = WindowFont();
         f.setPointSize(12);
@@ -210,22 +241,27 @@ void MainWindow::CreateControls() {
     saveHomeBox_ = new QCheckBox("Save Base on Exit", this);
     saveHomeBox_->setObjectName("SaveOnExit");
     saveHomeBox_->setGeometry(TwipsRect(4740, 3825, 1725, 210));
+}
 
-    // The listing panel, below the closed window's edge.
-    QLabel* panelTitle =
-        label("Label10", "Restrict printout for distance / bearing limits, or part of site name",
-              TwipsRect(105, 4215, 6015, 255));
-    QLabel* minLabel = label("Label3", "Min Distance", TwipsRect(150, 4590, 1215, 255));
-    minDistanceBox_ = box("MinDisttext", "0", TwipsRect(1470, 4590, 735, 285));
-    QLabel* maxLabel = label("Label7", "Max Distance", TwipsRect(2550, 4590, 1215, 255));
-    maxDistanceBox_ = box("MaxDistText", "99999", TwipsRect(3990, 4590, 735, 285));
-    QLabel* fromLabel = label("Label8", "Bearing From", TwipsRect(150, 4950, 1215, 255));
-    fromBearingBox_ = box("FromBearText", "0", TwipsRect(1470, 4950, 735, 285));
+// The listing panel, hidden until "Make a Listing File" opens it.
+void MainWindow::CreateListingPanel() {
+    // Below the closed window's edge.
+    QLabel* panelTitle = AddLabel(
+        this, "Label10", "Restrict printout for distance / bearing limits, or part of site name",
+        TwipsRect(105, 4215, 6015, 255));
+    QLabel* minLabel = AddLabel(this, "Label3", "Min Distance", TwipsRect(150, 4590, 1215, 255));
+    minDistanceBox_ = AddBox(this, "MinDisttext", "0", TwipsRect(1470, 4590, 735, 285));
+    QLabel* maxLabel = AddLabel(this, "Label7", "Max Distance", TwipsRect(2550, 4590, 1215, 255));
+    maxDistanceBox_ = AddBox(this, "MaxDistText", "99999", TwipsRect(3990, 4590, 735, 285));
+    QLabel* fromLabel = AddLabel(this, "Label8", "Bearing From", TwipsRect(150, 4950, 1215, 255));
+    fromBearingBox_ = AddBox(this, "FromBearText", "0", TwipsRect(1470, 4950, 735, 285));
     fromBearingBox_->setToolTip("Left most bearing of sector");
-    QLabel* toLabel = label("Label9", "through to  to bearing ", TwipsRect(2310, 4950, 1575, 255));
-    toBearingBox_ = box("ToBearText", "360", TwipsRect(3990, 4950, 735, 285));
+    QLabel* toLabel =
+        AddLabel(this, "Label9", "through to  to bearing ", TwipsRect(2310, 4950, 1575, 255));
+    toBearingBox_ = AddBox(this, "ToBearText", "360", TwipsRect(3990, 4950, 735, 285));
     toBearingBox_->setToolTip("Rightmost bearing for sector");
-    generateButton_ = button("MakeList", "Generate the File", TwipsRect(4950, 4950, 975, 495));
+    generateButton_ =
+        AddButton(this, "MakeList", "Generate the File", TwipsRect(4950, 4950, 975, 495));
     generateButton_->setToolTip("Generate a listing of all sites from this Base");
     {
         QPalette p = generateButton_->palette();
@@ -233,12 +269,15 @@ void MainWindow::CreateControls() {
         generateButton_->setPalette(p);
         generateButton_->setAutoFillBackground(true);
     }
-    QLabel* searchLabel = label("Label13", "Search String", TwipsRect(150, 5310, 1215, 255));
-    searchBox_ = box("Srchtext", "", TwipsRect(1470, 5310, 3255, 285));
+    QLabel* searchLabel =
+        AddLabel(this, "Label13", "Search String", TwipsRect(150, 5310, 1215, 255));
+    searchBox_ = AddBox(this, "Srchtext", "", TwipsRect(1470, 5310, 3255, 285));
     searchBox_->setToolTip("Restrict listed sites to only those containing this search string");
-    QLabel* fileLabel = label("Label11", "List File name", TwipsRect(-90, 5790, 1215, 255));
+    QLabel* fileLabel =
+        AddLabel(this, "Label11", "List File name", TwipsRect(-90, 5790, 1215, 255));
     fileLabel->setAlignment(Qt::AlignRight);
-    listFileBox_ = box("ListFileName", DefaultListFile(), TwipsRect(1230, 5790, 2655, 285));
+    listFileBox_ =
+        AddBox(this, "ListFileName", DefaultListFile(), TwipsRect(1230, 5790, 2655, 285));
     listFileBox_->setToolTip(ListFileBoxTip());
     showResultsBox_ = new QCheckBox("Show the results on screen", this);
     showResultsBox_->setObjectName("ShowAll");
@@ -256,13 +295,6 @@ void MainWindow::CreateControls() {
                      toBearingBox_,   searchBox_,      showResultsBox_, minLabel,
                      maxLabel,        fromLabel,       toLabel,         listFileBox_,
                      panelTitle,      fileLabel,       searchLabel};
-
-    SetDefaultButton(useThisButton_);
-    inputBox_->installEventFilter(this);
-    layout_ = std::make_unique<LayoutFit>(*this);
-    layout_->Fit(MainWindowTexts(*this));
-    setFixedWidth(layout_->GrownWidth(Px(kMainClientWidth)));
-    SetWindowHeight(kMainClosedHeight);
 }
 
 void MainWindow::BindBoxesToSession() {
@@ -429,7 +461,7 @@ void MainWindow::UseThis() {
     const ResolveResult r = session_.UseThis(session_.boxes.input);
     Render();
     if (!r.message.empty()) ShowMessage(BoxText(r.message));
-    if (session_.homeSet && r.dist_bear) emit siteResolved();
+    if (session_.homeSet && r.distBear) emit siteResolved();
 }
 
 void MainWindow::TypeAndUse(const QString& text) {
@@ -547,7 +579,7 @@ void MainWindow::GenerateListing() {
         ShowMessage(BoxText(outcome.message));
         return;
     }
-    if (viewer_) viewer_(BoxText(NativePath(outcome.fileName)));
+    if (viewer_) viewer_(BoxText(files::NativePath(outcome.fileName)));
 }
 
 void MainWindow::ListLocals() {

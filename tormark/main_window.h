@@ -104,6 +104,9 @@ class MainWindow : public QWidget {
     void PickFromList(const QString& line);  // OK or a double click in the list window
 
     void CreateControls();
+    void CreateSiteControls();
+    void CreateActionControls();
+    void CreateListingPanel();
     void BindBoxesToSession();
     void ConnectActions();
     void Start();

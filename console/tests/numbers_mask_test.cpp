@@ -40,10 +40,10 @@ TEST(Rounding, HalvesGoToTheEvenNeighbour) {
 }
 
 TEST(ConsoleConstants, FractionalLiteralsActInSinglePrecision) {
-    EXPECT_EQ(kKmPerDegreeLat, 111.19999694824219);
+    EXPECT_EQ(kKmPerDegreeLatSingle, 111.19999694824219);
     EXPECT_EQ(kPlotAspect, 1.399999976158142);
-    EXPECT_NE(kEarthRadius_km, 6371.29);
-    EXPECT_EQ(kEarthRadius_km, static_cast<double>(6371.29f));
+    EXPECT_NE(kEarthRadiusSingle_km, 6371.29);
+    EXPECT_EQ(kEarthRadiusSingle_km, static_cast<double>(6371.29f));
     EXPECT_EQ(kPi, 3.141592653589793);
 }
 

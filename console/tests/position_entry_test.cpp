@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "console/testing/test_support.h"
+#include "testing/real_data.h"
 
 namespace console {
 namespace {
@@ -107,8 +108,8 @@ TEST(BasePositionLine, ColumnTenInColourSix) {
 }
 
 TEST(RealSites, ScafellFindsScafellPikeFirst) {
-    std::string folder = std::string(TORMARK_TEST_DATA) + "/sites/";
-    if (!std::filesystem::exists(folder + "Sites.dat")) GTEST_SKIP() << "no test data";
+    TORMARK_SKIP_WITHOUT_REAL_DATA("sites/Sites.dat");
+    const std::string folder = realdata::Path("sites").string() + "/";
     Quiet q;
     // "Sites.dat" is found under the spelling "SITES.DAT".
     ConsolePosition p = ResolvePosition("scafell", folder, q.con);

@@ -8,6 +8,7 @@
 #include "console/console_constants.h"
 #include "console/hgt_tile_store.h"
 #include "console/testing/test_support.h"
+#include "testing/real_data.h"
 
 namespace console {
 namespace {
@@ -375,8 +376,8 @@ namespace console {
 namespace {
 
 TEST(RealTiles, ScafellPikeIsTheHighestSampleOfN54W004) {
-    std::string folder = std::string(TORMARK_TEST_DATA) + "/srtm3/";
-    if (!std::filesystem::exists(folder + "N54W004.hgt")) GTEST_SKIP() << "no test data";
+    TORMARK_SKIP_WITHOUT_REAL_DATA("srtm3/N54W004.hgt");
+    const std::string folder = realdata::Path("srtm3").string() + "/";
     Quiet q;
     HgtTileStore store(folder, q.con, kDefaultAreaCapacity);
     EXPECT_EQ(store.PointHeight(55.0 - 655.0 / 1200, -4.0 + 946.0 / 1200), 971);

@@ -15,6 +15,26 @@ namespace {
 constexpr double kMm = 0.001;     // metres
 constexpr double kDeg1e9 = 1e-9;  // degrees
 
+// The scaled axes are worked from Airy 1830 and F0; the products must be the very doubles the
+// Ordnance Survey's worked examples carry, or every grid reference moves in its last digits.
+TEST(ConstantsTest, ScaledGridAxesAreTheOrdnanceSurveyFigures) {
+    EXPECT_EQ(kGridAF0_m, 6375020.480988971);
+    EXPECT_EQ(kGridBF0_m, 6353722.490487913);
+}
+
+// The two families of programs hold angle units and the earth differently; the pairs must stay
+// apart (a window-program literal leaking into the tools changes their pictures).
+TEST(ConstantsTest, WindowAndConsoleUnitsStayDistinct) {
+    EXPECT_EQ(kPi, 3.141592653589793);
+    EXPECT_EQ(kDegPerRad, 180.0 / 3.141592653589793);
+    EXPECT_NEAR(kWindowDegPerRad - kDegPerRad, 1.4e-11, 1e-12);
+    EXPECT_EQ(kConsoleAngles.deg_per_rad, kDegPerRad);
+    EXPECT_EQ(kWindowAngles.deg_per_rad, kWindowDegPerRad);
+    EXPECT_EQ(kEarthRadiusSingle_km, 6371.2900390625);
+    EXPECT_EQ(kKmPerDegreeLatSingle, 111.19999694824219);
+    EXPECT_NE(kKmPerDegreeLatSingle, kKmPerDegreeLat);
+}
+
 TEST(HalfAngleAtan2Test, QuadrantsAndNegativeAxis) {
     EXPECT_DOUBLE_EQ(HalfAngleAtan2(0, 1), 0.0);
     EXPECT_NEAR(HalfAngleAtan2(1, 0), kPi / 2, 1e-15);
@@ -99,7 +119,7 @@ TEST(DatumShiftTest, ShiftIsAboutHundredMetresAcrossBritain) {
         for (double lon = -6.0; lon <= 1.5; lon += 2.5) {
             const LatLon airy = WGS84ToAiry(lat, lon);
             const double dn_m = (airy.lat_deg - lat) * 111200.0;
-            const double de_m = (airy.lon_deg - lon) * 111200.0 * std::cos(lat / kDegPerRad);
+            const double de_m = (airy.lon_deg - lon) * 111200.0 * std::cos(lat / kWindowDegPerRad);
             const double shift_m = std::hypot(dn_m, de_m);
             EXPECT_GT(shift_m, 40.0) << lat << " " << lon;
             EXPECT_LT(shift_m, 160.0) << lat << " " << lon;

@@ -61,7 +61,8 @@ TEST(DistBearTest, OneMetreThreshold) {
     EXPECT_EQ(under.bear_uncert_deg, 0.0);
     const DistBearResult over = DistBear({52.0000091, 0.0, 0.001}, {52.0, 0.0, 0.001});
     EXPECT_GT(over.dist_km, 0.001);
-    EXPECT_NEAR(over.bear_uncert_deg, 2 * std::atan(0.7 * 0.001 / over.dist_km) * kDegPerRad, 1e-9);
+    EXPECT_NEAR(over.bear_uncert_deg, 2 * std::atan(0.7 * 0.001 / over.dist_km) * kWindowDegPerRad,
+                1e-9);
 }
 
 TEST(DistBearTest, PoleGivesZeroBearingsWithoutNaN) {

@@ -15,7 +15,7 @@ constexpr std::size_t kStatusSkip = 2;
 
 }  // namespace
 
-ArchiveFields splitArchiveLine(std::string_view line) {
+ArchiveFields SplitArchiveLine(std::string_view line) {
     ArchiveFields out;
     std::size_t start = 0;  // first character of the current field
     for (int field = 1; field <= kStatusField; ++field) {
@@ -52,7 +52,7 @@ ArchiveFields splitArchiveLine(std::string_view line) {
     return out;
 }
 
-GridFields splitGridFields(std::string_view line) {
+GridFields SplitGridFields(std::string_view line) {
     GridFields out;
     std::size_t start = 0;
     for (int field = 1; field <= kNorthingField; ++field) {

@@ -22,14 +22,14 @@ struct ArchiveFields {
 };
 
 // Splits one line (without its line end). Views point into `line`.
-ArchiveFields splitArchiveLine(std::string_view line);
+ArchiveFields SplitArchiveLine(std::string_view line);
 
-// Fields 4 and 5 (easting and northing) alone, as splitArchiveLine gives them: all a
+// Fields 4 and 5 (easting and northing) alone, as SplitArchiveLine gives them: all a
 // search needs to decide whether a point is near enough to look at the rest.
 struct GridFields {
     std::string_view easting;
     std::string_view northing;
 };
-GridFields splitGridFields(std::string_view line);
+GridFields SplitGridFields(std::string_view line);
 
 }  // namespace benchfind

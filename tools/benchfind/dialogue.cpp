@@ -29,7 +29,7 @@ constexpr std::size_t kArchiveBufferBytes = 1 << 20;
 
 // The base text of one pass: the command tail on the first pass when there is one,
 // otherwise the answer to the base prompt.
-std::string readBaseText(console::Console& con, std::optional<std::string>& pendingTail) {
+std::string ReadBaseText(console::Console& con, std::optional<std::string>& pendingTail) {
     if (pendingTail) {
         std::string tail = std::move(*pendingTail);
         pendingTail.reset();
@@ -38,23 +38,23 @@ std::string readBaseText(console::Console& con, std::optional<std::string>& pend
     return con.Ask(kBasePrompt, kBaseQuestion);
 }
 
-SearchSettings askSettings(console::Console& con, std::string baseText, const GridPoint& base) {
+SearchSettings AskSettings(console::Console& con, std::string baseText, const GridPoint& base) {
     SearchSettings s;
     s.baseText = std::move(baseText);
     s.base = base;
     s.maxDistance_km =
-        maxDistanceFromTyped(console::LeadingNumber(con.Ask(kDistancePrompt, kMaxDistanceOption)));
-    s.limit_m = limitMetres(s.maxDistance_km);
+        MaxDistanceFromTyped(console::LeadingNumber(con.Ask(kDistancePrompt, kMaxDistanceOption)));
+    s.limit_m = LimitMetres(s.maxDistance_km);
     con.PrintLine();
     s.includeDestroyed =
-        includeDestroyedFromAnswer(con.Ask(kDestroyedPrompt, kExcludeDestroyedOption));
-    s.pillarsOnly = pillarsOnlyFromAnswer(con.Ask(kPillarsPrompt, kPillarsOnlyOption));
+        IncludeDestroyedFromAnswer(con.Ask(kDestroyedPrompt, kExcludeDestroyedOption));
+    s.pillarsOnly = PillarsOnlyFromAnswer(con.Ask(kPillarsPrompt, kPillarsOnlyOption));
     return s;
 }
 
 // Searches the archive in `folder` and replaces the result file there. The result file
 // is written only once the archive has been read to its end.
-void searchAndStore(console::Console& con, const SearchSettings& settings,
+void SearchAndStore(console::Console& con, const SearchSettings& settings,
                     const std::filesystem::path& folder) {
     const std::string archivePath = (folder / kArchiveName).string();
     const auto found = console::FindFileIgnoringCase(archivePath);
@@ -74,8 +74,8 @@ void searchAndStore(console::Console& con, const SearchSettings& settings,
         return;
     }
 
-    std::string resultText = resultHeader(settings);
-    searchArchive(archive, settings, con, resultText);
+    std::string resultText = ResultHeader(settings);
+    SearchArchive(archive, settings, con, resultText);
     archive.close();
 
     const std::string resultPath = (folder / kResultName).string();
@@ -101,7 +101,7 @@ int RunDialogue(console::Console& con, std::string_view commandTail,
     std::optional<std::string> pendingTail{std::string(commandTail)};
     for (;;) {
         con.SetColour(Colour::kLightGrey);
-        const std::string typed = readBaseText(con, pendingTail);
+        const std::string typed = ReadBaseText(con, pendingTail);
         if (typed.empty()) break;  // an empty answer (or the end of input) ends the program
         const std::string baseText = NormaliseGridText(typed);
 
@@ -110,7 +110,7 @@ int RunDialogue(console::Console& con, std::string_view commandTail,
             con.PrintLine(kNotGridRef);
             continue;
         }
-        searchAndStore(con, askSettings(con, baseText, *base), folder);
+        SearchAndStore(con, AskSettings(con, baseText, *base), folder);
     }
     con.Flush();
     return console::kExitNormal;

@@ -14,23 +14,23 @@ using geodesy::kGridSquare_m;
 constexpr std::size_t kMaxDigits = 10;
 constexpr int kWrittenDigits = 5;
 
-bool isBlank(char c) {
+bool IsBlank(char c) {
     return c == ' ' || c == '\t';
 }
 
-std::int64_t digitsValue(std::string_view digits) {
+std::int64_t DigitsValue(std::string_view digits) {
     std::int64_t value = 0;
     for (char c : digits) value = value * 10 + (c - '0');
     return value;
 }
 
-std::int64_t pow10(int exponent) {
+std::int64_t Pow10(int exponent) {
     std::int64_t value = 1;
     while (exponent-- > 0) value *= 10;
     return value;
 }
 
-std::string fiveDigits(std::int64_t remainder) {
+std::string FiveDigits(std::int64_t remainder) {
     std::string digits = std::to_string(std::llabs(remainder));
     if (digits.size() < kWrittenDigits) digits.insert(0, kWrittenDigits - digits.size(), '0');
     return digits;
@@ -42,7 +42,7 @@ std::string NormaliseGridText(std::string_view text) {
     std::string out;
     out.reserve(text.size());
     for (char c : text) {
-        if (!isBlank(c)) out.push_back(c);
+        if (!IsBlank(c)) out.push_back(c);
     }
     return geodesy::UpperCase(out, geodesy::Letters::kAscii);
 }
@@ -59,11 +59,11 @@ std::optional<GridPoint> ParseGridPoint(std::string_view text) {
     }
 
     const std::size_t h = digits.size() / 2;
-    const std::int64_t unit_m = pow10(kWrittenDigits - static_cast<int>(h));
+    const std::int64_t unit_m = Pow10(kWrittenDigits - static_cast<int>(h));
     const geodesy::GridSquare square = geodesy::ParseGridLetters(ref[0], ref[1]);
     GridPoint p;
-    p.easting_m = square.east * kGridSquare_m + unit_m * digitsValue(digits.substr(0, h));
-    p.northing_m = square.north * kGridSquare_m + unit_m * digitsValue(digits.substr(h));
+    p.easting_m = square.east * kGridSquare_m + unit_m * DigitsValue(digits.substr(0, h));
+    p.northing_m = square.north * kGridSquare_m + unit_m * DigitsValue(digits.substr(h));
     return p;
 }
 
@@ -72,9 +72,9 @@ std::string FormatGridPoint(std::int64_t easting_m, std::int64_t northing_m) {
     const std::int64_t sqN = northing_m / kGridSquare_m;
     std::string out = geodesy::FormatGridLetters(geodesy::GridSquare{sqE, sqN});
     out.reserve(13);
-    out += fiveDigits(easting_m - kGridSquare_m * sqE);
+    out += FiveDigits(easting_m - kGridSquare_m * sqE);
     out.push_back(' ');
-    out += fiveDigits(northing_m - kGridSquare_m * sqN);
+    out += FiveDigits(northing_m - kGridSquare_m * sqN);
     return out;
 }
 

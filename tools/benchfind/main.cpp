@@ -3,9 +3,12 @@
 #include <filesystem>
 
 #include "console/console.h"
+#include "program/guarded_main.h"
 #include "run.h"
 
 int main(int argc, char** argv) {
-    return benchfind::Run(console::Arguments(argc, argv), console::Console::Standard(),
-                          std::filesystem::current_path());
+    return program::RunGuarded("benchfind", [&] {
+        return benchfind::Run(console::Arguments(argc, argv), console::Console::Standard(),
+                              std::filesystem::current_path());
+    });
 }

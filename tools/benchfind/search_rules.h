@@ -27,29 +27,29 @@ struct SearchSettings {
 
 // The radius from the typed value (km): below 0.001 km (an empty answer reads as 0)
 // gives 5 km. The value is held in single precision.
-float maxDistanceFromTyped(double typed_km);
+float MaxDistanceFromTyped(double typed_km);
 
 // The limit in whole metres: 1000 x the radius, rounded half to even, and held
 // within the range of a 32-bit integer.
-std::int32_t limitMetres(float maxDistance_km);
+std::int32_t LimitMetres(float maxDistance_km);
 
 // Only an answer that upper-cases to exactly "N" lists destroyed points; the
 // default (empty) and every other answer, "NO" included, leaves them out.
-bool includeDestroyedFromAnswer(std::string_view answer);
+bool IncludeDestroyedFromAnswer(std::string_view answer);
 
 // Only an answer that upper-cases to exactly "Y" lists pillars alone.
-bool pillarsOnlyFromAnswer(std::string_view answer);
+bool PillarsOnlyFromAnswer(std::string_view answer);
 
 // Straight-line distance on the grid between the base and a point (m), rounded half
 // to even. Coordinates far outside the grid give a large distance, never overflow.
-double gridDistanceMetres(const GridPoint& base, double easting_m, double northing_m);
+double GridDistanceMetres(const GridPoint& base, double easting_m, double northing_m);
 
 // True when `text`, upper-cased, contains `upperNeedle` (which must be upper case).
-bool containsIgnoringCase(std::string_view text, std::string_view upperNeedle);
+bool ContainsIgnoringCase(std::string_view text, std::string_view upperNeedle);
 
 // Whether a point at `distance_m` with this type and status text is listed.
 // The limit is inclusive: a point exactly at the limit is listed.
-bool isListed(const SearchSettings& settings, double distance_m, std::string_view type,
+bool IsListed(const SearchSettings& settings, double distance_m, std::string_view type,
               std::string_view status);
 
 }  // namespace benchfind

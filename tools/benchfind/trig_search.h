@@ -24,17 +24,17 @@ inline constexpr std::string_view kHeaderMask = "Base NGR \\            \\  Max 
 
 // The four header lines of the result file, each ended by CR LF: the title, an empty
 // line, the base and radius, an empty line.
-std::string resultHeader(const SearchSettings& settings);
+std::string ResultHeader(const SearchSettings& settings);
 
 // A listed point's row: the row mask filled, directly followed by the status text.
-std::string formatRow(double distance_m, std::string_view name, std::string_view gridRef,
+std::string FormatRow(double distance_m, std::string_view name, std::string_view gridRef,
                       double height_m, std::string_view type, std::string_view status);
 
 // Reads the archive line by line and lists every point the settings keep, in archive
 // order: on the console the row (colour 7) and then the archive line as read
 // (colour 4); in `resultText` the row ended by CR LF. Returns the number of points
 // listed. A line end of CR LF or LF is accepted on the archive's lines.
-int searchArchive(std::istream& archive, const SearchSettings& settings, console::Console& con,
+int SearchArchive(std::istream& archive, const SearchSettings& settings, console::Console& con,
                   std::string& resultText);
 
 }  // namespace benchfind

@@ -36,7 +36,7 @@ RadiusAreaResult MakeRadiusArea(double lat0_deg, double lon0_deg, double radius_
     // Everything stays in doubles until it is known to fit, so no conversion can overflow.
     const double cosLat = std::cos(lat0_deg / console::kDegPerRad);
     if (!(cosLat > 0)) return result;
-    const double halfLat_deg = radius_km / console::kKmPerDegreeLat;
+    const double halfLat_deg = radius_km / console::kKmPerDegreeLatSingle;
     const double halfLon_deg = halfLat_deg / cosLat;
     const double nLat =
         std::nearbyint(std::min(2 * radius_km / console::kKmPerSample, 1.0 * kMaxY));

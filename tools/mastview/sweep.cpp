@@ -7,7 +7,7 @@ namespace mastview {
 
 double RadioHorizon_km(double height_m, double kFactor) {
     if (!(height_m > 0) || !(kFactor > 0)) return 0;
-    return std::sqrt(2 * console::kEarthRadius_km * kFactor * height_m / 1000);
+    return std::sqrt(2 * console::kEarthRadiusSingle_km * kFactor * height_m / 1000);
 }
 
 double DefaultRadius_km(double mastTop_m, double kFactor) {
@@ -31,7 +31,7 @@ RayTracer::RayTracer(const SweepSetup& setup, const PlotHeights& heights, NewHig
       rule_(rule),
       dBearing_(console::kSweepStep_km * console::kDegPerRad / setup.radius_km),
       dt_(console::kSweepStep_km / setup.radius_km),
-      curvature_(2.0 * console::kEarthRadius_km * setup.kFactor) {}
+      curvature_(2.0 * console::kEarthRadiusSingle_km * setup.kFactor) {}
 
 std::vector<double> RayTracer::Bearings() const {
     std::vector<double> bearings;

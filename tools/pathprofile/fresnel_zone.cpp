@@ -16,8 +16,8 @@ FresnelVerdict VerdictOf(double worst_fraction) {
 }
 
 double FresnelRadiusAt_m(double wavelength_m, double x_km, double path_km) {
-    const double d1_m = x_km * kMetresPerKm;
-    const double d2_m = std::max(0.0, path_km - x_km) * kMetresPerKm;
+    const double d1_m = x_km * geodesy::kMetresPerKm;
+    const double d2_m = std::max(0.0, path_km - x_km) * geodesy::kMetresPerKm;
     return radiolink::FresnelRadius_m(wavelength_m, d1_m, d2_m);
 }
 

@@ -2,16 +2,16 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
 #include "geodesy/arc_functions.h"
 
 namespace pathprofile {
 namespace {
 
-constexpr double kPi = std::numbers::pi;
-constexpr double kRadPerDeg = kPi / 180.0;
-constexpr double kDegPerRad = 180.0 / kPi;
+using geodesy::kDegPerRad;
+using geodesy::kPi;
+using geodesy::kRadPerDeg;
+
 // Denominator up to which the two-argument arctangent gives -pi (single-precision literal).
 constexpr double kAtan2Floor = static_cast<double>(1e-8f);
 
@@ -29,7 +29,7 @@ LatLon DestinationPoint(LatLon start, double bearing_deg, double dist_km) {
     const double phi1 = start.lat_deg * kRadPerDeg;
     const double lambda1 = start.lon_deg * kRadPerDeg;
     const double theta = bearing_deg * kRadPerDeg;
-    const double delta = dist_km / kEarthRadius_km;
+    const double delta = dist_km / geodesy::kEarthRadiusSingle_km;
 
     const double w =
         std::sin(phi1) * std::cos(delta) + std::cos(phi1) * std::sin(delta) * std::cos(theta);
@@ -41,9 +41,9 @@ LatLon DestinationPoint(LatLon start, double bearing_deg, double dist_km) {
 }
 
 EarthBulge::EarthBulge(double k_factor, double path_km)
-    : re_km_(k_factor * kEarthRadius_km), path_km_(path_km) {
+    : re_km_(k_factor * geodesy::kEarthRadiusSingle_km), path_km_(path_km) {
     const double half = path_km / 2.0;
-    c0_m_ = kMetresPerKm * std::sqrt(std::max(0.0, re_km_ * re_km_ - half * half));
+    c0_m_ = geodesy::kMetresPerKm * std::sqrt(std::max(0.0, re_km_ * re_km_ - half * half));
 }
 
 double EarthBulge::At_m(double x_km) const {
@@ -51,7 +51,7 @@ double EarthBulge::At_m(double x_km) const {
     if (!std::isfinite(re_km_ * re_km_)) return 0.0;
     const double off_centre = x_km - path_km_ / 2.0;
     const double rest = std::max(0.0, re_km_ * re_km_ - off_centre * off_centre);
-    return kMetresPerKm * std::sqrt(rest) - c0_m_;
+    return geodesy::kMetresPerKm * std::sqrt(rest) - c0_m_;
 }
 
 double DistanceGridStep_km(double path_km) {

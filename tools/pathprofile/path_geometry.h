@@ -11,12 +11,8 @@
 
 namespace pathprofile {
 
-// Mean earth radius of the console tools, km (held in single precision, widened).
-inline constexpr double kEarthRadius_km = geodesy::kEarthRadiusSingle_km;
 // Fixed sampling step along the path: 20 m, in km (single-precision literal, widened).
 inline constexpr double kSampleStep_km = static_cast<double>(0.02f);
-// Metres per kilometre.
-inline constexpr double kMetresPerKm = 1000.0;
 // The largest sample index of a profile: 100000 steps of 20 m cover 2000 km.
 inline constexpr int kMaxSampleIndex = 100000;
 // The longest path the sample array holds, km.
@@ -29,8 +25,8 @@ inline constexpr double kCoincidentDistance_km = 0.001;
 using geodesy::LatLon;
 
 // The point reached by going dist_km along the initial bearing bearing_deg (0..360, clockwise
-// from north) from `start`, on a sphere of the true earth radius (kEarthRadius_km). The
-// arcsine is taken as atan(w / sqrt(1 - w^2)) and the two-argument arctangent as the geodesy
+// from north) from `start`, on a sphere of the true earth radius (geodesy::kEarthRadiusSingle_km).
+// The arcsine is taken as atan(w / sqrt(1 - w^2)) and the two-argument arctangent as the geodesy
 // core's half-angle formula with the single-precision floor 1e-8f.
 LatLon DestinationPoint(LatLon start, double bearing_deg, double dist_km);
 

@@ -14,7 +14,7 @@ constexpr double kPlotTopFactor = static_cast<double>(1.2f);
 
 // The spacing of the tiles' height samples north-south: 3 arc-seconds of latitude, km.
 constexpr double kHeightSampleSpacing_km =
-    kEarthRadius_km * geodesy::kPi / 180.0 / kSamplesPerDegree;
+    geodesy::kEarthRadiusSingle_km * geodesy::kPi / 180.0 / kSamplesPerDegree;
 // Ground heights are whole metres: two samples of one height differ by rounding only.
 constexpr double kSameGround_m = 0.5;
 

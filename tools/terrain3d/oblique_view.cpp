@@ -2,7 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
+
+#include "geodesy/constants.h"
 
 namespace terrain3d {
 namespace {
@@ -15,7 +16,7 @@ constexpr double kVerticalShare = static_cast<double>(0.1f);  // lift of maxPlot
 constexpr double kLeftMargin = static_cast<double>(0.01f);    // of nLon
 constexpr double kBottomMargin = static_cast<double>(0.1f);   // of nLat
 constexpr int kTopEntry = 255;                                // last palette entry
-constexpr double kRadPerDeg = std::numbers::pi / 180;
+using geodesy::kRadPerDeg;
 
 }  // namespace
 

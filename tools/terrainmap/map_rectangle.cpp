@@ -21,18 +21,18 @@ double SizeFromAnswer(double typed_km, double default_km) {
 }  // namespace
 
 MapRectangle MapRectangleAround(double lat0_deg, double lon0_deg, double northSouthKm,
-                        int samplesPerDegree) {
+                                int samplesPerDegree) {
     MapRectangle a;
     a.northSouthKm = northSouthKm;
     a.samplesPerDegree = samplesPerDegree;
     const double cosLat0 = std::cos(lat0_deg * console::kRadPerDeg);
-    const double rowKm = console::kKmPerDegreeLat / samplesPerDegree;
+    const double rowKm = console::kKmPerDegreeLatSingle / samplesPerDegree;
     a.nLat = console::RoundToInt(std::min(northSouthKm / rowKm, double{kMaxRows}));
     a.nLon =
         console::RoundToInt(std::min(a.nLat * console::kPlotAspect / cosLat0, double{kMaxColumns}));
     const double halfWidthDeg =
-        (console::kPlotAspect * northSouthKm / console::kKmPerDegreeLat / 2) / cosLat0;
-    const double halfHeightDeg = northSouthKm / console::kKmPerDegreeLat / 2;
+        (console::kPlotAspect * northSouthKm / console::kKmPerDegreeLatSingle / 2) / cosLat0;
+    const double halfHeightDeg = northSouthKm / console::kKmPerDegreeLatSingle / 2;
     a.west = lon0_deg - halfWidthDeg;
     a.east = lon0_deg + halfWidthDeg;
     a.south = lat0_deg - halfHeightDeg;

@@ -2,9 +2,12 @@
 #include <filesystem>
 
 #include "console/console.h"
+#include "program/guarded_main.h"
 #include "run.h"
 
 int main(int argc, char** argv) {
-    return terrainplot::Run(console::Arguments(argc, argv), console::Console::Standard(),
-                            std::filesystem::current_path());
+    return program::RunGuarded("terrainplot", [&] {
+        return terrainplot::Run(console::Arguments(argc, argv), console::Console::Standard(),
+                                std::filesystem::current_path());
+    });
 }

@@ -11,6 +11,9 @@
 #include <vector>
 
 #include "display_texts.h"
+#include "files/atomic_write.h"
+#include "files/find_ignoring_case.h"
+#include "geodesy/constants.h"
 #include "geodesy/display_mask.h"
 #include "geodesy/maidenhead.h"
 #include "geodesy/national_grid.h"
@@ -37,7 +40,6 @@ constexpr int kSitesPerBlock = 10;
 
 // Below these limits the header names the restriction.
 constexpr double kUnlimitedMaxDistance_km = 9999;
-constexpr double kFullCircle_deg = 360;
 
 const char* const kCrLf = "\r\n";
 
@@ -55,71 +57,35 @@ struct ListedSite {
     double lat = 0, lon = 0, resolution = 0;
 };
 
-// Converts one database line on the session's current site. Lines without "~", the end
-// marker, and lines whose location is unreadable give no site (they have no distance of their
-// own).
+// Converts one database line on the session's current site, through the resolution "&Use This"
+// gives a found site. Lines without "~", the end marker, and lines whose location is unreadable
+// give no site (they have no distance of their own) and leave the session as it was.
 std::optional<ListedSite> ConvertLine(const std::string& line, SiteSession& s) {
     const std::optional<sitefile::SiteFields> fields = sitefile::SplitSiteLine(line);
     if (!fields) return std::nullopt;
     if (geodesy::UpperCase(line).find(sitefile::kEndMarker) != std::string::npos)
         return std::nullopt;
-    const geodesy::Classification kind = geodesy::ClassifyInput(fields->location);
-    ListedSite site;
-    site.name = fields->name;
-    switch (kind.input_class) {
-        case geodesy::InputClass::kGridRef: {
-            const geodesy::NgrPosition p = geodesy::ParseGridRef(kind.text, s.resolution_km);
-            if (!p.ok) return std::nullopt;
-            site.lat = p.lat_deg;
-            site.lon = p.lon_deg;
-            site.resolution = p.resolution_km;
-            site.ngr = kind.text;
-            site.locator = geodesy::FormatLocator(p.lat_deg, p.lon_deg);
-            s.boxes.eastNorth = EastNorthText(p.easting_m, p.northing_m);
-            s.boxes.hasEastNorth = true;
-            s.boxes.easting_m = p.easting_m;
-            s.boxes.northing_m = p.northing_m;
-            s.boxes.osMapCaption = geodesy::Square10km(kind.text);
-            s.boxes.xdim = s.boxes.ydim = CellSizeText(p.resolution_km * 1000);
-            break;
-        }
-        case geodesy::InputClass::kLocator: {
-            const geodesy::LocatorPosition p = geodesy::ParseLocator(kind.text);
-            if (!p.ok) return std::nullopt;
-            site.lat = p.lat_deg;
-            site.lon = p.lon_deg;
-            site.resolution = p.resolution_km;
-            site.locator = kind.text;
-            s.boxes.xdim = CellSizeText(p.ew_size_m);
-            s.boxes.ydim = CellSizeText(p.ns_size_m);
-            break;
-        }
-        case geodesy::InputClass::kLatLong: {
-            const geodesy::ParsedLatLong p = geodesy::ParseLatLong(kind.text);
-            if (!p.ok) return std::nullopt;
-            site.lat = p.lat_deg;
-            site.lon = p.lon_deg;
-            site.resolution = p.resolution_km;
-            site.locator = geodesy::FormatLocator(p.lat_deg, p.lon_deg);
-            s.boxes.xdim = s.boxes.ydim = std::string(kUnknownSize);
-            break;
-        }
-        case geodesy::InputClass::kSiteName:
-            return std::nullopt;
+    const ResolveResult r =
+        ResolveLocation(fields->location, s.resolution_km, s.latLongFormat, true);
+    if (r.kind != ResolveKind::kSite) return std::nullopt;
+
+    s.lat_deg = r.lat_deg;
+    s.lon_deg = r.lon_deg;
+    s.resolution_km = r.resolution_km;
+    // Only the texts a listing leaves behind change: the position boxes stay empty while the
+    // listing panel is open.
+    s.boxes.eastNorth = r.eastNorthText.value_or("");
+    s.boxes.hasEastNorth = r.eastNorth.has_value();
+    if (r.eastNorth) {
+        s.boxes.easting_m = r.eastNorth->easting_m;
+        s.boxes.northing_m = r.eastNorth->northing_m;
     }
-    s.lat_deg = site.lat;
-    s.lon_deg = site.lon;
-    s.resolution_km = site.resolution;
-    if (kind.input_class != geodesy::InputClass::kGridRef) {
-        const geodesy::NgrText ngr = geodesy::FormatGridRef(site.lat, site.lon, site.resolution);
-        site.ngr = ngr.text;
-        s.boxes.eastNorth = EastNorthText(ngr);
-        s.boxes.hasEastNorth = ngr.status == geodesy::NgrStatus::kOk;
-        s.boxes.easting_m = ngr.easting_m;
-        s.boxes.northing_m = ngr.northing_m;
-        if (ngr.status == geodesy::NgrStatus::kOk) s.boxes.osMapCaption = OsMapCaption(ngr);
-    }
-    return site;
+    if (r.square10km && !r.square10km->empty()) s.boxes.osMapCaption = *r.square10km;
+    if (r.xSizeText) s.boxes.xdim = *r.xSizeText;
+    if (r.ySizeText) s.boxes.ydim = *r.ySizeText;
+    return ListedSite{
+        fields->name,   r.locatorText.value_or(""), r.ngrText.value_or(""), r.lat_deg, r.lon_deg,
+        r.resolution_km};
 }
 
 bool InSector(double bearing, double from, double to) {
@@ -136,7 +102,7 @@ std::vector<std::string> HeaderLines(const std::string& dateText, const std::str
     if (minDist > 0) lines.push_back("Minimum distance " + ShortestNumber(minDist));
     if (maxDist < kUnlimitedMaxDistance_km)
         lines.push_back("Maximum distance " + ShortestNumber(maxDist));
-    if (from > 0 || to < kFullCircle_deg)
+    if (from > 0 || to < geodesy::kFullCircle_deg)
         lines.push_back("Bearings restricted to sites within" + ShortestNumber(from) + " to " +
                         ShortestNumber(to) + " deg");
     if (!search.empty()) lines.push_back("Only Sites with   '" + search + "'   in their name");
@@ -150,33 +116,6 @@ std::vector<std::string> HeaderLines(const std::string& dateText, const std::str
 
 double BoxNumber(const std::string& text) {
     return geodesy::LeadingNumber(text);
-}
-
-// Writes `text` under a temporary name beside `path` and renames it over `path` only when it
-// is complete, so a failure never destroys an earlier file. False when any step fails.
-bool WriteWhole(const std::filesystem::path& path, const std::string& text) {
-    std::random_device seed;
-    const std::filesystem::path temporary =
-        path.string() + ".tmp" + std::to_string(std::uniform_int_distribution<unsigned>()(seed));
-    {
-        std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
-        if (!file) return false;
-        file.write(text.data(), static_cast<std::streamsize>(text.size()));
-        file.close();
-        if (!file) {
-            std::error_code ignored;
-            std::filesystem::remove(temporary, ignored);
-            return false;
-        }
-    }
-    std::error_code error;
-    std::filesystem::rename(temporary, path, error);
-    if (error) {
-        std::error_code ignored;
-        std::filesystem::remove(temporary, ignored);
-        return false;
-    }
-    return true;
 }
 
 // Whether a file can be made at `path`: a scratch file beside it is created and removed again.
@@ -219,16 +158,6 @@ std::string SiteLine(const std::string& name, const std::string& locator, const 
     return line;
 }
 
-std::string NativePath(const std::string& typed) {
-    std::string path = typed;
-#ifdef _WIN32
-    std::replace(path.begin(), path.end(), '/', '\\');
-#else
-    std::replace(path.begin(), path.end(), '\\', '/');
-#endif
-    return path;
-}
-
 ListingOutcome WriteListing(const ListingBoxes& boxes, SiteSession& session,
                             const std::string& dateText) {
     ListingOutcome outcome;
@@ -242,7 +171,7 @@ ListingOutcome WriteListing(const ListingBoxes& boxes, SiteSession& session,
 
     // Converting the lines moves the current site: whether the file can be made is known first,
     // so that a failure leaves the site as it was.
-    const std::string target = NativePath(outcome.fileName);
+    const std::string target = files::NativePath(outcome.fileName);
     if (!CanCreate(target)) {
         outcome.message = ListingError(target);
         return outcome;
@@ -285,7 +214,7 @@ ListingOutcome WriteListing(const ListingBoxes& boxes, SiteSession& session,
         if (outcome.sites % kSitesPerBlock == 0) text += kCrLf;
     }
 
-    if (!WriteWhole(target, text)) {
+    if (!files::WriteFileAtomically(target, text)) {
         outcome.message = ListingError(target);
         return outcome;
     }

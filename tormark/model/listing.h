@@ -41,7 +41,4 @@ std::string ShortestNumber(double value);
 ListingOutcome WriteListing(const ListingBoxes& boxes, SiteSession& session,
                             const std::string& dateText);
 
-// A path as typed, with either separator, in the platform's own form.
-std::string NativePath(const std::string& typed);
-
 }  // namespace tormark

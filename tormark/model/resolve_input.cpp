@@ -34,133 +34,134 @@ constexpr char kSiteNameGap[] = "   ";  // between a site's name and its locatio
 
 // Writes the locator, grid reference and their companions derived from the result's position.
 void DeriveLocator(ResolveResult& r) {
-    r.locator_text = FormatLocator(r.lat_deg, r.lon_deg);
+    r.locatorText = FormatLocator(r.lat_deg, r.lon_deg);
 }
 
-void DeriveNgr(ResolveResult& r, bool window_texts) {
+void DeriveNgr(ResolveResult& r, bool windowTexts) {
     NgrText n = FormatGridRef(r.lat_deg, r.lon_deg, r.resolution_km);
-    r.east_north_text = window_texts ? EastNorthText(n) : std::string();
-    if (n.status == geodesy::NgrStatus::kOk) r.east_north = GridPoint{n.easting_m, n.northing_m};
-    if (window_texts) r.square_10km = OsMapCaption(n);
-    r.ngr_text = std::move(n.text);
+    r.eastNorthText = windowTexts ? EastNorthText(n) : std::string();
+    if (n.status == geodesy::NgrStatus::kOk) r.eastNorth = GridPoint{n.easting_m, n.northing_m};
+    if (windowTexts) r.square10km = OsMapCaption(n);
+    r.ngrText = std::move(n.text);
 }
 
-bool ApplyGridRef(ResolveResult& r, const std::string& compact, int ll_format, bool window_texts) {
+bool ApplyGridRef(ResolveResult& r, const std::string& compact, int llFormat, bool windowTexts) {
     const NgrPosition g = ParseGridRef(compact, r.resolution_km);
     if (!g.ok) {
-        r.kind = ResolveKind::kGridRefError;
+        r.kind = ResolveKind::kRefusedGridRef;
         r.message = g.error;
         return false;
     }
-    r.position_changed = true;
+    r.positionChanged = true;
     r.lat_deg = g.lat_deg;
     r.lon_deg = g.lon_deg;
     r.resolution_km = g.resolution_km;
-    r.kept_resolution = g.kept_resolution;
-    r.ngr_text = compact;
-    r.east_north_text = window_texts ? EastNorthText(g.easting_m, g.northing_m) : std::string();
-    r.east_north = GridPoint{g.easting_m, g.northing_m};
+    r.keptResolution = g.kept_resolution;
+    r.ngrText = compact;
+    r.eastNorthText = windowTexts ? EastNorthText(g.easting_m, g.northing_m) : std::string();
+    r.eastNorth = GridPoint{g.easting_m, g.northing_m};
     DeriveLocator(r);
-    if (window_texts) {
-        r.square_10km = Square10km(compact);
+    if (windowTexts) {
+        r.square10km = Square10km(compact);
         // A grid reference names a square: both sides are the resolution.
-        r.x_size_text = CellSizeText(r.resolution_km * 1000.0);
-        r.y_size_text = r.x_size_text;
+        r.xSizeText = CellSizeText(r.resolution_km * 1000.0);
+        r.ySizeText = r.xSizeText;
     }
-    r.ll_text = FormatLatLong(r.lat_deg, r.lon_deg, ll_format);
+    r.llText = FormatLatLong(r.lat_deg, r.lon_deg, llFormat);
     return true;
 }
 
-bool ApplyLocator(ResolveResult& r, const std::string& compact, int ll_format, bool window_texts) {
+bool ApplyLocator(ResolveResult& r, const std::string& compact, int llFormat, bool windowTexts) {
     const LocatorPosition l = ParseLocator(compact);
     if (!l.ok) {
-        r.kind = ResolveKind::kLocatorError;
-        r.input_text = std::string(kLocatorError);
+        r.kind = ResolveKind::kRefusedLocator;
+        r.inputText = std::string(kLocatorError);
         return false;
     }
-    r.position_changed = true;
+    r.positionChanged = true;
     r.lat_deg = l.lat_deg;
     r.lon_deg = l.lon_deg;
     r.resolution_km = l.resolution_km;
-    r.locator_text = compact;
-    DeriveNgr(r, window_texts);
-    if (window_texts) {
-        r.x_size_text = CellSizeText(l.ew_size_m);
-        r.y_size_text = CellSizeText(l.ns_size_m);
+    r.locatorText = compact;
+    DeriveNgr(r, windowTexts);
+    if (windowTexts) {
+        r.xSizeText = CellSizeText(l.ew_size_m);
+        r.ySizeText = CellSizeText(l.ns_size_m);
     }
-    r.ll_text = FormatLatLong(r.lat_deg, r.lon_deg, ll_format);
+    r.llText = FormatLatLong(r.lat_deg, r.lon_deg, llFormat);
     return true;
 }
 
-bool ApplyLatLong(ResolveResult& r, const ParsedLatLong& p, int ll_format, bool window_texts) {
+bool ApplyLatLong(ResolveResult& r, const ParsedLatLong& p, int llFormat, bool windowTexts) {
     if (!p.ok) return false;
-    r.position_changed = true;
+    r.positionChanged = true;
     r.lat_deg = p.lat_deg;
     r.lon_deg = p.lon_deg;
     r.resolution_km = p.resolution_km;
     DeriveLocator(r);
-    DeriveNgr(r, window_texts);
-    if (window_texts) {
-        r.x_size_text = std::string(kUnknownSize);
-        r.y_size_text = std::string(kUnknownSize);
+    DeriveNgr(r, windowTexts);
+    if (windowTexts) {
+        r.xSizeText = std::string(kUnknownSize);
+        r.ySizeText = std::string(kUnknownSize);
     }
-    r.ll_text = FormatLatLong(r.lat_deg, r.lon_deg, ll_format);
+    r.llText = FormatLatLong(r.lat_deg, r.lon_deg, llFormat);
     return true;
+}
+
+// A site's stored location resolved into `r` by its own form; false when it names no position
+// (r.kind then says why for a refused grid reference or locator).
+bool ApplyLocation(ResolveResult& r, const Classification& c, int llFormat, bool windowTexts) {
+    r.inputClass = c.input_class;
+    switch (c.input_class) {
+        case InputClass::kGridRef:
+            return ApplyGridRef(r, c.text, llFormat, windowTexts);
+        case InputClass::kLocator:
+            return ApplyLocator(r, c.text, llFormat, windowTexts);
+        case InputClass::kLatLong:
+            return ApplyLatLong(r, ParseLatLong(c.text), llFormat, windowTexts);
+        case InputClass::kSiteName:
+            break;
+    }
+    return false;
 }
 
 void ResolveSite(ResolveResult& r, const ResolveRequest& req, const std::string& input) {
     const sitefile::SiteSearchResult s =
-        sitefile::FindSiteByName(std::string(req.database_path), input);
+        sitefile::FindSiteByName(std::string(req.databasePath), input);
     switch (s.outcome) {
         case sitefile::SiteSearchOutcome::kFileMissing:
-            r.kind = ResolveKind::kDatabaseMissing;
+            r.kind = ResolveKind::kNoDatabase;
             r.message = kDatabaseMissing;
             return;
         case sitefile::SiteSearchOutcome::kEndOfFile:
             // A file without "ENDENDEND" ends the search as that line would: leaving the
             // previous site's boxes under the newly typed name would pass them off as its.
         case sitefile::SiteSearchOutcome::kNotFound:
-            r.kind = ResolveKind::kSiteNotFound;
-            r.input_text = std::string(kSiteNotFound);
-            r.locator_text = "";
-            r.ngr_text = "";
-            r.ll_text = "";
+            r.kind = ResolveKind::kNoSuchSite;
+            r.inputText = std::string(kSiteNotFound);
+            r.locatorText = "";
+            r.ngrText = "";
+            r.llText = "";
             return;
         case sitefile::SiteSearchOutcome::kFound:
             break;
     }
 
-    r.input_text = s.fields.name + kSiteNameGap + s.fields.location;
-    const Classification c = ClassifyInput(s.fields.location);
-    r.input_class = c.input_class;
-    bool resolved = false;
-    switch (c.input_class) {
-        case InputClass::kGridRef:
-            resolved = ApplyGridRef(r, c.text, req.ll_format, req.window_texts);
-            break;
-        case InputClass::kLocator:
-            r.ngr_text = "";
-            resolved = ApplyLocator(r, c.text, req.ll_format, req.window_texts);
-            if (!resolved) r.ngr_text.reset();
-            break;
-        case InputClass::kLatLong:
-            resolved = ApplyLatLong(r, ParseLatLong(c.text), req.ll_format, req.window_texts);
-            break;
-        case InputClass::kSiteName:
-            break;
-    }
+    r.inputText = s.fields.name + kSiteNameGap + s.fields.location;
+    const bool resolved =
+        ApplyLocation(r, ClassifyInput(s.fields.location), req.llFormat, req.windowTexts);
     if (resolved) {
         r.kind = ResolveKind::kSite;
         r.sitename = s.fields.name;
         return;
     }
-    if (r.kind == ResolveKind::kLocatorError) return;  // the input box says "Locator error"
+    if (r.kind == ResolveKind::kRefusedLocator) return;  // the input box says "Locator error"
     // Neither form (or a refused grid reference): the entry cannot be placed. The position,
     // and the name that belongs to it, stay as they were.
     r.kind = ResolveKind::kSiteLocationError;
-    r.locator_text = std::string(kLocationError);
-    r.ngr_text = std::string(kLocationError);
-    r.ll_text = "";
+    r.locatorText = std::string(kLocationError);
+    r.ngrText = std::string(kLocationError);
+    r.llText = "";
 }
 
 bool RefreshesDistance(ResolveKind kind) {
@@ -179,6 +180,20 @@ bool RefreshesDistance(ResolveKind kind) {
 
 }  // namespace
 
+ResolveResult ResolveLocation(std::string_view location, double resolution_km, int llFormat,
+                              bool windowTexts) {
+    ResolveResult r;
+    r.resolution_km = resolution_km;
+    const Classification c = ClassifyInput(location);
+    r.typedClass = c.input_class;
+    if (ApplyLocation(r, c, llFormat, windowTexts)) {
+        r.kind = ResolveKind::kSite;
+    } else if (r.kind == ResolveKind::kEmpty) {
+        r.kind = ResolveKind::kSiteLocationError;
+    }
+    return r;
+}
+
 ResolveResult ResolveInput(const ResolveRequest& req) {
     ResolveResult r;
     r.lat_deg = req.lat_deg;
@@ -188,39 +203,37 @@ ResolveResult ResolveInput(const ResolveRequest& req) {
     if (input.empty()) return r;  // kEmpty
 
     const Classification c = ClassifyInput(input);
-    r.input_class = c.input_class;
-    r.typed_class = c.input_class;
+    r.inputClass = c.input_class;
+    r.typedClass = c.input_class;
     switch (c.input_class) {
         case InputClass::kGridRef:
-            if (ApplyGridRef(r, c.text, req.ll_format, req.window_texts)) {
+            if (ApplyGridRef(r, c.text, req.llFormat, req.windowTexts)) {
                 r.kind = ResolveKind::kGridRef;
-                r.input_text = input;
+                r.inputText = input;
                 r.sitename = "";
             }
             break;
         case InputClass::kLocator:
-            r.ngr_text = "";
-            if (ApplyLocator(r, c.text, req.ll_format, req.window_texts)) {
+            // A refused locator: "Locator error", nothing else changes.
+            if (ApplyLocator(r, c.text, req.llFormat, req.windowTexts)) {
                 r.kind = ResolveKind::kLocator;
-                r.input_text = input;
+                r.inputText = input;
                 r.sitename = "";
-            } else {
-                r.ngr_text.reset();  // "Locator error": nothing else changes
             }
             break;
         case InputClass::kLatLong: {
             ParsedLatLong p = ParseLatLong(input);
-            if (ApplyLatLong(r, p, req.ll_format, req.window_texts)) {
+            if (ApplyLatLong(r, p, req.llFormat, req.windowTexts)) {
                 r.kind = ResolveKind::kLatLong;
-                r.input_text = std::move(p.cleaned);
+                r.inputText = std::move(p.cleaned);
                 r.sitename = "";
             } else {
                 // Unreadable: empty the input box and show the previous position again.
                 r.kind = ResolveKind::kUnreadableLatLong;
-                r.input_text = "";
+                r.inputText = "";
                 DeriveLocator(r);
-                DeriveNgr(r, req.window_texts);
-                r.ll_text = FormatLatLong(r.lat_deg, r.lon_deg, req.ll_format);
+                DeriveNgr(r, req.windowTexts);
+                r.llText = FormatLatLong(r.lat_deg, r.lon_deg, req.llFormat);
             }
             break;
         }
@@ -230,7 +243,7 @@ ResolveResult ResolveInput(const ResolveRequest& req) {
     }
 
     if (req.home && RefreshesDistance(r.kind))
-        r.dist_bear = DistBear(Site{r.lat_deg, r.lon_deg, r.resolution_km}, *req.home);
+        r.distBear = DistBear(Site{r.lat_deg, r.lon_deg, r.resolution_km}, *req.home);
     return r;
 }
 

@@ -25,13 +25,13 @@ enum class ResolveKind {
     kLocator,            // a typed locator was resolved
     kLatLong,            // a typed latitude/longitude was resolved
     kSite,               // a database entry was found and its location resolved
-    kLocatorError,       // odd-length locator (typed or stored): "Locator error" in the input box
-    kGridRefError,       // grid reference with too many digits: message holds the sentence
+    kRefusedLocator,     // odd-length locator (typed or stored): "Locator error" in the input box
+    kRefusedGridRef,     // grid reference with too many digits: message holds the sentence
     kUnreadableLatLong,  // no hemisphere letters: input box emptied, texts of the old position
-    kSiteNotFound,       // "ENDENDEND" or the end of the file reached without a match: "Not
+    kNoSuchSite,         // "ENDENDEND" or the end of the file reached without a match: "Not
                          // Found", locator/NGR/lat-long boxes emptied
     kSiteLocationError,  // matched entry's location unreadable: "ERROR" in locator and NGR boxes
-    kDatabaseMissing,    // message box kDatabaseMissing; nothing else changes
+    kNoDatabase,         // message box kDatabaseMissing; nothing else changes
 };
 
 // The state the resolve step reads. The texts are views of the caller's strings, which must
@@ -41,55 +41,63 @@ struct ResolveRequest {
     double lat_deg = 0.0;    // current position, WGS84 degrees
     double lon_deg = 0.0;
     double resolution_km = 1.0;         // current positional uncertainty, km
-    int ll_format = 0;                  // layout for FormatLatLong
-    std::string_view database_path;     // the site database file
+    int llFormat = 0;                  // layout for FormatLatLong
+    std::string_view databasePath;     // the site database file
     std::optional<geodesy::Site> home;  // the home site when one is set
     // false: the texts that only the window shows are not worked out: the east/north line is
     // left "" and the OS map caption and cell sizes are left unset (the command lines print
     // none of them, and writing them costs a good share of a line's time).
-    bool window_texts = true;
+    bool windowTexts = true;
 };
 
 // What the window applies. A std::nullopt text means "leave that box as it is".
 struct ResolveResult {
     ResolveKind kind = ResolveKind::kEmpty;
-    bool position_changed = false;
+    bool positionChanged = false;
     double lat_deg = 0.0;  // position after the step (the old one when unchanged)
     double lon_deg = 0.0;
     double resolution_km = 0.0;
     // The position came from a grid reference whose length names no resolution, so
     // resolution_km is the one of the request: this result depends on what came before.
-    bool kept_resolution = false;
+    bool keptResolution = false;
     // For kSite and kSiteLocationError: the class of the stored location (which box holds the
     // typed value); for typed input: the class of the input.
-    geodesy::InputClass input_class = geodesy::InputClass::kSiteName;
-    // The class of the typed text itself (for a site, input_class is that of its location).
-    geodesy::InputClass typed_class = geodesy::InputClass::kSiteName;
+    geodesy::InputClass inputClass = geodesy::InputClass::kSiteName;
+    // The class of the typed text itself (for a site, inputClass is that of its location).
+    geodesy::InputClass typedClass = geodesy::InputClass::kSiteName;
 
-    std::optional<std::string> input_text;       // InputText (and BearingCalc's Ipt)
-    std::optional<std::string> locator_text;     // LocText
-    std::optional<std::string> ngr_text;         // NGRText
-    std::optional<std::string> ll_text;          // LLText
-    std::optional<std::string> east_north_text;  // EastNorth: "E: 469511 , N: 178370" or ""
-    std::optional<std::string> square_10km;      // OSMap caption, e.g. "SU67"
-    std::optional<std::string> x_size_text;      // Xdim: cell width "###m" or "~"
-    std::optional<std::string> y_size_text;      // Ydim: cell height "###m" or "~"
+    std::optional<std::string> inputText;       // InputText (and BearingCalc's Ipt)
+    std::optional<std::string> locatorText;     // LocText
+    std::optional<std::string> ngrText;         // NGRText
+    std::optional<std::string> llText;          // LLText
+    std::optional<std::string> eastNorthText;  // EastNorth: "E: 469511 , N: 178370" or ""
+    std::optional<std::string> square10km;      // OSMap caption, e.g. "SU67"
+    std::optional<std::string> xSizeText;      // Xdim: cell width "###m" or "~"
+    std::optional<std::string> ySizeText;      // Ydim: cell height "###m" or "~"
     std::optional<std::string> sitename;         // database name, "" for typed positions; unchanged
                                                  // when a found entry cannot be placed
     std::string message;                         // message-box text, "" when none
-    // The figures behind east_north_text, set with it unless it is "": the corner of a typed
+    // The figures behind eastNorthText, set with it unless it is "": the corner of a typed
     // square, or the unrounded easting and northing of a computed reference.
-    std::optional<GridPoint> east_north;
+    std::optional<GridPoint> eastNorth;
 
     // Distance and bearings from home, recomputed when a home is given and the step resolved or
-    // refreshed a position (not for kEmpty, kDatabaseMissing, kSiteNotFound,
-    // kLocatorError, kGridRefError).
-    std::optional<geodesy::DistBearResult> dist_bear;
+    // refreshed a position (not for kEmpty, kNoDatabase, kNoSuchSite, kRefusedLocator,
+    // kRefusedGridRef).
+    std::optional<geodesy::DistBearResult> distBear;
 };
 
 // The "&Use This" step: upper-case the input, classify it and resolve it through the grid
 // reference, locator, latitude/longitude reader or the site database, deriving the forms that
 // were not typed. Never throws for bad input or a bad file; the outcome is in kind.
 ResolveResult ResolveInput(const ResolveRequest& request);
+
+// A site's stored location (upper-cased, as a site file's location field holds it) resolved as
+// "&Use This" resolves the location of a found site, with `resolution_km` as the current
+// resolution (a grid reference whose length names none keeps it). kind is kSite when it names a
+// position; otherwise kRefusedGridRef, kRefusedLocator or kSiteLocationError, and no position is set.
+// The listing resolves every line of the database through this.
+ResolveResult ResolveLocation(std::string_view location, double resolution_km, int llFormat,
+                              bool windowTexts);
 
 }  // namespace tormark

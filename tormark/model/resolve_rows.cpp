@@ -60,7 +60,7 @@ void AppendResolutionRow(std::string& row, std::string_view input, const Resolve
     row += '\t';
     char digits[16];
     row.append(digits,
-               std::to_chars(digits, digits + sizeof digits, static_cast<int>(r.typed_class)).ptr);
+               std::to_chars(digits, digits + sizeof digits, static_cast<int>(r.typedClass)).ptr);
     constexpr int kPositionColumns = 8;  // lat .. latlong
     constexpr int kDistanceColumns = 5;  // dist_km .. bear_uncert_deg
     if (!ResolvedAPosition(r.kind)) {
@@ -101,9 +101,9 @@ void AppendResolutionRow(std::string& row, std::string_view input, const Resolve
 
 std::string_view MessageOf(const ResolveResult& r) {
     switch (r.kind) {
-        case ResolveKind::kSiteNotFound:
+        case ResolveKind::kNoSuchSite:
             return kSiteNotFound;
-        case ResolveKind::kLocatorError:
+        case ResolveKind::kRefusedLocator:
             return kLocatorError;
         case ResolveKind::kSiteLocationError:
             return kLocationError;
@@ -153,7 +153,7 @@ void ResolveShare(const std::vector<std::string>& lines, Share& share, bool know
     for (std::size_t i = share.first; i < share.end; ++i) {
         const ResolveResult r = share.session.UseThis(lines[i]);
         const bool placed = ResolvedAPosition(r.kind);
-        if (placed && r.kept_resolution && !knowsState && !share.placedAPosition) {
+        if (placed && r.keptResolution && !knowsState && !share.placedAPosition) {
             share.resumeAt = i;
             return;
         }

@@ -48,51 +48,65 @@ ResolveResult SiteSession::UseThis(std::string_view input) {
     boxes.locFore = kBlack;
     boxes.ngrFore = kBlack;
 
+    ResolveResult r = ResolveInput(Request());
+    switch (r.kind) {
+        case ResolveKind::kEmpty:
+        case ResolveKind::kNoDatabase:
+            return r;  // nothing else changes
+        default:
+            break;
+    }
+    Show(r);
+    const std::optional<UncertForm> form = ColourBoxes(r);
+    if (form) {
+        if (showsWindow) WritePointingValues(*form);
+        boxes.setHomeEnabled = r.kind != ResolveKind::kSiteLocationError;
+    }
+    return r;
+}
+
+ResolveRequest SiteSession::Request() const {
     ResolveRequest request;
     request.input = boxes.input;  // unchanged until the step is done
     request.lat_deg = lat_deg;
     request.lon_deg = lon_deg;
     request.resolution_km = resolution_km;
-    request.ll_format = latLongFormat;
-    request.database_path = databasePath;
+    request.llFormat = latLongFormat;
+    request.databasePath = databasePath;
     request.home = Home();
-    request.window_texts = showsWindow;
-    ResolveResult r = ResolveInput(request);
+    request.windowTexts = showsWindow;
+    return request;
+}
 
-    switch (r.kind) {
-        case ResolveKind::kEmpty:
-        case ResolveKind::kDatabaseMissing:
-            return r;  // nothing else changes
-        default:
-            break;
-    }
-
+void SiteSession::Show(const ResolveResult& r) {
     lat_deg = r.lat_deg;
     lon_deg = r.lon_deg;
     resolution_km = r.resolution_km;
-    if (r.input_text) {
-        boxes.input = *r.input_text;
-        if (showsWindow) pointing.ipt = *r.input_text;
+    if (r.inputText) {
+        boxes.input = *r.inputText;
+        if (showsWindow) pointing.ipt = *r.inputText;
     }
-    if (r.locator_text) boxes.locator = *r.locator_text;
-    if (r.ngr_text) boxes.ngr = *r.ngr_text;
-    if (r.ll_text) boxes.latlong = *r.ll_text;
-    if (r.east_north_text) {
-        boxes.eastNorth = *r.east_north_text;
+    if (r.locatorText) boxes.locator = *r.locatorText;
+    if (r.ngrText) boxes.ngr = *r.ngrText;
+    if (r.llText) boxes.latlong = *r.llText;
+    if (r.eastNorthText) {
+        boxes.eastNorth = *r.eastNorthText;
         // The figures come with the text (a typed square's corner, or the computed reference),
         // so the grid reference is not worked out a second time.
-        boxes.hasEastNorth = r.east_north.has_value();
-        if (r.east_north) {
-            boxes.easting_m = r.east_north->easting_m;
-            boxes.northing_m = r.east_north->northing_m;
+        boxes.hasEastNorth = r.eastNorth.has_value();
+        if (r.eastNorth) {
+            boxes.easting_m = r.eastNorth->easting_m;
+            boxes.northing_m = r.eastNorth->northing_m;
         }
     }
-    if (r.square_10km && !r.square_10km->empty()) boxes.osMapCaption = *r.square_10km;
-    if (r.x_size_text) boxes.xdim = *r.x_size_text;
-    if (r.y_size_text) boxes.ydim = *r.y_size_text;
+    if (r.square10km && !r.square10km->empty()) boxes.osMapCaption = *r.square10km;
+    if (r.xSizeText) boxes.xdim = *r.xSizeText;
+    if (r.ySizeText) boxes.ydim = *r.ySizeText;
     if (r.sitename) siteName = *r.sitename;
-    if (r.dist_bear) distBear = *r.dist_bear;
+    if (r.distBear) distBear = *r.distBear;
+}
 
+std::optional<UncertForm> SiteSession::ColourBoxes(const ResolveResult& r) {
     std::optional<UncertForm> form;
     switch (r.kind) {
         case ResolveKind::kGridRef:
@@ -117,8 +131,8 @@ ResolveResult SiteSession::UseThis(std::string_view input) {
             boxes.locNgrBack = kSiteBack;
             boxes.llBack = kSiteBack;
             // The stored form stays black; what was computed from it is red.
-            if (r.input_class != InputClass::kGridRef) boxes.ngrFore = kCalculatedRed;
-            if (r.input_class != InputClass::kLocator) boxes.locFore = kCalculatedRed;
+            if (r.inputClass != InputClass::kGridRef) boxes.ngrFore = kCalculatedRed;
+            if (r.inputClass != InputClass::kLocator) boxes.locFore = kCalculatedRed;
             form = UncertForm::kSite;
             break;
         case ResolveKind::kSiteLocationError:
@@ -129,11 +143,7 @@ ResolveResult SiteSession::UseThis(std::string_view input) {
         default:
             break;  // "Not Found", "Locator error", a refused grid reference
     }
-    if (form) {
-        if (showsWindow) WritePointingValues(*form);
-        boxes.setHomeEnabled = r.kind != ResolveKind::kSiteLocationError;
-    }
-    return r;
+    return form;
 }
 
 void SiteSession::WritePointingValues(UncertForm form) {

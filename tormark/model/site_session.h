@@ -140,6 +140,13 @@ class SiteSession {
     std::optional<geodesy::Site> Home() const;
 
   private:
+    // The resolve step's view of the state: the input box, the current site, the home.
+    ResolveRequest Request() const;
+    // The position and the box texts a resolution gives.
+    void Show(const ResolveResult& r);
+    // The colours of the boxes by kind of input; the form of the Pointing window's accuracy
+    // line, none when the step placed nothing.
+    std::optional<UncertForm> ColourBoxes(const ResolveResult& r);
     void WritePointingValues(UncertForm form);
 };
 

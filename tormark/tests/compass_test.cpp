@@ -6,6 +6,7 @@
 #include <QImage>
 
 #include "picture_box.h"
+#include "testing/darkest_near.h"
 
 namespace tormark {
 namespace {
@@ -21,13 +22,7 @@ QImage Compass(double bearing_deg) {
 
 // The darkest grey level in the 3x3 pixels round a point in user units.
 int DarkestNear(const QImage& image, QPointF user) {
-    const QPoint c = CompassToPixel(image, user).toPoint();
-    int darkest = 255;
-    for (int dy = -1; dy <= 1; ++dy)
-        for (int dx = -1; dx <= 1; ++dx)
-            if (image.rect().contains(c.x() + dx, c.y() + dy))
-                darkest = std::min(darkest, qGray(image.pixel(c.x() + dx, c.y() + dy)));
-    return darkest;
+    return qttest::DarkestNear(image, CompassToPixel(image, user).toPoint());
 }
 
 bool RedNear(const QImage& image, QPointF user) {

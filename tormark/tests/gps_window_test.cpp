@@ -14,6 +14,8 @@
 #include "map_launch.h"
 #include "socat_pty.h"
 #include "test_support.h"
+#include "testing/darkest_near.h"
+#include "testing/url_catcher.h"
 
 namespace tormark {
 namespace {
@@ -22,25 +24,7 @@ const QByteArray kWorked =
     "$GPRMC,123519,A,4807.038,N,01131.000,E,022.4,084.4,230394,003.1,W*6A\r\n";
 const QByteArray kWest = "$GPRMC,235959.00,A,5130.1234,N,00130.5678,W,0.0,0.0,010126,,,A*44\r\n";
 
-// Takes the addresses the desktop would have opened.
-class UrlCatcher : public QObject {
-    Q_OBJECT
-  public:
-    QList<QUrl> urls;
-  public slots:
-    void Open(const QUrl& url) { urls << url; }
-};
-
-// The darkest grey level in the 3x3 pixels round a point of the compass, user units.
-int DarkestNear(const QImage& image, QPointF user) {
-    const QPoint c = CompassToPixel(image, user).toPoint();
-    int darkest = 255;
-    for (int dy = -1; dy <= 1; ++dy)
-        for (int dx = -1; dx <= 1; ++dx)
-            if (image.rect().contains(c.x() + dx, c.y() + dy))
-                darkest = std::min(darkest, qGray(image.pixel(c.x() + dx, c.y() + dy)));
-    return darkest;
-}
+using qttest::UrlCatcher;
 
 struct GpsWindowTest : ::testing::Test {
     QTemporaryDir dir;
@@ -131,7 +115,9 @@ TEST_F(GpsWindowTest, CompassTurnsWithEachResolutionOnceAHomeIsSet) {
     Named<QPushButton>(window, "FindIt")->click();
     EXPECT_EQ(compass->backColor(), kCompassBackColor);
     const QImage& c = compass->canvas();
-    auto gray = [&](QPointF user) { return DarkestNear(c, user); };
+    auto gray = [&](QPointF user) {
+        return qttest::DarkestNear(c, CompassToPixel(c, user).toPoint());
+    };
     const double bearing = window.session().distBear.bearing_deg;
     EXPECT_NEAR(bearing, 44, 3);
     EXPECT_LT(gray(CompassNeedleEnd(bearing) * 0.5), 200);
@@ -202,5 +188,3 @@ TEST_F(GpsWindowTest, SentencesFromAPseudoTerminalMoveTheSite) {
 
 }  // namespace
 }  // namespace tormark
-
-#include "gps_window_test.moc"

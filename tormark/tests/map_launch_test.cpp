@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 #include <QUrl>
 
+#include "testing/url_catcher.h"
+
 namespace tormark {
 namespace {
 
@@ -58,14 +60,7 @@ TEST(StartCommandLine, UsesTheCommandInterpretersStart) {
 }
 
 #ifndef Q_OS_WIN
-// Takes the addresses the desktop would have opened.
-class UrlCatcher : public QObject {
-    Q_OBJECT
-  public:
-    QList<QUrl> urls;
-  public slots:
-    void Open(const QUrl& url) { urls << url; }
-};
+using qttest::UrlCatcher;
 
 TEST(StartMaps, HandsTheAddressAndTheFileToTheDesktop) {
     UrlCatcher catcher;
@@ -86,5 +81,3 @@ TEST(StartMaps, HandsTheAddressAndTheFileToTheDesktop) {
 
 }  // namespace
 }  // namespace tormark
-
-#include "map_launch_test.moc"

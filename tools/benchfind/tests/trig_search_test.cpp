@@ -18,23 +18,23 @@ SearchSettings baseNY3020() {
 
 TEST(ResultHeader, TitleBaseAndRadiusWithCrLf) {
     SearchSettings s = baseNY3020();
-    EXPECT_EQ(resultHeader(s),
+    EXPECT_EQ(ResultHeader(s),
               "LOCAL OS BENCHMARKS\r\n\r\n"
               "Base NGR NY30002000      Max Distance    5.0 km\r\n\r\n");
     // A base longer than its 14-character column is cut; the radius has one decimal.
     s.baseText = "NY3000012345678";
     s.maxDistance_km = 12.3F;
-    EXPECT_EQ(resultHeader(s),
+    EXPECT_EQ(ResultHeader(s),
               "LOCAL OS BENCHMARKS\r\n\r\n"
               "Base NGR NY300001234567  Max Distance   12.3 km\r\n\r\n");
 }
 
 TEST(ResultRow, ColumnsThenStatus) {
     EXPECT_EQ(
-        formatRow(2470, "High Crag", "NY32100 21300", 885, "Pillar", "Good"),
+        FormatRow(2470, "High Crag", "NY32100 21300", 885, "Pillar", "Good"),
         "  2.5 km  High Crag                         NY32100 21300  885m Pillar         Good");
     // Long name and type are cut to their columns; an empty status leaves the final blank.
-    EXPECT_EQ(formatRow(269, "Thirlmere Shore Mark With A Rather Long Name", "NY30250 20100", -2,
+    EXPECT_EQ(FormatRow(269, "Thirlmere Shore Mark With A Rather Long Name", "NY30250 20100", -2,
                         "Fundamental Benchmark", ""),
               "  0.3 km  Thirlmere Shore Mark With A Rathe NY30250 20100   -2m Fundamental Be ");
 }
@@ -49,7 +49,7 @@ TEST(SearchArchive, ListsInArchiveOrderOnConsoleAndInTheResult) {
     std::ostringstream out;
     console::Console con(in, out, false);
     std::string result;
-    EXPECT_EQ(searchArchive(archive, baseNY3020(), con, result), 2);
+    EXPECT_EQ(SearchArchive(archive, baseNY3020(), con, result), 2);
     EXPECT_EQ(
         result,
         "  0.5 km  Near                              NY30300 20400   12m Bolt           Good\r\n"
@@ -75,7 +75,7 @@ TEST(SearchArchive, FiltersFromTheAnswers) {
         std::ostringstream out;
         console::Console con(in, out, false);
         std::string result;
-        searchArchive(archive, s, con, result);
+        SearchArchive(archive, s, con, result);
         std::string first;  // first word of every result row's name column
         std::istringstream rows(result);
         std::string row;
@@ -97,7 +97,7 @@ TEST(SearchArchive, RowAndArchiveLineColours) {
     std::ostringstream out;
     console::Console con(in, out, true);
     std::string result;
-    searchArchive(archive, baseNY3020(), con, result);
+    SearchArchive(archive, baseNY3020(), con, result);
     const std::string text = out.str();
     // The row is printed after a switch to colour 7, the archive line after one to colour 4.
     std::ostringstream grey, red;

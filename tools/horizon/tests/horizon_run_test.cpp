@@ -11,6 +11,7 @@
 #include "console/testing/test_support.h"
 #include "horizon/horizon_chart.h"
 #include "mastview/sweep.h"
+#include "testing/real_data.h"
 
 namespace {
 
@@ -172,8 +173,8 @@ namespace {
 // degrees): the chart stretches down to show it. A bearing column shows its horizon when a mark
 // lies above the field's bottom pixel row.
 TEST(HorizonOnRealData, ScafellPikeHorizonShowsAcrossTheBearings) {
-    const std::filesystem::path data = TORMARK_TEST_DATA;
-    if (!std::filesystem::exists(data / "srtm3" / "N54W004.hgt")) GTEST_SKIP() << "no real data";
+    TORMARK_SKIP_WITHOUT_REAL_DATA("srtm3/N54W004.hgt");
+    const std::filesystem::path data = realdata::Folder();
     ct::TempDir dir;
     ct::WriteTextFile(dir.Path(), "Corvanne.ini",
                       {(data / "srtm3").string() + "/", (data / "sites").string() + "/", "600"});

@@ -42,7 +42,8 @@ TEST(RadiusArea, WesternEdgeJustPastANegativeWholeDegreeStartsAtTheEndOfItsTile)
     // Choose the centre so that the western edge lies 1e-7 degrees west of 3 W: its tile is
     // W004 and the plot starts at that tile's last column, not at its first.
     const double rd = 10, lat = 54.2;
-    const double halfLon = rd / console::kKmPerDegreeLat / std::cos(lat / console::kDegPerRad);
+    const double halfLon =
+        rd / console::kKmPerDegreeLatSingle / std::cos(lat / console::kDegPerRad);
     const RadiusAreaResult r = MakeRadiusArea(lat, -3 - 1e-7 + halfLon, rd);
     ASSERT_TRUE(r.area) << r.error;
     EXPECT_EQ(r.area->tileLonW, -4);

@@ -100,7 +100,7 @@ std::vector<RaySample> PlainSweep(const SweepSetup& setup, const console::AreaGr
     const double rd = setup.radius_km;
     const double dBearing = console::kSweepStep_km * console::kDegPerRad / rd;
     const double dt = console::kSweepStep_km / rd;
-    const double curvature = 2.0 * console::kEarthRadius_km * setup.kFactor;
+    const double curvature = 2.0 * console::kEarthRadiusSingle_km * setup.kFactor;
     for (double b = 0; b <= 360; b += dBearing) {
         const double a = (90 - b) / console::kDegPerRad;
         double highest = kLowestAngle_rad;

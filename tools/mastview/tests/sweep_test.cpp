@@ -33,7 +33,7 @@ FlatPlot MakeFlat(double rd_km, double mast_m, int32_t ground_m) {
     p.setup.radius_km = rd_km;
     p.setup.mast_m = mast_m;
     p.setup.ground_m = ground_m;
-    p.setup.nLat = Nearest(2 * rd_km / (console::kKmPerDegreeLat / 1200));
+    p.setup.nLat = Nearest(2 * rd_km / (console::kKmPerDegreeLatSingle / 1200));
     p.setup.nLon = Nearest(p.setup.nLat / std::cos(54 / console::kDegPerRad));
     p.setup.x0 = 7;
     p.setup.y0 = 3;
@@ -96,7 +96,7 @@ TEST(Sweep, ConeHillHidesTheGroundBehindItInItsSector) {
     // Mast 30 m on flat ground at sea level: radio horizon about 23 km. A cone 300 m high with
     // a base radius of 1.5 km stands 6 km due east.
     FlatPlot p = MakeFlat(20, 30, 0);
-    const double kmPerSampleY = console::kKmPerDegreeLat / 1200;
+    const double kmPerSampleY = console::kKmPerDegreeLatSingle / 1200;
     const double kmPerSampleX = 2 * p.setup.radius_km / p.setup.nLon;
     const double cx = p.setup.nLon / 2.0 + 6 / kmPerSampleX, cy = p.setup.nLat / 2.0;
     for (int y = 0; y <= p.setup.nLat; ++y) {

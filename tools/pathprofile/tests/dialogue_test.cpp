@@ -182,7 +182,7 @@ TEST_F(PathProfileDialogue, RidgeBlocksTheLineOfSightAndIsDrawnAtItsHeight) {
         << r.out;
     const EarthBulge bulge(1.3, path.distance_km);
     const double ridge_km =
-        (kRidgeSouth_deg - kSouth.lat_deg) * 3.14159265358979 / 180.0 * kEarthRadius_km;
+        (kRidgeSouth_deg - kSouth.lat_deg) * geodesy::kRadPerDeg * geodesy::kEarthRadiusSingle_km;
 
     const std::size_t at = r.out.find("Line of sight blocked, worst clearance");
     ASSERT_NE(at, std::string::npos) << r.out;

@@ -2,14 +2,12 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <numbers>
 
 #include "pathprofile/path_geometry.h"
 
 namespace pathprofile {
 namespace {
 
-constexpr double kDeg = 180.0 / std::numbers::pi;
 constexpr double kAngleTol_deg = 1e-9;
 
 TEST(DestinationPoint, ZeroDistanceIsTheStartItself) {
@@ -19,7 +17,7 @@ TEST(DestinationPoint, ZeroDistanceIsTheStartItself) {
 }
 
 TEST(DestinationPoint, AlongMeridianAndEquatorMovesByTheArc) {
-    const double arc_deg = 111.2 / kEarthRadius_km * kDeg;
+    const double arc_deg = 111.2 / geodesy::kEarthRadiusSingle_km * geodesy::kDegPerRad;
     SCOPED_TRACE("north and south along a meridian");
     LatLon p = DestinationPoint({54.0, -3.0}, 0.0, 111.2);
     EXPECT_NEAR(p.lat_deg, 54.0 + arc_deg, kAngleTol_deg);
@@ -39,21 +37,21 @@ TEST(DestinationPoint, AlongMeridianAndEquatorMovesByTheArc) {
 // The arctangent forms of the arcsine and the two-argument arctangent must agree with the
 // library functions for every quadrant of the bearing.
 TEST(DestinationPoint, AgreesWithLibraryTrigonometryForAllBearings) {
-    const double phi1 = 54.5 / kDeg;
-    const double lambda1 = -3.1 / kDeg;
+    const double phi1 = 54.5 / geodesy::kDegPerRad;
+    const double lambda1 = -3.1 / geodesy::kDegPerRad;
     for (double bearing = 0.0; bearing < 360.0; bearing += 22.5) {
         for (double dist : {0.02, 17.3, 500.0}) {
             SCOPED_TRACE(::testing::Message() << "bearing " << bearing << " dist " << dist);
-            const double theta = bearing / kDeg;
-            const double delta = dist / kEarthRadius_km;
+            const double theta = bearing / geodesy::kDegPerRad;
+            const double delta = dist / geodesy::kEarthRadiusSingle_km;
             const double phi2 = std::asin(std::sin(phi1) * std::cos(delta) +
                                           std::cos(phi1) * std::sin(delta) * std::cos(theta));
             const double lambda2 =
                 lambda1 + std::atan2(std::sin(theta) * std::sin(delta) * std::cos(phi1),
                                      std::cos(delta) - std::sin(phi1) * std::sin(phi2));
             const LatLon p = DestinationPoint({54.5, -3.1}, bearing, dist);
-            EXPECT_NEAR(p.lat_deg, phi2 * kDeg, kAngleTol_deg);
-            EXPECT_NEAR(p.lon_deg, lambda2 * kDeg, kAngleTol_deg);
+            EXPECT_NEAR(p.lat_deg, phi2 * geodesy::kDegPerRad, kAngleTol_deg);
+            EXPECT_NEAR(p.lon_deg, lambda2 * geodesy::kDegPerRad, kAngleTol_deg);
         }
     }
 }

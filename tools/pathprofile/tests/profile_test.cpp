@@ -12,7 +12,7 @@ constexpr LatLon kBase{54.0, -3.0};
 
 // Distance north of the base, km, of a point on the base's meridian.
 double NorthOfBase_km(LatLon p) {
-    return (p.lat_deg - kBase.lat_deg) / (180.0 / 3.14159265358979323846) * kEarthRadius_km;
+    return (p.lat_deg - kBase.lat_deg) / geodesy::kDegPerRad * geodesy::kEarthRadiusSingle_km;
 }
 
 int Flat100(LatLon) {

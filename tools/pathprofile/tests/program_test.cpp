@@ -6,6 +6,7 @@
 #include <string>
 
 #include "console/testing/test_support.h"
+#include "testing/real_data.h"
 
 namespace {
 
@@ -39,8 +40,8 @@ TEST(PathProfileProgram, HeadlessRunDrawsEachProfileIntoItsNumberedPng) {
 // (971 m, file row 655, column 946), the summits are about 22.3 km apart (NY2154 0722 to
 // about NY2600 2910 on the grid), and the two summits see each other over 10 m masts.
 TEST(PathProfileProgram, ScafellPikeToSkiddawOnRealData) {
-    const std::filesystem::path data = TORMARK_TEST_DATA;
-    if (!std::filesystem::exists(data / "srtm3" / "N54W004.hgt")) GTEST_SKIP() << "no real data";
+    TORMARK_SKIP_WITHOUT_REAL_DATA("srtm3/N54W004.hgt");
+    const std::filesystem::path data = realdata::Folder();
     ct::TempDir dir;
     ct::WriteTextFile(dir.Path(), "Corvanne.ini",
                       {(data / "srtm3").string() + "/", (data / "sites").string() + "/", "600"});

@@ -23,7 +23,7 @@ constexpr LatLon kBase{54.0, -3.0};
 constexpr double kLambda144_m = 299792458.0 / 144.0e6;
 
 double NorthOfBase_km(LatLon p) {
-    return (p.lat_deg - kBase.lat_deg) / (180.0 / 3.14159265358979323846) * kEarthRadius_km;
+    return (p.lat_deg - kBase.lat_deg) / geodesy::kDegPerRad * geodesy::kEarthRadiusSingle_km;
 }
 
 // A 10 km path due north over sea-level ground with a knife edge `ridge_m` high one sample wide

@@ -14,6 +14,7 @@
 #include "console/testing/test_support.h"
 #include "pathprofile/plot_layout.h"
 #include "pathprofile/profile_view.h"
+#include "testing/real_data.h"
 
 namespace pathprofile {
 namespace {
@@ -155,8 +156,8 @@ TEST_F(RadioRun, BadOptionsAreUsageErrors) {
 // Scafell Pike to Skiddaw (10 m masts, K 1.3) on the real tiles: the summits see each other and
 // the path of about 22.3 km loses 20 log10(4 pi 22300 / 2.0819) = 102.6 dB in free space.
 TEST(RadioRealData, ScafellPikeToSkiddawAt144MHz) {
-    const std::filesystem::path data = TORMARK_TEST_DATA;
-    if (!std::filesystem::exists(data / "srtm3" / "N54W004.hgt")) GTEST_SKIP() << "no real data";
+    TORMARK_SKIP_WITHOUT_REAL_DATA("srtm3/N54W004.hgt");
+    const std::filesystem::path data = realdata::Folder();
     ct::TempDir dir;
     ct::WriteTextFile(dir.Path(), "Corvanne.ini",
                       {(data / "srtm3").string() + "/", (data / "sites").string() + "/", "600"});

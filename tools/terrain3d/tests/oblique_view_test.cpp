@@ -3,18 +3,18 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <numbers>
+
+#include "geodesy/constants.h"
 
 namespace terrain3d {
 namespace {
 
-constexpr double kRad = std::numbers::pi / 180;
-const double kSx = 0.7 * std::sin(55 * kRad);  // 0.5734 user units right per row
-const double kSy = 0.7 * std::cos(55 * kRad);  // 0.4015 user units up per row
+const double kSx = 0.7 * std::sin(55 * geodesy::kRadPerDeg);  // 0.5734 user units right per row
+const double kSy = 0.7 * std::cos(55 * geodesy::kRadPerDeg);  // 0.4015 user units up per row
 
 TEST(ObliqueView, FlatGroundRisesByTheRowShiftOnly) {
     const ObliqueView v(324, 737, 52.0, 900);
-    const double cos52 = std::cos(52 * kRad);
+    const double cos52 = std::cos(52 * geodesy::kRadPerDeg);
     for (int y : {0, 1, 100, 323}) {
         SCOPED_TRACE(y);
         const ViewPoint a = v.SamplePoint(10, y, 0);
@@ -32,7 +32,7 @@ TEST(ObliqueView, FlatGroundRisesByTheRowShiftOnly) {
 
 TEST(ObliqueView, HeightsAtOrAboveMaxPlotLiftAndColourTheSame) {
     const ObliqueView v(324, 737, 52.0, 500);
-    const double cos52 = std::cos(52 * kRad);
+    const double cos52 = std::cos(52 * geodesy::kRadPerDeg);
     const double flat = v.SamplePoint(40, 20, 0).y;
     EXPECT_NEAR(v.SamplePoint(40, 20, 500).y - flat, 32.4 / cos52, 1e-5);
     EXPECT_EQ(v.SamplePoint(40, 20, 900).y, v.SamplePoint(40, 20, 500).y);

@@ -13,6 +13,7 @@
 #include "terrain3d/oblique_view.h"
 #include "terrainmap/map_dialogue.h"
 #include "terrainmap/map_rectangle.h"
+#include "testing/real_data.h"
 
 namespace terrain3d {
 namespace {
@@ -116,7 +117,8 @@ TEST_F(Terrain3DRun, OneArcSecondTilesAreDrawnAtOneArcSecond) {
     EXPECT_NE(r.output.find("1 arc-second tile N54W002.hgt\n"), std::string::npos) << r.output;
     EXPECT_NE(r.output.find("Max height 1900m found at"), std::string::npos) << r.output;
     const geodesy::LatLon c = geodesy::ParseLocatorCorner(kCentre);
-    const terrainmap::MapRectangle area = terrainmap::MapRectangleAround(c.lat_deg, c.lon_deg, 30, 3600);
+    const terrainmap::MapRectangle area =
+        terrainmap::MapRectangleAround(c.lat_deg, c.lon_deg, 30, 3600);
     ASSERT_EQ(area.nLat, 971);  // 30 km / (111.2 km / 3600), rounded
     CheckNearestRow(area, c.lat_deg, 2000);
 }
@@ -141,9 +143,8 @@ TEST_F(Terrain3DRun, TailStartingWithSlashEndsWithoutAPrompt) {
 }
 
 TEST(Terrain3DRealData, ScafellPikeView) {
-    const fs::path data = TORMARK_TEST_DATA;
-    if (!fs::exists(data / "srtm3" / "N54W004.hgt") || !fs::exists(data / "sites" / "Sites.dat"))
-        GTEST_SKIP() << "no shared data at " << data;
+    TORMARK_SKIP_WITHOUT_REAL_DATA("srtm3/N54W004.hgt", "sites/Sites.dat");
+    const fs::path data = realdata::Folder();
     ct::TempDir work;
     ct::WriteTextFile(
         work.Path(), "Brelland.ini",

@@ -4,12 +4,11 @@
 
 #include <climits>
 #include <cmath>
-#include <numbers>
+
+#include "geodesy/constants.h"
 
 namespace terrainmap {
 namespace {
-
-constexpr double kRad = std::numbers::pi / 180;
 
 TEST(MapRectangle, HundredKilometresAtFiftyTwoDegreesIsPixelsOnly) {
     // 100/1.4/(111.2/1200) = 770.8 rows; 771 × 1.4 / cos 52° = 1753.2 columns.
@@ -19,7 +18,7 @@ TEST(MapRectangle, HundredKilometresAtFiftyTwoDegreesIsPixelsOnly) {
     EXPECT_LT(600.0 / a.nLat, 1.0);  // a sample is smaller than a pixel in a 600-pixel window
     // The rectangle is 100 km east-west at the centre's latitude and width/1.4 north-south.
     const double kmPerDeg = static_cast<double>(111.2f);
-    EXPECT_NEAR((a.east - a.west) * kmPerDeg * std::cos(52 * kRad), 100.0, 1e-9);
+    EXPECT_NEAR((a.east - a.west) * kmPerDeg * std::cos(52 * geodesy::kRadPerDeg), 100.0, 1e-9);
     EXPECT_NEAR((a.north - a.south) * kmPerDeg, 100.0 / 1.4, 1e-5);
     EXPECT_NEAR((a.east + a.west) / 2, -1.5, 1e-12);
     EXPECT_NEAR((a.north + a.south) / 2, 52.0, 1e-12);

@@ -17,6 +17,7 @@
 #include "terrainmap/map_dialogue.h"
 #include "terrainmap/map_rectangle.h"
 #include "terrainplot/terrain_map.h"
+#include "testing/real_data.h"
 
 namespace terrainplot {
 namespace {
@@ -356,9 +357,8 @@ TEST_F(TerrainPlotRun, OneArcSecondTilesAreDrawnAtOneArcSecond) {
 }
 
 TEST(TerrainPlotRealData, ScafellPikeIsTheHighestSample) {
-    const fs::path data = TORMARK_TEST_DATA;
-    if (!fs::exists(data / "srtm3" / "N54W004.hgt") || !fs::exists(data / "sites" / "Sites.dat"))
-        GTEST_SKIP() << "no shared data at " << data;
+    TORMARK_SKIP_WITHOUT_REAL_DATA("srtm3/N54W004.hgt", "sites/Sites.dat");
+    const fs::path data = realdata::Folder();
     ct::TempDir work;
     ct::WriteTextFile(
         work.Path(), "Brelland.ini",

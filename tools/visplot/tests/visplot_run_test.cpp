@@ -150,12 +150,13 @@ TEST_F(VisplotRun, ConeShapedHillHidesTheGroundBehindItInItsSector) {
     WriteConfig();
     // A cone 400 m high with a base radius of 2 km, 6 km due east of the centre.
     const double coneLat = centre.lat_deg;
-    const double kmPerLonDeg = console::kKmPerDegreeLat * std::cos(coneLat / console::kDegPerRad);
+    const double kmPerLonDeg =
+        console::kKmPerDegreeLatSingle * std::cos(coneLat / console::kDegPerRad);
     const double coneLon = centre.lon_deg + 6 / kmPerLonDeg;
     WriteTiles(
         [&](int row, int column) {
             const double lat = 55 - row / 1200.0, lon = -4 + column / 1200.0;
-            const double r = std::hypot((lat - coneLat) * console::kKmPerDegreeLat,
+            const double r = std::hypot((lat - coneLat) * console::kKmPerDegreeLatSingle,
                                         (lon - coneLon) * kmPerLonDeg);
             return r < 2 ? static_cast<int>(400 * (2 - r) / 2) : 0;
         },
@@ -261,7 +262,7 @@ TEST_F(VisplotRun, ClicksReadOutThePointAndMarkTheNearestSite) {
     const mastview::RadiusArea a =
         *mastview::MakeRadiusArea(centre.lat_deg, centre.lon_deg, 20).area;
     // A double click 4 km north of the centre: the nearest site is "North Mast", 5 km north.
-    const double cx = a.nLon / 2.0, cy = a.nLat / 2.0 + 4 / (console::kKmPerDegreeLat / 1200);
+    const double cx = a.nLon / 2.0, cy = a.nLat / 2.0 + 4 / (console::kKmPerDegreeLatSingle / 1200);
     const std::string at = std::to_string(cx) + "," + std::to_string(cy);
     const ct::RunResult clicked = Run(input, {"--click", at, "--dclick", at});
     ASSERT_EQ(clicked.exitCode, 0) << clicked.output << clicked.errors;
@@ -294,7 +295,7 @@ TEST_F(VisplotRun, ClickReadOutStaysInsideTheWindow) {
     WriteTiles(kSeaLevel, kSeaLevel);
     const mastview::RadiusArea a =
         *mastview::MakeRadiusArea(centre.lat_deg, centre.lon_deg, 20).area;
-    const double cx = a.nLon / 2.0, cy = a.nLat / 2.0 + 4 / (console::kKmPerDegreeLat / 1200);
+    const double cx = a.nLon / 2.0, cy = a.nLat / 2.0 + 4 / (console::kKmPerDegreeLatSingle / 1200);
     const std::string at = std::to_string(cx) + "," + std::to_string(cy);
     const auto readOut = [&](int size, const std::vector<std::string>& clicks) {
         ct::WriteTextFile(work.Path(), "Corvanne.ini", {Tiles(), Sites(), std::to_string(size)});
@@ -381,7 +382,7 @@ TEST_F(VisplotRun, WorldFileAndKmlPlaceThePlotOnTheGround) {
     // file, 5 km north of the centre is lit and 18 km north is black.
     const QImage image(QString::fromStdString(png.string()));
     const auto pixelNorth = [&](double km) {
-        const double lat = centre.lat_deg + km / console::kKmPerDegreeLat;
+        const double lat = centre.lat_deg + km / console::kKmPerDegreeLatSingle;
         return image.pixel(static_cast<int>(std::floor(grid->ColumnOf(centre.lon_deg))),
                            static_cast<int>(std::floor(grid->RowOf(lat)))) &
                0xFFFFFF;

@@ -195,14 +195,5 @@ TEST_F(ListingTest, NoTemporaryFileIsLeftBehind) {
     EXPECT_EQ(names, (std::vector<std::string>{"SITELIST.TXT", "Sites.dat"}));
 }
 
-TEST(NativePath, EitherSeparatorBecomesThePlatformsOwn) {
-#ifdef _WIN32
-    EXPECT_EQ(NativePath("c:/fellside\\SITELIST.TXT"), "c:\\fellside\\SITELIST.TXT");
-#else
-    EXPECT_EQ(NativePath("fellside\\lists/SITELIST.TXT"), "fellside/lists/SITELIST.TXT");
-    EXPECT_EQ(NativePath("/srv/u/SITELIST.TXT"), "/srv/u/SITELIST.TXT");
-#endif
-}
-
 }  // namespace
 }  // namespace tormark

@@ -12,6 +12,7 @@
 #include "geodesy/position_input.h"
 #include "resolve_input.h"
 #include "sitefile/site_search.h"
+#include "testing/real_data.h"
 
 namespace tormark {
 namespace {
@@ -48,8 +49,8 @@ class ResolveTest : public ::testing::Test {
         req.lat_deg = 50.0;
         req.lon_deg = -4.0;
         req.resolution_km = 3.0;
-        req.ll_format = 0;
-        req.database_path = path_;
+        req.llFormat = 0;
+        req.databasePath = path_;
         req.home = home;
         return ResolveInput(req);
     }
@@ -59,7 +60,7 @@ class ResolveTest : public ::testing::Test {
 };
 
 void ExpectUnchanged(const ResolveResult& r) {
-    EXPECT_FALSE(r.position_changed);
+    EXPECT_FALSE(r.positionChanged);
     EXPECT_EQ(r.lat_deg, 50.0);
     EXPECT_EQ(r.lon_deg, -4.0);
     EXPECT_EQ(r.resolution_km, 3.0);
@@ -68,19 +69,19 @@ void ExpectUnchanged(const ResolveResult& r) {
 TEST_F(ResolveTest, TypedGridReference) {
     const ResolveResult r = Resolve("su5096 1234");
     EXPECT_EQ(r.kind, ResolveKind::kGridRef);
-    EXPECT_EQ(r.input_class, InputClass::kGridRef);
-    EXPECT_TRUE(r.position_changed);
+    EXPECT_EQ(r.inputClass, InputClass::kGridRef);
+    EXPECT_TRUE(r.positionChanged);
     EXPECT_EQ(r.resolution_km, 0.01);
-    EXPECT_EQ(r.input_text, "SU5096 1234");
-    EXPECT_EQ(r.ngr_text, "SU50961234");
-    EXPECT_EQ(r.locator_text, FormatLocator(r.lat_deg, r.lon_deg));
-    EXPECT_EQ(r.east_north_text, "E: 450960 , N: 112340");
-    EXPECT_EQ(r.square_10km, "SU51");
-    EXPECT_EQ(r.x_size_text, "10m");
-    EXPECT_EQ(r.y_size_text, "10m");
-    EXPECT_EQ(r.ll_text, FormatLatLong(r.lat_deg, r.lon_deg, 0));
+    EXPECT_EQ(r.inputText, "SU5096 1234");
+    EXPECT_EQ(r.ngrText, "SU50961234");
+    EXPECT_EQ(r.locatorText, FormatLocator(r.lat_deg, r.lon_deg));
+    EXPECT_EQ(r.eastNorthText, "E: 450960 , N: 112340");
+    EXPECT_EQ(r.square10km, "SU51");
+    EXPECT_EQ(r.xSizeText, "10m");
+    EXPECT_EQ(r.ySizeText, "10m");
+    EXPECT_EQ(r.llText, FormatLatLong(r.lat_deg, r.lon_deg, 0));
     EXPECT_EQ(r.sitename, "");
-    EXPECT_FALSE(r.dist_bear.has_value());  // no home set
+    EXPECT_FALSE(r.distBear.has_value());  // no home set
 }
 
 TEST_F(ResolveTest, TypedLocator) {
@@ -88,24 +89,24 @@ TEST_F(ResolveTest, TypedLocator) {
     EXPECT_EQ(r.kind, ResolveKind::kLocator);
     EXPECT_NEAR(r.lat_deg, 51.518836, 1e-6);
     EXPECT_NEAR(r.lon_deg, -1.2956633, 1e-6);
-    EXPECT_EQ(r.locator_text, "IO91IM");
+    EXPECT_EQ(r.locatorText, "IO91IM");
     // 4.6 km: a 2-digit grid reference of the same position.
-    EXPECT_EQ(r.ngr_text, FormatGridRef(r.lat_deg, r.lon_deg, r.resolution_km).text);
-    EXPECT_EQ(r.ngr_text->size(), 7u);  // "SU.. .." style
-    EXPECT_EQ(r.x_size_text, "5766m");
-    EXPECT_EQ(r.y_size_text, "4633m");
-    EXPECT_EQ(r.input_text, "IO91 IM");
+    EXPECT_EQ(r.ngrText, FormatGridRef(r.lat_deg, r.lon_deg, r.resolution_km).text);
+    EXPECT_EQ(r.ngrText->size(), 7u);  // "SU.. .." style
+    EXPECT_EQ(r.xSizeText, "5766m");
+    EXPECT_EQ(r.ySizeText, "4633m");
+    EXPECT_EQ(r.inputText, "IO91 IM");
 }
 
 TEST_F(ResolveTest, OddLocatorChangesNothingElse) {
     const ResolveResult r = Resolve("IO91IM0", Site{52.0, 0.0, 0.001});
-    EXPECT_EQ(r.kind, ResolveKind::kLocatorError);
-    EXPECT_EQ(r.input_text, "Locator error");
+    EXPECT_EQ(r.kind, ResolveKind::kRefusedLocator);
+    EXPECT_EQ(r.inputText, "Locator error");
     ExpectUnchanged(r);
-    EXPECT_FALSE(r.locator_text.has_value());
-    EXPECT_FALSE(r.ngr_text.has_value());
-    EXPECT_FALSE(r.ll_text.has_value());
-    EXPECT_FALSE(r.dist_bear.has_value());
+    EXPECT_FALSE(r.locatorText.has_value());
+    EXPECT_FALSE(r.ngrText.has_value());
+    EXPECT_FALSE(r.llText.has_value());
+    EXPECT_FALSE(r.distBear.has_value());
 }
 
 TEST_F(ResolveTest, TypedLatLong) {
@@ -114,53 +115,53 @@ TEST_F(ResolveTest, TypedLatLong) {
     EXPECT_EQ(r.lat_deg, 51.5);
     EXPECT_EQ(r.lon_deg, -1.25);
     EXPECT_EQ(r.resolution_km, 0.001);
-    EXPECT_EQ(r.input_text, "51 30 N 1 15 W");
-    EXPECT_EQ(r.x_size_text, "~");
-    EXPECT_EQ(r.y_size_text, "~");
-    EXPECT_EQ(r.ngr_text, FormatGridRef(51.5, -1.25, 0.001).text);
-    EXPECT_EQ(r.locator_text, FormatLocator(51.5, -1.25));
-    EXPECT_EQ(r.ll_text, "51.500000N , 1.250000W");
-    ASSERT_TRUE(r.dist_bear.has_value());
-    EXPECT_NEAR(r.dist_bear->dist_km, DistBear({51.5, -1.25, 0.001}, {52.0, 0.0, 0.001}).dist_km,
+    EXPECT_EQ(r.inputText, "51 30 N 1 15 W");
+    EXPECT_EQ(r.xSizeText, "~");
+    EXPECT_EQ(r.ySizeText, "~");
+    EXPECT_EQ(r.ngrText, FormatGridRef(51.5, -1.25, 0.001).text);
+    EXPECT_EQ(r.locatorText, FormatLocator(51.5, -1.25));
+    EXPECT_EQ(r.llText, "51.500000N , 1.250000W");
+    ASSERT_TRUE(r.distBear.has_value());
+    EXPECT_NEAR(r.distBear->dist_km, DistBear({51.5, -1.25, 0.001}, {52.0, 0.0, 0.001}).dist_km,
                 1e-12);
 }
 
 TEST_F(ResolveTest, UnreadableLatLongShowsThePreviousPosition) {
     const ResolveResult r = Resolve("51.5 1.25", Site{52.0, 0.0, 0.001});
     EXPECT_EQ(r.kind, ResolveKind::kUnreadableLatLong);
-    EXPECT_EQ(r.input_text, "");
+    EXPECT_EQ(r.inputText, "");
     ExpectUnchanged(r);
-    EXPECT_EQ(r.locator_text, FormatLocator(50.0, -4.0));
-    EXPECT_EQ(r.ngr_text, FormatGridRef(50.0, -4.0, 3.0).text);
-    EXPECT_EQ(r.ll_text, FormatLatLong(50.0, -4.0, 0));
-    EXPECT_TRUE(r.dist_bear.has_value());
+    EXPECT_EQ(r.locatorText, FormatLocator(50.0, -4.0));
+    EXPECT_EQ(r.ngrText, FormatGridRef(50.0, -4.0, 3.0).text);
+    EXPECT_EQ(r.llText, FormatLatLong(50.0, -4.0, 0));
+    EXPECT_TRUE(r.distBear.has_value());
 }
 
 TEST_F(ResolveTest, TooManyGridDigitsIsRefused) {
     const ResolveResult r = Resolve("SU1234567890123");
-    EXPECT_EQ(r.kind, ResolveKind::kGridRefError);
+    EXPECT_EQ(r.kind, ResolveKind::kRefusedGridRef);
     EXPECT_NE(r.message.find("more than 5 digits"), std::string::npos);
     ExpectUnchanged(r);
-    EXPECT_FALSE(r.ngr_text.has_value());
+    EXPECT_FALSE(r.ngrText.has_value());
 }
 
 TEST_F(ResolveTest, EmptyInputDoesNothing) {
     const ResolveResult r = Resolve("", Site{52.0, 0.0, 0.001});
     EXPECT_EQ(r.kind, ResolveKind::kEmpty);
     ExpectUnchanged(r);
-    EXPECT_FALSE(r.input_text.has_value());
-    EXPECT_FALSE(r.dist_bear.has_value());
+    EXPECT_FALSE(r.inputText.has_value());
+    EXPECT_FALSE(r.distBear.has_value());
 }
 
 TEST_F(ResolveTest, DatabaseGridReference) {
     const ResolveResult r = Resolve("hill", Site{52.0, 0.0, 0.001});
     EXPECT_EQ(r.kind, ResolveKind::kSite);
-    EXPECT_EQ(r.input_class, InputClass::kGridRef);
-    EXPECT_EQ(r.input_text, "Hill Top   ST4523 8150");
-    EXPECT_EQ(r.ngr_text, "ST45238150");
+    EXPECT_EQ(r.inputClass, InputClass::kGridRef);
+    EXPECT_EQ(r.inputText, "Hill Top   ST4523 8150");
+    EXPECT_EQ(r.ngrText, "ST45238150");
     EXPECT_EQ(r.sitename, "Hill Top");
     EXPECT_EQ(r.resolution_km, 0.01);
-    EXPECT_TRUE(r.dist_bear.has_value());
+    EXPECT_TRUE(r.distBear.has_value());
     // A name search through the location field finds the same entry.
     EXPECT_EQ(Resolve("st45").sitename, "Hill Top");
 }
@@ -168,19 +169,19 @@ TEST_F(ResolveTest, DatabaseGridReference) {
 TEST_F(ResolveTest, DatabaseLocatorAndLatLong) {
     const ResolveResult loc = Resolve("beacon");
     EXPECT_EQ(loc.kind, ResolveKind::kSite);
-    EXPECT_EQ(loc.input_class, InputClass::kLocator);
-    EXPECT_EQ(loc.locator_text, "IO91IM00");
+    EXPECT_EQ(loc.inputClass, InputClass::kLocator);
+    EXPECT_EQ(loc.locatorText, "IO91IM00");
     EXPECT_NEAR(loc.lat_deg, 51.5021693, 1e-6);
-    EXPECT_EQ(loc.ngr_text, FormatGridRef(loc.lat_deg, loc.lon_deg, loc.resolution_km).text);
+    EXPECT_EQ(loc.ngrText, FormatGridRef(loc.lat_deg, loc.lon_deg, loc.resolution_km).text);
     EXPECT_EQ(loc.sitename, "Beacon");
 
     // A stored latitude/longitude is read, not ignored.
     const ResolveResult ll = Resolve("lat long");
     EXPECT_EQ(ll.kind, ResolveKind::kSite);
-    EXPECT_EQ(ll.input_class, InputClass::kLatLong);
+    EXPECT_EQ(ll.inputClass, InputClass::kLatLong);
     EXPECT_NEAR(ll.lat_deg, 54.6, 1e-12);
     EXPECT_NEAR(ll.lon_deg, -3.1, 1e-12);
-    EXPECT_EQ(ll.input_text, "Lat Long Site   54.6N 3.1W");
+    EXPECT_EQ(ll.inputText, "Lat Long Site   54.6N 3.1W");
     EXPECT_EQ(ll.sitename, "Lat Long Site");
 }
 
@@ -189,65 +190,112 @@ TEST_F(ResolveTest, DatabaseUnreadableLocations) {
         SCOPED_TRACE(name);
         const ResolveResult r = Resolve(name, Site{52.0, 0.0, 0.001});
         EXPECT_EQ(r.kind, ResolveKind::kSiteLocationError);
-        EXPECT_EQ(r.locator_text, "ERROR");
-        EXPECT_EQ(r.ngr_text, "ERROR");
-        EXPECT_EQ(r.ll_text, "");
+        EXPECT_EQ(r.locatorText, "ERROR");
+        EXPECT_EQ(r.ngrText, "ERROR");
+        EXPECT_EQ(r.llText, "");
         ExpectUnchanged(r);
         EXPECT_FALSE(r.sitename.has_value());  // the old position keeps its name
     }
     const ResolveResult odd = Resolve("odd length");
-    EXPECT_EQ(odd.kind, ResolveKind::kLocatorError);
-    EXPECT_EQ(odd.input_text, "Locator error");
+    EXPECT_EQ(odd.kind, ResolveKind::kRefusedLocator);
+    EXPECT_EQ(odd.inputText, "Locator error");
     ExpectUnchanged(odd);
 }
 
 TEST_F(ResolveTest, DatabaseSearchOutcomes) {
     const ResolveResult not_found = Resolve("after end", Site{52.0, 0.0, 0.001});
-    EXPECT_EQ(not_found.kind, ResolveKind::kSiteNotFound);
-    EXPECT_EQ(not_found.input_text, "Not Found");
+    EXPECT_EQ(not_found.kind, ResolveKind::kNoSuchSite);
+    EXPECT_EQ(not_found.inputText, "Not Found");
     EXPECT_EQ(not_found.message, "");
-    EXPECT_EQ(not_found.locator_text, "");
-    EXPECT_EQ(not_found.ngr_text, "");
-    EXPECT_EQ(not_found.ll_text, "");
+    EXPECT_EQ(not_found.locatorText, "");
+    EXPECT_EQ(not_found.ngrText, "");
+    EXPECT_EQ(not_found.llText, "");
     ExpectUnchanged(not_found);
-    EXPECT_FALSE(not_found.dist_bear.has_value());
+    EXPECT_FALSE(not_found.distBear.has_value());
 
     std::ofstream(path_, std::ios::binary) << "Hill Top~ST4523 8150\r\n";
     // The end of a file without "ENDENDEND" is "Not Found" too: the boxes no longer keep the
     // previous site's results under the newly typed name.
     const ResolveResult ended = Resolve("nowhere");
-    EXPECT_EQ(ended.kind, ResolveKind::kSiteNotFound);
-    EXPECT_EQ(ended.input_text, "Not Found");
-    EXPECT_EQ(ended.locator_text, "");
-    EXPECT_EQ(ended.ngr_text, "");
-    EXPECT_EQ(ended.ll_text, "");
+    EXPECT_EQ(ended.kind, ResolveKind::kNoSuchSite);
+    EXPECT_EQ(ended.inputText, "Not Found");
+    EXPECT_EQ(ended.locatorText, "");
+    EXPECT_EQ(ended.ngrText, "");
+    EXPECT_EQ(ended.llText, "");
     ExpectUnchanged(ended);
 
     fs::remove(path_);
     const ResolveResult missing = Resolve("hill");
-    EXPECT_EQ(missing.kind, ResolveKind::kDatabaseMissing);
+    EXPECT_EQ(missing.kind, ResolveKind::kNoDatabase);
     EXPECT_EQ(missing.message, "Site datbase not found");
-    EXPECT_FALSE(missing.input_text.has_value());
+    EXPECT_FALSE(missing.inputText.has_value());
     ExpectUnchanged(missing);
 }
 
-// The shared test data, when present.
-std::string DataFile(const char* name) {
-    const char* env = std::getenv("TORMARK_TEST_DATA");
-    const fs::path base = env ? fs::path(env) : fs::path(TORMARK_TEST_DATA);
-    return (base / "sites" / name).string();
+// The listing resolves every database line through ResolveLocation: it must place a site
+// exactly where "&Use This" on the site's name places it, and refuse what that refuses.
+TEST_F(ResolveTest, StoredLocationAgreesWithUsingTheSite) {
+    const struct {
+        const char* name;
+        const char* location;
+    } sites[] = {{"hill top", "ST4523 8150"}, {"beacon", "IO91IM00"}, {"lat long", "54.6N 3.1W"}};
+    for (const auto& site : sites) {
+        SCOPED_TRACE(site.name);
+        const ResolveResult used = Resolve(site.name);
+        ASSERT_EQ(used.kind, ResolveKind::kSite);
+        const ResolveResult stored = ResolveLocation(site.location, 3.0, 0, true);
+        ASSERT_EQ(stored.kind, ResolveKind::kSite);
+        EXPECT_EQ(stored.lat_deg, used.lat_deg);
+        EXPECT_EQ(stored.lon_deg, used.lon_deg);
+        EXPECT_EQ(stored.resolution_km, used.resolution_km);
+        EXPECT_EQ(stored.inputClass, used.inputClass);
+        EXPECT_EQ(stored.locatorText, used.locatorText);
+        EXPECT_EQ(stored.ngrText, used.ngrText);
+        EXPECT_EQ(stored.eastNorthText, used.eastNorthText);
+        EXPECT_EQ(stored.square10km, used.square10km);
+        EXPECT_EQ(stored.xSizeText, used.xSizeText);
+        EXPECT_EQ(stored.ySizeText, used.ySizeText);
+    }
+}
+
+TEST(ResolveLocation, RefusalsPlaceNothing) {
+    SCOPED_TRACE("odd-length locator");
+    EXPECT_EQ(ResolveLocation("IO84KO4", 3.0, 0, true).kind, ResolveKind::kRefusedLocator);
+    SCOPED_TRACE("too many grid digits");
+    EXPECT_EQ(ResolveLocation("SU1234567890123", 3.0, 0, true).kind, ResolveKind::kRefusedGridRef);
+    SCOPED_TRACE("neither form");
+    const ResolveResult spaced = ResolveLocation("NY 215 072", 3.0, 0, true);
+    EXPECT_EQ(spaced.kind, ResolveKind::kSiteLocationError);
+    EXPECT_FALSE(spaced.positionChanged);
+    EXPECT_FALSE(spaced.locatorText.has_value());
+}
+
+TEST(ResolveLocation, AGridReferenceOfNoStatedLengthKeepsTheCurrentResolution) {
+    // Listing lines follow one another: a reference with an odd count of digits takes the
+    // resolution the line before left, an even one names its own.
+    for (const double current_km : {3.0, 0.5}) {
+        SCOPED_TRACE(current_km);
+        const ResolveResult odd = ResolveLocation("NY2154072", current_km, 0, true);
+        ASSERT_EQ(odd.kind, ResolveKind::kSite);
+        EXPECT_TRUE(odd.keptResolution);
+        EXPECT_EQ(odd.resolution_km, current_km);
+        const ResolveResult metre = ResolveLocation("NY2154007220", current_km, 0, true);
+        ASSERT_EQ(metre.kind, ResolveKind::kSite);
+        EXPECT_FALSE(metre.keptResolution);
+        EXPECT_EQ(metre.resolution_km, 0.001);
+    }
 }
 
 TEST(SharedSitesTest, WellKnownPlaces) {
-    const std::string path = DataFile("Sites.dat");
-    if (!fs::exists(path)) GTEST_SKIP() << path << " not present";
+    TORMARK_SKIP_WITHOUT_REAL_DATA("sites/Sites.dat");
+    const std::string path = realdata::Path("sites/Sites.dat").string();
     ResolveRequest req;
-    req.database_path = path;
+    req.databasePath = path;
     req.input = "scafell pike";
     const ResolveResult pike = ResolveInput(req);
     ASSERT_EQ(pike.kind, ResolveKind::kSite);
     EXPECT_EQ(pike.sitename, "Scafell Pike");
-    EXPECT_EQ(pike.ngr_text, "NY21540722");
+    EXPECT_EQ(pike.ngrText, "NY21540722");
     // The summit sample of the height tile is at 54.454167 N 3.211667 W (within 150 m).
     EXPECT_NEAR(pike.lat_deg, 54.4542, 0.0015);
     EXPECT_NEAR(pike.lon_deg, -3.2117, 0.0025);
@@ -255,35 +303,35 @@ TEST(SharedSitesTest, WellKnownPlaces) {
     req.input = "skiddaw";
     const ResolveResult skiddaw = ResolveInput(req);
     ASSERT_EQ(skiddaw.kind, ResolveKind::kSite);
-    EXPECT_EQ(skiddaw.locator_text, "IO84KP26GH");
-    EXPECT_EQ(skiddaw.ngr_text->substr(0, 2), "NY");
+    EXPECT_EQ(skiddaw.locatorText, "IO84KP26GH");
+    EXPECT_EQ(skiddaw.ngrText->substr(0, 2), "NY");
 
     req.input = "a bronze age round cairn";
     EXPECT_EQ(ResolveInput(req).kind, ResolveKind::kSite);
     req.input = "no such place anywhere";
-    EXPECT_EQ(ResolveInput(req).kind, ResolveKind::kSiteNotFound);
+    EXPECT_EQ(ResolveInput(req).kind, ResolveKind::kNoSuchSite);
 }
 
 TEST(SharedSitesTest, AwkwardLines) {
-    const std::string path = DataFile("Sites-awkward.dat");
-    if (!fs::exists(path)) GTEST_SKIP() << path << " not present";
+    TORMARK_SKIP_WITHOUT_REAL_DATA("sites/Sites-awkward.dat");
+    const std::string path = realdata::Path("sites/Sites-awkward.dat").string();
     ResolveRequest req;
-    req.database_path = path;
+    req.databasePath = path;
     auto resolve = [&](const char* input) {
         req.input = input;
         return ResolveInput(req);
     };
     EXPECT_EQ(resolve("hill").sitename, "Black Hill Test Point");
-    EXPECT_EQ(resolve("lowercase locator").locator_text, "IO84KO");
-    EXPECT_EQ(resolve("lowercase grid").ngr_text, "NY21540722");
+    EXPECT_EQ(resolve("lowercase locator").locatorText, "IO84KO");
+    EXPECT_EQ(resolve("lowercase grid").ngrText, "NY21540722");
     EXPECT_NEAR(resolve("lat long site").lat_deg, 54.6, 1e-12);
     EXPECT_EQ(resolve("spaced grid").kind, ResolveKind::kSiteLocationError);
     EXPECT_EQ(resolve("four figure").resolution_km, 1.0);
-    EXPECT_EQ(resolve("odd length").kind, ResolveKind::kLocatorError);
-    EXPECT_EQ(resolve("three field").ngr_text, "NY21540722");
-    EXPECT_EQ(resolve("trailing blanks").ngr_text, "NY21540722");
+    EXPECT_EQ(resolve("odd length").kind, ResolveKind::kRefusedLocator);
+    EXPECT_EQ(resolve("three field").ngrText, "NY21540722");
+    EXPECT_EQ(resolve("trailing blanks").ngrText, "NY21540722");
     EXPECT_EQ(resolve("after separator").sitename, "After Separator-less Line");
-    EXPECT_EQ(resolve("after end marker").kind, ResolveKind::kSiteNotFound);
+    EXPECT_EQ(resolve("after end marker").kind, ResolveKind::kNoSuchSite);
 
     const sitefile::SiteListResult all = sitefile::ListSites(path, "");
     ASSERT_TRUE(all.ok);
