@@ -10,6 +10,7 @@
 #include <numbers>
 
 #include "geodesy/constants.h"
+#include "terrain/tile_format.h"
 
 namespace console {
 
@@ -27,7 +28,8 @@ inline constexpr double kEarthRadius_km = geodesy::kEarthRadiusSingle_km;
 inline constexpr double kKmPerDegreeLat = Single(111.2f);  // one degree of latitude, km
 inline constexpr double kPlotAspect = Single(1.4f);  // plot width over height (terrainplot, 3d)
 
-inline constexpr int kSamplesPerDegree = 1200;  // SRTM 3 arc-second spacing
+// The spacing of the area grids: SRTM's 3 arc-seconds (terrain/tile_format.h).
+inline constexpr int kSamplesPerDegree = terrain::kSamplesPerDegree;
 // One sample step north-south in km: 111.2 / 1200.
 inline constexpr double kKmPerSample = kKmPerDegreeLat / kSamplesPerDegree;
 

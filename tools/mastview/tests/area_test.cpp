@@ -67,7 +67,7 @@ TEST(RadiusArea, RefusesRadiiTheGridCannotHold) {
     const int largest = LargestRadius_km(kScafellLat, kScafellLon);
     EXPECT_GT(largest, 200);
     EXPECT_LT(largest, 280);
-    console::AreaGrid grid(kAreaCapacity);
+    terrain::AreaGrid grid(kAreaCapacity);
     for (int rd : {1, 80, largest}) {
         const RadiusAreaResult r = MakeRadiusArea(kScafellLat, kScafellLon, rd);
         ASSERT_TRUE(r.area) << rd;
@@ -182,7 +182,7 @@ TEST(AreaLoading, OnlyTheVoidBecomesSeaLevelAndHeightsBeyondTenKilometresWarn) {
 }
 
 TEST(SampleBelow, TakesTheSampleAtOrBelowWithoutRounding) {
-    console::TileBuffer tile;
+    terrain::TileBuffer tile;
     for (int s = 0; s < 1201; ++s)
         for (int c = 0; c < 1201; ++c) tile.Set(c, s, c * 10000 + s);
     // 54.4542 N: 1200 * 0.4542 = 545.04 -> row 545; 3.2117 W: 254.04 -> 254, mirrored to 946.

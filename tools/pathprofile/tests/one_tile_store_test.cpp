@@ -126,7 +126,7 @@ TEST(OneArcSecondTile, LookupAtTheTilesOwnSpacing) {
     OneTileStore store;
     const TileLoadResult read = store.Load(file.string());
     ASSERT_EQ(read, TileLoad::kLoaded);
-    EXPECT_EQ(read.format, console::kOneArcSecondTile);
+    EXPECT_EQ(read.format, terrain::kOneArcSecondTile);
     EXPECT_EQ(store.SamplesPerDegree(), 3600);
     EXPECT_EQ(store.Sample(3600, 0), (3600 * 7 + 3600) % 20000);  // south-east corner
     // 1.5 seconds north of the edge is row 1 (it would be row 0 at 3 arc-seconds); 1.5 seconds
