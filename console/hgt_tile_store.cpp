@@ -21,8 +21,8 @@ std::optional<std::string> FindTileFile(const std::string& path) {
 
 }  // namespace
 
-HgtTileStore::HgtTileStore(std::string heightPath, Console& console,
-                           terrain::AreaCapacity capacity, terrain::TileDecoding decoding)
+HgtTileStore::HgtTileStore(std::string heightPath, Console& console, terrain::AreaCapacity capacity,
+                           terrain::TileDecoding decoding)
     : terrain::TileStore(std::make_unique<terrain::HgtFolder>(std::move(heightPath), FindTileFile),
                          std::make_unique<TerrainMessages>(console), capacity, decoding) {}
 

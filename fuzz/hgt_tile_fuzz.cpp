@@ -20,9 +20,9 @@
 
 #include "console/console.h"
 #include "console/hgt_tile_store.h"
+#include "fuzz_support.h"
 #include "terrain/tile_format.h"
 #include "terrain/tile_name.h"
-#include "fuzz_support.h"
 
 namespace {
 

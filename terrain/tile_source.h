@@ -49,8 +49,8 @@ class TileSource {
     // Decodes the tile into `tile` (tile_decoding.h, hgt_decoder.h for the meaning of `decoding`
     // and `detail`), reporting a 1 arc-second tile, heights out of range and a failed read to
     // `reports`. A failed read leaves `tile` all 0.
-    virtual TileRead Read(const std::string& found, const TileDecoding& decoding,
-                          TileDetail detail, TileBuffer& tile, Diagnostics& reports) const = 0;
+    virtual TileRead Read(const std::string& found, const TileDecoding& decoding, TileDetail detail,
+                          TileBuffer& tile, Diagnostics& reports) const = 0;
     // The stored sample at `column` from the west and `row` from the north of the tile, both
     // 0 ... format.samplesPerDegree, the void as -32768; nullopt when it cannot be read.
     virtual std::optional<std::int32_t> ReadSample(const std::string& found, TileFormat format,

@@ -104,8 +104,8 @@ AreaLoadResult TileStore::LoadArea(double west_deg, double south_deg, double eas
     const long northTile = static_cast<long>(std::floor(north_deg));
     fit.tilesEastWest = eastTile - westTile + 1;
     fit.tilesNorthSouth = northTile - southTile + 1;
-    if (fit.tilesEastWest < 1 || fit.tilesNorthSouth < 1 ||
-        fit.tilesEastWest > fit.maxEastWest || fit.tilesNorthSouth > fit.maxNorthSouth) {
+    if (fit.tilesEastWest < 1 || fit.tilesNorthSouth < 1 || fit.tilesEastWest > fit.maxEastWest ||
+        fit.tilesNorthSouth > fit.maxNorthSouth) {
         fit.reason = AreaRefusalReason::kTooManyTiles;
         return Refuse(fit);
     }
@@ -192,8 +192,7 @@ std::optional<std::int32_t> TileStore::PointHeight(double latitude_deg, double l
     // Named like every other tile: a missing one is reported by its full name first.
     const std::string found = TileFileName(latitude_deg, longitude_deg);
     // A short file is treated like a missing tile even where the wanted bytes exist.
-    const std::optional<TileShape> shape =
-        found.empty() ? std::nullopt : source_->ShapeOf(found);
+    const std::optional<TileShape> shape = found.empty() ? std::nullopt : source_->ShapeOf(found);
     if (!shape || !shape->complete) {
         reports_->NoHeightFile();
         return std::nullopt;

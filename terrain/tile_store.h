@@ -97,8 +97,7 @@ class TileStore {
     bool AllTilesOneArcSecond(long westTile, long eastTile, long southTile, long northTile) const;
     AreaLoadResult Refuse(const AreaRefusal& refusal);
     // LoadTile, telling how the read went.
-    TileRead ReadTile(const std::string& fileName, const TileDecoding& decoding,
-                      TileDetail detail);
+    TileRead ReadTile(const std::string& fileName, const TileDecoding& decoding, TileDetail detail);
 
     std::unique_ptr<TileSource> source_;
     std::unique_ptr<Diagnostics> reports_;

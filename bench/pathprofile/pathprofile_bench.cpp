@@ -14,15 +14,15 @@
 
 #include "console/console.h"
 #include "console/headless.h"
-#include "terrain/diagnostics.h"
-#include "terrain/hgt_folder.h"
-#include "terrain/tile_name.h"
 #include "console/testing/test_support.h"
 #include "pathprofile/one_tile_store.h"
 #include "pathprofile/path_geometry.h"
 #include "pathprofile/path_tiles.h"
 #include "pathprofile/profile.h"
 #include "pathprofile/profile_view.h"
+#include "terrain/diagnostics.h"
+#include "terrain/hgt_folder.h"
+#include "terrain/tile_name.h"
 
 namespace {
 

@@ -32,10 +32,9 @@ struct Decoded {
 Decoded Decode(const std::string& bytes, TileFormat format, const TileDecoding& decoding,
                TileDetail detail = TileDetail::kThreeArcSecond) {
     Decoded d;
-    d.voids = DecodeHgtSamples(reinterpret_cast<const unsigned char*>(bytes.data()), format,
-                               decoding, detail, d.tile, [&d](std::int32_t h, int c, int r) {
-                                   d.warnings.emplace_back(h, c, r);
-                               });
+    d.voids = DecodeHgtSamples(
+        reinterpret_cast<const unsigned char*>(bytes.data()), format, decoding, detail, d.tile,
+        [&d](std::int32_t h, int c, int r) { d.warnings.emplace_back(h, c, r); });
     return d;
 }
 

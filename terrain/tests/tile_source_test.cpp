@@ -1,5 +1,7 @@
 // The seam for other kinds of height data: an in-memory source, with none of the .hgt folder's
 // files, feeding the store's tile reads, point heights and area mosaic. And the area grid itself.
+#include "terrain/tile_source.h"
+
 #include <gtest/gtest.h>
 
 #include <map>
@@ -7,7 +9,6 @@
 
 #include "recording_diagnostics.h"
 #include "terrain/area_grid.h"
-#include "terrain/tile_source.h"
 #include "terrain/tile_store.h"
 
 namespace terrain {
@@ -79,8 +80,8 @@ TEST(TileSourceSeam, AnotherSourceFeedsTheAreaMosaic) {
     EXPECT_EQ(a.voidSamples, 1);
     EXPECT_EQ(a.maxHeight_m, 100 + n);
     EXPECT_EQ(a.maxTile, "mem:N54W003.hgt");
-    EXPECT_EQ(m.store->Area().At(n, 10), n);        // the western tile's eastern edge...
-    EXPECT_EQ(m.store->Area().At(n + 1, 10), 101);  // ...then the eastern tile
+    EXPECT_EQ(m.store->Area().At(n, 10), n);         // the western tile's eastern edge...
+    EXPECT_EQ(m.store->Area().At(n + 1, 10), 101);   // ...then the eastern tile
     EXPECT_EQ(m.store->Area().At(n + 1, n - 1), 0);  // the void, made sea level by the store's rule
     EXPECT_EQ(m.reports->events, (std::vector<std::string>{"area", "loading mem:N54W004.hgt",
                                                            "loading mem:N54W003.hgt"}));

@@ -182,7 +182,8 @@ TEST(TileStoreArea, TiedMaximumIsTheFirstFoundColumnByColumn) {
 
 TEST(TileStoreArea, MissingTileIsSkippedAndTheWholeTilesMaximumCounts) {
     TempDir dir;
-    WriteHgtFile(dir.Path(), "N54W004.hgt", [](int r, int c) { return (r == 5 && c == 5) ? 900 : 1; });
+    WriteHgtFile(dir.Path(), "N54W004.hgt",
+                 [](int r, int c) { return (r == 5 && c == 5) ? 900 : 1; });
     Store s(dir.Folder());
     const AreaLoadResult one = s.store.LoadArea(-3.6, 54.4, -3.4, 54.6);
     EXPECT_EQ(one.tilesLoaded, 1);
@@ -191,9 +192,9 @@ TEST(TileStoreArea, MissingTileIsSkippedAndTheWholeTilesMaximumCounts) {
     s.events.clear();
     const AreaLoadResult two = s.store.LoadArea(-3.5, 54.5, -2.5, 54.6);
     EXPECT_EQ(two.tilesLoaded, 1);
-    EXPECT_EQ(s.events, (std::vector<std::string>{"area", "loading " + dir.Folder() + "N54W004.hgt",
-                                                  "not found " + dir.Folder() + "N54W003.hgt",
-                                                  "skipped"}));
+    EXPECT_EQ(s.events,
+              (std::vector<std::string>{"area", "loading " + dir.Folder() + "N54W004.hgt",
+                                        "not found " + dir.Folder() + "N54W003.hgt", "skipped"}));
     EXPECT_EQ(s.store.Area().At(1300, 600), 0);
 }
 
@@ -209,7 +210,8 @@ TEST(TileStoreArea, EveryWayOfNotFittingIsOneRefusal) {
     const Case cases[] = {
         {"ten tiles east-west, eight fit", -9.5, 50.5, -0.5, 51.5, AreaRefusalReason::kTooManyTiles,
          10, 2},
-        {"west beyond any integer", -1e300, 54.0, 1e300, 54.5, AreaRefusalReason::kNoTileCount, 0, 0},
+        {"west beyond any integer", -1e300, 54.0, 1e300, 54.5, AreaRefusalReason::kNoTileCount, 0,
+         0},
         {"south beyond any integer", -3.5, -1e300, -3.0, 1e300, AreaRefusalReason::kNoTileCount, 0,
          0},
         {"far west", -1e19, 54.0, -1e19 + 1, 54.5, AreaRefusalReason::kNoTileCount, 0, 0},
@@ -275,8 +277,7 @@ TEST(TileStoreOneArcSecond, RefinedAreaGivesTheSameMaximumAtTheSamePlace) {
             SCOPED_TRACE("cell " + std::to_string(i) + ", " + std::to_string(j));
             EXPECT_EQ(s1.store.Area().At(3 * i, 3 * j), s3.store.Area().At(i, j));
         }
-    EXPECT_NE(std::find(s1.events.begin(), s1.events.end(),
-                        "1\" " + fine.Folder() + "N54W003.hgt"),
+    EXPECT_NE(std::find(s1.events.begin(), s1.events.end(), "1\" " + fine.Folder() + "N54W003.hgt"),
               s1.events.end());
 }
 

@@ -5,11 +5,11 @@
 #include <cstdint>
 
 #include "console/console.h"
+#include "mastview/plot_heights.h"
+#include "mastview/radius_area.h"
 #include "terrain/tile_buffer.h"
 #include "terrain/tile_decoding.h"
 #include "terrain/tile_store.h"
-#include "mastview/plot_heights.h"
-#include "mastview/radius_area.h"
 
 namespace mastview {
 

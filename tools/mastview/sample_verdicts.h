@@ -10,8 +10,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "terrain/huge_page_array.h"
 #include "mastview/sweep.h"
+#include "terrain/huge_page_array.h"
 
 namespace mastview {
 

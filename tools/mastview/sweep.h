@@ -13,9 +13,9 @@
 #include <vector>
 
 #include "console/console_constants.h"
-#include "terrain/area_grid.h"
 #include "mastview/ordered_rays.h"
 #include "mastview/plot_heights.h"
+#include "terrain/area_grid.h"
 
 namespace mastview {
 

@@ -4,10 +4,10 @@
 
 #include <cstdint>
 
-#include "terrain/area_grid.h"
 #include "console/palette.h"
 #include "console/plot_window.h"
 #include "oblique_view.h"
+#include "terrain/area_grid.h"
 #include "terrainmap/map_rectangle.h"
 
 namespace terrain3d {

@@ -7,10 +7,10 @@
 #include <string>
 #include <string_view>
 
-#include "terrain/area_grid.h"
 #include "console/palette.h"
 #include "console/plot_window.h"
 #include "console/position_entry.h"
+#include "terrain/area_grid.h"
 #include "terrainmap/map_rectangle.h"
 
 namespace terrainplot {

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "console/console_constants.h"
-#include "terrain/huge_page_array.h"
 #include "mastview/sweep.h"
+#include "terrain/huge_page_array.h"
 
 namespace mastview {
 namespace {

@@ -7,8 +7,8 @@
 #include <utility>
 #include <vector>
 
-#include "terrain/area_grid.h"
 #include "mastview/sweep.h"
+#include "terrain/area_grid.h"
 
 namespace mastview {
 namespace {

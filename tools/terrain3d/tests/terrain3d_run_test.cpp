@@ -116,7 +116,8 @@ TEST_F(Terrain3DRun, OneArcSecondTilesAreDrawnAtOneArcSecond) {
     EXPECT_NE(r.output.find("1 arc-second tile N54W002.hgt\n"), std::string::npos) << r.output;
     EXPECT_NE(r.output.find("Max height 1900m found at"), std::string::npos) << r.output;
     const geodesy::LatLon c = geodesy::ParseLocatorCorner(kCentre);
-    const terrainmap::MapRectangle area = terrainmap::MapRectangleAround(c.lat_deg, c.lon_deg, 30, 3600);
+    const terrainmap::MapRectangle area =
+        terrainmap::MapRectangleAround(c.lat_deg, c.lon_deg, 30, 3600);
     ASSERT_EQ(area.nLat, 971);  // 30 km / (111.2 km / 3600), rounded
     CheckNearestRow(area, c.lat_deg, 2000);
 }
