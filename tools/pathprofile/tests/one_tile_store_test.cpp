@@ -154,7 +154,7 @@ TEST(OneArcSecondTile, LookupAtTheTilesOwnSpacing) {
     // 1.5 seconds north of the edge is row 1 (it would be row 0 at 3 arc-seconds); 1.5 seconds
     // west of -3.0 is column 3600 - 1.
     EXPECT_EQ(store.HeightAt({54.0 + 1.5 / 3600, -3.0 - 1.5 / 3600}), store.Sample(3599, 1));
-    // A 3 arc-second tile read next goes back to 1201 samples a side.
+    // A 3 arc-second tile read next goes back to its own spacing.
     const auto coarse = console::testing::WriteHgtTile(dir.Path(), "N54W003.hgt", Terrain);
     ASSERT_EQ(cursor.Load(coarse.string()).status, terrain::TileReadStatus::kRead);
     EXPECT_EQ(store.SamplesPerDegree(), 1200);
