@@ -8,6 +8,7 @@
 #pragma once
 
 #include "geodesy/constants.h"
+#include "terrain/tile_format.h"
 
 namespace console {
 
@@ -26,7 +27,8 @@ using geodesy::kEarthRadiusSingle_km;
 using geodesy::kKmPerDegreeLatSingle;
 inline constexpr double kPlotAspect = Single(1.4f);  // plot width over height (terrainplot, 3d)
 
-inline constexpr int kSamplesPerDegree = 1200;  // SRTM 3 arc-second spacing
+// The spacing of the area grids: SRTM's 3 arc-seconds (terrain/tile_format.h).
+inline constexpr int kSamplesPerDegree = terrain::kSamplesPerDegree;
 // One sample step north-south in km: 111.2 / 1200.
 inline constexpr double kKmPerSample = kKmPerDegreeLatSingle / kSamplesPerDegree;
 

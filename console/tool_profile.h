@@ -4,7 +4,8 @@
 
 #include <string_view>
 
-#include "console/hgt_tile_store.h"
+#include "terrain/area_grid.h"
+#include "terrain/tile_decoding.h"
 
 namespace console {
 
@@ -32,8 +33,8 @@ struct ToolProfile {
     ConfigFile configFile = ConfigFile::kCorvanne;
     PaletteUse palette = PaletteUse::kNone;
     bool writesConfig = true;  // whether the normal end writes the configuration file back
-    AreaCapacity area = kDefaultAreaCapacity;  // the area grid of its tile store
-    TileDecoding tileDecoding = kVoidsToSeaLevel;
+    terrain::AreaCapacity area = terrain::kDefaultAreaCapacity;  // the area grid of its tile store
+    terrain::TileDecoding tileDecoding = terrain::kVoidsToSeaLevel;
 };
 
 }  // namespace console

@@ -21,15 +21,17 @@
 #include "console/console.h"
 #include "console/hgt_tile_store.h"
 #include "fuzz_support.h"
+#include "terrain/tile_format.h"
+#include "terrain/tile_name.h"
 
 namespace {
 
 constexpr char kTileName[] = "N54W004.hgt";
 constexpr double kTileSouth_deg = 54.0, kTileWest_deg = -4.0;
-constexpr console::AreaCapacity kSmallArea{2 * 1200 + 1, 2 * 1200 + 1};
-
-// Samples per degree of the 3-arc-second tiles.
-constexpr int kSamplesPerDegree = 1200;
+constexpr int kSamplesPerDegree = terrain::kThreeArcSecondTile.samplesPerDegree;
+constexpr int kTileSide = terrain::kThreeArcSecondTile.Side();
+constexpr std::int64_t kTileBytes = terrain::kThreeArcSecondTile.fileBytes;
+constexpr terrain::AreaCapacity kSmallArea{2 * kSamplesPerDegree + 1, 2 * kSamplesPerDegree + 1};
 
 // Whether x lies so near a half that rounding it is a matter of the last bit.
 bool NearHalf(double x) {
@@ -40,11 +42,11 @@ bool NearHalf(double x) {
 std::int32_t NearestSample(const std::string& tile, double lat, double lon) {
     const long row = kSamplesPerDegree - std::lround((lat - kTileSouth_deg) * kSamplesPerDegree);
     const long col = std::lround((lon - kTileWest_deg) * kSamplesPerDegree);
-    const std::size_t at = 2 * static_cast<std::size_t>(row * console::kTileSamples + col);
+    const std::size_t at = 2 * static_cast<std::size_t>(row * kTileSide + col);
     const auto high = static_cast<unsigned char>(tile[at]);
     const auto low = static_cast<unsigned char>(tile[at + 1]);
     const auto sample = static_cast<std::int16_t>(static_cast<std::uint16_t>(high << 8 | low));
-    return sample == INT16_MIN ? 0 : sample;
+    return sample == terrain::kVoidSample ? 0 : sample;
 }
 
 void CheckPrinted(const std::string& printed) {
@@ -64,8 +66,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string tile(fuzz::Text(data + kHead, size - kHead));
     constexpr std::uint8_t kFullTile = 0x11, kIntoTheTile = 0x02, kLoadArea = 0x04;
     if ((mode & kFullTile) == kFullTile && !tile.empty()) {
-        while (static_cast<std::int64_t>(tile.size()) < console::kTileFileBytes) tile += tile;
-        tile.resize(static_cast<std::size_t>(console::kTileFileBytes));
+        while (static_cast<std::int64_t>(tile.size()) < kTileBytes) tile += tile;
+        tile.resize(static_cast<std::size_t>(kTileBytes));
     }
     if (mode & kIntoTheTile) {
         lat = kTileSouth_deg + std::fabs(std::fmod(lat, 1.0));
@@ -79,16 +81,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     console::Console console(in, out, false);
     console::HgtTileStore store((fuzz::ScratchDir() / "").string(), console, kSmallArea);
 
-    FUZZ_CHECK(fuzz::ShowableText(console::HgtTileStore::TileName(lat, lon)));
+    FUZZ_CHECK(fuzz::ShowableText(terrain::TileName(lat, lon)));
 
     const bool loaded = store.LoadTile(path);
-    const bool full = static_cast<std::int64_t>(tile.size()) >= console::kTileFileBytes;
+    const bool full = static_cast<std::int64_t>(tile.size()) >= kTileBytes;
     FUZZ_CHECK(loaded == full);
-    for (int s = 0; s < console::kTileSamples; s += full ? 7 : 97)
-        for (int c = 0; c < console::kTileSamples; c += full ? 7 : 97) {
+    for (int s = 0; s < kTileSide; s += full ? 7 : 97)
+        for (int c = 0; c < kTileSide; c += full ? 7 : 97) {
             const std::int32_t h = store.Tile().At(c, s);
             if (!full) FUZZ_CHECK(h == 0);
-            FUZZ_CHECK(h >= console::kVoidThreshold_m && h <= 32767);
+            FUZZ_CHECK(h >= terrain::kVoidThreshold_m && h <= 32767);
         }
 
     const std::optional<std::int32_t> point = store.PointHeight(lat, lon);
@@ -102,10 +104,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     if (mode & kLoadArea) {
-        const console::AreaLoadResult area =
+        const terrain::AreaLoadResult area =
             store.LoadArea(lon - 0.05, lat - 0.05, lon + 0.05, lat + 0.05);
-        if (!std::isfinite(lat) || !std::isfinite(lon)) FUZZ_CHECK(area.refused);
-        if (!area.refused && area.maxHeight_m != console::kInitialMaximum_m)
+        if (!std::isfinite(lat) || !std::isfinite(lon)) FUZZ_CHECK(area.Refused());
+        if (!area.Refused() && area.maxHeight_m != terrain::kInitialMaximum_m)
             FUZZ_CHECK(std::isfinite(area.maxLatitude_deg) && std::isfinite(area.maxLongitude_deg));
     }
     CheckPrinted(out.str());

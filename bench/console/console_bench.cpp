@@ -43,18 +43,20 @@ void BM_LoadTile(benchmark::State& state) {
     for (auto _ : state) {
         benchmark::DoNotOptimize(store.LoadTile(file));
     }
-    state.SetItemsProcessed(state.iterations() * kTileSamples * kTileSamples);
+    state.SetItemsProcessed(state.iterations() * terrain::kThreeArcSecondTile.Side() *
+                            terrain::kThreeArcSecondTile.Side());
 }
 BENCHMARK(BM_LoadTile)->Unit(benchmark::kMillisecond);
 
 void BM_LoadAreaTwoTiles(benchmark::State& state) {
     QuietConsole q;
-    HgtTileStore store(SharedTiles().dir.Folder(), q.con, kDefaultAreaCapacity);
+    HgtTileStore store(SharedTiles().dir.Folder(), q.con, terrain::kDefaultAreaCapacity);
     for (auto _ : state) {
         auto result = store.LoadArea(-3.7, 54.2, -2.3, 54.8);
         benchmark::DoNotOptimize(result.maxHeight_m);
     }
-    state.SetItemsProcessed(state.iterations() * 2 * 1200 * 1200);
+    state.SetItemsProcessed(state.iterations() * 2 * terrain::kSamplesPerDegree *
+                            terrain::kSamplesPerDegree);
 }
 BENCHMARK(BM_LoadAreaTwoTiles)->Unit(benchmark::kMillisecond);
 

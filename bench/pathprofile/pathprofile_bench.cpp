@@ -14,13 +14,15 @@
 
 #include "console/console.h"
 #include "console/headless.h"
-#include "console/hgt_tile_store.h"
 #include "console/testing/test_support.h"
 #include "pathprofile/one_tile_store.h"
 #include "pathprofile/path_geometry.h"
 #include "pathprofile/path_tiles.h"
 #include "pathprofile/profile.h"
 #include "pathprofile/profile_view.h"
+#include "terrain/diagnostics.h"
+#include "terrain/hgt_folder.h"
+#include "terrain/tile_name.h"
 
 namespace {
 
@@ -32,6 +34,8 @@ constexpr double kPath_km = 500.0;
 
 struct Tiles {
     console::testing::TempDir dir;
+    terrain::HgtFolder source{dir.Folder()};
+    terrain::SilentDiagnostics reports;
     std::map<std::string, std::unique_ptr<OneTileStore>> loaded;
     Tiles() {
         for (int west = 8; west >= 1; --west) {
@@ -39,8 +43,8 @@ struct Tiles {
             console::testing::WriteHgtTile(dir.Path(), name, [west](int r, int c) {
                 return (r * 7 + c * 13 + west * 101) % 900;
             });
-            auto store = std::make_unique<OneTileStore>();
-            store->Load((dir / name).string());
+            auto store = std::make_unique<OneTileStore>(source);
+            store->Load((dir / name).string(), reports);
             loaded[name] = std::move(store);
         }
     }
@@ -57,7 +61,7 @@ void SampleAndDraw(benchmark::State& state) {
     headless.pngFile = (tiles.dir / "bench.png").string();
     console::SetHeadless(headless);
     const auto ground = [&tiles](LatLon p) {
-        return tiles.loaded.at(console::HgtTileStore::TileName(p.lat_deg, p.lon_deg))->HeightAt(p);
+        return tiles.loaded.at(terrain::TileName(p.lat_deg, p.lon_deg))->HeightAt(p);
     };
     for (auto _ : state) {
         const EarthBulge bulge(1.3, kPath_km);
@@ -91,9 +95,9 @@ BENCHMARK(SampleFromTileFiles)->Unit(benchmark::kMillisecond);
 
 void LoadOneTile(benchmark::State& state) {
     Tiles& tiles = SharedTiles();
-    OneTileStore store;
+    OneTileStore store(tiles.source);
     const std::string file = (tiles.dir / "N54W004.hgt").string();
-    for (auto _ : state) benchmark::DoNotOptimize(store.Load(file));
+    for (auto _ : state) benchmark::DoNotOptimize(store.Load(file, tiles.reports));
 }
 BENCHMARK(LoadOneTile)->Unit(benchmark::kMillisecond);
 

@@ -36,7 +36,7 @@ std::unique_ptr<mastview::MastView> MakeView(double rd_km) {
     view->ground_m = 450;
     view->store = std::make_unique<console::HgtTileStore>("", con, mastview::kAreaCapacity,
                                                           mastview::kTileDecoding);
-    console::AreaGrid& grid = view->store->Area();
+    terrain::AreaGrid& grid = view->store->Area();
     const mastview::RadiusArea& a = view->area;
     for (int y = 0; y <= a.nLat; ++y)
         for (int x = 0; x <= a.nLon; ++x)

@@ -16,52 +16,16 @@ namespace console::testing {
 
 namespace fs = std::filesystem;
 
-TempDir::TempDir() {
-    std::string pattern = (fs::temp_directory_path() / "console-test-XXXXXX").string();
-    std::vector<char> buffer(pattern.begin(), pattern.end());
-    buffer.push_back('\0');
-    if (::mkdtemp(buffer.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-    path_ = buffer.data();
-}
-
-TempDir::~TempDir() {
-    std::error_code ec;
-    fs::remove_all(path_, ec);
-}
-
-std::string TempDir::Folder() const {
-    return path_.string() + "/";
-}
-
-fs::path WriteHgtTile(const fs::path& dir, const std::string& name, const HeightFunction& height) {
-    return WriteHgtTile(dir, name, height, 1201);
-}
-
 fs::path WriteOneArcSecondTwin(const fs::path& dir, const std::string& name,
                                const HeightFunction& height3) {
     return WriteHgtTile(
-        dir, name, [&height3](int r, int c) { return height3((r + 2) / 3, c / 3); }, 3601);
+        dir, name, [&height3](int r, int c) { return height3((r + 2) / 3, c / 3); },
+        terrain::kOneArcSecondTile);
 }
 
 fs::path WriteHgtTile(const fs::path& dir, const std::string& name, const HeightFunction& height,
-                      int samplesPerSide) {
-    const int kSamples = samplesPerSide;
-    std::string bytes(static_cast<std::size_t>(kSamples) * kSamples * 2, '\0');
-    std::size_t at = 0;
-    for (int r = 0; r < kSamples; ++r) {
-        for (int c = 0; c < kSamples; ++c) {
-            int v = height(r, c);
-            if (v < -32768) v = -32768;
-            if (v > 32767) v = 32767;
-            auto u = static_cast<unsigned>(v) & 0xFFFFu;
-            bytes[at++] = static_cast<char>(u >> 8);
-            bytes[at++] = static_cast<char>(u & 0xFF);
-        }
-    }
-    fs::path file = dir / name;
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    return file;
+                      terrain::TileFormat format) {
+    return terrain::testing::WriteHgtFile(dir, name, height, format);
 }
 
 fs::path WriteTextFile(const fs::path& dir, const std::string& name,

@@ -8,37 +8,22 @@
 #include <vector>
 
 #include "console/palette.h"
+#include "terrain/testing/hgt_fixture.h"
 
 namespace console::testing {
 
 // A temporary folder, removed with everything in it when the object goes.
-class TempDir {
-  public:
-    TempDir();
-    ~TempDir();
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-    const std::filesystem::path& Path() const { return path_; }
-    // Path() as text with a final "/" (ready to be used as HeightPath or SitesPath).
-    std::string Folder() const;
-    std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
-
-  private:
-    std::filesystem::path path_;
-};
+using terrain::testing::TempDir;
 
 // Height of the sample in file row `row` (0 = northern edge) and column `column` (0 = western
-// edge), both 0 ... 1200. Return -32768 for a void.
-using HeightFunction = std::function<int(int row, int column)>;
+// edge), both 0 ... samples per degree. Return -32768 for a void.
+using terrain::testing::HeightFunction;
 
-// Writes a 1201 x 1201 tile of big-endian signed 16-bit samples (2884802 bytes) named `name`
-// (for example "N54W004.hgt") into `dir`; returns its full path. Heights are clamped to 16 bits.
+// Writes a tile of `format` (3 arc-second unless told) named `name` (for example
+// "N54W004.hgt") into `dir`; returns its full path. Heights are clamped to 16 bits.
 std::filesystem::path WriteHgtTile(const std::filesystem::path& dir, const std::string& name,
-                                   const HeightFunction& height);
-// The same for a tile of samplesPerSide x samplesPerSide (3601 for a 1 arc-second tile of
-// 25934402 bytes; `height` then takes rows and columns 0 ... 3600).
-std::filesystem::path WriteHgtTile(const std::filesystem::path& dir, const std::string& name,
-                                   const HeightFunction& height, int samplesPerSide);
+                                   const HeightFunction& height,
+                                   terrain::TileFormat format = terrain::kThreeArcSecondTile);
 
 // A 1 arc-second tile made by refining the 3 arc-second tile `height3` (rows and columns
 // 0 ... 1200): 1 arc-second file row r and column c take the 3 arc-second sample of row ceil(r/3)

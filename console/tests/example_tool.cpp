@@ -55,9 +55,10 @@ int main(int argc, char** argv) {
     // A square of 100 x 100 samples round the centre.
     const int n = 100;
     double half = n / 2.0 / kSamplesPerDegree;
-    AreaLoadResult area = store.LoadArea(centre.longitude_deg - half, centre.latitude_deg - half,
-                                         centre.longitude_deg + half, centre.latitude_deg + half);
-    if (area.refused) return kExitRefused;
+    terrain::AreaLoadResult area =
+        store.LoadArea(centre.longitude_deg - half, centre.latitude_deg - half,
+                       centre.longitude_deg + half, centre.latitude_deg + half);
+    if (area.Refused()) return kExitRefused;
     con.PrintLine(FormatMask("Max height ####m", {static_cast<double>(area.maxHeight_m)}));
     std::int32_t maxPlot =
         RoundToInt(LeadingNumber(con.Ask("Maximum Height to be plotted                   ")));

@@ -9,7 +9,7 @@
 
 namespace mastview {
 
-void CopyTile(const console::TileBuffer& tile, PlotHeights& heights, int ox, int oy,
+void CopyTile(const terrain::TileBuffer& tile, PlotHeights& heights, int ox, int oy,
               HeightRange& range) {
     // Row by row: one bulk copy and one minimum and maximum per row.
     const int side = tile.Side();
@@ -22,45 +22,33 @@ void CopyTile(const console::TileBuffer& tile, PlotHeights& heights, int ox, int
     }
 }
 
-RadiusHeights LoadRadiusArea(const RadiusArea& area, console::HgtTileStore& store,
+RadiusHeights LoadRadiusArea(const RadiusArea& area, terrain::TileStore& store,
                              console::Console& console) {
     RadiusHeights loaded{PlotHeights(area.nLon, area.nLat), HeightRange{}};
-    console.SetColour(console::Colour::kLightMagenta);
-    console.PrintLine("Loading Height data from SRTM files");
-    console.SetColour(console::Colour::kLightGrey);
+    terrain::Diagnostics& reports = store.Reports();
+    reports.AreaLoadStarted();
     std::string lastName;
     for (int lon = area.tileLonW; lon <= area.tileLonE; ++lon) {
         for (int lat = area.tileLatS; lat <= area.tileLatN; ++lat) {
-            const std::string name = store.TileFileName(lat + console::kAreaTileNudge_deg,
-                                                        lon + console::kAreaTileNudge_deg);
+            const std::string name = store.TileFileName(terrain::TileCorner{lat, lon});
             if (name.empty()) {
-                console.PrintLine("Skipped");
+                reports.TileSkipped();
                 continue;
             }
             if (name == lastName) continue;
             lastName = name;
-            console.PrintLine(name);
+            reports.TileLoading(name);
             // A tile that vanished since it was named leaves its samples at 0.
             if (!store.LoadTile(name)) continue;
             // The tile's corner in area-grid cells, then in plot samples.
             CopyTile(store.Tile(), loaded.heights,
-                     console::kSamplesPerDegree * (lon - area.tileLonW) - area.x0,
-                     console::kSamplesPerDegree * (lat - area.tileLatS) - area.y0, loaded.range);
+                     terrain::kSamplesPerDegree * (lon - area.tileLonW) - area.x0,
+                     terrain::kSamplesPerDegree * (lat - area.tileLatS) - area.y0, loaded.range);
         }
     }
     console.PrintLine("Min Max heights " + console::PlainNumber(loaded.range.min_m) + " " +
                       console::PlainNumber(loaded.range.max_m));
     return loaded;
-}
-
-int32_t SampleBelow(const console::TileBuffer& tile, double lat_deg, double lon_deg) {
-    const auto index = [](double deg) {
-        const double a = std::fabs(deg);
-        const int n =
-            static_cast<int>(std::floor(console::kSamplesPerDegree * (a - std::floor(a))));
-        return deg < 0 ? console::kSamplesPerDegree - n : n;
-    };
-    return tile.At(index(lon_deg), index(lat_deg));
 }
 
 }  // namespace mastview

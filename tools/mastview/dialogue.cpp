@@ -5,6 +5,7 @@
 #include "mastview/area_loader.h"
 #include "mastview/mastview_options.h"
 #include "mastview/sweep.h"
+#include "terrain/sample_lookup.h"
 
 namespace mastview {
 
@@ -79,7 +80,7 @@ std::optional<MastView> RunDialogue(const console::ToolProfile& profile, console
     if (ground == GroundHeightFrom::kTileFile)
         store.PointHeight(lat, lon, view.ground_m);
     else
-        view.ground_m = SampleBelow(store.Tile(), lat, lon);
+        view.ground_m = terrain::HeightAtOrBelow(store.Tile(), lat, lon);
     const std::string locator = geodesy::FormatLocatorRounded({lat, lon});
     const std::string gridRef = geodesy::FormatGridRef10m({lat, lon});
     console.PrintLine();

@@ -31,7 +31,7 @@ PlotHeights::PlotHeights(int nLon, int nLat) : nLon_(std::max(nLon, 0)), nLat_(s
         }
         if (row.last >= row.first) blocks += static_cast<std::size_t>(row.last - row.first + 1);
     }
-    cells_ = console::HugePageArray<int16_t>(blocks << (2 * kShift));
+    cells_ = terrain::HugePageArray<int16_t>(blocks << (2 * kShift));
 }
 
 void PlotHeights::SetRow(int x, int y, const int32_t* values, int count) {

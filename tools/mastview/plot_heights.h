@@ -12,7 +12,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "console/huge_page_array.h"
+#include "terrain/huge_page_array.h"
 
 namespace mastview {
 
@@ -58,7 +58,7 @@ class PlotHeights {
     int nLon_ = -1;
     int nLat_ = -1;
     std::vector<BlockRow> rows_;
-    console::HugePageArray<int16_t> cells_;
+    terrain::HugePageArray<int16_t> cells_;
 };
 
 }  // namespace mastview

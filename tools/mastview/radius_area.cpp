@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "console/hgt_tile_store.h"
 #include "mastview/sweep.h"
 
 namespace mastview {

@@ -9,13 +9,13 @@
 #include <string>
 
 #include "console/console_constants.h"
-#include "console/hgt_tile_store.h"
+#include "terrain/area_grid.h"
 
 namespace mastview {
 
 // The area grid of visplot and horizon: 10001 x 6001 samples (8 tiles east-west with room for
 // the plot's edge offsets, 5 north-south).
-inline constexpr console::AreaCapacity kAreaCapacity{10001, 6001};
+inline constexpr terrain::AreaCapacity kAreaCapacity{10001, 6001};
 
 struct RadiusArea {
     double lat0_deg = 0, lon0_deg = 0;  // centre

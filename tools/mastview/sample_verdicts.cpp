@@ -10,10 +10,10 @@ namespace mastview {
 SampleVerdicts::SampleVerdicts(const SweepSetup& setup, unsigned threads)
     : setup_(setup),
       colours_(static_cast<std::size_t>(setup.nLon + 1) * static_cast<std::size_t>(setup.nLat + 1),
-               console::PageSize::kOrdinary),
-      visited_(colours_.Size() / 64 + 1, console::PageSize::kOrdinary),
-      seen_(visited_.Size(), console::PageSize::kOrdinary),
-      filled_(visited_.Size(), console::PageSize::kOrdinary) {
+               terrain::PageSize::kOrdinary),
+      visited_(colours_.Size() / 64 + 1, terrain::PageSize::kOrdinary),
+      seen_(visited_.Size(), terrain::PageSize::kOrdinary),
+      filled_(visited_.Size(), terrain::PageSize::kOrdinary) {
     // Sample spacing in km across and up: the plot spans 2 Rd both ways.
     const double kmAcross = setup_.nLon > 0 ? 2 * setup_.radius_km / setup_.nLon : 0;
     const double kmUp = setup_.nLat > 0 ? 2 * setup_.radius_km / setup_.nLat : 0;
@@ -26,7 +26,7 @@ SampleVerdicts::SampleVerdicts(const SweepSetup& setup, unsigned threads)
                      [](const auto& a, const auto& b) { return a.first < b.first; });
     for (const auto& entry : byDistance) nearestFirst_.push_back(entry.second);
     for (unsigned t = 1; t < threads; ++t)
-        otherSteps_.emplace_back(visited_.Size(), console::PageSize::kOrdinary);
+        otherSteps_.emplace_back(visited_.Size(), terrain::PageSize::kOrdinary);
     // A plot without width or height has no sample inside its radius.
     const bool empty = setup_.nLon <= 0 || setup_.nLat <= 0;
     for (int x = 0; x <= std::max(setup_.nLon, 0); ++x) {

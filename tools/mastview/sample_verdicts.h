@@ -10,8 +10,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "console/huge_page_array.h"
 #include "mastview/sweep.h"
+#include "terrain/huge_page_array.h"
 
 namespace mastview {
 
@@ -56,7 +56,7 @@ class SampleVerdicts {
     // One bit a sample: the rays walk the whole plot, and a bit plane of the largest plot
     // (about 50 million samples) stays small enough to be cached where a byte plane is not.
     // Mapped page by page as bits are set, like the colours.
-    using Bits = console::HugePageArray<uint64_t>;
+    using Bits = terrain::HugePageArray<uint64_t>;
     static void Set(Bits& bits, std::size_t i) { bits[i >> 6] |= uint64_t{1} << (i & 63); }
     static bool Test(const Bits& bits, std::size_t i) { return (bits[i >> 6] >> (i & 63)) & 1; }
 
@@ -77,7 +77,7 @@ class SampleVerdicts {
     SweepSetup setup_;
     // Of the samples seen. Written only where a ray saw the ground, and mapped page by page as
     // it is: the plot's corners and the wide stretches the mast cannot see cost no memory.
-    console::HugePageArray<uint8_t> colours_;
+    terrain::HugePageArray<uint8_t> colours_;
     Bits visited_;                  // tested by a ray (the calling thread's step plane)
     std::vector<Bits> otherSteps_;  // the step planes of the sweep's other threads
     Bits seen_;                     // seen by a ray, or given a seen verdict by the fill

@@ -14,7 +14,7 @@ double DefaultRadius_km(double mastTop_m, double kFactor) {
     return 10 * std::floor(kDefaultRadiusShare * RadioHorizon_km(mastTop_m, kFactor));
 }
 
-PlotHeights PlotHeightsFrom(const SweepSetup& setup, const console::AreaGrid& grid) {
+PlotHeights PlotHeightsFrom(const SweepSetup& setup, const terrain::AreaGrid& grid) {
     PlotHeights heights(setup.nLon, setup.nLat);
     std::vector<int32_t> row(static_cast<std::size_t>(setup.nLon) + 1);
     for (int y = 0; y <= setup.nLat; ++y) {
@@ -68,7 +68,7 @@ void RayTracer::Trace(double bearing_deg, std::vector<RaySample>& samples, uint6
     }
 }
 
-void CheckSweep(const SweepSetup& setup, const console::AreaGrid& grid) {
+void CheckSweep(const SweepSetup& setup, const terrain::AreaGrid& grid) {
     if (!(setup.radius_km > 0) || !std::isfinite(setup.radius_km))
         throw std::invalid_argument("sweep radius must be a positive number of km");
     if (setup.nLon < 0 || setup.nLat < 0 || !grid.Inside(setup.x0, setup.y0) ||

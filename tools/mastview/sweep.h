@@ -13,9 +13,9 @@
 #include <vector>
 
 #include "console/console_constants.h"
-#include "console/hgt_tile_store.h"
 #include "mastview/ordered_rays.h"
 #include "mastview/plot_heights.h"
+#include "terrain/area_grid.h"
 
 namespace mastview {
 
@@ -73,7 +73,7 @@ struct StepPlanes {
 
 // The heights of the plot samples (0 ... nLon, 0 ... nLat) copied out of an area grid: the
 // sweep's heights for a grid filled by other means than the tile loading (tests, benchmarks).
-PlotHeights PlotHeightsFrom(const SweepSetup& setup, const console::AreaGrid& grid);
+PlotHeights PlotHeightsFrom(const SweepSetup& setup, const terrain::AreaGrid& grid);
 
 // The samples along single rays of one plot that set a new highest angle.
 class RayTracer {
@@ -99,7 +99,7 @@ class RayTracer {
 
 // Throws std::invalid_argument when the radius is not positive and finite or when the grid
 // (or the heights) do not hold every plot sample the sweep can read.
-void CheckSweep(const SweepSetup& setup, const console::AreaGrid& grid);
+void CheckSweep(const SweepSetup& setup, const terrain::AreaGrid& grid);
 void CheckSweep(const SweepSetup& setup, const PlotHeights& heights);
 
 // Sweeps rays over bearings 0, dθ, 2dθ ... up to 360 and samples t = dt, 2dt ... up to 1 along
@@ -134,7 +134,7 @@ void SweepRays(const SweepSetup& setup, const PlotHeights& heights, NewHighest r
 
 // The same sweep over the plot samples of an area grid.
 template <class Mark, class Progress>
-void SweepRays(const SweepSetup& setup, const console::AreaGrid& grid, NewHighest rule, Mark&& mark,
+void SweepRays(const SweepSetup& setup, const terrain::AreaGrid& grid, NewHighest rule, Mark&& mark,
                Progress&& progress) {
     CheckSweep(setup, grid);
     SweepRays(setup, PlotHeightsFrom(setup, grid), rule, std::forward<Mark>(mark),

@@ -1,4 +1,4 @@
-// The ground under a path: names the tile of each point, loads it into the one-tile store when
+// The ground under a path: names the tile of each point, loads it into the one-tile cursor when
 // the path crosses into it, and reads the height there. Tile messages go to the console.
 #pragma once
 
@@ -6,10 +6,21 @@
 #include <string>
 
 #include "console/console.h"
+#include "console/terrain_messages.h"
 #include "one_tile_store.h"
 #include "path_geometry.h"
+#include "terrain/hgt_folder.h"
 
 namespace pathprofile {
+
+// The console's tile messages in pathprofile's own words: a missing tile is "No HDB" without
+// its name, and a short tile is reported without a change of colour.
+class PathTileMessages : public console::TerrainMessages {
+  public:
+    using console::TerrainMessages::TerrainMessages;
+    void TileNotFound(const std::string& wantedName) override;
+    void TileUnreadable(const std::string& name) override;
+};
 
 class PathTiles {
   public:
@@ -31,8 +42,8 @@ class PathTiles {
     int TileLoads() const { return tile_loads_; }
 
   private:
-    std::string height_path_;
-    console::Console& console_;
+    terrain::HgtFolder source_;
+    PathTileMessages reports_;
     OneTileStore store_;
     std::string last_name_;
     int tile_loads_ = 0;

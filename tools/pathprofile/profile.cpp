@@ -5,6 +5,7 @@
 
 #include "geodesy/constants.h"
 #include "one_tile_store.h"
+#include "terrain/tile_format.h"
 
 namespace pathprofile {
 namespace {
@@ -14,7 +15,7 @@ constexpr double kPlotTopFactor = static_cast<double>(1.2f);
 
 // The spacing of the tiles' height samples north-south: 3 arc-seconds of latitude, km.
 constexpr double kHeightSampleSpacing_km =
-    geodesy::kEarthRadiusSingle_km * geodesy::kPi / 180.0 / kSamplesPerDegree;
+    geodesy::kEarthRadiusSingle_km * geodesy::kPi / 180.0 / terrain::kSamplesPerDegree;
 // Ground heights are whole metres: two samples of one height differ by rounding only.
 constexpr double kSameGround_m = 0.5;
 

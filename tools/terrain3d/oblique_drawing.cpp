@@ -55,7 +55,7 @@ void PixelLine(console::PlotWindow& window, int px1, int py1, int px2, int py2,
 }
 
 void DrawRows(console::PlotWindow& window, const terrainmap::MapRectangle& area,
-              const ObliqueView& view, const console::AreaGrid& grid, int x0, int y0,
+              const ObliqueView& view, const terrain::AreaGrid& grid, int x0, int y0,
               const console::Palette& palette) {
     std::array<std::uint32_t, console::kPaletteEntries> pixelOf{};
     for (int i = 0; i < console::kPaletteEntries; ++i) {

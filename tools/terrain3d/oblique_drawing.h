@@ -4,10 +4,10 @@
 
 #include <cstdint>
 
-#include "console/hgt_tile_store.h"
 #include "console/palette.h"
 #include "console/plot_window.h"
 #include "oblique_view.h"
+#include "terrain/area_grid.h"
 #include "terrainmap/map_rectangle.h"
 
 namespace terrain3d {
@@ -19,7 +19,7 @@ namespace terrain3d {
 // segments are written straight into the window's image (PixelLine) rather than one painter
 // call each.
 void DrawRows(console::PlotWindow& window, const terrainmap::MapRectangle& area,
-              const ObliqueView& view, const console::AreaGrid& grid, int x0, int y0,
+              const ObliqueView& view, const terrain::AreaGrid& grid, int x0, int y0,
               const console::Palette& palette);
 
 // A one-pixel line from pixel (px1, py1) to pixel (px2, py2), both ends included, the pixels

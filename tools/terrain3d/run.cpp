@@ -55,7 +55,7 @@ int Run(const std::vector<std::string>& arguments, console::Console& console,
     const terrainmap::MapRectangle edges =
         terrainmap::MapRectangleAround(centre->latitude_deg, centre->longitude_deg, size_km);
     const std::optional<terrainmap::LoadedHeights> heights =
-        terrainmap::LoadHeights(console, store, edges, console::TileDetail::kFinest);
+        terrainmap::LoadHeights(console, store, edges, terrain::TileDetail::kFinest);
     if (!heights) return console::kExitRefused;
     // Rows and columns of the samples loaded (3 or 1 arc-second); the view is drawn in those
     // units, so its shape does not depend on the spacing.

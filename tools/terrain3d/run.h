@@ -18,7 +18,7 @@ inline constexpr console::ToolProfile kToolProfile{
     .configFile = console::ConfigFile::kBrelland,
     .palette = console::PaletteUse::kShadedView,
     .writesConfig = false,
-    .area = console::AreaCapacity{10001, 6001},
+    .area = terrain::AreaCapacity{10001, 6001},
 };
 
 // Runs the tool with the command-line words `arguments` (without the program name; --png, --click

@@ -46,18 +46,18 @@ std::int32_t PrintCentreLine(console::Console& console, console::HgtTileStore& s
 }
 
 std::optional<LoadedHeights> LoadHeights(console::Console& console, console::HgtTileStore& store,
-                                         const MapRectangle& area, console::TileDetail detail,
+                                         const MapRectangle& area, terrain::TileDetail detail,
                                          bool refuseWithoutData) {
     LoadedHeights loaded;
     loaded.area = store.LoadArea(area.west, area.south, area.east, area.north, detail);
-    if (loaded.area.refused) return std::nullopt;
+    if (loaded.area.Refused()) return std::nullopt;
     // Without any tile there is nothing to draw: the maximum and the legend would read -9999.
     if (refuseWithoutData && loaded.area.tilesLoaded == 0) {
         console.PrintLine(kNoHeightData);
         return std::nullopt;
     }
 
-    const console::AreaLoadResult& a = loaded.area;
+    const terrain::AreaLoadResult& a = loaded.area;
     console.PrintLine();
     console.SetColour(console::Colour::kCyan);
     console.Print(console::FormatMask(

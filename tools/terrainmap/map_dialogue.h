@@ -31,7 +31,7 @@ std::int32_t PrintCentreLine(console::Console& console, console::HgtTileStore& s
 
 // The heights of the plot loaded, with the height mapped to the top of the colour scale.
 struct LoadedHeights {
-    console::AreaLoadResult area;
+    terrain::AreaLoadResult area;
     std::int32_t maxPlot_m = 1;  // at least 1
 };
 
@@ -42,7 +42,7 @@ struct LoadedHeights {
 // `refuseWithoutData`, an area for which no tile was found is refused with kNoHeightData.
 std::optional<LoadedHeights> LoadHeights(
     console::Console& console, console::HgtTileStore& store, const MapRectangle& area,
-    console::TileDetail detail = console::TileDetail::kThreeArcSecond,
+    terrain::TileDetail detail = terrain::TileDetail::kThreeArcSecond,
     bool refuseWithoutData = false);
 
 inline constexpr const char* kNoHeightData = "No height data for this area";

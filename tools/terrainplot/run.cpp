@@ -40,7 +40,7 @@ int Run(const std::vector<std::string>& arguments, console::Console& console,
     const terrainmap::MapRectangle edges = terrainmap::MapRectangleAround(
         centre->latitude_deg, centre->longitude_deg, terrainmap::HeightExtentKm(width_km));
     const std::optional<terrainmap::LoadedHeights> heights =
-        terrainmap::LoadHeights(console, store, edges, console::TileDetail::kFinest, true);
+        terrainmap::LoadHeights(console, store, edges, terrain::TileDetail::kFinest, true);
     if (!heights) return console::kExitRefused;
     // Counted in the samples the heights were loaded at (3 or 1 arc-second).
     const terrainmap::MapRectangle area = terrainmap::MapRectangleAround(

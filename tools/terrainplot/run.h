@@ -16,7 +16,7 @@ inline constexpr console::ToolProfile kToolProfile{
     .banner = "Terrain Plot   Orvel July 2018",
     .configFile = console::ConfigFile::kBrelland,
     .palette = console::PaletteUse::kColourMap,
-    .area = console::kDefaultAreaCapacity,
+    .area = terrain::kDefaultAreaCapacity,
 };
 
 // Runs the tool with the command-line words `arguments` (without the program name; --png, --click

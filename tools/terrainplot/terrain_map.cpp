@@ -41,7 +41,7 @@ int PixelOf(double fractionalPixel) {
 
 // The heights of plot row y, from column 0 to nLon: straight from the grid row when the whole
 // row lies inside the grid, else cell by cell (cells outside the grid read 0).
-const std::int16_t* PlotRow(const console::AreaGrid& grid, int y, int x0, int nLon,
+const std::int16_t* PlotRow(const terrain::AreaGrid& grid, int y, int x0, int nLon,
                             std::vector<std::int16_t>& spare) {
     const std::int16_t* row = grid.Row(y);
     if (row != nullptr && x0 >= 0 && x0 + nLon < grid.Columns()) return row + x0;

@@ -7,17 +7,17 @@
 #include <string>
 #include <string_view>
 
-#include "console/hgt_tile_store.h"
 #include "console/palette.h"
 #include "console/plot_window.h"
 #include "console/position_entry.h"
+#include "terrain/area_grid.h"
 #include "terrainmap/map_rectangle.h"
 
 namespace terrainplot {
 
 // Where the plot's samples lie in the area grid and how they are coloured.
 struct MapSource {
-    const console::AreaGrid* grid = nullptr;
+    const terrain::AreaGrid* grid = nullptr;
     int x0 = 0;  // column of the plot's south-west sample within the grid
     int y0 = 0;  // row of the plot's south-west sample within the grid
     const console::Palette* palette = nullptr;

@@ -10,11 +10,13 @@
 #include "mastview/area_loader.h"
 #include "mastview/radius_area.h"
 #include "mastview/sweep.h"
+#include "terrain/tile_format.h"
 
 namespace mastview {
 namespace {
 
 constexpr double kScafellLat = 54.4542, kScafellLon = -3.2117;
+constexpr int n = terrain::kSamplesPerDegree;
 
 // The grid column of plot sample 0 must be the western edge of the plot, whatever the sign.
 void ExpectCornerMatches(const RadiusArea& a) {
@@ -68,7 +70,7 @@ TEST(RadiusArea, RefusesRadiiTheGridCannotHold) {
     const int largest = LargestRadius_km(kScafellLat, kScafellLon);
     EXPECT_GT(largest, 200);
     EXPECT_LT(largest, 280);
-    console::AreaGrid grid(kAreaCapacity);
+    terrain::AreaGrid grid(kAreaCapacity);
     for (int rd : {1, 80, largest}) {
         const RadiusAreaResult r = MakeRadiusArea(kScafellLat, kScafellLon, rd);
         ASSERT_TRUE(r.area) << rd;
@@ -89,11 +91,12 @@ TEST(AreaLoading, NeighbouringTilesShareTheirEdgeAndTheLaterOneWins) {
     // West tile: 100 m, its eastern edge 7 m and one deep sample of -1500 m (kept, not made 0).
     console::testing::WriteHgtTile(dir.Path(), "N54W004.hgt", [](int row, int column) {
         if (row == 600 && column == 1100) return -1500;
-        return column == 1200 ? 7 : 100;
+        return column == n ? 7 : 100;
     });
     // East tile: 200 m, its western edge 9 m and two voids, one of them north of the plot.
     console::testing::WriteHgtTile(dir.Path(), "N54W003.hgt", [](int row, int column) {
-        if ((row == 10 && column == 10) || (row == 600 && column == 100)) return -32768;
+        if ((row == 10 && column == 10) || (row == 600 && column == 100))
+            return terrain::kVoidSample;
         return column == 0 ? 9 : 200;
     });
     std::istringstream in;
@@ -108,9 +111,9 @@ TEST(AreaLoading, NeighbouringTilesShareTheirEdgeAndTheLaterOneWins) {
 
     // Read by area-grid cell: (x, y) from the south-west corner of tile N54W004.
     const auto at = [&](int x, int y) { return loaded.heights.At(x - r.area->x0, y - r.area->y0); };
-    EXPECT_EQ(at(1200, 600), 9);  // the shared column comes from the eastern tile
-    EXPECT_EQ(at(1199, 600), 100);
-    EXPECT_EQ(at(1201, 600), 200);
+    EXPECT_EQ(at(n, 600), 9);  // the shared column comes from the eastern tile
+    EXPECT_EQ(at(n - 1, 600), 100);
+    EXPECT_EQ(at(n + 1, 600), 200);
     EXPECT_EQ(at(1100, 600), -1500);
     EXPECT_EQ(at(1300, 600), 0);  // the void
     // The range covers every sample of the tiles, also those outside the plot.
@@ -145,7 +148,7 @@ TEST(AreaLoading, OnlyTheVoidBecomesSeaLevelAndHeightsBeyondTenKilometresWarn) {
     const auto file = console::testing::WriteHgtTile(dir.Path(), "N54W004.hgt", [](int row, int) {
         switch (row) {
             case 0:
-                return -32768;  // the void
+                return terrain::kVoidSample;
             case 1:
                 return -1500;  // below the frame's void threshold, yet kept here
             case 2:
@@ -161,12 +164,12 @@ TEST(AreaLoading, OnlyTheVoidBecomesSeaLevelAndHeightsBeyondTenKilometresWarn) {
     console::Console con(in, out, false);
     console::HgtTileStore store(dir.Folder(), con, kAreaCapacity, kTileDecoding);
     ASSERT_TRUE(store.LoadTile(file.string()));
-    // File row r is tile row 1200 - r.
-    EXPECT_EQ(store.Tile().At(5, 1200), 0);
-    EXPECT_EQ(store.Tile().At(5, 1199), -1500);
-    EXPECT_EQ(store.Tile().At(5, 1198), 12000);
-    EXPECT_EQ(store.Tile().At(5, 1197), -12000);
-    EXPECT_EQ(store.Tile().At(5, 1196), 7);
+    // File row r is tile row n - r.
+    EXPECT_EQ(store.Tile().At(5, n), 0);
+    EXPECT_EQ(store.Tile().At(5, n - 1), -1500);
+    EXPECT_EQ(store.Tile().At(5, n - 2), 12000);
+    EXPECT_EQ(store.Tile().At(5, n - 3), -12000);
+    EXPECT_EQ(store.Tile().At(5, n - 4), 7);
     const std::string text = out.str();
     EXPECT_NE(text.find("Height 12000  in "), std::string::npos) << text.substr(0, 200);
     EXPECT_NE(text.find("Height -12000  in "), std::string::npos);
@@ -176,22 +179,10 @@ TEST(AreaLoading, OnlyTheVoidBecomesSeaLevelAndHeightsBeyondTenKilometresWarn) {
     for (std::size_t at = text.find("Height "); at != std::string::npos;
          at = text.find("Height ", at + 1))
         ++warnings;
-    EXPECT_EQ(warnings, 2u * 1201u);
+    EXPECT_EQ(warnings, 2u * terrain::kThreeArcSecondTile.Side());
     const std::size_t first = text.find("Height 12000  in ");
     EXPECT_EQ(text.find("  col 0  row 2"), text.find("  col ", first));
-    EXPECT_LT(text.find("  col 1200  row 2"), text.find("Height -12000  in "));
-}
-
-TEST(SampleBelow, TakesTheSampleAtOrBelowWithoutRounding) {
-    console::TileBuffer tile;
-    for (int s = 0; s < 1201; ++s)
-        for (int c = 0; c < 1201; ++c) tile.Set(c, s, c * 10000 + s);
-    // 54.4542 N: 1200 * 0.4542 = 545.04 -> row 545; 3.2117 W: 254.04 -> 254, mirrored to 946.
-    EXPECT_EQ(SampleBelow(tile, 54.4542, -3.2117), 946 * 10000 + 545);
-    // 0.99999 of a degree stays in row 1199 (nearest would give 1200).
-    EXPECT_EQ(SampleBelow(tile, 51.99999, 1.99999), 1199 * 10000 + 1199);
-    // Southern latitude: 0.26 S -> 312, mirrored to 888.
-    EXPECT_EQ(SampleBelow(tile, -0.26, 0.5), 600 * 10000 + 888);
+    EXPECT_LT(text.find("  col " + std::to_string(n) + "  row 2"), text.find("Height -12000  in "));
 }
 
 }  // namespace

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "console/console_constants.h"
-#include "console/huge_page_array.h"
 #include "mastview/sweep.h"
+#include "terrain/huge_page_array.h"
 
 namespace mastview {
 namespace {
@@ -59,15 +59,15 @@ TEST(OrderedRays, EveryThreadCountReplaysTheSingleThreadedSequence) {
 }
 
 TEST(HugePageArray, StartsZeroedAndMovesItsPages) {
-    console::HugePageArray<int16_t> a(3'000'001);  // more than one huge page, not a whole one
+    terrain::HugePageArray<int16_t> a(3'000'001);  // more than one huge page, not a whole one
     ASSERT_EQ(a.Size(), 3'000'001u);
     EXPECT_EQ(a[0], 0);
     EXPECT_EQ(a[3'000'000], 0);
     a[3'000'000] = -32768;
-    console::HugePageArray<int16_t> b(std::move(a));
+    terrain::HugePageArray<int16_t> b(std::move(a));
     EXPECT_EQ(a.Data(), nullptr);
     EXPECT_EQ(b[3'000'000], -32768);
-    b = console::HugePageArray<int16_t>(4);
+    b = terrain::HugePageArray<int16_t>(4);
     EXPECT_EQ(b.Size(), 4u);
     EXPECT_EQ(b[3], 0);
 }
@@ -76,7 +76,7 @@ TEST(HugePageArray, StartsZeroedAndMovesItsPages) {
 // wide plot are written at a fraction of their samples.
 TEST(HugePageArray, OrdinaryPagesAreMappedOnlyWhereWritten) {
     constexpr std::size_t kBytes = std::size_t{64} << 20;
-    console::HugePageArray<uint8_t> a(kBytes, console::PageSize::kOrdinary);
+    terrain::HugePageArray<uint8_t> a(kBytes, terrain::PageSize::kOrdinary);
     a[0] = 1;
     a[kBytes / 2] = 2;
     a[kBytes - 1] = 3;
@@ -95,7 +95,7 @@ TEST(HugePageArray, OrdinaryPagesAreMappedOnlyWhereWritten) {
 
 // The sweep as one loop straight over the area grid, without the block copy, the skipped
 // corners or the threads.
-std::vector<RaySample> PlainSweep(const SweepSetup& setup, const console::AreaGrid& grid) {
+std::vector<RaySample> PlainSweep(const SweepSetup& setup, const terrain::AreaGrid& grid) {
     std::vector<RaySample> marks;
     const double rd = setup.radius_km;
     const double dBearing = console::kSweepStep_km * console::kDegPerRad / rd;
@@ -133,7 +133,7 @@ TEST(Sweep, BlocksCornersAndThreadsMarkWhatAPlainSweepMarks) {
         setup.nLon = Nearest(setup.nLat / std::cos(54 / console::kDegPerRad));
         setup.x0 = 5;
         setup.y0 = 9;
-        console::AreaGrid grid(console::AreaCapacity{setup.nLon + 12, setup.nLat + 12});
+        terrain::AreaGrid grid(terrain::AreaCapacity{setup.nLon + 12, setup.nLat + 12});
         for (int y = 0; y < grid.Rows(); ++y)
             for (int x = 0; x < grid.Columns(); ++x)
                 grid.Set(x, y, (x * 7919 + y * 104729) % 211 - 30);

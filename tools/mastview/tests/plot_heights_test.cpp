@@ -7,8 +7,8 @@
 #include <utility>
 #include <vector>
 
-#include "console/hgt_tile_store.h"
 #include "mastview/sweep.h"
+#include "terrain/area_grid.h"
 
 namespace mastview {
 namespace {
@@ -86,7 +86,7 @@ TEST(PlotHeights, CopiedFromAnAreaGridTheyReadAsTheGridDoes) {
     setup.nLat = 77;
     setup.x0 = 11;
     setup.y0 = 5;
-    console::AreaGrid grid(console::AreaCapacity{160, 90});
+    terrain::AreaGrid grid(terrain::AreaCapacity{160, 90});
     for (int y = 0; y < grid.Rows(); ++y)
         for (int x = 0; x < grid.Columns(); ++x) grid.Set(x, y, Pattern(x, y));
     const PlotHeights h = PlotHeightsFrom(setup, grid);

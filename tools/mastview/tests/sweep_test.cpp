@@ -25,7 +25,7 @@ TEST(DefaultRadius, IsOnePointFourRadioHorizonsInWholeTens) {
 // A plot of radius rd_km at 54 N round a centre in the middle of a grid of constant height.
 struct FlatPlot {
     SweepSetup setup;
-    console::AreaGrid grid{console::AreaCapacity{1, 1}};
+    terrain::AreaGrid grid{terrain::AreaCapacity{1, 1}};
 };
 
 FlatPlot MakeFlat(double rd_km, double mast_m, int32_t ground_m) {
@@ -37,7 +37,7 @@ FlatPlot MakeFlat(double rd_km, double mast_m, int32_t ground_m) {
     p.setup.nLon = Nearest(p.setup.nLat / std::cos(54 / console::kDegPerRad));
     p.setup.x0 = 7;
     p.setup.y0 = 3;
-    p.grid = console::AreaGrid(console::AreaCapacity{p.setup.nLon + 20, p.setup.nLat + 20});
+    p.grid = terrain::AreaGrid(terrain::AreaCapacity{p.setup.nLon + 20, p.setup.nLat + 20});
     for (int y = 0; y < p.grid.Rows(); ++y)
         for (int x = 0; x < p.grid.Columns(); ++x) p.grid.Set(x, y, ground_m);
     return p;

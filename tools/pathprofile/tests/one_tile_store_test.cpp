@@ -1,4 +1,4 @@
-// The one-tile loader and its nearest-lower lookup, on small generated tile files.
+// The one-tile cursor and its at-or-below lookup, on generated tile files.
 #include "pathprofile/one_tile_store.h"
 
 #include <gtest/gtest.h>
@@ -13,9 +13,23 @@
 #include "console/testing/test_support.h"
 #include "pathprofile/path_tiles.h"
 #include "pathprofile/profile.h"
+#include "terrain/hgt_folder.h"
+#include "terrain/tile_format.h"
 
 namespace pathprofile {
 namespace {
+
+// The cursor over files named by their full paths, its reports unseen.
+struct Cursor {
+    terrain::HgtFolder source{""};
+    terrain::SilentDiagnostics reports;
+    OneTileStore store{source};
+    terrain::TileRead Load(const std::string& path) { return store.Load(path, reports); }
+};
+
+constexpr terrain::TileFormat kTile = terrain::kThreeArcSecondTile;
+constexpr std::size_t kTileBytes = static_cast<std::size_t>(kTile.fileBytes);
+constexpr int kTileSide = kTile.Side();
 
 // A tile file whose sample at file row r (0 = north), column c (0 = west) is r + 2c, with
 // a few samples set apart.
@@ -27,7 +41,7 @@ struct TileBytes {
     }
     void Set(int r, int c, int metres) {
         const auto v = static_cast<std::uint16_t>(static_cast<std::int16_t>(metres));
-        const std::size_t at = 2402u * r + 2u * c;
+        const std::size_t at = static_cast<std::size_t>(kTile.RowBytes()) * r + 2u * c;
         bytes[at] = static_cast<unsigned char>(v >> 8);
         bytes[at + 1] = static_cast<unsigned char>(v & 0xff);
     }
@@ -47,8 +61,9 @@ TEST(OneTileStore, FileRowsFromNorthLandSouthUp) {
     tile.Set(0, 0, 1234);     // north-west corner
     tile.Set(1200, 1200, 7);  // south-east corner
     tile.Set(655, 946, 971);
-    OneTileStore store;
-    ASSERT_EQ(store.Load(tile.Write(dir, "N54W004.hgt")), TileLoad::kLoaded);
+    Cursor cursor;
+    OneTileStore& store = cursor.store;
+    ASSERT_EQ(cursor.Load(tile.Write(dir, "N54W004.hgt")).status, terrain::TileReadStatus::kRead);
     EXPECT_EQ(store.Sample(0, 1200), 1234);
     EXPECT_EQ(store.Sample(1200, 0), 7);
     EXPECT_EQ(store.Sample(946, 1200 - 655), 971);
@@ -61,8 +76,9 @@ TEST(OneTileStore, NegativeHeightsKeptVoidsReadAsSeaLevel) {
     tile.Set(100, 100, -5);
     tile.Set(100, 101, -32768);  // the SRTM void marker
     tile.Set(100, 102, 32767);
-    OneTileStore store;
-    ASSERT_EQ(store.Load(tile.Write(dir, "t.hgt")), TileLoad::kLoaded);
+    Cursor cursor;
+    OneTileStore& store = cursor.store;
+    ASSERT_EQ(cursor.Load(tile.Write(dir, "t.hgt")).status, terrain::TileReadStatus::kRead);
     EXPECT_EQ(store.Sample(100, 1100), -5);
     EXPECT_EQ(store.Sample(101, 1100), 0);
     EXPECT_EQ(store.Sample(102, 1100), 32767);
@@ -71,8 +87,9 @@ TEST(OneTileStore, NegativeHeightsKeptVoidsReadAsSeaLevel) {
 TEST(OneTileStore, LookupTakesTheSampleAtOrBelowInEachHemisphere) {
     QTemporaryDir dir;
     TileBytes tile;
-    OneTileStore store;
-    ASSERT_EQ(store.Load(tile.Write(dir, "t.hgt")), TileLoad::kLoaded);
+    Cursor cursor;
+    OneTileStore& store = cursor.store;
+    ASSERT_EQ(cursor.Load(tile.Write(dir, "t.hgt")).status, terrain::TileReadStatus::kRead);
     // North and east: row and column count from the south-west corner, rounded down.
     // 0.7 / 1200 degree above the tile's edge still reads row 0; 1.2 / 1200 reads row 1.
     EXPECT_EQ(store.HeightAt({54.0 + 0.7 / 1200, 1.0 + 0.7 / 1200}), store.Sample(0, 0));
@@ -89,19 +106,22 @@ TEST(OneTileStore, MissingOrShortFileLeavesZerosNotTheOldTile) {
     QTemporaryDir dir;
     TileBytes tile;
     tile.Set(600, 600, 500);
-    OneTileStore store;
+    Cursor cursor;
+    OneTileStore& store = cursor.store;
     const std::string good = tile.Write(dir, "good.hgt");
-    ASSERT_EQ(store.Load(good), TileLoad::kLoaded);
+    ASSERT_EQ(cursor.Load(good).status, terrain::TileReadStatus::kRead);
     ASSERT_EQ(store.Sample(600, 600), 500);
 
-    EXPECT_EQ(store.Load(dir.filePath("absent.hgt").toStdString()), TileLoad::kMissing);
+    EXPECT_EQ(cursor.Load(dir.filePath("absent.hgt").toStdString()).status,
+              terrain::TileReadStatus::kMissing);
     EXPECT_EQ(store.Sample(600, 600), 0);
     EXPECT_EQ(store.Sample(1200, 1200), 0);
 
-    ASSERT_EQ(store.Load(good), TileLoad::kLoaded);
-    EXPECT_EQ(store.Load(tile.Write(dir, "short.hgt", kTileBytes - 1)), TileLoad::kUnreadable);
+    ASSERT_EQ(cursor.Load(good).status, terrain::TileReadStatus::kRead);
+    EXPECT_EQ(cursor.Load(tile.Write(dir, "short.hgt", kTileBytes - 1)).status,
+              terrain::TileReadStatus::kUnreadable);
     EXPECT_EQ(store.Sample(600, 600), 0);
-    EXPECT_EQ(store.Load(dir.path().toStdString()), TileLoad::kUnreadable);
+    EXPECT_EQ(cursor.Load(dir.path().toStdString()).status, terrain::TileReadStatus::kUnreadable);
 }
 
 }  // namespace
@@ -122,21 +142,41 @@ int Terrain(int r, int c) {
 TEST(OneArcSecondTile, LookupAtTheTilesOwnSpacing) {
     TempDir dir;
     const auto file = console::testing::WriteHgtTile(
-        dir.Path(), "N54W004.hgt", [](int r, int c) { return (r * 7 + c) % 20000; }, 3601);
-    OneTileStore store;
-    const TileLoadResult read = store.Load(file.string());
-    ASSERT_EQ(read, TileLoad::kLoaded);
-    EXPECT_EQ(read.format, console::kOneArcSecondTile);
+        dir.Path(), "N54W004.hgt", [](int r, int c) { return (r * 7 + c) % 20000; },
+        terrain::kOneArcSecondTile);
+    Cursor cursor;
+    OneTileStore& store = cursor.store;
+    const terrain::TileRead read = cursor.Load(file.string());
+    ASSERT_EQ(read.status, terrain::TileReadStatus::kRead);
+    EXPECT_EQ(read.format, terrain::kOneArcSecondTile);
     EXPECT_EQ(store.SamplesPerDegree(), 3600);
     EXPECT_EQ(store.Sample(3600, 0), (3600 * 7 + 3600) % 20000);  // south-east corner
     // 1.5 seconds north of the edge is row 1 (it would be row 0 at 3 arc-seconds); 1.5 seconds
     // west of -3.0 is column 3600 - 1.
     EXPECT_EQ(store.HeightAt({54.0 + 1.5 / 3600, -3.0 - 1.5 / 3600}), store.Sample(3599, 1));
-    // A 3 arc-second tile read next goes back to 1201 samples a side.
+    // A 3 arc-second tile read next goes back to its own spacing.
     const auto coarse = console::testing::WriteHgtTile(dir.Path(), "N54W003.hgt", Terrain);
-    ASSERT_EQ(store.Load(coarse.string()), TileLoad::kLoaded);
+    ASSERT_EQ(cursor.Load(coarse.string()).status, terrain::TileReadStatus::kRead);
     EXPECT_EQ(store.SamplesPerDegree(), 1200);
     EXPECT_EQ(store.Sample(0, 1200), Terrain(0, 0));
+}
+
+// A stretch of path without a tile, and one over a short tile, in pathprofile's own words: the
+// missing tile without its name, the short one without a change of colour; once per tile.
+TEST(PathTiles, MissingAndShortTilesAreReportedOncePerTile) {
+    TempDir dir;
+    std::ofstream(dir / "N54W004.hgt", std::ios::binary) << std::string(1000, '\x01');
+    std::istringstream in;
+    std::ostringstream out;
+    console::Console con(in, out, true);
+    PathTiles tiles(dir.Folder(), con);
+    EXPECT_EQ(tiles.HeightAt({54.5, -3.5}), 0);
+    EXPECT_EQ(tiles.HeightAt({54.6, -3.5}), 0);
+    EXPECT_EQ(tiles.HeightAt({54.5, -2.5}), 0);
+    EXPECT_EQ(tiles.TileLoads(), 2);
+    EXPECT_EQ(out.str(), "Height file " + dir.Folder() +
+                             "N54W004.hgt is short or unreadable: taken as sea level\n"
+                             "No HDB\nNo Height file for this location\n");
 }
 
 // The same path over a 3 arc-second tile and over its 1 arc-second twin (each 3 arc-second

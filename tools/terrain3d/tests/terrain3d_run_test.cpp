@@ -109,7 +109,7 @@ TEST_F(Terrain3DRun, OneArcSecondTilesAreDrawnAtOneArcSecond) {
                 if (lon == -3 && row == 1801 && column == 1801) return 1900;
                 return StepHeight((lon + 180) * 1200L + column / 3);
             },
-            3601);
+            terrain::kOneArcSecondTile);
     }
     ct::WriteTextFile(work_, "Brelland.ini", {Folder(), Folder(), "600", ""});
     const ct::RunResult r = Run({"--png", Png(), kCentre}, "30\n2000\n");

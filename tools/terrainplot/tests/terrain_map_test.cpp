@@ -73,7 +73,7 @@ TEST(SiteLines, PositionsAreGridReferencesOrLocatorsByCharactersFiveAndSix) {
 TEST(TerrainMap, SmallerThanAPixelTheLastSampleDrawnWins) {
     // 1200 rows in a 300-pixel window: four rows and about three columns share a pixel.
     const terrainmap::MapRectangle area = SmallArea(1200, 2000);
-    console::AreaGrid grid(kToolProfile.area);
+    terrain::AreaGrid grid(kToolProfile.area);
     const int x0 = 7, y0 = 11;
     auto height = [](int x, int y) { return (x * 7 + y * 13) % 997; };
     for (int y = 0; y <= area.nLat; ++y)
@@ -109,7 +109,7 @@ TEST(TerrainMap, SmallerThanAPixelTheLastSampleDrawnWins) {
 TEST(TerrainMap, LargerThanAPixelEachSampleIsAFilledSquare) {
     // 15 rows in a 600-pixel window: a sample is 40 pixels high.
     const terrainmap::MapRectangle area = SmallArea(15, 34);
-    console::AreaGrid grid(kToolProfile.area);
+    terrain::AreaGrid grid(kToolProfile.area);
     for (int y = 0; y <= area.nLat; ++y)
         for (int x = 0; x <= area.nLon; ++x) grid.Set(x, y, 100 * (x % 5) + 20 * y);
     const console::Palette palette = console::DefaultPalette();
@@ -146,7 +146,7 @@ TEST(TerrainMap, AbsurdMaximumStillColoursEverySample) {
     // A typed maximum of a thousand million metres: the colour scale follows it (everything
     // dark) without a table as long as the maximum.
     const terrainmap::MapRectangle area = SmallArea(15, 34);
-    console::AreaGrid grid(kToolProfile.area);
+    terrain::AreaGrid grid(kToolProfile.area);
     for (int x = 0; x <= area.nLon; ++x) grid.Set(x, 5, 900 * x);
     const console::Palette palette = console::DefaultPalette();
     MapSource source{&grid, 0, 0, &palette, 1000000000};

@@ -1,10 +1,10 @@
-#include "console/huge_page_array.h"
+#include "terrain/huge_page_array.h"
 
 #include <sys/mman.h>
 
 #include <cstdint>
 
-namespace console {
+namespace terrain {
 
 namespace {
 
@@ -45,4 +45,4 @@ void UnmapPages(void* pages, std::size_t bytes) {
     munmap(pages, RoundedUp(bytes));
 }
 
-}  // namespace console
+}  // namespace terrain

@@ -9,7 +9,7 @@
 #include <type_traits>
 #include <utility>
 
-namespace console {
+namespace terrain {
 
 // Whether an array is asked to be backed by huge pages. Ordinary pages suit an array that is
 // written here and there: a page never written is never mapped, where a huge page would map
@@ -62,4 +62,4 @@ class HugePageArray {
     std::size_t count_ = 0;
 };
 
-}  // namespace console
+}  // namespace terrain
