@@ -9,8 +9,8 @@
 #include "console/hgt_tile_store.h"
 #include "console/palette.h"
 #include "console/picture_mask.h"
-#include "console/plot_window.h"
 #include "console/testing/test_support.h"
+#include "plot/plot_window.h"
 
 namespace {
 

@@ -32,8 +32,8 @@ class ProfileLabels : public ::testing::TestWithParam<std::pair<double, double>>
 TEST_P(ProfileLabels, NoTwoLabelsOverlapAndTheRoundOnesStay) {
     const auto [path_km, top_m] = GetParam();
     const PlotLayout layout(path_km, top_m);
-    console::PlotWindow window("labels", kWindowLeft_px, kWindowTop_px, kWindowWidth_px,
-                               kWindowHeight_px);
+    plot::PlotWindow window("labels", kWindowLeft_px, kWindowTop_px, kWindowWidth_px,
+                            kWindowHeight_px);
     window.SetScale(layout.Left(), layout.Top(), layout.Right(), layout.Bottom());
     const GridLabels labels = ProfileGridLabels(window, layout);
 
@@ -104,11 +104,11 @@ TEST(ProfileReadOut, ANewReadOutErasesTheLastAndCoversNoLabel) {
         };
         ProfileView twice = make();
         twice.Draw();
-        twice.HandleClick({console::ClickKind::kSingle, 0.3 * path_km, 400.0});
-        twice.HandleClick({console::ClickKind::kSingle, 0.7 * path_km, 200.0});
+        twice.HandleClick({plot::ClickKind::kSingle, 0.3 * path_km, 400.0});
+        twice.HandleClick({plot::ClickKind::kSingle, 0.7 * path_km, 200.0});
         ProfileView once = make();
         once.Draw();
-        once.HandleClick({console::ClickKind::kSingle, 0.7 * path_km, 200.0});
+        once.HandleClick({plot::ClickKind::kSingle, 0.7 * path_km, 200.0});
         twice.Window().FinishPainting();
         once.Window().FinishPainting();
         EXPECT_TRUE(twice.Window().Image() == once.Window().Image()) << path_km << " km";

@@ -34,7 +34,7 @@ TEST_F(ProfileViewClicks, ExitClickClosesTheWindow) {
     ProfileView view = MakeView();
     view.Draw();
     const double top = view.Layout().Top();
-    view.Window().InjectClick(console::ClickKind::kSingle, 10.9, 0.45 * top);  // right of the box
+    view.Window().InjectClick(plot::ClickKind::kSingle, 10.9, 0.45 * top);  // right of the box
     EXPECT_EQ(view.ServeClicks(console_, 0), ProfileEnd::kExit);
     EXPECT_TRUE(view.Window().IsClosed());
 }
@@ -45,7 +45,7 @@ TEST_F(ProfileViewClicks, KeyAfterAClickLeavesTheWindowOpen) {
     ProfileView view = MakeView();
     view.Draw();
     view.Window().InjectKey('a');
-    view.Window().InjectClick(console::ClickKind::kSingle, 5.0, 50.0);
+    view.Window().InjectClick(plot::ClickKind::kSingle, 5.0, 50.0);
     EXPECT_EQ(view.ServeClicks(console_, 0), ProfileEnd::kKey);
     EXPECT_FALSE(view.Window().IsClosed());
 }
@@ -54,7 +54,7 @@ TEST_F(ProfileViewClicks, ClickBelowTheExitBandIsAReadOutNotAnExit) {
     ProfileView view = MakeView();
     view.Draw();
     const double top = view.Layout().Top();
-    view.Window().InjectClick(console::ClickKind::kDouble, 10.55, 0.39 * top);
+    view.Window().InjectClick(plot::ClickKind::kDouble, 10.55, 0.39 * top);
     view.Window().InjectKey('a');
     EXPECT_EQ(view.ServeClicks(console_, 0), ProfileEnd::kKey);
     EXPECT_FALSE(view.Window().IsClosed());

@@ -7,14 +7,14 @@
 #include <set>
 #include <utility>
 
-#include "console/plot_window.h"
+#include "plot/plot_window.h"
 
 namespace terrain3d {
 namespace {
 
 constexpr std::uint32_t kInk = 0xFF123456;
 
-std::set<std::pair<int, int>> Inked(console::PlotWindow& w) {
+std::set<std::pair<int, int>> Inked(plot::PlotWindow& w) {
     std::set<std::pair<int, int>> s;
     for (int y = 0; y < w.HeightPx(); ++y)
         for (int x = 0; x < w.WidthPx(); ++x)
@@ -26,7 +26,7 @@ class PixelLineTest : public ::testing::Test {
   protected:
     void SetUp() override { window_.FinishPainting(); }
     void Clear() { window_.FillPixels(0, 0, 39, 19, console::kBlack); }
-    console::PlotWindow window_{"lines", 0, 0, 40, 20};
+    plot::PlotWindow window_{"lines", 0, 0, 40, 20};
 };
 
 TEST_F(PixelLineTest, BothEndsAndOnePixelPerStepAlongTheLongerAxis) {

@@ -10,9 +10,9 @@
 #include "console/console.h"
 #include "console/hgt_tile_store.h"
 #include "console/palette.h"
-#include "console/plot_window.h"
 #include "console/position_entry.h"
 #include "console/testing/test_support.h"
+#include "plot/plot_window.h"
 #include "terrainmap/map_dialogue.h"
 #include "terrainmap/map_rectangle.h"
 #include "terrainplot/click_readout.h"
@@ -24,7 +24,7 @@ namespace {
 using console::Rgb;
 namespace ct = console::testing;
 
-Rgb PixelAt(console::PlotWindow& w, int px, int py) {
+Rgb PixelAt(plot::PlotWindow& w, int px, int py) {
     w.FinishPainting();
     const QRgb v = w.Image().pixel(px, py);
     return Rgb{static_cast<std::uint8_t>(qRed(v)), static_cast<std::uint8_t>(qGreen(v)),
@@ -82,7 +82,7 @@ TEST(TerrainMap, SmallerThanAPixelTheLastSampleDrawnWins) {
     MapSource source{&grid, x0, y0, &palette, 996};
 
     const terrainmap::WindowLayout layout = terrainmap::PlotWindowLayout(300);
-    console::PlotWindow window("map", 0, 0, layout.width_px, layout.height_px);
+    plot::PlotWindow window("map", 0, 0, layout.width_px, layout.height_px);
     terrainmap::SetPlotScale(window, area);
     DrawTerrainMap(window, area, source, 300);
 
@@ -115,7 +115,7 @@ TEST(TerrainMap, LargerThanAPixelEachSampleIsAFilledSquare) {
     const console::Palette palette = console::DefaultPalette();
     MapSource source{&grid, 0, 0, &palette, 800};
 
-    console::PlotWindow window("squares", 0, 0, 840, 600);
+    plot::PlotWindow window("squares", 0, 0, 840, 600);
     terrainmap::SetPlotScale(window, area);
     DrawTerrainMap(window, area, source, 600);
 
@@ -150,7 +150,7 @@ TEST(TerrainMap, AbsurdMaximumStillColoursEverySample) {
     for (int x = 0; x <= area.nLon; ++x) grid.Set(x, 5, 900 * x);
     const console::Palette palette = console::DefaultPalette();
     MapSource source{&grid, 0, 0, &palette, 1000000000};
-    console::PlotWindow window("huge", 0, 0, 840, 600);
+    plot::PlotWindow window("huge", 0, 0, 840, 600);
     terrainmap::SetPlotScale(window, area);
     DrawTerrainMap(window, area, source, 600);
     for (int x : {1, 20, 33}) {
@@ -169,7 +169,7 @@ TEST(TerrainMap, SiteMarkersAndCentreMarker) {
         dir.Path(), {"Inside~" + inside, "South~" + geodesy::FormatLocatorRounded({53.9995, -2.8}),
                      "East~" + geodesy::FormatLocatorRounded({54.2, -2.0}),
                      "Lat Long Site~54.1N 2.9W", "ENDENDEND"});
-    console::PlotWindow window("markers", 0, 0, 840, 600);
+    plot::PlotWindow window("markers", 0, 0, 840, 600);
     terrainmap::SetPlotScale(window, area);
     EXPECT_EQ(DrawSiteMarkers(window, area, 54.25, (dir.Path() / "SITES.DAT").string()), 2);
     EXPECT_EQ(DrawSiteMarkers(window, area, 54.25, (dir.Path() / "missing.dat").string()), 0);
@@ -229,16 +229,16 @@ class ClickTest : public ::testing::Test {
     console::Console console_{in_, out_, false};
     terrainmap::MapRectangle area_;
     console::ConsolePosition centre_;
-    console::PlotWindow window_{"clicks", 0, 0, 840, 600};
+    plot::PlotWindow window_{"clicks", 0, 0, 840, 600};
 };
 
 TEST_F(ClickTest, SingleClickCopiesTheLocatorAndReadsTheHeight) {
     console::HgtTileStore store(dir_.Folder(), console_);
     ClickReadout readout(window_, console_, store, area_, centre_, dir_.Folder(), 1000);
     const double x = 240, y = 100;  // plot samples
-    readout.OnClick({console::ClickKind::kSingle, x, y});
+    readout.OnClick({plot::ClickKind::kSingle, x, y});
     const geodesy::LatLon p = FromPlot(area_, x, y);
-    EXPECT_EQ(console::ClipboardText(), geodesy::FormatLocatorRounded({p.lat_deg, p.lon_deg}));
+    EXPECT_EQ(plot::ClipboardText(), geodesy::FormatLocatorRounded({p.lat_deg, p.lon_deg}));
     // The sample nearest to the point: column 1200 × 0.2 + 240 = 480 from the tile's west edge.
     EXPECT_EQ(readout.LastHeight(), 480);
     // The read-out line is drawn in the bottom strip: pure blue text among white.
@@ -252,7 +252,7 @@ TEST_F(ClickTest, SingleClickCopiesTheLocatorAndReadsTheHeight) {
     EXPECT_GT(blue, 20);
 
     // A click where no tile exists keeps the previous height.
-    readout.OnClick({console::ClickKind::kSingle, x, 2000});
+    readout.OnClick({plot::ClickKind::kSingle, x, 2000});
     EXPECT_EQ(readout.LastHeight(), 480);
 }
 
@@ -271,9 +271,9 @@ TEST_F(ClickTest, DoubleClickLabelsTheFirstSiteContainingTheNearestName) {
     const QImage before = window_.Image().copy();
     const PlotPoint click = ToPlot(area_, 54.2505, -2.7005);
     // The clicked ground (about 360 m) is above maxPlot / 4: the label is black.
-    readout.OnClick({console::ClickKind::kDouble, click.x, click.y});
+    readout.OnClick({plot::ClickKind::kDouble, click.x, click.y});
     EXPECT_EQ(readout.SiteText(), "Tarn");
-    EXPECT_EQ(console::ClipboardText(), "Tarn");
+    EXPECT_EQ(plot::ClipboardText(), "Tarn");
     window_.FinishPainting();
     const QImage& after = window_.Image();
     int changed = 0;
@@ -288,7 +288,7 @@ TEST_F(ClickTest, DoubleClickWithoutASiteFileSaysSoInTheReadoutLine) {
     console::HgtTileStore store(dir_.Folder(), console_);
     ClickReadout readout(window_, console_, store, area_, centre_, dir_.Folder() + "nowhere/",
                          1000);
-    readout.OnClick({console::ClickKind::kDouble, 100, 100});
+    readout.OnClick({plot::ClickKind::kDouble, 100, 100});
     EXPECT_EQ(readout.SiteText(), "centre");
     window_.FinishPainting();
     const QImage& img = window_.Image();

@@ -42,7 +42,7 @@ TEST(SweepPixels, EveryPixelTheSweepPaintsKeepsItsColour) {
         kToolProfile, con, "", mastview::GroundHeightFrom::kTileFile, work.Path());
     ASSERT_TRUE(view) << out.str();
     const mastview::RadiusHeights loaded = mastview::LoadRadiusArea(view->area, *view->store, con);
-    console::PlotWindow window("sweep", kWindowLeft_px, kWindowTop_px, 600, 600);
+    plot::PlotWindow window("sweep", kWindowLeft_px, kWindowTop_px, 600, 600);
     VisibilityPlot plot(*view, window, con);
     plot.DrawFrame();
     plot.Sweep(loaded.heights);
