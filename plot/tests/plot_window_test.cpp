@@ -17,20 +17,12 @@
 namespace plot {
 namespace {
 
-using console::Console;
 using console::kBlack;
 using console::kPureBlue;
 using console::kPureRed;
 using console::kWhite;
 using console::testing::TempDir;
 using plot::testing::PngPixel;
-
-Rgb PixelAt(PlotWindow& w, int px, int py) {
-    w.Picture().FinishPainting();
-    QRgb p = w.Picture().Image().pixel(px, py);
-    return Rgb{static_cast<std::uint8_t>(qRed(p)), static_cast<std::uint8_t>(qGreen(p)),
-               static_cast<std::uint8_t>(qBlue(p))};
-}
 
 // A plot of 100 x 100 user units with the tools' margins on a 214 x 206 pixel window:
 // two pixels per unit, x from 0 to 107, y from 100 down to -3.

@@ -62,7 +62,6 @@ class PathProfileDialogue : public ::testing::Test {
     Result Run(const std::string& input, const std::string& tail = "",
                console::HeadlessOptions headless = {}) {
         if (headless.pngFile.empty()) headless.pngFile = Png("profile.png");
-        console::SetHeadless(headless);
         std::istringstream in(input);
         std::ostringstream out;
         console::Console con(in, out, false);

@@ -13,8 +13,6 @@ namespace {
 
 class ProfileViewClicks : public ::testing::Test {
   protected:
-    void SetUp() override { console::SetHeadless({}); }
-
     ProfileView MakeView() {
         const double path_km = 10.0;
         const EarthBulge bulge(1.3, path_km);
@@ -35,7 +33,7 @@ TEST_F(ProfileViewClicks, ExitClickClosesTheWindow) {
     view.Draw();
     const double top = view.Layout().Top();
     view.Window().InjectClick(plot::ClickKind::kSingle, 10.9, 0.45 * top);  // right of the box
-    EXPECT_EQ(view.ServeClicks(console_, 0), ProfileEnd::kExit);
+    EXPECT_EQ(view.ServeClicks(console_), ProfileEnd::kExit);
     EXPECT_TRUE(view.Window().IsClosed());
 }
 
@@ -46,7 +44,7 @@ TEST_F(ProfileViewClicks, KeyAfterAClickLeavesTheWindowOpen) {
     view.Draw();
     view.Window().InjectKey('a');
     view.Window().InjectClick(plot::ClickKind::kSingle, 5.0, 50.0);
-    EXPECT_EQ(view.ServeClicks(console_, 0), ProfileEnd::kKey);
+    EXPECT_EQ(view.ServeClicks(console_), ProfileEnd::kKey);
     EXPECT_FALSE(view.Window().IsClosed());
 }
 
@@ -56,7 +54,7 @@ TEST_F(ProfileViewClicks, ClickBelowTheExitBandIsAReadOutNotAnExit) {
     const double top = view.Layout().Top();
     view.Window().InjectClick(plot::ClickKind::kDouble, 10.55, 0.39 * top);
     view.Window().InjectKey('a');
-    EXPECT_EQ(view.ServeClicks(console_, 0), ProfileEnd::kKey);
+    EXPECT_EQ(view.ServeClicks(console_), ProfileEnd::kKey);
     EXPECT_FALSE(view.Window().IsClosed());
 }
 

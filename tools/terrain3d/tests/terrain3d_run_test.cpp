@@ -9,7 +9,7 @@
 #include "console/palette.h"
 #include "console/position_entry.h"
 #include "console/testing/test_support.h"
-#include "plot/plot_window.h"
+#include "plot/canvas.h"
 #include "plot/testing/png_reading.h"
 #include "terrain3d/oblique_view.h"
 #include "terrainmap/map_dialogue.h"
@@ -53,7 +53,7 @@ class Terrain3DRun : public ::testing::Test {
     void CheckNearestRow(const terrainmap::MapRectangle& area, double lat0_deg, int maxPlot_m) {
         const ObliqueView view(area.nLat, area.nLon, lat0_deg, maxPlot_m);
         const console::Palette palette = console::DefaultPalette();
-        plot::PlotWindow probe("probe", 0, 0, 840, 600);
+        plot::Canvas probe("probe", 840, 600);
         terrainmap::SetPlotScale(probe, area);
         int checked = 0;
         for (int x = 3; x < area.nLon; x += 11) {
@@ -162,7 +162,7 @@ TEST(Terrain3DRealData, ScafellPikeView) {
     const geodesy::LatLon c = geodesy::ParseGridRefCorner("NY2154 0722");
     const terrainmap::MapRectangle area = terrainmap::MapRectangleAround(c.lat_deg, c.lon_deg, 30);
     const ObliqueView view(area.nLat, area.nLon, c.lat_deg, 971);
-    plot::PlotWindow probe("probe", 0, 0, 840, 600);
+    plot::Canvas probe("probe", 840, 600);
     terrainmap::SetPlotScale(probe, area);
     const ViewPoint m = view.CentrePoint(971);
     EXPECT_EQ(pt::PngPixel(png, static_cast<int>(std::floor(probe.PixelX(m.x))),

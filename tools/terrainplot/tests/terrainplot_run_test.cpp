@@ -13,7 +13,7 @@
 #include "console/palette.h"
 #include "console/position_entry.h"
 #include "console/testing/test_support.h"
-#include "plot/plot_window.h"
+#include "plot/canvas.h"
 #include "plot/testing/png_reading.h"
 #include "terrainmap/map_dialogue.h"
 #include "terrainmap/map_rectangle.h"
@@ -84,7 +84,7 @@ class TerrainPlotRun : public ::testing::Test {
     }
     // The pixel of plot point (x, y) in a window like the tool's.
     std::pair<int, int> PixelOf(const terrainmap::MapRectangle& area, double x, double y) {
-        plot::PlotWindow w("probe", 0, 0, 840, 600);
+        plot::Canvas w("probe", 840, 600);
         terrainmap::SetPlotScale(w, area);
         return {static_cast<int>(std::floor(w.PixelX(x))),
                 static_cast<int>(std::floor(w.PixelY(y)))};
