@@ -7,11 +7,6 @@ namespace console {
 
 namespace {
 
-HeadlessOptions& Options() {
-    static HeadlessOptions options;
-    return options;
-}
-
 // "X,Y" as two numbers (blanks round them allowed); false when it is not that.
 bool ParsePoint(std::string_view text, double& x, double& y) {
     auto trim = [](std::string_view s) {
@@ -67,14 +62,6 @@ HeadlessArgs TakeHeadlessArgs(int argc, const char* const* argv) {
     std::vector<std::string> words;
     for (int i = 1; i < argc; ++i) words.emplace_back(argv[i]);
     return TakeHeadlessArgs(words);
-}
-
-void SetHeadless(const HeadlessOptions& options) {
-    Options() = options;
-}
-
-const HeadlessOptions& Headless() {
-    return Options();
 }
 
 }  // namespace console

@@ -6,15 +6,17 @@
 //
 // TakeHeadlessArgs removes these from the command line; the remaining words make the command
 // tail with its usual meaning (site text, "/" palette). With --png no window is ever shown and
-// the offscreen platform is used, so no display is needed.
+// the offscreen platform is used, so no display is needed. The options go to the plot window a
+// tool makes (plot/plot_window.h), which then takes its clicks from them.
 #pragma once
 
 #include <string>
 #include <vector>
 
-#include "console/plot_window.h"
-
 namespace console {
+
+// A click of the user's: a single or a double click (kNone: no click).
+enum class ClickKind { kNone, kSingle, kDouble };
 
 struct ScriptedClick {
     ClickKind kind = ClickKind::kSingle;
@@ -39,9 +41,5 @@ struct HeadlessArgs {
 // numbers separated by a comma.
 HeadlessArgs TakeHeadlessArgs(int argc, const char* const* argv);
 HeadlessArgs TakeHeadlessArgs(const std::vector<std::string>& words);
-
-// The options of this run, read by every PlotWindow. Tools call SetHeadless once at start.
-void SetHeadless(const HeadlessOptions& options);
-const HeadlessOptions& Headless();
 
 }  // namespace console

@@ -46,7 +46,6 @@ PreparedRun PrepareRun(const std::vector<std::string>& arguments, const ToolDesc
         const HeadlessArgs headless = TakeHeadlessArgs(headlessWords);
         if (!headless.error.empty()) return usageError(headless.error);
         run.headless = headless.options;
-        SetHeadless(run.headless);
     }
     run.commandTail = CommandTail(run.line.words);
     return run;

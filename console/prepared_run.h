@@ -17,7 +17,7 @@ struct PreparedRun {
     std::optional<int> exitNow;  // the run ends here with this status (help, version, usage)
     CommandLine line;            // for the options a tool reads itself
     std::string commandTail;     // the words that are not options, joined by one blank
-    HeadlessOptions headless;    // already handed to SetHeadless for a drawing tool
+    HeadlessOptions headless;    // for the plot window of a drawing tool
 };
 
 // --help and --version print on the console's output; a usage error prints its reason and the

@@ -9,8 +9,8 @@
 #include "console/hgt_tile_store.h"
 #include "console/palette.h"
 #include "console/picture_mask.h"
-#include "console/plot_window.h"
 #include "console/testing/test_support.h"
+#include "plot/canvas.h"
 
 namespace {
 
@@ -67,7 +67,7 @@ constexpr int kLon = 1753;
 void BM_MapWithSetPixel(benchmark::State& state) {
     Palette palette = DefaultPalette();
     HeightColourTable colours(1000);
-    PlotWindow window("bench", 0, 0, 840, 600);
+    plot::Canvas window("bench", 840, 600);
     window.SetScale(0, kLat, 1.07 * kLon, -0.03 * kLat);
     for (auto _ : state) {
         for (int y = kLat; y >= 0; --y) {
@@ -83,7 +83,7 @@ BENCHMARK(BM_MapWithSetPixel)->Unit(benchmark::kMillisecond);
 void BM_MapStraightIntoImage(benchmark::State& state) {
     Palette palette = DefaultPalette();
     HeightColourTable colours(1000);
-    PlotWindow window("bench", 0, 0, 840, 600);
+    plot::Canvas window("bench", 840, 600);
     window.SetScale(0, kLat, 1.07 * kLon, -0.03 * kLat);
     window.FinishPainting();
     for (auto _ : state) {
@@ -103,7 +103,7 @@ BENCHMARK(BM_MapStraightIntoImage)->Unit(benchmark::kMillisecond);
 
 // terrainplot at 10 km: 77 x 175 samples, each a filled square of about 7.8 pixels.
 void BM_SampleSquares(benchmark::State& state) {
-    PlotWindow window("bench", 0, 0, 840, 600);
+    plot::Canvas window("bench", 840, 600);
     window.SetScale(0, 77, 1.07 * 175, -0.03 * 77);
     Palette palette = DefaultPalette();
     for (auto _ : state) {

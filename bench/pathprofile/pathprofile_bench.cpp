@@ -59,7 +59,6 @@ void SampleAndDraw(benchmark::State& state) {
     Tiles& tiles = SharedTiles();
     console::HeadlessOptions headless;
     headless.pngFile = (tiles.dir / "bench.png").string();
-    console::SetHeadless(headless);
     const auto ground = [&tiles](LatLon p) {
         return tiles.loaded.at(terrain::TileName(p.lat_deg, p.lon_deg))->HeightAt(p);
     };
@@ -68,10 +67,10 @@ void SampleAndDraw(benchmark::State& state) {
         Profile profile = SampleProfile(kStart, kBearing_deg, kPath_km, bulge, ground);
         const double top_m = PlotTop_m(profile, 10.0, 10.0);
         ProfileView view("bench", std::move(profile), bulge, top_m,
-                         PathSetup{kStart, kBearing_deg, 10.0, 10.0, "", std::nullopt});
+                         PathSetup{kStart, kBearing_deg, 10.0, 10.0, "", std::nullopt}, headless);
         view.Draw();
-        view.Window().FinishPainting();
-        benchmark::DoNotOptimize(view.Window().Image().constBits());
+        view.Window().Picture().FinishPainting();
+        benchmark::DoNotOptimize(view.Window().Picture().Image().constBits());
     }
     state.counters["samples"] = static_cast<double>(kPath_km / kSampleStep_km + 1);
 }

@@ -10,11 +10,11 @@
 
 #include "console/console.h"
 #include "console/hgt_tile_store.h"
-#include "console/plot_window.h"
 #include "horizon/horizon_plot.h"
 #include "mastview/area_loader.h"
 #include "mastview/dialogue.h"
 #include "mastview/radius_area.h"
+#include "plot/plot_window.h"
 #include "visplot/visibility_plot.h"
 
 namespace {
@@ -47,7 +47,7 @@ std::unique_ptr<mastview::MastView> MakeView(double rd_km) {
 
 void VisplotSweep(benchmark::State& state, double rd_km) {
     const auto view = MakeView(rd_km);
-    console::PlotWindow window("bench", 0, 0, 600, 600);
+    plot::PlotWindow window("bench", 0, 0, 600, 600);
     visplot::VisibilityPlot plot(*view, window, con);
     plot.DrawFrame();
     // The heights are copied out of the grid in every round, as the tile loading fills them.
@@ -59,7 +59,7 @@ void VisplotSweep(benchmark::State& state, double rd_km) {
 
 void HorizonSweep(benchmark::State& state, double rd_km) {
     const auto view = MakeView(rd_km);
-    console::PlotWindow window("bench", 0, 0, 840, 400);
+    plot::PlotWindow window("bench", 0, 0, 840, 400);
     horizon::HorizonPlot plot(*view, window);
     plot.DrawFrame(mastview::PlotHeightsFrom(mastview::SweepSetupFor(*view), view->store->Area()));
     // The heights are copied out of the grid in every round, as the tile loading fills them.

@@ -1,5 +1,5 @@
 // Test support for the console tools' tests: generated SRTM tiles, temporary site files and
-// working folders, running a tool with scripted input, and reading pixels of a PNG.
+// working folders, running a tool with scripted input (plot/testing reads the PNGs).
 #pragma once
 
 #include <filesystem>
@@ -57,19 +57,5 @@ struct RunResult {
 RunResult RunProgram(const std::string& program, const std::vector<std::string>& args,
                      const std::string& input, const std::filesystem::path& workDir,
                      int timeout_ms = 60000);
-
-// The colour of pixel (x, y) of a PNG file; black with ok == false when the file or the pixel is
-// missing.
-struct PixelResult {
-    bool ok = false;
-    Rgb colour;
-};
-PixelResult PngPixel(const std::filesystem::path& png, int x, int y);
-
-// Width and height of a PNG (0, 0 when unreadable).
-std::pair<int, int> PngSize(const std::filesystem::path& png);
-
-// Number of pixels of the PNG that have exactly `colour`.
-int CountPngPixels(const std::filesystem::path& png, Rgb colour);
 
 }  // namespace console::testing

@@ -1,18 +1,15 @@
 // The georeference of a plot picture: its pixel grid in degrees, the world file, .prj and KML
-// texts read back, the files written beside a PNG, and a marked position found again through
-// the world file (and through GDAL when it is installed).
+// texts read back and the files written beside a PNG (plot/tests/canvas_georeference_test.cpp
+// finds a marked position of a saved picture again).
 #include "console/georeference.h"
 
 #include <gtest/gtest.h>
 
-#include <QImage>
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
 
 #include "console/georeference_files.h"
-#include "console/headless.h"
-#include "console/plot_window.h"
 #include "console/testing/test_support.h"
 
 namespace console {
@@ -130,66 +127,6 @@ TEST(GeoreferenceFiles, WrittenBesideThePng) {
     const std::string nowhere = (dir.Path() / "no-such-folder" / "t.png").string();
     EXPECT_EQ(WriteGeoreferenceFiles(nowhere, HandGrid(), "Plot"),
               GeoreferenceFilesBeside(nowhere).worldFile);
-}
-
-// A plot window with a georeference, a pixel set at a known position and the picture saved:
-// the world file read back puts that position on that pixel.
-class GeoreferencedWindow : public ::testing::Test {
-  protected:
-    static constexpr double kWest = -3.5, kSouth = 54.3, kPerDegree = 1200;
-    static constexpr int kNLon = 600, kNLat = 360;
-    static constexpr double kSiteLat = 54.4541667, kSiteLon = -3.2116667;  // Scafell Pike
-
-    void DrawAndSave(bool georeferenced) {
-        SetHeadless({});
-        PlotWindow window("Terrain Plot", 0, 0, 420, 300, kWhite);
-        window.SetScale(0, kNLat, 1.07 * kNLon, -0.03 * kNLat);
-        if (georeferenced) window.SetGeoreference({kWest, 1 / kPerDegree, kSouth, 1 / kPerDegree});
-        const double x = kPerDegree * (kSiteLon - kWest), y = kPerDegree * (kSiteLat - kSouth);
-        window.SetPixel(x, y, Rgb{255, 0, 0});
-        pixelColumn_ = window.PixelColumn(x);
-        pixelRow_ = window.PixelRow(y);
-        ASSERT_TRUE(window.SavePng(png_));
-    }
-    TempDir dir_;
-    std::string png_ = (dir_.Path() / "plot.png").string();
-    int pixelColumn_ = -1, pixelRow_ = -1;
-};
-
-TEST_F(GeoreferencedWindow, SiteLandsOnItsMarkedPixel) {
-    DrawAndSave(true);
-    const std::optional<PixelGrid> grid =
-        ParseWorldFile(ReadFile(GeoreferenceFilesBeside(png_).worldFile), 420, 300);
-    ASSERT_TRUE(grid);
-    const int column = static_cast<int>(std::floor(grid->ColumnOf(kSiteLon)));
-    const int row = static_cast<int>(std::floor(grid->RowOf(kSiteLat)));
-    EXPECT_EQ(column, pixelColumn_);
-    EXPECT_EQ(row, pixelRow_);
-    const QImage image(QString::fromStdString(png_));
-    EXPECT_EQ(image.pixel(column, row), qRgb(255, 0, 0));
-}
-
-TEST_F(GeoreferencedWindow, NoGeoreferenceNoFiles) {
-    DrawAndSave(false);
-    EXPECT_TRUE(std::filesystem::exists(png_));
-    EXPECT_FALSE(std::filesystem::exists(GeoreferenceFilesBeside(png_).worldFile));
-    EXPECT_FALSE(std::filesystem::exists(GeoreferenceFilesBeside(png_).kmlFile));
-}
-
-// GDAL's own reading of the picture: the pixel it gives for the site is the marked one.
-TEST_F(GeoreferencedWindow, GdalFindsTheSiteOnItsPixel) {
-    if (std::system("gdallocationinfo --version > /dev/null 2>&1") != 0)
-        GTEST_SKIP() << "GDAL's gdallocationinfo is not installed";
-    DrawAndSave(true);
-    const console::testing::RunResult run = console::testing::RunProgram(
-        "gdallocationinfo", {"-geoloc", png_, std::to_string(kSiteLon), std::to_string(kSiteLat)},
-        "", dir_.Path());
-    ASSERT_EQ(run.exitCode, 0) << run.errors;
-    const std::string expected =
-        "(" + std::to_string(pixelColumn_) + "P," + std::to_string(pixelRow_) + "L)";
-    EXPECT_NE(run.output.find(expected), std::string::npos) << run.output;
-    // Band 1 is red.
-    EXPECT_NE(run.output.find("Value: 255"), std::string::npos) << run.output;
 }
 
 }  // namespace

@@ -48,8 +48,8 @@ bool IsExitClick(double x, double y) {
     return x > kExitLeft && x < kExitRight && y > kExitBottom && y < kExitTop;
 }
 
-HorizonPlot::HorizonPlot(const mastview::MastView& view, console::PlotWindow& window)
-    : view_(view), window_(window) {}
+HorizonPlot::HorizonPlot(const mastview::MastView& view, plot::PlotWindow& window)
+    : view_(view), window_(window), canvas_(window.Picture()) {}
 
 void HorizonPlot::FindHorizonRange(const mastview::PlotHeights& heights) {
     // The horizon of a bearing is the highest angle its ray reaches. The marks come ray after
@@ -81,7 +81,8 @@ void HorizonPlot::FindHorizonRange(const mastview::PlotHeights& heights) {
 
 void HorizonPlot::DrawFrame(const mastview::PlotHeights& heights) {
     FindHorizonRange(heights);
-    console::PlotWindow& w = window_;
+    plot::PlotWindow& window = window_;
+    plot::Canvas& w = canvas_;
     const double rd = view_.area.radius_km;
     w.SetScale(kLeft, kTop, kRight, kBottom);
     w.Line(0, 0, 360, 0, console::kBlack);
@@ -92,7 +93,7 @@ void HorizonPlot::DrawFrame(const mastview::PlotHeights& heights) {
     w.SetTextColour(console::kBlack);
     w.SetPosition(370, 89);
     w.Print("Exit");
-    w.SetExitPoint((kExitLeft + kExitRight) / 2, (kExitBottom + kExitTop) / 2);
+    window.SetExitPoint((kExitLeft + kExitRight) / 2, (kExitBottom + kExitTop) / 2);
 
     w.Rectangle(0, 0, 360, kFieldTop, console::kBlack, console::kBlack);
 
@@ -142,43 +143,43 @@ void HorizonPlot::DrawFrame(const mastview::PlotHeights& heights) {
 
     w.SetTextColour(console::kBlack);
     w.SetTextBackground(console::kWhite);
-    w.DisableClose();
-    w.Show();
-    w.Repaint();
+    window.DisableClose();
+    window.Show();
+    window.Repaint();
 }
 
 void HorizonPlot::Sweep(const mastview::PlotHeights& heights) {
     const mastview::SweepSetup setup = mastview::SweepSetupFor(view_);
 
-    const int width = window_.WidthPx(), height = window_.HeightPx();
-    window_.FinishPainting();
+    const int width = canvas_.WidthPx(), height = canvas_.HeightPx();
+    canvas_.FinishPainting();
     mastview::SweepRays(
         setup, heights, mastview::NewHighest::kAtOrAbove,
         [&](const mastview::RaySample& s) {
-            const double px = std::floor(window_.PixelX(s.bearing_deg));
-            const double py = std::floor(window_.PixelY(scale_.Height(s.angle_rad)));
+            const double px = std::floor(canvas_.PixelX(s.bearing_deg));
+            const double py = std::floor(canvas_.PixelY(scale_.Height(s.angle_rad)));
             if (px < 0 || px >= width || py < 0 || py >= height) return;
             const console::Rgb c = DistanceColour(s.t);
-            window_.ScanLine(static_cast<int>(py))[static_cast<int>(px)] =
+            canvas_.ScanLine(static_cast<int>(py))[static_cast<int>(px)] =
                 qRgb(c.red, c.green, c.blue);
         },
         [&](int) { window_.Repaint(); });
     window_.Repaint();
 }
 
-void HorizonPlot::OnClick(const console::Click& click) {
-    window_.SetPosition(190, -5.7);
-    window_.PrintLine(console::FormatMask("   ###°   ", {click.x}));
+void HorizonPlot::OnClick(const plot::Click& click) {
+    canvas_.SetPosition(190, -5.7);
+    canvas_.PrintLine(console::FormatMask("   ###°   ", {click.x}));
 }
 
-void ServeClicks(HorizonPlot& plot, console::PlotWindow& window, console::Console& console) {
+void ServeClicks(HorizonPlot& plot, plot::PlotWindow& window, console::Console& console) {
     for (;;) {
-        const console::Click click = window.PollClick();
+        const plot::Click click = window.PollClick();
         while (window.PollKey()) {
         }
-        window.SetTextColour(kCyan);
-        window.SetTextBackground(kNavy);
-        if (click.kind != console::ClickKind::kNone) {
+        window.Picture().SetTextColour(kCyan);
+        window.Picture().SetTextBackground(kNavy);
+        if (click.kind != plot::ClickKind::kNone) {
             if (IsExitClick(click.x, click.y)) {
                 console.BringToFront();
                 window.Close();
@@ -187,7 +188,7 @@ void ServeClicks(HorizonPlot& plot, console::PlotWindow& window, console::Consol
             plot.OnClick(click);
             window.Repaint();
         }
-        console::WaitMilliseconds(100);
+        window.WaitForInput();
     }
 }
 

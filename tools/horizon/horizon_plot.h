@@ -5,10 +5,10 @@
 #include <string>
 
 #include "console/console.h"
-#include "console/plot_window.h"
 #include "horizon_chart.h"
 #include "mastview/dialogue.h"
 #include "mastview/plot_heights.h"
+#include "plot/plot_window.h"
 
 namespace horizon {
 
@@ -27,7 +27,7 @@ bool IsExitClick(double x, double y);
 
 class HorizonPlot {
   public:
-    HorizonPlot(const mastview::MastView& view, console::PlotWindow& window);
+    HorizonPlot(const mastview::MastView& view, plot::PlotWindow& window);
 
     // Scale, axis, Exit box, the black field, angle and bearing scales, labels, the distance
     // legend; shows the window. The angle scale is fitted to the horizon over `heights`.
@@ -35,7 +35,7 @@ class HorizonPlot {
     // The horizon sweep, painted straight into the image with about 40 repaints.
     void Sweep(const mastview::PlotHeights& heights);
     // A click that is not Exit: the bearing under it is shown below the chart.
-    void OnClick(const console::Click& click);
+    void OnClick(const plot::Click& click);
 
   private:
     // A sweep ahead of the drawing for the lowest and highest horizon angle, which settle the
@@ -43,7 +43,8 @@ class HorizonPlot {
     void FindHorizonRange(const mastview::PlotHeights& heights);
 
     const mastview::MastView& view_;
-    console::PlotWindow& window_;
+    plot::PlotWindow& window_;
+    plot::Canvas& canvas_;  // the window's picture
     double lowest_rad_ = 0;
     double highest_rad_ = 0;
     AngleScale scale_;
@@ -51,6 +52,6 @@ class HorizonPlot {
 
 // The click loop: every click but one in the Exit box shows its bearing; the Exit box brings the
 // console to the front and closes the window. Keys are not looked at (they are drained).
-void ServeClicks(HorizonPlot& plot, console::PlotWindow& window, console::Console& console);
+void ServeClicks(HorizonPlot& plot, plot::PlotWindow& window, console::Console& console);
 
 }  // namespace horizon

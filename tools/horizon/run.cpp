@@ -22,8 +22,8 @@ int Run(const std::vector<std::string>& arguments, console::Console& console,
         mastview::LoadRadiusArea(view->area, *view->store, console);
 
     const int size = view->config.windowSize;
-    console::PlotWindow window(Caption(*view), kWindowLeft_px, kWindowTop_px, WindowWidth_px(size),
-                               WindowHeight_px(size));
+    plot::PlotWindow window(Caption(*view), kWindowLeft_px, kWindowTop_px, WindowWidth_px(size),
+                            WindowHeight_px(size), prepared.headless);
     HorizonPlot plot(*view, window);
     plot.DrawFrame(loaded.heights);
     plot.Sweep(loaded.heights);

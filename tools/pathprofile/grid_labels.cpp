@@ -20,27 +20,27 @@ int LabelEvery(double spacing_px, double size_px, double gap_px) {
 
 namespace {
 
-GridLabel Measure(const console::PlotWindow& window, double value, Point at) {
+GridLabel Measure(const plot::Canvas& canvas, double value, Point at) {
     GridLabel label;
     label.text = console::PlainNumber(value);
     label.at = at;
-    label.left = window.PixelColumn(at.x);
-    label.top = window.PixelRow(at.y);
-    label.right = label.left + window.TextWidthPx(label.text);
-    label.bottom = label.top + window.TextHeightPx();
+    label.left = canvas.PixelColumn(at.x);
+    label.top = canvas.PixelRow(at.y);
+    label.right = label.left + canvas.TextWidthPx(label.text);
+    label.bottom = label.top + canvas.TextHeightPx();
     return label;
 }
 
 }  // namespace
 
-GridLabel ExitArea(const console::PlotWindow& window, const PlotLayout& layout) {
+GridLabel ExitArea(const plot::Canvas& canvas, const PlotLayout& layout) {
     GridLabel area;
     area.text = "Exit";
     area.at = layout.ExitBoxCorner1();
-    area.left = window.PixelColumn(layout.ExitBoxCorner1().x) - kLabelGap_px;
-    area.top = window.PixelRow(layout.ExitBoxCorner2().y);
-    area.right = window.WidthPx();
-    area.bottom = window.PixelRow(layout.ExitLabel().y) + window.TextHeightPx();
+    area.left = canvas.PixelColumn(layout.ExitBoxCorner1().x) - kLabelGap_px;
+    area.top = canvas.PixelRow(layout.ExitBoxCorner2().y);
+    area.right = canvas.WidthPx();
+    area.bottom = canvas.PixelRow(layout.ExitLabel().y) + canvas.TextHeightPx();
     return area;
 }
 
@@ -48,19 +48,19 @@ bool Overlap(const GridLabel& a, const GridLabel& b) {
     return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
 }
 
-GridLabels ProfileGridLabels(const console::PlotWindow& window, const PlotLayout& layout) {
+GridLabels ProfileGridLabels(const plot::Canvas& canvas, const PlotLayout& layout) {
     GridLabels labels;
 
     const std::vector<double> heights = layout.HeightGridLines_m();
     if (!heights.empty()) {
         const double step = heights.size() > 1 ? heights[1] - heights[0] : 0.0;
-        const double spacing = window.PixelY(0.0) - window.PixelY(step);
+        const double spacing = canvas.PixelY(0.0) - canvas.PixelY(step);
         const GridLabel sample =
-            Measure(window, heights.back(), layout.HeightLabel(heights.back()));
+            Measure(canvas, heights.back(), layout.HeightLabel(heights.back()));
         const int every = LabelEvery(spacing, sample.bottom - sample.top);
-        const GridLabel exit = ExitArea(window, layout);
+        const GridLabel exit = ExitArea(canvas, layout);
         for (std::size_t k = 0; k < heights.size(); k += static_cast<std::size_t>(every)) {
-            GridLabel label = Measure(window, heights[k], layout.HeightLabel(heights[k]));
+            GridLabel label = Measure(canvas, heights[k], layout.HeightLabel(heights[k]));
             // A label long enough to reach the "Exit" box is left out beside it.
             if (!Overlap(label, exit)) labels.heights.push_back(std::move(label));
         }
@@ -69,15 +69,15 @@ GridLabels ProfileGridLabels(const console::PlotWindow& window, const PlotLayout
     const std::vector<double> distances = layout.DistanceGridLines_km();
     if (!distances.empty()) {
         const double step = distances.size() > 1 ? distances[1] - distances[0] : 0.0;
-        const double spacing = window.PixelX(step) - window.PixelX(0.0);
+        const double spacing = canvas.PixelX(step) - canvas.PixelX(0.0);
         int widest = 0;
         for (double x : distances)
-            widest = std::max(widest, window.TextWidthPx(console::PlainNumber(x)));
+            widest = std::max(widest, canvas.TextWidthPx(console::PlainNumber(x)));
         const int every = LabelEvery(spacing, widest);
         // The height labels stand from 1.005 D on; a distance label ends short of them.
-        const int heightColumn = window.PixelColumn(layout.HeightLabel(0.0).x);
+        const int heightColumn = canvas.PixelColumn(layout.HeightLabel(0.0).x);
         for (std::size_t k = 0; k < distances.size(); k += static_cast<std::size_t>(every)) {
-            GridLabel label = Measure(window, distances[k], layout.DistanceLabel(distances[k]));
+            GridLabel label = Measure(canvas, distances[k], layout.DistanceLabel(distances[k]));
             if (label.right + kLabelGap_px > heightColumn) break;
             labels.distances.push_back(std::move(label));
         }

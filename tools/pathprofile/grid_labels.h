@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "console/plot_window.h"
+#include "plot/canvas.h"
 #include "plot_layout.h"
 
 namespace pathprofile {
@@ -33,12 +33,12 @@ struct GridLabels {
 };
 
 // The "Exit" box with its label, widened by the gap on the left, as a box labels keep out of.
-GridLabel ExitArea(const console::PlotWindow& window, const PlotLayout& layout);
+GridLabel ExitArea(const plot::Canvas& canvas, const PlotLayout& layout);
 // Whether two boxes share a pixel.
 bool Overlap(const GridLabel& a, const GridLabel& b);
 
-// The labels of the height and distance grid lines in `window` (its scale set from `layout`),
-// measured with the window's font. Height labels that would reach the "Exit" box are left out.
-GridLabels ProfileGridLabels(const console::PlotWindow& window, const PlotLayout& layout);
+// The labels of the height and distance grid lines in `canvas` (its scale set from `layout`),
+// measured with the canvas's font. Height labels that would reach the "Exit" box are left out.
+GridLabels ProfileGridLabels(const plot::Canvas& canvas, const PlotLayout& layout);
 
 }  // namespace pathprofile

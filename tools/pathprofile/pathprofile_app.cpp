@@ -52,7 +52,7 @@ struct Session {
     std::string last_distant;
     int profiles_drawn = 0;
     // Windows left open by a key after a click stay on screen until the program ends.
-    std::vector<std::unique_ptr<console::PlotWindow>> open_windows;
+    std::vector<std::unique_ptr<plot::PlotWindow>> open_windows;
 };
 
 enum class LoopStep { kNext, kEnd, kFatal };
@@ -112,15 +112,13 @@ void ShowProfile(Session& s, const console::ConsolePosition& distant,
                             {path.distance_km, path.bearing_deg, path.back_bearing_deg});
     ++s.profiles_drawn;
     if (!s.radio.csvFile.empty()) WriteCsv(s, profile, path, line);
-    if (s.headless.Active()) {
-        console::HeadlessOptions numbered = s.headless;
-        numbered.pngFile = NumberedPngName(s.headless.pngFile, s.profiles_drawn);
-        console::SetHeadless(numbered);
-    }
+    // Each profile's picture has the number of the profile in its name.
+    console::HeadlessOptions numbered = s.headless;
+    if (numbered.Active()) numbered.pngFile = NumberedPngName(s.headless.pngFile, s.profiles_drawn);
     PathSetup setup{s.base.position, path.bearing_deg,   s.base.mast_m,
                     distant_mast_m,  s.config.sitesPath, s.radio.frequency_MHz};
     const double plot_top_m = PlotTop_m(profile, s.base.mast_m, distant_mast_m);
-    ProfileView view(caption, std::move(profile), bulge, plot_top_m, std::move(setup));
+    ProfileView view(caption, std::move(profile), bulge, plot_top_m, std::move(setup), numbered);
     view.Draw();
     if (view.ServeClicks(con) == ProfileEnd::kKey) s.open_windows.push_back(view.ReleaseWindow());
 }

@@ -20,7 +20,7 @@
 namespace pathprofile {
 namespace {
 
-using console::PenStyle;
+using plot::PenStyle;
 
 // The pixel (row or column index) that holds a fractional pixel coordinate, kept well inside
 // the int range for coordinates far outside the window.
@@ -63,13 +63,13 @@ ReadOutBox PlaceClickReadOut(int plot_left_px, int plot_top_px, int height_label
 }
 
 ProfileView::ProfileView(std::string caption, Profile profile, EarthBulge bulge, double plot_top_m,
-                         PathSetup setup)
+                         PathSetup setup, const console::HeadlessOptions& headless)
     : profile_(std::move(profile)),
       bulge_(bulge),
       layout_(profile_.path_km, plot_top_m),
       setup_(std::move(setup)),
-      window_(std::make_unique<console::PlotWindow>(
-          std::move(caption), kWindowLeft_px, kWindowTop_px, kWindowWidth_px, kWindowHeight_px)) {}
+      window_(std::make_unique<plot::PlotWindow>(std::move(caption), kWindowLeft_px, kWindowTop_px,
+                                                 kWindowWidth_px, kWindowHeight_px, headless)) {}
 
 Point ProfileView::BaseMastTop() const {
     return {0.0, profile_.samples_m.front() + setup_.base_mast_m};
@@ -80,49 +80,50 @@ Point ProfileView::DistantMastTop() const {
 }
 
 void ProfileView::Draw() {
-    console::PlotWindow& w = *window_;
-    w.DisableClose();
-    w.SetScale(layout_.Left(), layout_.Top(), layout_.Right(), layout_.Bottom());
+    plot::Canvas& canvas = window_->Picture();
+    window_->DisableClose();
+    canvas.SetScale(layout_.Left(), layout_.Top(), layout_.Right(), layout_.Bottom());
     DrawExitBox();
     DrawGrid();
     DrawTerrain();
     if (setup_.frequency_MHz) DrawFresnelZone(*setup_.frequency_MHz);
     DrawMastsAndSight();
     // Click paths are drawn dash-dot, one pixel wide.
-    w.SetPen(PenStyle::kDashDot, 1);
-    w.Show();
-    w.Repaint();
+    canvas.SetPen(PenStyle::kDashDot, 1);
+    window_->Show();
+    window_->Repaint();
 }
 
 void ProfileView::DrawExitBox() {
-    console::PlotWindow& w = *window_;
+    plot::Canvas& canvas = window_->Picture();
     const Point c1 = layout_.ExitBoxCorner1();
     const Point c2 = layout_.ExitBoxCorner2();
-    w.SetPen(PenStyle::kSolid, 1);
-    w.Rectangle(c1.x, c1.y, c2.x, c2.y, console::kPureRed, console::kPureRed);
+    canvas.SetPen(PenStyle::kSolid, 1);
+    canvas.Rectangle(c1.x, c1.y, c2.x, c2.y, console::kPureRed, console::kPureRed);
     const Point a1 = layout_.ExitCrossA1(), a2 = layout_.ExitCrossA2();
     const Point b1 = layout_.ExitCrossB1(), b2 = layout_.ExitCrossB2();
-    w.Line(a1.x, a1.y, a2.x, a2.y, console::kBlack);
-    w.Line(b1.x, b1.y, b2.x, b2.y, console::kBlack);
+    canvas.Line(a1.x, a1.y, a2.x, a2.y, console::kBlack);
+    canvas.Line(b1.x, b1.y, b2.x, b2.y, console::kBlack);
     const Point label = layout_.ExitLabel();
-    w.SetTextColour(console::kBlack);
-    w.SetPosition(label.x, label.y);
-    w.Print("Exit");
+    canvas.SetTextColour(console::kBlack);
+    canvas.SetPosition(label.x, label.y);
+    canvas.Print("Exit");
     // A headless run leaves through the middle of the box.
-    w.SetExitPoint((c1.x + c2.x) / 2.0, (c1.y + c2.y) / 2.0);
+    window_->SetExitPoint((c1.x + c2.x) / 2.0, (c1.y + c2.y) / 2.0);
 }
 
 void ProfileView::DrawGrid() {
-    console::PlotWindow& w = *window_;
+    plot::Canvas& canvas = window_->Picture();
     const double d = profile_.path_km;
-    w.SetPen(PenStyle::kDot, 1);
-    for (double y : layout_.HeightGridLines_m()) w.Line(0.0, y, d, y, kGridGrey);
-    for (double x : layout_.DistanceGridLines_km()) w.Line(x, 0.0, x, layout_.Top(), kGridGrey);
-    const GridLabels labels = ProfileGridLabels(w, layout_);
+    canvas.SetPen(PenStyle::kDot, 1);
+    for (double y : layout_.HeightGridLines_m()) canvas.Line(0.0, y, d, y, kGridGrey);
+    for (double x : layout_.DistanceGridLines_km())
+        canvas.Line(x, 0.0, x, layout_.Top(), kGridGrey);
+    const GridLabels labels = ProfileGridLabels(canvas, layout_);
     for (const auto* group : {&labels.heights, &labels.distances}) {
         for (const GridLabel& label : *group) {
-            w.SetPosition(label.at.x, label.at.y);
-            w.Print(label.text);
+            canvas.SetPosition(label.at.x, label.at.y);
+            canvas.Print(label.text);
         }
     }
 }
@@ -133,9 +134,9 @@ void ProfileView::DrawTerrain() {
     // hundred thousand samples, dozens to a pixel column, so the lines of one column are painted
     // into a column buffer first (later samples over earlier ones, as line drawing would) and
     // the buffer is then written into the image once.
-    console::PlotWindow& w = *window_;
-    w.FinishPainting();
-    QImage& image = w.Image();
+    plot::Canvas& canvas = window_->Picture();
+    canvas.FinishPainting();
+    QImage& image = canvas.Image();
     const int width = image.width();
     const int height = image.height();
     const bool direct =
@@ -169,63 +170,66 @@ void ProfileView::DrawTerrain() {
         std::fill(column_pixels.begin(), column_pixels.end(), 0);
     };
 
-    const int ground_row = PixelIndex(w.PixelY(0.0));
+    const int ground_row = PixelIndex(canvas.PixelY(0.0));
     for (std::size_t i = 0; i < profile_.samples_m.size(); ++i) {
-        const int sample_column = PixelIndex(w.PixelX(profile_.distance_km[i]));
+        const int sample_column = PixelIndex(canvas.PixelX(profile_.distance_km[i]));
         if (sample_column != column) {
             flush();
             column = sample_column;
         }
-        const int bulge_row = PixelIndex(w.PixelY(profile_.bulge_m[i]));
-        const int top_row = PixelIndex(w.PixelY(console::RoundHalfEven(profile_.samples_m[i])));
+        const int bulge_row = PixelIndex(canvas.PixelY(profile_.bulge_m[i]));
+        const int top_row =
+            PixelIndex(canvas.PixelY(console::RoundHalfEven(profile_.samples_m[i])));
         paint(ground_row, bulge_row, green);
         paint(bulge_row, top_row, brown);
     }
     flush();
-    w.SetPosition(profile_.distance_km.back(), console::RoundHalfEven(profile_.samples_m.back()));
+    canvas.SetPosition(profile_.distance_km.back(),
+                       console::RoundHalfEven(profile_.samples_m.back()));
 }
 
 void ProfileView::DrawFresnelZone(double frequency_MHz) {
     // Under the masts and the line of sight, which stay on top.
-    console::PlotWindow& w = *window_;
+    plot::Canvas& canvas = window_->Picture();
     const SightLine line = LineOfSight(profile_, setup_.base_mast_m, setup_.distant_mast_m);
     const double wavelength_m = radiolink::Wavelength_m(frequency_MHz);
-    const auto polyline = [&w](const std::vector<Point>& points, console::Rgb colour) {
+    const auto polyline = [&canvas](const std::vector<Point>& points, console::Rgb colour) {
         for (std::size_t k = 1; k < points.size(); ++k)
-            w.Line(points[k - 1].x, points[k - 1].y, points[k].x, points[k].y, colour);
+            canvas.Line(points[k - 1].x, points[k - 1].y, points[k].x, points[k].y, colour);
     };
-    w.SetPen(PenStyle::kDash, 1);
+    canvas.SetPen(PenStyle::kDash, 1);
     for (double side : {1.0, -1.0})
         polyline(FresnelZoneBound(line, wavelength_m, side), kFresnelBlue);
-    w.SetPen(PenStyle::kDot, 1);
+    canvas.SetPen(PenStyle::kDot, 1);
     for (double side : {kClearZoneFraction, -kClearZoneFraction})
         polyline(FresnelZoneBound(line, wavelength_m, side), kFresnel60Blue);
 }
 
 void ProfileView::DrawMastsAndSight() {
-    console::PlotWindow& w = *window_;
+    plot::Canvas& canvas = window_->Picture();
     const Point base_top = BaseMastTop();
     const Point distant_top = DistantMastTop();
-    w.SetPen(PenStyle::kSolid, kMastPen_px);
-    w.Line(0.0, profile_.samples_m.front(), base_top.x, base_top.y, kMastRed);
-    w.Line(profile_.path_km, profile_.samples_m.back(), distant_top.x, distant_top.y, kMastRed);
-    w.SetPen(PenStyle::kDot, 1);
-    w.Line(base_top.x, base_top.y, distant_top.x, distant_top.y, kSightGreen);
+    canvas.SetPen(PenStyle::kSolid, kMastPen_px);
+    canvas.Line(0.0, profile_.samples_m.front(), base_top.x, base_top.y, kMastRed);
+    canvas.Line(profile_.path_km, profile_.samples_m.back(), distant_top.x, distant_top.y,
+                kMastRed);
+    canvas.SetPen(PenStyle::kDot, 1);
+    canvas.Line(base_top.x, base_top.y, distant_top.x, distant_top.y, kSightGreen);
 }
 
-void ProfileView::HandleClick(const console::Click& click) {
-    console::PlotWindow& w = *window_;
+void ProfileView::HandleClick(const plot::Click& click) {
+    plot::Canvas& canvas = window_->Picture();
     const LatLon p = DestinationPoint(setup_.base, setup_.bearing_deg, click.x);
     const std::string locator = geodesy::FormatLocatorRounded({p.lat_deg, p.lon_deg});
     const std::string grid_ref = geodesy::FormatGridRef10m({p.lat_deg, p.lon_deg});
     const double bulge_m = bulge_.At_m(click.x);
 
-    if (click.kind == console::ClickKind::kDouble) {
+    if (click.kind == plot::ClickKind::kDouble) {
         const Point base_top = BaseMastTop();
         const Point distant_top = DistantMastTop();
-        w.SetPen(PenStyle::kDashDot, 1);
-        w.Line(base_top.x, base_top.y, click.x, click.y, kClickMagenta);
-        w.Line(click.x, click.y, distant_top.x, distant_top.y, kClickMagenta);
+        canvas.SetPen(PenStyle::kDashDot, 1);
+        canvas.Line(base_top.x, base_top.y, click.x, click.y, kClickMagenta);
+        canvas.Line(click.x, click.y, distant_top.x, distant_top.y, kClickMagenta);
     }
 
     std::string site_name;
@@ -236,14 +240,14 @@ void ProfileView::HandleClick(const console::Click& click) {
     }
     const std::string first = ClickReadOutFirstPart(locator, grid_ref, click.y - bulge_m);
     const std::string nearest = ClickReadOutNearestPart(site_name, site_km);
-    const int line_px = w.TextHeightPx();
+    const int line_px = canvas.TextHeightPx();
     const ReadOutBox box =
-        PlaceClickReadOut(w.PixelColumn(layout_.Left()), w.PixelRow(layout_.Top()),
-                          w.PixelColumn(layout_.HeightLabel(0.0).x), w.TextWidthPx(first),
-                          w.TextWidthPx(nearest), line_px);
+        PlaceClickReadOut(canvas.PixelColumn(layout_.Left()), canvas.PixelRow(layout_.Top()),
+                          canvas.PixelColumn(layout_.HeightLabel(0.0).x), canvas.TextWidthPx(first),
+                          canvas.TextWidthPx(nearest), line_px);
     // The last read-out gives way to what it covered, then what the new one covers is kept.
-    w.FinishPainting();
-    QImage& image = w.Image();
+    canvas.FinishPainting();
+    QImage& image = canvas.Image();
     if (under_read_out_) {
         QPainter restore(&image);
         restore.drawImage(read_out_.left, read_out_.top, *under_read_out_);
@@ -253,30 +257,30 @@ void ProfileView::HandleClick(const console::Click& click) {
     read_out_.bottom = std::min(read_out_.bottom, image.height());
     under_read_out_ = image.copy(read_out_.left, read_out_.top, read_out_.right - read_out_.left,
                                  read_out_.bottom - read_out_.top);
-    w.SetPosition(w.UserX(box.left + 0.5), w.UserY(box.top + 0.5));
-    w.Print(first);
-    if (box.two_lines) w.SetPosition(w.UserX(box.left + 0.5), w.UserY(box.top + line_px + 0.5));
-    w.PrintLine(nearest);
+    canvas.SetPosition(canvas.UserX(box.left + 0.5), canvas.UserY(box.top + 0.5));
+    canvas.Print(first);
+    if (box.two_lines)
+        canvas.SetPosition(canvas.UserX(box.left + 0.5), canvas.UserY(box.top + line_px + 0.5));
+    canvas.PrintLine(nearest);
 }
 
-ProfileEnd ProfileView::ServeClicks(console::Console& console, int poll_pause_ms) {
-    console::PlotWindow& w = *window_;
+ProfileEnd ProfileView::ServeClicks(console::Console& console) {
     for (;;) {
-        if (w.IsClosed()) return ProfileEnd::kExit;
-        const console::Click click = w.PollClick();
-        if (click.kind == console::ClickKind::kNone) {
-            console::WaitMilliseconds(poll_pause_ms);
+        if (window_->IsClosed()) return ProfileEnd::kExit;
+        const plot::Click click = window_->PollClick();
+        if (click.kind == plot::ClickKind::kNone) {
+            window_->WaitForClick();
             continue;
         }
         if (layout_.IsExitClick(click.x, click.y)) {
             console.BringToFront();
-            w.Close();
+            window_->Close();
             return ProfileEnd::kExit;
         }
         HandleClick(click);
-        w.Repaint();
+        window_->Repaint();
         // Keys count only after a click: one typed in the window leaves it open.
-        if (w.PollKey()) return ProfileEnd::kKey;
+        if (window_->PollKey()) return ProfileEnd::kKey;
     }
 }
 

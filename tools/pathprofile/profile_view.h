@@ -8,8 +8,8 @@
 #include <string>
 
 #include "console/console.h"
-#include "console/plot_window.h"
 #include "path_geometry.h"
+#include "plot/plot_window.h"
 #include "plot_layout.h"
 #include "profile.h"
 
@@ -57,8 +57,9 @@ ReadOutBox PlaceClickReadOut(int plot_left_px, int plot_top_px, int height_label
 
 class ProfileView {
   public:
+    // `headless` makes it a headless run's window (console/headless.h), saved under its PNG name.
     ProfileView(std::string caption, Profile profile, EarthBulge bulge, double plot_top_m,
-                PathSetup setup);
+                PathSetup setup, const console::HeadlessOptions& headless = {});
 
     // Draws the whole profile (window, scale, Exit box, grid, terrain, the Fresnel zone when
     // there is a frequency, masts, line of sight) and shows it.
@@ -67,14 +68,14 @@ class ProfileView {
     // The click read-out of one click: the locator, grid reference and height above ground
     // of the clicked point and the nearest site; a double click also draws the two-segment
     // path from the base mast top through the point to the distant mast top.
-    void HandleClick(const console::Click& click);
+    void HandleClick(const plot::Click& click);
 
-    // Polls clicks until the user leaves (paced by `poll_pause_ms` between empty polls).
-    ProfileEnd ServeClicks(console::Console& console, int poll_pause_ms = 20);
+    // Serves clicks until the user leaves, waiting for each in the window's event loop.
+    ProfileEnd ServeClicks(console::Console& console);
 
-    console::PlotWindow& Window() { return *window_; }
+    plot::PlotWindow& Window() { return *window_; }
     // Hands the window over (one left open by a key stays on screen after the view is gone).
-    std::unique_ptr<console::PlotWindow> ReleaseWindow() { return std::move(window_); }
+    std::unique_ptr<plot::PlotWindow> ReleaseWindow() { return std::move(window_); }
     const PlotLayout& Layout() const { return layout_; }
     // Where the last click read-out was drawn (all 0 before the first click).
     const ReadOutBox& LastReadOut() const { return read_out_; }
@@ -95,7 +96,7 @@ class ProfileView {
     std::optional<QImage> under_read_out_;  // what it covered
     PlotLayout layout_;
     PathSetup setup_;
-    std::unique_ptr<console::PlotWindow> window_;
+    std::unique_ptr<plot::PlotWindow> window_;
 };
 
 // The text drawn for a click: " ", the locator, " = ", the grid reference, the height above

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "console/console_constants.h"
-#include "console/plot_controls.h"
+#include "plot/plot_controls.h"
 
 namespace terrain3d {
 namespace {
@@ -24,10 +24,9 @@ int PixelIndex(double p) {
 
 }  // namespace
 
-void PixelLine(console::PlotWindow& window, int px1, int py1, int px2, int py2,
-               std::uint32_t value) {
-    const int w = window.WidthPx();
-    const int h = window.HeightPx();
+void PixelLine(plot::Canvas& canvas, int px1, int py1, int px2, int py2, std::uint32_t value) {
+    const int w = canvas.WidthPx();
+    const int h = canvas.HeightPx();
     // Wholly beyond one edge: nothing to draw (and no long walk outside the image).
     if ((px1 < 0 && px2 < 0) || (px1 >= w && px2 >= w) || (py1 < 0 && py2 < 0) ||
         (py1 >= h && py2 >= h))
@@ -40,7 +39,7 @@ void PixelLine(console::PlotWindow& window, int px1, int py1, int px2, int py2,
     int x = px1;
     int y = py1;
     for (;;) {
-        if (x >= 0 && x < w && y >= 0 && y < h) window.ScanLine(y)[x] = value;
+        if (x >= 0 && x < w && y >= 0 && y < h) canvas.ScanLine(y)[x] = value;
         if (x == px2 && y == py2) return;
         const int e2 = 2 * err;
         if (e2 >= dy) {
@@ -54,31 +53,32 @@ void PixelLine(console::PlotWindow& window, int px1, int py1, int px2, int py2,
     }
 }
 
-void DrawRows(console::PlotWindow& window, const terrainmap::MapRectangle& area,
+void DrawRows(plot::PlotWindow& window, const terrainmap::MapRectangle& area,
               const ObliqueView& view, const terrain::AreaGrid& grid, int x0, int y0,
               const console::Palette& palette) {
+    plot::Canvas& canvas = window.Picture();
     std::array<std::uint32_t, console::kPaletteEntries> pixelOf{};
     for (int i = 0; i < console::kPaletteEntries; ++i) {
         const console::Rgb& c = palette[i];
         pixelOf[static_cast<std::size_t>(i)] = qRgb(c.red, c.green, c.blue);
     }
     const int k = terrainmap::RepaintStep(area.nLat);
-    window.FinishPainting();
+    canvas.FinishPainting();
     for (int y = area.nLat; y >= 0; --y) {
         int lastX = 0;
         int lastY = 0;
         for (int x = 0; x <= area.nLon; ++x) {
             const std::int32_t h = grid.At(x + x0, y + y0);
             const ViewPoint p = view.SamplePoint(x, y, h);
-            const int px = PixelIndex(window.PixelX(p.x));
-            const int py = PixelIndex(window.PixelY(p.y));
+            const int px = PixelIndex(canvas.PixelX(p.x));
+            const int py = PixelIndex(canvas.PixelY(p.y));
             const std::uint32_t value = pixelOf[static_cast<std::size_t>(view.ColourEntry(h))];
             // The row starts with a pixel at its first sample; each later sample draws the line
             // from the previous one.
             if (x == 0) {
-                PixelLine(window, px, py, px, py, value);
+                PixelLine(canvas, px, py, px, py, value);
             } else {
-                PixelLine(window, lastX, lastY, px, py, value);
+                PixelLine(canvas, lastX, lastY, px, py, value);
             }
             lastX = px;
             lastY = py;
@@ -87,24 +87,24 @@ void DrawRows(console::PlotWindow& window, const terrainmap::MapRectangle& area,
     }
     // Later drawing goes through the window again: it continues from the row's last point.
     const ViewPoint end = view.SamplePoint(area.nLon, 0, grid.At(area.nLon + x0, y0));
-    window.SetPosition(end.x, end.y);
+    canvas.SetPosition(end.x, end.y);
 }
 
-void DrawCentreMarker(console::PlotWindow& window, const terrainmap::MapRectangle& area,
+void DrawCentreMarker(plot::Canvas& canvas, const terrainmap::MapRectangle& area,
                       const ObliqueView& view, std::int32_t centreHeight_m) {
     const ViewPoint c = view.CentrePoint(centreHeight_m);
     const double e = area.nLon / kCentreMarkerShare;
     const double cosLat0 = view.CosLat0();
-    window.Rectangle(c.x - e, c.y - e * cosLat0, c.x + e, c.y + e * cosLat0, console::kBlack,
+    canvas.Rectangle(c.x - e, c.y - e * cosLat0, c.x + e, c.y + e * cosLat0, console::kBlack,
                      console::kWhite);
 }
 
-void DrawLinearLegend(console::PlotWindow& window, const console::Palette& palette,
+void DrawLinearLegend(plot::Canvas& canvas, const console::Palette& palette,
                       const terrainmap::MapRectangle& area, const ObliqueView& view) {
-    window.SetTextColour(console::kBlack);
-    window.SetTextBackground(std::nullopt);
-    console::DrawColourLegend(window, palette, area.nLon, area.nLat,
-                              [&view](int entry) { return view.EntryHeight(entry); });
+    canvas.SetTextColour(console::kBlack);
+    canvas.SetTextBackground(std::nullopt);
+    plot::DrawColourLegend(canvas, palette, area.nLon, area.nLat,
+                           [&view](int entry) { return view.EntryHeight(entry); });
 }
 
 }  // namespace terrain3d

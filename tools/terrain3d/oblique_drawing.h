@@ -5,8 +5,8 @@
 #include <cstdint>
 
 #include "console/palette.h"
-#include "console/plot_window.h"
 #include "oblique_view.h"
+#include "plot/plot_window.h"
 #include "terrain/area_grid.h"
 #include "terrainmap/map_rectangle.h"
 
@@ -18,23 +18,22 @@ namespace terrain3d {
 // `grid` is the height of sample (x, y). A segment is usually shorter than a pixel, so the
 // segments are written straight into the window's image (PixelLine) rather than one painter
 // call each.
-void DrawRows(console::PlotWindow& window, const terrainmap::MapRectangle& area,
+void DrawRows(plot::PlotWindow& window, const terrainmap::MapRectangle& area,
               const ObliqueView& view, const terrain::AreaGrid& grid, int x0, int y0,
               const console::Palette& palette);
 
 // A one-pixel line from pixel (px1, py1) to pixel (px2, py2), both ends included, the pixels
 // stepping one at a time along the longer axis (Bresenham); pixels outside the image are
 // skipped. The window's painter must be finished (FinishPainting).
-void PixelLine(console::PlotWindow& window, int px1, int py1, int px2, int py2,
-               std::uint32_t value);
+void PixelLine(plot::Canvas& canvas, int px1, int py1, int px2, int py2, std::uint32_t value);
 
 // A white square round the centre, lifted by the centre's ground height, outlined in black.
-void DrawCentreMarker(console::PlotWindow& window, const terrainmap::MapRectangle& area,
+void DrawCentreMarker(plot::Canvas& canvas, const terrainmap::MapRectangle& area,
                       const ObliqueView& view, std::int32_t centreHeight_m);
 
 // The colour legend beside the plot (bar, frame, "Height m"), its labels telling the heights of
 // the linear scale the rows are drawn with: entry i stands for i × maxPlot / 255.
-void DrawLinearLegend(console::PlotWindow& window, const console::Palette& palette,
+void DrawLinearLegend(plot::Canvas& canvas, const console::Palette& palette,
                       const terrainmap::MapRectangle& area, const ObliqueView& view);
 
 }  // namespace terrain3d

@@ -3,12 +3,12 @@
 #include "console/exit_status.h"
 #include "console/hgt_tile_store.h"
 #include "console/numbers.h"
-#include "console/plot_window.h"
 #include "console/position_entry.h"
 #include "console/prepared_run.h"
 #include "console/tool_config.h"
 #include "oblique_drawing.h"
 #include "oblique_view.h"
+#include "plot/plot_window.h"
 #include "terrainmap/map_dialogue.h"
 #include "terrainmap/map_rectangle.h"
 #include "tool_options.h"
@@ -16,17 +16,15 @@
 namespace terrain3d {
 namespace {
 
-constexpr int kPollPause_ms = 100;
-
 // The end of the run: Escape in the plot window. Clicks are not answered.
-void WaitForEscape(console::PlotWindow& window) {
+void WaitForEscape(plot::PlotWindow& window) {
     for (;;) {
-        while (window.PollClick().kind != console::ClickKind::kNone) {
+        while (window.PollClick().kind != plot::ClickKind::kNone) {
         }
         const std::optional<int> key = window.PollKey();
-        if (key && *key == console::kEscapeKey) return;
+        if (key && *key == plot::kEscapeKey) return;
         if (window.IsClosed()) return;
-        console::WaitMilliseconds(kPollPause_ms);
+        window.WaitForInput();
     }
 }
 
@@ -63,18 +61,19 @@ int Run(const std::vector<std::string>& arguments, console::Console& console,
         centre->latitude_deg, centre->longitude_deg, size_km, heights->area.samplesPerDegree);
 
     const terrainmap::WindowLayout layout = terrainmap::PlotWindowLayout(config.windowSize);
-    console::PlotWindow window(terrainmap::PlotCaption(kCaptionPrefix, centre->text, size_km),
-                               layout.left_px, layout.top_px, layout.width_px, layout.height_px,
-                               console::kWhite);
-    terrainmap::SetPlotScale(window, area);
-    window.Rectangle(0, 0, area.nLon, area.nLat, console::kBlack, console::kBlack);
+    plot::PlotWindow window(terrainmap::PlotCaption(kCaptionPrefix, centre->text, size_km),
+                            layout.left_px, layout.top_px, layout.width_px, layout.height_px,
+                            prepared.headless, console::kWhite);
+    plot::Canvas& canvas = window.Picture();
+    terrainmap::SetPlotScale(canvas, area);
+    canvas.Rectangle(0, 0, area.nLon, area.nLat, console::kBlack, console::kBlack);
     window.Show();
 
     const ObliqueView view(area.nLat, area.nLon, centre->latitude_deg, heights->maxPlot_m);
     DrawRows(window, area, view, store.Area(), heights->area.x0, heights->area.y0, start->palette);
-    DrawCentreMarker(window, area, view, centreHeight_m);
+    DrawCentreMarker(canvas, area, view, centreHeight_m);
     window.Repaint();
-    DrawLinearLegend(window, start->palette, area, view);
+    DrawLinearLegend(canvas, start->palette, area, view);
     window.Repaint();
 
     WaitForEscape(window);

@@ -87,8 +87,8 @@ WindowLayout PlotWindowLayout(std::int32_t windowSize_px) {
     return w;
 }
 
-void SetPlotScale(console::PlotWindow& window, const MapRectangle& area) {
-    window.SetScale(0, area.nLat, kRightLimit * area.nLon, kBottomLimit * area.nLat);
+void SetPlotScale(plot::Canvas& canvas, const MapRectangle& area) {
+    canvas.SetScale(0, area.nLat, kRightLimit * area.nLon, kBottomLimit * area.nLat);
 }
 
 }  // namespace terrainmap

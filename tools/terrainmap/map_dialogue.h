@@ -10,10 +10,10 @@
 
 #include "console/console.h"
 #include "console/hgt_tile_store.h"
-#include "console/plot_window.h"
 #include "console/position_entry.h"
 #include "console/tool_config.h"
 #include "map_rectangle.h"
+#include "plot/canvas.h"
 
 namespace terrainmap {
 
@@ -60,7 +60,7 @@ struct WindowLayout {
     int height_px = 0;
 };
 WindowLayout PlotWindowLayout(std::int32_t windowSize_px);
-void SetPlotScale(console::PlotWindow& window, const MapRectangle& area);
+void SetPlotScale(plot::Canvas& canvas, const MapRectangle& area);
 
 // The prompts and masks of the dialogue.
 inline constexpr std::string_view kMaxLineMask =

@@ -5,6 +5,7 @@
 #include "console/console_constants.h"
 #include "console/file_names.h"
 #include "console/picture_mask.h"
+#include "plot/clipboard.h"
 #include "terrain_map.h"
 
 namespace terrainplot {
@@ -37,11 +38,11 @@ ReadoutTexts MakeReadoutTexts(const std::string& locator, const std::string& gri
     return t;
 }
 
-ClickReadout::ClickReadout(console::PlotWindow& window, console::Console& console,
+ClickReadout::ClickReadout(plot::Canvas& canvas, console::Console& console,
                            console::HgtTileStore& store, const terrainmap::MapRectangle& area,
                            const console::ConsolePosition& centre, std::string sitesPath,
                            std::int32_t maxPlot_m)
-    : window_(window),
+    : canvas_(canvas),
       console_(console),
       store_(store),
       area_(area),
@@ -51,10 +52,10 @@ ClickReadout::ClickReadout(console::PlotWindow& window, console::Console& consol
       maxPlot_m_(maxPlot_m),
       siteText_(centre.text) {}
 
-void ClickReadout::OnClick(const console::Click& click) {
-    if (click.kind == console::ClickKind::kNone) return;
+void ClickReadout::OnClick(const plot::Click& click) {
+    if (click.kind == plot::ClickKind::kNone) return;
     Single(click.x, click.y);
-    if (click.kind == console::ClickKind::kDouble) LabelNearestSite(click.x, click.y);
+    if (click.kind == plot::ClickKind::kDouble) LabelNearestSite(click.x, click.y);
 }
 
 void ClickReadout::Single(double x, double y) {
@@ -67,21 +68,21 @@ void ClickReadout::Single(double x, double y) {
     const ReadoutTexts texts = MakeReadoutTexts(locator, gridRef, db, height_m_);
 
     // Blank the strip on white before the new read-out.
-    window_.SetTextBackground(console::kWhite);
-    window_.SetPosition(kClearX * area_.nLon, kStripY * area_.nLat);
-    window_.PrintLine(std::string(kStripBlanks, ' '));
+    canvas_.SetTextBackground(console::kWhite);
+    canvas_.SetPosition(kClearX * area_.nLon, kStripY * area_.nLat);
+    canvas_.PrintLine(std::string(kStripBlanks, ' '));
 
-    window_.SetPosition(kReadoutX * area_.nLon, kStripY * area_.nLat);
-    window_.SetTextColour(kPositionColour);
-    window_.Print(texts.position);
-    window_.SetTextColour(kBearingColour);
-    window_.Print(texts.bearings);
-    window_.SetTextColour(kHeightColour);
-    window_.Print(texts.height);
-    window_.PrintLine();
+    canvas_.SetPosition(kReadoutX * area_.nLon, kStripY * area_.nLat);
+    canvas_.SetTextColour(kPositionColour);
+    canvas_.Print(texts.position);
+    canvas_.SetTextColour(kBearingColour);
+    canvas_.Print(texts.bearings);
+    canvas_.SetTextColour(kHeightColour);
+    canvas_.Print(texts.height);
+    canvas_.PrintLine();
 
-    console::ClearClipboard();
-    console::SetClipboardText(locator);
+    plot::ClearClipboard();
+    plot::SetClipboardText(locator);
 }
 
 void ClickReadout::LabelNearestSite(double x, double y) {
@@ -101,21 +102,21 @@ void ClickReadout::LabelNearestSite(double x, double y) {
     const console::ConsolePosition site = console::FindSite(siteText_, sitesPath_, console_);
     if (site.found) {
         const PlotPoint at = ToPlot(area_, site.latitude_deg, site.longitude_deg);
-        window_.SetPosition(at.x, at.y);
-        window_.SetTextColour(height_m_ > maxPlot_m_ / 4.0 ? console::kBlack : console::kWhite);
-        window_.SetTextBackground(std::nullopt);
-        window_.PrintLine(siteText_);
+        canvas_.SetPosition(at.x, at.y);
+        canvas_.SetTextColour(height_m_ > maxPlot_m_ / 4.0 ? console::kBlack : console::kWhite);
+        canvas_.SetTextBackground(std::nullopt);
+        canvas_.PrintLine(siteText_);
     }
-    console::ClearClipboard();
-    console::SetClipboardText(siteText_);
+    plot::ClearClipboard();
+    plot::SetClipboardText(siteText_);
     PrintNameLine(siteText_);
 }
 
 void ClickReadout::PrintNameLine(std::string_view text) {
-    window_.SetPosition(kNameX * area_.nLon, kStripY * area_.nLat);
-    window_.SetTextColour(kNameColour);
-    window_.SetTextBackground(console::kWhite);
-    window_.PrintLine(console::FormatMask(kNameMask, {std::string(text)}));
+    canvas_.SetPosition(kNameX * area_.nLon, kStripY * area_.nLat);
+    canvas_.SetTextColour(kNameColour);
+    canvas_.SetTextBackground(console::kWhite);
+    canvas_.PrintLine(console::FormatMask(kNameMask, {std::string(text)}));
 }
 
 }  // namespace terrainplot

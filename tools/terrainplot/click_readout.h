@@ -8,8 +8,9 @@
 #include <string_view>
 
 #include "console/hgt_tile_store.h"
-#include "console/plot_window.h"
 #include "console/position_entry.h"
+#include "plot/canvas.h"
+#include "plot/click.h"
 #include "terrainmap/map_rectangle.h"
 
 namespace terrainplot {
@@ -33,13 +34,12 @@ ReadoutTexts MakeReadoutTexts(const std::string& locator, const std::string& gri
 class ClickReadout {
   public:
     // `siteText` is the centre's text; a double click replaces it by the nearest site's name.
-    ClickReadout(console::PlotWindow& window, console::Console& console,
-                 console::HgtTileStore& store, const terrainmap::MapRectangle& area,
-                 const console::ConsolePosition& centre, std::string sitesPath,
-                 std::int32_t maxPlot_m);
+    ClickReadout(plot::Canvas& canvas, console::Console& console, console::HgtTileStore& store,
+                 const terrainmap::MapRectangle& area, const console::ConsolePosition& centre,
+                 std::string sitesPath, std::int32_t maxPlot_m);
 
     // A single click at plot point (x, y), or a double click (the single-click read-out first).
-    void OnClick(const console::Click& click);
+    void OnClick(const plot::Click& click);
 
     const std::string& SiteText() const { return siteText_; }
     std::int32_t LastHeight() const { return height_m_; }
@@ -49,7 +49,7 @@ class ClickReadout {
     void LabelNearestSite(double x, double y);
     void PrintNameLine(std::string_view text);
 
-    console::PlotWindow& window_;
+    plot::Canvas& canvas_;
     console::Console& console_;
     console::HgtTileStore& store_;
     terrainmap::MapRectangle area_;

@@ -5,11 +5,11 @@
 #include "console/file_names.h"
 #include "console/hgt_tile_store.h"
 #include "console/numbers.h"
-#include "console/plot_controls.h"
-#include "console/plot_window.h"
 #include "console/position_entry.h"
 #include "console/prepared_run.h"
 #include "console/tool_config.h"
+#include "plot/plot_controls.h"
+#include "plot/plot_window.h"
 #include "terrain_map.h"
 #include "terrainmap/map_dialogue.h"
 #include "terrainmap/map_rectangle.h"
@@ -48,14 +48,15 @@ int Run(const std::vector<std::string>& arguments, console::Console& console,
         heights->area.samplesPerDegree);
 
     const terrainmap::WindowLayout layout = terrainmap::PlotWindowLayout(config.windowSize);
-    console::PlotWindow window(terrainmap::PlotCaption(kCaptionPrefix, centre->text, width_km),
-                               layout.left_px, layout.top_px, layout.width_px, layout.height_px,
-                               console::kWhite);
-    terrainmap::SetPlotScale(window, area);
-    window.SetGeoreference(PlotDegrees(area));
-    console::DrawExitControl(window, area.nLon, area.nLat);
+    plot::PlotWindow window(terrainmap::PlotCaption(kCaptionPrefix, centre->text, width_km),
+                            layout.left_px, layout.top_px, layout.width_px, layout.height_px,
+                            prepared.headless, console::kWhite);
+    plot::Canvas& canvas = window.Picture();
+    terrainmap::SetPlotScale(canvas, area);
+    canvas.SetGeoreference(PlotDegrees(area));
+    plot::DrawExitControl(window, area.nLon, area.nLat);
     console.BringToFront();
-    console::DrawColourLegend(window, start->palette, area.nLon, area.nLat, heights->maxPlot_m);
+    plot::DrawColourLegend(canvas, start->palette, area.nLon, area.nLat, heights->maxPlot_m);
     window.Show();
 
     MapSource source;
@@ -68,14 +69,14 @@ int Run(const std::vector<std::string>& arguments, console::Console& console,
 
     const std::optional<std::string> sitesFile =
         console::FindFileIgnoringCase(console::NativePath(config.sitesPath + "SITES.DAT"));
-    if (sitesFile) DrawSiteMarkers(window, area, centre->latitude_deg, *sitesFile);
-    DrawCentreMarker(window, area, centre->latitude_deg);
+    if (sitesFile) DrawSiteMarkers(canvas, area, centre->latitude_deg, *sitesFile);
+    DrawCentreMarker(canvas, area, centre->latitude_deg);
     window.Repaint();
 
-    ClickReadout readout(window, console, store, area, *centre, config.sitesPath,
+    ClickReadout readout(canvas, console, store, area, *centre, config.sitesPath,
                          heights->maxPlot_m);
-    console::WaitForUser(window, console, area.nLon, area.nLat,
-                         [&readout](const console::Click& click) { readout.OnClick(click); });
+    plot::WaitForUser(window, console, area.nLon, area.nLat,
+                      [&readout](const plot::Click& click) { readout.OnClick(click); });
     return console::FinishRun(kToolProfile, config, console, dir) ? console::kExitNormal
                                                                   : console::kExitRefused;
 }

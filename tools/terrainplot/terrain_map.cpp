@@ -89,8 +89,9 @@ bool IsLocatorLetter(char c) {
 
 }  // namespace
 
-void DrawTerrainMap(console::PlotWindow& window, const terrainmap::MapRectangle& area,
+void DrawTerrainMap(plot::PlotWindow& window, const terrainmap::MapRectangle& area,
                     const MapSource& source, std::int32_t windowSize_px) {
+    plot::Canvas& canvas = window.Picture();
     const int nLat = area.nLat;
     const int nLon = area.nLon;
     const double pixelsPerSample = double{1} * windowSize_px / nLat;
@@ -100,28 +101,28 @@ void DrawTerrainMap(console::PlotWindow& window, const terrainmap::MapRectangle&
     // Pixel columns of every sample column, worked out once.
     std::vector<int> columnLeft(static_cast<std::size_t>(nLon) + 1);
     std::vector<int> columnRight(static_cast<std::size_t>(nLon) + 1);
-    const int lastMapColumn = PixelOf(window.PixelX(kLegendLeft * nLon)) - 1;
+    const int lastMapColumn = PixelOf(canvas.PixelX(kLegendLeft * nLon)) - 1;
     for (int x = 0; x <= nLon; ++x) {
-        columnLeft[static_cast<std::size_t>(x)] = PixelOf(window.PixelX(x + kSampleNudge));
+        columnLeft[static_cast<std::size_t>(x)] = PixelOf(canvas.PixelX(x + kSampleNudge));
         columnRight[static_cast<std::size_t>(x)] =
-            std::min(PixelOf(window.PixelX(x + kSquareReach)), lastMapColumn);
+            std::min(PixelOf(canvas.PixelX(x + kSquareReach)), lastMapColumn);
     }
     std::vector<std::int16_t> spare(static_cast<std::size_t>(nLon) + 1);
-    const int widthPx = window.WidthPx();
+    const int widthPx = canvas.WidthPx();
 
-    window.FinishPainting();
+    canvas.FinishPainting();
     for (int y = nLat; y >= 0; --y) {
         const std::int16_t* heights = PlotRow(*source.grid, y + source.y0, source.x0, nLon, spare);
-        const int bottom = PixelOf(window.PixelY(y + kSampleNudge));
+        const int bottom = PixelOf(canvas.PixelY(y + kSampleNudge));
         if (pixelsPerSample > 1) {
             // A sample is larger than a pixel: a filled square, outline and pixel all one colour.
-            const int top = PixelOf(window.PixelY(y + kSquareReach));
+            const int top = PixelOf(canvas.PixelY(y + kSquareReach));
             for (int x = 0; x <= nLon; ++x) {
-                window.FillPixels(columnLeft[static_cast<std::size_t>(x)], top,
+                canvas.FillPixels(columnLeft[static_cast<std::size_t>(x)], top,
                                   columnRight[static_cast<std::size_t>(x)], bottom,
                                   colours.Colour(heights[x]));
             }
-        } else if (std::uint32_t* line = window.ScanLine(bottom)) {
+        } else if (std::uint32_t* line = canvas.ScanLine(bottom)) {
             // Several samples share a pixel: write it straight into the image, the last wins.
             for (int x = 0; x <= nLon; ++x) {
                 const int px = columnLeft[static_cast<std::size_t>(x)];
@@ -165,8 +166,8 @@ std::optional<SiteLine> ParseSiteLine(std::string_view line) {
     return site;
 }
 
-int DrawSiteMarkers(console::PlotWindow& window, const terrainmap::MapRectangle& area,
-                    double lat0_deg, const std::string& sitesFile) {
+int DrawSiteMarkers(plot::Canvas& canvas, const terrainmap::MapRectangle& area, double lat0_deg,
+                    const std::string& sitesFile) {
     std::ifstream in(sitesFile, std::ios::binary);
     if (!in) return 0;
     const double cosLat0 = std::cos(lat0_deg * console::kRadPerDeg);
@@ -178,20 +179,19 @@ int DrawSiteMarkers(console::PlotWindow& window, const terrainmap::MapRectangle&
         if (!site) continue;
         const PlotPoint p = ToPlot(area, site->position.lat_deg, site->position.lon_deg);
         if (!(p.x < area.nLon)) continue;
-        window.Rectangle(p.x - d / cosLat0, p.y - d, p.x + d / cosLat0, p.y + d, console::kBlack,
+        canvas.Rectangle(p.x - d / cosLat0, p.y - d, p.x + d / cosLat0, p.y + d, console::kBlack,
                          console::kWhite);
         ++drawn;
     }
     return drawn;
 }
 
-void DrawCentreMarker(console::PlotWindow& window, const terrainmap::MapRectangle& area,
-                      double lat0_deg) {
+void DrawCentreMarker(plot::Canvas& canvas, const terrainmap::MapRectangle& area, double lat0_deg) {
     const double cosLat0 = std::cos(lat0_deg * console::kRadPerDeg);
     const double e = area.nLon / kCentreMarkerShare;
     const double cx = area.nLon / 2.0;
     const double cy = area.nLat / 2.0;
-    window.Rectangle(cx - e, cy - e * cosLat0, cx + e, cy + e * cosLat0, console::kWhite);
+    canvas.Rectangle(cx - e, cy - e * cosLat0, cx + e, cy + e * cosLat0, console::kWhite);
 }
 
 }  // namespace terrainplot

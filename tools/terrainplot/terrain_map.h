@@ -8,8 +8,8 @@
 #include <string_view>
 
 #include "console/palette.h"
-#include "console/plot_window.h"
 #include "console/position_entry.h"
+#include "plot/plot_window.h"
 #include "terrain/area_grid.h"
 #include "terrainmap/map_rectangle.h"
 
@@ -31,7 +31,7 @@ struct MapSource {
 // is written straight into the image, so later (more southern, more eastern) samples win where
 // several share a pixel. The window is repainted after every row divisible by
 // terrainmap::RepaintStep(nLat).
-void DrawTerrainMap(console::PlotWindow& window, const terrainmap::MapRectangle& area,
+void DrawTerrainMap(plot::PlotWindow& window, const terrainmap::MapRectangle& area,
                     const MapSource& source, std::int32_t windowSize_px);
 
 // Marks every site of the site file `sitesFile` that falls west of the plot's eastern edge with
@@ -39,12 +39,11 @@ void DrawTerrainMap(console::PlotWindow& window, const terrainmap::MapRectangle&
 // plot may so appear in the bottom text strip, the rest is clipped. Lines whose position is
 // neither a grid reference nor a locator are skipped. Returns the number of markers drawn (0 when
 // the file cannot be read).
-int DrawSiteMarkers(console::PlotWindow& window, const terrainmap::MapRectangle& area,
-                    double lat0_deg, const std::string& sitesFile);
+int DrawSiteMarkers(plot::Canvas& canvas, const terrainmap::MapRectangle& area, double lat0_deg,
+                    const std::string& sitesFile);
 
 // The hollow white square round the centre of the plot, nLon/100 wide.
-void DrawCentreMarker(console::PlotWindow& window, const terrainmap::MapRectangle& area,
-                      double lat0_deg);
+void DrawCentreMarker(plot::Canvas& canvas, const terrainmap::MapRectangle& area, double lat0_deg);
 
 // The plot coordinates of a position: area.samplesPerDegree samples per degree from the
 // south-west corner.

@@ -1,10 +1,10 @@
 #include "run.h"
 
 #include "console/exit_status.h"
-#include "console/plot_controls.h"
 #include "console/prepared_run.h"
 #include "console/tool_config.h"
 #include "mastview/dialogue.h"
+#include "plot/plot_controls.h"
 #include "tool_options.h"
 #include "visibility_plot.h"
 
@@ -23,12 +23,13 @@ int Run(const std::vector<std::string>& arguments, console::Console& console,
         mastview::LoadRadiusArea(view->area, *view->store, console);
 
     const int size = view->config.windowSize;
-    console::PlotWindow window(Caption(*view), kWindowLeft_px, kWindowTop_px, size, size);
+    plot::PlotWindow window(Caption(*view), kWindowLeft_px, kWindowTop_px, size, size,
+                            prepared.headless);
     VisibilityPlot plot(*view, window, console);
     plot.DrawFrame();
     plot.Sweep(loaded.heights);
-    console::WaitForUser(window, console, view->area.nLon, view->area.nLat,
-                         [&](const console::Click& click) { plot.OnClick(click); });
+    plot::WaitForUser(window, console, view->area.nLon, view->area.nLat,
+                      [&](const plot::Click& click) { plot.OnClick(click); });
     return console::FinishRun(kToolProfile, view->config, console, workingFolder)
                ? console::kExitNormal
                : console::kExitRefused;

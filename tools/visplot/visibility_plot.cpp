@@ -8,11 +8,11 @@
 #include <vector>
 
 #include "console/picture_mask.h"
-#include "console/plot_controls.h"
 #include "console/position_entry.h"
 #include "mastview/elevation_colour.h"
 #include "mastview/sample_verdicts.h"
 #include "mastview/sweep.h"
+#include "plot/plot_controls.h"
 #include "read_out_place.h"
 
 namespace visplot {
@@ -58,19 +58,19 @@ std::string Caption(const mastview::MastView& view) {
            console::FormatMask(mastview::kMastCaptionMask, {view.mast_m});
 }
 
-VisibilityPlot::VisibilityPlot(const mastview::MastView& view, console::PlotWindow& window,
+VisibilityPlot::VisibilityPlot(const mastview::MastView& view, plot::PlotWindow& window,
                                console::Console& console)
-    : view_(view), window_(window), console_(console) {}
+    : view_(view), window_(window), canvas_(window.Picture()), console_(console) {}
 
 void VisibilityPlot::DrawFrame() {
     const double nLon = view_.area.nLon, nLat = view_.area.nLat;
-    window_.SetScale(0, kTopEdge * nLat, kRightEdge * nLon, kBottomEdge * nLat);
+    canvas_.SetScale(0, kTopEdge * nLat, kRightEdge * nLon, kBottomEdge * nLat);
     // Plot point (x, y) lies at (LatOf(y), LonOf(x)): the pixels are a regular lat/long grid.
     const double degreesPerSample = 1.0 / console::kSamplesPerDegree;
-    window_.SetGeoreference(
+    canvas_.SetGeoreference(
         {view_.area.LonOf(0), degreesPerSample, view_.area.LatOf(0), degreesPerSample});
-    console::DrawExitControl(window_, nLon, nLat);
-    window_.Rectangle(0, 0, nLon, nLat, console::kBlack, console::kBlack);
+    plot::DrawExitControl(window_, nLon, nLat);
+    canvas_.Rectangle(0, 0, nLon, nLat, console::kBlack, console::kBlack);
     window_.DisableClose();
     console_.BringToFront();
     window_.Show();
@@ -84,11 +84,11 @@ void VisibilityPlot::Sweep(const mastview::PlotHeights& heights) {
     std::vector<Span> columns(static_cast<std::size_t>(area.nLon) + 1);
     std::vector<Span> rows(static_cast<std::size_t>(area.nLat) + 1);
     for (int x = 0; x <= area.nLon; ++x)
-        columns[x] = PixelSpan(window_.PixelX(x - 0.5), window_.PixelX(x + 0.5), window_.PixelX(x),
-                               window_.WidthPx());
+        columns[x] = PixelSpan(canvas_.PixelX(x - 0.5), canvas_.PixelX(x + 0.5), canvas_.PixelX(x),
+                               canvas_.WidthPx());
     for (int y = 0; y <= area.nLat; ++y)
-        rows[y] = PixelSpan(window_.PixelY(y - 0.5), window_.PixelY(y + 0.5), window_.PixelY(y),
-                            window_.HeightPx());
+        rows[y] = PixelSpan(canvas_.PixelY(y - 0.5), canvas_.PixelY(y + 0.5), canvas_.PixelY(y),
+                            canvas_.HeightPx());
     std::array<QRgb, 256> ramp{};
     for (int n = 0; n < 256; ++n) {
         const console::Rgb c = mastview::RampColour(n);
@@ -97,19 +97,19 @@ void VisibilityPlot::Sweep(const mastview::PlotHeights& heights) {
 
     const mastview::SweepSetup setup = mastview::SweepSetupFor(view_);
 
-    window_.FinishPainting();
+    canvas_.FinishPainting();
     mastview::SampleVerdicts verdicts(setup);
     const mastview::StepPlanes steps = verdicts.Steps();
     // Where several samples share a pixel, the pixel keeps what the sweep painted there: the
     // verdicts given to the samples between the rays only fill pixels the sweep left alone.
-    const std::size_t width = static_cast<std::size_t>(window_.WidthPx());
-    std::vector<bool> swept(width * static_cast<std::size_t>(window_.HeightPx()), false);
+    const std::size_t width = static_cast<std::size_t>(canvas_.WidthPx());
+    std::vector<bool> swept(width * static_cast<std::size_t>(canvas_.HeightPx()), false);
     const auto paint = [&](int x, int y, int colourIndex, bool fromSweep) {
         const Span& c = columns[x];
         const Span& r = rows[y];
         const QRgb colour = ramp[colourIndex];
         for (int py = r.first; py <= r.last; ++py) {
-            QRgb* line = window_.ScanLine(py);
+            QRgb* line = canvas_.ScanLine(py);
             const std::size_t row = static_cast<std::size_t>(py) * width;
             for (int px = c.first; px <= c.last; ++px) {
                 const std::size_t at = row + static_cast<std::size_t>(px);
@@ -136,10 +136,10 @@ void VisibilityPlot::Sweep(const mastview::PlotHeights& heights) {
     window_.Repaint();
 }
 
-void VisibilityPlot::OnClick(const console::Click& click) {
-    if (click.kind == console::ClickKind::kDouble)
+void VisibilityPlot::OnClick(const plot::Click& click) {
+    if (click.kind == plot::ClickKind::kDouble)
         MarkNearestSite(click.x, click.y);
-    else if (click.kind == console::ClickKind::kSingle)
+    else if (click.kind == plot::ClickKind::kSingle)
         ReadOut(click.x, click.y);
 }
 
@@ -160,33 +160,33 @@ void VisibilityPlot::ReadOut(double x, double y) {
         console::FormatMask("#### m           ", {static_cast<double>(height)});
     // The trailing blanks of the masks stand for nothing at the end of a line.
     const std::string shownHeight = heightText.substr(0, heightText.find_last_not_of(' ') + 1);
-    const int lineHeight = window_.TextHeightPx();
-    const int margin = window_.PixelColumn(0.01 * area.nLon) - window_.PixelColumn(0);
-    const ReadOutPlace at = PlaceReadOut(window_.WidthPx(), window_.PixelColumn(0.6 * area.nLon),
-                                         margin, window_.TextWidthPx(place + way + shownHeight));
+    const int lineHeight = canvas_.TextHeightPx();
+    const int margin = canvas_.PixelColumn(0.01 * area.nLon) - canvas_.PixelColumn(0);
+    const ReadOutPlace at = PlaceReadOut(canvas_.WidthPx(), canvas_.PixelColumn(0.6 * area.nLon),
+                                         margin, canvas_.TextWidthPx(place + way + shownHeight));
 
     // The last read-out is erased: the strip below the plot (a site name in it too), and the top
     // strip's first line where a split read-out puts its second part.
-    const int bottomRow = window_.PixelRow(kReadOutStrip * area.nLat);
-    window_.FinishPainting();
-    window_.FillPixels(0, bottomRow, window_.WidthPx() - 1, bottomRow + lineHeight - 1,
+    const int bottomRow = canvas_.PixelRow(kReadOutStrip * area.nLat);
+    canvas_.FinishPainting();
+    canvas_.FillPixels(0, bottomRow, canvas_.WidthPx() - 1, bottomRow + lineHeight - 1,
                        console::kWhite);
-    const int topRow = window_.PixelRow(kTopEdge * area.nLat);
+    const int topRow = canvas_.PixelRow(kTopEdge * area.nLat);
     if (at.twoLines || secondLineShown_) {
-        window_.FillPixels(0, topRow, window_.PixelColumn(kExitLeftOfStrip * area.nLon) - 1,
+        canvas_.FillPixels(0, topRow, canvas_.PixelColumn(kExitLeftOfStrip * area.nLon) - 1,
                            topRow + lineHeight - 1, console::kWhite);
     }
     secondLineShown_ = at.twoLines;
     readOutLeft_ = at.left_px;
 
-    window_.SetTextBackground(console::kWhite);
-    window_.SetTextColour(kReadOutBlue);
-    window_.SetPosition(window_.UserX(at.left_px + 0.5), kReadOutStrip * area.nLat);
-    window_.Print(place);
-    if (at.twoLines) window_.SetPosition(window_.UserX(at.left_px + 0.5), kTopEdge * area.nLat);
-    window_.Print(way);
-    window_.SetTextColour(kHeightPurple);
-    window_.Print(shownHeight);
+    canvas_.SetTextBackground(console::kWhite);
+    canvas_.SetTextColour(kReadOutBlue);
+    canvas_.SetPosition(canvas_.UserX(at.left_px + 0.5), kReadOutStrip * area.nLat);
+    canvas_.Print(place);
+    if (at.twoLines) canvas_.SetPosition(canvas_.UserX(at.left_px + 0.5), kTopEdge * area.nLat);
+    canvas_.Print(way);
+    canvas_.SetTextColour(kHeightPurple);
+    canvas_.Print(shownHeight);
 }
 
 void VisibilityPlot::MarkNearestSite(double x, double y) {
@@ -201,26 +201,26 @@ void VisibilityPlot::MarkNearestSite(double x, double y) {
     const double sy = console::kSamplesPerDegree * (nearest->latitude_deg - area.latS_deg);
     const double w = area.nLon / 200.0;
     const double cosLat = std::cos(view_.centre.latitude_deg / console::kDegPerRad);
-    window_.Rectangle(sx, sy, sx + w / cosLat, sy + w, console::kBlack, console::kWhite);
-    window_.SetPosition(sx, sy);
-    window_.SetTextColour(console::kWhite);
-    window_.SetTextBackground(std::nullopt);
-    window_.Print(nearest->name);
+    canvas_.Rectangle(sx, sy, sx + w / cosLat, sy + w, console::kBlack, console::kWhite);
+    canvas_.SetPosition(sx, sy);
+    canvas_.SetTextColour(console::kWhite);
+    canvas_.SetTextBackground(std::nullopt);
+    canvas_.Print(nearest->name);
     // The name goes at the left of the strip below the plot, erasing the last name. A read-out
     // in the strip stays when the name ends before it; otherwise the name takes the strip.
-    const int lineHeight = window_.TextHeightPx();
-    const int left = window_.PixelColumn(0.01 * area.nLon);
-    const int bottomRow = window_.PixelRow(kReadOutStrip * area.nLat);
+    const int lineHeight = canvas_.TextHeightPx();
+    const int left = canvas_.PixelColumn(0.01 * area.nLon);
+    const int bottomRow = canvas_.PixelRow(kReadOutStrip * area.nLat);
     const bool besideReadOut =
-        readOutLeft_ >= 0 && left + window_.TextWidthPx(nearest->name) + kGap_px <= readOutLeft_;
-    window_.FinishPainting();
-    window_.FillPixels(0, bottomRow, besideReadOut ? readOutLeft_ - 1 : window_.WidthPx() - 1,
+        readOutLeft_ >= 0 && left + canvas_.TextWidthPx(nearest->name) + kGap_px <= readOutLeft_;
+    canvas_.FinishPainting();
+    canvas_.FillPixels(0, bottomRow, besideReadOut ? readOutLeft_ - 1 : canvas_.WidthPx() - 1,
                        bottomRow + lineHeight - 1, console::kWhite);
     if (!besideReadOut) readOutLeft_ = -1;
-    window_.SetPosition(window_.UserX(left + 0.5), kReadOutStrip * area.nLat);
-    window_.SetTextColour(kSiteRed);
-    window_.SetTextBackground(console::kWhite);
-    window_.Print(nearest->name);
+    canvas_.SetPosition(canvas_.UserX(left + 0.5), kReadOutStrip * area.nLat);
+    canvas_.SetTextColour(kSiteRed);
+    canvas_.SetTextBackground(console::kWhite);
+    canvas_.Print(nearest->name);
 }
 
 }  // namespace visplot

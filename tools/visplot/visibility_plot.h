@@ -5,9 +5,9 @@
 #include <string>
 
 #include "console/console.h"
-#include "console/plot_window.h"
 #include "mastview/dialogue.h"
 #include "mastview/plot_heights.h"
+#include "plot/plot_window.h"
 
 namespace visplot {
 
@@ -20,7 +20,7 @@ std::string Caption(const mastview::MastView& view);
 class VisibilityPlot {
   public:
     // Draws into `window`, which must be square and the plot's own.
-    VisibilityPlot(const mastview::MastView& view, console::PlotWindow& window,
+    VisibilityPlot(const mastview::MastView& view, plot::PlotWindow& window,
                    console::Console& console);
 
     // Scale, the "Exit" control and the black field; shows the window.
@@ -29,14 +29,15 @@ class VisibilityPlot {
     void Sweep(const mastview::PlotHeights& heights);
     // A click that is not Exit: a single click reads out the clicked point, a double click
     // marks the site nearest to it.
-    void OnClick(const console::Click& click);
+    void OnClick(const plot::Click& click);
 
   private:
     void ReadOut(double x, double y);
     void MarkNearestSite(double x, double y);
 
     const mastview::MastView& view_;
-    console::PlotWindow& window_;
+    plot::PlotWindow& window_;
+    plot::Canvas& canvas_;  // the window's picture
     console::Console& console_;
     bool secondLineShown_ = false;  // the last read-out was split onto the top strip
     int readOutLeft_ = -1;          // first pixel column of the read-out below the plot; -1: none

@@ -11,11 +11,13 @@
 #include "console/testing/test_support.h"
 #include "horizon/horizon_chart.h"
 #include "mastview/sweep.h"
+#include "plot/testing/png_reading.h"
 #include "testing/real_data.h"
 
 namespace {
 
 namespace ct = console::testing;
+namespace pt = plot::testing;
 
 constexpr const char* kCentre = "NY2154 0722";  // Scafell Pike: tiles N54W004 and N54W003
 
@@ -69,7 +71,7 @@ bool IsBlack(const console::Rgb& c) {
 TEST_F(HorizonRun, FlatSeaLevelRisesToTheRadioHorizonAndNoFurther) {
     const ct::RunResult r = Run();
     ASSERT_EQ(r.exitCode, 0) << r.output << r.errors;
-    ASSERT_EQ(ct::PngSize(png), (std::pair{kWidth, kHeight}));
+    ASSERT_EQ(pt::PngSize(png), (std::pair{kWidth, kHeight}));
     // The chart is bearing against elevation, not a map: no world file or KML beside it.
     EXPECT_FALSE(std::filesystem::exists(std::filesystem::path(png).replace_extension(".pgw")));
     EXPECT_FALSE(std::filesystem::exists(std::filesystem::path(png).replace_extension(".kml")));
@@ -133,11 +135,11 @@ TEST_F(HorizonRun, FrameHasAngleTicksAndCompassLabels) {
 TEST_F(HorizonRun, ClickShowsTheBearingUnderIt) {
     const console::Rgb navy{0, 0, 128};
     ASSERT_EQ(Run().exitCode, 0);
-    EXPECT_EQ(ct::CountPngPixels(png, navy), 0);
+    EXPECT_EQ(pt::CountPngPixels(png, navy), 0);
     // 123.4 and 122.6 both read 123; 287 reads differently.
     ASSERT_EQ(Run({"--click", "123.4,50"}).exitCode, 0);
     const std::string first = ct::ReadFile(png);
-    EXPECT_GT(ct::CountPngPixels(png, navy), 0);
+    EXPECT_GT(pt::CountPngPixels(png, navy), 0);
     ASSERT_EQ(Run({"--click", "122.6,50"}).exitCode, 0);
     EXPECT_EQ(ct::ReadFile(png), first);
     ASSERT_EQ(Run({"--click", "287,50"}).exitCode, 0);

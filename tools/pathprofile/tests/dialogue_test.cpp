@@ -18,11 +18,13 @@
 #include "pathprofile/pathprofile_app.h"
 #include "pathprofile/plot_layout.h"
 #include "pathprofile/profile_view.h"
+#include "plot/testing/png_reading.h"
 
 namespace pathprofile {
 namespace {
 
 namespace ct = console::testing;
+namespace pt = plot::testing;
 
 // Base and distant sites on the meridian 3.58333 W (locator cell corners).
 constexpr LatLon kSouth{54.0 + 2.0 / 24.0, -4.0 + 5.0 / 12.0};  // IO84FC00AA
@@ -60,7 +62,6 @@ class PathProfileDialogue : public ::testing::Test {
     Result Run(const std::string& input, const std::string& tail = "",
                console::HeadlessOptions headless = {}) {
         if (headless.pngFile.empty()) headless.pngFile = Png("profile.png");
-        console::SetHeadless(headless);
         std::istringstream in(input);
         std::ostringstream out;
         console::Console con(in, out, false);
@@ -146,8 +147,8 @@ TEST_F(PathProfileDialogue, KPromptKeepsTheLastAcceptedValue) {
     EXPECT_NE(r.out.find("Site Name / Location [Ridge North]"), std::string::npos);
     EXPECT_EQ(Occurrences(r.out, "Site not found"), 1);
     // Three profiles were drawn, each into its own numbered file.
-    EXPECT_EQ(ct::PngSize(Png("profile1.png")), (std::pair<int, int>{800, 400}));
-    EXPECT_EQ(ct::PngSize(Png("profile3.png")), (std::pair<int, int>{800, 400}));
+    EXPECT_EQ(pt::PngSize(Png("profile1.png")), (std::pair<int, int>{800, 400}));
+    EXPECT_EQ(pt::PngSize(Png("profile3.png")), (std::pair<int, int>{800, 400}));
     EXPECT_FALSE(std::filesystem::exists(Png("profile4.png")));
 }
 
@@ -215,7 +216,7 @@ TEST_F(PathProfileDialogue, RidgeBlocksTheLineOfSightAndIsDrawnAtItsHeight) {
                 2 * metres_per_row);
     EXPECT_NEAR(brown_top_m(column(10.0)), kGround_m + bulge.At_m(10.0), 2 * metres_per_row);
     // The masts are red, the Exit box too.
-    EXPECT_GT(ct::CountPngPixels(Png("profile1.png"), console::Rgb{255, 0, 0}), 100);
+    EXPECT_GT(pt::CountPngPixels(Png("profile1.png"), console::Rgb{255, 0, 0}), 100);
 }
 
 // The path due east crosses into a tile that has no file: one pair of messages, and the far
@@ -249,19 +250,19 @@ TEST_F(PathProfileDialogue, DoubleClickDrawsTheMagentaPathSingleClickDoesNot) {
     WriteConfig();
     console::HeadlessOptions single;
     single.pngFile = Png("single.png");
-    single.clicks = {{console::ClickKind::kSingle, 20.0, 400.0}};
+    single.clicks = {{plot::ClickKind::kSingle, 20.0, 400.0}};
     Run("Ridge South\n10\nRidge North\n10\n\nendendend\n", "", single);
     console::HeadlessOptions twice;
     twice.pngFile = Png("double.png");
-    twice.clicks = {{console::ClickKind::kDouble, 20.0, 400.0}};
+    twice.clicks = {{plot::ClickKind::kDouble, 20.0, 400.0}};
     Run("Ridge South\n10\nRidge North\n10\n\nendendend\n", "", twice);
 
-    EXPECT_EQ(ct::CountPngPixels(Png("single1.png"), kClickMagenta), 0);
-    EXPECT_GT(ct::CountPngPixels(Png("double1.png"), kClickMagenta), 50);
+    EXPECT_EQ(pt::CountPngPixels(Png("single1.png"), kClickMagenta), 0);
+    EXPECT_GT(pt::CountPngPixels(Png("double1.png"), kClickMagenta), 50);
     // Both drew the read-out text: more black than a picture without clicks.
     Run("Ridge South\n10\nRidge North\n10\n\nendendend\n");
-    EXPECT_GT(ct::CountPngPixels(Png("single1.png"), console::kBlack),
-              ct::CountPngPixels(Png("profile1.png"), console::kBlack) + 100);
+    EXPECT_GT(pt::CountPngPixels(Png("single1.png"), console::kBlack),
+              pt::CountPngPixels(Png("profile1.png"), console::kBlack) + 100);
 }
 
 TEST(DialogueAnswers, EndWordMastAndKAnswers) {

@@ -24,18 +24,14 @@ TEST(LabelEvery, FirstOfOneTwoFiveThatLeavesTheGap) {
     EXPECT_EQ(LabelEvery(-8.0, 20.0, 4.0), 5);  // rows counted upwards
 }
 
-class ProfileLabels : public ::testing::TestWithParam<std::pair<double, double>> {
-  protected:
-    void SetUp() override { console::SetHeadless({}); }
-};
+class ProfileLabels : public ::testing::TestWithParam<std::pair<double, double>> {};
 
 TEST_P(ProfileLabels, NoTwoLabelsOverlapAndTheRoundOnesStay) {
     const auto [path_km, top_m] = GetParam();
     const PlotLayout layout(path_km, top_m);
-    console::PlotWindow window("labels", kWindowLeft_px, kWindowTop_px, kWindowWidth_px,
-                               kWindowHeight_px);
-    window.SetScale(layout.Left(), layout.Top(), layout.Right(), layout.Bottom());
-    const GridLabels labels = ProfileGridLabels(window, layout);
+    plot::Canvas canvas("labels", kWindowWidth_px, kWindowHeight_px);
+    canvas.SetScale(layout.Left(), layout.Top(), layout.Right(), layout.Bottom());
+    const GridLabels labels = ProfileGridLabels(canvas, layout);
 
     std::vector<GridLabel> all = labels.heights;
     all.insert(all.end(), labels.distances.begin(), labels.distances.end());
@@ -46,7 +42,7 @@ TEST_P(ProfileLabels, NoTwoLabelsOverlapAndTheRoundOnesStay) {
                 << all[j].text << "\"";
 
     // No label runs into the "Exit" box or under its label.
-    const GridLabel exit = ExitArea(window, layout);
+    const GridLabel exit = ExitArea(canvas, layout);
     for (const GridLabel& label : all) EXPECT_FALSE(Overlap(label, exit)) << label.text;
 
     // Labels on both axes from 0, several of each, and the height "0" among them.
@@ -91,7 +87,6 @@ TEST(PlaceClickReadOut, OneLineWhenItFitsElseTwo) {
 // Two single clicks leave exactly the picture one click leaves: the first read-out is gone,
 // and the second covers none of the labels.
 TEST(ProfileReadOut, ANewReadOutErasesTheLastAndCoversNoLabel) {
-    console::SetHeadless({});
     for (double path_km : {22.0, 387.0}) {
         const auto make = [&] {
             const EarthBulge bulge(1.3, path_km);
@@ -104,23 +99,24 @@ TEST(ProfileReadOut, ANewReadOutErasesTheLastAndCoversNoLabel) {
         };
         ProfileView twice = make();
         twice.Draw();
-        twice.HandleClick({console::ClickKind::kSingle, 0.3 * path_km, 400.0});
-        twice.HandleClick({console::ClickKind::kSingle, 0.7 * path_km, 200.0});
+        twice.HandleClick({plot::ClickKind::kSingle, 0.3 * path_km, 400.0});
+        twice.HandleClick({plot::ClickKind::kSingle, 0.7 * path_km, 200.0});
         ProfileView once = make();
         once.Draw();
-        once.HandleClick({console::ClickKind::kSingle, 0.7 * path_km, 200.0});
-        twice.Window().FinishPainting();
-        once.Window().FinishPainting();
-        EXPECT_TRUE(twice.Window().Image() == once.Window().Image()) << path_km << " km";
+        once.HandleClick({plot::ClickKind::kSingle, 0.7 * path_km, 200.0});
+        twice.Window().Picture().FinishPainting();
+        once.Window().Picture().FinishPainting();
+        EXPECT_TRUE(twice.Window().Picture().Image() == once.Window().Picture().Image())
+            << path_km << " km";
 
         // ... and it changed the picture somewhere, inside the window.
         ProfileView none = make();
         none.Draw();
-        none.Window().FinishPainting();
-        EXPECT_FALSE(none.Window().Image() == once.Window().Image());
+        none.Window().Picture().FinishPainting();
+        EXPECT_FALSE(none.Window().Picture().Image() == once.Window().Picture().Image());
         const ReadOutBox box = once.LastReadOut();
         EXPECT_LE(box.right, kWindowWidth_px);
-        const GridLabels labels = ProfileGridLabels(once.Window(), once.Layout());
+        const GridLabels labels = ProfileGridLabels(once.Window().Picture(), once.Layout());
         GridLabel read_out;
         read_out.left = box.left;
         read_out.top = box.top;

@@ -13,8 +13,6 @@ namespace {
 
 class ProfileViewClicks : public ::testing::Test {
   protected:
-    void SetUp() override { console::SetHeadless({}); }
-
     ProfileView MakeView() {
         const double path_km = 10.0;
         const EarthBulge bulge(1.3, path_km);
@@ -34,8 +32,8 @@ TEST_F(ProfileViewClicks, ExitClickClosesTheWindow) {
     ProfileView view = MakeView();
     view.Draw();
     const double top = view.Layout().Top();
-    view.Window().InjectClick(console::ClickKind::kSingle, 10.9, 0.45 * top);  // right of the box
-    EXPECT_EQ(view.ServeClicks(console_, 0), ProfileEnd::kExit);
+    view.Window().InjectClick(plot::ClickKind::kSingle, 10.9, 0.45 * top);  // right of the box
+    EXPECT_EQ(view.ServeClicks(console_), ProfileEnd::kExit);
     EXPECT_TRUE(view.Window().IsClosed());
 }
 
@@ -45,8 +43,8 @@ TEST_F(ProfileViewClicks, KeyAfterAClickLeavesTheWindowOpen) {
     ProfileView view = MakeView();
     view.Draw();
     view.Window().InjectKey('a');
-    view.Window().InjectClick(console::ClickKind::kSingle, 5.0, 50.0);
-    EXPECT_EQ(view.ServeClicks(console_, 0), ProfileEnd::kKey);
+    view.Window().InjectClick(plot::ClickKind::kSingle, 5.0, 50.0);
+    EXPECT_EQ(view.ServeClicks(console_), ProfileEnd::kKey);
     EXPECT_FALSE(view.Window().IsClosed());
 }
 
@@ -54,9 +52,9 @@ TEST_F(ProfileViewClicks, ClickBelowTheExitBandIsAReadOutNotAnExit) {
     ProfileView view = MakeView();
     view.Draw();
     const double top = view.Layout().Top();
-    view.Window().InjectClick(console::ClickKind::kDouble, 10.55, 0.39 * top);
+    view.Window().InjectClick(plot::ClickKind::kDouble, 10.55, 0.39 * top);
     view.Window().InjectKey('a');
-    EXPECT_EQ(view.ServeClicks(console_, 0), ProfileEnd::kKey);
+    EXPECT_EQ(view.ServeClicks(console_), ProfileEnd::kKey);
     EXPECT_FALSE(view.Window().IsClosed());
 }
 

@@ -14,12 +14,14 @@
 #include "console/testing/test_support.h"
 #include "pathprofile/plot_layout.h"
 #include "pathprofile/profile_view.h"
+#include "plot/testing/png_reading.h"
 #include "testing/real_data.h"
 
 namespace pathprofile {
 namespace {
 
 namespace ct = console::testing;
+namespace pt = plot::testing;
 
 // Sea-level ground with a ridge 130 m high one tile row wide (file row 885: 54.2625 ... 54.2633
 // N), between Ridge South (IO84FC00AA, 54.0833 N) and Ridge North (IO84FM00AA, 54.5 N), 3.5833 W.
@@ -119,8 +121,8 @@ TEST_F(RadioRun, WithoutTheOptionsNothingIsAddedAndNoCsvIsWritten) {
     ASSERT_EQ(r.exitCode, 0) << r.output << r.errors;
     EXPECT_EQ(r.output.find("Fresnel"), std::string::npos);
     EXPECT_EQ(r.output.find("loss"), std::string::npos);
-    EXPECT_EQ(ct::CountPngPixels(dir_ / "profile1.png", kFresnelBlue), 0);
-    EXPECT_EQ(ct::CountPngPixels(dir_ / "profile1.png", kFresnel60Blue), 0);
+    EXPECT_EQ(pt::CountPngPixels(dir_ / "profile1.png", kFresnelBlue), 0);
+    EXPECT_EQ(pt::CountPngPixels(dir_ / "profile1.png", kFresnel60Blue), 0);
     for (const auto& entry : std::filesystem::directory_iterator(dir_.Path()))
         EXPECT_NE(entry.path().extension(), ".csv") << entry.path();
 }
@@ -133,7 +135,7 @@ TEST_F(RadioRun, CsvWriteFailureIsToldAndTheRunGoesOn) {
     EXPECT_NE(r.output.find("Cannot write no-such-folder/profile1.csv\n"), std::string::npos)
         << r.output;
     EXPECT_NE(r.output.find("Cannot write no-such-folder/profile2.csv\n"), std::string::npos);
-    EXPECT_EQ(ct::PngSize(dir_ / "profile2.png"), (std::pair<int, int>{800, 400}));
+    EXPECT_EQ(pt::PngSize(dir_ / "profile2.png"), (std::pair<int, int>{800, 400}));
 }
 
 // A bad frequency or a missing value ends the program before anything is asked, status 2.
@@ -175,7 +177,7 @@ TEST(RadioRealData, ScafellPikeToSkiddawAt144MHz) {
     ASSERT_EQ(std::sscanf(r.output.c_str() + free_space, "Free-space loss %lf dB", &loss_dB), 1);
     EXPECT_NEAR(loss_dB, 102.6, 0.1);
     EXPECT_NE(r.output.find("Estimated path loss "), std::string::npos);
-    EXPECT_GT(ct::CountPngPixels(dir / "real1.png", kFresnelBlue), 100);
+    EXPECT_GT(pt::CountPngPixels(dir / "real1.png", kFresnelBlue), 100);
     EXPECT_GT(Lines(ct::ReadFile(dir / "real1.csv")).size(), 1000u);
 }
 

@@ -1,4 +1,4 @@
-// The one-pixel lines terrain3d writes straight into the plot window's image.
+// The one-pixel lines terrain3d writes straight into the plot's image.
 #include "terrain3d/oblique_drawing.h"
 
 #include <gtest/gtest.h>
@@ -7,14 +7,14 @@
 #include <set>
 #include <utility>
 
-#include "console/plot_window.h"
+#include "plot/canvas.h"
 
 namespace terrain3d {
 namespace {
 
 constexpr std::uint32_t kInk = 0xFF123456;
 
-std::set<std::pair<int, int>> Inked(console::PlotWindow& w) {
+std::set<std::pair<int, int>> Inked(plot::Canvas& w) {
     std::set<std::pair<int, int>> s;
     for (int y = 0; y < w.HeightPx(); ++y)
         for (int x = 0; x < w.WidthPx(); ++x)
@@ -24,15 +24,15 @@ std::set<std::pair<int, int>> Inked(console::PlotWindow& w) {
 
 class PixelLineTest : public ::testing::Test {
   protected:
-    void SetUp() override { window_.FinishPainting(); }
-    void Clear() { window_.FillPixels(0, 0, 39, 19, console::kBlack); }
-    console::PlotWindow window_{"lines", 0, 0, 40, 20};
+    void SetUp() override { canvas_.FinishPainting(); }
+    void Clear() { canvas_.FillPixels(0, 0, 39, 19, console::kBlack); }
+    plot::Canvas canvas_{"lines", 40, 20};
 };
 
 TEST_F(PixelLineTest, BothEndsAndOnePixelPerStepAlongTheLongerAxis) {
     Clear();
-    PixelLine(window_, 2, 3, 9, 6, kInk);
-    const auto forward = Inked(window_);
+    PixelLine(canvas_, 2, 3, 9, 6, kInk);
+    const auto forward = Inked(canvas_);
     EXPECT_EQ(forward.size(), 8u);  // columns 2 … 9, one pixel each
     EXPECT_TRUE(forward.count({2, 3}));
     EXPECT_TRUE(forward.count({9, 6}));
@@ -43,29 +43,29 @@ TEST_F(PixelLineTest, BothEndsAndOnePixelPerStepAlongTheLongerAxis) {
     }
     // Steep: one pixel per row.
     Clear();
-    PixelLine(window_, 30, 1, 28, 15, kInk);
-    EXPECT_EQ(Inked(window_).size(), 15u);
+    PixelLine(canvas_, 30, 1, 28, 15, kInk);
+    EXPECT_EQ(Inked(canvas_).size(), 15u);
     // A zero-length line is its one pixel.
     Clear();
-    PixelLine(window_, 5, 5, 5, 5, kInk);
-    EXPECT_EQ(Inked(window_), (std::set<std::pair<int, int>>{{5, 5}}));
+    PixelLine(canvas_, 5, 5, 5, 5, kInk);
+    EXPECT_EQ(Inked(canvas_), (std::set<std::pair<int, int>>{{5, 5}}));
 }
 
 TEST_F(PixelLineTest, PixelsOutsideTheImageAreSkipped) {
     Clear();
-    PixelLine(window_, -50, 4, 5, 4, kInk);  // starts far left of the image
-    EXPECT_EQ(Inked(window_).size(), 6u);    // columns 0 … 5
+    PixelLine(canvas_, -50, 4, 5, 4, kInk);  // starts far left of the image
+    EXPECT_EQ(Inked(canvas_).size(), 6u);    // columns 0 … 5
     Clear();
-    PixelLine(window_, 10, -100000000, 12, -5, kInk);  // wholly above: nothing, at once
-    PixelLine(window_, 45, 2, 60, 9, kInk);            // wholly right
-    EXPECT_TRUE(Inked(window_).empty());
+    PixelLine(canvas_, 10, -100000000, 12, -5, kInk);  // wholly above: nothing, at once
+    PixelLine(canvas_, 45, 2, 60, 9, kInk);            // wholly right
+    EXPECT_TRUE(Inked(canvas_).empty());
     Clear();
-    PixelLine(window_, 35, 18, 45, 25, kInk);  // leaves through the bottom-right corner
-    for (const auto& p : Inked(window_)) {
+    PixelLine(canvas_, 35, 18, 45, 25, kInk);  // leaves through the bottom-right corner
+    for (const auto& p : Inked(canvas_)) {
         EXPECT_LT(p.first, 40);
         EXPECT_LT(p.second, 20);
     }
-    EXPECT_FALSE(Inked(window_).empty());
+    EXPECT_FALSE(Inked(canvas_).empty());
 }
 
 }  // namespace

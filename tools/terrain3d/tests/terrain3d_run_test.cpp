@@ -7,9 +7,10 @@
 #include <vector>
 
 #include "console/palette.h"
-#include "console/plot_window.h"
 #include "console/position_entry.h"
 #include "console/testing/test_support.h"
+#include "plot/canvas.h"
+#include "plot/testing/png_reading.h"
 #include "terrain3d/oblique_view.h"
 #include "terrainmap/map_dialogue.h"
 #include "terrainmap/map_rectangle.h"
@@ -19,6 +20,7 @@ namespace terrain3d {
 namespace {
 
 namespace ct = console::testing;
+namespace pt = plot::testing;
 namespace fs = std::filesystem;
 using console::Rgb;
 
@@ -52,7 +54,7 @@ class Terrain3DRun : public ::testing::Test {
     void CheckNearestRow(const terrainmap::MapRectangle& area, double lat0_deg, int maxPlot_m) {
         const ObliqueView view(area.nLat, area.nLon, lat0_deg, maxPlot_m);
         const console::Palette palette = console::DefaultPalette();
-        console::PlotWindow probe("probe", 0, 0, 840, 600);
+        plot::Canvas probe("probe", 840, 600);
         terrainmap::SetPlotScale(probe, area);
         int checked = 0;
         for (int x = 3; x < area.nLon; x += 11) {
@@ -64,13 +66,13 @@ class Terrain3DRun : public ::testing::Test {
             const int px = static_cast<int>(std::floor(probe.PixelX(p.x)));
             const int py = static_cast<int>(std::floor(probe.PixelY(p.y)));
             SCOPED_TRACE(testing::Message() << "column " << x << " height " << h);
-            EXPECT_EQ(ct::PngPixel(Png(), px, py).colour, palette[view.ColourEntry(h)]);
+            EXPECT_EQ(pt::PngPixel(Png(), px, py).colour, palette[view.ColourEntry(h)]);
             ++checked;
         }
         EXPECT_GT(checked, 30);
         // Below the nearest row the ground rectangle stays black.
         const int below = static_cast<int>(std::floor(probe.PixelY(0.05 * area.nLat)));
-        EXPECT_EQ(ct::PngPixel(Png(), 100, below).colour, console::kBlack);
+        EXPECT_EQ(pt::PngPixel(Png(), 100, below).colour, console::kBlack);
     }
     ct::TempDir dir_;
     fs::path tiles_ = dir_ / "tiles";
@@ -131,7 +133,7 @@ TEST_F(Terrain3DRun, ExistingConfigurationIsLeftUntouchedAndHeightsAboveTheMaxim
     EXPECT_NE(r.output.find("Colour Palette  Missing.PAL"), std::string::npos) << r.output;
     EXPECT_EQ(ct::ReadFile(work_ / "Brelland.ini"), before);
     // Every step from 400 m up is drawn in entry 255: pale yellow dominates the view.
-    EXPECT_GT(ct::CountPngPixels(Png(), console::DefaultPalette()[255]), 2000);
+    EXPECT_GT(pt::CountPngPixels(Png(), console::DefaultPalette()[255]), 2000);
 }
 
 TEST_F(Terrain3DRun, TailStartingWithSlashEndsWithoutAPrompt) {
@@ -155,15 +157,15 @@ TEST(Terrain3DRealData, ScafellPikeView) {
     ASSERT_EQ(r.exitCode, 0) << r.output << r.errors;
     // The area reaches into N54W003, so the maximum is the summit (971 m) of N54W004.
     EXPECT_NE(r.output.find("Max height  971m found at"), std::string::npos) << r.output;
-    EXPECT_EQ(ct::PngSize(png), std::make_pair(840, 600));
+    EXPECT_EQ(pt::PngSize(png), std::make_pair(840, 600));
     // The white centre marker sits on the summit, lifted by its 971 m.
     const geodesy::LatLon c = geodesy::ParseGridRefCorner("NY2154 0722");
     const terrainmap::MapRectangle area = terrainmap::MapRectangleAround(c.lat_deg, c.lon_deg, 30);
     const ObliqueView view(area.nLat, area.nLon, c.lat_deg, 971);
-    console::PlotWindow probe("probe", 0, 0, 840, 600);
+    plot::Canvas probe("probe", 840, 600);
     terrainmap::SetPlotScale(probe, area);
     const ViewPoint m = view.CentrePoint(971);
-    EXPECT_EQ(ct::PngPixel(png, static_cast<int>(std::floor(probe.PixelX(m.x))),
+    EXPECT_EQ(pt::PngPixel(png, static_cast<int>(std::floor(probe.PixelX(m.x))),
                            static_cast<int>(std::floor(probe.PixelY(m.y))))
                   .colour,
               console::kWhite);

@@ -1,4 +1,4 @@
-// The map, the markers and the click read-out drawn into an offscreen plot window.
+// The map, the markers and the click read-out drawn into a plot (the map in an offscreen window).
 #include "terrainplot/terrain_map.h"
 
 #include <gtest/gtest.h>
@@ -10,9 +10,10 @@
 #include "console/console.h"
 #include "console/hgt_tile_store.h"
 #include "console/palette.h"
-#include "console/plot_window.h"
 #include "console/position_entry.h"
 #include "console/testing/test_support.h"
+#include "plot/clipboard.h"
+#include "plot/plot_window.h"
 #include "terrainmap/map_dialogue.h"
 #include "terrainmap/map_rectangle.h"
 #include "terrainplot/click_readout.h"
@@ -24,7 +25,7 @@ namespace {
 using console::Rgb;
 namespace ct = console::testing;
 
-Rgb PixelAt(console::PlotWindow& w, int px, int py) {
+Rgb PixelAt(plot::Canvas& w, int px, int py) {
     w.FinishPainting();
     const QRgb v = w.Image().pixel(px, py);
     return Rgb{static_cast<std::uint8_t>(qRed(v)), static_cast<std::uint8_t>(qGreen(v)),
@@ -82,8 +83,9 @@ TEST(TerrainMap, SmallerThanAPixelTheLastSampleDrawnWins) {
     MapSource source{&grid, x0, y0, &palette, 996};
 
     const terrainmap::WindowLayout layout = terrainmap::PlotWindowLayout(300);
-    console::PlotWindow window("map", 0, 0, layout.width_px, layout.height_px);
-    terrainmap::SetPlotScale(window, area);
+    plot::PlotWindow window("map", 0, 0, layout.width_px, layout.height_px);
+    plot::Canvas& canvas = window.Picture();
+    terrainmap::SetPlotScale(canvas, area);
     DrawTerrainMap(window, area, source, 300);
 
     // Drawing runs north to south and west to east, so a pixel keeps the southernmost row and
@@ -93,12 +95,12 @@ TEST(TerrainMap, SmallerThanAPixelTheLastSampleDrawnWins) {
         for (int px = 2; px < 700; px += 53) {
             int lastX = -1, lastY = -1;
             for (int x = 0; x <= area.nLon; ++x)
-                if (PixelOf(window.PixelX(x + 0.00001)) == px) lastX = x;
+                if (PixelOf(canvas.PixelX(x + 0.00001)) == px) lastX = x;
             for (int y = area.nLat; y >= 0; --y)
-                if (PixelOf(window.PixelY(y + 0.00001)) == py) lastY = y;
+                if (PixelOf(canvas.PixelY(y + 0.00001)) == py) lastY = y;
             if (lastX < 0 || lastY < 0) continue;
             SCOPED_TRACE(testing::Message() << "pixel " << px << "," << py);
-            EXPECT_EQ(PixelAt(window, px, py),
+            EXPECT_EQ(PixelAt(canvas, px, py),
                       palette[console::HeightToColour(height(lastX, lastY), 996)]);
             ++checked;
         }
@@ -115,8 +117,9 @@ TEST(TerrainMap, LargerThanAPixelEachSampleIsAFilledSquare) {
     const console::Palette palette = console::DefaultPalette();
     MapSource source{&grid, 0, 0, &palette, 800};
 
-    console::PlotWindow window("squares", 0, 0, 840, 600);
-    terrainmap::SetPlotScale(window, area);
+    plot::PlotWindow window("squares", 0, 0, 840, 600);
+    plot::Canvas& canvas = window.Picture();
+    terrainmap::SetPlotScale(canvas, area);
     DrawTerrainMap(window, area, source, 600);
 
     for (int y : {0, 7, 14}) {
@@ -126,18 +129,18 @@ TEST(TerrainMap, LargerThanAPixelEachSampleIsAFilledSquare) {
             // The whole inside of the square, not just its corner pixel.
             for (double fx : {0.2, 0.5, 0.9})
                 for (double fy : {0.2, 0.5, 0.9})
-                    EXPECT_EQ(PixelAt(window, PixelOf(window.PixelX(x + fx)),
-                                      PixelOf(window.PixelY(y + fy))),
+                    EXPECT_EQ(PixelAt(canvas, PixelOf(canvas.PixelX(x + fx)),
+                                      PixelOf(canvas.PixelY(y + fy))),
                               want);
         }
     }
     // Nothing is drawn in the legend strip right of the plot, although the last column's squares
     // (34 … 35.005) would reach past the legend's left edge (1.007 × 34 = 34.24).
-    const int legendLeft = PixelOf(window.PixelX(1.007 * area.nLon));
+    const int legendLeft = PixelOf(canvas.PixelX(1.007 * area.nLon));
     for (int y : {0, 7, 14}) {
-        const int py = PixelOf(window.PixelY(y + 0.5));
-        EXPECT_EQ(PixelAt(window, legendLeft, py), console::kWhite);
-        EXPECT_EQ(PixelAt(window, legendLeft - 1, py),
+        const int py = PixelOf(canvas.PixelY(y + 0.5));
+        EXPECT_EQ(PixelAt(canvas, legendLeft, py), console::kWhite);
+        EXPECT_EQ(PixelAt(canvas, legendLeft - 1, py),
                   palette[console::HeightToColour(100 * (34 % 5) + 20 * y, 800)]);
     }
 }
@@ -150,11 +153,12 @@ TEST(TerrainMap, AbsurdMaximumStillColoursEverySample) {
     for (int x = 0; x <= area.nLon; ++x) grid.Set(x, 5, 900 * x);
     const console::Palette palette = console::DefaultPalette();
     MapSource source{&grid, 0, 0, &palette, 1000000000};
-    console::PlotWindow window("huge", 0, 0, 840, 600);
-    terrainmap::SetPlotScale(window, area);
+    plot::PlotWindow window("huge", 0, 0, 840, 600);
+    plot::Canvas& canvas = window.Picture();
+    terrainmap::SetPlotScale(canvas, area);
     DrawTerrainMap(window, area, source, 600);
     for (int x : {1, 20, 33}) {
-        EXPECT_EQ(PixelAt(window, PixelOf(window.PixelX(x + 0.5)), PixelOf(window.PixelY(5.5))),
+        EXPECT_EQ(PixelAt(canvas, PixelOf(canvas.PixelX(x + 0.5)), PixelOf(canvas.PixelY(5.5))),
                   palette[console::HeightToColour(900 * x, 1e9)]);
     }
 }
@@ -169,18 +173,18 @@ TEST(TerrainMap, SiteMarkersAndCentreMarker) {
         dir.Path(), {"Inside~" + inside, "South~" + geodesy::FormatLocatorRounded({53.9995, -2.8}),
                      "East~" + geodesy::FormatLocatorRounded({54.2, -2.0}),
                      "Lat Long Site~54.1N 2.9W", "ENDENDEND"});
-    console::PlotWindow window("markers", 0, 0, 840, 600);
-    terrainmap::SetPlotScale(window, area);
-    EXPECT_EQ(DrawSiteMarkers(window, area, 54.25, (dir.Path() / "SITES.DAT").string()), 2);
-    EXPECT_EQ(DrawSiteMarkers(window, area, 54.25, (dir.Path() / "missing.dat").string()), 0);
+    plot::Canvas canvas("markers", 840, 600);
+    terrainmap::SetPlotScale(canvas, area);
+    EXPECT_EQ(DrawSiteMarkers(canvas, area, 54.25, (dir.Path() / "SITES.DAT").string()), 2);
+    EXPECT_EQ(DrawSiteMarkers(canvas, area, 54.25, (dir.Path() / "missing.dat").string()), 0);
 
     const geodesy::LatLon at = geodesy::ParseLocatorCorner(inside);
     const PlotPoint p = ToPlot(area, at.lat_deg, at.lon_deg);
-    const int px = PixelOf(window.PixelX(p.x));
-    const int py = PixelOf(window.PixelY(p.y));
+    const int px = PixelOf(canvas.PixelX(p.x));
+    const int py = PixelOf(canvas.PixelY(p.y));
     const double d = area.nLon / 600.0;  // half-height of a marker, user units
-    EXPECT_EQ(PixelAt(window, px, py), console::kWhite);
-    EXPECT_EQ(PixelAt(window, PixelOf(window.PixelX(p.x)), PixelOf(window.PixelY(p.y + d))),
+    EXPECT_EQ(PixelAt(canvas, px, py), console::kWhite);
+    EXPECT_EQ(PixelAt(canvas, PixelOf(canvas.PixelX(p.x)), PixelOf(canvas.PixelY(p.y + d))),
               console::kBlack);  // the outline
     // Round trip of the plot coordinates.
     const geodesy::LatLon back = FromPlot(area, p.x, p.y);
@@ -188,14 +192,14 @@ TEST(TerrainMap, SiteMarkersAndCentreMarker) {
     EXPECT_NEAR(back.lon_deg, at.lon_deg, 1e-12);
 
     // The centre marker is a hollow white square on the map.
-    window.FillPixels(0, 0, 839, 599, console::kBlack);
-    DrawCentreMarker(window, area, 54.25);
+    canvas.FillPixels(0, 0, 839, 599, console::kBlack);
+    DrawCentreMarker(canvas, area, 54.25);
     const double e = area.nLon / 200.0;
-    EXPECT_EQ(PixelAt(window, PixelOf(window.PixelX(area.nLon / 2.0)),
-                      PixelOf(window.PixelY(area.nLat / 2.0))),
+    EXPECT_EQ(PixelAt(canvas, PixelOf(canvas.PixelX(area.nLon / 2.0)),
+                      PixelOf(canvas.PixelY(area.nLat / 2.0))),
               console::kBlack);  // hollow
-    EXPECT_EQ(PixelAt(window, PixelOf(window.PixelX(area.nLon / 2.0 - e)),
-                      PixelOf(window.PixelY(area.nLat / 2.0))),
+    EXPECT_EQ(PixelAt(canvas, PixelOf(canvas.PixelX(area.nLon / 2.0 - e)),
+                      PixelOf(canvas.PixelY(area.nLat / 2.0))),
               console::kWhite);
 }
 
@@ -221,7 +225,7 @@ class ClickTest : public ::testing::Test {
         centre_.latitude_deg = (area_.south + area_.north) / 2;
         centre_.longitude_deg = (area_.west + area_.east) / 2;
         centre_.found = true;
-        terrainmap::SetPlotScale(window_, area_);
+        terrainmap::SetPlotScale(canvas_, area_);
     }
     ct::TempDir dir_;
     std::istringstream in_;
@@ -229,30 +233,30 @@ class ClickTest : public ::testing::Test {
     console::Console console_{in_, out_, false};
     terrainmap::MapRectangle area_;
     console::ConsolePosition centre_;
-    console::PlotWindow window_{"clicks", 0, 0, 840, 600};
+    plot::Canvas canvas_{"clicks", 840, 600};
 };
 
 TEST_F(ClickTest, SingleClickCopiesTheLocatorAndReadsTheHeight) {
     console::HgtTileStore store(dir_.Folder(), console_);
-    ClickReadout readout(window_, console_, store, area_, centre_, dir_.Folder(), 1000);
+    ClickReadout readout(canvas_, console_, store, area_, centre_, dir_.Folder(), 1000);
     const double x = 240, y = 100;  // plot samples
-    readout.OnClick({console::ClickKind::kSingle, x, y});
+    readout.OnClick({plot::ClickKind::kSingle, x, y});
     const geodesy::LatLon p = FromPlot(area_, x, y);
-    EXPECT_EQ(console::ClipboardText(), geodesy::FormatLocatorRounded({p.lat_deg, p.lon_deg}));
+    EXPECT_EQ(plot::ClipboardText(), geodesy::FormatLocatorRounded({p.lat_deg, p.lon_deg}));
     // The sample nearest to the point: column 1200 × 0.2 + 240 = 480 from the tile's west edge.
     EXPECT_EQ(readout.LastHeight(), 480);
     // The read-out line is drawn in the bottom strip: pure blue text among white.
-    window_.FinishPainting();
-    const QImage& img = window_.Image();
+    canvas_.FinishPainting();
+    const QImage& img = canvas_.Image();
     int blue = 0;
-    const int stripTop = PixelOf(window_.PixelY(0));
+    const int stripTop = PixelOf(canvas_.PixelY(0));
     for (int py = stripTop; py < img.height(); ++py)
         for (int px = 0; px < img.width(); ++px)
             if (img.pixel(px, py) == qRgb(0, 0, 255)) ++blue;
     EXPECT_GT(blue, 20);
 
     // A click where no tile exists keeps the previous height.
-    readout.OnClick({console::ClickKind::kSingle, x, 2000});
+    readout.OnClick({plot::ClickKind::kSingle, x, 2000});
     EXPECT_EQ(readout.LastHeight(), 480);
 }
 
@@ -263,21 +267,21 @@ TEST_F(ClickTest, DoubleClickLabelsTheFirstSiteContainingTheNearestName) {
     const std::string tarn = geodesy::FormatLocatorRounded({54.25, -2.7});
     ct::WriteSitesFile(dir_.Path(), {"Tarn Crag~" + crag, "Tarn~" + tarn, "ENDENDEND"});
     console::HgtTileStore store(dir_.Folder(), console_);
-    ClickReadout readout(window_, console_, store, area_, centre_, dir_.Folder(), 1000);
+    ClickReadout readout(canvas_, console_, store, area_, centre_, dir_.Folder(), 1000);
 
     const geodesy::LatLon craged = geodesy::ParseLocatorCorner(crag);
     const PlotPoint label = ToPlot(area_, craged.lat_deg, craged.lon_deg);
-    window_.FinishPainting();
-    const QImage before = window_.Image().copy();
+    canvas_.FinishPainting();
+    const QImage before = canvas_.Image().copy();
     const PlotPoint click = ToPlot(area_, 54.2505, -2.7005);
     // The clicked ground (about 360 m) is above maxPlot / 4: the label is black.
-    readout.OnClick({console::ClickKind::kDouble, click.x, click.y});
+    readout.OnClick({plot::ClickKind::kDouble, click.x, click.y});
     EXPECT_EQ(readout.SiteText(), "Tarn");
-    EXPECT_EQ(console::ClipboardText(), "Tarn");
-    window_.FinishPainting();
-    const QImage& after = window_.Image();
+    EXPECT_EQ(plot::ClipboardText(), "Tarn");
+    canvas_.FinishPainting();
+    const QImage& after = canvas_.Image();
     int changed = 0;
-    const int lx = PixelOf(window_.PixelX(label.x)), ly = PixelOf(window_.PixelY(label.y));
+    const int lx = PixelOf(canvas_.PixelX(label.x)), ly = PixelOf(canvas_.PixelY(label.y));
     for (int py = std::max(0, ly - 20); py < std::min(after.height(), ly + 20); ++py)
         for (int px = lx; px < std::min(after.width(), lx + 60); ++px)
             if (after.pixel(px, py) != before.pixel(px, py)) ++changed;
@@ -286,14 +290,14 @@ TEST_F(ClickTest, DoubleClickLabelsTheFirstSiteContainingTheNearestName) {
 
 TEST_F(ClickTest, DoubleClickWithoutASiteFileSaysSoInTheReadoutLine) {
     console::HgtTileStore store(dir_.Folder(), console_);
-    ClickReadout readout(window_, console_, store, area_, centre_, dir_.Folder() + "nowhere/",
+    ClickReadout readout(canvas_, console_, store, area_, centre_, dir_.Folder() + "nowhere/",
                          1000);
-    readout.OnClick({console::ClickKind::kDouble, 100, 100});
+    readout.OnClick({plot::ClickKind::kDouble, 100, 100});
     EXPECT_EQ(readout.SiteText(), "centre");
-    window_.FinishPainting();
-    const QImage& img = window_.Image();
+    canvas_.FinishPainting();
+    const QImage& img = canvas_.Image();
     int red = 0;
-    for (int py = PixelOf(window_.PixelY(0)); py < img.height(); ++py)
+    for (int py = PixelOf(canvas_.PixelY(0)); py < img.height(); ++py)
         for (int px = 0; px < img.width() / 2; ++px)
             if (img.pixel(px, py) == qRgb(255, 0, 0)) ++red;
     EXPECT_GT(red, 20);  // "No site database available" in pure red

@@ -11,9 +11,10 @@
 #include "console/georeference.h"
 #include "console/georeference_files.h"
 #include "console/palette.h"
-#include "console/plot_window.h"
 #include "console/position_entry.h"
 #include "console/testing/test_support.h"
+#include "plot/canvas.h"
+#include "plot/testing/png_reading.h"
 #include "terrainmap/map_dialogue.h"
 #include "terrainmap/map_rectangle.h"
 #include "terrainplot/terrain_map.h"
@@ -23,6 +24,7 @@ namespace terrainplot {
 namespace {
 
 namespace ct = console::testing;
+namespace pt = plot::testing;
 namespace fs = std::filesystem;
 using console::Rgb;
 
@@ -83,7 +85,7 @@ class TerrainPlotRun : public ::testing::Test {
     }
     // The pixel of plot point (x, y) in a window like the tool's.
     std::pair<int, int> PixelOf(const terrainmap::MapRectangle& area, double x, double y) {
-        console::PlotWindow w("probe", 0, 0, 840, 600);
+        plot::Canvas w("probe", 840, 600);
         terrainmap::SetPlotScale(w, area);
         return {static_cast<int>(std::floor(w.PixelX(x))),
                 static_cast<int>(std::floor(w.PixelY(y)))};
@@ -99,7 +101,7 @@ class TerrainPlotRun : public ::testing::Test {
                 const Expected e = BlockAt(lat, lon);
                 if (!e.clear) continue;
                 const auto [px, py] = PixelOf(area, xs + 0.5, ys + 0.5);
-                const ct::PixelResult got = ct::PngPixel(Png(), px, py);
+                const pt::PixelResult got = pt::PngPixel(Png(), px, py);
                 SCOPED_TRACE(testing::Message() << "sample " << xs << "," << ys << " height "
                                                 << e.height << " pixel " << px << "," << py);
                 ASSERT_TRUE(got.ok);
@@ -136,13 +138,13 @@ TEST_F(TerrainPlotRun, FirstRunAsksPathsDrawsAndStoresTheConfiguration) {
               TilesFolder() + "\r\n" + SitesFolder() + "\r\n600\r\n\r\n");
 
     // 100 km at 54.4°: 771 rows of less than a pixel each, written straight into the image.
-    ASSERT_EQ(ct::PngSize(Png()), std::make_pair(840, 600));
+    ASSERT_EQ(pt::PngSize(Png()), std::make_pair(840, 600));
     const terrainmap::MapRectangle area = AreaAround(100);
     EXPECT_EQ(area.nLat, 771);
     CheckMapColours(area, 3000, console::DefaultPalette());
     // The Exit box in the top right corner is pure red.
     const auto [ex, ey] = PixelOf(area, 1.035 * area.nLon, 0.985 * area.nLat);
-    EXPECT_EQ(ct::PngPixel(Png(), ex, ey).colour, console::kPureRed);
+    EXPECT_EQ(pt::PngPixel(Png(), ex, ey).colour, console::kPureRed);
 }
 
 TEST_F(TerrainPlotRun, SmallPlotDrawsSquaresAndHoldsHeightsAboveTheMaximum) {
@@ -157,7 +159,7 @@ TEST_F(TerrainPlotRun, SmallPlotDrawsSquaresAndHoldsHeightsAboveTheMaximum) {
     EXPECT_EQ(console::HeightToColour(2900, 500), 255);
     // The caption is not in the PNG; the white centre marker outline is.
     const auto [mx, my] = PixelOf(area, area.nLon / 2.0 - area.nLon / 200.0, area.nLat / 2.0);
-    EXPECT_EQ(ct::PngPixel(Png(), mx, my).colour, console::kWhite);
+    EXPECT_EQ(pt::PngPixel(Png(), mx, my).colour, console::kWhite);
 }
 
 TEST_F(TerrainPlotRun, LegendTitleEndsInsideTheWindow) {
@@ -171,7 +173,7 @@ TEST_F(TerrainPlotRun, LegendTitleEndsInsideTheWindow) {
     int lastDark = -1;
     for (int py = top; py < top + 14; ++py)
         for (int px = PixelOf(area, area.nLon, 0).first; px < 840; ++px) {
-            const ct::PixelResult p = ct::PngPixel(Png(), px, py);
+            const pt::PixelResult p = pt::PngPixel(Png(), px, py);
             ASSERT_TRUE(p.ok);
             if (p.colour.red < 128 && p.colour.green < 128 && p.colour.blue < 128)
                 lastDark = std::max(lastDark, px);
@@ -271,7 +273,7 @@ TEST_F(TerrainPlotRun, MissingSiteFileWithALocatorCentreStillDraws) {
     ct::WriteTextFile(work_, "Brelland.ini", {TilesFolder(), TilesFolder(), "600", ""});
     const ct::RunResult r = Run({"--png", Png(), "--dclick", "50,50", kCentre}, "10\n0\n");
     ASSERT_EQ(r.exitCode, 0) << r.output << r.errors;
-    EXPECT_EQ(ct::PngSize(Png()), std::make_pair(840, 600));
+    EXPECT_EQ(pt::PngSize(Png()), std::make_pair(840, 600));
 }
 
 // The world file, .prj and KML beside the PNG, read back: the corners are those of the window's
@@ -314,7 +316,7 @@ TEST_F(TerrainPlotRun, GeoreferenceFilesPlaceTheSitesOnTheirMarkers) {
     const int row = static_cast<int>(std::floor(grid->RowOf(site.lat_deg)));
     const PlotPoint at = ToPlot(area, site.lat_deg, site.lon_deg);
     EXPECT_EQ(std::make_pair(column, row), PixelOf(area, at.x, at.y));
-    EXPECT_EQ(ct::PngPixel(Png(), column, row).colour, console::kWhite);
+    EXPECT_EQ(pt::PngPixel(Png(), column, row).colour, console::kWhite);
 }
 
 // An area of 1 arc-second tiles only is drawn at 1 arc-second: three times the samples, the
@@ -369,7 +371,7 @@ TEST(TerrainPlotRealData, ScafellPikeIsTheHighestSample) {
     ASSERT_EQ(r.exitCode, 0) << r.output << r.errors;
     // The 20 km plot lies inside N54W004, whose highest sample (971 m) is the summit.
     EXPECT_NE(r.output.find("Max height  971m found at"), std::string::npos) << r.output;
-    EXPECT_EQ(ct::PngSize(png), std::make_pair(840, 600));
+    EXPECT_EQ(pt::PngSize(png), std::make_pair(840, 600));
 }
 
 }  // namespace

@@ -24,7 +24,6 @@ namespace {
 namespace ct = console::testing;
 
 TEST(SweepPixels, EveryPixelTheSweepPaintsKeepsItsColour) {
-    console::SetHeadless({});
     ct::TempDir work;
     // Rough low ground: a different height of 0 ... 60 m at nearly every sample, so that some
     // samples are hidden and neighbouring samples in one pixel get different colours.
@@ -42,12 +41,13 @@ TEST(SweepPixels, EveryPixelTheSweepPaintsKeepsItsColour) {
         kToolProfile, con, "", mastview::GroundHeightFrom::kTileFile, work.Path());
     ASSERT_TRUE(view) << out.str();
     const mastview::RadiusHeights loaded = mastview::LoadRadiusArea(view->area, *view->store, con);
-    console::PlotWindow window("sweep", kWindowLeft_px, kWindowTop_px, 600, 600);
+    plot::PlotWindow window("sweep", kWindowLeft_px, kWindowTop_px, 600, 600);
     VisibilityPlot plot(*view, window, con);
     plot.DrawFrame();
     plot.Sweep(loaded.heights);
-    window.FinishPainting();
-    const QImage& image = window.Image();
+    const plot::Canvas& canvas = window.Picture();
+    window.Picture().FinishPainting();
+    const QImage& image = canvas.Image();
     ASSERT_GT(view->area.nLon, 600);
 
     // The sweep again, each mark's colour on the pixel that holds its sample's centre.
@@ -56,7 +56,7 @@ TEST(SweepPixels, EveryPixelTheSweepPaintsKeepsItsColour) {
         mastview::SweepSetupFor(*view), loaded.heights, mastview::NewHighest::kStrictlyAbove,
         [&](const mastview::RaySample& s) {
             const console::Rgb c = mastview::RampColour(mastview::AngleColourIndex(s.angle_rad));
-            last[{window.PixelColumn(s.x), window.PixelRow(s.y)}] = qRgb(c.red, c.green, c.blue);
+            last[{canvas.PixelColumn(s.x), canvas.PixelRow(s.y)}] = qRgb(c.red, c.green, c.blue);
         },
         [](int) {});
     ASSERT_GT(last.size(), 10000u);
@@ -67,8 +67,8 @@ TEST(SweepPixels, EveryPixelTheSweepPaintsKeepsItsColour) {
 
     // And the samples between the rays did fill pixels of their own.
     int painted = 0;
-    for (int y = window.PixelRow(view->area.nLat) + 1; y < window.PixelRow(0); ++y)
-        for (int x = 0; x < window.PixelColumn(view->area.nLon); ++x)
+    for (int y = canvas.PixelRow(view->area.nLat) + 1; y < canvas.PixelRow(0); ++y)
+        for (int x = 0; x < canvas.PixelColumn(view->area.nLon); ++x)
             if ((image.pixel(x, y) & 0xFFFFFF) != 0 && !last.count({x, y})) ++painted;
     EXPECT_GT(painted, 0);
 }

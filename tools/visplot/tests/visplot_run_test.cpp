@@ -14,10 +14,12 @@
 #include "console/testing/test_support.h"
 #include "mastview/radius_area.h"
 #include "mastview/sweep.h"
+#include "plot/testing/png_reading.h"
 
 namespace {
 
 namespace ct = console::testing;
+namespace pt = plot::testing;
 
 // The centre of every run: Scafell Pike's grid reference (tiles N54W004 and N54W003).
 constexpr const char* kCentre = "NY2154 0722";
@@ -93,7 +95,7 @@ TEST_F(VisplotRun, FlatSeaLevelIsSeenOutToTheRadioHorizonAndNoFurther) {
     ASSERT_EQ(r.exitCode, 0) << r.output << r.errors;
     EXPECT_NE(r.output.find("Visible Terrain Plot   Orvel July 2018"), std::string::npos);
     EXPECT_NE(r.output.find("Min Max heights 0 0"), std::string::npos) << r.output;
-    ASSERT_EQ(ct::PngSize(png), (std::pair{600, 600}));
+    ASSERT_EQ(pt::PngSize(png), (std::pair{600, 600}));
     for (double b = 0; b < 360; b += 30) {
         SCOPED_TRACE("bearing " + std::to_string(b));
         EXPECT_TRUE(Seen(20, 3, b));
@@ -207,7 +209,7 @@ TEST_F(VisplotRun, ZeroAndOversizedRadiiAreAskedAgain) {
                       std::to_string(largest) + " km)\n"),
         std::string::npos)
         << r.output;
-    EXPECT_TRUE(ct::PngSize(png).first > 0);
+    EXPECT_TRUE(pt::PngSize(png).first > 0);
     EXPECT_FALSE(ct::ReadFile(work.Path() / "Corvanne.INI").empty());
 }
 
@@ -257,7 +259,7 @@ TEST_F(VisplotRun, ClicksReadOutThePointAndMarkTheNearestSite) {
     // Without clicks the read-out strip below the plot stays white.
     const ct::RunResult plain = Run(input);
     ASSERT_EQ(plain.exitCode, 0) << plain.output << plain.errors;
-    const int bluePlain = ct::CountPngPixels(png, console::Rgb{0, 0, 255});
+    const int bluePlain = pt::CountPngPixels(png, console::Rgb{0, 0, 255});
 
     const mastview::RadiusArea a =
         *mastview::MakeRadiusArea(centre.lat_deg, centre.lon_deg, 20).area;
@@ -266,8 +268,8 @@ TEST_F(VisplotRun, ClicksReadOutThePointAndMarkTheNearestSite) {
     const std::string at = std::to_string(cx) + "," + std::to_string(cy);
     const ct::RunResult clicked = Run(input, {"--click", at, "--dclick", at});
     ASSERT_EQ(clicked.exitCode, 0) << clicked.output << clicked.errors;
-    EXPECT_GT(ct::CountPngPixels(png, console::Rgb{0, 0, 255}), bluePlain);
-    EXPECT_GT(ct::CountPngPixels(png, console::Rgb{255, 0, 0}), 0);  // the site's name
+    EXPECT_GT(pt::CountPngPixels(png, console::Rgb{0, 0, 255}), bluePlain);
+    EXPECT_GT(pt::CountPngPixels(png, console::Rgb{255, 0, 0}), 0);  // the site's name
     // The site's white square, w = nLon / 200 samples high, has its lower left corner at the
     // site; look at its middle.
     const geodesy::LatLon site = geodesy::ParseGridRefCorner("NY2154 1222");
@@ -275,8 +277,8 @@ TEST_F(VisplotRun, ClicksReadOutThePointAndMarkTheNearestSite) {
     const double sx =
         1200 * (site.lon_deg - a.lonW_deg) + w / 2 / std::cos(centre.lat_deg / console::kDegPerRad);
     const double sy = 1200 * (site.lat_deg - a.latS_deg) + w / 2;
-    const ct::PixelResult square =
-        ct::PngPixel(png, static_cast<int>(sx / (1.07 * a.nLon) * 600),
+    const pt::PixelResult square =
+        pt::PngPixel(png, static_cast<int>(sx / (1.07 * a.nLon) * 600),
                      static_cast<int>((1.1 * a.nLat - sy) / (1.13 * a.nLat) * 600));
     EXPECT_EQ(square.colour, console::kWhite);
 }

@@ -2,11 +2,13 @@
 
 #include "console/testing/test_support.h"
 #include "console/tool_config.h"
+#include "plot/testing/png_reading.h"
 
 namespace console {
 namespace {
 
 using namespace console::testing;
+using namespace plot::testing;
 
 // The whole frame in one run: scripted answers to the start-up prompts, a site found by name,
 // a generated tile, a plot with legend and Exit written as PNG, a click, the configuration file.

@@ -1,13 +1,15 @@
-#include "console/plot_controls.h"
+#include "plot/plot_controls.h"
 
 #include "console/console_constants.h"
 #include "console/picture_mask.h"
 
-namespace console {
+namespace plot {
+
+using console::kBlack;
+using console::kPureRed;
+using console::Single;
 
 namespace {
-
-constexpr int kPollPause_ms = 100;
 
 // Fractions of the plot size that place the legend and the Exit control, held in single
 // precision like the tools' other fractional constants.
@@ -25,46 +27,48 @@ constexpr double kExitTextY = Single(0.96f);
 
 }  // namespace
 
-void DrawColourLegend(PlotWindow& window, const Palette& palette, double nLon, double nLat,
+void DrawColourLegend(Canvas& canvas, const console::Palette& palette, double nLon, double nLat,
                       double maxHeight_m) {
-    DrawColourLegend(window, palette, nLon, nLat,
-                     [maxHeight_m](int entry) { return ColourToHeight(entry, maxHeight_m); });
+    DrawColourLegend(canvas, palette, nLon, nLat, [maxHeight_m](int entry) {
+        return console::ColourToHeight(entry, maxHeight_m);
+    });
 }
 
-void DrawColourLegend(PlotWindow& window, const Palette& palette, double nLon, double nLat,
+void DrawColourLegend(Canvas& canvas, const console::Palette& palette, double nLon, double nLat,
                       const std::function<double(int entry)>& entryHeight) {
-    window.SetPen(PenStyle::kSolid, 1);
-    for (int i = 0; i < kPaletteEntries; ++i) {
+    canvas.SetPen(PenStyle::kSolid, 1);
+    for (int i = 0; i < console::kPaletteEntries; ++i) {
         double y = nLat * (i / 1024.0 + kLegendBottom);
-        window.Line(kLegendLeft * nLon, y, kLegendRight * nLon, y, palette[i]);
-        if (i % 32 == 0 || i == kPaletteEntries - 1) {
-            window.SetPosition(kLegendRight * nLon, y + kLegendLabelLift * nLat);
-            window.Print(FormatMask("####", {entryHeight(i)}));
+        canvas.Line(kLegendLeft * nLon, y, kLegendRight * nLon, y, palette[i]);
+        if (i % 32 == 0 || i == console::kPaletteEntries - 1) {
+            canvas.SetPosition(kLegendRight * nLon, y + kLegendLabelLift * nLat);
+            canvas.Print(console::FormatMask("####", {entryHeight(i)}));
         }
     }
-    window.Rectangle(kLegendLeft * nLon, kLegendBottom * nLat, kLegendRight * nLon,
+    canvas.Rectangle(kLegendLeft * nLon, kLegendBottom * nLat, kLegendRight * nLon,
                      kLegendTop * nLat, kBlack);
     // The title starts at the bar's left edge unless it would run off the window's right edge;
     // then it moves left just enough to end inside.
     constexpr std::string_view kTitle = "Height m";
     double titleX = kLegendLeft * nLon;
-    const double pxPerUnit = window.PixelX(1) - window.PixelX(0);
+    const double pxPerUnit = canvas.PixelX(1) - canvas.PixelX(0);
     const double overhang_px =
-        window.PixelX(titleX) + window.TextWidthPx(kTitle) + 1 - window.WidthPx();
+        canvas.PixelX(titleX) + canvas.TextWidthPx(kTitle) + 1 - canvas.WidthPx();
     if (overhang_px > 0 && pxPerUnit > 0) titleX -= overhang_px / pxPerUnit;
-    window.SetPosition(titleX, kLegendCaptionY * nLat);
-    window.Print(kTitle);
+    canvas.SetPosition(titleX, kLegendCaptionY * nLat);
+    canvas.Print(kTitle);
 }
 
 void DrawExitControl(PlotWindow& window, double nLon, double nLat) {
-    window.SetPen(PenStyle::kSolid, 1);
-    window.Rectangle(kExitLeft * nLon, nLat, kExitRight * nLon, kExitBottom * nLat, kPureRed,
+    Canvas& canvas = window.Picture();
+    canvas.SetPen(PenStyle::kSolid, 1);
+    canvas.Rectangle(kExitLeft * nLon, nLat, kExitRight * nLon, kExitBottom * nLat, kPureRed,
                      kPureRed);
-    window.Line(kExitRight * nLon, nLat, kExitLeft * nLon, kExitBottom * nLat, kBlack);
-    window.Line(kExitLeft * nLon, nLat, kExitRight * nLon, kExitBottom * nLat, kBlack);
-    window.SetTextColour(kBlack);
-    window.SetPosition(kExitTextX * nLon, kExitTextY * nLat);
-    window.Print("Exit");
+    canvas.Line(kExitRight * nLon, nLat, kExitLeft * nLon, kExitBottom * nLat, kBlack);
+    canvas.Line(kExitLeft * nLon, nLat, kExitRight * nLon, kExitBottom * nLat, kBlack);
+    canvas.SetTextColour(kBlack);
+    canvas.SetPosition(kExitTextX * nLon, kExitTextY * nLat);
+    canvas.Print("Exit");
     window.SetExitPoint((kExitLeft + kExitRight) / 2 * nLon, (1 + kExitBottom) / 2 * nLat);
 }
 
@@ -72,7 +76,7 @@ bool IsExitClick(double x, double y, double nLon, double nLat) {
     return x > kExitLeft * nLon && y > kExitBottom * nLat;
 }
 
-WaitEnd WaitForUser(PlotWindow& window, Console& console,
+WaitEnd WaitForUser(PlotWindow& window, console::Console& console,
                     const std::function<bool(double x, double y)>& isExit,
                     const std::function<void(const Click&)>& onClick) {
     for (;;) {
@@ -88,15 +92,15 @@ WaitEnd WaitForUser(PlotWindow& window, Console& console,
             if (onClick) onClick(click);
             window.Repaint();
         }
-        WaitMilliseconds(kPollPause_ms);
+        window.WaitForInput();
     }
 }
 
-WaitEnd WaitForUser(PlotWindow& window, Console& console, double nLon, double nLat,
+WaitEnd WaitForUser(PlotWindow& window, console::Console& console, double nLon, double nLat,
                     const std::function<void(const Click&)>& onClick) {
     return WaitForUser(
         window, console, [=](double x, double y) { return IsExitClick(x, y, nLon, nLat); },
         onClick);
 }
 
-}  // namespace console
+}  // namespace plot

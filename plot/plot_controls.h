@@ -9,19 +9,20 @@
 
 #include "console/console.h"
 #include "console/palette.h"
-#include "console/plot_window.h"
+#include "plot/canvas.h"
+#include "plot/plot_window.h"
 
-namespace console {
+namespace plot {
 
 // The legend: a bar of the 256 palette colours from 0.3 x nLat up to about 0.55 x nLat at x
 // 1.007 ... 1.03 x nLon, labelled with the heights of entries 0, 32, ... 224 and 255 (mask
 // "####"), a black frame and "Height m".
-void DrawColourLegend(PlotWindow& window, const Palette& palette, double nLon, double nLat,
+void DrawColourLegend(Canvas& canvas, const console::Palette& palette, double nLon, double nLat,
                       double maxHeight_m);
 
 // The same legend with each label's height given by entryHeight(entry), for a tool whose colours
 // stand for heights on another scale than HeightToColour's.
-void DrawColourLegend(PlotWindow& window, const Palette& palette, double nLon, double nLat,
+void DrawColourLegend(Canvas& canvas, const console::Palette& palette, double nLon, double nLat,
                       const std::function<double(int entry)>& entryHeight);
 
 // The "Exit" control in the top right corner: a pure red box from (1.03, 1) to (1.05, 0.97)
@@ -35,15 +36,15 @@ bool IsExitClick(double x, double y, double nLon, double nLat);
 
 enum class WaitEnd { kEscape, kExit };
 
-// The wait at the end of a drawing tool's run: polls clicks and keys every 100 ms; Escape ends
+// The wait at the end of a drawing tool's run: serves clicks and keys as they come; Escape ends
 // it; a click in the Exit area (by `isExit`) brings the console to the front, closes the window
 // and ends it; any other click goes to `onClick`, then the window is repainted.
-WaitEnd WaitForUser(PlotWindow& window, Console& console,
+WaitEnd WaitForUser(PlotWindow& window, console::Console& console,
                     const std::function<bool(double x, double y)>& isExit,
                     const std::function<void(const Click&)>& onClick);
 
 // The same with the standard Exit control of DrawExitControl.
-WaitEnd WaitForUser(PlotWindow& window, Console& console, double nLon, double nLat,
+WaitEnd WaitForUser(PlotWindow& window, console::Console& console, double nLon, double nLat,
                     const std::function<void(const Click&)>& onClick);
 
-}  // namespace console
+}  // namespace plot

@@ -1,6 +1,7 @@
-// A tiny drawing tool built only from the frame, as the tools use it: start-up dialogue, position
-// entry, base-position line, tile loading, a height map with legend and Exit control in the plot
-// window, the wait for the user, and the configuration written back. The tests drive it headless.
+// A tiny drawing tool built only from the console frame and the plot window, as the tools use
+// them: start-up dialogue, position entry, base-position line, tile loading, a height map with
+// legend and Exit control in the plot window, the wait for the user, and the configuration
+// written back. The tests drive it headless.
 #include <iostream>
 
 #include "console/console_constants.h"
@@ -10,10 +11,10 @@
 #include "console/numbers.h"
 #include "console/palette.h"
 #include "console/picture_mask.h"
-#include "console/plot_controls.h"
-#include "console/plot_window.h"
 #include "console/position_entry.h"
 #include "console/tool_config.h"
+#include "plot/plot_controls.h"
+#include "plot/plot_window.h"
 
 namespace {
 constexpr console::ToolProfile kProfile{
@@ -30,7 +31,6 @@ int main(int argc, char** argv) {
         std::cerr << args.error << "\n";
         return kExitUsage;
     }
-    SetHeadless(args.options);
     Console& con = Console::Standard();
 
     auto start = StartUp(kProfile, con, CommandTail(args.remaining));
@@ -65,26 +65,27 @@ int main(int argc, char** argv) {
     if (maxPlot < 1) maxPlot = area.maxHeight_m < 2 ? 2 : area.maxHeight_m;
 
     int height_px = start->config.windowSize;
-    PlotWindow window("Example, centred on " + centre.text, 100, 0,
-                      RoundToInt(kPlotAspect * height_px), height_px);
-    window.SetScale(0, n, 1.07 * n, -0.03 * n);
-    DrawExitControl(window, n, n);
-    DrawColourLegend(window, start->palette, n, n, maxPlot);
+    plot::PlotWindow window("Example, centred on " + centre.text, 100, 0,
+                            RoundToInt(kPlotAspect * height_px), height_px, args.options);
+    plot::Canvas& canvas = window.Picture();
+    canvas.SetScale(0, n, 1.07 * n, -0.03 * n);
+    plot::DrawExitControl(window, n, n);
+    plot::DrawColourLegend(canvas, start->palette, n, n, maxPlot);
     window.Show();
     HeightColourTable colours(maxPlot);
     for (int y = n; y >= 0; --y) {
         for (int x = 0; x <= n; ++x) {
             Rgb c = start->palette[colours.Entry(store.Area().At(x + area.x0, y + area.y0))];
-            window.Rectangle(x, y, x + 1.005, y + 1.005, c, c);
+            canvas.Rectangle(x, y, x + 1.005, y + 1.005, c, c);
         }
     }
     window.Repaint();
 
-    WaitForUser(window, con, n, n, [&](const Click& click) {
-        window.SetPosition(0.01 * n, -0.005 * n);
-        window.SetTextColour(kPureBlue);
-        window.SetTextBackground(kWhite);
-        window.PrintLine(FormatMask("click ###.# ###.#", {click.x, click.y}));
+    plot::WaitForUser(window, con, n, n, [&](const plot::Click& click) {
+        canvas.SetPosition(0.01 * n, -0.005 * n);
+        canvas.SetTextColour(kPureBlue);
+        canvas.SetTextBackground(kWhite);
+        canvas.PrintLine(FormatMask("click ###.# ###.#", {click.x, click.y}));
         con.PrintLine(FormatMask("Clicked ###.# ###.#", {click.x, click.y}));
     });
     return FinishRun(kProfile, start->config, con) ? kExitNormal : kExitRefused;
