@@ -88,7 +88,7 @@ constexpr console::ToolDescription kDescription{
         "2  usage error (an unknown option or a malformed value)",
     .forms = kForms,
     // Wider than the console tools' help, as Tormark's has always been laid out.
-    .layout = {.column = 26, .width = 82},
+    .layout = {.column = 26, .width = 83},
 };
 
 // Resolves the home text and sets it as home, as typing it, pressing "&Use This" and then
@@ -137,6 +137,10 @@ std::string MisfitOf(const CommandLine& c, const console::CommandLine& line) {
 }
 
 }  // namespace
+
+const console::ToolDescription& Description() {
+    return kDescription;
+}
 
 std::string UsageText() {
     return console::UsageText(kDescription);
