@@ -22,7 +22,7 @@ using console::OptionSpec;
 using console::ValueType;
 
 std::vector<const console::ToolDescription*> EveryProgram() {
-    return {&terrainplot::kDescription, &terrain3d::kDescription, &visplot::kDescription,
+    return {&terrainplot::kDescription, &terrain3d::kDescription,   &visplot::kDescription,
             &horizon::kDescription,     &pathprofile::kDescription, &benchfind::kDescription,
             &tormark::Description()};
 }
