@@ -19,10 +19,13 @@ constexpr int kAnsiForeground[16] = {30, 34, 32, 36, 31, 35, 33, 37,
 }  // namespace
 
 Console::Console(std::istream& in, std::ostream& out, bool ansi)
-    : in_(in), out_(out), ansi_(ansi) {}
+    : Console(in, out, ansi, std::cerr) {}
+
+Console::Console(std::istream& in, std::ostream& out, bool ansi, std::ostream& err)
+    : in_(in), out_(out), err_(err), ansi_(ansi) {}
 
 Console& Console::Standard() {
-    static Console standard(std::cin, std::cout, isatty(fileno(stdout)) != 0);
+    static Console standard(std::cin, std::cout, isatty(fileno(stdout)) != 0, std::cerr);
     return standard;
 }
 
@@ -55,6 +58,11 @@ void Console::Print(std::string_view text) {
     } else {
         column_ = TextWidth(text.substr(lastBreak + 1));
     }
+}
+
+void Console::PrintError(std::string_view text) {
+    err_ << text;
+    err_.flush();
 }
 
 void Console::PrintLine(std::string_view text) {

@@ -42,6 +42,9 @@ class Console {
     // column operations emit ANSI escapes; without it they print nothing (column moves print
     // blanks).
     Console(std::istream& in, std::ostream& out, bool ansi);
+    // The same with `err` for the messages that are not part of the dialogue (usage errors);
+    // without it they go to standard error.
+    Console(std::istream& in, std::ostream& out, bool ansi, std::ostream& err);
 
     // The process console: standard input and output, ANSI only when stdout is a terminal.
     static Console& Standard();
@@ -54,6 +57,8 @@ class Console {
     void MoveToColumn(int column);
     void Print(std::string_view text);           // no line end
     void PrintLine(std::string_view text = {});  // text, then a line end
+    // A message outside the dialogue (a usage error), as it is: no colour, no column kept.
+    void PrintError(std::string_view text);
     // Reads one typed line without its line end (a trailing CR is dropped too). Blanks are kept.
     // End of input gives the empty text and sets InputEnded().
     std::string ReadLine();
@@ -81,6 +86,7 @@ class Console {
   private:
     std::istream& in_;
     std::ostream& out_;
+    std::ostream& err_;
     bool ansi_;
     bool input_ended_ = false;
     int column_ = 0;  // characters printed since the last line end

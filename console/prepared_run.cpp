@@ -1,20 +1,35 @@
 #include "console/prepared_run.h"
 
-#include <iostream>
-
 #include "console/exit_status.h"
 
 namespace console {
+
+int ReportUsageError(const ToolDescription& tool, std::string_view reason, Console& console) {
+    console.PrintError(std::string(tool.program) + ": " + std::string(reason) + "\n" +
+                       UsageText(tool));
+    return kExitUsage;
+}
+
+HeadlessReading HeadlessFrom(const CommandLine& line) {
+    HeadlessReading result;
+    for (const GivenOption& given : line.options) {
+        if (given.name == kPngOption) {
+            result.options.pngFile = given.value;
+        } else if (const Point* at = std::get_if<Point>(&given.typed)) {
+            const ClickKind kind =
+                given.name == kDoubleClickOption ? ClickKind::kDouble : ClickKind::kSingle;
+            result.options.clicks.push_back({kind, at->x, at->y});
+        }
+    }
+    if (!result.options.clicks.empty() && result.options.pngFile.empty())
+        result.error = "--click and --dclick need --png FILE";
+    return result;
+}
 
 PreparedRun PrepareRun(const std::vector<std::string>& arguments, const ToolDescription& tool,
                        Console& console) {
     PreparedRun run;
     run.line = ParseCommandLine(arguments, tool);
-    auto usageError = [&](const std::string& reason) {
-        std::cerr << tool.program << ": " << reason << '\n' << UsageText(tool);
-        run.exitNow = kExitUsage;
-        return run;
-    };
     switch (run.line.request) {
         case CommandRequest::kHelp:
             console.Print(HelpText(tool));
@@ -25,28 +40,21 @@ PreparedRun PrepareRun(const std::vector<std::string>& arguments, const ToolDesc
             run.exitNow = kExitNormal;
             return run;
         case CommandRequest::kUsageError:
-            return usageError(run.line.error);
+            run.exitNow = ReportUsageError(tool, run.line.error, console);
+            return run;
         case CommandRequest::kRun:
             break;
     }
-
-    const std::vector<OptionSpec> options = AllOptions(tool);
-    std::vector<std::string> headlessWords;
-    for (const GivenOption& given : run.line.options) {
-        if (given.name == "--png" || given.name == "--click" || given.name == "--dclick") {
-            headlessWords.push_back(given.name);
-            headlessWords.push_back(given.value);
-            continue;
-        }
-        for (const OptionSpec& spec : options)
-            if (spec.name == given.name && spec.answersQuestion)
-                console.GiveAnswer(given.name, given.value);
-    }
     if (tool.kind == ToolKind::kDrawing) {
-        const HeadlessArgs headless = TakeHeadlessArgs(headlessWords);
-        if (!headless.error.empty()) return usageError(headless.error);
+        const HeadlessReading headless = HeadlessFrom(run.line);
+        if (!headless.error.empty()) {
+            run.exitNow = ReportUsageError(tool, headless.error, console);
+            return run;
+        }
         run.headless = headless.options;
     }
+    for (const GivenOption& given : run.line.options)
+        if (given.spec.answersQuestion) console.GiveAnswer(given.name, given.value);
     run.commandTail = CommandTail(run.line.words);
     return run;
 }

@@ -21,8 +21,21 @@ struct PreparedRun {
 };
 
 // --help and --version print on the console's output; a usage error prints its reason and the
-// usage on standard error.
+// usage on the console's error channel.
 PreparedRun PrepareRun(const std::vector<std::string>& arguments, const ToolDescription& tool,
                        Console& console);
+
+// Prints "program: reason" and the usage on the console's error channel; the exit status of a
+// usage error.
+int ReportUsageError(const ToolDescription& tool, std::string_view reason, Console& console);
+
+struct HeadlessReading {
+    HeadlessOptions options;
+    std::string error;  // not empty: the flags do not make a run
+};
+
+// The headless options of a parsed command line: --png, and every --click and --dclick in the
+// order given. Clicks without --png are an error (there would be nobody to show them to).
+HeadlessReading HeadlessFrom(const CommandLine& line);
 
 }  // namespace console

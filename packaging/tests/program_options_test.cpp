@@ -1,5 +1,5 @@
-// Every program of the suite answers --help, -h and --version, and refuses an unknown option
-// with its usage on standard error and exit status 2.
+// Every program of the suite answers --help, -h and --version, and refuses an unknown option or a
+// malformed value with its usage on standard error and exit status 2.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -71,6 +71,43 @@ TEST_P(EveryProgram, UnknownOptionIsAUsageError) {
     EXPECT_NE(wrong.errors.find("sage: " + ProgramName(GetParam())), std::string::npos)
         << wrong.errors;
     EXPECT_TRUE(std::filesystem::is_empty(work_.Path()));
+}
+
+// A malformed value names its option and what it expects; before it was taken as a typed answer
+// and silently gave the default.
+TEST_P(EveryProgram, MalformedValueIsAUsageError) {
+    const std::string name = ProgramName(GetParam());
+    std::vector<std::string> args;
+    std::string message;
+    if (name == "Tormark") {
+        args = {"--listing", "l.txt", "--home", "IO91WM", "--max", "abc"};
+        message = "Tormark: --max abc: expected a number in km\n";
+    } else if (name == "benchfind") {
+        args = {"--exclude-destroyed=maybe", "NY", "3000", "2000"};
+        message = "benchfind: --exclude-destroyed maybe: expected Y or N\n";
+    } else {
+        args = {"--window", "abc", "Skiddaw"};
+        message = name + ": --window abc: expected a number of pixels\n";
+    }
+    const RunResult wrong = Run(args);
+    EXPECT_EQ(wrong.exitCode, 2);
+    EXPECT_EQ(wrong.output, "");
+    EXPECT_EQ(wrong.errors.rfind(message, 0), 0u) << wrong.errors;
+    EXPECT_NE(wrong.errors.find("sage: " + name), std::string::npos) << wrong.errors;
+    EXPECT_TRUE(std::filesystem::is_empty(work_.Path()));
+}
+
+TEST(TerrainplotOptions, MalformedWidthIsAUsageError) {
+    std::string path;
+    for (const std::string& p : ProgramPaths())
+        if (ProgramName(p) == "terrainplot") path = p;
+    TempDir work;
+    const RunResult wrong = RunProgram(path, {"--width", "abc"}, "", work.Path(), 20000);
+    EXPECT_EQ(wrong.exitCode, 2);
+    EXPECT_EQ(wrong.errors,
+              "terrainplot: --width abc: expected a number in km\n"
+              "Usage: terrainplot [OPTION]... [SITE][/PALETTE]\n"
+              "Try 'terrainplot --help' for more information.\n");
 }
 
 INSTANTIATE_TEST_SUITE_P(Suite, EveryProgram, ::testing::ValuesIn(ProgramPaths()),

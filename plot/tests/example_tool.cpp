@@ -2,16 +2,15 @@
 // them: start-up dialogue, position entry, base-position line, tile loading, a height map with
 // legend and Exit control in the plot window, the wait for the user, and the configuration
 // written back. The tests drive it headless.
-#include <iostream>
-
+#include "console/command_line.h"
 #include "console/console_constants.h"
 #include "console/exit_status.h"
-#include "console/headless.h"
 #include "console/hgt_tile_store.h"
 #include "console/numbers.h"
 #include "console/palette.h"
 #include "console/picture_mask.h"
 #include "console/position_entry.h"
+#include "console/prepared_run.h"
 #include "console/tool_config.h"
 #include "plot/plot_controls.h"
 #include "plot/plot_window.h"
@@ -22,18 +21,24 @@ constexpr console::ToolProfile kProfile{
     .configFile = console::ConfigFile::kBrelland,
     .palette = console::PaletteUse::kColourMap,
 };
+// No options of its own: the frame's configuration answers and headless flags.
+constexpr console::ToolDescription kDescription{
+    .program = "console_example_tool",
+    .arguments = "[SITE][/PALETTE]",
+    .summary = "Draw a small height map round a site.",
+    .questions = "SITE                  Centre of plot, Site Name / Location",
+    .files = "Brelland.ini        in the working folder",
+    .examples = "console_example_tool Skiddaw",
+};
 }  // namespace
 
 int main(int argc, char** argv) {
     using namespace console;
-    HeadlessArgs args = TakeHeadlessArgs(argc, argv);
-    if (!args.error.empty()) {
-        std::cerr << args.error << "\n";
-        return kExitUsage;
-    }
     Console& con = Console::Standard();
+    const PreparedRun prepared = PrepareRun(Arguments(argc, argv), kDescription, con);
+    if (prepared.exitNow) return *prepared.exitNow;
 
-    auto start = StartUp(kProfile, con, CommandTail(args.remaining));
+    auto start = StartUp(kProfile, con, prepared.commandTail);
     if (!start) return kExitRefused;
     std::string text = start->askPosition ? AskPosition(con, kCentrePrompt) : start->siteText;
     if (text.empty()) return kExitRefused;
@@ -66,7 +71,7 @@ int main(int argc, char** argv) {
 
     int height_px = start->config.windowSize;
     plot::PlotWindow window("Example, centred on " + centre.text, 100, 0,
-                            RoundToInt(kPlotAspect * height_px), height_px, args.options);
+                            RoundToInt(kPlotAspect * height_px), height_px, prepared.headless);
     plot::Canvas& canvas = window.Picture();
     canvas.SetScale(0, n, 1.07 * n, -0.03 * n);
     plot::DrawExitControl(window, n, n);

@@ -14,9 +14,12 @@ inline constexpr std::string_view kPillarsOnlyOption = "--pillars-only";
 inline constexpr std::string_view kBaseQuestion = "NGR";
 
 inline constexpr console::OptionSpec kOptions[] = {
-    {kMaxDistanceOption, "KM", "largest distance from the base in km (below 0.001 gives 5)", true},
-    {kExcludeDestroyedOption, "Y|N", "N lists destroyed points too (default Y)", true},
-    {kPillarsOnlyOption, "Y|N", "Y lists pillars alone (default N)", true},
+    {kMaxDistanceOption, "KM", console::ValueType::kNumber,
+     "largest distance from the base in km (below 0.001 gives 5)", true, false, "a number in km"},
+    {kExcludeDestroyedOption, "Y|N", console::ValueType::kYesNo,
+     "N lists destroyed points too (default Y)", true},
+    {kPillarsOnlyOption, "Y|N", console::ValueType::kYesNo, "Y lists pillars alone (default N)",
+     true},
 };
 
 inline constexpr console::ToolDescription kDescription{

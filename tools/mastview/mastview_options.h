@@ -12,15 +12,17 @@ inline constexpr std::string_view kKOption = "--k";
 inline constexpr std::string_view kRadiusOption = "--radius";
 
 inline constexpr console::OptionSpec kOptions[] = {
-    {kMastOption, "M", "height of the mast at the centre in metres (below 0.01 gives 2)", true},
-    {kKOption, "K", "tropospheric K factor of the earth's curvature (below 0.01 gives 1.3)", true},
-    {kRadiusOption, "KM", "radial distance out in km (0 gives the radio horizon distance)", true},
+    {kMastOption, "M", console::ValueType::kNumber,
+     "height of the mast at the centre in metres (below 0.01 gives 2)", true, false,
+     "a number in metres"},
+    {kKOption, "K", console::ValueType::kNumber,
+     "tropospheric K factor of the earth's curvature (below 0.01 gives 1.3)", true},
+    {kRadiusOption, "KM", console::ValueType::kNumber,
+     "radial distance out in km (0 gives the radio horizon distance)", true, false,
+     "a number in km"},
 };
 
 inline constexpr std::string_view kQuestions =
-    "--heights             Path and Location of Height database files (first run)\n"
-    "--sites               path and location of SITES.DAT (first run)\n"
-    "--window              Plot Window Size [600] (first run)\n"
     "SITE                  Centre of plot, Site Name / Location\n"
     "--mast                Base mast height [2]\n"
     "--k                   Tropo K value [1.3]\n"

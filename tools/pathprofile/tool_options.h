@@ -18,15 +18,17 @@ inline constexpr std::string_view kToOption = "--to";
 inline constexpr std::string_view kDistantMastQuestion = "--to MAST";
 
 inline constexpr console::OptionSpec kOptions[] = {
-    {kMastOption, "M", "base mast height in metres (below 0.01 gives 2)", true},
-    {kKOption, "K",
+    {kMastOption, "M", console::ValueType::kNumber,
+     "base mast height in metres (below 0.01 gives 2)", true, false, "a number in metres"},
+    // The K answers go with the distant sites (GiveDistantAnswers), not through the frame.
+    {kKOption, "K", console::ValueType::kNumber,
      "tropospheric K factor for every distant site (below 0.1 keeps the last K; 1.3 at first)"},
-    {kToOption, "SITE[:MAST]",
+    {kToOption, "SITE[:MAST]", console::ValueType::kText,
      "a distant site with its mast height in metres (none gives 2); the run ends after the "
      "last one as if \"endendend\" had been typed",
      false, true},
-    {kRadioOptions[0].name, kRadioOptions[0].value, kRadioOptions[0].description},
-    {kRadioOptions[1].name, kRadioOptions[1].value, kRadioOptions[1].description},
+    kFreqOptionSpec,
+    kCsvOptionSpec,
 };
 
 inline constexpr console::ToolDescription kDescription{
@@ -38,9 +40,6 @@ inline constexpr console::ToolDescription kDescription{
         "mast tops. A click reads out a point; Exit goes back to the dialogue.",
     .options = kOptions,
     .questions =
-        "--heights             Path and Location of Height database files (first run)\n"
-        "--sites               path and location of SITES.DAT (first run)\n"
-        "--window              Plot Window Size [600] (first run)\n"
         "BASE-SITE             Base Site Name / Location\n"
         "--mast                Base mast height [2]\n"
         "--to SITE             Site Name / Location [last] (until \"endendend\")\n"

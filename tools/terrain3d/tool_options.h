@@ -11,7 +11,8 @@ namespace terrain3d {
 inline constexpr std::string_view kSizeOption = "--size";
 
 inline constexpr console::OptionSpec kOptions[] = {
-    {kSizeOption, "KM", "size of the square viewed in km (0 gives 30)", true},
+    {kSizeOption, "KM", console::ValueType::kNumber, "size of the square viewed in km (0 gives 30)",
+     true, false, "a number in km"},
     terrainmap::kMaxOptionSpec,
 };
 
@@ -23,9 +24,6 @@ inline constexpr console::ToolDescription kDescription{
         "Escape ends the run.",
     .options = kOptions,
     .questions =
-        "--heights             Path and Location of Height database files (first run)\n"
-        "--sites               path and location of SITES.DAT (first run)\n"
-        "--window              Plot Window Size [600] (first run)\n"
         "SITE                  Centre of plot, Site Name / Location\n"
         "--size                Plot size km [30]\n"
         "--max                 Maximum Height to be plotted",

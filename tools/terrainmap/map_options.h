@@ -10,6 +10,12 @@ namespace terrainmap {
 
 inline constexpr std::string_view kMaxOption = "--max";
 inline constexpr console::OptionSpec kMaxOptionSpec{
-    kMaxOption, "M", "highest height of the colour scale in metres (0: the highest found)", true};
+    kMaxOption,
+    "M",
+    console::ValueType::kNumber,
+    "highest height of the colour scale in metres (0: the highest found)",
+    true,
+    false,
+    "a number in metres"};
 
 }  // namespace terrainmap

@@ -11,7 +11,8 @@ namespace terrainplot {
 inline constexpr std::string_view kWidthOption = "--width";
 
 inline constexpr console::OptionSpec kOptions[] = {
-    {kWidthOption, "KM", "width of the plot in km (0 gives 100)", true},
+    {kWidthOption, "KM", console::ValueType::kNumber, "width of the plot in km (0 gives 100)", true,
+     false, "a number in km"},
     terrainmap::kMaxOptionSpec,
 };
 
@@ -24,9 +25,6 @@ inline constexpr console::ToolDescription kDescription{
         "distance, bearings and height of a point; Exit or Escape ends the run.",
     .options = kOptions,
     .questions =
-        "--heights             Path and Location of Height database files (first run)\n"
-        "--sites               path and location of SITES.DAT (first run)\n"
-        "--window              Plot Window Size [600] (first run)\n"
         "SITE                  Centre of plot, Site Name / Location\n"
         "--width               Plot Width, km [100]\n"
         "--max                 Maximum Height to be plotted",

@@ -10,12 +10,15 @@
 //                                             the window (and the Pointing window once a home
 //                                             is set) after typing the texts, as a PNG
 //   Tormark --help | -h | --version
+// The options are read by the suite's one parser (console/command_line.h): "--name=VALUE" works
+// as "--name VALUE" does, and a malformed number is a usage error.
 
 #include <iosfwd>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "console/command_line.h"
 #include "listing.h"
 
 namespace tormark {
@@ -35,6 +38,9 @@ struct CommandLine {
 };
 
 CommandLine ParseCommandLine(const std::vector<std::string>& args);
+
+// Tormark's options and what --help says about it.
+const console::ToolDescription& Description();
 
 // Usage text for a wrong command line.
 std::string UsageText();

@@ -107,14 +107,20 @@ TEST_F(TormarkProgram, ListingWritesTheFileOrFailsWithAMessage) {
     EXPECT_NE(r.status, 0);
     EXPECT_TRUE(r.err.contains("Site datbase not found"));
 
+    // A home that names no position refuses the run (1); it is no usage error (2).
     r = Start({"--listing", out, "--home", "nowhere", "--db", db});
-    EXPECT_NE(r.status, 0);
+    EXPECT_EQ(r.status, 1);
     EXPECT_TRUE(r.err.contains("Not Found"));
     EXPECT_EQ(test::ReadCrLfLines(out.toStdString()), lines);  // the earlier file survives
 
     r = Start({"--bogus"});
     EXPECT_EQ(r.status, 2);
     EXPECT_TRUE(r.err.contains("usage"));
+
+    r = Start({"--listing=" + out, "--home=IO91IM", "--db=" + db, "--max", "abc"});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_TRUE(r.err.startsWith("Tormark: --max abc: expected a number in km\nusage: Tormark"))
+        << r.err.toStdString();
 }
 
 }  // namespace

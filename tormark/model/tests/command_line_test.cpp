@@ -47,6 +47,65 @@ TEST(ParseCommandLine, ModesOptionsAndMistakes) {
     EXPECT_NE(ParseCommandLine({"stray"}).error, "");
 }
 
+// The suite's parser reads Tormark's options: "--name=VALUE", "--", negative numbers and the
+// typed values of the listing boxes.
+TEST(ParseCommandLine, SharesTheSuitesOptionRules) {
+    CommandLine c = ParseCommandLine(
+        {"--listing=out.txt", "--home=IO91IM", "--db=a=b.dat", "--min=-5", "--from", "-10"});
+    EXPECT_EQ(c.error, "");
+    EXPECT_EQ(c.mode, RunMode::kListing);
+    EXPECT_EQ(c.listing.fileName, "out.txt");
+    EXPECT_EQ(c.home, "IO91IM");
+    EXPECT_EQ(c.database, "a=b.dat");
+    EXPECT_EQ(c.listing.minDist, "-5");
+    EXPECT_EQ(c.listing.fromBear, "-10");
+    EXPECT_EQ(c.listing.maxDist, "99999") << "the box's initial text";
+
+    c = ParseCommandLine({"--resolve", "-3.5", "--", "--home", "-x"});
+    EXPECT_EQ(c.error, "");
+    EXPECT_EQ(c.home, std::nullopt);
+    EXPECT_EQ(c.texts, (std::vector<std::string>{"-3.5", "--home", "-x"}));
+
+    struct Wrong {
+        std::vector<std::string> args;
+        std::string error;
+    };
+    for (const Wrong& w : std::vector<Wrong>{
+             {{"--listing", "l.txt", "--max", "abc"}, "--max abc: expected a number in km"},
+             {{"--listing", "l.txt", "--home", "h", "--to=north"},
+              "--to north: expected a number in degrees"},
+             {{"--listing", ""}, "--listing needs a file name"},
+             {{"--screenshot="}, "--screenshot needs a file name"},
+             {{"--resolve", "--listing", "l.txt"},
+              "--resolve, --listing and --screenshot exclude each other"},
+             {{"--resolve", "--db", "a", "--db", "b"}, "--db given twice"},
+             {{"--resolve=yes"}, "--resolve takes no value"},
+             {{"--listing", "l.txt"}, "--listing needs --home TEXT"},
+             {{"--home", "h"}, "--home needs --resolve, --listing or --screenshot"},
+             {{"--resolve", "--search", "x"},
+              "--min, --max, --from, --to and --search belong to --listing"},
+         }) {
+        EXPECT_EQ(ParseCommandLine(w.args).error, w.error);
+    }
+    // --help answers a line that is otherwise wrong in how its options fit together.
+    c = ParseCommandLine({"stray", "--home", "h", "--help"});
+    EXPECT_TRUE(c.help);
+    EXPECT_EQ(c.error, "");
+}
+
+TEST(HelpText, ComesFromTheTableInTormarksLayout) {
+    const std::string help = HelpText();
+    EXPECT_EQ(help.rfind("Usage: Tormark [--db FILE]\n  or:  Tormark --resolve [--db FILE]", 0),
+              0u);
+    EXPECT_NE(help.find("      --resolve           resolve each TEXT (or each line of standard "
+                        "input) as\n                          \"Use This\" would"),
+              std::string::npos);
+    EXPECT_EQ(help.find("      --screenshot"), std::string::npos) << "in the usage lines alone";
+    EXPECT_NE(help.find("\n  1  refused or failed run (a home that names no position"),
+              std::string::npos);
+    EXPECT_EQ(UsageText().rfind("usage: Tormark [--db FILE]\n       Tormark --resolve", 0), 0u);
+}
+
 std::vector<std::string> Columns(const std::string& row) {
     std::vector<std::string> columns;
     std::size_t start = 0;
