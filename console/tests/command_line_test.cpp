@@ -253,7 +253,6 @@ PreparedText Prepare(const std::vector<std::string>& args) {
     result.output = out.str();
     result.errors = err.str();
     result.widthAnswer = con.TakeGivenAnswer("--width");
-    SetHeadless({});
     return result;
 }
 
