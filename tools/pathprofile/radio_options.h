@@ -14,7 +14,7 @@
 #include <string_view>
 
 #include "console/command_line.h"
-#include "radio_propagation.h"
+#include "radiolink/radio_propagation.h"
 
 namespace pathprofile {
 
@@ -24,7 +24,7 @@ inline constexpr std::string_view kCsvOption = "--csv";
 // Below this frequency the wavelength c / f overflows a double, and there would be no zone to
 // draw at all.
 inline constexpr double kLowestFrequency_MHz =
-    kSpeedOfLight_m_per_s / std::numeric_limits<double>::max() / kHzPerMHz;
+    radiolink::kSpeedOfLight_m_per_s / std::numeric_limits<double>::max() / radiolink::kHzPerMHz;
 
 inline constexpr console::OptionSpec kFreqOptionSpec{
     .name = kFreqOption,

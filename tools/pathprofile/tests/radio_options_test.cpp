@@ -49,7 +49,7 @@ TEST(RadioOptions, FrequencyTexts) {
         EXPECT_EQ(Parse({"--freq", bad}).request, console::CommandRequest::kUsageError)
             << '"' << bad << '"';
     }
-    EXPECT_TRUE(std::isfinite(Wavelength_m(kLowestFrequency_MHz * 1.000001)));
+    EXPECT_TRUE(std::isfinite(radiolink::Wavelength_m(kLowestFrequency_MHz * 1.000001)));
 }
 
 TEST(RadioOptions, MalformedUseIsAUsageErrorNamingIt) {
