@@ -44,14 +44,25 @@ BullingtonLoss EquivalentEdgeLoss(std::span<const ProfilePoint> inner, double pa
         result.nu = nuAt(txHeight_m + slopeFromTx * edge_km, edge_km);
     } else {
         // The direct ray clears every sample: the sample that comes nearest it, by nu, decides.
-        result.nu = kNone;
+        // nu |nu| = u |u| 0.002 d / (lambda d_i (d - d_i)), u the sample's height above the ray,
+        // grows with nu: compared that way the walk needs no square root (a coverage map walks
+        // its rays' samples again for every sample in sight).
+        double best = kNone;
+        const ProfilePoint* nearest = nullptr;
         for (const ProfilePoint& p : inner) {
             const double di = p.distance_km;
-            const double nu = nuAt(p.height_m + bulge * di * (d - di), di);
-            if (nu > result.nu) {
-                result.nu = nu;
-                result.edge_km = di;
+            const double u =
+                p.height_m + bulge * di * (d - di) - (txHeight_m * (d - di) + rxHeight_m * di) / d;
+            const double key = u * std::abs(u) / (di * (d - di));
+            if (key > best || !nearest) {
+                best = key;
+                nearest = &p;
             }
+        }
+        if (nearest) {
+            const double di = nearest->distance_km;
+            result.edge_km = di;
+            result.nu = nuAt(nearest->height_m + bulge * di * (d - di), di);
         }
     }
     result.uncorrected_dB = KnifeEdgeLoss_dB(result.nu);
