@@ -1,0 +1,121 @@
+// Coverage levels: against the Bullington construction on the ray's own samples, every sample of
+// the disc covered, the same map on one thread or two, and a mast away from the centre.
+#include "mastview/coverage.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <vector>
+
+#include "radiolink/bullington.h"
+#include "radiolink/link_budget.h"
+#include "radiolink/radio_propagation.h"
+
+namespace mastview {
+namespace {
+
+// A 10 km plot of 216 x 216 samples over ground given by height(x, y).
+struct Plot {
+    explicit Plot(const std::function<int(int, int)>& height) : heights(216, 216) {
+        setup.radius_km = 10;
+        setup.kFactor = 1.33;
+        setup.nLon = 216;
+        setup.nLat = 216;
+        setup.ground_m = height(108, 108);
+        setup.mast_m = 10;
+        std::vector<int32_t> row(217);
+        for (int y = 0; y <= 216; ++y) {
+            for (int x = 0; x <= 216; ++x) row[x] = height(x, y);
+            heights.SetRow(0, y, row.data(), 217);
+        }
+    }
+    SweepSetup setup;
+    PlotHeights heights;
+};
+
+constexpr CoverageRadio kRadio{144.0, 25.0, 1.5, 0.0};
+
+// A wall 60 m high running north-south 3 km east of the centre, over ground at 100 m.
+int Wall(int x, int) {
+    return x == 108 + 32 ? 160 : 100;
+}
+
+TEST(Coverage, EastOfAWallAgreesWithTheConstructionOnTheRaysSamples) {
+    const Plot plot(Wall);
+    const LevelGrid levels =
+        CoverageLevels(plot.setup, plot.heights, kRadio, CentreMast(plot.setup));
+    // The ray due east steps on row 108 every 0.08 km: sample x at t = n dt lies on column
+    // Nearest(108 + 108 t). Build that profile out to column 190 and work the level directly.
+    const double dt = console::kSweepStep_km / plot.setup.radius_km;
+    std::vector<radiolink::ProfilePoint> profile;
+    double end_km = 0;
+    for (double t = dt; t <= 1; t += dt) {
+        const int x = Nearest(108 + 108 * t);
+        profile.push_back({t * 10.0, static_cast<double>(Wall(x, 108))});
+        if (x == 190) {
+            end_km = t * 10.0;
+            break;
+        }
+    }
+    ASSERT_GT(end_km, 0);
+    const double lambda = radiolink::Wavelength_m(144.0);
+    const radiolink::BullingtonLoss edge = radiolink::Bullington(
+        profile, end_km, 110.0, 101.5, 1.33 * console::kEarthRadius_km, lambda);
+    ASSERT_FALSE(edge.lineOfSight);
+    const double want = radiolink::ReceivedLevel_dBm(
+        25.0, radiolink::FreeSpaceLoss_dB(lambda, end_km * 1000.0) + edge.loss_dB, 0.0);
+    // Neighbouring rays that also step on the sample see almost the same wall.
+    ASSERT_TRUE(levels.Level_dBm(190, 108).has_value());
+    EXPECT_NEAR(*levels.Level_dBm(190, 108), want, 0.3);
+    // West of the centre nothing stands in the way: the level there is well above the east's.
+    EXPECT_GT(*levels.Level_dBm(26, 108), want + 10.0);
+}
+
+TEST(Coverage, EverySampleOfTheDiscHasALevelAndNoneOutside) {
+    const Plot plot([](int x, int y) { return (x * 7 + y * 13) % 50; });
+    const LevelGrid levels =
+        CoverageLevels(plot.setup, plot.heights, kRadio, CentreMast(plot.setup));
+    int inside = 0;
+    for (int y = 0; y <= 216; ++y) {
+        for (int x = 0; x <= 216; ++x) {
+            const double u = x / 108.0 - 1, v = y / 108.0 - 1;
+            if (u * u + v * v <= 1.0) {
+                EXPECT_TRUE(levels.Level_dBm(x, y).has_value()) << x << "," << y;
+                ++inside;
+            } else {
+                EXPECT_FALSE(levels.Level_dBm(x, y).has_value()) << x << "," << y;
+            }
+        }
+    }
+    EXPECT_GT(inside, 36000);
+}
+
+TEST(Coverage, OneThreadOrTwoGiveTheSameMap) {
+    const Plot plot([](int x, int y) { return 50 + (x * x + 3 * y) % 120; });
+    const LevelGrid one =
+        CoverageLevels(plot.setup, plot.heights, kRadio, CentreMast(plot.setup), 1);
+    const LevelGrid two =
+        CoverageLevels(plot.setup, plot.heights, kRadio, CentreMast(plot.setup), 2);
+    for (int y = 0; y <= 216; ++y)
+        for (int x = 0; x <= 216; ++x) ASSERT_EQ(one.Raw(x, y), two.Raw(x, y)) << x << "," << y;
+}
+
+TEST(Coverage, AMastAwayFromTheCentreIsBestHeardNearIt) {
+    const Plot plot([](int, int) { return 0; });
+    const CoverageMast east{170.0, 108.0, 20.0};
+    const LevelGrid levels = CoverageLevels(plot.setup, plot.heights, kRadio, east);
+    EXPECT_GT(*levels.Level_dBm(172, 108), *levels.Level_dBm(108, 108));
+    EXPECT_GT(*levels.Level_dBm(108, 108), *levels.Level_dBm(20, 108));
+    // The far side of the disc, 13 km from the mast, is still reached.
+    EXPECT_TRUE(levels.Level_dBm(1, 108).has_value());
+}
+
+TEST(Coverage, LevelsAreHeldToATenthOfADecibel) {
+    EXPECT_EQ(LevelGrid::Quantise(-73.26), -733);
+    EXPECT_EQ(LevelGrid::Quantise(-1e9), LevelGrid::kNoLevel + 1);
+    EXPECT_EQ(LevelGrid::Quantise(1e9), INT16_MAX);
+}
+
+}  // namespace
+}  // namespace mastview
