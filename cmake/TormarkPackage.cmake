@@ -5,7 +5,9 @@
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME tormark)
 set(CPACK_PACKAGE_VENDOR "Tormark developers")
-set(CPACK_PACKAGE_CONTACT "Tormark developers <tormark@localhost>")
+set(CPACK_PACKAGE_CONTACT "Tormark developers <tormark@example.org>")
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Tormark developers <tormark@example.org>")
+set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
     "radio path planning tools for Great Britain: positions, terrain plots, path profiles")
 string(CONCAT CPACK_PACKAGE_DESCRIPTION

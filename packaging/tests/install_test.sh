@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the build BUILD_DIR into a temporary prefix and checks what a user gets: the programs
-# run from another folder, every man page has its sections and reads with man, the desktop entry
+# run from another folder, every man page is compressed, has its sections and reads with man,
+# the licence and changelog are in the package's documents, the desktop entry
 # and icon are there (desktop-file-validate checks the entry when it is installed), Tormark finds
 # the installed sample database, and, with the real data folder DATA_DIR, terrainplot draws.
 #   install_test.sh BUILD_DIR [DATA_DIR]
@@ -19,15 +20,22 @@ for program in Tormark terrainplot terrain3d visplot horizon pathprofile benchfi
   [ -x "$prefix/bin/$program" ] || fail "bin/$program missing"
   version=$("$prefix/bin/$program" --version) || fail "$program --version"
   [[ $version == "$program (Tormark suite) "* ]] || fail "$program --version printed: $version"
-  page=$prefix/share/man/man1/$program.1
+  page=$prefix/share/man/man1/$program.1.gz
   [ -f "$page" ] || fail "man page of $program missing"
+  zcat "$page" > "$tmp/$program.1" || fail "$page is not gzipped"
   for section in NAME SYNOPSIS DESCRIPTION OPTIONS FILES "EXIT STATUS" EXAMPLES; do
-    grep -q "^\.SH \"\?$section\"\?\$" "$page" || fail "$program.1 has no $section section"
+    grep -q "^\.SH \"\?$section\"\?\$" "$tmp/$program.1" || fail "$program.1 has no $section section"
   done
   if command -v man > /dev/null; then
     MANWIDTH=80 man -l "$page" 2> /dev/null | grep -q -- "--version" || fail "man -l $page"
   fi
 done
+
+# The package's documents: the licence in machine-readable form and the compressed changelog.
+doc=$prefix/share/doc/tormark
+grep -q "^License: GPL-3.0-or-later" "$doc/copyright" || fail "copyright file missing or unlicensed"
+zcat "$doc/changelog.Debian.gz" > "$tmp/changelog" || fail "changelog.Debian.gz missing"
+grep -q "^tormark (" "$tmp/changelog" || fail "changelog.Debian.gz has no entry"
 
 entry=$prefix/share/applications/tormark.desktop
 [ -f "$entry" ] || fail "desktop entry missing"
