@@ -144,20 +144,32 @@ TEST(Sweep, RefusesAZeroRadiusAndAGridThatIsTooSmall) {
                  std::invalid_argument);
 }
 
-TEST(ElevationColour, RampRunsFromBlackThroughBlueGreenYellowToWhite) {
+TEST(ElevationColour, RampRunsFromDarkBlueThroughGreenYellowToWhite) {
     EXPECT_EQ(AngleColourIndex(0.06), 0);
     EXPECT_EQ(AngleColourIndex(static_cast<double>(0.05f)), 0);
     EXPECT_EQ(AngleColourIndex(0), 100);
     EXPECT_EQ(AngleColourIndex(-0.0775), 255);
     EXPECT_EQ(AngleColourIndex(-1), 255);
-    EXPECT_EQ(RampColour(0),
-              (console::Rgb{0, 0, 0}));  // seen steeply upwards: black as hidden ground
+    // Seen steeply upwards, at or above the ramp's top: the ramp's darkest blue, never the black
+    // of hidden ground.
+    EXPECT_EQ(RampColour(0), (console::Rgb{0, 0, 80}));
+    EXPECT_EQ(RampColour(13), (console::Rgb{0, 0, 80}));        // v 78: still the darkest blue
+    EXPECT_EQ(RampColour(14), (console::Rgb{0, 0, 84}));        // v 84: the ramp proper
     EXPECT_EQ(RampColour(42), (console::Rgb{0, 0, 252}));       // v 252: blue
     EXPECT_EQ(RampColour(43), (console::Rgb{0, 2, 255}));       // v 258: into cyan
     EXPECT_EQ(RampColour(100), (console::Rgb{0, 255, 167}));    // v 600: cyan to green
     EXPECT_EQ(RampColour(150), (console::Rgb{132, 255, 0}));    // v 900: green to yellow
     EXPECT_EQ(RampColour(200), (console::Rgb{255, 79, 0}));     // v 1200: yellow to red
     EXPECT_EQ(RampColour(255), (console::Rgb{255, 250, 250}));  // v 1530: almost white
+}
+
+TEST(ElevationColour, NoSeenAngleIsPaintedLikeHiddenGround) {
+    // Hidden ground stays black: every angle at which ground can be seen, above the ramp's top
+    // included, takes a colour at least as bright as the darkest blue.
+    for (double angle = 0.2; angle >= -0.2; angle -= 0.0005) {
+        const console::Rgb c = RampColour(AngleColourIndex(angle));
+        EXPECT_GE(c.red + c.green + c.blue, 80) << "angle " << angle;
+    }
 }
 
 }  // namespace
