@@ -12,7 +12,6 @@
 namespace mastview {
 namespace {
 
-constexpr double kMetresPerKm = 1000.0;
 // Unset samples look this many rings of neighbours out for a level (rays at 0.08 km spacing
 // leave gaps of one or two samples at most).
 constexpr int kFillRings = 3;
@@ -41,7 +40,7 @@ void TraceLevels(const SweepSetup& setup, const PlotHeights& heights, const Cove
     const double dx = std::cos(a) * setup.nLon / 2.0;
     const double dy = std::sin(a) * setup.nLat / 2.0;
     const double wavelength_m = radiolink::Wavelength_m(radio.frequency_MHz);
-    radiolink::BullingtonRay ray(mast.top_m, setup.kFactor * console::kEarthRadius_km,
+    radiolink::BullingtonRay ray(mast.top_m, setup.kFactor * console::kEarthRadiusSingle_km,
                                  wavelength_m);
     for (double t = dt; t <= reach; t += dt) {
         const int x = Nearest(mast.x + dx * t);
@@ -50,8 +49,9 @@ void TraceLevels(const SweepSetup& setup, const PlotHeights& heights, const Cove
         const double s_km = t * rd;
         ray.Add({s_km, static_cast<double>(heights.At(x, y))});
         if (!InDisc(setup, x, y)) continue;
-        const double loss_dB = radiolink::FreeSpaceLoss_dB(wavelength_m, s_km * kMetresPerKm) +
-                               ray.LossToLast(radio.rxHeight_m).loss_dB;
+        const double loss_dB =
+            radiolink::FreeSpaceLoss_dB(wavelength_m, s_km * geodesy::kMetresPerKm) +
+            ray.LossToLast(radio.rxHeight_m).loss_dB;
         KeepBest(levels.Data()[levels.Index(x, y)],
                  LevelGrid::Quantise(
                      radiolink::ReceivedLevel_dBm(radio.erp_W, loss_dB, radio.rxGain_dBi)));

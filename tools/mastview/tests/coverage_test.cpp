@@ -61,7 +61,7 @@ TEST(Coverage, EastOfAWallAgreesWithTheConstructionOnTheRaysSamples) {
     ASSERT_GT(end_km, 0);
     const double lambda = radiolink::Wavelength_m(144.0);
     const radiolink::BullingtonLoss edge = radiolink::Bullington(
-        profile, end_km, 110.0, 101.5, 1.33 * console::kEarthRadius_km, lambda);
+        profile, end_km, 110.0, 101.5, 1.33 * console::kEarthRadiusSingle_km, lambda);
     ASSERT_FALSE(edge.lineOfSight);
     const double want = radiolink::ReceivedLevel_dBm(
         25.0, radiolink::FreeSpaceLoss_dB(lambda, end_km * 1000.0) + edge.loss_dB, 0.0);
