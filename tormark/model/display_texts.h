@@ -18,6 +18,9 @@ inline constexpr std::string_view kSiteNotFound = "Not Found";
 inline constexpr std::string_view kLocatorError = "Locator error";
 // Locator and grid-reference box text when a found entry's location cannot be read.
 inline constexpr std::string_view kLocationError = "ERROR";
+// Locator or grid-reference box text when the typed one names no place on its grid; the same
+// text as the grid-reference box shows for a place off the grid.
+inline constexpr std::string_view kNotValid = geodesy::kNgrNotValid;
 // Size-label text for a typed latitude/longitude.
 inline constexpr std::string_view kUnknownSize = "~";
 

@@ -47,6 +47,10 @@ void DeriveNgr(ResolveResult& r, bool window_texts) {
 
 bool ApplyGridRef(ResolveResult& r, const std::string& compact, int ll_format, bool window_texts) {
     const NgrPosition g = ParseGridRef(compact, r.resolution_km);
+    if (g.not_valid) {
+        r.kind = ResolveKind::kNotValid;
+        return false;
+    }
     if (!g.ok) {
         r.kind = ResolveKind::kGridRefError;
         r.message = g.error;
@@ -73,6 +77,10 @@ bool ApplyGridRef(ResolveResult& r, const std::string& compact, int ll_format, b
 
 bool ApplyLocator(ResolveResult& r, const std::string& compact, int ll_format, bool window_texts) {
     const LocatorPosition l = ParseLocator(compact);
+    if (l.not_valid) {
+        r.kind = ResolveKind::kNotValid;
+        return false;
+    }
     if (!l.ok) {
         r.kind = ResolveKind::kLocatorError;
         r.input_text = std::string(kLocatorError);
@@ -163,6 +171,16 @@ void ResolveSite(ResolveResult& r, const ResolveRequest& req, const std::string&
     r.ll_text = "";
 }
 
+// A typed form that names no place: "Not valid" in its own box (`typed_box`, one of r's), and
+// no other form of the position before it, which is not this input's.
+void ShowNotValid(ResolveResult& r, std::optional<std::string>& typed_box) {
+    r.locator_text = "";
+    r.ngr_text = "";
+    r.ll_text = "";
+    r.east_north_text = "";
+    typed_box = std::string(kNotValid);
+}
+
 bool RefreshesDistance(ResolveKind kind) {
     switch (kind) {
         case ResolveKind::kGridRef:
@@ -196,6 +214,8 @@ ResolveResult ResolveInput(const ResolveRequest& req) {
                 r.kind = ResolveKind::kGridRef;
                 r.input_text = input;
                 r.sitename = "";
+            } else if (r.kind == ResolveKind::kNotValid) {
+                ShowNotValid(r, r.ngr_text);
             }
             break;
         case InputClass::kLocator:
@@ -204,6 +224,8 @@ ResolveResult ResolveInput(const ResolveRequest& req) {
                 r.kind = ResolveKind::kLocator;
                 r.input_text = input;
                 r.sitename = "";
+            } else if (r.kind == ResolveKind::kNotValid) {
+                ShowNotValid(r, r.locator_text);
             } else {
                 r.ngr_text.reset();  // "Locator error": nothing else changes
             }

@@ -124,6 +124,8 @@ std::string_view MessageOf(const ResolveResult& r) {
             return kLocatorError;
         case ResolveKind::kSiteLocationError:
             return kLocationError;
+        case ResolveKind::kNotValid:
+            return kNotValid;
         default:
             return r.message;
     }

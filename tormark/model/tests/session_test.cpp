@@ -112,6 +112,14 @@ TEST_F(SessionTest, FailedInputsKeepThePosition) {
     EXPECT_EQ(session.lon_deg, lon);
     session.UseThis("");
     EXPECT_FALSE(session.boxes.setHomeEnabled);
+    // A locator naming no place cannot become home either.
+    session.UseThis("XZ99 ZZ");
+    EXPECT_EQ(session.boxes.input, "XZ99 ZZ");
+    EXPECT_EQ(session.boxes.locator, "Not valid");
+    EXPECT_EQ(session.boxes.latlong, "");
+    EXPECT_FALSE(session.boxes.hasEastNorth);
+    EXPECT_FALSE(session.boxes.setHomeEnabled);
+    EXPECT_EQ(session.lat_deg, lat);
 }
 
 TEST_F(SessionTest, SetAsHomeAndTheWorkedPair) {
