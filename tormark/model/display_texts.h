@@ -35,6 +35,10 @@ std::string EastNorthText(const geodesy::NgrText& ngr);
 // position has no grid reference.
 std::string OsMapCaption(const geodesy::NgrText& ngr);
 
+// A bearing of the Pointing window in degrees with one decimal and the degree sign (UTF-8),
+// e.g. "231.5°".
+std::string BearingText(double bearing_deg);
+
 // A cell side in whole metres with "m", in the mask "###m" (e.g. "4633m").
 std::string CellSizeText(double size_m);
 

@@ -201,7 +201,7 @@ TEST_F(MainWindowTest, SetAsHomeFillsThePointingWindow) {
     EXPECT_TRUE(Named<QPushButton>(w, "LocSites")->isEnabled());
     EXPECT_TRUE(Named<QPushButton>(w, "GenList")->isEnabled());
     EXPECT_EQ(Named<QLabel>(w, "BaseLocLbl")->text(),
-              "Home Station:   - " + Named<QLineEdit>(w, "LocText")->text() + "  " +
+              "Home Station:  " + Named<QLineEdit>(w, "LocText")->text() + "  " +
                   Named<QLineEdit>(w, "NGRText")->text());
     EXPECT_EQ(w.pointingWindow()->windowTitle(), Named<QLabel>(w, "BaseLocLbl")->text());
     EXPECT_EQ(w.session().homeName, "52N 0E");
@@ -210,8 +210,8 @@ TEST_F(MainWindowTest, SetAsHomeFillsThePointingWindow) {
     QObject::connect(&w, &MainWindow::siteResolved, [&drawn] { ++drawn; });
     Enter("51.5N 1W");
     EXPECT_EQ(Named<QLineEdit>(*w.pointingWindow(), "DistText")->text(), "88.49");
-    EXPECT_EQ(Named<QLineEdit>(*w.pointingWindow(), "BearText")->text(), "231.5");
-    EXPECT_EQ(Named<QLineEdit>(*w.pointingWindow(), "BackBearText")->text(), "50.7");
+    EXPECT_EQ(Named<QLineEdit>(*w.pointingWindow(), "BearText")->text(), "231.5°");
+    EXPECT_EQ(Named<QLineEdit>(*w.pointingWindow(), "BackBearText")->text(), "50.7°");
     EXPECT_EQ(Named<QLineEdit>(*w.pointingWindow(), "UncertText")->text(), "0.001km 0.0 deg");
     EXPECT_EQ(drawn, 1);
 }
