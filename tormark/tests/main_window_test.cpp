@@ -127,6 +127,29 @@ TEST_F(MainWindowTest, TypedFormsShowTheirColours) {
     EXPECT_TRUE(Named<CellFrame>(w, "Frame1")->isPoint());
 }
 
+// Letters that name no place are refused in the box of their form, the position left as it was
+// and no message box raised.
+TEST_F(MainWindowTest, FormsNamingNoPlaceShowNotValid) {
+    MainWindow& w = *window;
+    Enter("IO91IM");
+    const double lat = w.session().lat_deg;
+    const QString cell = Named<QLabel>(w, "Xdim")->text();
+    Enter("XZ99 ZZ");
+    EXPECT_EQ(Named<QLineEdit>(w, "InputText")->text(), "XZ99 ZZ");
+    EXPECT_EQ(Named<QLineEdit>(w, "LocText")->text(), "Not valid");
+    EXPECT_EQ(Named<QLineEdit>(w, "NGRText")->text(), "");
+    EXPECT_EQ(Named<QLineEdit>(w, "LLText")->text(), "");
+    EXPECT_EQ(Named<QLineEdit>(w, "EastNorth")->text(), "");
+    EXPECT_EQ(Named<QLabel>(w, "Xdim")->text(), cell);  // no negative cell size
+    EXPECT_FALSE(Named<QPushButton>(w, "SetHome")->isEnabled());
+    EXPECT_EQ(w.session().lat_deg, lat);
+
+    Enter("TH12 34");  // the column east of TG is off the grid
+    EXPECT_EQ(Named<QLineEdit>(w, "NGRText")->text(), "Not valid");
+    EXPECT_EQ(Named<QLineEdit>(w, "LocText")->text(), "");
+    EXPECT_TRUE(messages.isEmpty()) << messages.join("; ").toStdString();
+}
+
 TEST_F(MainWindowTest, DatabaseSearchFromTheWindow) {
     MainWindow& w = *window;
     Enter("st45");  // a name search that matches the location field
