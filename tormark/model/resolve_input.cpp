@@ -48,7 +48,7 @@ void DeriveNgr(ResolveResult& r, bool window_texts) {
 bool ApplyGridRef(ResolveResult& r, const std::string& compact, int ll_format, bool window_texts) {
     const NgrPosition g = ParseGridRef(compact, r.resolution_km);
     if (g.not_valid) {
-        r.kind = ResolveKind::kNotValid;
+        r.kind = ResolveKind::kNamesNoPlace;
         return false;
     }
     if (!g.ok) {
@@ -78,7 +78,7 @@ bool ApplyGridRef(ResolveResult& r, const std::string& compact, int ll_format, b
 bool ApplyLocator(ResolveResult& r, const std::string& compact, int ll_format, bool window_texts) {
     const LocatorPosition l = ParseLocator(compact);
     if (l.not_valid) {
-        r.kind = ResolveKind::kNotValid;
+        r.kind = ResolveKind::kNamesNoPlace;
         return false;
     }
     if (!l.ok) {
@@ -214,7 +214,7 @@ ResolveResult ResolveInput(const ResolveRequest& req) {
                 r.kind = ResolveKind::kGridRef;
                 r.input_text = input;
                 r.sitename = "";
-            } else if (r.kind == ResolveKind::kNotValid) {
+            } else if (r.kind == ResolveKind::kNamesNoPlace) {
                 ShowNotValid(r, r.ngr_text);
             }
             break;
@@ -224,7 +224,7 @@ ResolveResult ResolveInput(const ResolveRequest& req) {
                 r.kind = ResolveKind::kLocator;
                 r.input_text = input;
                 r.sitename = "";
-            } else if (r.kind == ResolveKind::kNotValid) {
+            } else if (r.kind == ResolveKind::kNamesNoPlace) {
                 ShowNotValid(r, r.locator_text);
             } else {
                 r.ngr_text.reset();  // "Locator error": nothing else changes

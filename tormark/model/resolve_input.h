@@ -27,7 +27,7 @@ enum class ResolveKind {
     kSite,               // a database entry was found and its location resolved
     kLocatorError,       // odd-length locator (typed or stored): "Locator error" in the input box
     kGridRefError,       // grid reference with too many digits: message holds the sentence
-    kNotValid,           // typed grid reference or locator naming no place on its grid (XZ99ZZ):
+    kNamesNoPlace,       // typed grid reference or locator naming no place on its grid (XZ99ZZ):
                          // "Not valid" in its box, the other position boxes emptied
     kUnreadableLatLong,  // no hemisphere letters: input box emptied, texts of the old position
     kSiteNotFound,       // "ENDENDEND" or the end of the file reached without a match: "Not

@@ -124,7 +124,7 @@ std::string_view MessageOf(const ResolveResult& r) {
             return kLocatorError;
         case ResolveKind::kSiteLocationError:
             return kLocationError;
-        case ResolveKind::kNotValid:
+        case ResolveKind::kNamesNoPlace:
             return kNotValid;
         default:
             return r.message;

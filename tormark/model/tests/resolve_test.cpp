@@ -161,7 +161,7 @@ TEST_F(ResolveTest, FormsNamingNoPlaceAreNotValid) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.typed);
         const ResolveResult r = Resolve(c.typed, Site{52.0, 0.0, 0.001});
-        EXPECT_EQ(r.kind, ResolveKind::kNotValid);
+        EXPECT_EQ(r.kind, ResolveKind::kNamesNoPlace);
         EXPECT_EQ(r.typed_class, c.form);
         ExpectUnchanged(r);
         EXPECT_FALSE(r.dist_bear.has_value());
