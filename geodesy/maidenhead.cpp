@@ -68,6 +68,27 @@ int Digit(char c) {
     return static_cast<unsigned char>(c) - '0';
 }
 
+// The symbols of each pair: 18 fields (A..R) of 20 x 10 degrees, 10 squares (0..9) in a field,
+// 24 subsquares (A..X) in a square, 10 extended squares, 24 extended subsquares.
+constexpr int kFieldLetters = 18;
+constexpr int kSquareDigits = 10;
+constexpr int kSubsquareLetters = 24;
+
+// Whether each character of a locator of `length` (6, 8 or 10 and more) names a cell.
+bool NamesACell(std::string_view text, std::size_t length) {
+    auto within = [](int index, int count) { return index >= 0 && index < count; };
+    bool ok = within(Letter(text[0]), kFieldLetters) && within(Letter(text[1]), kFieldLetters) &&
+              within(Digit(text[2]), kSquareDigits) && within(Digit(text[3]), kSquareDigits) &&
+              within(Letter(text[4]), kSubsquareLetters) &&
+              within(Letter(text[5]), kSubsquareLetters);
+    if (length >= 8)
+        ok = ok && within(Digit(text[6]), kSquareDigits) && within(Digit(text[7]), kSquareDigits);
+    if (length >= 10)
+        ok = ok && within(Letter(text[8]), kSubsquareLetters) &&
+             within(Letter(text[9]), kSubsquareLetters);
+    return ok;
+}
+
 }  // namespace
 
 std::string FormatLocator(double lat_deg, double lon_deg) {
@@ -85,6 +106,10 @@ LocatorPosition ParseLocator(std::string_view text) {
     LocatorPosition out;
     const std::size_t len = text.size();
     if (len % 2 != 0 || len < 6) return out;
+    if (!NamesACell(text, len)) {
+        out.not_valid = true;
+        return out;
+    }
     const int c1 = Letter(text[0]), c2 = Letter(text[1]);
     const int d3 = Digit(text[2]), d4 = Digit(text[3]);
     const int c5 = Letter(text[4]), c6 = Letter(text[5]);

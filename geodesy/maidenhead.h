@@ -22,7 +22,11 @@ std::string FormatLocator(double lat_deg, double lon_deg);
 
 // Result of ParseLocator.
 struct LocatorPosition {
-    bool ok = false;       // false for an odd length or fewer than 6 characters
+    bool ok = false;  // false for an odd length or fewer than 6 characters, or when not_valid
+    // Refused because a symbol names no cell: a field letter beyond R, a subsquare letter beyond
+    // X, or a character that is not a digit where a digit belongs. Such a text read letter by
+    // letter would give a place that does not exist (XZ99ZZ: latitude 170 N).
+    bool not_valid = false;
     double lat_deg = 0.0;  // WGS84, near (not exactly at) the centre of the cell
     double lon_deg = 0.0;
     double resolution_km = 0.0;  // 4.6333.. (6 chars), 0.46333.. (8), 0.0193055.. (10 or more)
@@ -31,8 +35,9 @@ struct LocatorPosition {
 };
 
 // Upper-case locator of 6, 8 or 10 characters (more are ignored beyond the tenth) to a WGS84
-// position. Symbols are not range checked: a letter beyond R or X is used with its linear value.
-// An odd length, or fewer than 6 characters, is refused (ok false).
+// position. An odd length, or fewer than 6 characters, is refused (ok false), and so is a symbol
+// that names no cell (not_valid). Every locator it accepts lies within latitude -90..90 and
+// longitude -180..180.
 LocatorPosition ParseLocator(std::string_view text);
 
 // The console tools' locators, on their own terms: the corner of the cell when reading, the

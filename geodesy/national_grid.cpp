@@ -27,7 +27,6 @@ constexpr double kGridMaxEasting_m = 700000.0;
 constexpr double kGridMaxNorthing_m = 1400000.0;
 constexpr int kMaxDigitsPerCoordinate = 5;  // 1 m
 
-constexpr char kNotValid[] = "Not valid";
 // The console tools' grid references carry four digits per coordinate: 10 m.
 constexpr int kDigits10m = 4;
 constexpr double kTenMetres_m = 10.0;
@@ -52,6 +51,30 @@ std::string ZeroPadded(long long value, int digits) {
 
 bool OnGrid(double e_m, double n_m) {
     return e_m > 0.0 && e_m <= kGridMaxEasting_m && n_m > 0.0 && n_m <= kGridMaxNorthing_m;
+}
+
+// Whether two letters name one of the squares of the grid, the squares FormatGridRef writes: the
+// 25 letters can name squares far off it (XZ lies 500 km south of the false origin, where the
+// projection gives no real place).
+bool LettersOnGrid(char first, char second) {
+    if (!IsGridLetter(first) || !IsGridLetter(second)) return false;
+    const GridSquare square = ParseGridLetters(first, second);
+    return square.east >= 0 && square.east * kGridSquare_m < kGridMaxEasting_m &&
+           square.north >= 0 && square.north * kGridSquare_m < kGridMaxNorthing_m;
+}
+
+bool IsRealPosition(const LatLon& p) {
+    return std::isfinite(p.lat_deg) && std::isfinite(p.lon_deg) && std::fabs(p.lat_deg) <= 90.0 &&
+           std::fabs(p.lon_deg) <= 180.0;
+}
+
+// A refused grid reference that names no place; `reason` completes the sentence.
+NgrPosition NotValid(std::string_view text, double current_resolution_km, std::string_view reason) {
+    NgrPosition out;
+    out.resolution_km = current_resolution_km;
+    out.not_valid = true;
+    out.error = "Grid reference \"" + std::string(text) + "\" is not valid: " + std::string(reason);
+    return out;
 }
 
 // Value of the leading decimal digits of text (empty or no digit: 0); at most 5 digits are read
@@ -86,7 +109,7 @@ NgrText FormatGridRef(double lat_deg, double lon_deg, double resolution_km) {
     const double e_m = en.e_m, n_m = en.n_m;
     if (!OnGrid(e_m, n_m)) {
         out.status = NgrStatus::kNotValid;
-        out.text = kNotValid;
+        out.text = kNgrNotValid;
         return out;
     }
 
@@ -139,6 +162,9 @@ NgrPosition ParseGridRef(std::string_view text, double current_resolution_km) {
                     "\" has more than 5 digits per coordinate; at most 10 digits are allowed";
         return out;
     }
+    if (!LettersOnGrid(letters[0], letters[1]))
+        return NotValid(text, current_resolution_km,
+                        "its letters name no 100 km square of the National Grid");
     const std::size_t ku = static_cast<std::size_t>(k);
     const std::int64_t e_digits = LeadingDigits(digits.substr(0, ku));
     const std::int64_t n_digits = LeadingDigits(digits.substr(std::min(ku, m), ku));
@@ -170,6 +196,10 @@ NgrPosition ParseGridRef(std::string_view text, double current_resolution_km) {
 
     const LatLon airy = EastNorthToLatLong(out.easting_m, out.northing_m);
     const LatLon wgs = AiryToWGS84(airy.lat_deg, airy.lon_deg);
+    // Every square of the grid lies within latitude 49..63 N: this guards the conversions, not
+    // the letters, which are checked above.
+    if (!IsRealPosition(wgs))
+        return NotValid(text, current_resolution_km, "it gives no real latitude/longitude");
     out.lat_deg = wgs.lat_deg;
     out.lon_deg = wgs.lon_deg;
 
@@ -212,7 +242,7 @@ std::string FormatGridRef10m(LatLon wgs84) {
     const LatLon osgb = WGS84ToAiry(wgs84.lat_deg, wgs84.lon_deg, kConsoleAngles);
     const EastNorth en = LatLongToEastNorth(osgb.lat_deg, osgb.lon_deg, kConsoleAngles);
     const double e = en.e_m, n = en.n_m;
-    if (!OnGrid(e, n)) return kNotValid;
+    if (!OnGrid(e, n)) return std::string(kNgrNotValid);
     const auto square_e = static_cast<long long>(e / static_cast<double>(kGridSquare_m));
     const auto square_n = static_cast<long long>(n / static_cast<double>(kGridSquare_m));
     std::string text = FormatGridLetters(GridSquare{square_e, square_n});

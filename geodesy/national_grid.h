@@ -9,6 +9,10 @@
 
 namespace geodesy {
 
+// The text of a place that has no grid reference although it lies near the grid (FormatGridRef),
+// and of a grid reference that names no place on the grid (ParseGridRef's not_valid).
+inline constexpr std::string_view kNgrNotValid = "Not valid";
+
 // What FormatGridRef produced.
 enum class NgrStatus {
     kOk,           // text is a grid reference
@@ -36,6 +40,10 @@ NgrText FormatGridRef(double lat_deg, double lon_deg, double resolution_km);
 // Result of ParseGridRef.
 struct NgrPosition {
     bool ok = false;
+    // Refused because the letters name no square of the grid (a letter I or beyond the grid's
+    // 700 x 1400 km, e.g. XZ), or the position is not a real latitude/longitude: the text names
+    // no place, and is shown as kNgrNotValid.
+    bool not_valid = false;
     std::string error;     // set when !ok: a sentence naming the bad text
     double lat_deg = 0.0;  // WGS84, south-west corner of the named square
     double lon_deg = 0.0;
@@ -47,11 +55,11 @@ struct NgrPosition {
 };
 
 // Grid reference text (two capital letters then digits, no spaces; the caller removes spaces and
-// upper-cases) to the WGS84 position of the south-west corner of the square it names. Letters
-// and digits are not validated beyond length: a character that is not a digit ends the number
-// of its group. Texts with more than 5 digits per coordinate (more than 12 characters) are
-// refused, as are texts shorter than 2 characters. current_resolution_km is returned unchanged
-// for lengths other than 6, 8, 10 and 12 characters.
+// upper-cases) to the WGS84 position of the south-west corner of the square it names. Digits are
+// not validated beyond length: a character that is not a digit ends the number of its group.
+// Texts with more than 5 digits per coordinate (more than 12 characters) are refused, as are
+// texts shorter than 2 characters and (not_valid) letters that name a square off the grid.
+// current_resolution_km is returned unchanged for lengths other than 6, 8, 10 and 12 characters.
 NgrPosition ParseGridRef(std::string_view text, double current_resolution_km);
 
 // The 10 km square of a grid reference without blanks: the letters, the first easting digit and

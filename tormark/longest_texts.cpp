@@ -64,7 +64,7 @@ QStringList Distances() {
     return {"18888.888"};
 }
 QStringList Bearings() {
-    return {"358.8"};
+    return {BoxText(BearingText(358.8))};
 }
 QStringList Accuracies() {
     QStringList texts;

@@ -20,7 +20,8 @@ class PictureBox : public QWidget {
     // Fills the canvas with the background colour.
     void Clear();
 
-    // The drawing surface, as large as the control; call update() after drawing on it.
+    // The drawing surface, as large as the control in the window's pixels and carrying the
+    // screen's device pixel ratio; call update() after drawing on it.
     QImage& canvas() { return canvas_; }
     const QImage& canvas() const { return canvas_; }
 

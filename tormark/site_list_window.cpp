@@ -1,8 +1,8 @@
 #include "site_list_window.h"
 
-#include <QFontDatabase>
 #include <QKeyEvent>
 
+#include "fixed_pitch_font.h"
 #include "twips.h"
 
 namespace tormark {
@@ -11,17 +11,12 @@ namespace {
 constexpr int kClientWidth = 12465;
 constexpr int kClientHeight = 6645;
 
-// Lucida Console where it exists, otherwise the system's fixed-pitch font: the lines are
-// columns of a text file and only line up in a fixed-pitch font.
+// The lines are columns of a text file and only line up in a fixed-pitch font: Lucida Console
+// where it exists, as designed, otherwise another family that measures fixed pitch.
+constexpr int kListPointSize = 9;
+
 QFont ListFont() {
-    QFont font("Lucida Console");
-    font.setStyleHint(QFont::TypeWriter);
-    font.setFixedPitch(true);
-    if (!QFontInfo(font).fixedPitch()) {
-        font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    }
-    font.setPointSize(9);
-    return font;
+    return FixedPitchFont({"Lucida Console"}, kListPointSize);
 }
 }  // namespace
 

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <limits>
 
 namespace geodesy {
@@ -53,6 +54,25 @@ TEST(ParseLocatorTest, OddOrShortLengthIsRefused) {
         const LocatorPosition p = ParseLocator(text);
         EXPECT_FALSE(p.ok) << text;
     }
+}
+
+// Fields run A..R, squares 0..9 and subsquares A..X: a symbol beyond names no cell, and read
+// by its place in the alphabet gives no real position (XZ99ZZ: 170 N, 300 E).
+TEST(ParseLocatorTest, SymbolsNamingNoCellAreNotValid) {
+    for (const char* text : {"XZ99ZZ", "SA00AA", "AS00AA", "IO91IY", "IO91YM", "IO91IM0A",
+                             "IO91IM00AY", "IO91IM001A", "I?91IM"}) {
+        const LocatorPosition p = ParseLocator(text);
+        EXPECT_FALSE(p.ok) << text;
+        EXPECT_TRUE(p.not_valid) << text;
+    }
+    // The last symbol of each pair still names a cell, within the globe.
+    for (const char* text : {"RR99XX99XX", "AA00AA00AA", "IO91IM00XX"}) {
+        const LocatorPosition p = ParseLocator(text);
+        ASSERT_TRUE(p.ok) << text;
+        EXPECT_LE(std::fabs(p.lat_deg), 90.0) << text;
+        EXPECT_LE(std::fabs(p.lon_deg), 180.0) << text;
+    }
+    EXPECT_FALSE(ParseLocator("XZ99Z").not_valid);  // an odd length is the other refusal
 }
 
 TEST(MaidenheadRoundTripTest, DecodedPositionLiesInsideTheCell) {

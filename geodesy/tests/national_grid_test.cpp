@@ -7,6 +7,7 @@
 #include <string>
 
 #include "geodesy/datum_shift.h"
+#include "geodesy/grid_letters.h"
 #include "geodesy/transverse_mercator.h"
 
 namespace geodesy {
@@ -169,6 +170,47 @@ TEST(ParseGridRefTest, TooManyDigitsRefused) {
         EXPECT_NE(r.error.find("more than 5 digits"), std::string::npos) << r.error;
     }
     EXPECT_FALSE(ParseGridRef("S", 0.5).ok);
+}
+
+// The letters name 25 x 25 squares, of which the grid holds 7 x 14: every square FormatGridRef
+// writes is read back, the squares beyond each edge are not valid (they name no place the
+// projection can give: XZ lies 500 km south-west of the false origin).
+TEST(ParseGridRefTest, LettersOffTheGridAreNotValid) {
+    for (std::int64_t east = 0; east < 7; ++east) {
+        for (std::int64_t north = 0; north < 14; ++north) {
+            const std::string text = FormatGridLetters(GridSquare{east, north}) + "5050";
+            const NgrPosition r = ParseGridRef(text, 0.5);
+            ASSERT_TRUE(r.ok) << text;
+            EXPECT_FALSE(r.not_valid);
+            EXPECT_EQ(r.easting_m, east * 100000.0 + 50000.0) << text;
+            EXPECT_EQ(r.northing_m, north * 100000.0 + 50000.0) << text;
+        }
+    }
+    const struct {
+        std::string letters;
+        const char* where;
+    } off[] = {
+        {FormatGridLetters(GridSquare{7, 3}), "east of TG"},
+        {FormatGridLetters(GridSquare{2, 14}), "north of the top row"},
+        {"RZ", "west of SV"},
+        {"XA", "south of SV"},
+        {"XZ", "500 km south-west"},
+        {"IA", "I is no grid letter"},
+        {"S1", "a digit for a letter"},
+    };
+    for (const auto& c : off) {
+        SCOPED_TRACE(c.where);
+        const std::string text = c.letters + "12345678";
+        const NgrPosition r = ParseGridRef(text, 0.5);
+        EXPECT_FALSE(r.ok) << text;
+        EXPECT_TRUE(r.not_valid) << text;
+        EXPECT_EQ(r.resolution_km, 0.5);
+        EXPECT_NE(r.error.find("\"" + text + "\" is not valid"), std::string::npos) << r.error;
+    }
+    EXPECT_EQ(ParseGridLetters('R', 'Z'), (GridSquare{-1, 0}));
+    EXPECT_EQ(ParseGridLetters('X', 'A'), (GridSquare{0, -1}));
+    // Too many digits is another refusal, with its own sentence.
+    EXPECT_FALSE(ParseGridRef("XZ1234567890123", 0.5).not_valid);
 }
 
 TEST(ParseGridRefTest, NonDigitEndsTheGroup) {

@@ -12,6 +12,9 @@ namespace {
 
 constexpr char kEastNorthMask[] = "######";
 constexpr char kSizeMask[] = "###m";
+constexpr char kBearingMask[] = "##0.0";
+// The degree sign in UTF-8, as the geodesy core writes it.
+constexpr char kDegreeSign[] = "\xC2\xB0";
 
 // Appends v in the mask "######" (whole metres, no leading zeros). Grid values of a metre or more
 // take a direct integer conversion with the same digits; anything else goes through FormatMask.
@@ -50,6 +53,10 @@ std::string OsMapCaption(const geodesy::NgrText& ngr) {
     for (char c : ngr.text)
         if (c != ' ') compact += c;
     return geodesy::Square10km(compact);
+}
+
+std::string BearingText(double bearing_deg) {
+    return geodesy::FormatMask(bearing_deg, kBearingMask) + kDegreeSign;
 }
 
 std::string CellSizeText(double size_m) {

@@ -18,6 +18,9 @@ inline constexpr std::string_view kSiteNotFound = "Not Found";
 inline constexpr std::string_view kLocatorError = "Locator error";
 // Locator and grid-reference box text when a found entry's location cannot be read.
 inline constexpr std::string_view kLocationError = "ERROR";
+// Locator or grid-reference box text when the typed one names no place on its grid; the same
+// text as the grid-reference box shows for a place off the grid.
+inline constexpr std::string_view kNotValid = geodesy::kNgrNotValid;
 // Size-label text for a typed latitude/longitude.
 inline constexpr std::string_view kUnknownSize = "~";
 
@@ -31,6 +34,10 @@ std::string EastNorthText(const geodesy::NgrText& ngr);
 // The OS map button's caption: the 10 km square of a grid reference, e.g. "SU67"; "" when the
 // position has no grid reference.
 std::string OsMapCaption(const geodesy::NgrText& ngr);
+
+// A bearing of the Pointing window in degrees with one decimal and the degree sign (UTF-8),
+// e.g. "231.5°".
+std::string BearingText(double bearing_deg);
 
 // A cell side in whole metres with "m", in the mask "###m" (e.g. "4633m").
 std::string CellSizeText(double size_m);

@@ -47,6 +47,10 @@ void DeriveNgr(ResolveResult& r, bool windowTexts) {
 
 bool ApplyGridRef(ResolveResult& r, const std::string& compact, int llFormat, bool windowTexts) {
     const NgrPosition g = ParseGridRef(compact, r.resolution_km);
+    if (g.not_valid) {
+        r.kind = ResolveKind::kNamesNoPlace;
+        return false;
+    }
     if (!g.ok) {
         r.kind = ResolveKind::kRefusedGridRef;
         r.message = g.error;
@@ -73,6 +77,10 @@ bool ApplyGridRef(ResolveResult& r, const std::string& compact, int llFormat, bo
 
 bool ApplyLocator(ResolveResult& r, const std::string& compact, int llFormat, bool windowTexts) {
     const LocatorPosition l = ParseLocator(compact);
+    if (l.not_valid) {
+        r.kind = ResolveKind::kNamesNoPlace;
+        return false;
+    }
     if (!l.ok) {
         r.kind = ResolveKind::kRefusedLocator;
         r.inputText = std::string(kLocatorError);
@@ -164,6 +172,16 @@ void ResolveSite(ResolveResult& r, const ResolveRequest& req, const std::string&
     r.llText = "";
 }
 
+// A typed form that names no place: "Not valid" in its own box (`typedBox`, one of r's), and
+// no other form of the position before it, which is not this input's.
+void ShowNotValid(ResolveResult& r, std::optional<std::string>& typedBox) {
+    r.locatorText = "";
+    r.ngrText = "";
+    r.llText = "";
+    r.eastNorthText = "";
+    typedBox = std::string(kNotValid);
+}
+
 bool RefreshesDistance(ResolveKind kind) {
     switch (kind) {
         case ResolveKind::kGridRef:
@@ -211,6 +229,8 @@ ResolveResult ResolveInput(const ResolveRequest& req) {
                 r.kind = ResolveKind::kGridRef;
                 r.inputText = input;
                 r.sitename = "";
+            } else if (r.kind == ResolveKind::kNamesNoPlace) {
+                ShowNotValid(r, r.ngrText);
             }
             break;
         case InputClass::kLocator:
@@ -219,6 +239,8 @@ ResolveResult ResolveInput(const ResolveRequest& req) {
                 r.kind = ResolveKind::kLocator;
                 r.inputText = input;
                 r.sitename = "";
+            } else if (r.kind == ResolveKind::kNamesNoPlace) {
+                ShowNotValid(r, r.locatorText);
             }
             break;
         case InputClass::kLatLong: {

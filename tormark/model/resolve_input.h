@@ -27,6 +27,8 @@ enum class ResolveKind {
     kSite,               // a database entry was found and its location resolved
     kRefusedLocator,     // odd-length locator (typed or stored): "Locator error" in the input box
     kRefusedGridRef,     // grid reference with too many digits: message holds the sentence
+    kNamesNoPlace,       // typed grid reference or locator naming no place on its grid (XZ99ZZ):
+                         // "Not valid" in its box, the other position boxes emptied
     kUnreadableLatLong,  // no hemisphere letters: input box emptied, texts of the old position
     kNoSuchSite,         // "ENDENDEND" or the end of the file reached without a match: "Not
                          // Found", locator/NGR/lat-long boxes emptied
@@ -41,8 +43,8 @@ struct ResolveRequest {
     double lat_deg = 0.0;    // current position, WGS84 degrees
     double lon_deg = 0.0;
     double resolution_km = 1.0;         // current positional uncertainty, km
-    int llFormat = 0;                  // layout for FormatLatLong
-    std::string_view databasePath;     // the site database file
+    int llFormat = 0;                   // layout for FormatLatLong
+    std::string_view databasePath;      // the site database file
     std::optional<geodesy::Site> home;  // the home site when one is set
     // false: the texts that only the window shows are not worked out: the east/north line is
     // left "" and the OS map caption and cell sizes are left unset (the command lines print
@@ -66,17 +68,17 @@ struct ResolveResult {
     // The class of the typed text itself (for a site, inputClass is that of its location).
     geodesy::InputClass typedClass = geodesy::InputClass::kSiteName;
 
-    std::optional<std::string> inputText;       // InputText (and BearingCalc's Ipt)
-    std::optional<std::string> locatorText;     // LocText
-    std::optional<std::string> ngrText;         // NGRText
-    std::optional<std::string> llText;          // LLText
+    std::optional<std::string> inputText;      // InputText (and BearingCalc's Ipt)
+    std::optional<std::string> locatorText;    // LocText
+    std::optional<std::string> ngrText;        // NGRText
+    std::optional<std::string> llText;         // LLText
     std::optional<std::string> eastNorthText;  // EastNorth: "E: 469511 , N: 178370" or ""
-    std::optional<std::string> square10km;      // OSMap caption, e.g. "SU67"
+    std::optional<std::string> square10km;     // OSMap caption, e.g. "SU67"
     std::optional<std::string> xSizeText;      // Xdim: cell width "###m" or "~"
     std::optional<std::string> ySizeText;      // Ydim: cell height "###m" or "~"
-    std::optional<std::string> sitename;         // database name, "" for typed positions; unchanged
-                                                 // when a found entry cannot be placed
-    std::string message;                         // message-box text, "" when none
+    std::optional<std::string> sitename;       // database name, "" for typed positions; unchanged
+                                               // when a found entry cannot be placed
+    std::string message;                       // message-box text, "" when none
     // The figures behind eastNorthText, set with it unless it is "": the corner of a typed
     // square, or the unrounded easting and northing of a computed reference.
     std::optional<GridPoint> eastNorth;
@@ -95,8 +97,8 @@ ResolveResult ResolveInput(const ResolveRequest& request);
 // A site's stored location (upper-cased, as a site file's location field holds it) resolved as
 // "&Use This" resolves the location of a found site, with `resolution_km` as the current
 // resolution (a grid reference whose length names none keeps it). kind is kSite when it names a
-// position; otherwise kRefusedGridRef, kRefusedLocator or kSiteLocationError, and no position is set.
-// The listing resolves every line of the database through this.
+// position; otherwise kRefusedGridRef, kRefusedLocator or kSiteLocationError, and no position is
+// set. The listing resolves every line of the database through this.
 ResolveResult ResolveLocation(std::string_view location, double resolution_km, int llFormat,
                               bool windowTexts);
 

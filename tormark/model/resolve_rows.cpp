@@ -31,17 +31,34 @@ void AppendFixed(std::string& row, double value, int decimals) {
     if (ec == std::errc()) row.append(buffer, end);
 }
 
-// Appends a field of the tab-separated output: tabs and line ends inside it become blanks.
+// A byte the output does not carry as it is: the control characters (below the blank, and
+// DEL), which would ring, move the cursor or end a string in whatever reads the rows.
+bool IsControlByte(char c) {
+    const auto u = static_cast<unsigned char>(c);
+    return u < 0x20 || u == 0x7f;
+}
+
+// Appends a field of the tab-separated output: tabs and line ends inside it become blanks (they
+// would split the field or the row), other control bytes are written as "\x1b". Bytes of 0x80 and
+// above pass as they are: they are the letters of UTF-8 or Latin-1 text.
 void AppendField(std::string& row, std::string_view text) {
-    const std::size_t start = row.size();
-    row.append(text);
-    for (std::size_t i = start; i < row.size(); ++i) {
-        const char c = row[i];
-        // Tab, line feed and carriage return are 9, 10 and 13: one test passes every other
-        // character of a usual field.
-        if (static_cast<unsigned char>(c) <= '\r' && (c == '\t' || c == '\r' || c == '\n'))
-            row[i] = ' ';
+    static constexpr char kHexDigits[] = "0123456789abcdef";
+    std::size_t plainFrom = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (!IsControlByte(c)) continue;
+        row.append(text.substr(plainFrom, i - plainFrom));
+        plainFrom = i + 1;
+        if (c == '\t' || c == '\r' || c == '\n') {
+            row += ' ';
+        } else {
+            const auto u = static_cast<unsigned char>(c);
+            row += "\\x";
+            row += kHexDigits[u >> 4];
+            row += kHexDigits[u & 0xf];
+        }
     }
+    row.append(text.substr(plainFrom));
 }
 
 // The message of a row that names no position: what the window would show for the line, or
@@ -107,6 +124,8 @@ std::string_view MessageOf(const ResolveResult& r) {
             return kLocatorError;
         case ResolveKind::kSiteLocationError:
             return kLocationError;
+        case ResolveKind::kNamesNoPlace:
+            return kNotValid;
         default:
             return r.message;
     }

@@ -25,7 +25,9 @@ std::string_view MessageOf(const ResolveResult& r);
 
 // Appends the row of one input (its line end included) to `row`: the result `r` of
 // session.UseThis(input), read with the session as that step left it. A row that resolved
-// nothing leaves every position column empty, whatever an earlier row found.
+// nothing leaves every position column empty, whatever an earlier row found. A tab or line end
+// inside a field becomes a blank and any other control byte (NUL, ESC, BEL, DEL ...) is written
+// escaped as "\x1b", so a row never carries the bytes themselves.
 void AppendResolutionRow(std::string& row, std::string_view input, const ResolveResult& r,
                          const SiteSession& session);
 

@@ -27,7 +27,9 @@ std::string UncertaintyText(UncertForm form, double distUncert_km, double bearUn
 
 std::string HomeStationCaption(const std::string& sitename, const std::string& locator,
                                const std::string& ngr) {
-    return "Home Station:  " + sitename + " - " + locator + "  " + ngr;
+    // A home typed as a position has no name to set apart from its locator.
+    const std::string name = sitename.empty() ? std::string() : sitename + " - ";
+    return "Home Station:  " + name + locator + "  " + ngr;
 }
 
 std::string RestoredHomeText(double lat_deg, double lon_deg) {
@@ -148,8 +150,8 @@ std::optional<UncertForm> SiteSession::ColourBoxes(const ResolveResult& r) {
 
 void SiteSession::WritePointingValues(UncertForm form) {
     pointing.dist = FormatMask(distBear.dist_km, "####0.00#");
-    pointing.bear = FormatMask(distBear.bearing_deg, "##0.0");
-    pointing.backBear = FormatMask(distBear.back_bearing_deg, "##0.0");
+    pointing.bear = BearingText(distBear.bearing_deg);
+    pointing.backBear = BearingText(distBear.back_bearing_deg);
     pointing.uncert = UncertaintyText(form, distBear.dist_uncert_km, distBear.bear_uncert_deg);
 }
 

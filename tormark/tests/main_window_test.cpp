@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QTest>
 
+#include "fixed_pitch_font.h"
 #include "test_support.h"
 #include "twips.h"
 
@@ -87,7 +88,11 @@ TEST_F(MainWindowTest, FirstStartState) {
               w.layout().Grown(TwipsRect(480, 735, 5895, 330)));
     EXPECT_TRUE(Named<QLineEdit>(w, "LocText")->font().bold());
     EXPECT_EQ(Named<QLineEdit>(w, "LocText")->font().pointSize(), 12);
-    EXPECT_TRUE(QFontInfo(Named<QListWidget>(*w.siteListWindow(), "PR")->font()).fixedPitch());
+    // The list lines up its columns: its font is drawn fixed pitch, in the family it names (Qt's
+    // own flag says "proportional" for Noto Sans Mono, which is not).
+    const QFont listFont = Named<QListWidget>(*w.siteListWindow(), "PR")->font();
+    EXPECT_TRUE(DrawsFixedPitch(listFont)) << listFont.family().toStdString();
+    EXPECT_EQ(QFontInfo(listFont).family(), listFont.family());
     EXPECT_EQ(w.pointingWindow()->windowTitle(), "Pointing");
     EXPECT_EQ(w.gpsSetupWindow()->windowTitle(), "GPS / NMEA  Setup");
 }
@@ -120,6 +125,29 @@ TEST_F(MainWindowTest, TypedFormsShowTheirColours) {
     EXPECT_EQ(Fore(Named<QLineEdit>(w, "NGRText")), QColor(0, 0, 0));
     EXPECT_EQ(Named<QLabel>(w, "Xdim")->text(), "~");
     EXPECT_TRUE(Named<CellFrame>(w, "Frame1")->isPoint());
+}
+
+// Letters that name no place are refused in the box of their form, the position left as it was
+// and no message box raised.
+TEST_F(MainWindowTest, FormsNamingNoPlaceShowNotValid) {
+    MainWindow& w = *window;
+    Enter("IO91IM");
+    const double lat = w.session().lat_deg;
+    const QString cell = Named<QLabel>(w, "Xdim")->text();
+    Enter("XZ99 ZZ");
+    EXPECT_EQ(Named<QLineEdit>(w, "InputText")->text(), "XZ99 ZZ");
+    EXPECT_EQ(Named<QLineEdit>(w, "LocText")->text(), "Not valid");
+    EXPECT_EQ(Named<QLineEdit>(w, "NGRText")->text(), "");
+    EXPECT_EQ(Named<QLineEdit>(w, "LLText")->text(), "");
+    EXPECT_EQ(Named<QLineEdit>(w, "EastNorth")->text(), "");
+    EXPECT_EQ(Named<QLabel>(w, "Xdim")->text(), cell);  // no negative cell size
+    EXPECT_FALSE(Named<QPushButton>(w, "SetHome")->isEnabled());
+    EXPECT_EQ(w.session().lat_deg, lat);
+
+    Enter("TH12 34");  // the column east of TG is off the grid
+    EXPECT_EQ(Named<QLineEdit>(w, "NGRText")->text(), "Not valid");
+    EXPECT_EQ(Named<QLineEdit>(w, "LocText")->text(), "");
+    EXPECT_TRUE(messages.isEmpty()) << messages.join("; ").toStdString();
 }
 
 TEST_F(MainWindowTest, DatabaseSearchFromTheWindow) {
@@ -196,7 +224,7 @@ TEST_F(MainWindowTest, SetAsHomeFillsThePointingWindow) {
     EXPECT_TRUE(Named<QPushButton>(w, "LocSites")->isEnabled());
     EXPECT_TRUE(Named<QPushButton>(w, "GenList")->isEnabled());
     EXPECT_EQ(Named<QLabel>(w, "BaseLocLbl")->text(),
-              "Home Station:   - " + Named<QLineEdit>(w, "LocText")->text() + "  " +
+              "Home Station:  " + Named<QLineEdit>(w, "LocText")->text() + "  " +
                   Named<QLineEdit>(w, "NGRText")->text());
     EXPECT_EQ(w.pointingWindow()->windowTitle(), Named<QLabel>(w, "BaseLocLbl")->text());
     EXPECT_EQ(w.session().homeName, "52N 0E");
@@ -205,8 +233,8 @@ TEST_F(MainWindowTest, SetAsHomeFillsThePointingWindow) {
     QObject::connect(&w, &MainWindow::siteResolved, [&drawn] { ++drawn; });
     Enter("51.5N 1W");
     EXPECT_EQ(Named<QLineEdit>(*w.pointingWindow(), "DistText")->text(), "88.49");
-    EXPECT_EQ(Named<QLineEdit>(*w.pointingWindow(), "BearText")->text(), "231.5");
-    EXPECT_EQ(Named<QLineEdit>(*w.pointingWindow(), "BackBearText")->text(), "50.7");
+    EXPECT_EQ(Named<QLineEdit>(*w.pointingWindow(), "BearText")->text(), "231.5°");
+    EXPECT_EQ(Named<QLineEdit>(*w.pointingWindow(), "BackBearText")->text(), "50.7°");
     EXPECT_EQ(Named<QLineEdit>(*w.pointingWindow(), "UncertText")->text(), "0.001km 0.0 deg");
     EXPECT_EQ(drawn, 1);
 }

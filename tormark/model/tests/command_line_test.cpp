@@ -151,11 +151,17 @@ TEST(RunResolve, EveryRowReportsOnlyItsOwnLine) {
     // A latitude beyond the double range.
     const std::string overflow = std::string(400, '9') + "N 3W";
     const Case cases[] = {
-        {"51.5N 1W", ""},    {"IO91IM0", "Locator error"},
-        {"IO91WM", ""},      {"", "Not a position"},
-        {"SU1224 4219", ""}, {"51.5 1.25", "Not a position"},
-        {"91", ""},          {"late", "Not Found"},
-        {"odd", "ERROR"},    {overflow, "Not a position"},
+        {"51.5N 1W", ""},
+        {"IO91IM0", "Locator error"},
+        {"IO91WM", ""},
+        {"", "Not a position"},
+        {"SU1224 4219", ""},
+        {"51.5 1.25", "Not a position"},
+        {"91", ""},
+        {"late", "Not Found"},
+        {"odd", "ERROR"},
+        {overflow, "Not a position"},
+        {"XZ99 ZZ", "Not valid"},
     };
     std::string input;
     for (const Case& c : cases) input += c.line + "\n";

@@ -73,9 +73,9 @@ std::string Shared(SiteSession session, const std::vector<std::string>& lines, u
 class ResolveLinesTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        database_ = test::WriteFile(
-            dir_, "Sites.dat",
-            {"Dunkery Beacon~SS891 416", "Odd Grid~NY2154072", "Broken~XY", "ENDENDEND"});
+        database_ = test::WriteFile(dir_, "Sites.dat",
+                                    {"Dunkery Beacon~SS891 416", "Odd Grid~NY2154072", "Broken~XY",
+                                     std::string("Bell\a Cairn\x1b[2J~IO84JK"), "ENDENDEND"});
     }
     test::TempDir dir_;
     std::string database_;
@@ -145,6 +145,34 @@ TEST_F(ResolveLinesTest, LineEndsAndTheExitStatus) {
     lines[321] = "IO84JK49";
     Shared(session, lines, 4, &allResolved);
     EXPECT_TRUE(allResolved);
+}
+
+// A row is text for a terminal or a script: the control bytes of an input or of a database name
+// are written escaped, never as the bytes themselves (NUL would end a C string, ESC starts a
+// terminal command, BEL rings).
+TEST_F(ResolveLinesTest, ControlBytesAreWrittenEscaped) {
+    SiteSession session = NewSession(database_, false);
+    using namespace std::string_literals;
+    const std::string typed = "no\0where\x1b[31m\a\x7f\x1f\tcaf\xc3\xa9"s;
+    std::string row;
+    AppendResolutionRow(row, typed, session.UseThis(typed), session);
+    const std::vector<std::string> columns = Columns(row);
+    ASSERT_EQ(columns.size(), 17u) << row;
+    // The tab inside the input stays a blank, as before; UTF-8 letters pass unchanged.
+    EXPECT_EQ(columns[0], "no\\x00where\\x1b[31m\\x07\\x7f\\x1f caf\xc3\xa9");
+    EXPECT_EQ(columns[15], "Not Found");
+
+    // The name found in the database is escaped too, in the input and site columns.
+    row.clear();
+    AppendResolutionRow(row, "bell", session.UseThis("bell"), session);
+    const std::vector<std::string> found = Columns(row);
+    ASSERT_EQ(found.size(), 17u) << row;
+    EXPECT_EQ(found[5], "IO84JK");
+    EXPECT_EQ(found[16], "Bell\\x07 Cairn\\x1b[2J\n");
+    for (char c : row) {
+        if (c == '\t' || c == '\n') continue;
+        EXPECT_GE(static_cast<unsigned char>(c), 0x20) << row;
+    }
 }
 
 }  // namespace

@@ -28,6 +28,7 @@ constexpr char kSites[] =
     "Spaced Grid Ref~NY 215 072\r\n"
     "Odd Length Locator~IO84KO4\r\n"
     "Long Grid Ref~SU1234567890123\r\n"
+    "Off Grid~XZ12 34\r\n"
     "ENDENDEND\r\n"
     "After End~NY342151\r\n";
 
@@ -145,6 +146,41 @@ TEST_F(ResolveTest, TooManyGridDigitsIsRefused) {
     EXPECT_FALSE(r.ngrText.has_value());
 }
 
+// Text of the shape of a locator or a grid reference whose letters name no place: refused as
+// "Not valid" in the box of its form, not placed at latitude 170 N or 500 km south of the grid.
+TEST_F(ResolveTest, FormsNamingNoPlaceAreNotValid) {
+    const struct {
+        const char* typed;
+        InputClass form;
+    } cases[] = {
+        {"XZ99 ZZ", InputClass::kLocator},     // fields end at R: latitude 170 N
+        {"IO91IZ", InputClass::kLocator},      // subsquares end at X
+        {"XZ99 9999", InputClass::kGridRef},   // 500 km south-west of the grid
+        {"TH12 34", InputClass::kGridRef},     // the column east of TG
+        {"IA1234 5678", InputClass::kGridRef}  // the letters skip I
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        const ResolveResult r = Resolve(c.typed, Site{52.0, 0.0, 0.001});
+        EXPECT_EQ(r.kind, ResolveKind::kNamesNoPlace);
+        EXPECT_EQ(r.typed_class, c.form);
+        ExpectUnchanged(r);
+        EXPECT_FALSE(r.dist_bear.has_value());
+        const bool locator = c.form == InputClass::kLocator;
+        EXPECT_EQ(r.locator_text, locator ? "Not valid" : "");
+        EXPECT_EQ(r.ngr_text, locator ? "" : "Not valid");
+        EXPECT_EQ(r.ll_text, "");
+        EXPECT_EQ(r.east_north_text, "");
+        EXPECT_EQ(r.message, "");                // shown in the box, not in a message box
+        EXPECT_FALSE(r.input_text.has_value());  // the input stays as typed
+    }
+    // The squares at the grid's corners are places.
+    for (const char* typed : {"SV0000 0000", "HP9999 9999", "TG9999 0000", "RR99XX", "AA00AA"}) {
+        SCOPED_TRACE(typed);
+        EXPECT_TRUE(Resolve(typed).position_changed);
+    }
+}
+
 TEST_F(ResolveTest, EmptyInputDoesNothing) {
     const ResolveResult r = Resolve("", Site{52.0, 0.0, 0.001});
     EXPECT_EQ(r.kind, ResolveKind::kEmpty);
@@ -186,7 +222,7 @@ TEST_F(ResolveTest, DatabaseLocatorAndLatLong) {
 }
 
 TEST_F(ResolveTest, DatabaseUnreadableLocations) {
-    for (const char* name : {"spaced", "long grid"}) {
+    for (const char* name : {"spaced", "long grid", "off grid"}) {
         SCOPED_TRACE(name);
         const ResolveResult r = Resolve(name, Site{52.0, 0.0, 0.001});
         EXPECT_EQ(r.kind, ResolveKind::kSiteLocationError);

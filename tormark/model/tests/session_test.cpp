@@ -112,12 +112,21 @@ TEST_F(SessionTest, FailedInputsKeepThePosition) {
     EXPECT_EQ(session.lon_deg, lon);
     session.UseThis("");
     EXPECT_FALSE(session.boxes.setHomeEnabled);
+    // A locator naming no place cannot become home either.
+    session.UseThis("XZ99 ZZ");
+    EXPECT_EQ(session.boxes.input, "XZ99 ZZ");
+    EXPECT_EQ(session.boxes.locator, "Not valid");
+    EXPECT_EQ(session.boxes.latlong, "");
+    EXPECT_FALSE(session.boxes.hasEastNorth);
+    EXPECT_FALSE(session.boxes.setHomeEnabled);
+    EXPECT_EQ(session.lat_deg, lat);
 }
 
 TEST_F(SessionTest, SetAsHomeAndTheWorkedPair) {
     session.UseThis("52N 0E");
     const std::string caption = session.SetAsHome();
-    EXPECT_EQ(caption, "Home Station:   - " + session.boxes.locator + "  " + session.boxes.ngr);
+    // No name: no " - " before the locator.
+    EXPECT_EQ(caption, "Home Station:  " + session.boxes.locator + "  " + session.boxes.ngr);
     EXPECT_TRUE(session.homeSet);
     EXPECT_EQ(session.homeName, "52N 0E");
     EXPECT_EQ(session.pointing.ipt, "");
@@ -127,8 +136,8 @@ TEST_F(SessionTest, SetAsHomeAndTheWorkedPair) {
     EXPECT_NEAR(session.distBear.bearing_deg, 231.468, 1e-3);
     EXPECT_NEAR(session.distBear.back_bearing_deg, 50.683, 1e-3);
     EXPECT_EQ(session.pointing.dist, "88.49");
-    EXPECT_EQ(session.pointing.bear, "231.5");
-    EXPECT_EQ(session.pointing.backBear, "50.7");
+    EXPECT_EQ(session.pointing.bear, "231.5\xC2\xB0");
+    EXPECT_EQ(session.pointing.backBear, "50.7\xC2\xB0");
     EXPECT_EQ(session.pointing.uncert, "0.001km 0.0 deg");
 
     session.UseThis("mast");
