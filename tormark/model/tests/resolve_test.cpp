@@ -163,21 +163,21 @@ TEST_F(ResolveTest, FormsNamingNoPlaceAreNotValid) {
         SCOPED_TRACE(c.typed);
         const ResolveResult r = Resolve(c.typed, Site{52.0, 0.0, 0.001});
         EXPECT_EQ(r.kind, ResolveKind::kNamesNoPlace);
-        EXPECT_EQ(r.typed_class, c.form);
+        EXPECT_EQ(r.typedClass, c.form);
         ExpectUnchanged(r);
-        EXPECT_FALSE(r.dist_bear.has_value());
+        EXPECT_FALSE(r.distBear.has_value());
         const bool locator = c.form == InputClass::kLocator;
-        EXPECT_EQ(r.locator_text, locator ? "Not valid" : "");
-        EXPECT_EQ(r.ngr_text, locator ? "" : "Not valid");
-        EXPECT_EQ(r.ll_text, "");
-        EXPECT_EQ(r.east_north_text, "");
+        EXPECT_EQ(r.locatorText, locator ? "Not valid" : "");
+        EXPECT_EQ(r.ngrText, locator ? "" : "Not valid");
+        EXPECT_EQ(r.llText, "");
+        EXPECT_EQ(r.eastNorthText, "");
         EXPECT_EQ(r.message, "");                // shown in the box, not in a message box
-        EXPECT_FALSE(r.input_text.has_value());  // the input stays as typed
+        EXPECT_FALSE(r.inputText.has_value());  // the input stays as typed
     }
     // The squares at the grid's corners are places.
     for (const char* typed : {"SV0000 0000", "HP9999 9999", "TG9999 0000", "RR99XX", "AA00AA"}) {
         SCOPED_TRACE(typed);
-        EXPECT_TRUE(Resolve(typed).position_changed);
+        EXPECT_TRUE(Resolve(typed).positionChanged);
     }
 }
 
