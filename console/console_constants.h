@@ -28,7 +28,7 @@ using geodesy::kKmPerDegreeLatSingle;
 inline constexpr double kPlotAspect = Single(1.4f);  // plot width over height (terrainplot, 3d)
 
 // The spacing of the area grids: SRTM's 3 arc-seconds (terrain/tile_format.h).
-inline constexpr int kSamplesPerDegree = terrain::kSamplesPerDegree;
+using terrain::kSamplesPerDegree;
 // One sample step north-south in km: 111.2 / 1200.
 inline constexpr double kKmPerSample = kKmPerDegreeLatSingle / kSamplesPerDegree;
 

@@ -28,7 +28,7 @@ namespace {
 
 constexpr char kTileName[] = "N54W004.hgt";
 constexpr double kTileSouth_deg = 54.0, kTileWest_deg = -4.0;
-constexpr int kSamplesPerDegree = terrain::kThreeArcSecondTile.samplesPerDegree;
+using terrain::kSamplesPerDegree;
 constexpr int kTileSide = terrain::kThreeArcSecondTile.Side();
 constexpr std::int64_t kTileBytes = terrain::kThreeArcSecondTile.fileBytes;
 constexpr terrain::AreaCapacity kSmallArea{2 * kSamplesPerDegree + 1, 2 * kSamplesPerDegree + 1};

@@ -36,6 +36,8 @@ inline constexpr double kEarthRadiusSingle_km =
 // One degree of latitude on that sphere, rounded as the programs have always used it, km: the
 // locator's cell sizes are worked from it.
 inline constexpr double kKmPerDegreeLat = 111.2;
+// Minutes of arc in a degree (latitude/longitude texts, the locator's subsquares).
+inline constexpr double kMinutesPerDegree = 60.0;
 // The same as the console tools hold it, in single precision and widened (111.19999694824219 km):
 // their map rectangles, sample steps and radii use this value.
 inline constexpr double kKmPerDegreeLatSingle =

@@ -30,7 +30,6 @@ constexpr int kMissingLetter = 12;
 constexpr double kSizeBase6 = 278.0;
 constexpr double kSizeBase8 = 27.8;
 constexpr double kSizeBase10 = 0.25 / 24.0 * kKmPerDegreeLat;
-constexpr double kMinutesPerDegree = 60.0;
 // Fifth-pair cells per degree: a field is 20 x 10 degrees, a square 2 x 1, a subsquare 1/12 x
 // 1/24, the fourth pair 1/120 x 1/240 and the fifth 1/2880 x 1/5760 degree.
 constexpr double kFifthPairsPerLonDegree = 2880;

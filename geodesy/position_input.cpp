@@ -4,6 +4,7 @@
 #include <cmath>
 #include <utility>
 
+#include "geodesy/constants.h"
 #include "geodesy/display_mask.h"
 #include "geodesy/fixed_digits.h"
 
@@ -14,7 +15,6 @@ namespace {
 constexpr std::size_t kMinClassifiedLength = 5;  // shorter texts are site names
 constexpr std::size_t kNumberPrefixLength = 4;   // characters read for the number test
 constexpr double kTypedLatLongResolution_km = 0.001;
-constexpr double kMinutesPerDegree = 60.0;
 constexpr double kSecondsPerDegree = 3600.0;
 constexpr std::string_view kDegreeUtf8 = "\xC2\xB0";
 constexpr char kDegreeLatin1 = '\xB0';

@@ -13,7 +13,6 @@ namespace {
 
 // Fractions of the plot size that place the legend and the Exit control, held in single
 // precision like the tools' other fractional constants.
-constexpr double kLegendLeft = Single(1.007f);
 constexpr double kLegendRight = Single(1.03f);
 constexpr double kLegendBottom = Single(0.3f);
 constexpr double kLegendTop = Single(0.55f);

@@ -8,11 +8,16 @@
 #include <functional>
 
 #include "console/console.h"
+#include "console/console_constants.h"
 #include "console/palette.h"
 #include "plot/canvas.h"
 #include "plot/plot_window.h"
 
 namespace plot {
+
+// Left edge of the colour legend, as a fraction of the plot width (single precision, like the
+// tools' other fractional constants): a map drawn beside it stops short of it.
+inline constexpr double kLegendLeft = console::Single(1.007f);
 
 // The legend: a bar of the 256 palette colours from 0.3 x nLat up to about 0.55 x nLat at x
 // 1.007 ... 1.03 x nLon, labelled with the heights of entries 0, 32, ... 224 and 255 (mask

@@ -61,7 +61,7 @@ std::optional<MastView> RunDialogue(const console::ToolProfile& profile, console
     console::HgtTileStore& store = *view.store;
 
     std::string text = start->siteText;
-    if (text.empty()) text = console::AskPosition(console, kCentrePrompt);
+    if (text.empty()) text = console::AskPosition(console, kMastCentrePrompt);
     if (text.empty()) return std::nullopt;
     view.centre = console::ResolvePosition(text, view.config.sitesPath, console);
     if (view.centre.siteFileMissing) return std::nullopt;

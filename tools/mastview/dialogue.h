@@ -20,7 +20,7 @@
 
 namespace mastview {
 
-inline constexpr std::string_view kCentrePrompt = "Centre of plot, Site Name / Location     ";
+inline constexpr std::string_view kMastCentrePrompt = "Centre of plot, Site Name / Location     ";
 inline constexpr std::string_view kMastPrompt = "Base mast height          [2]            ";
 inline constexpr std::string_view kKFactorPrompt = "Tropo  K  value          [1.3]           ";
 inline constexpr std::string_view kRadiusMask = "Radial Distance Out km    [###]          ";

@@ -18,8 +18,6 @@ constexpr double kCorrectionScale_dB = 6.0;
 constexpr double kCorrectionBase_dB = 10.0;
 constexpr double kCorrectionPerKm_dB = 0.02;
 
-constexpr double kNone = -std::numeric_limits<double>::infinity();
-
 bool Inner(const ProfilePoint& p, double path_km) {
     return p.distance_km > 0.0 && p.distance_km < path_km;
 }

@@ -7,11 +7,6 @@
 #include "radiolink/equivalent_edge.h"
 
 namespace radiolink {
-namespace {
-
-constexpr double kNone = -std::numeric_limits<double>::infinity();
-
-}  // namespace
 
 BullingtonRay::BullingtonRay(double txHeight_m, double effectiveRadius_km, double wavelength_m)
     : txHeight_m_(txHeight_m),

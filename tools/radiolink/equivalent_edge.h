@@ -2,6 +2,7 @@
 // forms: the equivalent knife edge's parameter and its loss, once the slopes are known.
 #pragma once
 
+#include <limits>
 #include <span>
 
 #include "radiolink/bullington.h"
@@ -10,6 +11,9 @@ namespace radiolink {
 
 // 1000 / 2: the earth bulge d1 d2 / (2 a_e) of distances in km is in km; times 1000 in metres.
 inline constexpr double kBulgeMetresPerKm = 500.0;
+
+// Below every slope and parameter: "no sample yet" in the running maxima.
+inline constexpr double kNone = -std::numeric_limits<double>::infinity();
 
 // The loss over `inner` (the samples strictly between the ends) of a path of path_km, given the
 // steepest slope from the transmitter, slopeFromTx (S_tim), and the distance `edge_km` (d_b) at

@@ -12,7 +12,7 @@
 namespace terrain3d {
 namespace {
 
-constexpr double kCentreMarkerShare = 200;  // marker half-width nLon / 200
+using terrainmap::kCentreMarkerShare;
 
 // The pixel that holds a fractional pixel coordinate; far-off values are held well outside.
 int PixelIndex(double p) {

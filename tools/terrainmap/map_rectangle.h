@@ -19,6 +19,9 @@ struct MapRectangle {
 
 // Most rows and columns a plot may have (the area grid's height and the widest plot), in samples
 // whatever their spacing: a 1 arc-second plot so covers at most a ninth of the area.
+// The centre marker's half-width is nLon / 200 in both map tools.
+inline constexpr double kCentreMarkerShare = 200;
+
 constexpr int kMaxRows = 6000;
 constexpr int kMaxColumns = 10000;
 
@@ -26,7 +29,7 @@ constexpr int kMaxColumns = 10000;
 // latitude lat0_deg (-89 … 89) and longitude lon0_deg, counted in samples of 1/samplesPerDegree
 // degree (1200 or 3600). The edges in degrees do not depend on the spacing.
 MapRectangle MapRectangleAround(double lat0_deg, double lon0_deg, double northSouthKm,
-                        int samplesPerDegree = 1200);
+                                int samplesPerDegree = 1200);
 
 // The plot width of terrainplot from the number typed: 100 km for 0, negative or no number,
 // at least 2 km; kept unrounded.

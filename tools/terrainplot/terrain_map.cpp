@@ -12,6 +12,7 @@
 #include "console/file_names.h"
 #include "console/position_entry.h"
 #include "geodesy/upper_case.h"
+#include "plot/plot_controls.h"
 #include "sitefile/site_search.h"
 
 namespace terrainplot {
@@ -19,13 +20,13 @@ namespace {
 
 using console::Single;
 
-constexpr double kSampleNudge = console::kSampleNudge;  // 0.00001: inside the sample's cell
+using console::kSampleNudge;                     // 0.00001: inside the sample's cell
 constexpr double kSquareReach = Single(1.005f);  // a filled square overlaps its neighbours a bit
 constexpr double kSiteMarkerShare = 600;         // marker half-height nLon / 600
-constexpr double kCentreMarkerShare = 200;       // centre marker half-width nLon / 200
+using terrainmap::kCentreMarkerShare;
 // The legend bar starts at 1.007 × nLon. On narrow plots (nLon below about 140) the squares of
 // the last column would reach over it, so the map stops short of it.
-constexpr double kLegendLeft = Single(1.007f);
+using plot::kLegendLeft;
 
 std::uint32_t ToPixelValue(const console::Rgb& c) {
     return qRgb(c.red, c.green, c.blue);

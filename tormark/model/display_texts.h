@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "geodesy/maidenhead.h"
 #include "geodesy/national_grid.h"
 
 namespace tormark {
@@ -15,7 +16,7 @@ inline constexpr std::string_view kDatabaseMissing = "Site datbase not found";
 // Input-box text when the name search reaches the "ENDENDEND" line.
 inline constexpr std::string_view kSiteNotFound = "Not Found";
 // Input-box text for a locator of odd length.
-inline constexpr std::string_view kLocatorError = "Locator error";
+using geodesy::kLocatorError;  // "Locator error"
 // Locator and grid-reference box text when a found entry's location cannot be read.
 inline constexpr std::string_view kLocationError = "ERROR";
 // Locator or grid-reference box text when the typed one names no place on its grid; the same
