@@ -39,6 +39,7 @@ class LevelGrid {
     std::optional<double> Level_dBm(int x, int y) const;
     std::int16_t Raw(int x, int y) const { return cells_[Index(x, y)]; }
     std::int16_t* Data() { return cells_.data(); }
+    const std::int16_t* Data() const { return cells_.data(); }
     std::size_t Index(int x, int y) const {
         return static_cast<std::size_t>(y) * static_cast<std::size_t>(nLon_ + 1) +
                static_cast<std::size_t>(x);
