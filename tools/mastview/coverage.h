@@ -30,7 +30,7 @@ struct CoverageRadio {
 class LevelGrid {
   public:
     static constexpr std::int16_t kNoLevel = INT16_MIN;
-    static constexpr double kStep_dB = 0.1;
+    static constexpr double kStepsPer_dB = 10;
 
     LevelGrid(int nLon, int nLat);
     int NLon() const { return nLon_; }
@@ -46,6 +46,10 @@ class LevelGrid {
     }
     // A level in dBm as held: rounded to the step, kept within the 16-bit range.
     static std::int16_t Quantise(double level_dBm);
+    // The level in dBm a held value stands for. Divided rather than multiplied by the step, so
+    // that -1001 gives the same double as the typed -100.1 and a threshold of one decimal
+    // compares exactly.
+    static double ToDbm(std::int16_t raw) { return raw / kStepsPer_dB; }
 
   private:
     int nLon_;

@@ -21,7 +21,7 @@ CoveredArea CoveredAreaOf(const LevelGrid& levels, double latS_deg, double sensi
             if (raw == LevelGrid::kNoLevel) continue;
             ++disc;
             // The level as held, as the map colours it: a sample drawn covered is counted.
-            if (raw * LevelGrid::kStep_dB >= sensitivity_dBm) ++covered;
+            if (LevelGrid::ToDbm(raw) >= sensitivity_dBm) ++covered;
         }
         const double cell_km2 =
             SampleCellArea_km2(latS_deg + static_cast<double>(y) / console::kSamplesPerDegree);

@@ -29,7 +29,7 @@ std::vector<QRgb> ColourTable(const LevelKey& key) {
             raw == mastview::LevelGrid::kNoLevel
                 ? ToQRgb(console::kBlack)
                 : ToQRgb(key.entries[static_cast<std::size_t>(
-                                         key.EntryOf(raw * mastview::LevelGrid::kStep_dB))]
+                                         key.EntryOf(mastview::LevelGrid::ToDbm(static_cast<std::int16_t>(raw))))]
                              .colour);
         table[static_cast<std::size_t>(raw - INT16_MIN)] = colour;
     }
@@ -77,7 +77,7 @@ bool WriteServerPicture(const std::string& fileName, const CoverageRequest& requ
         const std::uint8_t server = best.ServerAt(x, y);
         if (server == mastview::BestServer::kNoServer) return ToQRgb(console::kBlack);
         if (request.sensitivity_dBm &&
-            levels.Raw(x, y) * mastview::LevelGrid::kStep_dB < *request.sensitivity_dBm)
+            mastview::LevelGrid::ToDbm(levels.Raw(x, y)) < *request.sensitivity_dBm)
             return ToQRgb(covered.entries.back().colour);
         return ToQRgb(ServerColour(server));
     });

@@ -77,7 +77,8 @@ double HighestBandEdge_dBm(const mastview::LevelGrid& levels) {
     long seen = 0;
     std::size_t bin = counts.size();
     while (bin > 0 && seen < above) seen += counts[--bin];
-    const double level_dBm = (static_cast<double>(bin) + INT16_MIN) * mastview::LevelGrid::kStep_dB;
+    const double level_dBm =
+        mastview::LevelGrid::ToDbm(static_cast<std::int16_t>(static_cast<int>(bin) + INT16_MIN));
     return std::floor(level_dBm / kBandWidth_dB) * kBandWidth_dB;
 }
 
