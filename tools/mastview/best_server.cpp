@@ -5,8 +5,7 @@
 namespace mastview {
 
 BestServer::BestServer(LevelGrid first)
-    : best_(std::move(first)),
-      server_(best_.Index(best_.NLon(), best_.NLat()) + 1, kNoServer) {
+    : best_(std::move(first)), server_(best_.Index(best_.NLon(), best_.NLat()) + 1, kNoServer) {
     const std::int16_t* levels = best_.Data();
     for (std::size_t i = 0; i < server_.size(); ++i)
         if (levels[i] != LevelGrid::kNoLevel) server_[i] = 0;

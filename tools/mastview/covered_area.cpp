@@ -8,7 +8,8 @@
 namespace mastview {
 
 double SampleCellArea_km2(double lat_deg) {
-    const double side_km = geodesy::kEarthRadius_km / console::kSamplesPerDegree / geodesy::kDegPerRad;
+    const double side_km =
+        geodesy::kEarthRadius_km / console::kSamplesPerDegree / geodesy::kDegPerRad;
     return side_km * side_km * std::cos(lat_deg / geodesy::kDegPerRad);
 }
 

@@ -14,13 +14,15 @@ MastAtReading ReadMastAt(std::string_view value) {
     const std::string_view site = value.substr(0, colon);
     const std::string_view suffix = value.substr(colon + 1);
     double mast_m = 0;
-    const auto [end, status] = std::from_chars(suffix.data(), suffix.data() + suffix.size(), mast_m);
+    const auto [end, status] =
+        std::from_chars(suffix.data(), suffix.data() + suffix.size(), mast_m);
     const bool whole = status == std::errc() && end == suffix.data() + suffix.size();
     if (site.empty() || !whole || !std::isfinite(mast_m) || mast_m < 0 ||
         mast_m > kHighestAntenna_m) {
         return {{},
-                std::string(kMastAtOption) + " expects SITE or SITE:M with M a mast height in "
-                                             "metres from 0 to 10000, not \"" +
+                std::string(kMastAtOption) +
+                    " expects SITE or SITE:M with M a mast height in "
+                    "metres from 0 to 10000, not \"" +
                     std::string(value) + "\""};
     }
     return {{std::string(site), mast_m}, {}};

@@ -49,9 +49,8 @@ inline constexpr console::OptionSpec kCoverageOptions[] = {
     {.name = kFreqOption,
      .valueName = "MHZ",
      .type = console::ValueType::kNumber,
-     .help =
-         "draw the received level at this frequency (1 MHz to 100 GHz) by free-space loss and "
-         "the Bullington diffraction loss, in 10 dB bands, instead of the visible terrain",
+     .help = "draw the received level at this frequency (1 MHz to 100 GHz) by free-space loss and "
+             "the Bullington diffraction loss, in 10 dB bands, instead of the visible terrain",
      .expected = "a frequency in MHz from 1 to 100000",
      .range = {.low = kLowestFrequency_MHz, .high = kHighestFrequency_MHz}},
     {.name = kErpOption,
@@ -75,9 +74,8 @@ inline constexpr console::OptionSpec kCoverageOptions[] = {
     {.name = kSensitivityOption,
      .valueName = "DBM",
      .type = console::ValueType::kNumber,
-     .help =
-         "with --freq: draw covered (level at or above DBM) and not covered, and print the "
-         "covered area",
+     .help = "with --freq: draw covered (level at or above DBM) and not covered, and print the "
+             "covered area",
      .expected = "a level in dBm from -200 to 100",
      .range = {.low = kLowestSensitivity_dBm, .high = kHighestSensitivity_dBm}},
     {.name = kMastAtOption,

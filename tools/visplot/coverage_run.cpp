@@ -28,9 +28,10 @@ std::vector<QRgb> ColourTable(const LevelKey& key) {
         const QRgb colour =
             raw == mastview::LevelGrid::kNoLevel
                 ? ToQRgb(console::kBlack)
-                : ToQRgb(key.entries[static_cast<std::size_t>(
-                                         key.EntryOf(mastview::LevelGrid::ToDbm(static_cast<std::int16_t>(raw))))]
-                             .colour);
+                : ToQRgb(
+                      key.entries[static_cast<std::size_t>(key.EntryOf(
+                                      mastview::LevelGrid::ToDbm(static_cast<std::int16_t>(raw))))]
+                          .colour);
         table[static_cast<std::size_t>(raw - INT16_MIN)] = colour;
     }
     return table;
@@ -38,7 +39,8 @@ std::vector<QRgb> ColourTable(const LevelKey& key) {
 
 mastview::BestServer Levels(const CoverageRequest& request,
                             const std::vector<Transmitter>& transmitters,
-                            const mastview::SweepSetup& setup, const mastview::PlotHeights& heights) {
+                            const mastview::SweepSetup& setup,
+                            const mastview::PlotHeights& heights) {
     auto levelsOf = [&](const Transmitter& t) {
         const double ground_m = heights.At(mastview::Nearest(t.x), mastview::Nearest(t.y));
         return mastview::CoverageLevels(setup, heights, request.radio,
@@ -64,9 +66,8 @@ bool WriteServerPicture(const std::string& fileName, const CoverageRequest& requ
     Legend legend{{"Best server"}, {}};
     for (std::size_t i = 0; i < transmitters.size(); ++i)
         legend.entries.push_back({ServerColour(static_cast<int>(i)), transmitters[i].name});
-    const LevelKey covered = request.sensitivity_dBm
-                                 ? CoveredKey(*request.sensitivity_dBm, request.radio)
-                                 : LevelKey{};
+    const LevelKey covered =
+        request.sensitivity_dBm ? CoveredKey(*request.sensitivity_dBm, request.radio) : LevelKey{};
     if (request.sensitivity_dBm) legend.entries.push_back(covered.entries.back());
     const int size = view.config.windowSize;
     const int strip = LegendStripPx(legend, size);
@@ -88,8 +89,8 @@ bool WriteServerPicture(const std::string& fileName, const CoverageRequest& requ
 }  // namespace
 
 std::optional<std::vector<Transmitter>> PlaceTransmitters(const CoverageRequest& request,
-                                                         const mastview::MastView& view,
-                                                         console::Console& console) {
+                                                          const mastview::MastView& view,
+                                                          console::Console& console) {
     const mastview::RadiusArea& area = view.area;
     std::vector<Transmitter> transmitters{
         {view.centre.text, area.nLon / 2.0, area.nLat / 2.0, view.mast_m}};
@@ -107,8 +108,7 @@ std::optional<std::vector<Transmitter>> PlaceTransmitters(const CoverageRequest&
         if (u * u + v * v > 1.0) {
             const geodesy::DistanceBearing db = geodesy::DistBearBetween(
                 {area.lat0_deg, area.lon0_deg}, {at.latitude_deg, at.longitude_deg});
-            console.PrintLine(at.text + " is outside the plot: " +
-                              Number("%.1f", db.distance_km) +
+            console.PrintLine(at.text + " is outside the plot: " + Number("%.1f", db.distance_km) +
                               " km from the centre, the radius is " +
                               Number("%.0f", area.radius_km) + " km");
             return std::nullopt;
@@ -128,7 +128,8 @@ std::string CoverageCaption(const mastview::MastView& view, const CoverageReques
 std::string ServerPictureName(const std::string& pngFile) {
     const std::size_t slash = pngFile.find_last_of("/\\");
     const std::size_t dot = pngFile.rfind('.');
-    const bool hasExtension = dot != std::string::npos && (slash == std::string::npos || dot > slash);
+    const bool hasExtension =
+        dot != std::string::npos && (slash == std::string::npos || dot > slash);
     return hasExtension ? pngFile.substr(0, dot) + "-server" + pngFile.substr(dot)
                         : pngFile + "-server";
 }

@@ -27,8 +27,8 @@ struct Transmitter {
 // The transmitters of a run: the centre's first, then each --mast-at site. nullopt when one
 // cannot be placed (not found, or outside the disc of the plot): the reason has been printed.
 std::optional<std::vector<Transmitter>> PlaceTransmitters(const CoverageRequest& request,
-                                                         const mastview::MastView& view,
-                                                         console::Console& console);
+                                                          const mastview::MastView& view,
+                                                          console::Console& console);
 
 // "Received level, centred on " + centre + "   Mast height ###m" + frequency and ERP.
 std::string CoverageCaption(const mastview::MastView& view, const CoverageRequest& request);

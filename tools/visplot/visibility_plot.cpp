@@ -56,8 +56,8 @@ std::string Caption(const mastview::MastView& view) {
 void SetPlotFrame(plot::Canvas& canvas, const mastview::RadiusArea& area, int legendStrip_px) {
     const double nLon = area.nLon, nLat = area.nLat;
     const double plotWidth_px = std::max(1, canvas.WidthPx() - legendStrip_px);
-    const double right =
-        legendStrip_px > 0 ? kRightEdge * nLon * canvas.WidthPx() / plotWidth_px : kRightEdge * nLon;
+    const double right = legendStrip_px > 0 ? kRightEdge * nLon * canvas.WidthPx() / plotWidth_px
+                                            : kRightEdge * nLon;
     canvas.SetScale(0, kTopEdge * nLat, right, kBottomEdge * nLat);
     // Plot point (x, y) lies at (LatOf(y), LonOf(x)): the pixels are a regular lat/long grid.
     const double degreesPerSample = 1.0 / console::kSamplesPerDegree;
