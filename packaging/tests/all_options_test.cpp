@@ -31,7 +31,10 @@ std::vector<const console::ToolDescription*> EveryProgram() {
 std::string GoodValue(const OptionSpec& option) {
     switch (option.type) {
         case ValueType::kNumber:
-            return "144";
+            // 144 where the range takes it (a frequency, a mast, a radius); else the middle of
+            // a range such as a gain's or a level's.
+            if (option.range.Contains(144)) return "144";
+            return std::to_string((option.range.low + option.range.high) / 2);
         case ValueType::kYesNo:
             return "N";
         case ValueType::kPoint:

@@ -89,11 +89,11 @@ std::optional<double> LevelGrid::Level_dBm(int x, int y) const {
     if (x < 0 || y < 0 || x > nLon_ || y > nLat_) return std::nullopt;
     const std::int16_t raw = Raw(x, y);
     if (raw == kNoLevel) return std::nullopt;
-    return raw * kStep_dB;
+    return ToDbm(raw);
 }
 
 std::int16_t LevelGrid::Quantise(double level_dBm) {
-    const double steps = std::nearbyint(level_dBm / kStep_dB);
+    const double steps = std::nearbyint(level_dBm * kStepsPer_dB);
     return static_cast<std::int16_t>(std::clamp(steps, kNoLevel + 1.0, double{INT16_MAX}));
 }
 

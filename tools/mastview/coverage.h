@@ -30,7 +30,7 @@ struct CoverageRadio {
 class LevelGrid {
   public:
     static constexpr std::int16_t kNoLevel = INT16_MIN;
-    static constexpr double kStep_dB = 0.1;
+    static constexpr double kStepsPer_dB = 10;
 
     LevelGrid(int nLon, int nLat);
     int NLon() const { return nLon_; }
@@ -39,12 +39,17 @@ class LevelGrid {
     std::optional<double> Level_dBm(int x, int y) const;
     std::int16_t Raw(int x, int y) const { return cells_[Index(x, y)]; }
     std::int16_t* Data() { return cells_.data(); }
+    const std::int16_t* Data() const { return cells_.data(); }
     std::size_t Index(int x, int y) const {
         return static_cast<std::size_t>(y) * static_cast<std::size_t>(nLon_ + 1) +
                static_cast<std::size_t>(x);
     }
     // A level in dBm as held: rounded to the step, kept within the 16-bit range.
     static std::int16_t Quantise(double level_dBm);
+    // The level in dBm a held value stands for. Divided rather than multiplied by the step, so
+    // that -1001 gives the same double as the typed -100.1 and a threshold of one decimal
+    // compares exactly.
+    static double ToDbm(std::int16_t raw) { return raw / kStepsPer_dB; }
 
   private:
     int nLon_;

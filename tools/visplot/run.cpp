@@ -3,6 +3,7 @@
 #include "console/exit_status.h"
 #include "console/prepared_run.h"
 #include "console/tool_config.h"
+#include "coverage_run.h"
 #include "mastview/dialogue.h"
 #include "plot/plot_controls.h"
 #include "tool_options.h"
@@ -14,13 +15,29 @@ int Run(const std::vector<std::string>& arguments, console::Console& console,
         const std::filesystem::path& workingFolder) {
     const console::PreparedRun prepared = console::PrepareRun(arguments, kDescription, console);
     if (prepared.exitNow) return *prepared.exitNow;
+    const CoverageReading coverage = CoverageFrom(prepared.line);
+    if (!coverage.error.empty())
+        return console::ReportUsageError(kDescription, coverage.error, console);
 
     std::optional<mastview::MastView> view =
         mastview::RunDialogue(kToolProfile, console, prepared.commandTail,
                               mastview::GroundHeightFrom::kTileFile, workingFolder);
     if (!view) return console::kExitRefused;  // the reason has been printed
+    std::optional<std::vector<Transmitter>> transmitters;
+    if (coverage.request) {
+        transmitters = PlaceTransmitters(*coverage.request, *view, console);
+        if (!transmitters) return console::kExitRefused;  // the reason has been printed
+    }
     const mastview::RadiusHeights loaded =
         mastview::LoadRadiusArea(view->area, *view->store, console);
+    if (coverage.request) {
+        const int status = RunCoverage(*coverage.request, *transmitters, *view, loaded,
+                                       prepared.headless, console);
+        if (status != console::kExitNormal) return status;
+        return console::FinishRun(kToolProfile, view->config, console, workingFolder)
+                   ? console::kExitNormal
+                   : console::kExitRefused;
+    }
 
     const int size = view->config.windowSize;
     plot::PlotWindow window(Caption(*view), kWindowLeft_px, kWindowTop_px, size, size,

@@ -1,12 +1,25 @@
-// visplot's command line: what --help says about it (the options are mastview's).
+// visplot's command line: what --help says about it (mastview's options and the coverage mode's).
 #pragma once
 
+#include <algorithm>
+#include <array>
+#include <iterator>
 #include <string_view>
 
 #include "console/command_line.h"
+#include "coverage_options.h"
 #include "mastview/mastview_options.h"
 
 namespace visplot {
+
+// mastview's questions' options, then the coverage mode's.
+inline constexpr auto kOptions = [] {
+    std::array<console::OptionSpec, std::size(mastview::kOptions) + std::size(kCoverageOptions)>
+        all{};
+    auto end = std::copy(std::begin(mastview::kOptions), std::end(mastview::kOptions), all.begin());
+    std::copy(std::begin(kCoverageOptions), std::end(kCoverageOptions), end);
+    return all;
+}();
 
 // mastview's files and the georeference files of the picture.
 inline constexpr std::string_view kFiles =
@@ -14,20 +27,25 @@ inline constexpr std::string_view kFiles =
     "                    read, and written back at the end of the run\n"
     "N54W004.hgt ...     SRTM height tiles (3 or 1 arc-second) in the tile folder\n"
     "SITES.DAT           the site file in the site folder\n"
-    "FILE.pgw .prj .kml  with --png FILE.png: world file, projection and KML beside it";
+    "FILE.pgw .prj .kml  with --png FILE.png: world file, projection and KML beside it\n"
+    "FILE-server.png     with --mast-at and --png FILE.png: the best server picture (and its\n"
+    "                    .pgw .prj .kml)";
 
 inline constexpr console::ToolDescription kDescription{
     .program = "visplot",
     .arguments = "[SITE]",
     .summary =
         "Draw the terrain visible from the top of a mast at a site, a locator or a grid\n"
-        "reference, out to a radius. A click reads out a point; Exit or Escape ends the run.",
-    .options = mastview::kOptions,
+        "reference, out to a radius; with --freq, the level a receiver would get there.\n"
+        "A click reads out a point; Exit or Escape ends the run.",
+    .options = kOptions,
     .questions = mastview::kQuestions,
     .files = kFiles,
     .examples =
         "visplot \"Scafell Pike\"\n"
-        "visplot --mast 10 --k 1.3 --radius 40 --png visible.png \"Scafell Pike\"",
+        "visplot --mast 10 --k 1.3 --radius 40 --png visible.png \"Scafell Pike\"\n"
+        "visplot --mast 10 --radius 40 --freq 144 --erp 25 --sensitivity -110 \\\n"
+        "        --mast-at Skiddaw:10 --png coverage.png \"Scafell Pike\"",
 };
 
 }  // namespace visplot

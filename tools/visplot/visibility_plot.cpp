@@ -23,11 +23,6 @@ constexpr console::Rgb kReadOutBlue{0, 0, 255};
 constexpr console::Rgb kHeightPurple{200, 0, 160};
 constexpr console::Rgb kSiteRed{255, 0, 0};
 
-// The user scale leaves a strip right of the plot for the Exit control and a strip below it
-// for the read-out line.
-constexpr double kRightEdge = 1.07;       // x of the right edge, times nLon
-constexpr double kTopEdge = 1.1;          // y of the top edge, times nLat
-constexpr double kBottomEdge = -0.03;     // y of the bottom edge, times nLat
 constexpr double kReadOutStrip = -0.005;  // y of the read-out strip below the plot, times nLat
 // Pixels kept between the nearest site's name and a read-out beside it.
 constexpr int kGap_px = 8;
@@ -58,17 +53,28 @@ std::string Caption(const mastview::MastView& view) {
            console::FormatMask(mastview::kMastCaptionMask, {view.mast_m});
 }
 
+void SetPlotFrame(plot::Canvas& canvas, const mastview::RadiusArea& area, int legendStrip_px) {
+    const double nLon = area.nLon, nLat = area.nLat;
+    const double plotWidth_px = std::max(1, canvas.WidthPx() - legendStrip_px);
+    const double right = legendStrip_px > 0 ? kRightEdge * nLon * canvas.WidthPx() / plotWidth_px
+                                            : kRightEdge * nLon;
+    canvas.SetScale(0, kTopEdge * nLat, right, kBottomEdge * nLat);
+    // Plot point (x, y) lies at (LatOf(y), LonOf(x)): the pixels are a regular lat/long grid.
+    const double degreesPerSample = 1.0 / console::kSamplesPerDegree;
+    canvas.SetGeoreference({area.LonOf(0), degreesPerSample, area.LatOf(0), degreesPerSample});
+}
+
 VisibilityPlot::VisibilityPlot(const mastview::MastView& view, plot::PlotWindow& window,
-                               console::Console& console)
-    : view_(view), window_(window), canvas_(window.Picture()), console_(console) {}
+                               console::Console& console, int legendStrip_px)
+    : view_(view),
+      window_(window),
+      canvas_(window.Picture()),
+      console_(console),
+      legendStrip_px_(legendStrip_px) {}
 
 void VisibilityPlot::DrawFrame() {
     const double nLon = view_.area.nLon, nLat = view_.area.nLat;
-    canvas_.SetScale(0, kTopEdge * nLat, kRightEdge * nLon, kBottomEdge * nLat);
-    // Plot point (x, y) lies at (LatOf(y), LonOf(x)): the pixels are a regular lat/long grid.
-    const double degreesPerSample = 1.0 / console::kSamplesPerDegree;
-    canvas_.SetGeoreference(
-        {view_.area.LonOf(0), degreesPerSample, view_.area.LatOf(0), degreesPerSample});
+    SetPlotFrame(canvas_, view_.area, legendStrip_px_);
     plot::DrawExitControl(window_, nLon, nLat);
     canvas_.Rectangle(0, 0, nLon, nLat, console::kBlack, console::kBlack);
     window_.DisableClose();

@@ -17,13 +17,24 @@ inline constexpr int kWindowTop_px = 0;
 // "Viewable spots, centred on " + centre text + "   Mast height ###m".
 std::string Caption(const mastview::MastView& view);
 
+// The plot's user scale: x from 0 to 1.07 nLon across the plot and the strip right of it for the
+// Exit control, y from 1.1 nLat at the top (the read-out strip) down to -0.03 nLat.
+inline constexpr double kRightEdge = 1.07;  // times nLon
+inline constexpr double kTopEdge = 1.1;     // times nLat
+inline constexpr double kBottomEdge = -0.03;
+
+// Sets `canvas`'s scale and georeference for the plot of `area`, the rightmost legendStrip_px
+// pixels of the canvas left beyond the usual strip (for a legend): the plot keeps the pixels a
+// canvas legendStrip_px narrower would give it.
+void SetPlotFrame(plot::Canvas& canvas, const mastview::RadiusArea& area, int legendStrip_px = 0);
+
 class VisibilityPlot {
   public:
-    // Draws into `window`, which must be square and the plot's own.
+    // Draws into `window`, the plot's own: square, or wider by legendStrip_px for a legend.
     VisibilityPlot(const mastview::MastView& view, plot::PlotWindow& window,
-                   console::Console& console);
+                   console::Console& console, int legendStrip_px = 0);
 
-    // Scale, the "Exit" control and the black field; shows the window.
+    // Scale (SetPlotFrame), the "Exit" control and the black field; shows the window.
     void DrawFrame();
     // The visibility sweep, painted straight into the image with about 40 repaints.
     void Sweep(const mastview::PlotHeights& heights);
@@ -41,6 +52,7 @@ class VisibilityPlot {
     console::Console& console_;
     bool secondLineShown_ = false;  // the last read-out was split onto the top strip
     int readOutLeft_ = -1;          // first pixel column of the read-out below the plot; -1: none
+    int legendStrip_px_ = 0;
 };
 
 }  // namespace visplot
