@@ -3,6 +3,7 @@
 // a usage error that names the option.
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -27,11 +28,16 @@ std::vector<const console::ToolDescription*> EveryProgram() {
             &tormark::Description()};
 }
 
-// A value of the option's type that every table takes.
+// A value of the option's type that every table takes: for a number, 144 or, where the option's
+// range leaves it out (a sensitivity in dBm), the range's top.
 std::string GoodValue(const OptionSpec& option) {
     switch (option.type) {
-        case ValueType::kNumber:
-            return "144";
+        case ValueType::kNumber: {
+            if (option.range.Contains(144.0)) return "144";
+            std::ostringstream top;
+            top << option.range.high;
+            return top.str();
+        }
         case ValueType::kYesNo:
             return "N";
         case ValueType::kPoint:
