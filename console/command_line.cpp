@@ -257,6 +257,10 @@ std::vector<std::string> UsageForms(const ToolDescription& tool) {
 
 }  // namespace
 
+std::optional<double> ReadWholeNumber(std::string_view text) {
+    return ReadNumber(text);
+}
+
 bool CommandLine::Given(std::string_view name) const {
     return std::any_of(options.begin(), options.end(),
                        [name](const GivenOption& o) { return o.name == name; });

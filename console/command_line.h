@@ -148,6 +148,10 @@ struct CommandLine {
     std::optional<double> Number(std::string_view name) const;      // the last one, typed
 };
 
+// The whole of `text` read as a number of ValueType::kNumber ("-0.5", "1.5e3", "&h1F"), as an
+// option's value is read; nullopt when it is anything else (blanks, units, "inf", "nan").
+std::optional<double> ReadWholeNumber(std::string_view text);
+
 // Every option `tool` accepts: its own, then the frame's, in the order --help lists them.
 std::vector<OptionSpec> AllOptions(const ToolDescription& tool);
 

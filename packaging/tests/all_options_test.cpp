@@ -3,6 +3,7 @@
 // a usage error that names the option.
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
 #include <vector>
 

@@ -24,8 +24,11 @@ double FresnelRadiusAt_m(double wavelength_m, double x_km, double path_km) {
 std::optional<FresnelClearance> WorstFresnelClearance(const Profile& profile, const SightLine& line,
                                                       double wavelength_m) {
     std::optional<FresnelClearance> worst;
-    // Sample 0 is the base mast's foot and the last sample the distant mast's.
-    for (int i = 1; i < profile.LastIndex(); ++i) {
+    // The samples of the line-of-sight clearance: the mast feet, where r1 is 0, and the ground
+    // under the masts are left out, so the two lines never disagree about the same path.
+    const std::optional<SampleRange> range = SamplesBetweenMasts(profile);
+    if (!range) return worst;
+    for (int i = range->first; i <= range->last; ++i) {
         const double x_km = profile.distance_km[i];
         const double clearance_m = line.At_m(x_km) - profile.samples_m[i];
         const double radius_m = FresnelRadiusAt_m(wavelength_m, x_km, profile.path_km);

@@ -3,7 +3,8 @@
 //
 // The clearance at a sample is the height of the line of sight there less the sample (ground plus
 // earth bulge); the zone's radius there is r1 = sqrt(lambda d1 d2 / D) with d1 and d2 the
-// distances to the two ends. The samples at the two mast feet, where r1 is 0, are left out.
+// distances to the two ends. The samples are those of SamplesBetweenMasts: the mast feet, where
+// r1 is 0, and the ground under the masts are left out.
 #pragma once
 
 #include <optional>
@@ -37,7 +38,7 @@ struct FresnelClearance {
 // line-of-sight line, which calls a grazing line blocked), clear from 60 % of r1 up.
 FresnelVerdict VerdictOf(double worst_fraction);
 
-// The sample between the mast feet with the least clearance / r1 (ties keep the one nearest the
+// The sample of SamplesBetweenMasts with the least clearance / r1 (ties keep the one nearest the
 // base); nullopt when the profile has no sample between its mast feet (paths under 40 m).
 std::optional<FresnelClearance> WorstFresnelClearance(const Profile& profile, const SightLine& line,
                                                       double wavelength_m);

@@ -13,14 +13,15 @@
 #include "console/picture_mask.h"
 #include "console/position_entry.h"
 #include "console/tool_config.h"
+#include "link_figures.h"
 #include "path_geometry.h"
 #include "path_loss.h"
 #include "path_tiles.h"
 #include "profile.h"
 #include "profile_csv.h"
 #include "profile_view.h"
-#include "radiolink/radio_propagation.h"
 #include "radio_report.h"
+#include "radiolink/radio_propagation.h"
 #include "run.h"
 #include "tool_options.h"
 
@@ -57,6 +58,26 @@ struct Session {
 
 enum class LoopStep { kNext, kEnd, kFatal };
 
+// Asks for a mast height until the answer is one (an empty answer is the default).
+double AskMastHeight(console::Console& console, std::string_view prompt,
+                     std::string_view question) {
+    for (;;) {
+        const std::optional<double> mast_m = MastHeightAnswer(console.Ask(prompt, question));
+        if (mast_m) return *mast_m;
+        console.PrintLine(kMastRefusal);
+    }
+}
+
+// Asks for the K of the next path until the answer is one (an empty answer keeps `current`).
+double AskKFactor(console::Console& console, double current) {
+    for (;;) {
+        const std::optional<double> k = KFactorAnswer(
+            console.Ask(console::FormatMask(kKPromptMask, {current}), kKOption), current);
+        if (k) return *k;
+        console.PrintLine(kKRefusal);
+    }
+}
+
 void PrintClearance(console::Console& console, const Clearance& clearance) {
     console.SetColour(Colour::kLightCyan);
     console.MoveToColumn(kClearanceLineColumn);
@@ -66,16 +87,18 @@ void PrintClearance(console::Console& console, const Clearance& clearance) {
     console.SetColour(Colour::kLightGrey);
 }
 
-// The Fresnel zone's clearance and the path loss at the frequency of the run, under the line of
-// sight's line.
+// The Fresnel zone's clearance, the path loss and the link budget at the frequency of the run,
+// under the line of sight's line.
 void PrintRadioFigures(console::Console& console, const Profile& profile, const SightLine& line,
-                       double frequency_MHz) {
-    const double wavelength_m = radiolink::Wavelength_m(frequency_MHz);
+                       const LinkFigures& link) {
+    const double wavelength_m = radiolink::Wavelength_m(link.inputs.frequency_MHz);
     const std::optional<FresnelClearance> worst =
         WorstFresnelClearance(profile, line, wavelength_m);
     const PathLoss loss = EstimatePathLoss(wavelength_m, profile.path_km, worst);
+    std::vector<std::string> lines = RadioReportLines(link.inputs.frequency_MHz, worst, loss);
+    for (std::string& text : LinkBudgetLines(link)) lines.push_back(std::move(text));
     console.SetColour(Colour::kLightCyan);
-    for (const std::string& text : RadioReportLines(frequency_MHz, worst, loss)) {
+    for (const std::string& text : lines) {
         console.MoveToColumn(kClearanceLineColumn);
         console.PrintLine(text);
     }
@@ -84,12 +107,12 @@ void PrintRadioFigures(console::Console& console, const Profile& profile, const 
 
 // The profile as CSV into the file of its number; a failure is told and the run goes on.
 void WriteCsv(Session& s, const Profile& profile, const geodesy::DistanceBearing& path,
-              const SightLine& line) {
+              const SightLine& line, const std::optional<LinkFigures>& link) {
     const std::string file = NumberedPngName(s.radio.csvFile, s.profiles_drawn);
     std::optional<double> wavelength_m;
     if (s.radio.frequency_MHz) wavelength_m = radiolink::Wavelength_m(*s.radio.frequency_MHz);
-    const std::string text =
-        ProfileCsv(profile, s.base.position, path.bearing_deg, line, wavelength_m);
+    const std::string text = ProfileCsv(profile, s.base.position, path.bearing_deg, line,
+                                        wavelength_m, link ? &*link : nullptr);
     if (!console::WriteFileAtomically(file, text)) s.console.PrintLine("Cannot write " + file);
 }
 
@@ -104,14 +127,20 @@ void ShowProfile(Session& s, const console::ConsolePosition& distant,
                                     [&tiles](LatLon p) { return tiles(p); });
     PrintClearance(con, LineOfSightClearance(profile, s.base.mast_m, distant_mast_m));
     const SightLine line = LineOfSight(profile, s.base.mast_m, distant_mast_m);
-    if (s.radio.frequency_MHz) PrintRadioFigures(con, profile, line, *s.radio.frequency_MHz);
+    std::optional<LinkFigures> link;
+    if (s.radio.frequency_MHz) {
+        link =
+            WorkOutLink(profile, {*s.radio.frequency_MHz, s.k_factor, s.base.mast_m, distant_mast_m,
+                                  s.radio.erp_W, s.radio.rxGain_dBi, s.radio.sensitivity_dBm});
+        PrintRadioFigures(con, profile, line, *link);
+    }
 
-    const std::string caption =
-        s.base.text + " >> " + distant.text +
-        console::FormatMask(kCaptionMask,
-                            {path.distance_km, path.bearing_deg, path.back_bearing_deg});
+    std::string caption = s.base.text + " >> " + distant.text +
+                          console::FormatMask(kCaptionMask, {path.distance_km, path.bearing_deg,
+                                                             path.back_bearing_deg});
+    if (link) caption += LinkBudgetCaption(*link);
     ++s.profiles_drawn;
-    if (!s.radio.csvFile.empty()) WriteCsv(s, profile, path, line);
+    if (!s.radio.csvFile.empty()) WriteCsv(s, profile, path, line, link);
     // Each profile's picture has the number of the profile in its name.
     console::HeadlessOptions numbered = s.headless;
     if (numbered.Active()) numbered.pngFile = NumberedPngName(s.headless.pngFile, s.profiles_drawn);
@@ -149,11 +178,9 @@ LoopStep DistantSite(Session& s) {
     }
     s.last_distant = answer;
 
-    const double distant_mast_m =
-        MastHeightAnswer(con.Ask(kDistantMastPrompt, kDistantMastQuestion));
+    const double distant_mast_m = AskMastHeight(con, kDistantMastPrompt, kDistantMastQuestion);
     con.PrintLine();
-    s.k_factor = KFactorAnswer(con.Ask(console::FormatMask(kKPromptMask, {s.k_factor}), kKOption),
-                               s.k_factor);
+    s.k_factor = AskKFactor(con, s.k_factor);
 
     const console::ConsolePosition distant =
         console::ResolvePosition(answer, s.config.sitesPath, con);
@@ -212,14 +239,17 @@ bool IsEndAnswer(std::string_view answer) {
     return lower.find(kEndWord) != std::string::npos;
 }
 
-double MastHeightAnswer(std::string_view answer) {
+std::optional<double> MastHeightAnswer(std::string_view answer) {
     const double metres = console::LeadingNumber(answer);
+    if (!(metres <= kHighestMast_m)) return std::nullopt;
     return metres < kMinMastHeight_m ? console::kDefaultMastHeight_m : metres;
 }
 
-double KFactorAnswer(std::string_view answer, double current) {
+std::optional<double> KFactorAnswer(std::string_view answer, double current) {
+    if (answer.find_first_not_of(' ') == std::string_view::npos) return current;
     const double k = console::LeadingNumber(answer);
-    return k < kMinKFactor ? current : k;
+    if (!(k >= kLowestKFactor && k <= kHighestKFactor)) return std::nullopt;
+    return k;
 }
 
 int RunDialogue(console::Console& console, std::string_view command_tail,
@@ -243,7 +273,7 @@ int RunDialogue(console::Console& console, std::string_view command_tail,
     }
     s.base.text = base.text;
     s.base.position = {base.latitude_deg, base.longitude_deg};
-    s.base.mast_m = MastHeightAnswer(console.Ask(kBaseMastPrompt, kMastOption));
+    s.base.mast_m = AskMastHeight(console, kBaseMastPrompt, kMastOption);
 
     PathTiles tiles(s.config.heightPath, console);
     const std::int32_t ground_m = tiles.HeightAt(s.base.position);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -23,10 +24,12 @@ inline constexpr int kDistantAnswerColumn = 34;
 inline constexpr int kDistanceLineColumn = 30;
 // Column of the line-of-sight line.
 inline constexpr int kClearanceLineColumn = 10;
-// Mast heights below this many metres become the default; K values below kMinKFactor keep the
-// current K.
+// Mast heights below this many metres become the default.
 inline constexpr double kMinMastHeight_m = static_cast<double>(0.01f);
-inline constexpr double kMinKFactor = static_cast<double>(0.1f);
+// Said when a typed mast height or K is out of its range; the question is asked again.
+inline constexpr std::string_view kMastRefusal =
+    "The mast height must be a number of metres from 0 to 10000";
+inline constexpr std::string_view kKRefusal = "The K value must be a number from 0.1 to 1000";
 
 // Runs the whole dialogue, returning console::kExitNormal or kExitRefused. `dir` is the working
 // folder of the configuration file. With `headless` active, each profile is drawn into the PNG file
@@ -44,10 +47,12 @@ std::string NumberedPngName(const std::string& file, int profile_number);
 // True when the answer holds "endendend" anywhere, in any mix of cases.
 bool IsEndAnswer(std::string_view answer);
 
-// A mast-height answer in metres: its leading number, or the default 2 m below 0.01 m.
-double MastHeightAnswer(std::string_view answer);
+// A mast-height answer in metres: its leading number, or the default 2 m below 0.01 m (an empty
+// answer reads 0); nullopt above 10000 m (tool_options.h), which is asked again.
+std::optional<double> MastHeightAnswer(std::string_view answer);
 
-// A K answer: its leading number, or `current` when that is below 0.1.
-double KFactorAnswer(std::string_view answer, double current);
+// A K answer: `current` for an empty answer, else its leading number when that is from 0.1 to
+// 1000; nullopt for anything else (0, -1, "inf", "nan", 2000), which is asked again.
+std::optional<double> KFactorAnswer(std::string_view answer, double current);
 
 }  // namespace pathprofile

@@ -19,11 +19,6 @@ constexpr double kHeightSampleSpacing_km =
 // Ground heights are whole metres: two samples of one height differ by rounding only.
 constexpr double kSameGround_m = 0.5;
 
-double GroundOf(const Profile& profile, int i) {
-    const std::size_t k = static_cast<std::size_t>(i);
-    return profile.samples_m[k] - (k < profile.bulge_m.size() ? profile.bulge_m[k] : 0.0);
-}
-
 // A mast stands on the height sample its foot reads. The path samples next to the foot that
 // read that sample again (the foot's ground height, less than one sample spacing away) are the
 // ground under the mast, not ground the line of sight passes over: against them a mast on a
@@ -32,10 +27,15 @@ bool UnderMast(const Profile& profile, int foot, int i) {
     return std::abs(profile.distance_km[static_cast<std::size_t>(i)] -
                     profile.distance_km[static_cast<std::size_t>(foot)]) <
                kHeightSampleSpacing_km &&
-           std::abs(GroundOf(profile, i) - GroundOf(profile, foot)) < kSameGround_m;
+           std::abs(GroundAt_m(profile, i) - GroundAt_m(profile, foot)) < kSameGround_m;
 }
 
 }  // namespace
+
+double GroundAt_m(const Profile& profile, int i) {
+    const std::size_t k = static_cast<std::size_t>(i);
+    return profile.samples_m[k] - (k < profile.bulge_m.size() ? profile.bulge_m[k] : 0.0);
+}
 
 Profile SampleProfile(LatLon base, double bearing_deg, double path_km, const EarthBulge& bulge,
                       const GroundHeight& ground) {
@@ -76,24 +76,25 @@ SightLine LineOfSight(const Profile& profile, double base_mast_m, double distant
             profile.samples_m.back() + distant_mast_m};
 }
 
+std::optional<SampleRange> SamplesBetweenMasts(const Profile& profile) {
+    const int last = profile.LastIndex();
+    if (last < 2) return std::nullopt;
+    int from = 1, to = last - 1;
+    while (from <= to && UnderMast(profile, 0, from)) ++from;
+    while (to >= from && UnderMast(profile, last, to)) --to;
+    // A path so short that every sample lies under a mast keeps the samples between the feet.
+    if (from > to) return SampleRange{1, last - 1};
+    return SampleRange{from, to};
+}
+
 Clearance LineOfSightClearance(const Profile& profile, double base_mast_m, double distant_mast_m) {
     Clearance result;
     const int last = profile.LastIndex();
     if (last < 0) return result;
     const SightLine line = LineOfSight(profile, base_mast_m, distant_mast_m);
-
-    int first_i = last >= 2 ? 1 : 0;
-    int last_i = last >= 2 ? last - 1 : last;
-    int from = first_i, to = last_i;
-    while (from <= to && UnderMast(profile, 0, from)) ++from;
-    while (to >= from && UnderMast(profile, last, to)) --to;
-    // A path so short that every sample lies under a mast keeps the samples between the feet.
-    if (from <= to) {
-        first_i = from;
-        last_i = to;
-    }
+    const SampleRange range = SamplesBetweenMasts(profile).value_or(SampleRange{0, last});
     bool found = false;
-    for (int i = first_i; i <= last_i; ++i) {
+    for (int i = range.first; i <= range.last; ++i) {
         const double x = profile.distance_km[i];
         const double clearance = line.At_m(x) - profile.samples_m[i];
         if (!found || clearance < result.worst_m) {

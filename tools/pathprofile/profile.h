@@ -4,6 +4,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "path_geometry.h"
@@ -23,6 +24,9 @@ struct Profile {
 
     int LastIndex() const { return static_cast<int>(samples_m.size()) - 1; }
 };
+
+// The ground of sample i, m above sea level: the sample less its earth bulge.
+double GroundAt_m(const Profile& profile, int i);
 
 // Samples the path from `base` along `bearing_deg` for path_km (0 < path_km <= 2000):
 // x starts at 0 and the 20 m step is added after each sample while x <= path_km, and never
@@ -44,12 +48,23 @@ struct Clearance {
     bool Clear() const { return worst_m > 0.0; }
 };
 
+// The samples a path's figures are taken over, indices first ... last (inclusive).
+struct SampleRange {
+    int first = 0;
+    int last = -1;
+};
+
+// The samples between the two mast feet, leaving out those next to each foot that read the
+// foot's own height sample (the foot's ground height, less than one 3 arc-second spacing away):
+// that ground is under the mast, not ground the path passes over. When that leaves none, all the
+// samples between the feet; nullopt when there is no sample between the feet (paths under 40 m).
+// The line-of-sight clearance, the Fresnel zone's clearance and both diffraction losses all use
+// these samples, so their figures agree.
+std::optional<SampleRange> SamplesBetweenMasts(const Profile& profile);
+
 // The line of sight runs straight from (0, sample 0 + base mast) to (D, last sample +
-// distant mast). The clearance is taken over the samples between the two mast feet, leaving
-// out those next to each foot that read the foot's own height sample (the foot's ground
-// height, less than one 3 arc-second spacing away); when that leaves none, over all samples
-// between the feet (all samples when there are none between). Ties keep the sample nearest the
-// base.
+// distant mast). The clearance is taken over SamplesBetweenMasts, or over all samples when
+// there are none between the feet. Ties keep the sample nearest the base.
 Clearance LineOfSightClearance(const Profile& profile, double base_mast_m, double distant_mast_m);
 
 }  // namespace pathprofile

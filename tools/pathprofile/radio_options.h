@@ -1,30 +1,45 @@
 // The command-line options of pathprofile's radio figures:
 //
-//   --freq MHZ   the first Fresnel zone at this frequency drawn on every profile, with its worst
-//                clearance, the free-space loss and the knife-edge diffraction loss on the console
-//   --csv FILE   every profile's samples written as CSV to FILE, numbered like the PNGs
+//   --freq MHZ         the first Fresnel zone at this frequency drawn on every profile, with its
+//                      worst clearance, the free-space loss, the knife-edge and the Bullington
+//                      diffraction losses and the path loss on the console
+//   --erp W            the transmitter's ERP: the received level and field strength follow
+//   --rx-gain DBI      the receive antenna's gain (0 dBi without it)
+//   --sensitivity DBM  the receiver's sensitivity: the fade margin follows
+//   --csv FILE         every profile's samples written as CSV to FILE, numbered like the PNGs
 //
 // They are ordinary options of pathprofile's table; without them the program runs exactly as it
 // always has.
 #pragma once
 
-#include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include "console/command_line.h"
-#include "radiolink/radio_propagation.h"
 
 namespace pathprofile {
 
 inline constexpr std::string_view kFreqOption = "--freq";
+inline constexpr std::string_view kErpOption = "--erp";
+inline constexpr std::string_view kRxGainOption = "--rx-gain";
+inline constexpr std::string_view kSensitivityOption = "--sensitivity";
 inline constexpr std::string_view kCsvOption = "--csv";
 
-// Below this frequency the wavelength c / f overflows a double, and there would be no zone to
-// draw at all.
-inline constexpr double kLowestFrequency_MHz =
-    radiolink::kSpeedOfLight_m_per_s / std::numeric_limits<double>::max() / radiolink::kHzPerMHz;
+// The frequencies the figures hold for, MHz: from the HF bands to the top of the microwave
+// bands (1 MHz to 100 GHz). Beyond them the zone grows past any profile or shrinks below a
+// sample spacing, and the terrain figures say nothing true.
+inline constexpr double kLowestFrequency_MHz = 1.0;
+inline constexpr double kHighestFrequency_MHz = 100000.0;
+// ERP up to a megawatt, the largest broadcast transmitters; above 0 W.
+inline constexpr double kHighestErp_W = 1.0e6;
+// Receive antenna gains from a lossy whip to a large dish, dBi.
+inline constexpr double kLowestRxGain_dBi = -30.0;
+inline constexpr double kHighestRxGain_dBi = 70.0;
+// Receiver sensitivities, dBm: no receiver hears below -200 dBm, and above 0 dBm is no
+// sensitivity at all.
+inline constexpr double kLowestSensitivity_dBm = -200.0;
+inline constexpr double kHighestSensitivity_dBm = 0.0;
 
 inline constexpr console::OptionSpec kFreqOptionSpec{
     .name = kFreqOption,
@@ -32,10 +47,39 @@ inline constexpr console::OptionSpec kFreqOptionSpec{
     .type = console::ValueType::kNumber,
     .help =
         "draw the first Fresnel zone at this frequency (and its 60 % line) on every profile; "
-        "print its worst clearance with a verdict, the free-space loss and the knife-edge "
-        "diffraction loss",
-    .expected = "a frequency in MHz, a number above 0 (for example 144)",
-    .range = {.low = kLowestFrequency_MHz, .excludesLow = true},
+        "print its worst clearance with a verdict, the free-space loss, the knife-edge and the "
+        "Bullington diffraction losses and the path loss",
+    .expected = "a frequency in MHz from 1 to 100000 (1 MHz to 100 GHz)",
+    .range = {.low = kLowestFrequency_MHz, .high = kHighestFrequency_MHz},
+};
+
+inline constexpr console::OptionSpec kErpOptionSpec{
+    .name = kErpOption,
+    .valueName = "W",
+    .type = console::ValueType::kNumber,
+    .help =
+        "with --freq: the transmitter's ERP in watts (referred to a half-wave dipole, as "
+        "licences state it); print the received level and field strength",
+    .expected = "an ERP in watts, above 0 and up to 1000000",
+    .range = {.low = 0.0, .high = kHighestErp_W, .excludesLow = true},
+};
+
+inline constexpr console::OptionSpec kRxGainOptionSpec{
+    .name = kRxGainOption,
+    .valueName = "DBI",
+    .type = console::ValueType::kNumber,
+    .help = "with --erp: the receive antenna's gain in dBi (0 without it)",
+    .expected = "a gain in dBi from -30 to 70",
+    .range = {.low = kLowestRxGain_dBi, .high = kHighestRxGain_dBi},
+};
+
+inline constexpr console::OptionSpec kSensitivityOptionSpec{
+    .name = kSensitivityOption,
+    .valueName = "DBM",
+    .type = console::ValueType::kNumber,
+    .help = "with --erp: the receiver's sensitivity in dBm; print the fade margin",
+    .expected = "a sensitivity in dBm from -200 to 0",
+    .range = {.low = kLowestSensitivity_dBm, .high = kHighestSensitivity_dBm},
 };
 
 inline constexpr console::OptionSpec kCsvOptionSpec{
@@ -48,11 +92,19 @@ inline constexpr console::OptionSpec kCsvOptionSpec{
 };
 
 struct RadioOptions {
-    std::optional<double> frequency_MHz;  // --freq: above kLowestFrequency_MHz, finite
-    std::string csvFile;                  // --csv: empty when not given
+    std::optional<double> frequency_MHz;    // --freq: 1 MHz ... 100 GHz
+    std::optional<double> erp_W;            // --erp, only with --freq
+    double rxGain_dBi = 0.0;                // --rx-gain, only with --erp
+    std::optional<double> sensitivity_dBm;  // --sensitivity, only with --erp
+    std::string csvFile;                    // --csv: empty when not given
 };
 
 // The radio options of a parsed command line.
 RadioOptions RadioOptionsFrom(const console::CommandLine& line);
+
+// What the radio options of a parsed command line lack ("--erp needs --freq MHZ",
+// "--sensitivity needs --freq MHZ and --erp W"), empty when they make a run: an ERP means nothing
+// without a frequency, a receive gain or a sensitivity nothing without an ERP.
+std::string MissingRadioOption(const console::CommandLine& line);
 
 }  // namespace pathprofile

@@ -32,4 +32,28 @@ std::vector<std::string> RadioReportLines(double frequency_MHz,
                                 {loss.diffraction_dB, loss.Total_dB()})};
 }
 
+std::vector<std::string> LinkBudgetLines(const LinkFigures& link) {
+    std::vector<std::string> lines = {
+        console::FormatMask("Diffraction loss (Bullington) #.# dB", {link.diffraction.loss_dB}),
+        console::FormatMask("Path loss #.# dB", {link.pathLoss_dB})};
+    if (link.received_dBm) {
+        lines.push_back(console::FormatMask("Received level #.# dBm (#.# dBµV/m)",
+                                            {*link.received_dBm, *link.field_dBuV_per_m}));
+    }
+    if (link.fadeMargin_dB)
+        lines.push_back(console::FormatMask("Fade margin #.# dB", {*link.fadeMargin_dB}));
+    return lines;
+}
+
+std::string LinkBudgetCaption(const LinkFigures& link) {
+    std::string caption = console::FormatMask("  Path loss #.# dB", {link.pathLoss_dB});
+    if (link.received_dBm) {
+        caption += console::FormatMask("  Received #.# dBm (#.# dBµV/m)",
+                                       {*link.received_dBm, *link.field_dBuV_per_m});
+    }
+    if (link.fadeMargin_dB)
+        caption += console::FormatMask("  Fade margin #.# dB", {*link.fadeMargin_dB});
+    return caption;
+}
+
 }  // namespace pathprofile

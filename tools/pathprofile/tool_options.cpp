@@ -6,13 +6,27 @@ namespace pathprofile {
 
 DistantAnswer SplitDistantAnswer(std::string_view value) {
     const std::size_t colon = value.rfind(':');
-    if (colon == std::string_view::npos) return {std::string(value), ""};
+    if (colon == std::string_view::npos) return {std::string(value), "", ""};
     const std::string_view mast = value.substr(colon + 1);
-    // Only a number after the last ":" is a mast height; a ":" elsewhere belongs to the site text.
-    const bool isNumber =
-        !mast.empty() && mast.find_first_not_of("0123456789.") == std::string_view::npos;
-    if (!isNumber) return {std::string(value), ""};
-    return {std::string(value.substr(0, colon)), std::string(mast)};
+    // Only what begins like a number is a mast height; a ":" elsewhere belongs to the site text.
+    const bool looksLikeMast =
+        !mast.empty() && std::string_view("0123456789+-.").find(mast.front()) != std::string::npos;
+    if (!looksLikeMast) return {std::string(value), "", ""};
+    const std::optional<double> metres = console::ReadWholeNumber(mast);
+    if (!metres || !(*metres >= 0.0 && *metres <= kHighestMast_m)) {
+        return {"", "",
+                std::string(kToOption) + " " + std::string(value) +
+                    ": the mast height after \":\" must be a number in metres from 0 to 10000"};
+    }
+    return {std::string(value.substr(0, colon)), std::string(mast), ""};
+}
+
+std::string DistantAnswersError(const console::CommandLine& line) {
+    for (const std::string& value : line.Values(kToOption)) {
+        DistantAnswer answer = SplitDistantAnswer(value);
+        if (!answer.error.empty()) return answer.error;
+    }
+    return {};
 }
 
 void GiveDistantAnswers(const console::CommandLine& line, console::Console& console) {

@@ -132,10 +132,11 @@ TEST_F(PathProfileDialogue, KPromptKeepsTheLastAcceptedValue) {
     WriteConfig();
     const Result r =
         Run("Ridge South\n10\n"
-            "Ridge North\n10\n\n"  // K 1.30 kept
-            "\n\n1.5\n"            // same site again, K 1.50
-            "Nowhere\n\n0.05\n"    // not found; K 0.05 refused, 1.50 kept
-            "Ridge North\n\n\n"    // shows 1.50
+            "Ridge North\n10\n\n"        // K 1.30 kept
+            "\n\n1.5\n"                  // same site again, K 1.50
+            "Nowhere\n\n"                // not found; K 0.05, 0, -1, inf and nan each refused and
+            "0.05\n0\n-1\ninf\nnan\n\n"  // asked again, then 1.50 kept
+            "Ridge North\n\n\n"          // shows 1.50
             "ENDENDEND\n");
     ASSERT_EQ(r.code, console::kExitNormal) << r.out;
     std::vector<std::string> shown;
@@ -143,7 +144,9 @@ TEST_F(PathProfileDialogue, KPromptKeepsTheLastAcceptedValue) {
     for (std::size_t at = r.out.find(prompt); at != std::string::npos;
          at = r.out.find(prompt, at + 1))
         shown.push_back(r.out.substr(at + prompt.size(), 5));
-    EXPECT_EQ(shown, (std::vector<std::string>{"1.30]", "1.30]", "1.50]", "1.50]"}));
+    EXPECT_EQ(shown, (std::vector<std::string>{"1.30]", "1.30]", "1.50]", "1.50]", "1.50]", "1.50]",
+                                               "1.50]", "1.50]", "1.50]"}));
+    EXPECT_EQ(Occurrences(r.out, std::string(kKRefusal)), 5);
     EXPECT_NE(r.out.find("Site Name / Location [Ridge North]"), std::string::npos);
     EXPECT_EQ(Occurrences(r.out, "Site not found"), 1);
     // Three profiles were drawn, each into its own numbered file.
@@ -276,11 +279,19 @@ TEST(DialogueAnswers, EndWordMastAndKAnswers) {
     EXPECT_EQ(MastHeightAnswer("0.009"), 2.0);
     EXPECT_EQ(MastHeightAnswer("-4"), 2.0);
     EXPECT_EQ(MastHeightAnswer("0.01"), 0.01);
+    EXPECT_EQ(MastHeightAnswer("10000"), 10000.0);
+    // Above 10 km (1e300 once printed 300-digit heights) the question is asked again.
+    for (const char* refused : {"10000.5", "1e300", "1e999"})
+        EXPECT_FALSE(MastHeightAnswer(refused).has_value()) << refused;
 
     EXPECT_EQ(KFactorAnswer("", 1.5), 1.5);
-    EXPECT_EQ(KFactorAnswer("0.09", 1.5), 1.5);
+    EXPECT_EQ(KFactorAnswer("  ", 1.5), 1.5);
     EXPECT_EQ(KFactorAnswer("4/3", 1.5), 4.0);
-    EXPECT_EQ(KFactorAnswer("0.11", 1.5), 0.11);
+    EXPECT_EQ(KFactorAnswer("0.1", 1.5), 0.1);
+    EXPECT_EQ(KFactorAnswer("1000", 1.5), 1000.0);
+    // Once silently replaced by the last K: now refused, to be asked again.
+    for (const char* refused : {"0.09", "0", "-1", "inf", "nan", "abc", "1000.1", "1e999"})
+        EXPECT_FALSE(KFactorAnswer(refused, 1.5).has_value()) << refused;
 }
 
 TEST(DialogueAnswers, NumberedPngNames) {

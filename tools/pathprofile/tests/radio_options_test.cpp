@@ -38,18 +38,64 @@ TEST(RadioOptions, TakesBothOptionsAndLeavesTheSiteWords) {
     EXPECT_TRUE(none.csvFile.empty());
 }
 
+// 1 MHz to 100 GHz, both ends included. Beyond them the figures went wrong before: 1e-120 MHz
+// wrote stray bytes into the CSV, 1e12 MHz a clearance of millions of per cent, 1e-6 MHz a
+// negative free-space loss.
 TEST(RadioOptions, FrequencyTexts) {
     auto frequency = [](const char* text) { return RadioOptionsFrom(Parse({"--freq", text})); };
     EXPECT_EQ(frequency("1296.5").frequency_MHz, 1296.5);
     EXPECT_EQ(frequency("2.4e3").frequency_MHz, 2400.0);
-    EXPECT_EQ(frequency("0.136").frequency_MHz, 0.136);
-    // "1e-307" is above 0, but its wavelength overflows: no zone could be drawn.
-    for (const char* bad :
-         {"abc", "", "0", "-144", "144MHz", " 144", "inf", "nan", "1e-320", "1e-307"}) {
-        EXPECT_EQ(Parse({"--freq", bad}).request, console::CommandRequest::kUsageError)
-            << '"' << bad << '"';
+    EXPECT_EQ(frequency("1").frequency_MHz, 1.0);
+    EXPECT_EQ(frequency("100000").frequency_MHz, 100000.0);
+    for (const char* bad : {"abc", "", "0", "-144", "144MHz", " 144", "inf", "nan", "1e-320",
+                            "1e-120", "1e-6", "0.999", "100000.1", "1e12"}) {
+        const console::CommandLine line = Parse({"--freq", bad});
+        EXPECT_EQ(line.request, console::CommandRequest::kUsageError) << '"' << bad << '"';
+        EXPECT_NE(line.error.find("from 1 to 100000"), std::string::npos) << line.error;
     }
-    EXPECT_TRUE(std::isfinite(radiolink::Wavelength_m(kLowestFrequency_MHz * 1.000001)));
+}
+
+// The link options: typed and in range, each refused outside it with its range named.
+TEST(RadioOptions, LinkBudgetOptionsAndTheirRanges) {
+    const RadioOptions all = RadioOptionsFrom(
+        Parse({"--freq", "144", "--erp", "25", "--rx-gain", "-2.5", "--sensitivity", "-120"}));
+    EXPECT_EQ(all.erp_W, 25.0);
+    EXPECT_EQ(all.rxGain_dBi, -2.5);
+    EXPECT_EQ(all.sensitivity_dBm, -120.0);
+    const RadioOptions bare = RadioOptionsFrom(Parse({"--freq", "144", "--erp", "0.001"}));
+    EXPECT_EQ(bare.erp_W, 0.001);
+    EXPECT_EQ(bare.rxGain_dBi, 0.0);
+    EXPECT_FALSE(bare.sensitivity_dBm.has_value());
+
+    struct Case {
+        const char* option;
+        const char* value;
+        const char* range;
+    };
+    for (const Case& c :
+         {Case{"--erp", "0", "above 0 and up to 1000000"},
+          Case{"--erp", "-25", "above 0 and up to 1000000"},
+          Case{"--erp", "2e6", "above 0 and up to 1000000"},
+          Case{"--rx-gain", "71", "from -30 to 70"}, Case{"--rx-gain", "-31", "from -30 to 70"},
+          Case{"--sensitivity", "1", "from -200 to 0"},
+          Case{"--sensitivity", "-1e300", "from -200 to 0"},
+          Case{"--sensitivity", "abc", "from -200 to 0"}}) {
+        const console::CommandLine line = Parse({"--freq", "144", c.option, c.value});
+        EXPECT_EQ(line.request, console::CommandRequest::kUsageError) << c.option << c.value;
+        EXPECT_NE(line.error.find(c.range), std::string::npos) << line.error;
+    }
+}
+
+TEST(RadioOptions, LinkOptionsNameWhatTheyLack) {
+    EXPECT_EQ(MissingRadioOption(Parse({"--erp", "25"})), "--erp needs --freq MHZ");
+    EXPECT_EQ(MissingRadioOption(Parse({"--rx-gain", "3"})),
+              "--rx-gain needs --freq MHZ and --erp W");
+    EXPECT_EQ(MissingRadioOption(Parse({"--freq", "144", "--sensitivity", "-120"})),
+              "--sensitivity needs --erp W");
+    EXPECT_EQ(MissingRadioOption(Parse(
+                  {"--freq", "144", "--erp", "25", "--rx-gain", "3", "--sensitivity", "-120"})),
+              "");
+    EXPECT_EQ(MissingRadioOption(Parse({"--freq", "144"})), "");
 }
 
 TEST(RadioOptions, MalformedUseIsAUsageErrorNamingIt) {
@@ -59,9 +105,10 @@ TEST(RadioOptions, MalformedUseIsAUsageErrorNamingIt) {
     };
     const std::vector<Case> cases = {
         {{"--freq", "abc"},
-         "--freq abc: expected a frequency in MHz, a number above 0 (for example 144)"},
+         "--freq abc: expected a frequency in MHz from 1 to 100000 (1 MHz to "
+         "100 GHz)"},
         {{"Skiddaw", "--freq", "-5"},
-         "--freq -5: expected a frequency in MHz, a number above 0 (for example 144)"},
+         "--freq -5: expected a frequency in MHz from 1 to 100000 (1 MHz to 100 GHz)"},
         {{"Skiddaw", "--freq"}, "--freq needs a value MHZ"},
         {{"--csv"}, "--csv needs a value FILE"},
         {{"--csv", ""}, "--csv needs a file name"},

@@ -10,10 +10,12 @@
 #include <vector>
 
 #include "pathprofile/fresnel_zone.h"
+#include "pathprofile/link_figures.h"
 #include "pathprofile/path_loss.h"
 #include "pathprofile/profile.h"
 #include "pathprofile/profile_csv.h"
 #include "pathprofile/radio_report.h"
+#include "radiolink/bullington.h"
 
 namespace pathprofile {
 namespace {
@@ -21,6 +23,12 @@ namespace {
 constexpr LatLon kBase{54.0, -3.0};
 // 2 m at 144 MHz: lambda = 299792458 / 144e6 = 2.0818921 m.
 constexpr double kLambda144_m = 299792458.0 / 144.0e6;
+
+// The inputs of a link budget without a transmitter: the losses alone.
+LinkInputs Losses(double frequency_MHz, double k_factor, double base_mast_m,
+                  double distant_mast_m) {
+    return {frequency_MHz, k_factor, base_mast_m, distant_mast_m, std::nullopt, 0.0, std::nullopt};
+}
 
 double NorthOfBase_km(LatLon p) {
     return (p.lat_deg - kBase.lat_deg) / geodesy::kDegPerRad * geodesy::kEarthRadiusSingle_km;
@@ -114,6 +122,116 @@ TEST(FresnelClearance, FlatGroundIsWorstAtMidPathAndTinyPathsHaveNoSample) {
               "First Fresnel zone at 1296.5 MHz: no terrain sample between the masts");
 }
 
+// A 2 m mast at the top of an even slope of 40 m per km down to a 2 m mast 5 km away: the line
+// falls 40 m per km too, 2 m above the slope. The mast's own height sample (its first 90 m, all
+// at 300 m) stands above the line from 0.05 km on: counted, it made the Fresnel line say
+// "obstructed" (and the knife edge cost 7 dB) right after the line-of-sight line said "clear".
+// All the figures now take the same samples, past the ground under the mast.
+TEST(RadioFigures, TakeTheSamplesOfTheLineOfSight) {
+    const double path_km = 5.0;
+    const auto slope = [](LatLon q) {
+        const double d = NorthOfBase_km(q);
+        return d < 0.09 ? 300 : static_cast<int>(std::lround(300.0 - 40.0 * d));
+    };
+    const Profile p = SampleProfile(kBase, 0.0, path_km, EarthBulge(1.0e6, path_km), slope);
+    const SightLine line = LineOfSight(p, 2.0, 2.0);
+    const Clearance clearance = LineOfSightClearance(p, 2.0, 2.0);
+    ASSERT_TRUE(clearance.Clear());
+    EXPECT_GT(clearance.at_km, 0.09);  // past the mast's own height sample
+
+    const auto worst = WorstFresnelClearance(p, line, kLambda144_m);
+    ASSERT_TRUE(worst.has_value());
+    EXPECT_GT(worst->worst_fraction, 0.0);
+    EXPECT_NE(worst->verdict, FresnelVerdict::kObstructed);
+    const std::optional<SampleRange> samples = SamplesBetweenMasts(p);
+    ASSERT_TRUE(samples.has_value());
+    EXPECT_GE(worst->at_km, p.distance_km[static_cast<std::size_t>(samples->first)]);
+    EXPECT_LE(worst->at_km, p.distance_km[static_cast<std::size_t>(samples->last)]);
+    // A line clear of every sample loses less than the 6 dB of a grazing edge; the mast's own
+    // ground, 1.2 m above the line at 0.08 km, cost 7.2 dB.
+    EXPECT_LT(EstimatePathLoss(kLambda144_m, path_km, worst).diffraction_dB, 6.0);
+
+    // Bullington on the same samples: every ray from the base mast falls more steeply than the
+    // direct one (-40 - 2 / d m per km), so the path is in line of sight.
+    const LinkFigures link = WorkOutLink(p, Losses(144.0, 1.0e6, 2.0, 2.0));
+    EXPECT_TRUE(link.diffraction.lineOfSight);
+    EXPECT_EQ(link.samples->first, samples->first);
+    EXPECT_EQ(link.samples->last, samples->last);
+}
+
+// The knife edge of RidgePath(120) at 144 MHz: S_tim = (120 - 100) / 4 = 5 m/km is above the
+// direct ray's 0, S_rim = 20 / 6 = 3.333 m/km, so the rays cross at d_b = 3.333 x 10 / 8.333 = 4
+// km, the edge itself: nu_b = 20 sqrt(0.002 x 10 / (2.0818921 x 4 x 6)) = 0.40014 and J = 9.469
+// dB as for the single knife edge. L_b = 9.469 + (1 - exp(-9.469 / 6)) (10 + 0.02 x 10) = 17.565
+// dB; with 95.615 dB of free space 113.180 dB. From 25 W ERP into 3 dBi: 10 log10(25000) + 2.15
+// - 113.180 + 3 = -64.050 dBm; at 0 dBi -67.050 dBm, + 20 log10(144) + 77.2 = 53.317 dBuV/m;
+// over a -120 dBm sensitivity 55.950 dB.
+TEST(LinkFigures, KnifeEdgeRidgeWorkedByHand) {
+    const RidgePath path(120);
+    const LinkFigures link = WorkOutLink(
+        path.profile, {144.0, 1.0e6, RidgePath::kMast_m, RidgePath::kMast_m, 25.0, 3.0, -120.0});
+    EXPECT_EQ(link.txHeight_m, 100.0);
+    EXPECT_NEAR(link.rxHeight_m, 100.0, 1e-9);
+    EXPECT_FALSE(link.diffraction.lineOfSight);
+    EXPECT_NEAR(link.diffraction.edge_km, 4.0, 1e-5);
+    EXPECT_NEAR(link.diffraction.nu, 0.40014, 1e-5);
+    EXPECT_NEAR(link.diffraction.uncorrected_dB, 9.4693, 1e-3);
+    EXPECT_NEAR(link.diffraction.loss_dB, 17.5647, 1e-3);
+    EXPECT_NEAR(link.freeSpace_dB, 95.6150, 1e-3);
+    EXPECT_NEAR(link.pathLoss_dB, 113.1797, 2e-3);
+    ASSERT_TRUE(link.received_dBm && link.field_dBuV_per_m && link.fadeMargin_dB);
+    EXPECT_NEAR(*link.received_dBm, -64.0503, 2e-3);
+    EXPECT_NEAR(*link.field_dBuV_per_m, 53.3170, 2e-3);
+    EXPECT_NEAR(*link.fadeMargin_dB, 55.9497, 2e-3);
+    EXPECT_EQ(LinkBudgetLines(link),
+              (std::vector<std::string>{
+                  "Diffraction loss (Bullington) 17.6 dB", "Path loss 113.2 dB",
+                  "Received level -64.1 dBm (53.3 dBµV/m)", "Fade margin 55.9 dB"}));
+    EXPECT_EQ(LinkBudgetCaption(link),
+              "  Path loss 113.2 dB  Received -64.1 dBm (53.3 dBµV/m)  Fade margin 55.9 dB");
+
+    SCOPED_TRACE("without an ERP only the losses; without a sensitivity no margin");
+    const LinkFigures losses = WorkOutLink(path.profile, Losses(144.0, 1.0e6, 100.0, 100.0));
+    EXPECT_FALSE(losses.received_dBm.has_value());
+    EXPECT_FALSE(losses.fadeMargin_dB.has_value());
+    EXPECT_EQ(
+        LinkBudgetLines(losses),
+        (std::vector<std::string>{"Diffraction loss (Bullington) 17.6 dB", "Path loss 113.2 dB"}));
+    EXPECT_EQ(LinkBudgetCaption(losses), "  Path loss 113.2 dB");
+    const LinkFigures noMargin =
+        WorkOutLink(path.profile, {144.0, 1.0e6, 100.0, 100.0, 25.0, 0.0, std::nullopt});
+    EXPECT_EQ(LinkBudgetLines(noMargin).size(), 3u);
+    EXPECT_NEAR(*noMargin.received_dBm, -64.0503 - 3.0, 2e-3);
+
+    SCOPED_TRACE("flat ground under a level line: line of sight, no diffraction loss");
+    const LinkFigures flat = WorkOutLink(RidgePath(0).profile, Losses(144.0, 1.0e6, 100.0, 100.0));
+    EXPECT_TRUE(flat.diffraction.lineOfSight);
+    EXPECT_EQ(flat.diffraction.loss_dB, 0.0);
+    EXPECT_EQ(flat.pathLoss_dB, flat.freeSpace_dB);
+}
+
+// The link's heights are ground plus mast above sea level, not the bulged samples, and the
+// earth's curvature comes in once, through the effective radius K x 6371.29 km: over flat
+// sea-level ground and K 1.33 the result is the one radiolink gives for the same ground.
+TEST(LinkFigures, SeaLevelPathWithTheEarthsBulgeAgreesWithRadiolink) {
+    const double path_km = 60.0;
+    const Profile p =
+        SampleProfile(kBase, 90.0, path_km, EarthBulge(1.33, path_km), [](LatLon) { return 0; });
+    const LinkFigures link = WorkOutLink(p, Losses(432.0, 1.33, 10.0, 30.0));
+    EXPECT_EQ(link.txHeight_m, 10.0);
+    EXPECT_NEAR(link.rxHeight_m, 30.0, 1e-9);
+    std::vector<radiolink::ProfilePoint> ground;
+    for (int i = link.samples->first; i <= link.samples->last; ++i)
+        ground.push_back({p.distance_km[static_cast<std::size_t>(i)], 0.0});
+    const radiolink::BullingtonLoss expected = radiolink::Bullington(
+        ground, path_km, 10.0, 30.0, 1.33 * geodesy::kEarthRadiusSingle_km, 299792458.0 / 432e6);
+    // Beyond the radio horizon of 10 m and 30 m masts (13 + 22.6 km): a real loss.
+    EXPECT_FALSE(link.diffraction.lineOfSight);
+    EXPECT_GT(link.diffraction.loss_dB, 20.0);
+    EXPECT_DOUBLE_EQ(link.diffraction.loss_dB, expected.loss_dB);
+    EXPECT_DOUBLE_EQ(link.diffraction.edge_km, expected.edge_km);
+}
+
 TEST(FresnelZoneBound, RunsFromMastTopToMastTopAtTheZonesRadius) {
     // A line rising from 100 m to 200 m over 10 km.
     const SightLine line{10.0, 100.0, 200.0};
@@ -178,6 +296,75 @@ TEST(ProfileCsv, OneRowPerSampleWithTheProfilesValues) {
         Split(ProfileCsv(p, kBase, 30.0, line, std::nullopt), '\n');
     EXPECT_EQ(plain[0], "distance_km,lat,lon,ground_m,bulge_m,los_m,clearance_m");
     EXPECT_EQ(plain[1], "0.000,54.000000,-3.000000,7,0.00,107.00,100.00");
+}
+
+// The link's columns: `between_masts` marks the samples the figures were taken over, and the
+// path's figures repeat on every row; from the columns alone the Bullington loss and the link
+// budget can be worked again (distances to the metre and heights to the centimetre leave the
+// losses within a few hundredths of a dB).
+TEST(ProfileCsv, LinkColumnsWorkTheFiguresAgain) {
+    const RidgePath path(120);
+    const LinkFigures link = WorkOutLink(
+        path.profile, {144.0, 1.0e6, RidgePath::kMast_m, RidgePath::kMast_m, 25.0, 3.0, -120.0});
+    const std::vector<std::string> rows =
+        Split(ProfileCsv(path.profile, kBase, 0.0, path.line, kLambda144_m, &link), '\n');
+    ASSERT_EQ(rows.size(), path.profile.samples_m.size() + 1);
+    EXPECT_EQ(rows[0],
+              "distance_km,lat,lon,ground_m,bulge_m,los_m,clearance_m,fresnel_r1_m,between_masts,"
+              "path_km,k_factor,tx_asl_m,rx_asl_m,frequency_mhz,free_space_db,diffraction_db,"
+              "path_loss_db,erp_w,rx_gain_dbi,received_dbm,field_dbuv_m,sensitivity_dbm,"
+              "fade_margin_db");
+    EXPECT_EQ(rows[1].substr(rows[1].find(",0,10.000,")),
+              ",0,10.000,1e+06,100.00,100.00,144,95.62,17.56,113.18,25,3.00,-64.05,53.32,"
+              "-120.00,55.95");
+
+    std::vector<radiolink::ProfilePoint> ground;
+    int marked = 0;
+    std::vector<std::string> last;
+    for (std::size_t r = 1; r < rows.size(); ++r) {
+        const std::vector<std::string> f = Split(rows[r], ',');
+        ASSERT_EQ(f.size(), 23u) << rows[r];
+        if (f[8] == "1") {
+            ++marked;
+            ground.push_back({std::stod(f[0]), std::stod(f[3])});
+        } else {
+            EXPECT_EQ(f[8], "0");
+        }
+        last = f;
+    }
+    EXPECT_EQ(marked, link.samples->last - link.samples->first + 1);
+    const double path_km = std::stod(last[9]), k = std::stod(last[10]);
+    const double tx_m = std::stod(last[11]), rx_m = std::stod(last[12]);
+    const double lambda_m = 299792458.0 / (std::stod(last[13]) * 1e6);
+    const radiolink::BullingtonLoss again =
+        radiolink::Bullington(ground, path_km, tx_m, rx_m, k * 6371.29, lambda_m);
+    EXPECT_NEAR(again.loss_dB, std::stod(last[15]), 0.01);
+    const double free_space_dB = 20.0 * std::log10(4.0 * M_PI * path_km * 1000.0 / lambda_m);
+    EXPECT_NEAR(free_space_dB, std::stod(last[14]), 0.01);
+    EXPECT_NEAR(std::stod(last[14]) + std::stod(last[15]), std::stod(last[16]), 0.011);
+    const double received_dBm = 10.0 * std::log10(std::stod(last[17]) * 1000.0) + 2.15 -
+                                std::stod(last[16]) + std::stod(last[18]);
+    EXPECT_NEAR(received_dBm, std::stod(last[19]), 0.011);
+    EXPECT_NEAR(std::stod(last[19]) - std::stod(last[21]), std::stod(last[22]), 0.011);
+
+    SCOPED_TRACE("without a frequency the link has no columns");
+    EXPECT_EQ(Split(ProfileCsv(path.profile, kBase, 0.0, path.line, std::nullopt, &link), '\n')[0],
+              "distance_km,lat,lon,ground_m,bulge_m,los_m,clearance_m");
+}
+
+// Heights far beyond any field (a 1e300 m line of sight) once came out of the CSV as stray
+// memory bytes and NULs; every byte written is now printable, every row whole.
+TEST(ProfileCsv, HugeFiguresStayReadable) {
+    const RidgePath path(120);
+    const SightLine huge{RidgePath::kPath_km, 1.0e300, 1.0e300};
+    const std::string csv = ProfileCsv(path.profile, kBase, 0.0, huge, kLambda144_m);
+    for (char c : csv)
+        ASSERT_TRUE(c == '\n' || (c >= ' ' && c <= '~')) << "byte " << static_cast<int>(c);
+    const std::vector<std::string> rows = Split(csv, '\n');
+    ASSERT_EQ(rows.size(), path.profile.samples_m.size() + 1);
+    const std::vector<std::string> f = Split(rows[1], ',');
+    ASSERT_EQ(f.size(), 8u);
+    EXPECT_DOUBLE_EQ(std::stod(f[5]), 1.0e300);
 }
 
 }  // namespace
