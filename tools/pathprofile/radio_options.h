@@ -17,6 +17,7 @@
 #include <string_view>
 
 #include "console/command_line.h"
+#include "radiolink/radio_propagation.h"
 
 namespace pathprofile {
 
@@ -26,11 +27,8 @@ inline constexpr std::string_view kRxGainOption = "--rx-gain";
 inline constexpr std::string_view kSensitivityOption = "--sensitivity";
 inline constexpr std::string_view kCsvOption = "--csv";
 
-// The frequencies the figures hold for, MHz: from the HF bands to the top of the microwave
-// bands (1 MHz to 100 GHz). Beyond them the zone grows past any profile or shrinks below a
-// sample spacing, and the terrain figures say nothing true.
-inline constexpr double kLowestFrequency_MHz = 1.0;
-inline constexpr double kHighestFrequency_MHz = 100000.0;
+using radiolink::kHighestFrequency_MHz;
+using radiolink::kLowestFrequency_MHz;
 // ERP up to a megawatt, the largest broadcast transmitters; above 0 W.
 inline constexpr double kHighestErp_W = 1.0e6;
 // Receive antenna gains from a lossy whip to a large dish, dBi.

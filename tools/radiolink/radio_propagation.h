@@ -12,6 +12,12 @@ inline constexpr double kSpeedOfLight_m_per_s = 299792458.0;
 // Hertz per megahertz.
 inline constexpr double kHzPerMHz = 1.0e6;
 
+// The frequencies the path figures are used for, MHz (1 MHz to 100 GHz): below 1 MHz ground wave
+// rules, above 100 GHz gaseous absorption does; the Fresnel zone then grows past any profile or
+// shrinks below a sample spacing, and the terrain figures say nothing true.
+inline constexpr double kLowestFrequency_MHz = 1.0;
+inline constexpr double kHighestFrequency_MHz = 100000.0;
+
 // Wavelength of a frequency (> 0 MHz): lambda = c / f, in metres.
 double Wavelength_m(double frequency_MHz);
 

@@ -19,6 +19,7 @@
 
 #include "console/command_line.h"
 #include "mastview/coverage.h"
+#include "radiolink/radio_propagation.h"
 
 namespace visplot {
 
@@ -29,10 +30,8 @@ inline constexpr std::string_view kRxGainOption = "--rx-gain";
 inline constexpr std::string_view kSensitivityOption = "--sensitivity";
 inline constexpr std::string_view kMastAtOption = "--mast-at";
 
-// The frequencies the propagation model is used for: below 1 MHz ground wave rules, above
-// 100 GHz gaseous absorption does, and the diffraction loss alone says little about either.
-inline constexpr double kLowestFrequency_MHz = 1.0;
-inline constexpr double kHighestFrequency_MHz = 100000.0;
+using radiolink::kHighestFrequency_MHz;
+using radiolink::kLowestFrequency_MHz;
 // The tallest mast or receive height taken (the masts' own limit in the suite).
 inline constexpr double kHighestAntenna_m = 10000.0;
 // Antenna gains and levels outside these are typing mistakes, not antennas or receivers.
