@@ -74,6 +74,7 @@ void Console::PrintLine(std::string_view text) {
 
 std::string Console::ReadLine() {
     out_.flush();
+    last_answer_given_ = false;
     std::string line;
     if (input_ended_ || !std::getline(in_, line)) {
         input_ended_ = true;
@@ -105,6 +106,7 @@ std::string Console::ReadLine(std::string_view question) {
     if (std::optional<std::string> given = TakeGivenAnswer(question)) {
         out_.flush();
         column_ = 0;  // as after a typed line end
+        last_answer_given_ = true;
         return *given;
     }
     return ReadLine();

@@ -76,6 +76,9 @@ class Console {
     // ReadLine / Ask that take a given answer for `question` before reading a line.
     std::string ReadLine(std::string_view question);
     std::string Ask(std::string_view prompt, std::string_view question);
+    // True when the last answer came from the command line rather than standard input: a
+    // script's answer that the dialogue refuses ends the run instead of being asked again.
+    bool LastAnswerGiven() const { return last_answer_given_; }
     // Brings the console window to the front: best effort, nothing to do on a plain terminal.
     void BringToFront();
     void Flush();
@@ -89,6 +92,7 @@ class Console {
     std::ostream& err_;
     bool ansi_;
     bool input_ended_ = false;
+    bool last_answer_given_ = false;
     int column_ = 0;  // characters printed since the last line end
     std::map<std::string, std::deque<std::string>, std::less<>> given_;
 };

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <string_view>
 
+#include "console/exit_status.h"
 #include "plot/gui_application.h"
 #include "plot/screen_window.h"
 #include "plot/scripted_events.h"
@@ -29,7 +30,7 @@ PlotWindow::PlotWindow(std::string caption, int left_px, int top_px, int width_p
     if (headless.Active()) {
         script_ = std::make_unique<ScriptedEvents>(
             headless, [this](const std::string& png) { return canvas_.SavePng(png); },
-            ReportOnStandardError);
+            ReportOnStandardError, [this] { return canvas_.Transform().Corners(); });
         events_ = script_.get();
     } else {
         screen_ = std::make_unique<ScreenWindow>(canvas_, left_px, top_px);
@@ -60,6 +61,25 @@ void PlotWindow::Close() {
 
 void PlotWindow::SetExitPoint(double x, double y) {
     if (script_) script_->SetExitPoint(x, y);
+}
+
+std::optional<int> PlotWindow::FailedStatus() const {
+    if (!script_) return std::nullopt;
+    switch (script_->ScriptOutcome()) {
+        case ScriptedEvents::Outcome::kNotSaved:
+            return console::kExitRefused;
+        case ScriptedEvents::Outcome::kClickOutside:
+            return console::kExitUsage;
+        case ScriptedEvents::Outcome::kRunning:
+        case ScriptedEvents::Outcome::kSaved:
+            break;
+    }
+    return std::nullopt;
+}
+
+int RunExitStatus(const PlotWindow& window, bool finished) {
+    if (const std::optional<int> failed = window.FailedStatus()) return *failed;
+    return finished ? console::kExitNormal : console::kExitRefused;
 }
 
 void PlotWindow::InjectClick(ClickKind kind, double x, double y) {
