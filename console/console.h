@@ -1,9 +1,10 @@
 // The console of the console tools: coloured text, column moves, line input and the command tail.
 //
-// Colours, clear screen and column moves are written as ANSI escapes only when the output is a
-// terminal; otherwise the text is plain, so scripted runs and tests see exactly what was printed.
-// End of input reads as an empty answer, so a tool whose input runs out takes the path of an
-// empty answer and never loops on a dead stream.
+// Control bytes in printed text (a corrupt path's ESC or BEL) are shown escaped, "\x1b"
+// (console/visible_text.h). Colours, clear screen and column moves are written as ANSI escapes
+// only when the output is a terminal; otherwise the text is plain, so scripted runs and tests see
+// exactly what was printed. End of input reads as an empty answer, so a tool whose input runs out
+// takes the path of an empty answer and never loops on a dead stream.
 #pragma once
 
 #include <deque>

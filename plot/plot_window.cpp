@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "console/exit_status.h"
+#include "console/visible_text.h"
 #include "plot/gui_application.h"
 #include "plot/screen_window.h"
 #include "plot/scripted_events.h"
@@ -15,7 +16,8 @@ namespace {
 // A headless run has no console of its own for its failures: they go where the tools' usage
 // errors go.
 void ReportOnStandardError(std::string_view line) {
-    std::fprintf(stderr, "%.*s\n", static_cast<int>(line.size()), line.data());
+    const std::string shown = console::VisibleText(line);  // a corrupt file name's bytes escaped
+    std::fprintf(stderr, "%s\n", shown.c_str());
 }
 
 }  // namespace

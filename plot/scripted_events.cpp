@@ -17,11 +17,15 @@ constexpr long kEscapesBeforeGivingUp = 99999;
 // The exit status of such a stuck run: none of the tools' own (0, 1, 2).
 constexpr int kExitStuck = 3;
 
-// A coordinate as the user would type it back: no trailing zeros, no exponent for plot sizes.
+// A coordinate as the user would type it: two decimals at most (the plots' scales are single
+// precision, 396.97 rather than 396.9700195), no trailing zeros.
 std::string Coordinate(double value) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.10g", value);
-    return text;
+    char text[400];  // room for the largest double in fixed notation
+    std::snprintf(text, sizeof text, "%.2f", value);
+    std::string result = text;
+    while (result.back() == '0') result.pop_back();
+    if (result.back() == '.') result.pop_back();
+    return result == "-0" ? "0" : result;
 }
 
 }  // namespace
@@ -100,9 +104,8 @@ bool ScriptedEvents::ClicksInsidePlot() {
     const double low = std::min(corners.y1, corners.y2), high = std::max(corners.y1, corners.y2);
     for (const console::ScriptedClick& click : options_.clicks) {
         if (click.x >= left && click.x <= right && click.y >= low && click.y <= high) continue;
-        const std::string_view option = click.kind == ClickKind::kDouble
-                                            ? console::kDoubleClickOption
-                                            : console::kClickOption;
+        const std::string_view option =
+            click.kind == ClickKind::kDouble ? console::kDoubleClickOption : console::kClickOption;
         report_(std::string(option) + " " + Coordinate(click.x) + "," + Coordinate(click.y) +
                 " is outside the plot: X runs from " + Coordinate(left) + " to " +
                 Coordinate(right) + ", Y from " + Coordinate(low) + " to " + Coordinate(high));
