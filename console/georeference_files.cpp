@@ -18,7 +18,8 @@ GeoreferenceFileNames GeoreferenceFilesBeside(const std::string& pngFile) {
     std::filesystem::path path(pngFile);
     GeoreferenceFileNames names;
     names.worldFile = std::filesystem::path(path).replace_extension(kWorldExtension).string();
-    names.projectionFile = std::filesystem::path(path).replace_extension(kProjectionExtension).string();
+    names.projectionFile =
+        std::filesystem::path(path).replace_extension(kProjectionExtension).string();
     names.kmlFile = std::filesystem::path(path).replace_extension(kKmlExtension).string();
     return names;
 }

@@ -1,6 +1,6 @@
 // The case-blind lookup and the whole-or-nothing write, on small folders made here.
-#include <gtest/gtest.h>
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <stdlib.h>
 #include <sys/stat.h>
 #include <unistd.h>

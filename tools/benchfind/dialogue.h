@@ -25,7 +25,6 @@ enum class Searches {
 // base was not a grid reference, the archive was missing or the result file could not be
 // written (the dialogue goes on after each, so that a typing slip can be mended).
 int RunDialogue(console::Console& con, std::string_view commandTail,
-                const std::filesystem::path& folder,
-                Searches searches = Searches::kUntilEmptyBase);
+                const std::filesystem::path& folder, Searches searches = Searches::kUntilEmptyBase);
 
 }  // namespace benchfind

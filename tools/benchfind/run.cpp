@@ -15,9 +15,8 @@ int Run(const std::vector<std::string>& arguments, console::Console& console,
     const bool everySetting = prepared.line.Value(kMaxDistanceOption) &&
                               prepared.line.Value(kExcludeDestroyedOption) &&
                               prepared.line.Value(kPillarsOnlyOption);
-    const Searches searches = everySetting && !prepared.commandTail.empty()
-                                  ? Searches::kOne
-                                  : Searches::kUntilEmptyBase;
+    const Searches searches =
+        everySetting && !prepared.commandTail.empty() ? Searches::kOne : Searches::kUntilEmptyBase;
     return RunDialogue(console, prepared.commandTail, workingFolder, searches);
 }
 

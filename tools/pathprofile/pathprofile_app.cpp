@@ -19,8 +19,8 @@
 #include "profile.h"
 #include "profile_csv.h"
 #include "profile_view.h"
-#include "radiolink/radio_propagation.h"
 #include "radio_report.h"
+#include "radiolink/radio_propagation.h"
 #include "run.h"
 #include "tool_options.h"
 
@@ -241,8 +241,8 @@ int RunDialogue(console::Console& console, std::string_view command_tail,
     auto start = console::StartUp(kToolProfile, console, command_tail, dir);
     if (!start) return console::kExitRefused;
 
-    Session s{console, dir, start->config, headless, radio, {}, console::kDefaultKFactor, {},
-              0,       false, std::nullopt, {}};
+    Session s{console, dir, start->config, headless,     radio, {}, console::kDefaultKFactor,
+              {},      0,   false,         std::nullopt, {}};
     std::string base_text =
         start->askPosition ? console::AskPosition(console, kBasePrompt) : start->siteText;
     if (base_text.empty()) return console::kExitRefused;
