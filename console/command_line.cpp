@@ -28,9 +28,10 @@ constexpr std::string_view kConfigQuestions =
     "--sites               path and location of SITES.DAT (first run)\n"
     "--window              Plot Window Size [600] (first run)\n";
 
-// An empty --png is no file, as it has always been: the window opens.
+// An empty --png names no file: a usage error, as an empty --csv is, never a window that a
+// script would wait on.
 constexpr OptionSpec kHeadlessOptions[] = {
-    {kPngOption, "FILE", ValueType::kText,
+    {kPngOption, "FILE", ValueType::kFileName,
      "draw the plot into FILE without a window and end as through \"Exit\""},
     {kClickOption, "X,Y", ValueType::kPoint,
      "with --png: click the plot at X,Y (plot coordinates) first", false, true,

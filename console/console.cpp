@@ -6,6 +6,7 @@
 #include <iostream>
 
 #include "console/picture_mask.h"
+#include "console/visible_text.h"
 
 namespace console {
 
@@ -51,17 +52,20 @@ void Console::MoveToColumn(int column) {
 }
 
 void Console::Print(std::string_view text) {
-    out_ << text;
-    auto lastBreak = text.find_last_of('\n');
+    // A corrupt path or answer echoed back must not drive the terminal.
+    const std::string shown = VisibleText(text);
+    out_ << shown;
+    const std::string_view printed = shown;
+    auto lastBreak = printed.find_last_of('\n');
     if (lastBreak == std::string_view::npos) {
-        column_ += TextWidth(text);
+        column_ += TextWidth(printed);
     } else {
-        column_ = TextWidth(text.substr(lastBreak + 1));
+        column_ = TextWidth(printed.substr(lastBreak + 1));
     }
 }
 
 void Console::PrintError(std::string_view text) {
-    err_ << text;
+    err_ << VisibleText(text);
     err_.flush();
 }
 
@@ -74,6 +78,7 @@ void Console::PrintLine(std::string_view text) {
 
 std::string Console::ReadLine() {
     out_.flush();
+    last_answer_given_ = false;
     std::string line;
     if (input_ended_ || !std::getline(in_, line)) {
         input_ended_ = true;
@@ -105,6 +110,7 @@ std::string Console::ReadLine(std::string_view question) {
     if (std::optional<std::string> given = TakeGivenAnswer(question)) {
         out_.flush();
         column_ = 0;  // as after a typed line end
+        last_answer_given_ = true;
         return *given;
     }
     return ReadLine();

@@ -1,9 +1,10 @@
 // The console of the console tools: coloured text, column moves, line input and the command tail.
 //
-// Colours, clear screen and column moves are written as ANSI escapes only when the output is a
-// terminal; otherwise the text is plain, so scripted runs and tests see exactly what was printed.
-// End of input reads as an empty answer, so a tool whose input runs out takes the path of an
-// empty answer and never loops on a dead stream.
+// Control bytes in printed text (a corrupt path's ESC or BEL) are shown escaped, "\x1b"
+// (console/visible_text.h). Colours, clear screen and column moves are written as ANSI escapes
+// only when the output is a terminal; otherwise the text is plain, so scripted runs and tests see
+// exactly what was printed. End of input reads as an empty answer, so a tool whose input runs out
+// takes the path of an empty answer and never loops on a dead stream.
 #pragma once
 
 #include <deque>
@@ -76,6 +77,9 @@ class Console {
     // ReadLine / Ask that take a given answer for `question` before reading a line.
     std::string ReadLine(std::string_view question);
     std::string Ask(std::string_view prompt, std::string_view question);
+    // True when the last answer came from the command line rather than standard input: a
+    // script's answer that the dialogue refuses ends the run instead of being asked again.
+    bool LastAnswerGiven() const { return last_answer_given_; }
     // Brings the console window to the front: best effort, nothing to do on a plain terminal.
     void BringToFront();
     void Flush();
@@ -89,6 +93,7 @@ class Console {
     std::ostream& err_;
     bool ansi_;
     bool input_ended_ = false;
+    bool last_answer_given_ = false;
     int column_ = 0;  // characters printed since the last line end
     std::map<std::string, std::deque<std::string>, std::less<>> given_;
 };

@@ -22,6 +22,7 @@ bool IsSeparator(char c);
 // them as its own.
 using files::FileExistsIgnoringCase;
 using files::FindFileIgnoringCase;
+using files::IsRegularFile;
 using files::NativePath;
 using files::WriteFileAtomically;
 

@@ -6,13 +6,28 @@
 
 namespace console {
 
+namespace {
+
+constexpr const char* kWorldExtension = ".pgw";  // the world file of a PNG ("png" + "w")
+constexpr const char* kProjectionExtension = ".prj";
+constexpr const char* kKmlExtension = ".kml";
+
+}  // namespace
+
 GeoreferenceFileNames GeoreferenceFilesBeside(const std::string& pngFile) {
     std::filesystem::path path(pngFile);
     GeoreferenceFileNames names;
-    names.worldFile = std::filesystem::path(path).replace_extension(".pgw").string();
-    names.projectionFile = std::filesystem::path(path).replace_extension(".prj").string();
-    names.kmlFile = std::filesystem::path(path).replace_extension(".kml").string();
+    names.worldFile = std::filesystem::path(path).replace_extension(kWorldExtension).string();
+    names.projectionFile =
+        std::filesystem::path(path).replace_extension(kProjectionExtension).string();
+    names.kmlFile = std::filesystem::path(path).replace_extension(kKmlExtension).string();
     return names;
+}
+
+bool IsGeoreferenceFileName(const std::string& file) {
+    const std::string extension = std::filesystem::path(file).extension().string();
+    return extension == kWorldExtension || extension == kProjectionExtension ||
+           extension == kKmlExtension;
 }
 
 std::string WriteGeoreferenceFiles(const std::string& pngFile, const PixelGrid& grid,

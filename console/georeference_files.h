@@ -19,6 +19,10 @@ struct GeoreferenceFileNames {
 };
 GeoreferenceFileNames GeoreferenceFilesBeside(const std::string& pngFile);
 
+// True when `file` ends in one of those extensions, so that a picture of that name would be
+// overwritten by its own georeference file (and a numbered one, "out1.pgw", too).
+bool IsGeoreferenceFileName(const std::string& file);
+
 // Writes the three files for `pngFile` laid on `grid`, the overlay named `name`; each goes
 // through a temporary name and a rename. Returns the name of the first file that could not be
 // written, or the empty text when all three were.

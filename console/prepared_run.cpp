@@ -1,6 +1,8 @@
 #include "console/prepared_run.h"
 
 #include "console/exit_status.h"
+#include "console/georeference_files.h"
+#include "program/display.h"
 
 namespace console {
 
@@ -23,6 +25,9 @@ HeadlessReading HeadlessFrom(const CommandLine& line) {
     }
     if (!result.options.clicks.empty() && result.options.pngFile.empty())
         result.error = "--click and --dclick need --png FILE";
+    else if (IsGeoreferenceFileName(result.options.pngFile))
+        result.error = "--png " + result.options.pngFile +
+                       " names a file written beside the picture; give the PNG another name";
     return result;
 }
 
@@ -52,6 +57,13 @@ PreparedRun PrepareRun(const std::vector<std::string>& arguments, const ToolDesc
             return run;
         }
         run.headless = headless.options;
+        if (!run.headless.Active() && !program::DisplayAvailable()) {
+            console.PrintError(std::string(tool.program) + ": " +
+                               std::string(program::kNoDisplayReason) +
+                               "; --png FILE draws without one\n");
+            run.exitNow = kExitRefused;
+            return run;
+        }
     }
     for (const GivenOption& given : run.line.options)
         if (given.spec.answersQuestion) console.GiveAnswer(given.name, given.value);

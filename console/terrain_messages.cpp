@@ -46,6 +46,10 @@ void TerrainMessages::HeightOutOfRange(const std::string& name, int column, int 
                      std::to_string(column) + "  row " + std::to_string(row));
 }
 
+void TerrainMessages::MoreHeightsOutOfRange(const std::string& name, std::int64_t count) {
+    PrintWarningLine(std::to_string(count) + " more heights out of range in " + name);
+}
+
 void TerrainMessages::AreaRefused(const terrain::AreaRefusal& refusal) {
     console_.PrintLine(AreaRefusalLine(refusal));
 }

@@ -31,6 +31,8 @@ class TerrainMessages : public terrain::Diagnostics {
     // "Height <h>  in <name>  col <c>  row <r>" in colour 13.
     void HeightOutOfRange(const std::string& name, int column, int row,
                           std::int32_t height_m) override;
+    // "<count> more heights out of range in <name>" in colour 13.
+    void MoreHeightsOutOfRange(const std::string& name, std::int64_t count) override;
     // One line saying how many tiles the area needs and how many fit.
     void AreaRefused(const terrain::AreaRefusal& refusal) override;
 

@@ -250,7 +250,8 @@ std::string Canvas::SavePng(const std::string& fileName) {
         return fileName;
     }
     const std::optional<console::PixelGrid> grid = Georeference();
-    if (!grid) return {};
+    // A picture written into a device or a FIFO has no folder of its own to sit in.
+    if (!grid || !console::IsRegularFile(fileName)) return {};
     return console::WriteGeoreferenceFiles(fileName, *grid, title_);
 }
 

@@ -98,7 +98,8 @@ class Canvas {
     std::optional<console::PixelGrid> Georeference() const;
 
     // Saves the image as PNG (through a temporary file and a rename), with the world file, .prj
-    // and .kml beside it when the plot has a georeference (console/georeference_files.h).
+    // and .kml beside it when the plot has a georeference and the PNG is a regular file
+    // (console/georeference_files.h).
     // Returns the name of the first file that could not be written, "" when all were.
     std::string SavePng(const std::string& fileName);
 

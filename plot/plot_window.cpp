@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <string_view>
 
+#include "console/exit_status.h"
+#include "console/visible_text.h"
 #include "plot/gui_application.h"
 #include "plot/screen_window.h"
 #include "plot/scripted_events.h"
@@ -14,7 +16,8 @@ namespace {
 // A headless run has no console of its own for its failures: they go where the tools' usage
 // errors go.
 void ReportOnStandardError(std::string_view line) {
-    std::fprintf(stderr, "%.*s\n", static_cast<int>(line.size()), line.data());
+    const std::string shown = console::VisibleText(line);  // a corrupt file name's bytes escaped
+    std::fprintf(stderr, "%s\n", shown.c_str());
 }
 
 }  // namespace
@@ -29,7 +32,7 @@ PlotWindow::PlotWindow(std::string caption, int left_px, int top_px, int width_p
     if (headless.Active()) {
         script_ = std::make_unique<ScriptedEvents>(
             headless, [this](const std::string& png) { return canvas_.SavePng(png); },
-            ReportOnStandardError);
+            ReportOnStandardError, [this] { return canvas_.Transform().Corners(); });
         events_ = script_.get();
     } else {
         screen_ = std::make_unique<ScreenWindow>(canvas_, left_px, top_px);
@@ -60,6 +63,25 @@ void PlotWindow::Close() {
 
 void PlotWindow::SetExitPoint(double x, double y) {
     if (script_) script_->SetExitPoint(x, y);
+}
+
+std::optional<int> PlotWindow::FailedStatus() const {
+    if (!script_) return std::nullopt;
+    switch (script_->ScriptOutcome()) {
+        case ScriptedEvents::Outcome::kNotSaved:
+            return console::kExitRefused;
+        case ScriptedEvents::Outcome::kClickOutside:
+            return console::kExitUsage;
+        case ScriptedEvents::Outcome::kRunning:
+        case ScriptedEvents::Outcome::kSaved:
+            break;
+    }
+    return std::nullopt;
+}
+
+int RunExitStatus(const PlotWindow& window, bool finished) {
+    if (const std::optional<int> failed = window.FailedStatus()) return *failed;
+    return finished ? console::kExitNormal : console::kExitRefused;
 }
 
 void PlotWindow::InjectClick(ClickKind kind, double x, double y) {

@@ -52,6 +52,12 @@ class PlotWindow {
     // box set it themselves. Without one, a headless run leaves with the Escape key.
     void SetExitPoint(double x, double y);
 
+    // The exit status a headless run must end with when its script failed: 1 when the picture
+    // or a file beside it could not be written, 2 when a scripted click lies outside the plot
+    // (both reported on standard error). nullopt for a window on the screen or a script that
+    // went through.
+    std::optional<int> FailedStatus() const;
+
     // Queues a click or key as if the user had made it (tests; interactive windows only).
     void InjectClick(ClickKind kind, double x, double y);
     void InjectKey(int key);
@@ -63,5 +69,10 @@ class PlotWindow {
     EventSource* events_;                     // whichever of the two there is
     bool closed_ = false;
 };
+
+// The exit status of a drawing tool's run that ended with `window`: the script's failure when it
+// had one, else 0 when the run's end (`finished`: the configuration written) went well, 1 when
+// not.
+int RunExitStatus(const PlotWindow& window, bool finished);
 
 }  // namespace plot

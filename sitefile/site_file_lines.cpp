@@ -3,6 +3,7 @@
 
 #include <system_error>
 
+#include "files/atomic_write.h"
 #include "files/find_ignoring_case.h"
 
 namespace sitefile {
@@ -16,8 +17,10 @@ constexpr std::size_t kChunk = 1 << 16;
 
 }  // namespace
 
+// Only a regular file is opened: a FIFO would block the reader until something writes to it.
 LineReader::LineReader(const fs::path& path, LineEnds ends)
-    : file_(std::fopen(path.string().c_str(), "rb")), ends_(ends) {}
+    : file_(files::IsRegularFile(path) ? std::fopen(path.string().c_str(), "rb") : nullptr),
+      ends_(ends) {}
 
 std::optional<std::string_view> LineReader::Next() {
     while (true) {

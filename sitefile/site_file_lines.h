@@ -25,7 +25,8 @@ enum class LineEnds {
 std::optional<std::filesystem::path> FindSiteFile(const std::string& typed_path);
 
 // Reads a file line by line in fixed-size chunks, so a large file is never held in memory
-// whole. The file is closed when the reader goes out of scope, whatever way a search ends.
+// whole. Anything but a regular file (a FIFO, a device, a folder) is not opened. The file is closed
+// when the reader goes out of scope, whatever way a search ends.
 class LineReader {
   public:
     LineReader(const std::filesystem::path& path, LineEnds ends);

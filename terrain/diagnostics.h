@@ -10,6 +10,10 @@
 
 namespace terrain {
 
+// A corrupt tile can hold 1.4 million (3") or 13 million (1") heights out of range: the first few
+// show where and what, the rest are counted on one line.
+inline constexpr std::int64_t kHeightWarningsPerTile = 5;
+
 class Diagnostics {
   public:
     virtual ~Diagnostics() = default;
@@ -30,8 +34,11 @@ class Diagnostics {
     virtual void OneArcSecondTile(const std::string& name) = 0;
     // A decoded height outside the decoding's warning limits, at the file's own `column` (from
     // the west) and `row` (from the north).
+    // Only the first kHeightWarningsPerTile of a tile are reported one by one.
     virtual void HeightOutOfRange(const std::string& name, int column, int row,
                                   std::int32_t height_m) = 0;
+    // The tile `name` had `count` more heights out of range than were reported one by one.
+    virtual void MoreHeightsOutOfRange(const std::string& name, std::int64_t count) = 0;
     // An area was refused before any tile was read.
     virtual void AreaRefused(const AreaRefusal& refusal) = 0;
 };
@@ -47,6 +54,7 @@ class SilentDiagnostics final : public Diagnostics {
     void TileUnreadable(const std::string&) override {}
     void OneArcSecondTile(const std::string&) override {}
     void HeightOutOfRange(const std::string&, int, int, std::int32_t) override {}
+    void MoreHeightsOutOfRange(const std::string&, std::int64_t) override {}
     void AreaRefused(const AreaRefusal&) override {}
 };
 

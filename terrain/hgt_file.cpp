@@ -33,10 +33,15 @@ TileRead ReadHgtFile(const std::string& path, const TileDecoding& decoding, Tile
         return read;
     }
     if (read.format == kOneArcSecondTile) reports.OneArcSecondTile(path);
-    read.voidSamples = DecodeHgtSamples(bytes.data(), read.format, decoding, detail, tile,
-                                        [&](std::int32_t height_m, int column, int row) {
-                                            reports.HeightOutOfRange(path, column, row, height_m);
-                                        });
+    std::int64_t outOfRange = 0;
+    read.voidSamples =
+        DecodeHgtSamples(bytes.data(), read.format, decoding, detail, tile,
+                         [&](std::int32_t height_m, int column, int row) {
+                             if (++outOfRange <= kHeightWarningsPerTile)
+                                 reports.HeightOutOfRange(path, column, row, height_m);
+                         });
+    if (outOfRange > kHeightWarningsPerTile)
+        reports.MoreHeightsOutOfRange(path, outOfRange - kHeightWarningsPerTile);
     return read;
 }
 

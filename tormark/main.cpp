@@ -9,6 +9,7 @@
 #include "command_line.h"
 #include "listing_date.h"
 #include "main_window.h"
+#include "program/display.h"
 #include "program/exit_status.h"
 #include "program/guarded_main.h"
 #include "screenshot.h"
@@ -51,6 +52,11 @@ int Run(int argc, char** argv) {
         return tormark::RunListing(command, database, tormark::TodayText(), std::cerr);
     }
 
+    if (!program::DisplayAvailable()) {
+        std::cerr << "Tormark: " << program::kNoDisplayReason
+                  << "; --resolve, --listing and --screenshot need none\n";
+        return program::kExitRefused;
+    }
     QApplication app(argc, argv);
     tormark::SettingsStore store;
     tormark::MainWindow window(store);

@@ -1,13 +1,17 @@
 #include "screenshot.h"
 
 #include <QApplication>
+#include <QBuffer>
+#include <QByteArray>
 #include <QPainter>
 #include <QPixmap>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <memory>
 #include <ostream>
+#include <string_view>
 
+#include "files/atomic_write.h"
 #include "main_window.h"
 #include "settings_store.h"
 
@@ -61,7 +65,15 @@ int RunScreenshot(const CommandLine& command, const std::string& defaultDatabase
     TypeCommandTexts(window, command);
     const QImage picture = WindowPicture(window);
     window.close();
-    if (!picture.save(QString::fromStdString(command.screenshotFile), "PNG")) {
+    // Encoded in memory first, then written whole: a run cut short never leaves half a picture
+    // in place of the old one.
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!picture.save(&buffer, "PNG") ||
+        !files::WriteFileAtomically(
+            command.screenshotFile,
+            std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())))) {
         err << "Tormark: cannot write " << command.screenshotFile << "\n";
         return 1;
     }

@@ -4,8 +4,11 @@
 #include "console/command_line.h"
 
 #include <gtest/gtest.h>
+#include <stdlib.h>
 
 #include <cmath>
+#include <cstdlib>
+#include <optional>
 #include <sstream>
 
 #include "console/console.h"
@@ -235,7 +238,21 @@ TEST(HeadlessFlags, ComeFromTheTypedOptionsInOrder) {
     EXPECT_EQ(HeadlessFrom(Parse({"--click", "1,2"})).error, "--click and --dclick need --png FILE")
         << "nobody to show the clicks to";
     EXPECT_FALSE(HeadlessFrom(Parse({"Keswick"})).options.Active());
-    EXPECT_FALSE(HeadlessFrom(Parse({"--png", ""})).options.Active()) << "no file: the window";
+}
+
+// An empty --png once opened an off-screen window that waited for ever; a picture named like its
+// own world file, .prj or .kml was overwritten by it.
+TEST(HeadlessFlags, APngNameThatNamesNoPictureIsAUsageError) {
+    const CommandLine empty = Parse({"--png", "", "Keswick"});
+    EXPECT_EQ(empty.request, CommandRequest::kUsageError);
+    EXPECT_EQ(empty.error, "--png needs a file name");
+    for (const char* name : {"out.pgw", "maps/out.kml", "out.prj"}) {
+        EXPECT_EQ(HeadlessFrom(Parse({"--png", name})).error,
+                  "--png " + std::string(name) +
+                      " names a file written beside the picture; give the PNG another name");
+    }
+    for (const char* name : {"out.png", "out", "out.pgw.png", "out.KML"})
+        EXPECT_EQ(HeadlessFrom(Parse({"--png", name})).error, "") << name;
 }
 
 // Runs PrepareRun on `args` with its console's output and error channel kept apart.
@@ -270,6 +287,56 @@ TEST(PrepareRun, UsageErrorsGoToTheConsolesErrorChannel) {
     }
     EXPECT_EQ(Prepare({"--width", "abc"}).errors.find("--width abc: expected a number in km\n"),
               10u);
+}
+
+// Sets an environment variable for one scope (unset when `value` is null), then puts it back.
+class ScopedVariable {
+  public:
+    ScopedVariable(const char* name, const char* value) : name_(name) {
+        if (const char* old = std::getenv(name)) old_ = old;
+        if (value)
+            ::setenv(name, value, 1);
+        else
+            ::unsetenv(name);
+    }
+    ~ScopedVariable() {
+        if (old_)
+            ::setenv(name_, old_->c_str(), 1);
+        else
+            ::unsetenv(name_);
+    }
+    ScopedVariable(const ScopedVariable&) = delete;
+    ScopedVariable& operator=(const ScopedVariable&) = delete;
+
+  private:
+    const char* name_;
+    std::optional<std::string> old_;
+};
+
+// Without a display a window run once waited for ever on an off-screen window; with --png it
+// needs none.
+TEST(PrepareRun, AWindowRunWithoutADisplayIsRefusedAPngRunIsNot) {
+    ScopedVariable display("DISPLAY", nullptr), wayland("WAYLAND_DISPLAY", nullptr);
+    {
+        ScopedVariable platform("QT_QPA_PLATFORM", nullptr);
+        const PreparedText window = Prepare({"Pike"});
+        EXPECT_EQ(window.run.exitNow, kExitRefused);
+        EXPECT_EQ(window.errors,
+                  "testtool: no display to open a window on (neither DISPLAY nor WAYLAND_DISPLAY "
+                  "is set); --png FILE draws without one\n");
+        EXPECT_EQ(Prepare({"--png", "a.png", "Pike"}).run.exitNow, std::nullopt);
+    }
+    {
+        ScopedVariable platform("QT_QPA_PLATFORM", "xcb");
+        EXPECT_EQ(Prepare({"Pike"}).run.exitNow, kExitRefused) << "xcb needs a display too";
+    }
+    {
+        ScopedVariable platform("QT_QPA_PLATFORM", "offscreen");
+        EXPECT_EQ(Prepare({"Pike"}).run.exitNow, std::nullopt) << "a platform chosen on purpose";
+    }
+    ScopedVariable platform("QT_QPA_PLATFORM", nullptr);
+    ScopedVariable named("DISPLAY", ":0");
+    EXPECT_EQ(Prepare({"Pike"}).run.exitNow, std::nullopt);
 }
 
 TEST(PrepareRun, HandsAnswersOnAsTypedAndSetsTheHeadlessFlags) {

@@ -57,6 +57,11 @@ TEST(TerrainMessages, EveryEventInItsWordsAndColour) {
     c.Line("1 arc-second tile N54W003.hgt");
     messages.HeightOutOfRange("tiles/N54W004.hgt", 20, 12, 12000);
     c.Warning("Height 12000  in tiles/N54W004.hgt  col 20  row 12");
+    messages.MoreHeightsOutOfRange("tiles/N54W004.hgt", 1442396);
+    c.Warning("1442396 more heights out of range in tiles/N54W004.hgt");
+    SCOPED_TRACE("a corrupt path's control bytes are shown escaped, never sent to the terminal");
+    messages.TileLoading("tiles/\x1b[31mN54\aW003.hgt");
+    c.Line("tiles/\\x1b[31mN54\\x07W003.hgt");
     EXPECT_EQ(c.out.str(), c.expected.str());
 }
 

@@ -1,6 +1,9 @@
 // The case-blind lookup and the whole-or-nothing write, on small folders made here.
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <stdlib.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <array>
 #include <cstddef>
@@ -116,6 +119,45 @@ TEST_F(FilesTest, FailedAtomicWriteLeavesTheOldFileAndNoTemporary) {
     EXPECT_FALSE(WriteFileAtomically(dir_ / "taken", std::string_view("text")));
     EXPECT_TRUE(fs::is_directory(dir_ / "taken"));
     EXPECT_EQ(EntryCount(), 1) << "no temporary left beside the target";
+}
+
+// Renaming over a device or a FIFO would replace it with a regular file (as root, /dev/null
+// itself); waiting for a FIFO's reader would hang a run that was given every answer.
+TEST_F(FilesTest, ATargetThatIsNotARegularFileIsWrittenIntoOrRefusedNeverReplaced) {
+    SCOPED_TRACE("a character device is written into in place");
+    EXPECT_TRUE(WriteFileAtomically("/dev/null", std::string_view("discarded")));
+    struct stat status {};
+    ASSERT_EQ(::stat("/dev/null", &status), 0);
+    EXPECT_TRUE(S_ISCHR(status.st_mode)) << "/dev/null is still the device";
+    EXPECT_FALSE(IsRegularFile("/dev/null"));
+
+    const fs::path fifo = dir_ / "listing.txt";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    SCOPED_TRACE("a FIFO without a reader is refused at once");
+    EXPECT_FALSE(WriteFileAtomically(fifo, std::string_view("nobody reads this")));
+    EXPECT_TRUE(fs::is_fifo(fifo));
+
+    SCOPED_TRACE("a FIFO with a reader gets the bytes and stays a FIFO");
+    const int reader = ::open(fifo.c_str(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(reader, 0);
+    EXPECT_TRUE(WriteFileAtomically(fifo, std::string_view("through the pipe")));
+    char received[32] = {};
+    const ssize_t got = ::read(reader, received, sizeof received);
+    ::close(reader);
+    EXPECT_EQ(std::string(received, got > 0 ? static_cast<std::size_t>(got) : 0u),
+              "through the pipe");
+    EXPECT_TRUE(fs::is_fifo(fifo));
+    EXPECT_FALSE(IsRegularFile(fifo));
+    EXPECT_EQ(EntryCount(), 1) << "no temporary left beside the FIFO";
+}
+
+TEST_F(FilesTest, RegularFileFollowsLinksAndKnowsNoMissingFile) {
+    Touch("Sites.dat");
+    fs::create_symlink(dir_ / "Sites.dat", dir_ / "link.dat");
+    EXPECT_TRUE(IsRegularFile(dir_ / "Sites.dat"));
+    EXPECT_TRUE(IsRegularFile(dir_ / "link.dat"));
+    EXPECT_FALSE(IsRegularFile(dir_ / "missing.dat"));
+    EXPECT_FALSE(IsRegularFile(dir_));
 }
 
 }  // namespace

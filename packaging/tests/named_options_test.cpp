@@ -38,6 +38,7 @@ struct Case {
     std::vector<std::string> options;  // the same answers as options
     std::vector<std::string> words;    // the command tail of both runs
     std::vector<std::string> files;    // what both runs must write alike
+    int exitStatus = 0;                // of both runs
 };
 
 void PrintTo(const Case& c, std::ostream* os) {
@@ -84,9 +85,13 @@ TEST_P(NamedOptions, GiveTheSameRunAsTypedAnswers) {
     const ct::RunResult given =
         ct::RunProgram(ProgramPath(c.program), optionArgs, "", optionDir.Path());
 
-    EXPECT_EQ(typed.exitCode, 0) << typed.output << typed.errors;
+    EXPECT_EQ(typed.exitCode, c.exitStatus) << typed.output << typed.errors;
     EXPECT_EQ(given.exitCode, typed.exitCode) << given.output << given.errors;
-    EXPECT_EQ(given.output, typed.output);
+    // Given every answer, benchfind makes its one search and ends; typed, it asks for the next
+    // base, which the end of input answers.
+    const std::string nextBase =
+        c.program == std::string("benchfind") ? "   Base NGR            " : "";
+    EXPECT_EQ(given.output + nextBase, typed.output);
     EXPECT_EQ(given.errors, typed.errors);
     for (const std::string& file : c.files) {
         const std::string typedFile = ct::ReadFile(typedDir / file);
@@ -135,12 +140,13 @@ INSTANTIATE_TEST_SUITE_P(
              With({"--mast", "10", "--to", "Far Fell:5", "--k", "1.5", "--to", "IO84LK"}),
              {"Centre Hill"},
              {"plot1.png", "plot2.png", "Corvanne.INI"}},
-        // No archive: the searches report it, and the run ends at the next (empty) base.
+        // No archive: the search reports it and the run ends with status 1.
         Case{"benchfind",
              "12\nN\nY\n",
              {"--max-distance", "12", "--exclude-destroyed", "N", "--pillars-only", "Y"},
              {"NY", "3000", "2000"},
-             {}}),
+             {},
+             1}),
     [](const ::testing::TestParamInfo<Case>& info) { return std::string(info.param.program); });
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <QWidget>
 #include <filesystem>
 
+#include "console/exit_status.h"
 #include "console/testing/test_support.h"
 #include "plot/clipboard.h"
 #include "plot/testing/png_reading.h"
@@ -18,6 +19,8 @@ namespace plot {
 namespace {
 
 using console::kBlack;
+using console::kExitNormal;
+using console::kExitRefused;
 using console::kPureBlue;
 using console::kPureRed;
 using console::kWhite;
@@ -177,6 +180,19 @@ TEST(Headless, ThePngIsWrittenWholeOrNotAtAll) {
     const std::string errors = ::testing::internal::GetCapturedStderr();
     EXPECT_EQ(errors, "Cannot write " + png + "\n");
     EXPECT_TRUE(std::filesystem::is_empty(dir.Path()));
+    EXPECT_EQ(plot.window.FailedStatus(), kExitRefused) << "once a run with status 0";
+    EXPECT_EQ(RunExitStatus(plot.window, true), kExitRefused);
+}
+
+TEST(Headless, AWrittenPictureAndAWindowOnTheScreenEndNormally) {
+    TempDir dir;
+    Plot plot({(dir / "plot.png").string(), {}});
+    EXPECT_EQ(plot.window.PollKey(), kEscapeKey);
+    EXPECT_EQ(plot.window.FailedStatus(), std::nullopt);
+    EXPECT_EQ(RunExitStatus(plot.window, true), kExitNormal);
+    EXPECT_EQ(RunExitStatus(plot.window, false), kExitRefused) << "the configuration not written";
+    Plot screen;
+    EXPECT_EQ(screen.window.FailedStatus(), std::nullopt);
 }
 
 }  // namespace

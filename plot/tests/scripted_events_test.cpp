@@ -15,14 +15,15 @@ using console::HeadlessOptions;
 // A script with a recorder of what it saved and reported; `unwritten` is what the save says it
 // could not write.
 struct Recorded {
-    explicit Recorded(HeadlessOptions options, std::string unwritten = {})
+    explicit Recorded(HeadlessOptions options, std::string unwritten = {},
+                      ScriptedEvents::PlotExtent extent = {})
         : events(
               std::move(options),
               [this, unwritten](const std::string& png) {
                   saved.push_back(png);
                   return unwritten;
               },
-              [this](std::string_view line) { reports.emplace_back(line); }) {}
+              [this](std::string_view line) { reports.emplace_back(line); }, std::move(extent)) {}
     std::vector<std::string> saved;
     std::vector<std::string> reports;
     ScriptedEvents events;
@@ -100,8 +101,11 @@ TEST(ScriptedEvents, WaitingNeverBlocks) {
 
 TEST(ScriptedEvents, FilesThatCannotBeWrittenAreReported) {
     Recorded png(HeadlessOptions{"out/plot.png", {}}, "out/plot.png");
+    EXPECT_EQ(png.events.ScriptOutcome(), ScriptedEvents::Outcome::kRunning);
     png.events.PollKey();
     EXPECT_EQ(png.reports, std::vector<std::string>{"Cannot write out/plot.png"});
+    EXPECT_EQ(png.events.ScriptOutcome(), ScriptedEvents::Outcome::kNotSaved)
+        << "the run ends with status 1, not 0";
 
     // A georeference file that failed is named, then its picture.
     Recorded world(HeadlessOptions{"map.png", {}}, "map.pgw");
@@ -121,6 +125,52 @@ TEST(ScriptedEvents, TwoScriptsDoNotShareState) {
     b.events.PollClick();
     EXPECT_EQ(b.saved, std::vector<std::string>{"b.png"});
     EXPECT_TRUE(a.saved.empty());
+}
+
+TEST(ScriptedEvents, ASavedScriptSaysSo) {
+    Recorded r(HeadlessOptions{"ok.png", {}});
+    r.events.PollKey();
+    EXPECT_EQ(r.events.ScriptOutcome(), ScriptedEvents::Outcome::kSaved);
+}
+
+// A plot 400 wide and 154 high whose y runs up from -4.62, as terrainplot's 20 km map.
+console::UserScale MapCorners() {
+    return {0, 154, 396.97, -4.62};
+}
+
+// "--click 1000,1000" once landed in the Exit area: no PNG, exit status 0.
+TEST(ScriptedEvents, AClickOutsideThePlotIsRefusedBeforeAnyClickOrSave) {
+    Recorded r(HeadlessOptions{"map.png",
+                               {{ClickKind::kSingle, 10, 20}, {ClickKind::kDouble, 1000, 1000}}},
+               {}, MapCorners);
+    r.events.SetExitPoint(390, 150);
+    const Click first = r.events.PollClick();
+    EXPECT_DOUBLE_EQ(first.x, 390) << "led out through Exit at once, the inside click not given";
+    EXPECT_TRUE(r.saved.empty());
+    EXPECT_EQ(r.events.ScriptOutcome(), ScriptedEvents::Outcome::kClickOutside);
+    EXPECT_EQ(r.reports,
+              std::vector<std::string>{"--dclick 1000,1000 is outside the plot: X runs from 0 to "
+                                       "396.97, Y from -4.62 to 154"});
+    EXPECT_EQ(r.events.PollKey(), std::nullopt);
+    EXPECT_EQ(r.events.PollClick().kind, ClickKind::kNone);
+    EXPECT_EQ(r.events.PollKey(), kEscapeKey) << "and Escape, should the tool not leave";
+    EXPECT_TRUE(r.saved.empty());
+}
+
+TEST(ScriptedEvents, ClicksOnThePlotsEdgesAreInside) {
+    Recorded r(HeadlessOptions{"map.png",
+                               {{ClickKind::kSingle, 0, -4.62}, {ClickKind::kSingle, 396.97, 154}}},
+               {}, MapCorners);
+    EXPECT_DOUBLE_EQ(r.events.PollClick().x, 0);
+    EXPECT_DOUBLE_EQ(r.events.PollClick().x, 396.97);
+    r.events.PollClick();
+    EXPECT_EQ(r.saved, std::vector<std::string>{"map.png"});
+    EXPECT_TRUE(r.reports.empty());
+    SCOPED_TRACE("just beyond an edge, on the left");
+    Recorded left(HeadlessOptions{"map.png", {{ClickKind::kSingle, -0.5, 3}}}, {}, MapCorners);
+    left.events.PollKey();
+    EXPECT_EQ(left.events.ScriptOutcome(), ScriptedEvents::Outcome::kClickOutside);
+    EXPECT_EQ(left.reports.front().rfind("--click -0.5,3 is outside the plot", 0), 0u);
 }
 
 }  // namespace

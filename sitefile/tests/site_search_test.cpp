@@ -2,6 +2,7 @@
 #include "sitefile/site_search.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -151,6 +152,19 @@ TEST_F(SiteDatabaseTest, MissingFileIsAnErrorResult) {
     EXPECT_FALSE(ReadSiteFileLines(path).has_value());
     // A folder is not a database.
     EXPECT_EQ(FindSiteByName(dir_.string(), "x").outcome, SiteSearchOutcome::kFileMissing);
+}
+
+// A FIFO opened for reading waits for a writer: a site file, configuration or palette that is
+// one once blocked the tools for ever. Such a file is not opened at all.
+TEST_F(SiteDatabaseTest, OnlyRegularFilesAreOpened) {
+    const fs::path fifo = dir_ / "SITES.DAT";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_FALSE(LineReader(fifo, LineEnds::kAny).is_open());
+    EXPECT_FALSE(ForEachLine(fifo, LineEnds::kAny, [](std::string_view) { return true; }));
+    EXPECT_EQ(ReadSiteFileLines(fifo.string()), std::nullopt);
+    EXPECT_FALSE(LineReader(dir_, LineEnds::kAny).is_open()) << "nor a folder";
+    const std::string plain = Write("plain.dat", "one\ntwo\n");
+    EXPECT_TRUE(LineReader(plain, LineEnds::kAny).is_open());
 }
 
 TEST_F(SiteDatabaseTest, FileNameCaseAndBackslashesAreForgiven) {

@@ -26,6 +26,9 @@ class RecordingDiagnostics final : public Diagnostics {
         events.push_back("out of range " + name + " " + std::to_string(column) + " " +
                          std::to_string(row) + " " + std::to_string(height_m));
     }
+    void MoreHeightsOutOfRange(const std::string& name, std::int64_t count) override {
+        events.push_back("more out of range " + name + " " + std::to_string(count));
+    }
     void AreaRefused(const AreaRefusal& refusal) override {
         events.push_back("refused " + std::to_string(static_cast<int>(refusal.reason)));
         refusals.push_back(refusal);

@@ -74,6 +74,26 @@ TEST(TileStoreTiles, LoadTileDecodesByTheStoresRuleAndWarnsInOrder) {
     EXPECT_EQ(s.store.Tile().At(20, n - 10), 7);
 }
 
+// A tile of nothing but 0x7FFF printed 1,442,401 warning lines (105 MB) before the count was
+// kept: the first few are told one by one, then the rest in one event.
+TEST(TileStoreTiles, ACorruptTileWarnsOfItsFirstFewHeightsThenCountsTheRest) {
+    TempDir dir;
+    constexpr int kAllOnes = 0x7FFF;
+    const auto file = WriteHgtFile(dir.Path(), "N54W004.hgt", [](int, int) { return kAllOnes; });
+    Store s(dir.Folder());
+    ASSERT_TRUE(s.store.LoadTile(file.string()));
+    const std::int64_t samples = static_cast<std::int64_t>(n + 1) * (n + 1);
+    ASSERT_EQ(s.events.size(), static_cast<std::size_t>(kHeightWarningsPerTile + 1));
+    EXPECT_EQ(s.events.front(), "out of range " + file.string() + " 0 0 32767");
+    EXPECT_EQ(s.events[1], "out of range " + file.string() + " 1 0 32767");
+    EXPECT_EQ(s.events.back(), "more out of range " + file.string() + " " +
+                                   std::to_string(samples - kHeightWarningsPerTile));
+    SCOPED_TRACE("the count starts again with the next tile read");
+    s.events.clear();
+    ASSERT_TRUE(s.store.LoadTile(file.string()));
+    EXPECT_EQ(s.events.size(), static_cast<std::size_t>(kHeightWarningsPerTile + 1));
+}
+
 TEST(TileStoreTiles, MissingFileLeavesTheBufferShortFileClearsIt) {
     TempDir dir;
     Store s(dir.Folder());

@@ -53,8 +53,9 @@ SearchSettings AskSettings(console::Console& con, std::string baseText, const Gr
 }
 
 // Searches the archive in `folder` and replaces the result file there. The result file
-// is written only once the archive has been read to its end.
-void SearchAndStore(console::Console& con, const SearchSettings& settings,
+// is written only once the archive has been read to its end. False when there is no archive
+// or the result file could not be written (told on the console).
+bool SearchAndStore(console::Console& con, const SearchSettings& settings,
                     const std::filesystem::path& folder) {
     const std::string archivePath = (folder / kArchiveName).string();
     const auto found = console::FindFileIgnoringCase(archivePath);
@@ -71,7 +72,7 @@ void SearchAndStore(console::Console& con, const SearchSettings& settings,
         con.SetColour(Colour::kLightMagenta);
         con.PrintLine(std::string(kArchiveName) + " not found");
         con.SetColour(Colour::kLightGrey);
-        return;
+        return false;
     }
 
     std::string resultText = ResultHeader(settings);
@@ -83,23 +84,25 @@ void SearchAndStore(console::Console& con, const SearchSettings& settings,
         con.SetColour(Colour::kLightMagenta);
         con.PrintLine(std::string(kResultName) + " could not be written");
         con.SetColour(Colour::kLightGrey);
-        return;
+        return false;
     }
     con.SetColour(Colour::kCyan);
     con.PrintLine(std::string(kStoredIn) + std::string(kResultName));
     con.SetColour(Colour::kLightGrey);
+    return true;
 }
 
 }  // namespace
 
 int RunDialogue(console::Console& con, std::string_view commandTail,
-                const std::filesystem::path& folder) {
+                const std::filesystem::path& folder, Searches searches) {
     con.SetColour(Colour::kYellow);
     con.PrintLine(kBanner);
     con.PrintLine();
 
     std::optional<std::string> pendingTail{std::string(commandTail)};
-    for (;;) {
+    bool allDone = true;
+    for (bool more = true; more; more = searches == Searches::kUntilEmptyBase) {
         con.SetColour(Colour::kLightGrey);
         const std::string typed = ReadBaseText(con, pendingTail);
         if (typed.empty()) break;  // an empty answer (or the end of input) ends the program
@@ -108,12 +111,13 @@ int RunDialogue(console::Console& con, std::string_view commandTail,
         const auto base = ParseGridPoint(baseText);
         if (!base) {
             con.PrintLine(kNotGridRef);
+            allDone = false;
             continue;
         }
-        SearchAndStore(con, AskSettings(con, baseText, *base), folder);
+        allDone = SearchAndStore(con, AskSettings(con, baseText, *base), folder) && allDone;
     }
     con.Flush();
-    return console::kExitNormal;
+    return allDone ? console::kExitNormal : console::kExitRefused;
 }
 
 }  // namespace benchfind

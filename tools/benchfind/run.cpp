@@ -10,13 +10,14 @@ int Run(const std::vector<std::string>& arguments, console::Console& console,
         const std::filesystem::path& workingFolder) {
     const console::PreparedRun prepared = console::PrepareRun(arguments, kDescription, console);
     if (prepared.exitNow) return *prepared.exitNow;
-    // A base and every setting on the command line make a whole run: the next base question
-    // gets the empty answer that ends it.
+    // A base and every setting on the command line make a whole run: one search, then the end,
+    // without asking for the next base.
     const bool everySetting = prepared.line.Value(kMaxDistanceOption) &&
                               prepared.line.Value(kExcludeDestroyedOption) &&
                               prepared.line.Value(kPillarsOnlyOption);
-    if (everySetting && !prepared.commandTail.empty()) console.GiveAnswer(kBaseQuestion, "");
-    return RunDialogue(console, prepared.commandTail, workingFolder);
+    const Searches searches =
+        everySetting && !prepared.commandTail.empty() ? Searches::kOne : Searches::kUntilEmptyBase;
+    return RunDialogue(console, prepared.commandTail, workingFolder, searches);
 }
 
 }  // namespace benchfind

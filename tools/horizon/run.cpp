@@ -28,9 +28,8 @@ int Run(const std::vector<std::string>& arguments, console::Console& console,
     plot.DrawFrame(loaded.heights);
     plot.Sweep(loaded.heights);
     ServeClicks(plot, window, console);
-    return console::FinishRun(kToolProfile, view->config, console, workingFolder)
-               ? console::kExitNormal
-               : console::kExitRefused;
+    return plot::RunExitStatus(
+        window, console::FinishRun(kToolProfile, view->config, console, workingFolder));
 }
 
 }  // namespace horizon

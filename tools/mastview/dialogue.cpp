@@ -13,6 +13,8 @@ namespace {
 
 // Mast heights and K factors below this are taken as "not given".
 constexpr double kSmallestAnswer = console::Single(0.01f);
+// The end of a run whose input ended while the radius was asked again.
+constexpr std::string_view kNoRadiusLine = "No usable radius given before the input ended";
 // Radii below this take the default radius.
 constexpr double kSmallestRadius_km = console::Single(0.001f);
 
@@ -25,7 +27,9 @@ double AskNumber(console::Console& console, std::string_view prompt, std::string
 // Asks for the radius until an area of that radius round the centre can be held; the default
 // stands for an answer below 0.001 km. The default is d0 when an area of that radius can be
 // held, else the largest radius that can; a radius refused as too large is answered with that
-// largest radius. nullopt when the input ends first.
+// largest radius. nullopt when the input ends before a usable radius, or when the refused radius
+// was given on the command line (a script's answer is not asked for again: nobody would type
+// another).
 std::optional<RadiusArea> AskRadius(console::Console& console, const MastView& view) {
     const double lat = view.centre.latitude_deg, lon = view.centre.longitude_deg;
     const double d0 = DefaultRadius_km(view.ground_m + view.mast_m, view.kFactor);
@@ -33,16 +37,22 @@ std::optional<RadiusArea> AskRadius(console::Console& console, const MastView& v
     const double offered = d0 > largest && largest > 0 && !MakeRadiusArea(lat, lon, d0).area
                                ? static_cast<double>(largest)
                                : d0;
-    for (;;) {
+    for (bool asked = false;; asked = true) {
         const std::string answer =
             console.Ask(console::FormatMask(kRadiusMask, {offered}), kRadiusOption);
+        // Asked again after a refusal, the end of input is no answer: taking the default then
+        // would draw another radius than the one the user gave.
+        if (asked && answer.empty() && console.InputEnded()) {
+            console.PrintLine(kNoRadiusLine);
+            return std::nullopt;
+        }
         const double typed = console::LeadingNumber(answer);
         const double rd = typed < kSmallestRadius_km ? offered : typed;
         RadiusAreaResult result = MakeRadiusArea(lat, lon, rd);
         if (result.area) return result.area;
         console.PrintLine(result.error == kRadiusTooLarge ? RadiusTooLargeLine(largest)
                                                           : result.error);
-        if (console.InputEnded()) return std::nullopt;
+        if (console.LastAnswerGiven() || console.InputEnded()) return std::nullopt;
     }
 }
 

@@ -52,6 +52,11 @@ struct Session {
     double k_factor = console::kDefaultKFactor;
     std::string last_distant;
     int profiles_drawn = 0;
+    // A distant site refused (not found, too far, the base itself) or a CSV not written: the run
+    // goes on to the next one, and ends with exit status 1 so that a script can tell.
+    bool any_refused = false;
+    // A headless window's failed script (console/headless.h): the run ends with its status.
+    std::optional<int> window_failure;
     // Windows left open by a key after a click stay on screen until the program ends.
     std::vector<std::unique_ptr<plot::PlotWindow>> open_windows;
 };
@@ -113,7 +118,9 @@ void WriteCsv(Session& s, const Profile& profile, const geodesy::DistanceBearing
     if (s.radio.frequency_MHz) wavelength_m = radiolink::Wavelength_m(*s.radio.frequency_MHz);
     const std::string text = ProfileCsv(profile, s.base.position, path.bearing_deg, line,
                                         wavelength_m, link ? &*link : nullptr);
-    if (!console::WriteFileAtomically(file, text)) s.console.PrintLine("Cannot write " + file);
+    if (console::WriteFileAtomically(file, text)) return;
+    s.console.PrintLine("Cannot write " + file);
+    s.any_refused = true;
 }
 
 // Samples, draws and serves one profile.
@@ -149,7 +156,9 @@ void ShowProfile(Session& s, const console::ConsolePosition& distant,
     const double plot_top_m = PlotTop_m(profile, s.base.mast_m, distant_mast_m);
     ProfileView view(caption, std::move(profile), bulge, plot_top_m, std::move(setup), numbered);
     view.Draw();
-    if (view.ServeClicks(con) == ProfileEnd::kKey) s.open_windows.push_back(view.ReleaseWindow());
+    const ProfileEnd end = view.ServeClicks(con);
+    s.window_failure = view.Window().FailedStatus();
+    if (end == ProfileEnd::kKey) s.open_windows.push_back(view.ReleaseWindow());
 }
 
 // One pass of the distant-site loop.
@@ -187,6 +196,7 @@ LoopStep DistantSite(Session& s) {
     if (distant.siteFileMissing) return LoopStep::kFatal;
     if (!distant.found) {
         con.PrintLine("Site not found");
+        s.any_refused = true;
         return LoopStep::kNext;
     }
 
@@ -195,11 +205,13 @@ LoopStep DistantSite(Session& s) {
                                  {distant.latitude_deg, distant.longitude_deg});
     if (path.distance_km < kCoincidentDistance_km) {
         con.PrintLine("Distant site is the base site");
+        s.any_refused = true;
         return LoopStep::kNext;
     }
     if (path.distance_km > kMaxPathLength_km) {
         con.PrintLine(console::FormatMask("Path too long: #####.##km; the longest path is 2000km",
                                           {path.distance_km}));
+        s.any_refused = true;
         return LoopStep::kNext;
     }
     const EarthBulge bulge(s.k_factor, path.distance_km);
@@ -207,6 +219,7 @@ LoopStep DistantSite(Session& s) {
         con.PrintLine(console::FormatMask(
             "Path too long for K = #.##: it exceeds the diameter of the effective earth",
             {s.k_factor}));
+        s.any_refused = true;
         return LoopStep::kNext;
     }
 
@@ -217,7 +230,7 @@ LoopStep DistantSite(Session& s) {
     con.SetColour(Colour::kLightGrey);
 
     ShowProfile(s, distant, path, distant_mast_m, bulge);
-    return LoopStep::kNext;
+    return s.window_failure ? LoopStep::kFatal : LoopStep::kNext;
 }
 
 }  // namespace
@@ -258,8 +271,8 @@ int RunDialogue(console::Console& console, std::string_view command_tail,
     auto start = console::StartUp(kToolProfile, console, command_tail, dir);
     if (!start) return console::kExitRefused;
 
-    Session s{console, dir, start->config, headless, radio, {}, console::kDefaultKFactor, {},
-              0,       {}};
+    Session s{console, dir, start->config, headless,     radio, {}, console::kDefaultKFactor,
+              {},      0,   false,         std::nullopt, {}};
     std::string base_text =
         start->askPosition ? console::AskPosition(console, kBasePrompt) : start->siteText;
     if (base_text.empty()) return console::kExitRefused;
@@ -292,9 +305,9 @@ int RunDialogue(console::Console& console, std::string_view command_tail,
             case LoopStep::kNext:
                 break;
             case LoopStep::kEnd:
-                return console::kExitNormal;
+                return s.any_refused ? console::kExitRefused : console::kExitNormal;
             case LoopStep::kFatal:
-                return console::kExitRefused;
+                return s.window_failure.value_or(console::kExitRefused);
         }
     }
 }

@@ -78,8 +78,7 @@ int Run(const std::vector<std::string>& arguments, console::Console& console,
 
     WaitForEscape(window);
     window.Close();
-    return console::FinishRun(kToolProfile, config, console, dir) ? console::kExitNormal
-                                                                  : console::kExitRefused;
+    return plot::RunExitStatus(window, console::FinishRun(kToolProfile, config, console, dir));
 }
 
 }  // namespace terrain3d

@@ -77,8 +77,7 @@ int Run(const std::vector<std::string>& arguments, console::Console& console,
                          heights->maxPlot_m);
     plot::WaitForUser(window, console, area.nLon, area.nLat,
                       [&readout](const plot::Click& click) { readout.OnClick(click); });
-    return console::FinishRun(kToolProfile, config, console, dir) ? console::kExitNormal
-                                                                  : console::kExitRefused;
+    return plot::RunExitStatus(window, console::FinishRun(kToolProfile, config, console, dir));
 }
 
 }  // namespace terrainplot

@@ -169,6 +169,7 @@ std::optional<SiteLine> ParseSiteLine(std::string_view line) {
 
 int DrawSiteMarkers(plot::Canvas& canvas, const terrainmap::MapRectangle& area, double lat0_deg,
                     const std::string& sitesFile) {
+    if (!console::IsRegularFile(sitesFile)) return 0;  // a FIFO would block the drawing
     std::ifstream in(sitesFile, std::ios::binary);
     if (!in) return 0;
     const double cosLat0 = std::cos(lat0_deg * console::kRadPerDeg);

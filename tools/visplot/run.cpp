@@ -47,9 +47,8 @@ int Run(const std::vector<std::string>& arguments, console::Console& console,
     plot.Sweep(loaded.heights);
     plot::WaitForUser(window, console, view->area.nLon, view->area.nLat,
                       [&](const plot::Click& click) { plot.OnClick(click); });
-    return console::FinishRun(kToolProfile, view->config, console, workingFolder)
-               ? console::kExitNormal
-               : console::kExitRefused;
+    return plot::RunExitStatus(
+        window, console::FinishRun(kToolProfile, view->config, console, workingFolder));
 }
 
 }  // namespace visplot

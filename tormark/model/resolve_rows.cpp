@@ -12,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+#include "console/visible_text.h"
 #include "display_texts.h"
 #include "geodesy/fixed_digits.h"
 
@@ -31,34 +32,10 @@ void AppendFixed(std::string& row, double value, int decimals) {
     if (ec == std::errc()) row.append(buffer, end);
 }
 
-// A byte the output does not carry as it is: the control characters (below the blank, and
-// DEL), which would ring, move the cursor or end a string in whatever reads the rows.
-bool IsControlByte(char c) {
-    const auto u = static_cast<unsigned char>(c);
-    return u < 0x20 || u == 0x7f;
-}
-
 // Appends a field of the tab-separated output: tabs and line ends inside it become blanks (they
-// would split the field or the row), other control bytes are written as "\x1b". Bytes of 0x80 and
-// above pass as they are: they are the letters of UTF-8 or Latin-1 text.
+// would split the field or the row), other control bytes are written escaped.
 void AppendField(std::string& row, std::string_view text) {
-    static constexpr char kHexDigits[] = "0123456789abcdef";
-    std::size_t plainFrom = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (!IsControlByte(c)) continue;
-        row.append(text.substr(plainFrom, i - plainFrom));
-        plainFrom = i + 1;
-        if (c == '\t' || c == '\r' || c == '\n') {
-            row += ' ';
-        } else {
-            const auto u = static_cast<unsigned char>(c);
-            row += "\\x";
-            row += kHexDigits[u >> 4];
-            row += kHexDigits[u & 0xf];
-        }
-    }
-    row.append(text.substr(plainFrom));
+    console::AppendVisible(row, text, console::LayoutBytes::kBlanked);
 }
 
 // The message of a row that names no position: what the window would show for the line, or

@@ -14,13 +14,15 @@ using console::testing::ReadFile;
 using console::testing::TempDir;
 using console::testing::WriteTextFile;
 
-// Runs the dialogue in `dir` on the scripted answers, with a plain (colourless) console.
+// Runs the dialogue in `dir` on the scripted answers, with a plain (colourless) console, and
+// checks the exit status it ends with (1 when a search was refused or failed).
 std::string runDialogue(const TempDir& dir, const std::string& answers,
-                        const std::string& commandTail = "") {
+                        const std::string& commandTail = "", int exitStatus = 0,
+                        Searches searches = Searches::kUntilEmptyBase) {
     std::istringstream in(answers);
     std::ostringstream out;
     console::Console con(in, out, false);
-    EXPECT_EQ(RunDialogue(con, commandTail, dir.Path()), 0);
+    EXPECT_EQ(RunDialogue(con, commandTail, dir.Path(), searches), exitStatus) << out.str();
     return out.str();
 }
 
@@ -82,20 +84,21 @@ TEST(Dialogue, CommandTailIsTheFirstBaseOnly) {
 TEST(Dialogue, MissingArchiveLeavesTheOldResultAlone) {
     TempDir dir;
     WriteTextFile(dir.Path(), "LocalTrigs.txt", {"earlier result"});
-    const std::string out = runDialogue(dir, "SU123456\n\n\n\n\n");
+    const std::string out = runDialogue(dir, "SU123456\n\n\n\n\n", "", 1);
     EXPECT_NE(out.find("CompleteTrigArchive.csv not found\n   Base NGR            "),
               std::string::npos);
     EXPECT_EQ(out.find("Results stored in"), std::string::npos);
     EXPECT_EQ(ReadFile(dir / "LocalTrigs.txt"), "earlier result\r\n");
 
     TempDir empty;
-    runDialogue(empty, "SU123456\n\n\n\n\n");
+    runDialogue(empty, "SU123456\n\n\n\n\n", "", 1);
     EXPECT_FALSE(std::filesystem::exists(empty / "LocalTrigs.txt"));
 
     // A folder of the archive's name is not an archive.
     std::filesystem::create_directory(empty / "CompleteTrigArchive.csv");
-    EXPECT_NE(runDialogue(empty, "SU123456\n\n\n\n\n").find("CompleteTrigArchive.csv not found"),
-              std::string::npos);
+    EXPECT_NE(
+        runDialogue(empty, "SU123456\n\n\n\n\n", "", 1).find("CompleteTrigArchive.csv not found"),
+        std::string::npos);
 }
 
 TEST(Dialogue, ResultThatCannotBeWrittenIsReportedNotClaimed) {
@@ -104,7 +107,7 @@ TEST(Dialogue, ResultThatCannotBeWrittenIsReportedNotClaimed) {
     // A non-empty folder in the result file's place cannot be replaced.
     std::filesystem::create_directory(dir / "LocalTrigs.txt");
     WriteTextFile(dir / "LocalTrigs.txt", "keep.txt", {"kept"});
-    const std::string out = runDialogue(dir, "SU123456\n\n\n\n\n");
+    const std::string out = runDialogue(dir, "SU123456\n\n\n\n\n", "", 1);
     EXPECT_NE(out.find("LocalTrigs.txt could not be written\n   Base NGR"), std::string::npos);
     EXPECT_EQ(out.find("Results stored in"), std::string::npos);
     EXPECT_EQ(ReadFile(dir / "LocalTrigs.txt" / "keep.txt"), "kept\r\n");
@@ -113,7 +116,7 @@ TEST(Dialogue, ResultThatCannotBeWrittenIsReportedNotClaimed) {
 TEST(Dialogue, BaseThatIsNotAGridReferenceIsRefused) {
     TempDir dir;
     WriteTextFile(dir.Path(), "CompleteTrigArchive.csv", kArchive);
-    const std::string out = runDialogue(dir, "Helvellyn\nSU123456\n\n\n\n\n", "IX1234");
+    const std::string out = runDialogue(dir, "Helvellyn\nSU123456\n\n\n\n\n", "IX1234", 1);
     // Two refusals (the command tail and the first answer), each followed by the prompt;
     // no questions asked for them and no result file.
     EXPECT_EQ(
@@ -129,6 +132,28 @@ TEST(Dialogue, BaseThatIsNotAGridReferenceIsRefused) {
         "Near,,,412400,145700,90,,Pillar,,,,,,,1 Good\n"
         "Results stored in LocalTrigs.txt\n"
         "   Base NGR            ");
+}
+
+// Given its base and every setting, a run makes its one search and ends: it once asked "Base NGR"
+// again, which a script that keeps its input open answered with nothing for ever.
+TEST(Dialogue, OneSearchEndsWithoutAskingForTheNextBase) {
+    TempDir dir;
+    WriteTextFile(dir.Path(), "CompleteTrigArchive.csv", kArchive);
+    const std::string out = runDialogue(dir, "5\n\n\nSU123456\n", "SU123456", 0, Searches::kOne);
+    EXPECT_EQ(out.find("Base NGR"), std::string::npos) << out;
+    EXPECT_NE(out.find("Results stored in LocalTrigs.txt\n"), std::string::npos);
+
+    SCOPED_TRACE("a refused base is that run's end too, with status 1");
+    const std::string refused = runDialogue(dir, "SU123456\n", "Helvellyn", 1, Searches::kOne);
+    EXPECT_EQ(refused, "Find nearest OS Benchmarks\n\nNot a grid reference\n");
+}
+
+TEST(Dialogue, ARefusalEarlierInTheRunStillEndsItWithStatusOne) {
+    TempDir dir;
+    WriteTextFile(dir.Path(), "CompleteTrigArchive.csv", kArchive);
+    // The slip is mended at the next prompt, but a script still learns of it.
+    runDialogue(dir, "Helvellyn\nSU123456\n\n\n\n\n", "", 1);
+    runDialogue(dir, "SU123456\n\n\n\n\n", "", 0);
 }
 
 TEST(Dialogue, EndOfInputMidDialogueTakesTheDefaultsAndEnds) {

@@ -114,7 +114,8 @@ TEST_F(PathProfileDialogue, LongDistantDefaultStaysApartFromTheAnswer) {
     // The unknown site is offered again and taken by an empty answer.
     const Result r =
         Run("10\nRidge North\n10\n\nNowhere Near Here Hill\n\n\n\n\n\nendendend\n", "Ridge South");
-    ASSERT_EQ(r.code, console::kExitNormal) << r.out;
+    // The run goes on past the unknown site, and its status tells a script of it.
+    ASSERT_EQ(r.code, console::kExitRefused) << r.out;
     EXPECT_NE(r.out.find("Site Name / Location []          Distant mast height"), std::string::npos)
         << r.out;
     // "[Ridge North]" ends in column 34 itself.
@@ -138,7 +139,7 @@ TEST_F(PathProfileDialogue, KPromptKeepsTheLastAcceptedValue) {
             "0.05\n0\n-1\ninf\nnan\n\n"  // asked again, then 1.50 kept
             "Ridge North\n\n\n"          // shows 1.50
             "ENDENDEND\n");
-    ASSERT_EQ(r.code, console::kExitNormal) << r.out;
+    ASSERT_EQ(r.code, console::kExitRefused) << "a site was not found on the way: " << r.out;
     std::vector<std::string> shown;
     const std::string prompt = "K value         [";
     for (std::size_t at = r.out.find(prompt); at != std::string::npos;
@@ -164,7 +165,7 @@ TEST_F(PathProfileDialogue, PathsThatCannotBeDrawnAreRefused) {
     const Result r =
         Run("Ridge South\n\nRidge South\n\n\nTokyo\n\n\nMadrid\n\n0.11\n"
             "endendend\n");
-    EXPECT_EQ(r.code, console::kExitNormal);
+    EXPECT_EQ(r.code, console::kExitRefused) << "no path of the run could be drawn";
     EXPECT_NE(r.out.find("Distant site is the base site"), std::string::npos) << r.out;
     EXPECT_NE(r.out.find("Path too long: "), std::string::npos);
     EXPECT_NE(r.out.find("the longest path is 2000km"), std::string::npos);

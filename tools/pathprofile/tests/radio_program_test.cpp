@@ -146,11 +146,11 @@ TEST_F(RadioRun, WithoutTheOptionsNothingIsAddedAndNoCsvIsWritten) {
         EXPECT_NE(entry.path().extension(), ".csv") << entry.path();
 }
 
-// A CSV that cannot be written is told on the console; the profiles are still drawn and the
-// run ends normally.
+// A CSV that cannot be written is told on the console; the profiles are still drawn, and the
+// run ends with status 1 so that a script learns of the missing files.
 TEST_F(RadioRun, CsvWriteFailureIsToldAndTheRunGoesOn) {
     const ct::RunResult r = Run({"--csv", "no-such-folder/profile.csv"});
-    EXPECT_EQ(r.exitCode, 0) << r.errors;
+    EXPECT_EQ(r.exitCode, 1) << r.errors;
     EXPECT_NE(r.output.find("Cannot write no-such-folder/profile1.csv\n"), std::string::npos)
         << r.output;
     EXPECT_NE(r.output.find("Cannot write no-such-folder/profile2.csv\n"), std::string::npos);
