@@ -20,8 +20,8 @@ std::optional<std::string> FindTileFile(const std::string& path);
 class HgtTileStore : public terrain::TileStore {
   public:
     // `heightPath` is joined to tile names as given (a path without a final separator is joined
-    // without one) unless it names a raster file. The area grid has `capacity`; tiles are decoded by `decoding` (both from the
-    // tool's profile).
+    // without one) unless it names a raster file. The area grid has `capacity`; tiles are decoded
+    // by `decoding` (both from the tool's profile).
     HgtTileStore(std::string heightPath, Console& console,
                  terrain::AreaCapacity capacity = terrain::kDefaultAreaCapacity,
                  terrain::TileDecoding decoding = terrain::kVoidsToSeaLevel);

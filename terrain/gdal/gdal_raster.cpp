@@ -113,8 +113,8 @@ std::optional<Raster> Raster::Open(const std::string& path) {
     RegisterOnce();
     const QuietErrors quiet;
     auto handle = std::make_shared<Handle>();
-    handle->dataset = GDALOpenEx(path.c_str(), GDAL_OF_RASTER | GDAL_OF_READONLY, nullptr,
-                                 nullptr, nullptr);
+    handle->dataset =
+        GDALOpenEx(path.c_str(), GDAL_OF_RASTER | GDAL_OF_READONLY, nullptr, nullptr, nullptr);
     if (!handle->dataset || GDALGetRasterCount(handle->dataset) < 1) return std::nullopt;
     if (GDALGetGeoTransform(handle->dataset, handle->geo.data()) != CE_None) return std::nullopt;
     const auto& g = handle->geo;
@@ -147,15 +147,17 @@ TileFormat Raster::Format() const {
         spacing_arcsec = spacing * OSRGetLinearUnits(srs.get(), nullptr) / kMetresPerArcSecond;
     }
     return spacing_arcsec < kThreeArcSeconds - kSpacingTolerance_arcsec ? kOneArcSecondTile
-                                                                         : kThreeArcSecondTile;
+                                                                        : kThreeArcSecondTile;
 }
 
 std::optional<LatLonBox> Raster::Extent() const {
     // From the first to the last pixel centre: a raster of .hgt samples reaches half a sample
     // beyond its tile, which does not make it reach into the neighbours.
     const auto& g = handle_->geo;
-    const double x0 = g[0] + g[1] / 2, x1 = g[0] + g[1] * (GDALGetRasterXSize(handle_->dataset) - 0.5);
-    const double y0 = g[3] + g[5] / 2, y1 = g[3] + g[5] * (GDALGetRasterYSize(handle_->dataset) - 0.5);
+    const double x0 = g[0] + g[1] / 2,
+                 x1 = g[0] + g[1] * (GDALGetRasterXSize(handle_->dataset) - 0.5);
+    const double y0 = g[3] + g[5] / 2,
+                 y1 = g[3] + g[5] * (GDALGetRasterYSize(handle_->dataset) - 0.5);
     LatLonBox box{std::min(x0, x1), std::min(y0, y1), std::max(x0, x1), std::max(y0, y1)};
     if (handle_->wgs84) return box;
     const QuietErrors quiet;
@@ -220,8 +222,8 @@ std::optional<Lattice> Raster::ReadLattice(TileCorner corner, TileFormat format)
     if (!memory) return std::nullopt;
     GDALDatasetH target = GDALCreate(memory, "", side, side, 1, GDT_Float32, nullptr);
     if (!target) return std::nullopt;
-    double targetGeo[6] = {corner.lon_deg - step / 2, step, 0, corner.lat_deg + 1 + step / 2, 0,
-                           -step};
+    double targetGeo[6] = {corner.lon_deg - step / 2,     step, 0,
+                           corner.lat_deg + 1 + step / 2, 0,    -step};
     GDALSetGeoTransform(target, targetGeo);
     const std::string targetWkt = WktOf(EpsgSrs(kWgs84Epsg).get());
     GDALSetProjection(target, targetWkt.c_str());

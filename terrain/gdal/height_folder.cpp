@@ -92,8 +92,7 @@ std::optional<std::int32_t> HeightFolder::ReadSample(const std::string& found, T
                                                      int column, int row) const {
     const std::optional<TileLocation> location = Locate(found);
     if (!location) return std::nullopt;
-    if (location->form == TileForm::kHgt)
-        return ReadHgtSample(location->path, format, column, row);
+    if (location->form == TileForm::kHgt) return ReadHgtSample(location->path, format, column, row);
     return samples_.Sample(location->path, format, column, row, [&]() -> std::optional<Lattice> {
         const std::optional<Raster> raster = OpenRaster(*location);
         return raster ? raster->ReadLattice(location->corner, format) : std::nullopt;

@@ -20,8 +20,8 @@ enum class TileForm {
 };
 
 // The order the forms of one tile are tried in: the fastest to read first.
-inline constexpr std::array<TileForm, 3> kTileFormOrder = {
-    TileForm::kHgt, TileForm::kHgtZip, TileForm::kCopernicusGeoTiff};
+inline constexpr std::array<TileForm, 3> kTileFormOrder = {TileForm::kHgt, TileForm::kHgtZip,
+                                                           TileForm::kCopernicusGeoTiff};
 
 // Where a tile was found.
 struct TileLocation {

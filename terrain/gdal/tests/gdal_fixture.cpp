@@ -23,7 +23,8 @@ GDALDriverH Driver(const char* name) {
 
 }  // namespace
 
-void WriteZip(const std::filesystem::path& zip, const std::string& entry, const std::string& bytes) {
+void WriteZip(const std::filesystem::path& zip, const std::string& entry,
+              const std::string& bytes) {
     GDALAllRegister();
     const std::string path = "/vsizip/" + std::filesystem::absolute(zip).string() + "/" + entry;
     VSILFILE* file = VSIFOpenL(path.c_str(), "wb");
@@ -35,8 +36,8 @@ void WriteZip(const std::filesystem::path& zip, const std::string& entry, const 
 void TranslateToGeoTiff(const std::string& from, const std::filesystem::path& to) {
     GDALDatasetH source = GDALOpen(from.c_str(), GA_ReadOnly);
     if (!source) throw std::runtime_error("cannot open " + from);
-    GDALDatasetH copy = GDALCreateCopy(Driver("GTiff"), to.string().c_str(), source, FALSE,
-                                       nullptr, nullptr, nullptr);
+    GDALDatasetH copy = GDALCreateCopy(Driver("GTiff"), to.string().c_str(), source, FALSE, nullptr,
+                                       nullptr, nullptr);
     GDALClose(source);
     if (!copy) throw std::runtime_error("cannot write " + to.string());
     GDALClose(copy);
@@ -56,8 +57,7 @@ void WriteVrt(const std::string& from, const std::filesystem::path& to) {
 void WriteRaster(const std::filesystem::path& path, const std::string& driver, int columns,
                  int rows, const double (&geo)[6], int epsg, double noData,
                  const PixelHeight& height) {
-    GDALDatasetH memory =
-        GDALCreate(Driver("MEM"), "", columns, rows, 1, GDT_Float32, nullptr);
+    GDALDatasetH memory = GDALCreate(Driver("MEM"), "", columns, rows, 1, GDT_Float32, nullptr);
     double g[6];
     std::copy(std::begin(geo), std::end(geo), g);
     GDALSetGeoTransform(memory, g);
@@ -76,11 +76,11 @@ void WriteRaster(const std::filesystem::path& path, const std::string& driver, i
     for (int r = 0; r < rows; ++r)
         for (int c = 0; c < columns; ++c)
             values[static_cast<std::size_t>(r) * columns + c] = static_cast<float>(height(c, r));
-    if (GDALRasterIO(band, GF_Write, 0, 0, columns, rows, values.data(), columns, rows,
-                     GDT_Float32, 0, 0) != CE_None)
+    if (GDALRasterIO(band, GF_Write, 0, 0, columns, rows, values.data(), columns, rows, GDT_Float32,
+                     0, 0) != CE_None)
         throw std::runtime_error("cannot fill the raster");
-    GDALDatasetH copy = GDALCreateCopy(Driver(driver.c_str()), path.string().c_str(), memory,
-                                       FALSE, nullptr, nullptr, nullptr);
+    GDALDatasetH copy = GDALCreateCopy(Driver(driver.c_str()), path.string().c_str(), memory, FALSE,
+                                       nullptr, nullptr, nullptr);
     GDALClose(memory);
     if (!copy) throw std::runtime_error("cannot write " + path.string());
     GDALClose(copy);

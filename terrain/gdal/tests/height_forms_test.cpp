@@ -113,8 +113,8 @@ TEST_F(TileForms, EachFormReadsToTheSamplesOfTheHgtItWasMadeFrom) {
         const std::optional<TileShape> shape = folder.ShapeOf(*found);
         ASSERT_TRUE(shape);
         EXPECT_EQ(shape->format, kThreeArcSecondTile);
-        for (const auto& [column, row] : {std::pair{0, 0}, {3, 700}, {2, 10}, {1200, 1200},
-                                          {611, 77}}) {
+        for (const auto& [column, row] :
+             {std::pair{0, 0}, {3, 700}, {2, 10}, {1200, 1200}, {611, 77}}) {
             EXPECT_EQ(folder.ReadSample(*found, kThreeArcSecondTile, column, row),
                       ReadHgtSample(hgtPath, kThreeArcSecondTile, column, row))
                 << column << ", " << row;
@@ -162,14 +162,15 @@ TEST(TileFormOrder, HgtThenZipThenGeoTiff) {
     WriteZip(dir / "N54W004.hgt.zip", "N54W004.hgt",
              EncodeHgt([](int, int) { return Constant(2); }));
     TempDir tifSource;
-    const auto three = WriteHgtFile(tifSource.Path(), "N54W004.hgt",
-                                    [](int, int) { return Constant(3); });
+    const auto three =
+        WriteHgtFile(tifSource.Path(), "N54W004.hgt", [](int, int) { return Constant(3); });
     TranslateToGeoTiff(three.string(), dir / CopernicusTileName(kLakes));
 
     HeightFolder folder(dir.Folder());
     const std::string name = folder.NameOf(kLakes);
-    for (const auto& [form, height] :
-         {std::pair{TileForm::kHgt, 1}, {TileForm::kHgtZip, 2}, {TileForm::kCopernicusGeoTiff, 3}}) {
+    for (const auto& [form, height] : {std::pair{TileForm::kHgt, 1},
+                                       {TileForm::kHgtZip, 2},
+                                       {TileForm::kCopernicusGeoTiff, 3}}) {
         const std::optional<TileLocation> location = folder.Locate(name);
         ASSERT_TRUE(location);
         EXPECT_EQ(location->form, form);
@@ -224,8 +225,8 @@ TEST(GdalNoData, IsCarriedAsTheVoid) {
     const std::string found = *source->Find(source->NameOf(kLakes));
     const Decoded decoded = ReadThrough(*source, found, TileDetail::kFinest, kOnlyVoidsToSeaLevel);
     EXPECT_EQ(decoded.read.voidSamples, 100 * 50);
-    EXPECT_EQ(decoded.tile.At(10, n - 10), 0);     // the void, made sea level by the decoding
-    EXPECT_EQ(decoded.tile.At(60, n - 10), 250);   // whole metres
+    EXPECT_EQ(decoded.tile.At(10, n - 10), 0);    // the void, made sea level by the decoding
+    EXPECT_EQ(decoded.tile.At(60, n - 10), 250);  // whole metres
     EXPECT_EQ(source->ReadSample(found, kThreeArcSecondTile, 10, 10), kVoidSample);
     EXPECT_EQ(source->ReadSample(found, kThreeArcSecondTile, 10, 100), 250);
 }
@@ -293,7 +294,8 @@ TEST(RealTiles, ZippedAndGeoTiffCopiesOfTheLakeDistrictReadAsTheHgt) {
     EXPECT_EQ(expected.tile.At(946, n - 655), 971);
     for (const TempDir* dir : {&zipDir, &tifDir}) {
         HeightFolder folder(dir->Folder());
-        ExpectSameTile(expected.tile, ReadThrough(folder, *folder.Find(folder.NameOf(kLakes))).tile);
+        ExpectSameTile(expected.tile,
+                       ReadThrough(folder, *folder.Find(folder.NameOf(kLakes))).tile);
     }
 }
 
