@@ -25,24 +25,7 @@ export QT_QPA_PLATFORM=offscreen
 export XDG_RUNTIME_DIR=$work/xdg
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 
-# One tile: 1201 x 1201 big-endian 16-bit heights, rows from the north; ridges of a few hundred
-# metres whose pattern shifts from tile to tile.
-make_tile() {  # lat lon file
-    perl -e '
-        my ($lat, $lon, $file) = @ARGV;
-        open(my $f, ">:raw", $file) or die "$file: $!";
-        for my $r (0 .. 1200) {
-            my $y = $lat + (1200 - $r) / 1200;
-            my @row;
-            for my $c (0 .. 1200) {
-                my $x = $lon + $c / 1200;
-                my $h = 300 + 250 * sin($x * 7.1) * cos($y * 9.3) + 120 * sin(($x + $y) * 23);
-                push @row, int($h);
-            }
-            print $f pack("n*", map { $_ & 0xFFFF } @row);
-        }
-        close($f) or die;' "$@"
-}
+. "$here/bench/measure.sh"
 # BENCH_TILES=DIR keeps the generated tiles in DIR (and reuses them on the next run).
 tiles=${BENCH_TILES:-$work/tiles}
 mkdir -p "$tiles"
@@ -69,7 +52,6 @@ echo "largest accepted width: $width km"
 
 printf 'IO93AM\n%s\n0\n' "$width" > "$work/answers"
 
-. "$here/bench/measure.sh"
 terrainplot_run() { measure "$tool" --png "$work/plot.png" < "$work/answers"; }
 
 echo "machine load: $(cut -d' ' -f1-3 /proc/loadavg), $(nproc) cores"

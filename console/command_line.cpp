@@ -15,7 +15,9 @@ constexpr std::string_view kVersionOption = "--version";
 constexpr std::string_view kEndOfOptions = "--";
 
 constexpr OptionSpec kConfigOptions[] = {
-    {kHeightsOption, "DIR", ValueType::kText, "folder of the SRTM height tiles (N54W004.hgt, ...)",
+    {kHeightsOption, "DIR", ValueType::kText,
+     "folder of the height tiles (N54W004.hgt, N54W004.hgt.zip, Copernicus GeoTIFF), or one "
+     "raster file (GeoTIFF, VRT, OS Terrain 50 ASCII grid)",
      true},
     {kSitesOption, "DIR", ValueType::kText, "folder of the site file SITES.DAT", true},
     {kWindowOption, "PX", ValueType::kNumber,

@@ -55,6 +55,9 @@ std::string_view ConfigWriteName(ConfigFile file) {
 }
 
 std::optional<ToolConfig> ReadConfigFile(const std::string& path, ConfigFile file) {
+    // Only a regular file: opening a FIFO of that name would wait for a writer forever.
+    std::error_code ec;
+    if (!fs::is_regular_file(NativePath(path), ec)) return std::nullopt;
     constexpr std::size_t kMostLines = 4;
     std::vector<std::string> lines;
     const bool read = sitefile::ForEachLine(NativePath(path), sitefile::LineEnds::kAny,

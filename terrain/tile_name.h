@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace terrain {
 
@@ -24,6 +25,14 @@ std::optional<TileCorner> TileCornerOf(double latitude_deg, double longitude_deg
 // "N54W004.hgt" for corner (54, -4); "S01E000.hgt" for (-1, 0): hemisphere letters and the
 // distance from the equator and Greenwich to the corner's far side for south and west.
 std::string TileName(TileCorner corner);
+
+// The name of the same tile as a Copernicus GLO-30 GeoTIFF is distributed:
+// "Copernicus_DSM_COG_10_N54_00_W004_00_DEM.tif" for corner (54, -4).
+std::string CopernicusTileName(TileCorner corner);
+
+// The corner a tile's file name starts with ("N54W004.hgt", "n54w004.hgt.zip": hemisphere
+// letters in either case, two and three digits); nullopt when it starts otherwise.
+std::optional<TileCorner> TileCornerOfName(std::string_view fileName);
 
 // Whether the tile with this corner lies wholly within a million degrees of the origin, so that
 // the positions inside it name it.

@@ -3,6 +3,7 @@
 // of its name the folder holds; a warning about the window size printed where it can be read.
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <fstream>
 #include <sstream>
@@ -94,6 +95,23 @@ TEST(FilesAsWritten, OneConfigurationFileWhateverItsSpellings) {
         for (std::size_t i = 1; i < c.names.size(); ++i)
             EXPECT_EQ(ReadFile(dir.Path() / c.names[i]).find("800"), std::string::npos);
     }
+}
+
+// A FIFO named as the configuration would block the run for ever if it were opened: it is taken
+// as no configuration (the questions are asked), and the answers are written in its place.
+TEST(FilesAsWritten, AConfigurationThatIsNotARegularFileIsNeverOpened) {
+    TempDir dir;
+    const std::filesystem::path fifo = dir.Path() / "Brelland.ini";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_FALSE(ReadConfigFile(fifo.string(), ConfigFile::kBrelland));
+    ScriptedConsole fake("/tiles/\n/sites/\n700\n");
+    auto start = StartUp(kMapTool, fake.con, "", dir.Path());
+    ASSERT_TRUE(start.has_value());
+    EXPECT_EQ(start->config.heightPath, "/tiles/");
+    EXPECT_EQ(start->config.windowSize, 700);
+    ASSERT_TRUE(FinishRun(kMapTool, start->config, fake.con, dir.Path()));
+    EXPECT_TRUE(std::filesystem::is_regular_file(fifo));
+    EXPECT_EQ(ReadFile(fifo).substr(0, 8), "/tiles/\r");
 }
 
 TEST(FilesAsWritten, WindowSizeWarningComesAfterTheClearScreen) {

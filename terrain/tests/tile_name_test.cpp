@@ -53,5 +53,21 @@ TEST(TileName, CornersNameATileWhenTheTileLiesWithinTheLimit) {
     EXPECT_FALSE(NamesATile({0, -1000001}));
 }
 
+TEST(TileName, CopernicusNamesAndCornersOfFileNames) {
+    EXPECT_EQ(CopernicusTileName({54, -4}), "Copernicus_DSM_COG_10_N54_00_W004_00_DEM.tif");
+    EXPECT_EQ(CopernicusTileName({-1, 0}), "Copernicus_DSM_COG_10_S01_00_E000_00_DEM.tif");
+    EXPECT_EQ(CopernicusTileName({5, 120}), "Copernicus_DSM_COG_10_N05_00_E120_00_DEM.tif");
+    EXPECT_EQ(TileCornerOfName("N54W004.hgt"), (TileCorner{54, -4}));
+    EXPECT_EQ(TileCornerOfName("n54w004.hgt.zip"), (TileCorner{54, -4}));
+    EXPECT_EQ(TileCornerOfName("S01E000.hgt"), (TileCorner{-1, 0}));
+    EXPECT_EQ(TileCornerOfName("N05E120"), (TileCorner{5, 120}));
+    for (const char* notATile : {"", "N54W04.hgt", "X54W004.hgt", "N54X004.hgt", "N5AW004.hgt",
+                                 "srtmN54W004.hgt", "N54W00"})
+        EXPECT_FALSE(TileCornerOfName(notATile)) << notATile;
+    // Every corner's name reads back to it.
+    for (const TileCorner corner : {TileCorner{54, -4}, {-90, -180}, {89, 179}, {0, 0}})
+        EXPECT_EQ(TileCornerOfName(TileName(corner)), corner);
+}
+
 }  // namespace
 }  // namespace terrain

@@ -3,10 +3,17 @@
 #include <optional>
 #include <utility>
 
-#include "console/file_names.h"
+#include "console/hgt_tile_store.h"
 #include "terrain/tile_name.h"
+#include "terrain_gdal/height_source.h"
 
 namespace pathprofile {
+
+namespace {
+
+constexpr std::string_view kNoTile = "(no tile)";
+
+}  // namespace
 
 void PathTileMessages::TileNotFound(const std::string&) {
     Out().PrintLine("No HDB");
@@ -17,16 +24,18 @@ void PathTileMessages::TileUnreadable(const std::string& name) {
 }
 
 PathTiles::PathTiles(std::string height_path, console::Console& console)
-    : source_(std::move(height_path),
-              [](const std::string& path) { return console::FindFileIgnoringCase(path); }),
+    : source_(terrain::gdal::MakeHeightSource(height_path, console::FindTileFile)),
       reports_(console),
-      store_(source_) {}
+      store_(*source_) {}
 
 std::int32_t PathTiles::HeightAt(LatLon position) {
-    std::string name = source_.Folder() + terrain::TileName(position.lat_deg, position.lon_deg);
+    const std::optional<terrain::TileCorner> corner =
+        terrain::TileCornerOf(position.lat_deg, position.lon_deg);
+    // A position off the globe has no tile: a name no source finds, unlike any tile's.
+    std::string name = corner ? source_->NameOf(*corner) : std::string(kNoTile);
     if (name != last_name_) {
         ++tile_loads_;
-        if (const std::optional<std::string> found = source_.Find(name)) {
+        if (const std::optional<std::string> found = source_->Find(name)) {
             store_.Load(*found, reports_);
         } else {
             reports_.TileNotFound(name);

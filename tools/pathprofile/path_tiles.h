@@ -3,13 +3,14 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "console/console.h"
 #include "console/terrain_messages.h"
 #include "one_tile_store.h"
 #include "path_geometry.h"
-#include "terrain/hgt_folder.h"
+#include "terrain/tile_source.h"
 
 namespace pathprofile {
 
@@ -24,7 +25,8 @@ class PathTileMessages : public console::TerrainMessages {
 
 class PathTiles {
   public:
-    // height_path: the folder of the tiles, joined to tile names as given.
+    // height_path: the folder of the tiles, joined to tile names as given, or a raster file
+    // (console::HgtTileStore's sources).
     PathTiles(std::string height_path, console::Console& console);
 
     // Forgets the tile loaded last, so the next point loads its tile again (each profile
@@ -42,7 +44,7 @@ class PathTiles {
     int TileLoads() const { return tile_loads_; }
 
   private:
-    terrain::HgtFolder source_;
+    std::unique_ptr<terrain::TileSource> source_;
     PathTileMessages reports_;
     OneTileStore store_;
     std::string last_name_;

@@ -70,7 +70,12 @@ inline constexpr console::ToolDescription kDescription{
     .files =
         "Corvanne.ini        in the working folder: tile folder, site folder, window size;\n"
         "                    read, and written back when the run ends with \"endendend\"\n"
-        "N54W004.hgt ...     SRTM height tiles (3 or 1 arc-second) in the tile folder\n"
+        "N54W004.hgt ...     SRTM height tiles (3 or 1 arc-second) in the tile folder; a tile\n"
+        "                    may also be N54W004.hgt.zip (read in place) or a Copernicus GLO-30\n"
+        "                    GeoTIFF Copernicus_DSM_COG_10_N54_00_W004_00_DEM.tif, any mix; one\n"
+        "                    held in several forms is read from .hgt, else .hgt.zip, else .tif\n"
+        "FILE.tif .vrt .asc  --heights may name one raster instead of the folder (GeoTIFF, VRT,\n"
+        "                    OS Terrain 50 ASCII grid): resampled onto the tiles' grid\n"
         "SITES.DAT           the site file in the site folder\n"
         "FILE1.png ...       with --png FILE: one picture per profile, numbered\n"
         "FILE1.csv ...       with --csv FILE: the samples of each profile, numbered",

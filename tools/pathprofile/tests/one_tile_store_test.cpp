@@ -5,6 +5,7 @@
 
 #include <QTemporaryDir>
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -191,8 +192,8 @@ TEST(OneArcSecondTile, RefinedTileGivesTheSameProfile) {
     PathTiles tiles3(coarse.Folder(), con3), tiles1(fine.Folder(), con1);
     const LatLon base{45.2, 6.3};
     const EarthBulge bulge(1.3, 30.0);
-    const Profile p3 = SampleProfile(base, 47.0, 30.0, bulge, tiles3);
-    const Profile p1 = SampleProfile(base, 47.0, 30.0, bulge, tiles1);
+    const Profile p3 = SampleProfile(base, 47.0, 30.0, bulge, std::ref(tiles3));
+    const Profile p1 = SampleProfile(base, 47.0, 30.0, bulge, std::ref(tiles1));
     ASSERT_EQ(p1.samples_m.size(), p3.samples_m.size());
     EXPECT_EQ(p1.samples_m, p3.samples_m);
     EXPECT_DOUBLE_EQ(p1.max_sample_m, p3.max_sample_m);

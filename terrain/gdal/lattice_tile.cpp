@@ -1,0 +1,39 @@
+#include "terrain_gdal/lattice_tile.h"
+
+#include "terrain/hgt_decoder.h"
+
+namespace terrain::gdal {
+
+std::vector<unsigned char> HgtBytesOf(const Lattice& lattice) {
+    std::vector<unsigned char> bytes(2 * lattice.samples.size());
+    for (std::size_t i = 0; i < lattice.samples.size(); ++i) {
+        const auto v = static_cast<std::uint16_t>(lattice.samples[i]);
+        bytes[2 * i] = static_cast<unsigned char>(v >> 8);
+        bytes[2 * i + 1] = static_cast<unsigned char>(v & 0xff);
+    }
+    return bytes;
+}
+
+TileRead ReadRasterTile(const Raster& raster, TileCorner corner, TileFormat format,
+                        const std::string& name, const TileDecoding& decoding, TileDetail detail,
+                        TileBuffer& tile, Diagnostics& reports) {
+    TileRead read;
+    read.format = format;
+    const std::optional<Lattice> lattice = raster.ReadLattice(corner, format);
+    if (!lattice) {
+        read.status = TileReadStatus::kUnreadable;
+        reports.TileUnreadable(name);
+        tile.Clear();
+        return read;
+    }
+    read.status = TileReadStatus::kRead;
+    if (format == kOneArcSecondTile) reports.OneArcSecondTile(name);
+    const std::vector<unsigned char> bytes = HgtBytesOf(*lattice);
+    read.voidSamples = DecodeHgtSamples(bytes.data(), format, decoding, detail, tile,
+                                        [&](std::int32_t height_m, int column, int row) {
+                                            reports.HeightOutOfRange(name, column, row, height_m);
+                                        });
+    return read;
+}
+
+}  // namespace terrain::gdal
