@@ -11,6 +11,7 @@ GeoreferenceFileNames GeoreferenceFilesBeside(const std::string& pngFile) {
     GeoreferenceFileNames names;
     names.worldFile = std::filesystem::path(path).replace_extension(".pgw").string();
     names.projectionFile = std::filesystem::path(path).replace_extension(".prj").string();
+    names.auxiliaryFile = pngFile + ".aux.xml";
     names.kmlFile = std::filesystem::path(path).replace_extension(".kml").string();
     return names;
 }
@@ -22,6 +23,7 @@ std::string WriteGeoreferenceFiles(const std::string& pngFile, const PixelGrid& 
     if (!WriteFileAtomically(names.worldFile, FormatWorldFile(grid))) return names.worldFile;
     if (!WriteFileAtomically(names.projectionFile, Wgs84ProjectionText()))
         return names.projectionFile;
+    if (!WriteFileAtomically(names.auxiliaryFile, GdalAuxiliaryXml())) return names.auxiliaryFile;
     if (!WriteFileAtomically(names.kmlFile, FormatKmlOverlay(grid, href, name)))
         return names.kmlFile;
     return {};

@@ -1,5 +1,6 @@
 #include "path_tiles.h"
 
+#include <algorithm>
 #include <optional>
 #include <utility>
 
@@ -23,11 +24,14 @@ PathTiles::PathTiles(std::string height_path, console::Console& console)
       store_(source_) {}
 
 std::int32_t PathTiles::HeightAt(LatLon position) {
-    std::string name = source_.Folder() + terrain::TileName(position.lat_deg, position.lon_deg);
+    const std::string tile = terrain::TileName(position.lat_deg, position.lon_deg);
+    std::string name = source_.Folder() + tile;
     if (name != last_name_) {
         ++tile_loads_;
+        if (std::find(tiles_sought_.begin(), tiles_sought_.end(), tile) == tiles_sought_.end())
+            tiles_sought_.push_back(tile);
         if (const std::optional<std::string> found = source_.Find(name)) {
-            store_.Load(*found, reports_);
+            if (store_.Load(*found, reports_).Read()) ++tiles_read_;
         } else {
             reports_.TileNotFound(name);
             reports_.NoHeightFile();

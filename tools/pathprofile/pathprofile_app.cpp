@@ -9,6 +9,7 @@
 #include "console/console_constants.h"
 #include "console/exit_status.h"
 #include "console/file_names.h"
+#include "console/no_data_lines.h"
 #include "console/numbers.h"
 #include "console/picture_mask.h"
 #include "console/position_entry.h"
@@ -93,18 +94,37 @@ void WriteCsv(Session& s, const Profile& profile, const geodesy::DistanceBearing
     if (!console::WriteFileAtomically(file, text)) s.console.PrintLine("Cannot write " + file);
 }
 
-// Samples, draws and serves one profile.
-void ShowProfile(Session& s, const console::ConsolePosition& distant,
-                 const geodesy::DistanceBearing& path, double distant_mast_m,
-                 const EarthBulge& bulge) {
+// Samples, draws and serves one profile. A path along which not one tile was found is not
+// drawn: its clearance would be that of the sea.
+LoopStep ShowProfile(Session& s, const console::ConsolePosition& distant,
+                     const geodesy::DistanceBearing& path, double distant_mast_m,
+                     const EarthBulge& bulge) {
     console::Console& con = s.console;
     con.PrintLine();
     PathTiles tiles(s.config.heightPath, con);
-    Profile profile = SampleProfile(s.base.position, path.bearing_deg, path.distance_km, bulge,
-                                    [&tiles](LatLon p) { return tiles(p); });
+    Profile profile = SampleProfile(
+        s.base.position, path.bearing_deg, path.distance_km, bulge,
+        [&tiles](LatLon p) { return tiles(p); }, [&tiles](LatLon p) { return tiles.HasDataAt(p); });
+    if (tiles.TilesRead() == 0) {
+        con.PrintLine(console::NoHeightDataLine(tiles.Folder(), tiles.TilesSought()));
+        // Before any profile was drawn the folder is most likely wrong: the run ends, and the
+        // folder is not kept. Later, only this path lies off the tiles.
+        return s.profiles_drawn == 0 ? LoopStep::kFatal : LoopStep::kNext;
+    }
     PrintClearance(con, LineOfSightClearance(profile, s.base.mast_m, distant_mast_m));
+    const double no_data_km = NoDataLength_km(profile);
+    if (no_data_km > 0) {
+        con.MoveToColumn(kClearanceLineColumn);
+        con.PrintLine(console::NoDataPathLine(no_data_km));
+    }
     const SightLine line = LineOfSight(profile, s.base.mast_m, distant_mast_m);
-    if (s.radio.frequency_MHz) PrintRadioFigures(con, profile, line, *s.radio.frequency_MHz);
+    if (s.radio.frequency_MHz) {
+        PrintRadioFigures(con, profile, line, *s.radio.frequency_MHz);
+        if (no_data_km > 0) {
+            con.MoveToColumn(kClearanceLineColumn);
+            con.PrintLine(console::kNoDataRadioWarning);
+        }
+    }
 
     const std::string caption =
         s.base.text + " >> " + distant.text +
@@ -121,6 +141,7 @@ void ShowProfile(Session& s, const console::ConsolePosition& distant,
     ProfileView view(caption, std::move(profile), bulge, plot_top_m, std::move(setup), numbered);
     view.Draw();
     if (view.ServeClicks(con) == ProfileEnd::kKey) s.open_windows.push_back(view.ReleaseWindow());
+    return LoopStep::kNext;
 }
 
 // One pass of the distant-site loop.
@@ -189,8 +210,7 @@ LoopStep DistantSite(Session& s) {
                                       {path.distance_km, path.bearing_deg, path.back_bearing_deg}));
     con.SetColour(Colour::kLightGrey);
 
-    ShowProfile(s, distant, path, distant_mast_m, bulge);
-    return LoopStep::kNext;
+    return ShowProfile(s, distant, path, distant_mast_m, bulge);
 }
 
 }  // namespace

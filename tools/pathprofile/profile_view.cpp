@@ -1,5 +1,7 @@
 #include "profile_view.h"
 
+#include "plot/no_data.h"
+
 #include <QImage>
 #include <QPainter>
 #include <algorithm>
@@ -145,6 +147,8 @@ void ProfileView::DrawTerrain() {
     const std::size_t stride = static_cast<std::size_t>(image.bytesPerLine()) / 4;
     const std::uint32_t green = qRgb(kBulgeGreen.red, kBulgeGreen.green, kBulgeGreen.blue);
     const std::uint32_t brown = qRgb(kTerrainBrown.red, kTerrainBrown.green, kTerrainBrown.blue);
+    const std::uint32_t grey =
+        qRgb(plot::kNoDataColour.red, plot::kNoDataColour.green, plot::kNoDataColour.blue);
 
     std::vector<std::uint32_t> column_pixels(static_cast<std::size_t>(height), 0);  // 0: untouched
     int column = std::numeric_limits<int>::min();
@@ -180,8 +184,11 @@ void ProfileView::DrawTerrain() {
         const int bulge_row = PixelIndex(canvas.PixelY(profile_.bulge_m[i]));
         const int top_row =
             PixelIndex(canvas.PixelY(console::RoundHalfEven(profile_.samples_m[i])));
-        paint(ground_row, bulge_row, green);
-        paint(bulge_row, top_row, brown);
+        // Without height data the ground reads 0 m: drawn as such its column would show the
+        // sea's bulge alone, so it is drawn grey instead.
+        const bool no_data = i < profile_.no_data.size() && profile_.no_data[i];
+        paint(ground_row, bulge_row, no_data ? grey : green);
+        paint(bulge_row, top_row, no_data ? grey : brown);
     }
     flush();
     canvas.SetPosition(profile_.distance_km.back(),

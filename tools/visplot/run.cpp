@@ -1,5 +1,9 @@
 #include "run.h"
 
+#include "angle_raster.h"
+#include "console/geotiff_file.h"
+#include "mastview/area_loader.h"
+
 #include "console/exit_status.h"
 #include "console/prepared_run.h"
 #include "console/tool_config.h"
@@ -21,6 +25,9 @@ int Run(const std::vector<std::string>& arguments, console::Console& console,
     if (!view) return console::kExitRefused;  // the reason has been printed
     const mastview::RadiusHeights loaded =
         mastview::LoadRadiusArea(view->area, *view->store, console);
+    if (mastview::RefuseWithoutHeights(view->area, loaded, view->config.heightPath, console))
+        return console::kExitRefused;
+    mastview::PrintNoDataShare(view->area, loaded, console);
 
     const int size = view->config.windowSize;
     plot::PlotWindow window(Caption(*view), kWindowLeft_px, kWindowTop_px, size, size,
@@ -28,6 +35,16 @@ int Run(const std::vector<std::string>& arguments, console::Console& console,
     VisibilityPlot plot(*view, window, console);
     plot.DrawFrame();
     plot.Sweep(loaded.heights);
+    plot.ShowNoData(loaded.noData);
+    if (const std::optional<std::string> geotiff = prepared.line.Value(kGeoTiffOption)) {
+        const std::string error = console::WriteGeoTiff(
+            *geotiff, AngleRaster(view->area, mastview::SweepSetupFor(*view), loaded.heights,
+                                  loaded.noData, [&plot](int x, int y) { return plot.Seen(x, y); }));
+        if (!error.empty()) {
+            console.PrintError(error + "\n");
+            return console::kExitRefused;
+        }
+    }
     plot::WaitForUser(window, console, view->area.nLon, view->area.nLat,
                       [&](const plot::Click& click) { plot.OnClick(click); });
     return console::FinishRun(kToolProfile, view->config, console, workingFolder)
