@@ -1,6 +1,6 @@
 // The georeference files written beside a plot's PNG: FILE.pgw (world file), FILE.prj (WGS84),
-// FILE.png.aux.xml (the same coordinate system for GDAL) and FILE.kml (a GroundOverlay whose Icon is the PNG's own file name, so the KML and the PNG
-// travel together).
+// FILE.png.aux.xml (the same coordinate system for GDAL) and FILE.kml (a GroundOverlay whose Icon
+// is the PNG's own file name, so the KML and the PNG travel together).
 #pragma once
 
 #include <string>

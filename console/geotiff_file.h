@@ -16,8 +16,8 @@ inline constexpr float kGeoTiffNoData = -32768.0f;
 // is the centre of its cell, as GDAL places SRTM samples, so the raster's outer edge lies half
 // a spacing outside the outermost samples.
 struct SampleRaster {
-    int columns = 0;  // > 0
-    int rows = 0;     // > 0
+    int columns = 0;                // > 0
+    int rows = 0;                   // > 0
     double westSampleLon_deg = 0;   // longitude of column 0
     double northSampleLat_deg = 0;  // latitude of row 0
     double spacing_deg = 0;         // between neighbouring samples, both ways, > 0

@@ -29,8 +29,7 @@ std::string NoDataShareLine(double share) {
 }
 
 std::string NoDataPathLine(double km) {
-    return "the path crosses " + OneDecimal(std::max(km, kOneDecimal)) +
-           " km without height data";
+    return "the path crosses " + OneDecimal(std::max(km, kOneDecimal)) + " km without height data";
 }
 
 std::string NoHeightDataLine(const std::string& folder, const std::vector<std::string>& tiles) {

@@ -37,7 +37,8 @@ PositionForm ClassifyPosition(std::string_view text);
 
 // Classifies and converts. A text that is wholly a latitude/longitude (geodesy's
 // ReadWholeLatLong: "54.4543 -3.2117", "54 27 15N 3 12 42W", "54.4543N 3.2117W") is taken as one
-// before the fixed positions are looked at; every other text as ClassifyPosition says. A site name is looked up by FindSite in sitesPath + "SITES.DAT".
+// before the fixed positions are looked at; every other text as ClassifyPosition says. A site name
+// is looked up by FindSite in sitesPath + "SITES.DAT".
 ConsolePosition ResolvePosition(std::string_view text, const std::string& sitesPath,
                                 Console& console);
 

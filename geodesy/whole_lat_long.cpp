@@ -13,7 +13,7 @@ namespace {
 
 constexpr double kMaxLatitude_deg = 90.0;
 constexpr double kMaxLongitude_deg = 180.0;
-constexpr double kSubdivisionsPerUnit = 60.0;  // minutes per degree, seconds per minute
+constexpr double kSubdivisionsPerUnit = 60.0;        // minutes per degree, seconds per minute
 constexpr std::size_t kMaxNumbersPerCoordinate = 3;  // degrees, minutes, seconds
 constexpr std::string_view kDegreeUtf8 = "\xC2\xB0";
 constexpr char kDegreeLatin1 = '\xB0';
@@ -30,11 +30,20 @@ bool IsDigit(char c) {
 
 char UpperHemisphere(char c) {
     switch (c) {
-        case 'n': case 'N': return 'N';
-        case 's': case 'S': return 'S';
-        case 'e': case 'E': return 'E';
-        case 'w': case 'W': return 'W';
-        default: return 0;
+        case 'n':
+        case 'N':
+            return 'N';
+        case 's':
+        case 'S':
+            return 'S';
+        case 'e':
+        case 'E':
+            return 'E';
+        case 'w':
+        case 'W':
+            return 'W';
+        default:
+            return 0;
     }
 }
 
@@ -56,8 +65,7 @@ std::optional<std::vector<Token>> Tokens(std::string_view text) {
             tokens.push_back({{}, h});
         } else if (c == kDegreeUtf8[0] && text.substr(i, kDegreeUtf8.size()) == kDegreeUtf8) {
             i += kDegreeUtf8.size() - 1;
-        } else if (c != ' ' && c != ',' && c != '\'' && c != '"' &&
-                   c != kDegreeLatin1) {
+        } else if (c != ' ' && c != ',' && c != '\'' && c != '"' && c != kDegreeLatin1) {
             return std::nullopt;
         }
     }

@@ -212,8 +212,7 @@ std::vector<TileStore::SampleAt> TileStore::FindVoids(const std::string& fileNam
         std::int32_t* samples = tile_.Row(row);
         for (int column = 0; column < side; ++column) {
             if (samples[column] == kVoidSample) voids.push_back({column, row});
-            if (samples[column] < decoding_.replaceBelow)
-                samples[column] = decoding_.replacement;
+            if (samples[column] < decoding_.replaceBelow) samples[column] = decoding_.replacement;
         }
     }
     return voids;

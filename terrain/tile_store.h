@@ -81,7 +81,8 @@ class TileStore {
 
     // LoadTile, telling how the read went (its void count among it).
     TileRead ReadTile(const std::string& fileName, const TileDecoding& decoding, TileDetail detail);
-    TileRead ReadTile(const std::string& fileName, TileDetail detail = TileDetail::kThreeArcSecond) {
+    TileRead ReadTile(const std::string& fileName,
+                      TileDetail detail = TileDetail::kThreeArcSecond) {
         return ReadTile(fileName, decoding_, detail);
     }
 
@@ -116,7 +117,6 @@ class TileStore {
     // True when the tiles of the range that exist are all 1 arc-second (and at least one does).
     bool AllTilesOneArcSecond(long westTile, long eastTile, long southTile, long northTile) const;
     AreaLoadResult Refuse(const AreaRefusal& refusal);
-
 
     std::unique_ptr<TileSource> source_;
     std::unique_ptr<Diagnostics> reports_;

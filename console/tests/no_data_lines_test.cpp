@@ -25,9 +25,9 @@ TEST(NoDataLines, RefusalNamesTheFolderAndTheTilesLookedFor) {
     EXPECT_EQ(NoHeightDataLine("", {"N54W004.hgt"}),
               "No height data for this area: none of N54W004.hgt in the working folder");
     // Across the equator and Greenwich, south to north within each column.
-    EXPECT_EQ(TileNamesCovering(-0.5, -0.5, 0.5, 0.5),
-              (std::vector<std::string>{"S01W001.hgt", "N00W001.hgt", "S01E000.hgt",
-                                        "N00E000.hgt"}));
+    EXPECT_EQ(
+        TileNamesCovering(-0.5, -0.5, 0.5, 0.5),
+        (std::vector<std::string>{"S01W001.hgt", "N00W001.hgt", "S01E000.hgt", "N00E000.hgt"}));
     // A huge area lists a dozen names and says there are more.
     const std::string many = NoHeightDataLine("t/", TileNamesCovering(-10, 50, 10, 60));
     EXPECT_NE(many.find(", ... in t/"), std::string::npos) << many;

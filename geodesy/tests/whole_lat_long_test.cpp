@@ -23,7 +23,7 @@ TEST(ReadWholeLatLongTest, EachFormAndSign) {
          "27'15.5\"N, 3\xC2\xB0W",
          dms, -3.0},
         {"3 W 54 27 15.5 N", dms, -3.0},  // longitude first, as ParseLatLong allows
-        {"90 180", 90, 180},               // the edges of the globe
+        {"90 180", 90, 180},              // the edges of the globe
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
@@ -36,25 +36,25 @@ TEST(ReadWholeLatLongTest, EachFormAndSign) {
 
 TEST(ReadWholeLatLongTest, OtherTextsAreNoPosition) {
     for (const char* text : {
-             "",                      // nothing
-             "NY 2154 0722",          // grid reference
-             "SE 123 456",            // grid reference whose letters are hemisphere letters
-             "IO84KO",                // locator
-             "Scafell Pike",          // site name
-             "2 Wells Lane",          // site name starting with a digit
-             "54.4543",               // one number
-             "54.4543 -3.2117 10",    // three numbers
-             "90.001 0",              // off the globe
-             "0 180.5",               //
-             "54 60N 3W",             // 60 minutes
-             "54 27 15 1N 3W",        // four numbers for one coordinate
-             "54N 55N",               // two latitudes
-             "54N 3W 10",             // text after the last letter
-             "N54 W3",                // letters before the numbers
-             "-54N 3W",               // a sign and a hemisphere letter
-             "54.4543 -3.2117x",      //
-             "1e999 0",               // beyond the double range
-             "nan 0",                 //
+             "",                    // nothing
+             "NY 2154 0722",        // grid reference
+             "SE 123 456",          // grid reference whose letters are hemisphere letters
+             "IO84KO",              // locator
+             "Scafell Pike",        // site name
+             "2 Wells Lane",        // site name starting with a digit
+             "54.4543",             // one number
+             "54.4543 -3.2117 10",  // three numbers
+             "90.001 0",            // off the globe
+             "0 180.5",             //
+             "54 60N 3W",           // 60 minutes
+             "54 27 15 1N 3W",      // four numbers for one coordinate
+             "54N 55N",             // two latitudes
+             "54N 3W 10",           // text after the last letter
+             "N54 W3",              // letters before the numbers
+             "-54N 3W",             // a sign and a hemisphere letter
+             "54.4543 -3.2117x",    //
+             "1e999 0",             // beyond the double range
+             "nan 0",               //
          }) {
         EXPECT_FALSE(ReadWholeLatLong(text).has_value()) << text;
     }

@@ -92,10 +92,9 @@ TEST_F(GeoreferencedCanvas, GdalInfoShowsWgs84) {
     const RunResult info = RunProgram("gdalinfo", {png_}, "", dir_.Path());
     ASSERT_EQ(info.exitCode, 0) << info.errors;
     EXPECT_NE(info.output.find("ID[\"EPSG\",4326]"), std::string::npos) << info.output;
-    const RunResult located =
-        RunProgram("gdallocationinfo", {"-wgs84", png_, std::to_string(kSiteLon),
-                                        std::to_string(kSiteLat)},
-                   "", dir_.Path());
+    const RunResult located = RunProgram(
+        "gdallocationinfo", {"-wgs84", png_, std::to_string(kSiteLon), std::to_string(kSiteLat)},
+        "", dir_.Path());
     ASSERT_EQ(located.exitCode, 0) << located.errors;
     const std::string expected =
         "(" + std::to_string(pixelColumn_) + "P," + std::to_string(pixelRow_) + "L)";

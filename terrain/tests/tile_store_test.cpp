@@ -180,9 +180,9 @@ TEST(TileStoreArea, MissingTileAndVoidsAreMarkedNoData) {
     EXPECT_TRUE(a.NoData().At(9, 7));  // the void
     EXPECT_EQ(a.At(9, 7), 0);
     EXPECT_FALSE(a.NoData().At(10, 7));
-    EXPECT_FALSE(a.NoData().At(n, 600));  // the present tile's own eastern column
-    EXPECT_TRUE(a.NoData().At(n + 1, 600));      // the missing tile, from its first column...
-    EXPECT_TRUE(a.NoData().At(2 * n, n));        // ...to its last
+    EXPECT_FALSE(a.NoData().At(n, 600));     // the present tile's own eastern column
+    EXPECT_TRUE(a.NoData().At(n + 1, 600));  // the missing tile, from its first column...
+    EXPECT_TRUE(a.NoData().At(2 * n, n));    // ...to its last
     EXPECT_TRUE(a.NoData().At(n + 1, n));
     EXPECT_FALSE(a.NoData().At(2 * n + 1, 600));  // beyond the area
     EXPECT_EQ(a.At(n + 1, 600), 0);

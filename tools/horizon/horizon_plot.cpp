@@ -1,7 +1,5 @@
 #include "horizon_plot.h"
 
-#include "plot/no_data.h"
-
 #include <QColor>
 #include <algorithm>
 #include <cmath>
@@ -12,6 +10,7 @@
 #include "console/picture_mask.h"
 #include "horizon_chart.h"
 #include "mastview/sweep.h"
+#include "plot/no_data.h"
 
 namespace horizon {
 
@@ -162,8 +161,7 @@ void HorizonPlot::Sweep(const mastview::PlotHeights& heights, const terrain::NoD
             const double py = std::floor(canvas_.PixelY(scale_.Height(s.angle_rad)));
             if (px < 0 || px >= width || py < 0 || py >= height) return;
             // Ground without heights reads 0 m: a horizon there would look like the sea's.
-            const console::Rgb c =
-                noData.At(s.x, s.y) ? plot::kNoDataColour : DistanceColour(s.t);
+            const console::Rgb c = noData.At(s.x, s.y) ? plot::kNoDataColour : DistanceColour(s.t);
             canvas_.ScanLine(static_cast<int>(py))[static_cast<int>(px)] =
                 qRgb(c.red, c.green, c.blue);
         },

@@ -8,8 +8,8 @@
 #include "horizon_chart.h"
 #include "mastview/dialogue.h"
 #include "mastview/plot_heights.h"
-#include "terrain/no_data_mask.h"
 #include "plot/plot_window.h"
+#include "terrain/no_data_mask.h"
 
 namespace horizon {
 

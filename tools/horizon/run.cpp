@@ -3,8 +3,8 @@
 #include "console/exit_status.h"
 #include "console/prepared_run.h"
 #include "console/tool_config.h"
-#include "mastview/area_loader.h"
 #include "horizon_plot.h"
+#include "mastview/area_loader.h"
 #include "mastview/dialogue.h"
 #include "tool_options.h"
 

@@ -20,8 +20,8 @@
 #include "profile.h"
 #include "profile_csv.h"
 #include "profile_view.h"
-#include "radiolink/radio_propagation.h"
 #include "radio_report.h"
+#include "radiolink/radio_propagation.h"
 #include "run.h"
 #include "tool_options.h"
 

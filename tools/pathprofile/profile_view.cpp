@@ -1,7 +1,5 @@
 #include "profile_view.h"
 
-#include "plot/no_data.h"
-
 #include <QImage>
 #include <QPainter>
 #include <algorithm>
@@ -17,6 +15,7 @@
 #include "console/position_entry.h"
 #include "fresnel_zone.h"
 #include "grid_labels.h"
+#include "plot/no_data.h"
 #include "radiolink/radio_propagation.h"
 
 namespace pathprofile {

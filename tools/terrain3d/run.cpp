@@ -52,9 +52,8 @@ int Run(const std::vector<std::string>& arguments, console::Console& console,
 
     const terrainmap::MapRectangle edges =
         terrainmap::MapRectangleAround(centre->latitude_deg, centre->longitude_deg, size_km);
-    const std::optional<terrainmap::LoadedHeights> heights =
-        terrainmap::LoadHeights(console, store, config.heightPath, edges,
-                                terrain::TileDetail::kFinest);
+    const std::optional<terrainmap::LoadedHeights> heights = terrainmap::LoadHeights(
+        console, store, config.heightPath, edges, terrain::TileDetail::kFinest);
     if (!heights) return console::kExitRefused;
     // Rows and columns of the samples loaded (3 or 1 arc-second); the view is drawn in those
     // units, so its shape does not depend on the spacing.

@@ -9,9 +9,9 @@
 #include "console/position_entry.h"
 #include "console/prepared_run.h"
 #include "console/tool_config.h"
+#include "height_raster.h"
 #include "plot/plot_controls.h"
 #include "plot/plot_window.h"
-#include "height_raster.h"
 #include "terrain_map.h"
 #include "terrainmap/map_dialogue.h"
 #include "terrainmap/map_rectangle.h"
@@ -41,9 +41,8 @@ int Run(const std::vector<std::string>& arguments, console::Console& console,
 
     const terrainmap::MapRectangle edges = terrainmap::MapRectangleAround(
         centre->latitude_deg, centre->longitude_deg, terrainmap::HeightExtentKm(width_km));
-    const std::optional<terrainmap::LoadedHeights> heights =
-        terrainmap::LoadHeights(console, store, config.heightPath, edges,
-                                terrain::TileDetail::kFinest);
+    const std::optional<terrainmap::LoadedHeights> heights = terrainmap::LoadHeights(
+        console, store, config.heightPath, edges, terrain::TileDetail::kFinest);
     if (!heights) return console::kExitRefused;
     // Counted in the samples the heights were loaded at (3 or 1 arc-second).
     const terrainmap::MapRectangle area = terrainmap::MapRectangleAround(

@@ -118,9 +118,7 @@ void DrawTerrainMap(plot::PlotWindow& window, const terrainmap::MapRectangle& ar
     for (int y = nLat; y >= 0; --y) {
         const std::int16_t* heights = PlotRow(*source.grid, y + source.y0, source.x0, nLon, spare);
         const int gridY = y + source.y0;
-        const auto hasNoData = [&](int x) {
-            return anyNoData && noData.At(x + source.x0, gridY);
-        };
+        const auto hasNoData = [&](int x) { return anyNoData && noData.At(x + source.x0, gridY); };
         const int bottom = PixelOf(canvas.PixelY(y + kSampleNudge));
         if (pixelsPerSample > 1) {
             // A sample is larger than a pixel: a filled square, outline and pixel all one colour.

@@ -25,7 +25,8 @@ inline constexpr console::ToolDescription kDescription{
     .summary =
         "Draw a colour-coded height map of the terrain round a site, a locator, a grid\n"
         "reference or a latitude/longitude, with the database sites marked. Samples with\n"
-        "no height data (a missing tile, a void) are drawn mid grey. A click reads out the position,\n"
+        "no height data (a missing tile, a void) are drawn mid grey. A click reads out the "
+        "position,\n"
         "distance, bearings and height of a point; Exit or Escape ends the run.",
     .options = kOptions,
     .questions =

@@ -24,9 +24,8 @@ console::SampleRaster AngleRaster(const mastview::RadiusArea& area,
         for (int x = 0; x <= area.nLon; ++x) {
             float value = console::kGeoTiffNoData;
             if (mastview::InsideRadius(area, x, y) && !noData.At(x, y) && seen(x, y)) {
-                const double e =
-                    mastview::ElevationAngle_rad(setup, x, y, heights.At(x, y)) *
-                    console::kDegPerRad;
+                const double e = mastview::ElevationAngle_rad(setup, x, y, heights.At(x, y)) *
+                                 console::kDegPerRad;
                 if (std::isfinite(e)) value = static_cast<float>(e);
             }
             raster.values.push_back(value);

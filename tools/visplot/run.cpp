@@ -1,12 +1,11 @@
 #include "run.h"
 
 #include "angle_raster.h"
-#include "console/geotiff_file.h"
-#include "mastview/area_loader.h"
-
 #include "console/exit_status.h"
+#include "console/geotiff_file.h"
 #include "console/prepared_run.h"
 #include "console/tool_config.h"
+#include "mastview/area_loader.h"
 #include "mastview/dialogue.h"
 #include "plot/plot_controls.h"
 #include "tool_options.h"
@@ -38,8 +37,9 @@ int Run(const std::vector<std::string>& arguments, console::Console& console,
     plot.ShowNoData(loaded.noData);
     if (const std::optional<std::string> geotiff = prepared.line.Value(kGeoTiffOption)) {
         const std::string error = console::WriteGeoTiff(
-            *geotiff, AngleRaster(view->area, mastview::SweepSetupFor(*view), loaded.heights,
-                                  loaded.noData, [&plot](int x, int y) { return plot.Seen(x, y); }));
+            *geotiff,
+            AngleRaster(view->area, mastview::SweepSetupFor(*view), loaded.heights, loaded.noData,
+                        [&plot](int x, int y) { return plot.Seen(x, y); }));
         if (!error.empty()) {
             console.PrintError(error + "\n");
             return console::kExitRefused;

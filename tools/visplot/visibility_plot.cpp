@@ -9,10 +9,10 @@
 
 #include "console/picture_mask.h"
 #include "console/position_entry.h"
+#include "mastview/area_loader.h"
 #include "mastview/elevation_colour.h"
 #include "mastview/sample_verdicts.h"
 #include "mastview/sweep.h"
-#include "mastview/area_loader.h"
 #include "plot/no_data.h"
 #include "plot/plot_controls.h"
 #include "read_out_place.h"
@@ -153,8 +153,8 @@ void VisibilityPlot::ShowNoData(const terrain::NoDataMask& noData) {
     const mastview::RadiusArea& area = view_.area;
     const std::vector<Span> columns = ColumnSpans();
     const std::vector<Span> rows = RowSpans();
-    const QRgb grey = qRgb(plot::kNoDataColour.red, plot::kNoDataColour.green,
-                           plot::kNoDataColour.blue);
+    const QRgb grey =
+        qRgb(plot::kNoDataColour.red, plot::kNoDataColour.green, plot::kNoDataColour.blue);
     canvas_.FinishPainting();
     for (int y = 0; y <= area.nLat; ++y) {
         const Span& r = rows[static_cast<std::size_t>(y)];

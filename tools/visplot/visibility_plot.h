@@ -10,8 +10,8 @@
 #include "mastview/dialogue.h"
 #include "mastview/plot_heights.h"
 #include "mastview/sample_verdicts.h"
-#include "terrain/no_data_mask.h"
 #include "plot/plot_window.h"
+#include "terrain/no_data_mask.h"
 
 namespace visplot {
 

@@ -180,18 +180,29 @@ namespace {
 // their distance colours, and the help says there is no GeoTIFF.
 TEST_F(HorizonRun, NoDataGroundIsNeverASeaHorizon) {
     std::filesystem::remove(work.Path() / "tiles" / "N54W003.hgt");
-    const ct::RunResult r = Run();
+    // A 30 m mast: the sea rises to the radio horizon at 22.3 km, beyond the 20 km radius, so
+    // the rays east set new highest angles on the missing tile's ground.
+    const ct::RunResult r = ct::RunProgram(TOOL_PROGRAM, {"--png", png.string()},
+                                           std::string(kCentre) + "\n30\n1.3\n20\n", work.Path());
     ASSERT_EQ(r.exitCode, 0) << r.output << r.errors;
     EXPECT_NE(r.output.find("% of the plot has no height data"), std::string::npos) << r.output;
     EXPECT_GT(pt::CountPngPixels(png, plot::kNoDataColour), 20);
     // Due west the points out to the radio horizon keep their colours: no grey in the columns
     // of bearings 240 to 300.
     image.load(QString::fromStdString(png.string()));
-    int greyWest = 0;
+    // A distance colour: red 255 f, green 200 - 200 f for some fraction f of the radius.
+    const auto isDistanceColour = [](const console::Rgb& c) {
+        const double f = c.red / 255.0;
+        return c.red > 0 && std::abs(c.green - (200 - 200 * f)) <= 2;
+    };
+    int greyWest = 0, distanceWest = 0;
     for (int px = PixelX(240); px <= PixelX(300); ++px)
-        for (int py = 0; py < kHeight; ++py)
+        for (int py = 0; py < kHeight; ++py) {
             if (Pixel(px, py) == plot::kNoDataColour) ++greyWest;
+            if (isDistanceColour(Pixel(px, py))) ++distanceWest;
+        }
     EXPECT_EQ(greyWest, 0);
+    EXPECT_GT(distanceWest, 100);  // the sea's points are drawn there in their colours
 
     const ct::RunResult help = ct::RunProgram(TOOL_PROGRAM, {"--help"}, "", work.Path());
     EXPECT_NE(help.output.find("There is no --geotiff"), std::string::npos) << help.output;

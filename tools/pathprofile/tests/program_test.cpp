@@ -79,9 +79,9 @@ TEST(PathProfileProgram, PathIntoAMissingTileTellsHowFarItRunsWithoutHeights) {
     ct::WriteHgtTile(dir.Path(), "N54W004.hgt", [](int, int) { return 300; });
     ct::WriteSitesFile(dir.Path(), {"Somewhere~IO84FC00AA"});
     ct::WriteTextFile(dir.Path(), "Corvanne.ini", {dir.Folder(), dir.Folder(), "600"});
-    const ct::RunResult r = ct::RunProgram(
-        TOOL_PROGRAM, {"--png", "path.png", "--freq", "144", "54.5N 3.5W"},
-        "10\n54.5 -2.5\n10\n\nendendend\n", dir.Path());
+    const ct::RunResult r =
+        ct::RunProgram(TOOL_PROGRAM, {"--png", "path.png", "--freq", "144", "54.5N 3.5W"},
+                       "10\n54.5 -2.5\n10\n\nendendend\n", dir.Path());
     ASSERT_EQ(r.exitCode, 0) << r.output << r.errors;
     double dist_km = 0;
     const std::size_t at = r.output.find("Dist ");
@@ -108,9 +108,8 @@ TEST(PathProfileProgram, NoTileAlongThePathIsARefusedRunThatKeepsTheConfiguratio
     ct::WriteSitesFile(dir.Path(), {"Somewhere~IO84FC00AA"});
     ct::WriteTextFile(dir.Path(), "Corvanne.ini", {dir.Folder(), dir.Folder(), "600"});
     const std::string config = ct::ReadFile(dir / "Corvanne.ini");
-    const ct::RunResult r =
-        ct::RunProgram(TOOL_PROGRAM, {"--png", "path.png", "54.5 -3.5"},
-                       "10\n54.5 -2.5\n10\n\nendendend\n", dir.Path());
+    const ct::RunResult r = ct::RunProgram(TOOL_PROGRAM, {"--png", "path.png", "54.5 -3.5"},
+                                           "10\n54.5 -2.5\n10\n\nendendend\n", dir.Path());
     EXPECT_EQ(r.exitCode, 1) << r.output;
     EXPECT_NE(r.output.find("No height data for this area: none of N54W004.hgt, N54W003.hgt in " +
                             dir.Folder()),

@@ -194,9 +194,9 @@ TEST_F(TerrainPlotRun, NoHeightDataIsARefusedRun) {
     const ct::RunResult r = Run({"--png", Png(), kCentre}, "10\n500\n");
     EXPECT_EQ(r.exitCode, 1) << r.output;
     // The folder and the tiles looked for are named.
-    EXPECT_NE(r.output.find("No height data for this area: none of N54W003.hgt in " +
-                            TilesFolder()),
-              std::string::npos)
+    EXPECT_NE(
+        r.output.find("No height data for this area: none of N54W003.hgt in " + TilesFolder()),
+        std::string::npos)
         << r.output;
     EXPECT_FALSE(fs::exists(Png()));
     EXPECT_EQ(ct::ReadFile(work_ / "Brelland.ini"), config);
@@ -224,9 +224,14 @@ class MissingTilePlot : public TerrainPlotRun {
     static terrainmap::MapRectangle Area() {
         return terrainmap::MapRectangleAround(kLat, kLon, terrainmap::HeightExtentKm(10));
     }
-    // The first plot column east of 2° W: the missing tile's samples from there on.
+    // The first plot column of the missing tile: plot column x reads the sample of its tile row
+    // nearest to it, so the column of 2° W itself (rounded to the nearest sample) still reads
+    // N54W003's eastern edge, the next one N54W002's first column.
     static int FirstMissingColumn(const terrainmap::MapRectangle& area) {
-        return static_cast<int>(std::floor((-2.0 - area.west) * area.samplesPerDegree)) + 1;
+        const double tileWest = std::floor(area.west);  // the western tile's edge, 3° W
+        const long x0 = std::lround((area.west - tileWest) * area.samplesPerDegree);
+        const long edge = std::lround((-2.0 - tileWest) * area.samplesPerDegree);  // 2° W
+        return static_cast<int>(edge + 1 - x0);
     }
 };
 
@@ -241,8 +246,7 @@ TEST_F(MissingTilePlot, NoDataIsGreyWhereTheTileIsMissingAndNowhereElse) {
     // The share printed is that of the missing tile's columns.
     const double share = double(area.nLon + 1 - firstMissing) / (area.nLon + 1);
     char expected[64];
-    std::snprintf(expected, sizeof expected, "%.1f %% of the plot has no height data",
-                  100 * share);
+    std::snprintf(expected, sizeof expected, "%.1f %% of the plot has no height data", 100 * share);
     EXPECT_NE(r.output.find(expected), std::string::npos) << r.output;
 
     // Every sample of the missing tile is grey; west of it the block colours are as ever.
@@ -297,8 +301,7 @@ TEST_F(MissingTilePlot, EveryLatitudeLongitudeFormIsTheSameCentre) {
 // no-data value and values on both sides of the missing tile's edge.
 TEST_F(MissingTilePlot, GeoTiffHoldsTheHeightsAndNoData) {
     const std::string tif = (dir_.Path() / "heights.tif").string();
-    const ct::RunResult r =
-        Run({"--png", Png(), "--geotiff", tif, "54.43 -2.02"}, "10\n3000\n");
+    const ct::RunResult r = Run({"--png", Png(), "--geotiff", tif, "54.43 -2.02"}, "10\n3000\n");
     ASSERT_EQ(r.exitCode, 0) << r.output << r.errors;
     const terrainmap::MapRectangle area = Area();
     const GdalRaster raster = ReadGdalRaster(tif);
@@ -318,8 +321,8 @@ TEST_F(MissingTilePlot, GeoTiffHoldsTheHeightsAndNoData) {
     // Sample (5, 20) lies in N54W003: its block height. A sample of the missing tile: no data.
     const int row = area.nLat - 20;
     const double lat = area.south + 20 * step, lon = area.west + 5 * step;
-    EXPECT_EQ(raster.At(5, row), BlockHeight(std::lround((lon + 180) * 1200),
-                                             std::lround(lat * 1200)));
+    EXPECT_EQ(raster.At(5, row),
+              BlockHeight(std::lround((lon + 180) * 1200), std::lround(lat * 1200)));
     EXPECT_EQ(raster.At(area.nLon - 3, row), -32768.0f);
     // No temporary file is left beside it.
     int files = 0;

@@ -439,8 +439,9 @@ TEST_F(VisplotMissingTile, NoDataIsGreyInsideTheRadiusNeverSeenGround) {
     ASSERT_EQ(r.exitCode, 0) << r.output << r.errors;
     EXPECT_NE(r.output.find("% of the plot has no height data"), std::string::npos) << r.output;
     const QImage image(QString::fromStdString(png.string()));
-    const QRgb grey = qRgb(plot::kNoDataColour.red, plot::kNoDataColour.green,
-                           plot::kNoDataColour.blue) & 0xFFFFFF;
+    const QRgb grey =
+        qRgb(plot::kNoDataColour.red, plot::kNoDataColour.green, plot::kNoDataColour.blue) &
+        0xFFFFFF;
     const int firstMissing =
         static_cast<int>(std::floor((-3.0 - area.lonW_deg) * console::kSamplesPerDegree)) + 1;
     int greyInside = 0, checked = 0;
