@@ -7,7 +7,7 @@
 #include <unistd.h>
 
 #include <filesystem>
-#include <memory>
+#include <vector>
 
 namespace console {
 
@@ -53,10 +53,13 @@ std::string WriteDataset(const std::string& path, const SampleRaster& raster) {
     GDALRasterBandH band = GDALGetRasterBand(dataset, 1);
     bool ok = !wkt.empty() && GDALSetGeoTransform(dataset, transform.terms) == CE_None &&
               GDALSetProjection(dataset, wkt.c_str()) == CE_None &&
-              GDALSetRasterNoDataValue(band, kGeoTiffNoData) == CE_None &&
-              GDALRasterIO(band, GF_Write, 0, 0, raster.columns, raster.rows,
-                           const_cast<float*>(raster.values.data()), raster.columns, raster.rows,
-                           GDT_Float32, 0, 0) == CE_None;
+              GDALSetRasterNoDataValue(band, kGeoTiffNoData) == CE_None;
+    std::vector<float> row(static_cast<std::size_t>(raster.columns));
+    for (int r = 0; ok && r < raster.rows; ++r) {
+        raster.fillRow(r, row.data());
+        ok = GDALRasterIO(band, GF_Write, 0, r, raster.columns, 1, row.data(), raster.columns, 1,
+                          GDT_Float32, 0, 0) == CE_None;
+    }
     std::string error = ok ? std::string() : "cannot be written" + LastGdalError();
     // Closing flushes the last blocks: a failure there is a failed write as well.
     GDALClose(dataset);
@@ -73,10 +76,7 @@ GeoTransform GeoTransformOf(const SampleRaster& raster) {
 }
 
 std::string WriteGeoTiff(const std::string& file, const SampleRaster& raster) {
-    const std::size_t cells =
-        static_cast<std::size_t>(raster.columns) * static_cast<std::size_t>(raster.rows);
-    if (raster.columns <= 0 || raster.rows <= 0 || raster.values.size() != cells ||
-        !(raster.spacing_deg > 0))
+    if (raster.columns <= 0 || raster.rows <= 0 || !raster.fillRow || !(raster.spacing_deg > 0))
         return "Cannot write " + file + ": the result has no cells";
     GDALAllRegister();
     const QuietGdalErrors quiet;

@@ -3,8 +3,8 @@
 // no-data value).
 #pragma once
 
+#include <functional>
 #include <string>
-#include <vector>
 
 namespace console {
 
@@ -14,14 +14,17 @@ inline constexpr float kGeoTiffNoData = -32768.0f;
 
 // A grid of point samples on a latitude/longitude lattice, row 0 the northernmost. Each sample
 // is the centre of its cell, as GDAL places SRTM samples, so the raster's outer edge lies half
-// a spacing outside the outermost samples.
+// a spacing outside the outermost samples. The values are asked for row by row as they are
+// written, so the largest plots (60 million samples) never need a copy of their own.
 struct SampleRaster {
     int columns = 0;                // > 0
     int rows = 0;                   // > 0
     double westSampleLon_deg = 0;   // longitude of column 0
     double northSampleLat_deg = 0;  // latitude of row 0
     double spacing_deg = 0;         // between neighbouring samples, both ways, > 0
-    std::vector<float> values;      // rows * columns, row by row; kGeoTiffNoData where none
+    // Fills values[0 ... columns - 1] with row `row` (0 ... rows - 1); kGeoTiffNoData where
+    // a sample has none.
+    std::function<void(int row, float* values)> fillRow;
 };
 
 // GDAL's six geotransform terms of the raster: west edge, cell width, 0, north edge, 0, minus

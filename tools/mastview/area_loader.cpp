@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "console/console_constants.h"
@@ -66,19 +67,24 @@ RadiusHeights LoadRadiusArea(const RadiusArea& area, terrain::TileStore& store,
             CopyTile(store.Tile(), loaded.heights, corner.x, corner.y, loaded.range);
         }
     }
-    // A sample on the edge an unread tile shares with a read one has the read tile's height.
+    // Tiles meet only on their edges: an unread tile's inner samples have no data, and a sample
+    // on an edge it shares with a read tile has the read tile's height.
     const auto readTileHolds = [&read](int x, int y) {
         return std::any_of(read.begin(), read.end(), [x, y](const Corner& c) {
             return x >= c.x && x <= c.x + n && y >= c.y && y <= c.y + n;
         });
     };
     for (const Corner& c : unread) {
-        for (int y = std::max(c.y, 0); y <= std::min(c.y + n, area.nLat); ++y)
-            for (int x = std::max(c.x, 0); x <= std::min(c.x + n, area.nLon); ++x)
+        loaded.noData.MarkBlock(c.x + 1, c.y + 1, c.x + n - 1, c.y + n - 1);
+        for (int i = 0; i <= n; ++i) {
+            for (const auto& [x, y] : {std::pair{c.x + i, c.y}, std::pair{c.x + i, c.y + n},
+                                       std::pair{c.x, c.y + i}, std::pair{c.x + n, c.y + i}}) {
                 if (!readTileHolds(x, y)) loaded.noData.Mark(x, y);
+            }
+        }
     }
     // Without a tile the range is still at its starting values; nothing is printed then, as the
-    // tools refuse such a run (PrintNoHeightData).
+    // tools refuse such a run (RefuseWithoutHeights).
     if (loaded.tilesLoaded > 0) {
         console.PrintLine("Min Max heights " + console::PlainNumber(loaded.range.min_m) + " " +
                           console::PlainNumber(loaded.range.max_m));

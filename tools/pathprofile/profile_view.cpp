@@ -131,7 +131,8 @@ void ProfileView::DrawGrid() {
 
 void ProfileView::DrawTerrain() {
     // For each sample, in order: a green line from (x, 0) up to (x, bulge) and a brown one on
-    // from there to (x, sample rounded to whole metres), one pixel wide. A long path has up to a
+    // from there to (x, sample rounded to whole metres), one pixel wide (a sample without height
+    // data: one grey line from (x, 0) to the top of the plot). A long path has up to a
     // hundred thousand samples, dozens to a pixel column, so the lines of one column are painted
     // into a column buffer first (later samples over earlier ones, as line drawing would) and
     // the buffer is then written into the image once.
@@ -174,6 +175,7 @@ void ProfileView::DrawTerrain() {
     };
 
     const int ground_row = PixelIndex(canvas.PixelY(0.0));
+    const int plot_top_row = PixelIndex(canvas.PixelY(layout_.Top()));
     for (std::size_t i = 0; i < profile_.samples_m.size(); ++i) {
         const int sample_column = PixelIndex(canvas.PixelX(profile_.distance_km[i]));
         if (sample_column != column) {
@@ -184,10 +186,14 @@ void ProfileView::DrawTerrain() {
         const int top_row =
             PixelIndex(canvas.PixelY(console::RoundHalfEven(profile_.samples_m[i])));
         // Without height data the ground reads 0 m: drawn as such its column would show the
-        // sea's bulge alone, so it is drawn grey instead.
-        const bool no_data = i < profile_.no_data.size() && profile_.no_data[i];
-        paint(ground_row, bulge_row, no_data ? grey : green);
-        paint(bulge_row, top_row, no_data ? grey : brown);
+        // sea's bulge alone. Its column is grey to the top of the plot instead: whatever stands
+        // there is unknown, and the line of sight and the zone are drawn over it.
+        if (i < profile_.no_data.size() && profile_.no_data[i]) {
+            paint(ground_row, plot_top_row, grey);
+            continue;
+        }
+        paint(ground_row, bulge_row, green);
+        paint(bulge_row, top_row, brown);
     }
     flush();
     canvas.SetPosition(profile_.distance_km.back(),

@@ -18,9 +18,8 @@ console::SampleRaster AngleRaster(const mastview::RadiusArea& area,
     raster.spacing_deg = 1.0 / console::kSamplesPerDegree;
     raster.westSampleLon_deg = area.LonOf(0);
     raster.northSampleLat_deg = area.LatOf(area.nLat);
-    raster.values.reserve(static_cast<std::size_t>(raster.columns) *
-                          static_cast<std::size_t>(raster.rows));
-    for (int y = area.nLat; y >= 0; --y) {  // the raster's rows run from the north
+    raster.fillRow = [area, setup, &heights, &noData, seen](int row, float* values) {
+        const int y = area.nLat - row;  // the raster's rows run from the north
         for (int x = 0; x <= area.nLon; ++x) {
             float value = console::kGeoTiffNoData;
             if (mastview::InsideRadius(area, x, y) && !noData.At(x, y) && seen(x, y)) {
@@ -28,9 +27,9 @@ console::SampleRaster AngleRaster(const mastview::RadiusArea& area,
                                  console::kDegPerRad;
                 if (std::isfinite(e)) value = static_cast<float>(e);
             }
-            raster.values.push_back(value);
+            values[x] = value;
         }
-    }
+    };
     return raster;
 }
 

@@ -14,7 +14,8 @@ namespace visplot {
 
 // Plot samples 0 ... nLon, 0 ... nLat of `area` (sample (x, y) at LonOf(x), LatOf(y)), row 0 the
 // northernmost: mastview::ElevationAngle_rad in degrees where seen(x, y), console::kGeoTiffNoData
-// where the ground is hidden, lies outside the radius, or has no height data (`noData`).
+// where the ground is hidden, lies outside the radius, or has no height data (`noData`). The
+// raster reads `heights` and `noData` as it is written: they must outlive it.
 console::SampleRaster AngleRaster(const mastview::RadiusArea& area,
                                   const mastview::SweepSetup& setup,
                                   const mastview::PlotHeights& heights,
