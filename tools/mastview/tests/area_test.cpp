@@ -169,7 +169,7 @@ TEST(AreaLoading, MissingTileAndVoidsAreMarkedNoData) {
     EXPECT_FALSE(noData(1099, 600));
     EXPECT_FALSE(noData(n, 600));     // the read tile's eastern edge
     EXPECT_TRUE(noData(n + 1, 600));  // the missing tile
-    EXPECT_TRUE(noData(n + 1, 300));
+    EXPECT_TRUE(noData(n + 300, 500));
     EXPECT_EQ(at(n + 1, 600), 0);
     EXPECT_FALSE(RefuseWithoutHeights(*r.area, loaded, dir.Folder(), con));
     PrintNoDataShare(*r.area, loaded, con);
