@@ -142,6 +142,17 @@ std::string Wgs84ProjectionText() {
            "AUTHORITY[\"EPSG\",\"4326\"]]\n";
 }
 
+std::string GdalAuxiliaryXml() {
+    std::string wkt = Wgs84ProjectionText();
+    while (!wkt.empty() && wkt.back() == '\n') wkt.pop_back();
+    std::string escaped;
+    for (char c : wkt) escaped += c == '"' ? std::string("&quot;") : std::string(1, c);
+    // "2,1": the raster's first axis (columns) is the SRS's second axis (longitude), as GDAL
+    // itself writes for EPSG:4326 in the traditional GIS order.
+    return "<PAMDataset>\n  <SRS dataAxisToSRSAxisMapping=\"2,1\">" + escaped +
+           "</SRS>\n</PAMDataset>\n";
+}
+
 std::string FormatKmlOverlay(const PixelGrid& grid, std::string_view imageHref,
                              std::string_view name) {
     const LatLonBox box = OuterEdges(grid);

@@ -1,6 +1,7 @@
 // Georeference of a plot picture: where its pixels lie in WGS84 latitude and longitude, and the
 // texts of the files that tell other programs so - an ESRI world file (.pgw), the WKT of
-// geographic WGS84 (.prj, EPSG:4326) and a KML GroundOverlay (.kml) for Google Earth.
+// geographic WGS84 (.prj, EPSG:4326), GDAL's .aux.xml with the same WKT, and a KML
+// GroundOverlay (.kml) for Google Earth.
 //
 // Only a picture whose pixels form a regular latitude/longitude grid can be described this way:
 // every pixel the same size in degrees of longitude and of latitude, rows along parallels,
@@ -74,6 +75,12 @@ std::optional<PixelGrid> ParseWorldFile(std::string_view text, int width_px, int
 
 // Geographic WGS84 (EPSG:4326) as OGC WKT, the content of a .prj file.
 std::string Wgs84ProjectionText();
+
+// GDAL's auxiliary metadata (PAM) for a picture, the content of FILE.png.aux.xml: geographic
+// WGS84 as its SRS, longitude first as the world file's columns are. GDAL ignores a .prj beside a
+// PNG; with this it knows the picture's coordinate system (gdalinfo shows EPSG:4326, and
+// gdallocationinfo -wgs84 places positions).
+std::string GdalAuxiliaryXml();
 
 // A KML document with one GroundOverlay named `name` showing the picture `imageHref` (a file name
 // beside the KML) stretched over the picture's outer edges.

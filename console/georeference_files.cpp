@@ -20,6 +20,7 @@ GeoreferenceFileNames GeoreferenceFilesBeside(const std::string& pngFile) {
     names.worldFile = std::filesystem::path(path).replace_extension(kWorldExtension).string();
     names.projectionFile =
         std::filesystem::path(path).replace_extension(kProjectionExtension).string();
+    names.auxiliaryFile = pngFile + ".aux.xml";
     names.kmlFile = std::filesystem::path(path).replace_extension(kKmlExtension).string();
     return names;
 }
@@ -37,6 +38,7 @@ std::string WriteGeoreferenceFiles(const std::string& pngFile, const PixelGrid& 
     if (!WriteFileAtomically(names.worldFile, FormatWorldFile(grid))) return names.worldFile;
     if (!WriteFileAtomically(names.projectionFile, Wgs84ProjectionText()))
         return names.projectionFile;
+    if (!WriteFileAtomically(names.auxiliaryFile, GdalAuxiliaryXml())) return names.auxiliaryFile;
     if (!WriteFileAtomically(names.kmlFile, FormatKmlOverlay(grid, href, name)))
         return names.kmlFile;
     return {};

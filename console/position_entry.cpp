@@ -6,6 +6,7 @@
 #include "geodesy/maidenhead.h"
 #include "geodesy/national_grid.h"
 #include "geodesy/upper_case.h"
+#include "geodesy/whole_lat_long.h"
 #include "sitefile/site_file_lines.h"
 #include "sitefile/site_search.h"
 
@@ -58,6 +59,14 @@ ConsolePosition ResolvePosition(std::string_view text, const std::string& sitesP
                                 Console& console) {
     ConsolePosition result;
     result.text = std::string(text);
+    // Read first: the fixed character positions below would take "54.4543 -3.2117" for a grid
+    // reference, and no grid reference, locator or site name is wholly a latitude/longitude.
+    if (const auto typed = geodesy::ReadWholeLatLong(text)) {
+        result.latitude_deg = typed->lat_deg;
+        result.longitude_deg = typed->lon_deg;
+        result.found = true;
+        return result;
+    }
     switch (ClassifyPosition(text)) {
         case PositionForm::kGridRef: {
             geodesy::LatLon p = geodesy::ParseGridRefCorner(text);

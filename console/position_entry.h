@@ -1,4 +1,5 @@
-// Console position entry: a typed site name, National Grid Reference or Maidenhead locator turned
+// Console position entry: a typed site name, National Grid Reference, Maidenhead locator or
+// latitude/longitude turned
 // into a WGS84 position; site lookup in "SITES.DAT"; the base-position line the tools print.
 //
 // The console tools classify by fixed character positions and search the site file by name
@@ -34,7 +35,10 @@ struct ConsolePosition {
 enum class PositionForm { kSiteName, kGridRef, kLocator };
 PositionForm ClassifyPosition(std::string_view text);
 
-// Classifies and converts. A site name is looked up by FindSite in sitesPath + "SITES.DAT".
+// Classifies and converts. A text that is wholly a latitude/longitude (geodesy's
+// ReadWholeLatLong: "54.4543 -3.2117", "54 27 15N 3 12 42W", "54.4543N 3.2117W") is taken as one
+// before the fixed positions are looked at; every other text as ClassifyPosition says. A site name
+// is looked up by FindSite in sitesPath + "SITES.DAT".
 ConsolePosition ResolvePosition(std::string_view text, const std::string& sitesPath,
                                 Console& console);
 

@@ -5,7 +5,8 @@
 
 namespace terrain {
 
-AreaGrid::AreaGrid(AreaCapacity capacity) : capacity_(capacity) {
+AreaGrid::AreaGrid(AreaCapacity capacity)
+    : capacity_(capacity), noData_(capacity.columns, capacity.rows) {
     if (capacity_.columns < 1) capacity_.columns = 1;
     if (capacity_.rows < 1) capacity_.rows = 1;
     std::size_t cells =
@@ -29,6 +30,7 @@ void AreaGrid::SetRow(int x, int y, const std::int32_t* values, int count) {
 }
 
 void AreaGrid::Clear() {
+    noData_.Clear();
     if (maxX_ < 0 || maxY_ < 0) return;
     for (int y = 0; y <= maxY_; ++y) {
         std::memset(cells_.Data() + Index(0, y), 0, sizeof(std::int16_t) * (maxX_ + 1));

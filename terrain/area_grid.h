@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "terrain/huge_page_array.h"
+#include "terrain/no_data_mask.h"
 #include "terrain/tile_format.h"
 
 namespace terrain {
@@ -49,7 +50,10 @@ class AreaGrid {
     // Sets cells (x, y) ... (x + count - 1, y) to values[0 ... count - 1] (16-bit heights) as Set
     // would, each dropped when outside, with one bounds check for the row.
     void SetRow(int x, int y, const std::int32_t* values, int count);
-    // Sets every cell written so far back to 0.
+    // Which cells have no height (their heights read 0 or the decoding's replacement).
+    NoDataMask& NoData() { return noData_; }
+    const NoDataMask& NoData() const { return noData_; }
+    // Sets every cell written so far back to 0, every cell with data.
     void Clear();
 
   private:
@@ -63,6 +67,7 @@ class AreaGrid {
     }
     AreaCapacity capacity_;
     HugePageArray<std::int16_t> cells_;
+    NoDataMask noData_;
     int maxX_ = -1;  // extent written so far, for Clear
     int maxY_ = -1;
 };

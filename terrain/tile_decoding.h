@@ -34,6 +34,12 @@ inline constexpr TileDecoding kVoidsToSeaLevelUnwarned{kVoidThreshold_m, 0,
                                                        std::numeric_limits<std::int32_t>::max(),
                                                        std::numeric_limits<std::int32_t>::min()};
 
+// Nothing replaced and nothing warned of: the void marker stays -32768, so that the voids can be
+// found.
+inline constexpr TileDecoding kVoidsKept{std::numeric_limits<std::int32_t>::min(), 0,
+                                         std::numeric_limits<std::int32_t>::max(),
+                                         std::numeric_limits<std::int32_t>::min()};
+
 // How finely a tile or an area is taken.
 enum class TileDetail {
     // Every tile at 3 arc-seconds: a 1 arc-second tile gives every third sample (the 3 arc-second

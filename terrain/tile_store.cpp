@@ -150,16 +150,29 @@ AreaLoadResult TileStore::LoadArea(double west_deg, double south_deg, double eas
             const int oy = static_cast<int>(perDegree * (lat - southTile));
             const TileCorner corner{lat, lon};
             const std::string name = NamesATile(corner) ? TileFileName(corner) : std::string();
+            // The samples a tile owns (1 ... n of each row and column): no data until read.
+            const auto markNoData = [&] {
+                area_.NoData().MarkBlock(ox + 1, oy + 1, ox + perDegree, oy + perDegree);
+            };
             if (name.empty()) {
                 reports_->TileSkipped();
+                markNoData();
                 continue;
             }
             reports_->TileLoading(name);
             // Short or unreadable: its cells stay 0.
             const TileRead read = ReadTile(name, decoding_, tileDetail);
-            if (!read.Read()) continue;
+            if (!read.Read()) {
+                markNoData();
+                continue;
+            }
             ++result.tilesLoaded;
             result.voidSamples += read.voidSamples;
+            if (read.voidSamples > 0) {
+                // Rows and columns 0 belong to the neighbours, as in the copy below.
+                for (const SampleAt& v : FindVoids(name, tileDetail))
+                    if (v.column > 0 && v.row > 0) area_.NoData().Mark(ox + v.column, oy + v.row);
+            }
             // Row by row (samples 1 ... n of each, the western and southern edges belonging to
             // the neighbours): one bulk copy and one maximum per row. The highest sample is the
             // first one found column by column, as the tile was always scanned: the row maximum
@@ -186,6 +199,23 @@ AreaLoadResult TileStore::LoadArea(double west_deg, double south_deg, double eas
         }
     }
     return result;
+}
+
+std::vector<TileStore::SampleAt> TileStore::FindVoids(const std::string& fileName,
+                                                      TileDetail detail) {
+    std::vector<SampleAt> voids;
+    SilentDiagnostics quiet;
+    const std::optional<std::string> found = source_->Find(fileName);
+    if (!found || !source_->Read(*found, kVoidsKept, detail, tile_, quiet).Read()) return voids;
+    const int side = tile_.Side();
+    for (int row = 0; row < side; ++row) {
+        std::int32_t* samples = tile_.Row(row);
+        for (int column = 0; column < side; ++column) {
+            if (samples[column] == kVoidSample) voids.push_back({column, row});
+            if (samples[column] < decoding_.replaceBelow) samples[column] = decoding_.replacement;
+        }
+    }
+    return voids;
 }
 
 std::optional<std::int32_t> TileStore::PointHeight(double latitude_deg, double longitude_deg) {

@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "terrain/area_grid.h"
 #include "terrain/area_refusal.h"
@@ -66,7 +67,9 @@ class TileStore {
                   TileDetail detail = TileDetail::kThreeArcSecond);
 
     // Loads the tiles that cover the area (degrees) into the area grid and finds the highest
-    // sample: reports the start, then per tile its name or that it was skipped. An area needing
+    // sample: reports the start, then per tile its name or that it was skipped. The samples of a
+    // tile that is absent or unreadable, and the voids of the tiles read, are marked in the
+    // grid's no-data mask (Area().NoData()). An area needing
     // more tiles than the grid holds, or with an edge that names no tile, is refused (reported,
     // and result.refusal set) before anything is loaded.
     // With kFinest an area whose tiles (those present) are all 1 arc-second is loaded at 1
@@ -75,6 +78,24 @@ class TileStore {
     // needing more is refused. Any other area is loaded at 3 arc-seconds.
     AreaLoadResult LoadArea(double west_deg, double south_deg, double east_deg, double north_deg,
                             TileDetail detail = TileDetail::kThreeArcSecond);
+
+    // LoadTile, telling how the read went (its void count among it).
+    TileRead ReadTile(const std::string& fileName, const TileDecoding& decoding, TileDetail detail);
+    TileRead ReadTile(const std::string& fileName,
+                      TileDetail detail = TileDetail::kThreeArcSecond) {
+        return ReadTile(fileName, decoding_, detail);
+    }
+
+    // Where the voids of the tile `fileName` lie, as samples (column from the west, row from the
+    // south, 0 ... samples per degree, at `detail`): the tile is read once more, silently, with
+    // its voids kept, and the tile buffer then decoded in place by the store's rule, so it ends
+    // as LoadTile leaves it. Empty when the tile cannot be read.
+    struct SampleAt {
+        int column;
+        int row;
+    };
+    std::vector<SampleAt> FindVoids(const std::string& fileName,
+                                    TileDetail detail = TileDetail::kThreeArcSecond);
 
     // The height of the sample nearest to the position (NearestSampleIndex), read on its own from
     // its tile, at the tile's own spacing. A missing, short or unreadable tile is reported as no
@@ -96,8 +117,6 @@ class TileStore {
     // True when the tiles of the range that exist are all 1 arc-second (and at least one does).
     bool AllTilesOneArcSecond(long westTile, long eastTile, long southTile, long northTile) const;
     AreaLoadResult Refuse(const AreaRefusal& refusal);
-    // LoadTile, telling how the read went.
-    TileRead ReadTile(const std::string& fileName, const TileDecoding& decoding, TileDetail detail);
 
     std::unique_ptr<TileSource> source_;
     std::unique_ptr<Diagnostics> reports_;

@@ -110,19 +110,26 @@ TEST(GeoreferenceFiles, WrittenBesideThePng) {
     EXPECT_EQ(names.worldFile, (dir.Path() / "t.pgw").string());
     EXPECT_EQ(names.projectionFile, (dir.Path() / "t.prj").string());
     EXPECT_EQ(names.kmlFile, (dir.Path() / "t.kml").string());
+    EXPECT_EQ(names.auxiliaryFile, (dir.Path() / "t.png.aux.xml").string());
     EXPECT_EQ(GeoreferenceFilesBeside("plot").worldFile, "plot.pgw");
 
     EXPECT_EQ(WriteGeoreferenceFiles(png, HandGrid(), "Plot"), "");
     EXPECT_EQ(ReadFile(names.worldFile), FormatWorldFile(HandGrid()));
     EXPECT_NE(ReadFile(names.projectionFile).find("AUTHORITY[\"EPSG\",\"4326\"]"),
               std::string::npos);
+    // GDAL's metadata: the same WKT, its quotes escaped for XML.
+    const std::string aux = ReadFile(names.auxiliaryFile);
+    EXPECT_EQ(aux.rfind("<PAMDataset>", 0), 0u) << aux;
+    EXPECT_NE(aux.find("AUTHORITY[&quot;EPSG&quot;,&quot;4326&quot;]]</SRS>"), std::string::npos)
+        << aux;
+    EXPECT_EQ(aux.find('"' + std::string("WGS")), std::string::npos) << aux;
     // The KML names the PNG by its file name alone, so the two can be moved together.
     EXPECT_NE(ReadFile(names.kmlFile).find("<href>t.png</href>"), std::string::npos);
     // No temporary files are left behind.
     int files = 0;
     for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir.Path()))
         ++files;
-    EXPECT_EQ(files, 3);
+    EXPECT_EQ(files, 4);
 
     const std::string nowhere = (dir.Path() / "no-such-folder" / "t.png").string();
     EXPECT_EQ(WriteGeoreferenceFiles(nowhere, HandGrid(), "Plot"),

@@ -66,6 +66,44 @@ TEST_F(SiteSearch, FirstSubstringMatchInFileOrder) {
     EXPECT_EQ(typed.text, "io91wm");
 }
 
+// A typed latitude/longitude is taken as one in each form; texts that were grid references,
+// locators or site names before are read exactly as before.
+TEST_F(SiteSearch, LatitudeLongitudeBeforeTheFixedPositions) {
+    const double scafellLat = 54.4543, scafellLon = -3.2117;
+    const double dmsLat = 54 + 27 / 60.0 + 15 / 3600.0, dmsLon = -(3 + 12 / 60.0 + 42 / 3600.0);
+    struct Case {
+        const char* text;
+        double lat, lon;
+    };
+    const Case cases[] = {
+        {"54.4543 -3.2117", scafellLat, scafellLon},  // a grid reference in Alabama before
+        {"54.4543, -3.2117", scafellLat, scafellLon},
+        {"54 27 15N 3 12 42W", dmsLat, dmsLon},  // a site search before
+        {"54.4543N 3.2117W", scafellLat, scafellLon},
+        {"3.2117w 54.4543n", scafellLat, scafellLon},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        const ConsolePosition p = ResolvePosition(c.text, dir.Folder(), q.con);
+        ASSERT_TRUE(p.found);
+        EXPECT_NEAR(p.latitude_deg, c.lat, 1e-9);
+        EXPECT_NEAR(p.longitude_deg, c.lon, 1e-9);
+        EXPECT_EQ(p.text, c.text);
+    }
+
+    const geodesy::LatLon gridRef = geodesy::ParseGridRefCorner("NY 3000 2000");
+    const ConsolePosition asGridRef = ResolvePosition("NY 3000 2000", dir.Folder(), q.con);
+    EXPECT_DOUBLE_EQ(asGridRef.latitude_deg, gridRef.lat_deg);
+    EXPECT_DOUBLE_EQ(asGridRef.longitude_deg, gridRef.lon_deg);
+    const ConsolePosition asLocator = ResolvePosition("IO84KO", dir.Folder(), q.con);
+    EXPECT_DOUBLE_EQ(asLocator.latitude_deg, geodesy::ParseLocatorCorner("IO84KO").lat_deg);
+    EXPECT_EQ(ResolvePosition("Hill Top", dir.Folder(), q.con).text, "Hill Top Test Point");
+    // Off the globe, or not wholly a position: the old reading, here a failed site search.
+    EXPECT_FALSE(ResolvePosition("95 -3", dir.Folder(), q.con).found);
+    EXPECT_FALSE(ResolvePosition("54 27N 3 12W mast", dir.Folder(), q.con).found);
+    EXPECT_EQ(q.out.str(), "");
+}
+
 TEST_F(SiteSearch, NoMatchOrUnreadablePosition) {
     EXPECT_FALSE(FindSite("Nowhere", dir.Folder(), q.con).found);
     ConsolePosition latLong = FindSite("lat long", dir.Folder(), q.con);

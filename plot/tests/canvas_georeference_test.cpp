@@ -83,5 +83,23 @@ TEST_F(GeoreferencedCanvas, GdalFindsTheSiteOnItsPixel) {
     EXPECT_NE(run.output.find("Value: 255"), std::string::npos) << run.output;
 }
 
+// GDAL reads the coordinate system from the .aux.xml (it ignores the .prj beside a PNG), so
+// positions given in WGS84 find their pixel without any guess.
+TEST_F(GeoreferencedCanvas, GdalInfoShowsWgs84) {
+    if (std::system("gdalinfo --version > /dev/null 2>&1") != 0)
+        GTEST_SKIP() << "GDAL's gdalinfo is not installed";
+    DrawAndSave(true);
+    const RunResult info = RunProgram("gdalinfo", {png_}, "", dir_.Path());
+    ASSERT_EQ(info.exitCode, 0) << info.errors;
+    EXPECT_NE(info.output.find("ID[\"EPSG\",4326]"), std::string::npos) << info.output;
+    const RunResult located = RunProgram(
+        "gdallocationinfo", {"-wgs84", png_, std::to_string(kSiteLon), std::to_string(kSiteLat)},
+        "", dir_.Path());
+    ASSERT_EQ(located.exitCode, 0) << located.errors;
+    const std::string expected =
+        "(" + std::to_string(pixelColumn_) + "P," + std::to_string(pixelRow_) + "L)";
+    EXPECT_NE(located.output.find(expected), std::string::npos) << located.output;
+}
+
 }  // namespace
 }  // namespace plot

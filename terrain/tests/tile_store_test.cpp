@@ -183,6 +183,39 @@ TEST(TileStoreArea, TwoTilesSideBySideWithTheirMaximum) {
                                                   "loading " + dir.Folder() + "N54W003.hgt"}));
 }
 
+// A missing tile's samples and a read tile's voids are no data; their heights keep the numbers
+// the computations use (0 m), and the tile buffer ends decoded as the store decodes.
+TEST(TileStoreArea, MissingTileAndVoidsAreMarkedNoData) {
+    TempDir dir;
+    WriteHgtFile(dir.Path(), "N54W004.hgt", [](int r, int c) {
+        if (r == 1200 - 7 && c == 9) return kVoidSample;  // tile row 7 from the south
+        return 300 + c % 10;
+    });
+    Store s(dir.Folder());
+    const AreaLoadResult result = s.store.LoadArea(-3.5, 54.25, -2.5, 54.75);  // W004 and W003
+    ASSERT_EQ(result.tilesLoaded, 1);
+    EXPECT_EQ(result.voidSamples, 1);
+    const AreaGrid& a = s.store.Area();
+    EXPECT_TRUE(a.NoData().Any());
+    EXPECT_TRUE(a.NoData().At(9, 7));  // the void
+    EXPECT_EQ(a.At(9, 7), 0);
+    EXPECT_FALSE(a.NoData().At(10, 7));
+    EXPECT_FALSE(a.NoData().At(n, 600));     // the present tile's own eastern column
+    EXPECT_TRUE(a.NoData().At(n + 1, 600));  // the missing tile, from its first column...
+    EXPECT_TRUE(a.NoData().At(2 * n, n));    // ...to its last
+    EXPECT_TRUE(a.NoData().At(n + 1, n));
+    EXPECT_FALSE(a.NoData().At(2 * n + 1, 600));  // beyond the area
+    EXPECT_EQ(a.At(n + 1, 600), 0);
+    // The tile buffer holds the tile as the store's rule decodes it: the void is sea level.
+    EXPECT_EQ(s.store.Tile().At(9, 7), 0);
+    EXPECT_EQ(s.store.Tile().At(8, 7), 308);
+
+    // A later area with every tile present has no no-data samples left from this one.
+    WriteHgtFile(dir.Path(), "N54W003.hgt", [](int, int) { return 5; });
+    s.store.LoadArea(-2.9, 54.25, -2.5, 54.75);
+    EXPECT_FALSE(s.store.Area().NoData().Any());
+}
+
 TEST(TileStoreArea, TiedMaximumIsTheFirstFoundColumnByColumn) {
     TempDir dir;
     // 900 m at three places: file row 1000 column 40 (tile row 200), file row 10 column 40 (tile

@@ -10,6 +10,7 @@
 #include "console/picture_mask.h"
 #include "horizon_chart.h"
 #include "mastview/sweep.h"
+#include "plot/no_data.h"
 
 namespace horizon {
 
@@ -148,7 +149,7 @@ void HorizonPlot::DrawFrame(const mastview::PlotHeights& heights) {
     window.Repaint();
 }
 
-void HorizonPlot::Sweep(const mastview::PlotHeights& heights) {
+void HorizonPlot::Sweep(const mastview::PlotHeights& heights, const terrain::NoDataMask& noData) {
     const mastview::SweepSetup setup = mastview::SweepSetupFor(view_);
 
     const int width = canvas_.WidthPx(), height = canvas_.HeightPx();
@@ -159,7 +160,8 @@ void HorizonPlot::Sweep(const mastview::PlotHeights& heights) {
             const double px = std::floor(canvas_.PixelX(s.bearing_deg));
             const double py = std::floor(canvas_.PixelY(scale_.Height(s.angle_rad)));
             if (px < 0 || px >= width || py < 0 || py >= height) return;
-            const console::Rgb c = DistanceColour(s.t);
+            // Ground without heights reads 0 m: a horizon there would look like the sea's.
+            const console::Rgb c = noData.At(s.x, s.y) ? plot::kNoDataColour : DistanceColour(s.t);
             canvas_.ScanLine(static_cast<int>(py))[static_cast<int>(px)] =
                 qRgb(c.red, c.green, c.blue);
         },

@@ -9,6 +9,7 @@
 #include "mastview/dialogue.h"
 #include "mastview/plot_heights.h"
 #include "plot/plot_window.h"
+#include "terrain/no_data_mask.h"
 
 namespace horizon {
 
@@ -33,7 +34,9 @@ class HorizonPlot {
     // legend; shows the window. The angle scale is fitted to the horizon over `heights`.
     void DrawFrame(const mastview::PlotHeights& heights);
     // The horizon sweep, painted straight into the image with about 40 repaints.
-    void Sweep(const mastview::PlotHeights& heights);
+    // A point on ground without height data (`noData`) is drawn in plot::kNoDataColour instead of
+    // its distance colour.
+    void Sweep(const mastview::PlotHeights& heights, const terrain::NoDataMask& noData);
     // A click that is not Exit: the bearing under it is shown below the chart.
     void OnClick(const plot::Click& click);
 

@@ -10,8 +10,11 @@ inline constexpr console::ToolDescription kDescription{
     .program = "horizon",
     .arguments = "[SITE]",
     .summary =
-        "Draw the elevation angle of the horizon seen from the top of a mast, bearing by\n"
-        "bearing, out to a radius. Exit or Escape ends the run.",
+        "Draw the elevation angle of the horizon seen from the top of a mast at a site, a\n"
+        "locator, a grid reference or a latitude/longitude, bearing by bearing, out to a\n"
+        "radius. Horizon points on ground without height data are drawn mid grey. Exit or\n"
+        "Escape ends the run. There is no --geotiff: the chart is of bearings and angles,\n"
+        "not a map, so there is nothing to place on the ground.",
     .options = mastview::kOptions,
     .questions = mastview::kQuestions,
     .files = mastview::kFiles,

@@ -3,10 +3,12 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "console/console.h"
 #include "mastview/plot_heights.h"
 #include "mastview/radius_area.h"
+#include "terrain/no_data_mask.h"
 #include "terrain/tile_buffer.h"
 #include "terrain/tile_decoding.h"
 #include "terrain/tile_store.h"
@@ -35,14 +37,35 @@ void CopyTile(const terrain::TileBuffer& tile, PlotHeights& heights, int ox, int
 struct RadiusHeights {
     PlotHeights heights;
     HeightRange range;
+    // Plot samples 0 ... nLon, 0 ... nLat without height data: those of no tile read (their
+    // heights read 0) and the voids (read as sea level).
+    terrain::NoDataMask noData{0, 0};
+    int tilesLoaded = 0;
 };
 
 // Loads every tile of the area into the plot's heights (only the samples the sweep can reach are
 // kept; the store's area grid is left untouched), read with the store's decoding: reports the
 // start of the area and per tile its full name, or that it was skipped when it is missing, to
 // the store's diagnostics, then prints "Min Max heights " with the lowest and highest sample.
-// Samples of missing tiles read 0.
+// Samples of missing tiles read 0; they and the voids are marked in noData.
 RadiusHeights LoadRadiusArea(const RadiusArea& area, terrain::TileStore& store,
                              console::Console& console);
+
+// When not one tile of the area was read: prints NoHeightDataLine naming `heightPath` and the
+// tiles looked for, and gives true (the tool refuses the run and keeps its configuration).
+bool RefuseWithoutHeights(const RadiusArea& area, const RadiusHeights& loaded,
+                          const std::string& heightPath, console::Console& console);
+
+// Plot sample (x, y) lies within the radius: u^2 + v^2 <= 1 with u = 2x / nLon - 1 and
+// v = 2y / nLat - 1, the disc the sweep's rays cover.
+inline bool InsideRadius(const RadiusArea& area, int x, int y) {
+    const double u = 2.0 * x / area.nLon - 1, v = 2.0 * y / area.nLat - 1;
+    return u * u + v * v <= 1;
+}
+
+// Prints NoDataShareLine for the samples within the radius when any of them has no height
+// data; nothing otherwise.
+void PrintNoDataShare(const RadiusArea& area, const RadiusHeights& loaded,
+                      console::Console& console);
 
 }  // namespace mastview

@@ -1,6 +1,7 @@
 #include "mastview/sweep.h"
 
 #include <algorithm>
+#include <limits>
 #include <stdexcept>
 
 namespace mastview {
@@ -66,6 +67,15 @@ void RayTracer::Trace(double bearing_deg, std::vector<RaySample>& samples, uint6
             samples.push_back(RaySample{bearing_deg, t, x, y, e});
         }
     }
+}
+
+double ElevationAngle_rad(const SweepSetup& setup, int x, int y, int32_t h_m) {
+    const double u = 2.0 * x / setup.nLon - 1, v = 2.0 * y / setup.nLat - 1;
+    const double s = std::sqrt(u * u + v * v) * setup.radius_km;
+    if (!(s > 0)) return std::numeric_limits<double>::quiet_NaN();
+    const double curvature = 2.0 * console::kEarthRadiusSingle_km * setup.kFactor;
+    return (static_cast<double>(h_m - setup.ground_m) - setup.mast_m) / (1000.0 * s) -
+           s / curvature;
 }
 
 void CheckSweep(const SweepSetup& setup, const terrain::AreaGrid& grid) {

@@ -97,6 +97,12 @@ class RayTracer {
     double curvature_;
 };
 
+// The elevation angle (radians) at which the mast top sees the ground of plot sample (x, y), of
+// height h_m, by the sweep's own geometry: the sample's distance is its fraction of the radius
+// in the plot's ellipse (t = sqrt(u^2 + v^2), u = 2x / nLon - 1, v = 2y / nLat - 1) times the
+// radius, and e = (h - ground - mast) / (1000 s) - s / (2 K R). NaN at the centre itself.
+double ElevationAngle_rad(const SweepSetup& setup, int x, int y, int32_t h_m);
+
 // Throws std::invalid_argument when the radius is not positive and finite or when the grid
 // (or the heights) do not hold every plot sample the sweep can read.
 void CheckSweep(const SweepSetup& setup, const terrain::AreaGrid& grid);

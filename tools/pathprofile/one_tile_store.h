@@ -33,18 +33,26 @@ class OneTileStore {
     void Clear();
 
     // T(c, s): column c from the western edge, row s from the southern edge, both
-    // 0..SamplesPerDegree().
-    std::int32_t Sample(int column, int row) const { return tile_.At(column, row); }
+    // 0..SamplesPerDegree(), decoded by kProfileDecoding.
+    std::int32_t Sample(int column, int row) const { return Decoded(tile_.At(column, row)); }
     // 1200 for a 3 arc-second tile, 3600 for a 1 arc-second one.
     int SamplesPerDegree() const { return tile_.SamplesPerDegree(); }
 
     // Height in whole metres of the sample at or below the position (terrain::HeightAtOrBelow),
     // read from the buffer whatever tile it holds.
     std::int32_t HeightAt(LatLon position) const;
+    // Whether that sample has a height: false for a void and everywhere when no tile is held.
+    bool HasDataAt(LatLon position) const;
 
   private:
+    // Voids are kept in the buffer, so that they can be told from sea level, and decoded as
+    // they are read.
+    static std::int32_t Decoded(std::int32_t stored) {
+        return stored < kProfileDecoding.replaceBelow ? kProfileDecoding.replacement : stored;
+    }
     const terrain::TileSource& source_;
     terrain::TileBuffer tile_;
+    bool hasTile_ = false;  // a tile was read; false after Clear or a failed read
 };
 
 }  // namespace pathprofile

@@ -1,5 +1,6 @@
 #include "path_tiles.h"
 
+#include <algorithm>
 #include <optional>
 #include <utility>
 
@@ -24,7 +25,8 @@ void PathTileMessages::TileUnreadable(const std::string& name) {
 }
 
 PathTiles::PathTiles(std::string height_path, console::Console& console)
-    : source_(terrain::gdal::MakeHeightSource(height_path, console::FindTileFile)),
+    : folder_(height_path),
+      source_(terrain::gdal::MakeHeightSource(height_path, console::FindTileFile)),
       reports_(console),
       store_(*source_) {}
 
@@ -35,8 +37,12 @@ std::int32_t PathTiles::HeightAt(LatLon position) {
     std::string name = corner ? source_->NameOf(*corner) : std::string(kNoTile);
     if (name != last_name_) {
         ++tile_loads_;
+        const std::string tile = terrain::TileName(position.lat_deg, position.lon_deg);
+        if (!tile.empty() &&
+            std::find(tiles_sought_.begin(), tiles_sought_.end(), tile) == tiles_sought_.end())
+            tiles_sought_.push_back(tile);
         if (const std::optional<std::string> found = source_->Find(name)) {
-            store_.Load(*found, reports_);
+            if (store_.Load(*found, reports_).Read()) ++tiles_read_;
         } else {
             reports_.TileNotFound(name);
             reports_.NoHeightFile();

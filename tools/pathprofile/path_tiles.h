@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "console/console.h"
 #include "console/terrain_messages.h"
@@ -39,16 +40,28 @@ class PathTiles {
     // reads 0 m; a short or unreadable file is reported with its name and reads 0 m.
     std::int32_t HeightAt(LatLon position);
     int operator()(LatLon position) { return HeightAt(position); }
+    // Whether the height HeightAt gave for `position` (the last position asked) is a height:
+    // false where no tile was read and at a void.
+    bool HasDataAt(LatLon position) const { return store_.HasDataAt(position); }
+    // Number of tiles read so far (a missing or unreadable file does not count).
+    int TilesRead() const { return tiles_read_; }
+    // The names of the tiles looked for so far ("N54W004.hgt"), each once, in the order met.
+    const std::vector<std::string>& TilesSought() const { return tiles_sought_; }
+    // The folder (or raster) the tiles are looked for in, as the configuration gives it.
+    const std::string& Folder() const { return folder_; }
 
     // Number of tile reads so far (a read of a missing file counts too).
     int TileLoads() const { return tile_loads_; }
 
   private:
+    std::string folder_;
     std::unique_ptr<terrain::TileSource> source_;
     PathTileMessages reports_;
     OneTileStore store_;
     std::string last_name_;
     int tile_loads_ = 0;
+    int tiles_read_ = 0;
+    std::vector<std::string> tiles_sought_;
 };
 
 }  // namespace pathprofile

@@ -9,6 +9,7 @@
 #include "console/console_constants.h"
 #include "console/exit_status.h"
 #include "console/file_names.h"
+#include "console/no_data_lines.h"
 #include "console/numbers.h"
 #include "console/picture_mask.h"
 #include "console/position_entry.h"
@@ -123,16 +124,29 @@ void WriteCsv(Session& s, const Profile& profile, const geodesy::DistanceBearing
     s.any_refused = true;
 }
 
-// Samples, draws and serves one profile.
-void ShowProfile(Session& s, const console::ConsolePosition& distant,
-                 const geodesy::DistanceBearing& path, double distant_mast_m,
-                 const EarthBulge& bulge) {
+// Samples, draws and serves one profile. A path along which not one tile was found is not
+// drawn: its clearance would be that of the sea.
+LoopStep ShowProfile(Session& s, const console::ConsolePosition& distant,
+                     const geodesy::DistanceBearing& path, double distant_mast_m,
+                     const EarthBulge& bulge) {
     console::Console& con = s.console;
     con.PrintLine();
     PathTiles tiles(s.config.heightPath, con);
-    Profile profile = SampleProfile(s.base.position, path.bearing_deg, path.distance_km, bulge,
-                                    [&tiles](LatLon p) { return tiles(p); });
+    Profile profile = SampleProfile(
+        s.base.position, path.bearing_deg, path.distance_km, bulge,
+        [&tiles](LatLon p) { return tiles(p); }, [&tiles](LatLon p) { return tiles.HasDataAt(p); });
+    if (tiles.TilesRead() == 0) {
+        con.PrintLine(console::NoHeightDataLine(tiles.Folder(), tiles.TilesSought()));
+        // Before any profile was drawn the folder is most likely wrong: the run ends, and the
+        // folder is not kept. Later, only this path lies off the tiles.
+        return s.profiles_drawn == 0 ? LoopStep::kFatal : LoopStep::kNext;
+    }
     PrintClearance(con, LineOfSightClearance(profile, s.base.mast_m, distant_mast_m));
+    const double no_data_km = NoDataLength_km(profile);
+    if (no_data_km > 0) {
+        con.MoveToColumn(kClearanceLineColumn);
+        con.PrintLine(console::NoDataPathLine(no_data_km));
+    }
     const SightLine line = LineOfSight(profile, s.base.mast_m, distant_mast_m);
     std::optional<LinkFigures> link;
     if (s.radio.frequency_MHz) {
@@ -140,6 +154,10 @@ void ShowProfile(Session& s, const console::ConsolePosition& distant,
             WorkOutLink(profile, {*s.radio.frequency_MHz, s.k_factor, s.base.mast_m, distant_mast_m,
                                   s.radio.erp_W, s.radio.rxGain_dBi, s.radio.sensitivity_dBm});
         PrintRadioFigures(con, profile, line, *link);
+        if (no_data_km > 0) {
+            con.MoveToColumn(kClearanceLineColumn);
+            con.PrintLine(console::kNoDataRadioWarning);
+        }
     }
 
     std::string caption = s.base.text + " >> " + distant.text +
@@ -159,6 +177,7 @@ void ShowProfile(Session& s, const console::ConsolePosition& distant,
     const ProfileEnd end = view.ServeClicks(con);
     s.window_failure = view.Window().FailedStatus();
     if (end == ProfileEnd::kKey) s.open_windows.push_back(view.ReleaseWindow());
+    return s.window_failure ? LoopStep::kFatal : LoopStep::kNext;
 }
 
 // One pass of the distant-site loop.
@@ -229,8 +248,7 @@ LoopStep DistantSite(Session& s) {
                                       {path.distance_km, path.bearing_deg, path.back_bearing_deg}));
     con.SetColour(Colour::kLightGrey);
 
-    ShowProfile(s, distant, path, distant_mast_m, bulge);
-    return s.window_failure ? LoopStep::kFatal : LoopStep::kNext;
+    return ShowProfile(s, distant, path, distant_mast_m, bulge);
 }
 
 }  // namespace

@@ -38,7 +38,7 @@ double GroundAt_m(const Profile& profile, int i) {
 }
 
 Profile SampleProfile(LatLon base, double bearing_deg, double path_km, const EarthBulge& bulge,
-                      const GroundHeight& ground) {
+                      const GroundHeight& ground, const GroundHasData& has_data) {
     Profile profile;
     profile.path_km = path_km;
     const std::size_t expected = static_cast<std::size_t>(path_km / kSampleStep_km) + 2;
@@ -50,14 +50,28 @@ Profile SampleProfile(LatLon base, double bearing_deg, double path_km, const Ear
     double x = 0.0;
     while (x <= path_km && profile.samples_m.size() < capacity) {
         const double bulge_m = bulge.At_m(x);
-        const double sample = bulge_m + ground(DestinationPoint(base, bearing_deg, x));
+        const LatLon at = DestinationPoint(base, bearing_deg, x);
+        const double sample = bulge_m + ground(at);
+        if (has_data && !has_data(at)) {
+            profile.no_data.resize(profile.samples_m.size() + 1, false);
+            profile.no_data.back() = true;
+        }
         profile.distance_km.push_back(x);
         profile.bulge_m.push_back(bulge_m);
         profile.samples_m.push_back(sample);
         profile.max_sample_m = std::max(profile.max_sample_m, sample);
         x += kSampleStep_km;
     }
+    if (!profile.no_data.empty()) profile.no_data.resize(profile.samples_m.size(), false);
     return profile;
+}
+
+double NoDataLength_km(const Profile& profile) {
+    double km = 0.0;
+    const std::size_t n = std::min(profile.no_data.size(), profile.distance_km.size());
+    for (std::size_t i = 0; i + 1 < n; ++i)
+        if (profile.no_data[i]) km += profile.distance_km[i + 1] - profile.distance_km[i];
+    return km;
 }
 
 double PlotTop_m(const Profile& profile, double base_mast_m, double distant_mast_m) {

@@ -21,6 +21,8 @@ struct Profile {
     std::vector<double> samples_m;    // bulge(x) + ground height at x
     std::vector<double> bulge_m;      // bulge(x) alone, for the green part of the plot
     double max_sample_m = 0.0;        // largest sample, never below 0
+    // Sample i has no height data (its ground was taken as 0 m); empty when every one has.
+    std::vector<bool> no_data;
 
     int LastIndex() const { return static_cast<int>(samples_m.size()) - 1; }
 };
@@ -31,8 +33,15 @@ double GroundAt_m(const Profile& profile, int i);
 // Samples the path from `base` along `bearing_deg` for path_km (0 < path_km <= 2000):
 // x starts at 0 and the 20 m step is added after each sample while x <= path_km, and never
 // beyond the last index of the sample array.
+// With `has_data`, asked right after `ground` for the same position, the samples without
+// height data are marked in no_data.
+using GroundHasData = std::function<bool(LatLon)>;
 Profile SampleProfile(LatLon base, double bearing_deg, double path_km, const EarthBulge& bulge,
-                      const GroundHeight& ground);
+                      const GroundHeight& ground, const GroundHasData& has_data = {});
+
+// How far the path runs over samples without height data, km: each such sample stands for the
+// stretch to the next sample (the last one for none). 0 when every sample has data.
+double NoDataLength_km(const Profile& profile);
 
 // Top of the plot, m: 1.2 x the largest sample. A profile with no sample above 0 m would
 // leave the plot without height; its top is then 1.2 x the higher mast top, at least 1.2 m.

@@ -15,6 +15,7 @@
 #include "console/position_entry.h"
 #include "fresnel_zone.h"
 #include "grid_labels.h"
+#include "plot/no_data.h"
 #include "radiolink/radio_propagation.h"
 
 namespace pathprofile {
@@ -130,7 +131,8 @@ void ProfileView::DrawGrid() {
 
 void ProfileView::DrawTerrain() {
     // For each sample, in order: a green line from (x, 0) up to (x, bulge) and a brown one on
-    // from there to (x, sample rounded to whole metres), one pixel wide. A long path has up to a
+    // from there to (x, sample rounded to whole metres), one pixel wide (a sample without height
+    // data: one grey line from (x, 0) to the top of the plot). A long path has up to a
     // hundred thousand samples, dozens to a pixel column, so the lines of one column are painted
     // into a column buffer first (later samples over earlier ones, as line drawing would) and
     // the buffer is then written into the image once.
@@ -145,6 +147,8 @@ void ProfileView::DrawTerrain() {
     const std::size_t stride = static_cast<std::size_t>(image.bytesPerLine()) / 4;
     const std::uint32_t green = qRgb(kBulgeGreen.red, kBulgeGreen.green, kBulgeGreen.blue);
     const std::uint32_t brown = qRgb(kTerrainBrown.red, kTerrainBrown.green, kTerrainBrown.blue);
+    const std::uint32_t grey =
+        qRgb(plot::kNoDataColour.red, plot::kNoDataColour.green, plot::kNoDataColour.blue);
 
     std::vector<std::uint32_t> column_pixels(static_cast<std::size_t>(height), 0);  // 0: untouched
     int column = std::numeric_limits<int>::min();
@@ -171,6 +175,7 @@ void ProfileView::DrawTerrain() {
     };
 
     const int ground_row = PixelIndex(canvas.PixelY(0.0));
+    const int plot_top_row = PixelIndex(canvas.PixelY(layout_.Top()));
     for (std::size_t i = 0; i < profile_.samples_m.size(); ++i) {
         const int sample_column = PixelIndex(canvas.PixelX(profile_.distance_km[i]));
         if (sample_column != column) {
@@ -180,6 +185,13 @@ void ProfileView::DrawTerrain() {
         const int bulge_row = PixelIndex(canvas.PixelY(profile_.bulge_m[i]));
         const int top_row =
             PixelIndex(canvas.PixelY(console::RoundHalfEven(profile_.samples_m[i])));
+        // Without height data the ground reads 0 m: drawn as such its column would show the
+        // sea's bulge alone. Its column is grey to the top of the plot instead: whatever stands
+        // there is unknown, and the line of sight and the zone are drawn over it.
+        if (i < profile_.no_data.size() && profile_.no_data[i]) {
+            paint(ground_row, plot_top_row, grey);
+            continue;
+        }
         paint(ground_row, bulge_row, green);
         paint(bulge_row, top_row, brown);
     }

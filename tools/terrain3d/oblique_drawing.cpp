@@ -7,6 +7,7 @@
 #include <string>
 
 #include "console/console_constants.h"
+#include "plot/no_data.h"
 #include "plot/plot_controls.h"
 
 namespace terrain3d {
@@ -62,6 +63,8 @@ void DrawRows(plot::PlotWindow& window, const terrainmap::MapRectangle& area,
         const console::Rgb& c = palette[i];
         pixelOf[static_cast<std::size_t>(i)] = qRgb(c.red, c.green, c.blue);
     }
+    const std::uint32_t noDataPixel =
+        qRgb(plot::kNoDataColour.red, plot::kNoDataColour.green, plot::kNoDataColour.blue);
     const int k = terrainmap::RepaintStep(area.nLat);
     canvas.FinishPainting();
     for (int y = area.nLat; y >= 0; --y) {
@@ -72,7 +75,10 @@ void DrawRows(plot::PlotWindow& window, const terrainmap::MapRectangle& area,
             const ViewPoint p = view.SamplePoint(x, y, h);
             const int px = PixelIndex(canvas.PixelX(p.x));
             const int py = PixelIndex(canvas.PixelY(p.y));
-            const std::uint32_t value = pixelOf[static_cast<std::size_t>(view.ColourEntry(h))];
+            const std::uint32_t value =
+                grid.NoData().At(x + x0, y + y0)
+                    ? noDataPixel
+                    : pixelOf[static_cast<std::size_t>(view.ColourEntry(h))];
             // The row starts with a pixel at its first sample; each later sample draws the line
             // from the previous one.
             if (x == 0) {

@@ -13,9 +13,9 @@
 namespace terrain3d {
 
 // Rows nLat down to 0 (north to south, nearer rows over farther ones), each a line through its
-// samples from column 0 to nLon, segment by segment in the colour of the segment's end sample;
-// the window is repainted after every row divisible by RepaintStep(nLat). A(x + x0, y + y0) of
-// `grid` is the height of sample (x, y). A segment is usually shorter than a pixel, so the
+// samples from column 0 to nLon, segment by segment in the colour of the segment's end sample
+// (plot::kNoDataColour where it has no height data); the window is repainted after every row
+// divisible by RepaintStep(nLat). A(x + x0, y + y0) of `grid` is the height of sample (x, y). A segment is usually shorter than a pixel, so the
 // segments are written straight into the window's image (PixelLine) rather than one painter
 // call each.
 void DrawRows(plot::PlotWindow& window, const terrainmap::MapRectangle& area,

@@ -52,13 +52,15 @@ int Run(const std::vector<std::string>& arguments, console::Console& console,
 
     const terrainmap::MapRectangle edges =
         terrainmap::MapRectangleAround(centre->latitude_deg, centre->longitude_deg, size_km);
-    const std::optional<terrainmap::LoadedHeights> heights =
-        terrainmap::LoadHeights(console, store, edges, terrain::TileDetail::kFinest);
+    const std::optional<terrainmap::LoadedHeights> heights = terrainmap::LoadHeights(
+        console, store, config.heightPath, edges, terrain::TileDetail::kFinest);
     if (!heights) return console::kExitRefused;
     // Rows and columns of the samples loaded (3 or 1 arc-second); the view is drawn in those
     // units, so its shape does not depend on the spacing.
     const terrainmap::MapRectangle area = terrainmap::MapRectangleAround(
         centre->latitude_deg, centre->longitude_deg, size_km, heights->area.samplesPerDegree);
+    terrainmap::PrintNoDataShare(console, store.Area(), heights->area.x0, heights->area.y0,
+                                 area.nLon, area.nLat);
 
     const terrainmap::WindowLayout layout = terrainmap::PlotWindowLayout(config.windowSize);
     plot::PlotWindow window(terrainmap::PlotCaption(kCaptionPrefix, centre->text, size_km),

@@ -20,8 +20,9 @@ inline constexpr console::ToolDescription kDescription{
     .program = "terrain3d",
     .arguments = "[SITE][/PALETTE]",
     .summary =
-        "Draw an oblique 3D view of the terrain round a site, a locator or a grid reference.\n"
-        "Escape ends the run.",
+        "Draw an oblique 3D view of the terrain round a site, a locator, a grid reference\n"
+        "or a latitude/longitude (\"54.4543 -3.2117\", \"54 27 15N 3 12 42W\"). Samples\n"
+        "with no height data are drawn mid grey. Escape ends the run.",
     .options = kOptions,
     .questions =
         "SITE                  Centre of plot, Site Name / Location\n"

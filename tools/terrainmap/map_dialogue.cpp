@@ -1,6 +1,7 @@
 #include "map_dialogue.h"
 
 #include "console/console_constants.h"
+#include "console/no_data_lines.h"
 #include "console/numbers.h"
 #include "console/picture_mask.h"
 #include "map_options.h"
@@ -46,14 +47,16 @@ std::int32_t PrintCentreLine(console::Console& console, console::HgtTileStore& s
 }
 
 std::optional<LoadedHeights> LoadHeights(console::Console& console, console::HgtTileStore& store,
-                                         const MapRectangle& area, terrain::TileDetail detail,
-                                         bool refuseWithoutData) {
+                                         const std::string& heightPath, const MapRectangle& area,
+                                         terrain::TileDetail detail) {
     LoadedHeights loaded;
     loaded.area = store.LoadArea(area.west, area.south, area.east, area.north, detail);
     if (loaded.area.Refused()) return std::nullopt;
-    // Without any tile there is nothing to draw: the maximum and the legend would read -9999.
-    if (refuseWithoutData && loaded.area.tilesLoaded == 0) {
-        console.PrintLine(kNoHeightData);
+    // Without any tile there is nothing to draw (the maximum and the legend would read -9999),
+    // and most likely the folder is wrong: say where the tiles were looked for.
+    if (loaded.area.tilesLoaded == 0) {
+        console.PrintLine(console::NoHeightDataLine(
+            heightPath, console::TileNamesCovering(area.west, area.south, area.east, area.north)));
         return std::nullopt;
     }
 
@@ -73,6 +76,14 @@ std::optional<LoadedHeights> LoadHeights(console::Console& console, console::Hgt
     // scale and terrain3d's lift still need a positive top.
     loaded.maxPlot_m = std::max(1, MaxPlotFromAnswer(typed, a.maxHeight_m));
     return loaded;
+}
+
+void PrintNoDataShare(console::Console& console, const terrain::AreaGrid& grid, int x0, int y0,
+                      int nLon, int nLat) {
+    const std::size_t missing = grid.NoData().CountIn(x0, y0, x0 + nLon, y0 + nLat);
+    if (missing == 0) return;
+    const double samples = (double{1} + nLon) * (double{1} + nLat);
+    console.PrintLine(console::NoDataShareLine(static_cast<double>(missing) / samples));
 }
 
 std::string PlotCaption(std::string_view prefix, std::string_view siteText, double km) {

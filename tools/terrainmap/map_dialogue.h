@@ -37,15 +37,18 @@ struct LoadedHeights {
 
 // Loads the plot area, prints the maximum line in colour 3 and asks for the maximum to be
 // plotted (below 1 it is the maximum found, and never below 1 m). nullopt when the area needs
-// more tiles than the grid holds (the refusal has been printed). With `detail` kFinest an area of
-// 1 arc-second tiles only is loaded at 1 arc-second (area.samplesPerDegree tells). With
-// `refuseWithoutData`, an area for which no tile was found is refused with kNoHeightData.
+// more tiles than the grid holds, or when not one of its tiles was found in `heightPath`
+// (NoHeightDataLine names the folder and the tiles); the refusal has been printed. With `detail`
+// kFinest an area of 1 arc-second tiles only is loaded at 1 arc-second (area.samplesPerDegree
+// tells).
 std::optional<LoadedHeights> LoadHeights(
-    console::Console& console, console::HgtTileStore& store, const MapRectangle& area,
-    terrain::TileDetail detail = terrain::TileDetail::kThreeArcSecond,
-    bool refuseWithoutData = false);
+    console::Console& console, console::HgtTileStore& store, const std::string& heightPath,
+    const MapRectangle& area, terrain::TileDetail detail = terrain::TileDetail::kThreeArcSecond);
 
-inline constexpr const char* kNoHeightData = "No height data for this area";
+// Prints NoDataShareLine for the plot samples 0 ... nLon, 0 ... nLat at grid offset (x0, y0)
+// when any of them has no height data; prints nothing otherwise.
+void PrintNoDataShare(console::Console& console, const terrain::AreaGrid& grid, int x0, int y0,
+                      int nLon, int nLat);
 
 // "Terrain Plot, centred on " + site text + "     Plot Width ###km" (and terrain3d's "3D Plot,
 // centred on ").

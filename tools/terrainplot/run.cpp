@@ -3,11 +3,13 @@
 #include "click_readout.h"
 #include "console/exit_status.h"
 #include "console/file_names.h"
+#include "console/geotiff_file.h"
 #include "console/hgt_tile_store.h"
 #include "console/numbers.h"
 #include "console/position_entry.h"
 #include "console/prepared_run.h"
 #include "console/tool_config.h"
+#include "height_raster.h"
 #include "plot/plot_controls.h"
 #include "plot/plot_window.h"
 #include "terrain_map.h"
@@ -39,13 +41,23 @@ int Run(const std::vector<std::string>& arguments, console::Console& console,
 
     const terrainmap::MapRectangle edges = terrainmap::MapRectangleAround(
         centre->latitude_deg, centre->longitude_deg, terrainmap::HeightExtentKm(width_km));
-    const std::optional<terrainmap::LoadedHeights> heights =
-        terrainmap::LoadHeights(console, store, edges, terrain::TileDetail::kFinest, true);
+    const std::optional<terrainmap::LoadedHeights> heights = terrainmap::LoadHeights(
+        console, store, config.heightPath, edges, terrain::TileDetail::kFinest);
     if (!heights) return console::kExitRefused;
     // Counted in the samples the heights were loaded at (3 or 1 arc-second).
     const terrainmap::MapRectangle area = terrainmap::MapRectangleAround(
         centre->latitude_deg, centre->longitude_deg, terrainmap::HeightExtentKm(width_km),
         heights->area.samplesPerDegree);
+    terrainmap::PrintNoDataShare(console, store.Area(), heights->area.x0, heights->area.y0,
+                                 area.nLon, area.nLat);
+    if (const std::optional<std::string> geotiff = prepared.line.Value(kGeoTiffOption)) {
+        const std::string error = console::WriteGeoTiff(
+            *geotiff, HeightRaster(store.Area(), heights->area.x0, heights->area.y0, area));
+        if (!error.empty()) {
+            console.PrintError(error + "\n");
+            return console::kExitRefused;
+        }
+    }
 
     const terrainmap::WindowLayout layout = terrainmap::PlotWindowLayout(config.windowSize);
     plot::PlotWindow window(terrainmap::PlotCaption(kCaptionPrefix, centre->text, width_km),

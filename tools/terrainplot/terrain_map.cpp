@@ -12,6 +12,7 @@
 #include "console/file_names.h"
 #include "console/position_entry.h"
 #include "geodesy/upper_case.h"
+#include "plot/no_data.h"
 #include "plot/plot_controls.h"
 #include "sitefile/site_search.h"
 
@@ -111,9 +112,14 @@ void DrawTerrainMap(plot::PlotWindow& window, const terrainmap::MapRectangle& ar
     std::vector<std::int16_t> spare(static_cast<std::size_t>(nLon) + 1);
     const int widthPx = canvas.WidthPx();
 
+    const terrain::NoDataMask& noData = source.grid->NoData();
+    const bool anyNoData = noData.Any();
+    const std::uint32_t noDataPixel = ToPixelValue(plot::kNoDataColour);
     canvas.FinishPainting();
     for (int y = nLat; y >= 0; --y) {
         const std::int16_t* heights = PlotRow(*source.grid, y + source.y0, source.x0, nLon, spare);
+        const int gridY = y + source.y0;
+        const auto hasNoData = [&](int x) { return anyNoData && noData.At(x + source.x0, gridY); };
         const int bottom = PixelOf(canvas.PixelY(y + kSampleNudge));
         if (pixelsPerSample > 1) {
             // A sample is larger than a pixel: a filled square, outline and pixel all one colour.
@@ -121,13 +127,14 @@ void DrawTerrainMap(plot::PlotWindow& window, const terrainmap::MapRectangle& ar
             for (int x = 0; x <= nLon; ++x) {
                 canvas.FillPixels(columnLeft[static_cast<std::size_t>(x)], top,
                                   columnRight[static_cast<std::size_t>(x)], bottom,
-                                  colours.Colour(heights[x]));
+                                  hasNoData(x) ? plot::kNoDataColour : colours.Colour(heights[x]));
             }
         } else if (std::uint32_t* line = canvas.ScanLine(bottom)) {
             // Several samples share a pixel: write it straight into the image, the last wins.
             for (int x = 0; x <= nLon; ++x) {
                 const int px = columnLeft[static_cast<std::size_t>(x)];
-                if (px >= 0 && px < widthPx) line[px] = colours.Pixel(heights[x]);
+                if (px >= 0 && px < widthPx)
+                    line[px] = hasNoData(x) ? noDataPixel : colours.Pixel(heights[x]);
             }
         }
         if (y % k == 0) window.Repaint();

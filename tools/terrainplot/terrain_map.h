@@ -25,8 +25,8 @@ struct MapSource {
 };
 
 // Draws rows nLat down to 0 (north to south), each from column 0 to nLon (west to east), sample
-// (x, y) coloured by HeightToColour of A(x + x0, y + y0) and placed at (x + 0.00001,
-// y + 0.00001). When a sample is more than a pixel high (windowSize / nLat > 1) it is a filled
+// (x, y) coloured by HeightToColour of A(x + x0, y + y0), or plot::kNoDataColour where the grid
+// has no height data, and placed at (x + 0.00001, y + 0.00001). When a sample is more than a pixel high (windowSize / nLat > 1) it is a filled
 // square up to (x + 1.005, y + 1.005), cut short of the legend at 1.007 × nLon; otherwise its pixel
 // is written straight into the image, so later (more southern, more eastern) samples win where
 // several share a pixel. The window is repainted after every row divisible by

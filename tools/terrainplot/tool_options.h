@@ -9,19 +9,24 @@
 namespace terrainplot {
 
 inline constexpr std::string_view kWidthOption = "--width";
+inline constexpr std::string_view kGeoTiffOption = "--geotiff";
 
 inline constexpr console::OptionSpec kOptions[] = {
     {kWidthOption, "KM", console::ValueType::kNumber, "width of the plot in km (0 gives 100)", true,
      false, "a number in km"},
     terrainmap::kMaxOptionSpec,
+    {kGeoTiffOption, "FILE", console::ValueType::kFileName,
+     "also write the plotted heights (m) as a Float32 GeoTIFF (EPSG:4326, no data -32768)"},
 };
 
 inline constexpr console::ToolDescription kDescription{
     .program = "terrainplot",
     .arguments = "[SITE][/PALETTE]",
     .summary =
-        "Draw a colour-coded height map of the terrain round a site, a locator or a grid\n"
-        "reference, with the database sites marked. A click reads out the position,\n"
+        "Draw a colour-coded height map of the terrain round a site, a locator, a grid\n"
+        "reference or a latitude/longitude, with the database sites marked. Samples with\n"
+        "no height data (a missing tile, a void) are drawn mid grey. A click reads out the "
+        "position,\n"
         "distance, bearings and height of a point; Exit or Escape ends the run.",
     .options = kOptions,
     .questions =
@@ -39,7 +44,9 @@ inline constexpr console::ToolDescription kDescription{
         "                    OS Terrain 50 ASCII grid): resampled onto the tiles' grid\n"
         "SITES.DAT           the site file in the site folder\n"
         "NAME.PAL            colour palette in the working folder (after \"/\" on the line)\n"
-        "FILE.pgw .prj .kml  with --png FILE.png: world file, projection and KML beside it",
+        "FILE.pgw .prj .kml  with --png FILE.png: world file, projection and KML beside it,\n"
+        "FILE.png.aux.xml    and the coordinate system as GDAL reads it\n"
+        "FILE.tif            with --geotiff FILE.tif: the heights of the plot, in m",
     .examples =
         "terrainplot \"Scafell Pike\"\n"
         "terrainplot --heights data/srtm3 --sites data/sites --window 600 \\\n"

@@ -1,9 +1,12 @@
 #include "run.h"
 
+#include "angle_raster.h"
 #include "console/exit_status.h"
+#include "console/geotiff_file.h"
 #include "console/prepared_run.h"
 #include "console/tool_config.h"
 #include "coverage_run.h"
+#include "mastview/area_loader.h"
 #include "mastview/dialogue.h"
 #include "plot/plot_controls.h"
 #include "tool_options.h"
@@ -30,6 +33,9 @@ int Run(const std::vector<std::string>& arguments, console::Console& console,
     }
     const mastview::RadiusHeights loaded =
         mastview::LoadRadiusArea(view->area, *view->store, console);
+    if (mastview::RefuseWithoutHeights(view->area, loaded, view->config.heightPath, console))
+        return console::kExitRefused;
+    mastview::PrintNoDataShare(view->area, loaded, console);
     if (coverage.request) {
         const int status = RunCoverage(*coverage.request, *transmitters, *view, loaded,
                                        prepared.headless, console);
@@ -45,6 +51,17 @@ int Run(const std::vector<std::string>& arguments, console::Console& console,
     VisibilityPlot plot(*view, window, console);
     plot.DrawFrame();
     plot.Sweep(loaded.heights);
+    plot.ShowNoData(loaded.noData);
+    if (const std::optional<std::string> geotiff = prepared.line.Value(kGeoTiffOption)) {
+        const std::string error = console::WriteGeoTiff(
+            *geotiff,
+            AngleRaster(view->area, mastview::SweepSetupFor(*view), loaded.heights, loaded.noData,
+                        [&plot](int x, int y) { return plot.Seen(x, y); }));
+        if (!error.empty()) {
+            console.PrintError(error + "\n");
+            return console::kExitRefused;
+        }
+    }
     plot::WaitForUser(window, console, view->area.nLon, view->area.nLat,
                       [&](const plot::Click& click) { plot.OnClick(click); });
     return plot::RunExitStatus(

@@ -12,11 +12,20 @@
 
 namespace visplot {
 
-// mastview's questions' options, then the coverage mode's.
+inline constexpr std::string_view kGeoTiffOption = "--geotiff";
+
+// The GeoTIFF of the angles seen.
+inline constexpr console::OptionSpec kGeoTiffOptionSpec{
+    kGeoTiffOption, "FILE", console::ValueType::kFileName,
+    "also write the elevation angle (degrees) of each sample seen as a Float32 GeoTIFF "
+    "(EPSG:4326; no data -32768 where hidden, outside the radius or without heights)"};
+
+// mastview's questions' options, the GeoTIFF, then the coverage mode's.
 inline constexpr auto kOptions = [] {
-    std::array<console::OptionSpec, std::size(mastview::kOptions) + std::size(kCoverageOptions)>
+    std::array<console::OptionSpec, std::size(mastview::kOptions) + 1 + std::size(kCoverageOptions)>
         all{};
     auto end = std::copy(std::begin(mastview::kOptions), std::end(mastview::kOptions), all.begin());
+    *end++ = kGeoTiffOptionSpec;
     std::copy(std::begin(kCoverageOptions), std::end(kCoverageOptions), end);
     return all;
 }();
@@ -32,17 +41,20 @@ inline constexpr std::string_view kFiles =
     "FILE.tif .vrt .asc  --heights may name one raster instead of the folder (GeoTIFF, VRT,\n"
     "                    OS Terrain 50 ASCII grid): resampled onto the tiles' grid\n"
     "SITES.DAT           the site file in the site folder\n"
-    "FILE.pgw .prj .kml  with --png FILE.png: world file, projection and KML beside it\n"
+    "FILE.pgw .prj .kml  with --png FILE.png: world file, projection and KML beside it,\n"
+    "FILE.png.aux.xml    and the coordinate system as GDAL reads it\n"
     "FILE-server.png     with --mast-at and --png FILE.png: the best server picture (and its\n"
-    "                    .pgw .prj .kml)";
+    "                    georeference files)\n"
+    "FILE.tif            with --geotiff FILE.tif: the elevation angles of the ground seen";
 
 inline constexpr console::ToolDescription kDescription{
     .program = "visplot",
     .arguments = "[SITE]",
     .summary =
-        "Draw the terrain visible from the top of a mast at a site, a locator or a grid\n"
-        "reference, out to a radius; with --freq, the level a receiver would get there.\n"
-        "A click reads out a point; Exit or Escape ends the run.",
+        "Draw the terrain visible from the top of a mast at a site, a locator, a grid\n"
+        "reference or a latitude/longitude, out to a radius; with --freq, the level a\n"
+        "receiver would get there. Ground without height data is drawn mid grey. A click\n"
+        "reads out a point; Exit or Escape ends the run.",
     .options = kOptions,
     .questions = mastview::kQuestions,
     .files = kFiles,
@@ -50,7 +62,8 @@ inline constexpr console::ToolDescription kDescription{
         "visplot \"Scafell Pike\"\n"
         "visplot --mast 10 --k 1.3 --radius 40 --png visible.png \"Scafell Pike\"\n"
         "visplot --mast 10 --radius 40 --freq 144 --erp 25 --sensitivity -110 \\\n"
-        "        --mast-at Skiddaw:10 --png coverage.png \"Scafell Pike\"",
+        "        --mast-at Skiddaw:10 --png coverage.png \"Scafell Pike\"\n"
+        "visplot --mast 10 --radius 25 --geotiff angles.tif \"54 27 15N 3 12 42W\"",
 };
 
 }  // namespace visplot

@@ -9,9 +9,11 @@
 
 #include "console/picture_mask.h"
 #include "console/position_entry.h"
+#include "mastview/area_loader.h"
 #include "mastview/elevation_colour.h"
 #include "mastview/sample_verdicts.h"
 #include "mastview/sweep.h"
+#include "plot/no_data.h"
 #include "plot/plot_controls.h"
 #include "read_out_place.h"
 
@@ -33,16 +35,13 @@ constexpr double kExitLeftOfStrip = 1.0;
 // the sample's cell from edgeA to edgeB (pixel coordinates, either order). A sample smaller than a
 // pixel covers the one pixel that holds its centre. Pixels outside [0, size) are dropped; an
 // empty span has first > last.
-struct Span {
-    int first = 0, last = -1;
-};
-Span PixelSpan(double edgeA, double edgeB, double middle, int size) {
+std::pair<int, int> PixelSpan(double edgeA, double edgeB, double middle, int size) {
     const double lo = std::min(edgeA, edgeB), hi = std::max(edgeA, edgeB);
     double first = std::ceil(lo - 0.5), last = std::ceil(hi - 0.5) - 1;
     if (last < first) first = last = std::floor(middle);
     first = std::max(first, 0.0);
     last = std::min(last, size - 1.0);
-    if (last < first) return {};
+    if (last < first) return {0, -1};
     return {static_cast<int>(first), static_cast<int>(last)};
 }
 
@@ -84,17 +83,10 @@ void VisibilityPlot::DrawFrame() {
 }
 
 void VisibilityPlot::Sweep(const mastview::PlotHeights& heights) {
-    const mastview::RadiusArea& area = view_.area;
     // Pixels of every plot column and row, worked out once. Where a sample is larger than a
     // pixel (small radii) it is painted over its whole cell, so that the picture has no gaps.
-    std::vector<Span> columns(static_cast<std::size_t>(area.nLon) + 1);
-    std::vector<Span> rows(static_cast<std::size_t>(area.nLat) + 1);
-    for (int x = 0; x <= area.nLon; ++x)
-        columns[x] = PixelSpan(canvas_.PixelX(x - 0.5), canvas_.PixelX(x + 0.5), canvas_.PixelX(x),
-                               canvas_.WidthPx());
-    for (int y = 0; y <= area.nLat; ++y)
-        rows[y] = PixelSpan(canvas_.PixelY(y - 0.5), canvas_.PixelY(y + 0.5), canvas_.PixelY(y),
-                            canvas_.HeightPx());
+    const std::vector<Span> columns = ColumnSpans();
+    const std::vector<Span> rows = RowSpans();
     std::array<QRgb, 256> ramp{};
     for (int n = 0; n < 256; ++n) {
         const console::Rgb c = mastview::RampColour(n);
@@ -104,7 +96,7 @@ void VisibilityPlot::Sweep(const mastview::PlotHeights& heights) {
     const mastview::SweepSetup setup = mastview::SweepSetupFor(view_);
 
     canvas_.FinishPainting();
-    mastview::SampleVerdicts verdicts(setup);
+    mastview::SampleVerdicts& verdicts = verdicts_.emplace(setup);
     const mastview::StepPlanes steps = verdicts.Steps();
     // Where several samples share a pixel, the pixel keeps what the sweep painted there: the
     // verdicts given to the samples between the rays only fill pixels the sweep left alone.
@@ -140,6 +132,52 @@ void VisibilityPlot::Sweep(const mastview::PlotHeights& heights) {
     verdicts.JoinSteps();
     verdicts.FillUnvisited([&](int x, int y, int colourIndex) { paint(x, y, colourIndex, false); });
     window_.Repaint();
+}
+
+std::vector<VisibilityPlot::Span> VisibilityPlot::ColumnSpans() const {
+    std::vector<Span> columns(static_cast<std::size_t>(view_.area.nLon) + 1);
+    for (int x = 0; x <= view_.area.nLon; ++x) {
+        const auto [first, last] = PixelSpan(canvas_.PixelX(x - 0.5), canvas_.PixelX(x + 0.5),
+                                             canvas_.PixelX(x), canvas_.WidthPx());
+        columns[static_cast<std::size_t>(x)] = {first, last};
+    }
+    return columns;
+}
+
+std::vector<VisibilityPlot::Span> VisibilityPlot::RowSpans() const {
+    std::vector<Span> rows(static_cast<std::size_t>(view_.area.nLat) + 1);
+    for (int y = 0; y <= view_.area.nLat; ++y) {
+        const auto [first, last] = PixelSpan(canvas_.PixelY(y - 0.5), canvas_.PixelY(y + 0.5),
+                                             canvas_.PixelY(y), canvas_.HeightPx());
+        rows[static_cast<std::size_t>(y)] = {first, last};
+    }
+    return rows;
+}
+
+void VisibilityPlot::ShowNoData(const terrain::NoDataMask& noData) {
+    if (!noData.Any()) return;
+    const mastview::RadiusArea& area = view_.area;
+    const std::vector<Span> columns = ColumnSpans();
+    const std::vector<Span> rows = RowSpans();
+    const QRgb grey =
+        qRgb(plot::kNoDataColour.red, plot::kNoDataColour.green, plot::kNoDataColour.blue);
+    canvas_.FinishPainting();
+    for (int y = 0; y <= area.nLat; ++y) {
+        const Span& r = rows[static_cast<std::size_t>(y)];
+        for (int x = 0; x <= area.nLon; ++x) {
+            if (!noData.At(x, y) || !mastview::InsideRadius(area, x, y)) continue;
+            const Span& c = columns[static_cast<std::size_t>(x)];
+            for (int py = r.first; py <= r.last; ++py) {
+                QRgb* line = canvas_.ScanLine(py);
+                for (int px = c.first; px <= c.last; ++px) line[px] = grey;
+            }
+        }
+    }
+    window_.Repaint();
+}
+
+bool VisibilityPlot::Seen(int x, int y) const {
+    return verdicts_ && verdicts_->At(x, y) >= 0;
 }
 
 void VisibilityPlot::OnClick(const plot::Click& click) {

@@ -2,12 +2,16 @@
 // that the mast top sees painted in the colour of its elevation angle, and the click read-outs.
 #pragma once
 
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "console/console.h"
 #include "mastview/dialogue.h"
 #include "mastview/plot_heights.h"
+#include "mastview/sample_verdicts.h"
 #include "plot/plot_window.h"
+#include "terrain/no_data_mask.h"
 
 namespace visplot {
 
@@ -38,6 +42,11 @@ class VisibilityPlot {
     void DrawFrame();
     // The visibility sweep, painted straight into the image with about 40 repaints.
     void Sweep(const mastview::PlotHeights& heights);
+    // Paints the samples within the radius that have no height data in plot::kNoDataColour,
+    // whatever the sweep made of them (their ground read 0 m).
+    void ShowNoData(const terrain::NoDataMask& noData);
+    // Whether the last Sweep saw plot sample (x, y); false before any sweep.
+    bool Seen(int x, int y) const;
     // A click that is not Exit: a single click reads out the clicked point, a double click
     // marks the site nearest to it.
     void OnClick(const plot::Click& click);
@@ -46,7 +55,15 @@ class VisibilityPlot {
     void ReadOut(double x, double y);
     void MarkNearestSite(double x, double y);
 
+    // The pixels each plot column and row covers.
+    struct Span {
+        int first = 0, last = -1;
+    };
+    std::vector<Span> ColumnSpans() const;
+    std::vector<Span> RowSpans() const;
+
     const mastview::MastView& view_;
+    std::optional<mastview::SampleVerdicts> verdicts_;  // of the last sweep
     plot::PlotWindow& window_;
     plot::Canvas& canvas_;  // the window's picture
     console::Console& console_;

@@ -11,6 +11,7 @@
 #include "console/testing/test_support.h"
 #include "horizon/horizon_chart.h"
 #include "mastview/sweep.h"
+#include "plot/no_data.h"
 #include "plot/testing/png_reading.h"
 #include "testing/real_data.h"
 
@@ -174,6 +175,52 @@ namespace {
 // From Scafell Pike (978 m) every horizon angle lies below the fixed chart's bottom (-0.76
 // degrees): the chart stretches down to show it. A bearing column shows its horizon when a mark
 // lies above the field's bottom pixel row.
+// N54W003 missing: east of 3° W (about 13 km east of the centre) the ground reads sea level
+// without being sea. The horizon points that ground makes are grey, those over N54W004 keep
+// their distance colours, and the help says there is no GeoTIFF.
+TEST_F(HorizonRun, NoDataGroundIsNeverASeaHorizon) {
+    std::filesystem::remove(work.Path() / "tiles" / "N54W003.hgt");
+    // A 30 m mast: the sea rises to the radio horizon at 22.3 km, beyond the 20 km radius, so
+    // the rays east set new highest angles on the missing tile's ground.
+    const ct::RunResult r = ct::RunProgram(TOOL_PROGRAM, {"--png", png.string()},
+                                           std::string(kCentre) + "\n30\n1.3\n20\n", work.Path());
+    ASSERT_EQ(r.exitCode, 0) << r.output << r.errors;
+    EXPECT_NE(r.output.find("% of the plot has no height data"), std::string::npos) << r.output;
+    EXPECT_GT(pt::CountPngPixels(png, plot::kNoDataColour), 20);
+    // Due west the points out to the radio horizon keep their colours: no grey in the columns
+    // of bearings 240 to 300.
+    image.load(QString::fromStdString(png.string()));
+    // A distance colour: red 255 f, green 200 - 200 f for some fraction f of the radius.
+    const auto isDistanceColour = [](const console::Rgb& c) {
+        const double f = c.red / 255.0;
+        return c.red > 0 && std::abs(c.green - (200 - 200 * f)) <= 2;
+    };
+    int greyWest = 0, distanceWest = 0;
+    for (int px = PixelX(240); px <= PixelX(300); ++px)
+        for (int py = 0; py < kHeight; ++py) {
+            if (Pixel(px, py) == plot::kNoDataColour) ++greyWest;
+            if (isDistanceColour(Pixel(px, py))) ++distanceWest;
+        }
+    EXPECT_EQ(greyWest, 0);
+    EXPECT_GT(distanceWest, 100);  // the sea's points are drawn there in their colours
+
+    const ct::RunResult help = ct::RunProgram(TOOL_PROGRAM, {"--help"}, "", work.Path());
+    EXPECT_NE(help.output.find("There is no --geotiff"), std::string::npos) << help.output;
+}
+
+TEST_F(HorizonRun, NoTileAtAllIsARefusedRunThatKeepsTheConfiguration) {
+    std::filesystem::remove(work.Path() / "tiles" / "N54W003.hgt");
+    std::filesystem::remove(work.Path() / "tiles" / "N54W004.hgt");
+    const std::string config = ct::ReadFile(work.Path() / "Corvanne.ini");
+    const ct::RunResult r = Run();
+    EXPECT_EQ(r.exitCode, 1) << r.output;
+    EXPECT_NE(r.output.find("No height data for this area: none of N54W004.hgt, N54W003.hgt"),
+              std::string::npos)
+        << r.output;
+    EXPECT_EQ(ct::ReadFile(work.Path() / "Corvanne.ini"), config);
+    EXPECT_FALSE(std::filesystem::exists(png));
+}
+
 TEST(HorizonOnRealData, ScafellPikeHorizonShowsAcrossTheBearings) {
     TORMARK_SKIP_WITHOUT_REAL_DATA("srtm3/N54W004.hgt");
     const std::filesystem::path data = realdata::Folder();

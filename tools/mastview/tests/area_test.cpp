@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <filesystem>
 #include <sstream>
 
 #include "console/console.h"
@@ -141,6 +142,49 @@ TEST(AreaLoading, MissingTilesAreSkippedAndReadAsSeaLevel) {
     EXPECT_NE(text.find("No HDB for "), std::string::npos) << text;
     EXPECT_NE(text.find("Skipped"), std::string::npos);
     EXPECT_EQ(loaded.heights.At(r.area->nLon / 2, r.area->nLat / 2), 0);
+}
+
+// Samples of a missing tile and voids are no data; the shared edge of a read tile is not. A run
+// without any tile is refused, naming the folder and the tiles.
+TEST(AreaLoading, MissingTileAndVoidsAreMarkedNoData) {
+    console::testing::TempDir dir;
+    console::testing::WriteHgtTile(dir.Path(), "N54W004.hgt", [](int row, int column) {
+        return row == 600 && column == 1100 ? terrain::kVoidSample : 100;
+    });
+    std::istringstream in;
+    std::ostringstream out;
+    console::Console con(in, out, false);
+    console::HgtTileStore store(dir.Folder(), con, kAreaCapacity, kTileDecoding);
+    const RadiusAreaResult r = MakeRadiusArea(54.5, -3.0, 20);  // W004 and W003 (missing)
+    ASSERT_TRUE(r.area) << r.error;
+    const RadiusHeights loaded = LoadRadiusArea(*r.area, store, con);
+    EXPECT_EQ(loaded.tilesLoaded, 1);
+    // By area-grid cell, (x, y) from the south-west corner of tile N54W004.
+    const auto noData = [&](int x, int y) {
+        return loaded.noData.At(x - r.area->x0, y - r.area->y0);
+    };
+    const auto at = [&](int x, int y) { return loaded.heights.At(x - r.area->x0, y - r.area->y0); };
+    EXPECT_TRUE(noData(1100, 600));  // the void, read as sea level
+    EXPECT_EQ(at(1100, 600), 0);
+    EXPECT_FALSE(noData(1099, 600));
+    EXPECT_FALSE(noData(n, 600));     // the read tile's eastern edge
+    EXPECT_TRUE(noData(n + 1, 600));  // the missing tile
+    EXPECT_TRUE(noData(n + 300, 500));
+    EXPECT_EQ(at(n + 1, 600), 0);
+    EXPECT_FALSE(RefuseWithoutHeights(*r.area, loaded, dir.Folder(), con));
+    PrintNoDataShare(*r.area, loaded, con);
+    EXPECT_NE(out.str().find("% of the plot has no height data"), std::string::npos) << out.str();
+
+    std::filesystem::remove(dir.Path() / "N54W004.hgt");
+    out.str("");
+    const RadiusHeights none = LoadRadiusArea(*r.area, store, con);
+    EXPECT_EQ(none.tilesLoaded, 0);
+    EXPECT_TRUE(RefuseWithoutHeights(*r.area, none, dir.Folder(), con));
+    EXPECT_NE(out.str().find("No height data for this area: none of N54W004.hgt, N54W003.hgt in " +
+                             dir.Folder()),
+              std::string::npos)
+        << out.str();
+    EXPECT_EQ(out.str().find("Min Max heights"), std::string::npos) << out.str();
 }
 
 TEST(AreaLoading, OnlyTheVoidBecomesSeaLevelAndHeightsBeyondTenKilometresWarn) {

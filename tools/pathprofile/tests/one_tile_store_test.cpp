@@ -83,6 +83,17 @@ TEST(OneTileStore, NegativeHeightsKeptVoidsReadAsSeaLevel) {
     EXPECT_EQ(store.Sample(100, 1100), -5);
     EXPECT_EQ(store.Sample(101, 1100), 0);
     EXPECT_EQ(store.Sample(102, 1100), 32767);
+    // The void reads sea level but is no height; its neighbours are.
+    const LatLon atVoid{54.0 + 1100.2 / 1200, 1.0 + 101.2 / 1200};
+    const LatLon besideIt{54.0 + 1100.2 / 1200, 1.0 + 100.2 / 1200};
+    EXPECT_EQ(store.HeightAt(atVoid), 0);
+    EXPECT_FALSE(store.HasDataAt(atVoid));
+    EXPECT_EQ(store.HeightAt(besideIt), -5);
+    EXPECT_TRUE(store.HasDataAt(besideIt));
+    // Without a tile nothing has a height.
+    store.Clear();
+    EXPECT_FALSE(store.HasDataAt(besideIt));
+    EXPECT_EQ(store.HeightAt(besideIt), 0);
 }
 
 TEST(OneTileStore, LookupTakesTheSampleAtOrBelowInEachHemisphere) {

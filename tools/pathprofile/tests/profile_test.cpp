@@ -53,6 +53,28 @@ TEST(SampleProfile, GroundIsReadAtTheDestinationPoints) {
     for (int i : {0, 1, 17, 50}) EXPECT_NEAR(p.samples_m[i], 2.0 * i, 1e-3) << "sample " << i;
 }
 
+// From 3 km to 5 km north of the base the ground has no heights: those samples are marked, and
+// the stretch they stand for is the length without data.
+TEST(SampleProfile, SamplesWithoutHeightsAreMarkedAndMeasured) {
+    const auto hasData = [](LatLon p) {
+        const double km = NorthOfBase_km(p);
+        return km < 3.0 - 1e-6 || km > 5.0 - 1e-6;
+    };
+    const Profile p = SampleProfile(kBase, 0.0, 10.0, EarthBulge(1.3, 10.0), Flat100, hasData);
+    ASSERT_EQ(p.no_data.size(), p.samples_m.size());
+    EXPECT_FALSE(p.no_data[149]);  // 2.98 km
+    EXPECT_TRUE(p.no_data[150]);   // 3.00 km
+    EXPECT_TRUE(p.no_data[249]);   // 4.98 km
+    EXPECT_FALSE(p.no_data[250]);  // 5.00 km
+    EXPECT_NEAR(NoDataLength_km(p), 2.0, 1e-6);
+
+    // Complete heights: nothing marked, no length.
+    const Profile full = SampleProfile(kBase, 0.0, 10.0, EarthBulge(1.3, 10.0), Flat100,
+                                       [](LatLon) { return true; });
+    EXPECT_TRUE(full.no_data.empty());
+    EXPECT_EQ(NoDataLength_km(full), 0.0);
+}
+
 TEST(SampleProfile, NeverRunsPastTheSampleArray) {
     const Profile p =
         SampleProfile(kBase, 90.0, 2001.0, EarthBulge(1.3, 2001.0), [](LatLon) { return 0; });

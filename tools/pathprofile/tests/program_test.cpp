@@ -6,6 +6,7 @@
 #include <string>
 
 #include "console/testing/test_support.h"
+#include "plot/no_data.h"
 #include "plot/testing/png_reading.h"
 #include "testing/real_data.h"
 
@@ -68,6 +69,54 @@ TEST(PathProfileProgram, ClickWithoutPngIsRefused) {
     const ct::RunResult r = ct::RunProgram(TOOL_PROGRAM, {"--click", "1,2"}, "", dir.Path());
     EXPECT_NE(r.exitCode, 0);
     EXPECT_FALSE(r.errors.empty());
+}
+
+// Base and distant site typed as latitude/longitude, 54.5° N from 3.5° W to 2.5° W: the second
+// half of the path lies in N54W003, which is missing. Its length without heights is told, the
+// radio figures warn of it, and the picture shows it grey.
+TEST(PathProfileProgram, PathIntoAMissingTileTellsHowFarItRunsWithoutHeights) {
+    ct::TempDir dir;
+    ct::WriteHgtTile(dir.Path(), "N54W004.hgt", [](int, int) { return 300; });
+    ct::WriteSitesFile(dir.Path(), {"Somewhere~IO84FC00AA"});
+    ct::WriteTextFile(dir.Path(), "Corvanne.ini", {dir.Folder(), dir.Folder(), "600"});
+    const ct::RunResult r =
+        ct::RunProgram(TOOL_PROGRAM, {"--png", "path.png", "--freq", "144", "54.5N 3.5W"},
+                       "10\n54.5 -2.5\n10\n\nendendend\n", dir.Path());
+    ASSERT_EQ(r.exitCode, 0) << r.output << r.errors;
+    double dist_km = 0;
+    const std::size_t at = r.output.find("Dist ");
+    ASSERT_NE(at, std::string::npos) << r.output;
+    ASSERT_EQ(std::sscanf(r.output.c_str() + at, "Dist %lfkm", &dist_km), 1);
+    EXPECT_NEAR(dist_km, 64.6, 0.2);  // not a grid reference thousands of km away
+    double missing_km = 0;
+    const std::size_t line = r.output.find("the path crosses ");
+    ASSERT_NE(line, std::string::npos) << r.output;
+    ASSERT_EQ(std::sscanf(r.output.c_str() + line, "the path crosses %lf km without height data",
+                          &missing_km),
+              1);
+    // From 3° W to 2.5° W along the parallel: 0.5° x 111.2 km x cos 54.5°.
+    EXPECT_NEAR(missing_km, 32.3, 0.3);
+    EXPECT_NE(r.output.find("Warning: these figures take the ground without height data as sea "
+                            "level"),
+              std::string::npos)
+        << r.output;
+    EXPECT_GT(pt::CountPngPixels(dir / "path1.png", plot::kNoDataColour), 100);
+}
+
+TEST(PathProfileProgram, NoTileAlongThePathIsARefusedRunThatKeepsTheConfiguration) {
+    ct::TempDir dir;
+    ct::WriteSitesFile(dir.Path(), {"Somewhere~IO84FC00AA"});
+    ct::WriteTextFile(dir.Path(), "Corvanne.ini", {dir.Folder(), dir.Folder(), "600"});
+    const std::string config = ct::ReadFile(dir / "Corvanne.ini");
+    const ct::RunResult r = ct::RunProgram(TOOL_PROGRAM, {"--png", "path.png", "54.5 -3.5"},
+                                           "10\n54.5 -2.5\n10\n\nendendend\n", dir.Path());
+    EXPECT_EQ(r.exitCode, 1) << r.output;
+    EXPECT_NE(r.output.find("No height data for this area: none of N54W004.hgt, N54W003.hgt in " +
+                            dir.Folder()),
+              std::string::npos)
+        << r.output;
+    EXPECT_EQ(ct::ReadFile(dir / "Corvanne.ini"), config);
+    EXPECT_FALSE(std::filesystem::exists(dir / "path1.png"));
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "console/position_entry.h"
 #include "console/testing/test_support.h"
 #include "plot/canvas.h"
+#include "plot/no_data.h"
 #include "plot/testing/png_reading.h"
 #include "terrain3d/oblique_view.h"
 #include "terrainmap/map_dialogue.h"
@@ -141,6 +142,26 @@ TEST_F(Terrain3DRun, TailStartingWithSlashEndsWithoutAPrompt) {
     const ct::RunResult r = Run({"--png", Png(), "/Hills"}, std::string(kCentre) + "\n30\n0\n");
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_EQ(r.output.find("Centre  of plot"), std::string::npos) << r.output;
+    EXPECT_FALSE(fs::exists(Png()));
+}
+
+// A 12 km view round 54.43° N 2.02° W reaches over 2° W into N54W002, missing here: its rows
+// are drawn grey and the share is told. Without any tile the run is refused.
+TEST_F(Terrain3DRun, MissingTileIsGreyAndNoTileIsARefusal) {
+    fs::remove(tiles_ / "N54W002.hgt");
+    ct::WriteTextFile(work_, "Brelland.ini", {Folder(), Folder(), "600", ""});
+    const ct::RunResult r = Run({"--png", Png(), "54.43 -2.02"}, "12\n2000\n");
+    ASSERT_EQ(r.exitCode, 0) << r.output << r.errors;
+    EXPECT_NE(r.output.find("% of the plot has no height data"), std::string::npos) << r.output;
+    EXPECT_GT(pt::CountPngPixels(Png(), plot::kNoDataColour), 500);
+
+    fs::remove(tiles_ / "N54W003.hgt");
+    fs::remove(Png());
+    const ct::RunResult none = Run({"--png", Png(), "54.43 -2.02"}, "12\n2000\n");
+    EXPECT_EQ(none.exitCode, 1) << none.output;
+    EXPECT_NE(none.output.find("No height data for this area: none of N54W003.hgt, N54W002.hgt"),
+              std::string::npos)
+        << none.output;
     EXPECT_FALSE(fs::exists(Png()));
 }
 

@@ -14,10 +14,12 @@
 #include "console/position_entry.h"
 #include "console/testing/test_support.h"
 #include "plot/canvas.h"
+#include "plot/no_data.h"
 #include "plot/testing/png_reading.h"
 #include "terrainmap/map_dialogue.h"
 #include "terrainmap/map_rectangle.h"
 #include "terrainplot/terrain_map.h"
+#include "testing/gdal_raster.h"
 #include "testing/real_data.h"
 
 namespace terrainplot {
@@ -27,6 +29,8 @@ namespace ct = console::testing;
 namespace pt = plot::testing;
 namespace fs = std::filesystem;
 using console::Rgb;
+using gdalread::GdalRaster;
+using gdalread::ReadGdalRaster;
 
 // Blocky terrain, continuous across tiles: 100 m steps every 120 samples eastwards and 1000 m
 // steps every 400 samples northwards (0 … 2900 m), plus one 2950 m spike at 54.5° N 2.5° W.
@@ -186,10 +190,153 @@ TEST_F(TerrainPlotRun, NoHeightDataIsARefusedRun) {
     fs::remove_all(tiles_);
     fs::create_directories(tiles_);
     WriteConfig();
+    const std::string config = ct::ReadFile(work_ / "Brelland.ini");
     const ct::RunResult r = Run({"--png", Png(), kCentre}, "10\n500\n");
     EXPECT_EQ(r.exitCode, 1) << r.output;
-    EXPECT_NE(r.output.find("No height data for this area"), std::string::npos) << r.output;
+    // The folder and the tiles looked for are named.
+    EXPECT_NE(
+        r.output.find("No height data for this area: none of N54W003.hgt in " + TilesFolder()),
+        std::string::npos)
+        << r.output;
     EXPECT_FALSE(fs::exists(Png()));
+    EXPECT_EQ(ct::ReadFile(work_ / "Brelland.ini"), config);
+
+    // On a first run the folder typed is not stored either.
+    fs::remove(work_ / "Brelland.ini");
+    const ct::RunResult first = Run({"--heights", TilesFolder(), "--sites", SitesFolder(),
+                                     "--window", "600", "--png", Png(), kCentre},
+                                    "10\n500\n");
+    EXPECT_EQ(first.exitCode, 1) << first.output;
+    EXPECT_FALSE(fs::exists(work_ / "Brelland.ini"));
+    EXPECT_FALSE(fs::exists(Png()));
+}
+
+// The plot round a centre typed as a latitude/longitude, 10 km high, reaching east over the
+// 2° W meridian into N54W002, which is missing here.
+class MissingTilePlot : public TerrainPlotRun {
+  protected:
+    static constexpr double kLat = 54.43, kLon = -2.02;
+    void SetUp() override {
+        TerrainPlotRun::SetUp();
+        fs::remove(tiles_ / "N54W002.hgt");
+        WriteConfig();
+    }
+    static terrainmap::MapRectangle Area() {
+        return terrainmap::MapRectangleAround(kLat, kLon, terrainmap::HeightExtentKm(10));
+    }
+    // The first plot column of the missing tile: plot column x reads the sample of its tile row
+    // nearest to it, so the column of 2° W itself (rounded to the nearest sample) still reads
+    // N54W003's eastern edge, the next one N54W002's first column.
+    static int FirstMissingColumn(const terrainmap::MapRectangle& area) {
+        const double tileWest = std::floor(area.west);  // the western tile's edge, 3° W
+        const long x0 = std::lround((area.west - tileWest) * area.samplesPerDegree);
+        const long edge = std::lround((-2.0 - tileWest) * area.samplesPerDegree);  // 2° W
+        return static_cast<int>(edge + 1 - x0);
+    }
+};
+
+TEST_F(MissingTilePlot, NoDataIsGreyWhereTheTileIsMissingAndNowhereElse) {
+    const ct::RunResult r = Run({"--png", Png(), "54.43 -2.02"}, "10\n3000\n");
+    ASSERT_EQ(r.exitCode, 0) << r.output << r.errors;
+    const terrainmap::MapRectangle area = Area();
+    const int firstMissing = FirstMissingColumn(area);
+    ASSERT_GT(firstMissing, 10);
+    ASSERT_LT(firstMissing, area.nLon - 10);
+
+    // The share printed is that of the missing tile's columns.
+    const double share = double(area.nLon + 1 - firstMissing) / (area.nLon + 1);
+    char expected[64];
+    std::snprintf(expected, sizeof expected, "%.1f %% of the plot has no height data", 100 * share);
+    EXPECT_NE(r.output.find(expected), std::string::npos) << r.output;
+
+    // Every sample of the missing tile is grey; west of it the block colours are as ever.
+    for (int ys = 3; ys < area.nLat; ys += 9) {
+        for (int xs = 2; xs < area.nLon; xs += 7) {
+            if (xs == firstMissing - 1 || xs == firstMissing) continue;  // the shared edge
+            const auto [px, py] = PixelOf(area, xs + 0.5, ys + 0.5);
+            const pt::PixelResult got = pt::PngPixel(Png(), px, py);
+            ASSERT_TRUE(got.ok);
+            SCOPED_TRACE(testing::Message() << "sample " << xs << "," << ys);
+            if (xs > firstMissing)
+                EXPECT_EQ(got.colour, plot::kNoDataColour);
+            else
+                EXPECT_NE(got.colour, plot::kNoDataColour);
+        }
+    }
+    // Nothing outside the map (legend, Exit box, strips) is grey: the grey pixels fill just the
+    // missing tile's part of the map.
+    const auto [left, top] = PixelOf(area, firstMissing, area.nLat + 1);
+    const auto [right, bottom] = PixelOf(area, area.nLon + 1, 0);
+    const int greyArea = (right - left + 1) * (bottom - top + 1);
+    const int grey = pt::CountPngPixels(Png(), plot::kNoDataColour);
+    EXPECT_GT(grey, greyArea * 9 / 10);
+    EXPECT_LT(grey, greyArea * 11 / 10);
+}
+
+TEST_F(MissingTilePlot, CompleteHeightsPrintNoShare) {
+    ct::WriteHgtTile(tiles_, "N54W002.hgt", BlockTile(54, -2));
+    const ct::RunResult r = Run({"--png", Png(), "54.43 -2.02"}, "10\n3000\n");
+    ASSERT_EQ(r.exitCode, 0) << r.output << r.errors;
+    EXPECT_EQ(r.output.find("has no height data"), std::string::npos) << r.output;
+    EXPECT_EQ(pt::CountPngPixels(Png(), plot::kNoDataColour), 0);
+}
+
+// Each form of latitude/longitude gives the same centre, and so the same picture.
+TEST_F(MissingTilePlot, EveryLatitudeLongitudeFormIsTheSameCentre) {
+    const ct::RunResult decimal = Run({"--png", Png(), "54.43 -2.02"}, "10\n3000\n");
+    ASSERT_EQ(decimal.exitCode, 0) << decimal.output;
+    const std::string basePicture = ct::ReadFile(Png());
+    for (const char* text : {"54.43N 2.02W", "54 25 48N 2 1 12W"}) {
+        SCOPED_TRACE(text);
+        const ct::RunResult r = Run({"--png", Png(), text}, "10\n3000\n");
+        ASSERT_EQ(r.exitCode, 0) << r.output;
+        const std::size_t base = r.output.find("Base Lat  54.4300");
+        ASSERT_NE(base, std::string::npos) << r.output;
+        EXPECT_NE(r.output.find("Long  -2.0200", base), std::string::npos) << r.output;
+        EXPECT_EQ(ct::ReadFile(Png()), basePicture);
+    }
+}
+
+// The heights written as GeoTIFF and read back through GDAL: size, place, coordinate system,
+// no-data value and values on both sides of the missing tile's edge.
+TEST_F(MissingTilePlot, GeoTiffHoldsTheHeightsAndNoData) {
+    const std::string tif = (dir_.Path() / "heights.tif").string();
+    const ct::RunResult r = Run({"--png", Png(), "--geotiff", tif, "54.43 -2.02"}, "10\n3000\n");
+    ASSERT_EQ(r.exitCode, 0) << r.output << r.errors;
+    const terrainmap::MapRectangle area = Area();
+    const GdalRaster raster = ReadGdalRaster(tif);
+    ASSERT_TRUE(raster.opened);
+    EXPECT_EQ(raster.columns, area.nLon + 1);
+    EXPECT_EQ(raster.rows, area.nLat + 1);
+    const double step = 1.0 / 1200;
+    EXPECT_NEAR(raster.transform[0], area.west - step / 2, 1e-9);
+    EXPECT_NEAR(raster.transform[1], step, 1e-12);
+    EXPECT_EQ(raster.transform[2], 0);
+    EXPECT_NEAR(raster.transform[3], area.south + area.nLat * step + step / 2, 1e-9);
+    EXPECT_EQ(raster.transform[4], 0);
+    EXPECT_NEAR(raster.transform[5], -step, 1e-12);
+    EXPECT_EQ(raster.epsg, "4326");
+    ASSERT_TRUE(raster.noData.has_value());
+    EXPECT_EQ(*raster.noData, -32768.0);
+    // Sample (5, 20) lies in N54W003: its block height. A sample of the missing tile: no data.
+    const int row = area.nLat - 20;
+    const double lat = area.south + 20 * step, lon = area.west + 5 * step;
+    EXPECT_EQ(raster.At(5, row),
+              BlockHeight(std::lround((lon + 180) * 1200), std::lround(lat * 1200)));
+    EXPECT_EQ(raster.At(area.nLon - 3, row), -32768.0f);
+    // No temporary file is left beside it.
+    int files = 0;
+    for (const auto& entry : fs::directory_iterator(dir_.Path()))
+        files += entry.path().string().find("heights.tif") != std::string::npos ? 1 : 0;
+    EXPECT_EQ(files, 1);
+}
+
+TEST_F(MissingTilePlot, UnwritableGeoTiffIsARefusedRun) {
+    const std::string tif = (dir_.Path() / "no-such-folder" / "heights.tif").string();
+    const ct::RunResult r = Run({"--png", Png(), "--geotiff", tif, "54.43 -2.02"}, "10\n3000\n");
+    EXPECT_EQ(r.exitCode, 1) << r.output;
+    EXPECT_NE(r.errors.find("Cannot write " + tif), std::string::npos) << r.errors;
+    EXPECT_FALSE(fs::exists(tif));
 }
 
 TEST_F(TerrainPlotRun, PaletteFromTheCommandLineIsUsedAndStored) {

@@ -14,7 +14,9 @@
 #include "console/testing/test_support.h"
 #include "mastview/radius_area.h"
 #include "mastview/sweep.h"
+#include "plot/no_data.h"
 #include "plot/testing/png_reading.h"
+#include "testing/gdal_raster.h"
 
 namespace {
 
@@ -411,6 +413,127 @@ TEST_F(VisplotRun, OneArcSecondTilesGiveThePlotOfTheirTwins) {
     EXPECT_NE(fine.output.find("1 arc-second tile N54W004.hgt\n"), std::string::npos);
     EXPECT_EQ(coarse.output.find("arc-second"), std::string::npos);
     EXPECT_TRUE(ct::ReadFile(png) == coarsePng) << "the plots differ";
+}
+
+// Sea-level ground in N54W004 only: N54W003, east of 3° W (about 13 km east of the centre), is
+// missing. Mast 10 m, K 1.3, radius 20 km: the sea would be seen out to 12.87 km all round.
+class VisplotMissingTile : public VisplotRun {
+  protected:
+    void SetUp() override {
+        VisplotRun::SetUp();
+        WriteConfig();
+        ct::WriteHgtTile(work.Path() / "tiles", "N54W004.hgt", kSeaLevel);
+        area = *mastview::MakeRadiusArea(centre.lat_deg, centre.lon_deg, 20).area;
+    }
+    // The colour of the pixel of plot sample (x, y) in the 600-pixel window.
+    QRgb PixelOfSample(const QImage& image, int x, int y) const {
+        const int px = static_cast<int>((x + 0.5) / (1.07 * area.nLon) * 600);
+        const int py = static_cast<int>((1.1 * area.nLat - y) / (1.13 * area.nLat) * 600);
+        return image.pixel(px, py) & 0xFFFFFF;
+    }
+    mastview::RadiusArea area;
+};
+
+TEST_F(VisplotMissingTile, NoDataIsGreyInsideTheRadiusNeverSeenGround) {
+    const ct::RunResult r = Run(std::string(kCentre) + "\n10\n1.3\n20\n");
+    ASSERT_EQ(r.exitCode, 0) << r.output << r.errors;
+    EXPECT_NE(r.output.find("% of the plot has no height data"), std::string::npos) << r.output;
+    const QImage image(QString::fromStdString(png.string()));
+    const QRgb grey =
+        qRgb(plot::kNoDataColour.red, plot::kNoDataColour.green, plot::kNoDataColour.blue) &
+        0xFFFFFF;
+    const int firstMissing =
+        static_cast<int>(std::floor((-3.0 - area.lonW_deg) * console::kSamplesPerDegree)) + 1;
+    int greyInside = 0, checked = 0;
+    for (int y = 4; y < area.nLat; y += 37) {
+        for (int x = 4; x < area.nLon; x += 23) {
+            const double u = 2.0 * x / area.nLon - 1, v = 2.0 * y / area.nLat - 1;
+            if (u * u + v * v > 0.95 || std::abs(x - firstMissing) <= 2) continue;
+            SCOPED_TRACE(testing::Message() << "sample " << x << "," << y);
+            ++checked;
+            const QRgb colour = PixelOfSample(image, x, y);
+            if (x > firstMissing) {
+                EXPECT_EQ(colour, grey);  // seen sea before: now no data
+                ++greyInside;
+            } else {
+                EXPECT_NE(colour, grey);
+            }
+        }
+    }
+    EXPECT_GT(greyInside, 3);
+    EXPECT_GT(checked, 100);
+    // The share printed is that of the disc's samples east of 3° W.
+    long inside = 0, missing = 0;
+    for (int y = 0; y <= area.nLat; ++y)
+        for (int x = 0; x <= area.nLon; ++x) {
+            const double u = 2.0 * x / area.nLon - 1, v = 2.0 * y / area.nLat - 1;
+            if (u * u + v * v > 1) continue;
+            ++inside;
+            if (x >= firstMissing) ++missing;
+        }
+    char expected[64];
+    std::snprintf(expected, sizeof expected, "%.1f %% of the plot has no height data",
+                  100.0 * missing / inside);
+    EXPECT_NE(r.output.find(expected), std::string::npos) << r.output;
+}
+
+// The elevation angles as GeoTIFF: seen sea at its angle, ground beyond the horizon, outside
+// the radius and without heights no data.
+TEST_F(VisplotMissingTile, GeoTiffHoldsTheAnglesSeen) {
+    const std::string tif = (work.Path() / "angles.tif").string();
+    const ct::RunResult r = Run(std::string(kCentre) + "\n10\n1.3\n20\n", {"--geotiff", tif});
+    ASSERT_EQ(r.exitCode, 0) << r.output << r.errors;
+    const gdalread::GdalRaster raster = gdalread::ReadGdalRaster(tif);
+    ASSERT_TRUE(raster.opened);
+    ASSERT_EQ(raster.columns, area.nLon + 1);
+    ASSERT_EQ(raster.rows, area.nLat + 1);
+    EXPECT_EQ(raster.epsg, "4326");
+    ASSERT_TRUE(raster.noData.has_value());
+    EXPECT_EQ(*raster.noData, -32768.0);
+    const double step = 1.0 / console::kSamplesPerDegree;
+    EXPECT_NEAR(raster.transform[0], area.LonOf(0) - step / 2, 1e-9);
+    EXPECT_NEAR(raster.transform[3], area.LatOf(area.nLat) + step / 2, 1e-9);
+    EXPECT_NEAR(raster.transform[5], -step, 1e-12);
+    // Due west of the centre (row of the centre, top row 0 = north): at 5 km the sea lies
+    // 10 m / 5 km below the mast top plus the earth's curvature 5 km / (2 K R): about -0.126°.
+    const int centreRow = area.nLat - area.nLat / 2;
+    const int x5 = static_cast<int>(std::lround(area.nLon / 2.0 * (1 - 5.0 / 20)));
+    const double s_km = 20 * std::abs(2.0 * x5 / area.nLon - 1);
+    const double expected = (-10 / (1000 * s_km) - s_km / (2 * 1.3 * 6371)) * 180 / M_PI;
+    EXPECT_NEAR(raster.At(x5, centreRow), expected, 1e-3);
+    // West at 16 km: beyond the 12.87 km horizon, hidden. East at 16 km: no heights. A corner:
+    // outside the radius.
+    const int x16w = static_cast<int>(std::lround(area.nLon / 2.0 * (1 - 16.0 / 20)));
+    const int x16e = static_cast<int>(std::lround(area.nLon / 2.0 * (1 + 16.0 / 20)));
+    EXPECT_EQ(raster.At(x16w, centreRow), -32768.0f);
+    EXPECT_EQ(raster.At(x16e, centreRow), -32768.0f);
+    EXPECT_EQ(raster.At(0, 0), -32768.0f);
+    // East at 5 km is still N54W004 and seen.
+    const int x5e = static_cast<int>(std::lround(area.nLon / 2.0 * (1 + 5.0 / 20)));
+    EXPECT_NEAR(raster.At(x5e, centreRow), expected, 1e-3);
+}
+
+TEST_F(VisplotRun, NoTileAtAllIsARefusedRunThatKeepsTheConfiguration) {
+    WriteConfig();
+    const std::string config = ct::ReadFile(work.Path() / "Corvanne.ini");
+    const ct::RunResult r = Run(std::string(kCentre) + "\n10\n1.3\n20\n");
+    EXPECT_EQ(r.exitCode, 1) << r.output;
+    EXPECT_NE(r.output.find("No height data for this area: none of N54W004.hgt, N54W003.hgt in " +
+                            Tiles()),
+              std::string::npos)
+        << r.output;
+    EXPECT_EQ(ct::ReadFile(work.Path() / "Corvanne.ini"), config);
+    EXPECT_FALSE(std::filesystem::exists(png));
+}
+
+// A latitude/longitude centre is the position typed, not a grid reference somewhere else.
+TEST_F(VisplotRun, LatitudeLongitudeCentre) {
+    WriteConfig();
+    WriteTiles(kSeaLevel, kSeaLevel);
+    const ct::RunResult r = Run("54.4543 -3.2117\n10\n1.3\n20\n");
+    ASSERT_EQ(r.exitCode, 0) << r.output << r.errors;
+    EXPECT_NE(r.output.find("Base Lat  54.4543"), std::string::npos) << r.output;
+    EXPECT_EQ(r.output.find("has no height data"), std::string::npos) << r.output;
 }
 
 }  // namespace
