@@ -17,6 +17,7 @@
 #include <string_view>
 
 #include "console/command_line.h"
+#include "radiolink/link_budget.h"
 #include "radiolink/radio_propagation.h"
 
 namespace pathprofile {
@@ -27,17 +28,13 @@ inline constexpr std::string_view kRxGainOption = "--rx-gain";
 inline constexpr std::string_view kSensitivityOption = "--sensitivity";
 inline constexpr std::string_view kCsvOption = "--csv";
 
+using radiolink::kHighestErp_W;
 using radiolink::kHighestFrequency_MHz;
+using radiolink::kHighestRxGain_dBi;
+using radiolink::kHighestSensitivity_dBm;
 using radiolink::kLowestFrequency_MHz;
-// ERP up to a megawatt, the largest broadcast transmitters; above 0 W.
-inline constexpr double kHighestErp_W = 1.0e6;
-// Receive antenna gains from a lossy whip to a large dish, dBi.
-inline constexpr double kLowestRxGain_dBi = -30.0;
-inline constexpr double kHighestRxGain_dBi = 70.0;
-// Receiver sensitivities, dBm: no receiver hears below -200 dBm, and above 0 dBm is no
-// sensitivity at all.
-inline constexpr double kLowestSensitivity_dBm = -200.0;
-inline constexpr double kHighestSensitivity_dBm = 0.0;
+using radiolink::kLowestRxGain_dBi;
+using radiolink::kLowestSensitivity_dBm;
 
 inline constexpr console::OptionSpec kFreqOptionSpec{
     .name = kFreqOption,

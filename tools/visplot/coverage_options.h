@@ -19,6 +19,7 @@
 
 #include "console/command_line.h"
 #include "mastview/coverage.h"
+#include "radiolink/link_budget.h"
 #include "radiolink/radio_propagation.h"
 
 namespace visplot {
@@ -34,10 +35,11 @@ using radiolink::kHighestFrequency_MHz;
 using radiolink::kLowestFrequency_MHz;
 // The tallest mast or receive height taken (the masts' own limit in the suite).
 inline constexpr double kHighestAntenna_m = 10000.0;
-// Antenna gains and levels outside these are typing mistakes, not antennas or receivers.
-inline constexpr double kGainLimit_dBi = 100.0;
-inline constexpr double kLowestSensitivity_dBm = -200.0;
-inline constexpr double kHighestSensitivity_dBm = 100.0;
+using radiolink::kHighestErp_W;
+using radiolink::kHighestRxGain_dBi;
+using radiolink::kHighestSensitivity_dBm;
+using radiolink::kLowestRxGain_dBi;
+using radiolink::kLowestSensitivity_dBm;
 // The default receive height: a handheld or a car roof.
 inline constexpr double kDefaultRxHeight_m = 1.5;
 // The transmitters of one map, the centre's included: each has a colour of its own in the best
@@ -56,8 +58,8 @@ inline constexpr console::OptionSpec kCoverageOptions[] = {
      .valueName = "W",
      .type = console::ValueType::kNumber,
      .help = "with --freq: effective radiated power in watts, referred to a half-wave dipole [1]",
-     .expected = "a power in watts above 0",
-     .range = {.low = 0, .excludesLow = true}},
+     .expected = "an ERP in watts, above 0 and up to 1000000",
+     .range = {.low = 0, .high = kHighestErp_W, .excludesLow = true}},
     {.name = kRxHeightOption,
      .valueName = "M",
      .type = console::ValueType::kNumber,
@@ -68,14 +70,14 @@ inline constexpr console::OptionSpec kCoverageOptions[] = {
      .valueName = "DBI",
      .type = console::ValueType::kNumber,
      .help = "with --freq: receive antenna gain in dBi [0]",
-     .expected = "a gain in dBi from -100 to 100",
-     .range = {.low = -kGainLimit_dBi, .high = kGainLimit_dBi}},
+     .expected = "a gain in dBi from -30 to 70",
+     .range = {.low = kLowestRxGain_dBi, .high = kHighestRxGain_dBi}},
     {.name = kSensitivityOption,
      .valueName = "DBM",
      .type = console::ValueType::kNumber,
      .help = "with --freq: draw covered (level at or above DBM) and not covered, and print the "
              "covered area",
-     .expected = "a level in dBm from -200 to 100",
+     .expected = "a sensitivity in dBm from -200 to 0",
      .range = {.low = kLowestSensitivity_dBm, .high = kHighestSensitivity_dBm}},
     {.name = kMastAtOption,
      .valueName = "SITE[:M]",
