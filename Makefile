@@ -3,7 +3,8 @@
 # make sanitize - the test suite again under AddressSanitizer and UndefinedBehaviorSanitizer
 # make fuzz  - the fuzz harnesses as libFuzzer programs in build-fuzz/fuzz/ (needs clang)
 # make package - build only what the package holds (no tests, benchmarks or fuzz harnesses) in
-#                build-package/, and make the Debian package build-package/tormark_<version>-<release>_<arch>.deb
+#                build-package/, and make the Debian package
+#                build-package/tormark_<version>-<release>_<arch>.deb
 
 .PHONY: deps build test run sanitize fuzz package clean
 
