@@ -14,6 +14,7 @@
 #include "pointing_window.h"
 #include "test_support.h"
 #include "testing/darkest_near.h"
+#include "window_with_home.h"
 
 namespace tormark {
 namespace {
@@ -203,14 +204,9 @@ TEST(Compass, LettersKeepClearOfTheEdge) {
 // again at 1.5 and 2): a square control larger than the 57 pixels of old, drawn at the screen's
 // pixel ratio, its needle at the bearing from home.
 TEST(Compass, InThePointingWindowSquareAndTrue) {
-    QTemporaryDir dir;
-    const std::unique_ptr<SettingsStore> store = test::TempStore(dir);
-    MainWindow window(*store);
-    window.setMessageHandler([](const QString&) {});
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    window.TypeAndUse("52N 0E");
-    window.PressSetAsHome();
+    test::WindowWithHome home;
+    ASSERT_TRUE(home.exposed);
+    MainWindow& window = home.window;
     PictureBox& compass = window.pointingWindow()->compass();
     ASSERT_TRUE(compass.isVisible());
     EXPECT_EQ(compass.width(), compass.height());

@@ -15,6 +15,7 @@
 
 #include "main_window.h"
 #include "test_support.h"
+#include "window_with_home.h"
 
 namespace tormark {
 namespace {
@@ -37,14 +38,9 @@ std::optional<std::pair<int, int>> InkRows(const QImage& picture, const QRect& r
 }
 
 TEST(PointingWindow, EachValueIsLevelWithItsCaption) {
-    QTemporaryDir dir;
-    const std::unique_ptr<SettingsStore> store = test::TempStore(dir);
-    MainWindow window(*store);
-    window.setMessageHandler([](const QString&) {});
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    window.TypeAndUse("52N 0E");
-    window.PressSetAsHome();
+    test::WindowWithHome home;
+    ASSERT_TRUE(home.exposed);
+    MainWindow& window = home.window;
     window.TypeAndUse("52.1N 0.05E");
     PointingWindow& pointing = *window.pointingWindow();
     ASSERT_TRUE(pointing.isVisible());
