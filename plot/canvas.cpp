@@ -17,8 +17,18 @@ namespace plot {
 
 namespace {
 
-// The window text font: the platform's sans-serif at about the size of a console tool's default.
+// The window text font: the platform's sans-serif at about the size of a console tool's default,
+// on pictures up to kTextGrowsAbove_px on their short side; above that it grows with the picture
+// (one pixel of text per kPictureSidePerTextPixel pixels), so it keeps its share of a large window.
 constexpr int kTextPixelSize = 12;
+constexpr int kPictureSidePerTextPixel = 55;
+constexpr int kTextGrowsAbove_px = kTextPixelSize * kPictureSidePerTextPixel;
+
+// The title strip's text is a little larger than the labels, with a margin round it.
+constexpr int kTitleExtraPixels = 1;
+constexpr int kTitleMargin_px = 4;
+constexpr Rgb kTitleBackground{0xf0, 0xf0, 0xf0};
+constexpr Rgb kTitleRule{0x80, 0x80, 0x80};
 
 QRgb ToQRgb(Rgb c) {
     return qRgb(c.red, c.green, c.blue);
@@ -43,11 +53,22 @@ Qt::PenStyle ToQtPenStyle(PenStyle style) {
     return Qt::SolidLine;
 }
 
-QFont WindowFont() {
+int TextPixelSizeFor(int width_px, int height_px) {
+    const int shortSide = std::min(width_px, height_px);
+    return shortSide <= kTextGrowsAbove_px ? kTextPixelSize : shortSide / kPictureSidePerTextPixel;
+}
+
+QFont WindowFont(int pixelSize) {
     QFont font("DejaVu Sans");
-    font.setPixelSize(kTextPixelSize);
+    font.setPixelSize(pixelSize);
     // Plain, unsmoothed glyphs in exactly the text colour, as on the tools' original windows.
     font.setStyleStrategy(QFont::NoAntialias);
+    return font;
+}
+
+QFont TitleFont(int labelPixelSize) {
+    QFont font = WindowFont(labelPixelSize + kTitleExtraPixels);
+    font.setBold(true);
     return font;
 }
 
@@ -60,7 +81,8 @@ QString ToQString(std::string_view text) {
 Canvas::Canvas(std::string title, int width_px, int height_px, Rgb background)
     : title_(std::move(title)),
       transform_(width_px, height_px),
-      image_(transform_.WidthPx(), transform_.HeightPx(), QImage::Format_RGB32) {
+      image_(transform_.WidthPx(), transform_.HeightPx(), QImage::Format_RGB32),
+      textPixelSize_(TextPixelSizeFor(transform_.WidthPx(), transform_.HeightPx())) {
     image_.fill(ToQRgb(background));
 }
 
@@ -89,7 +111,7 @@ QPainter& Canvas::Painter() {
     if (!painter_) {
         painter_ = std::make_unique<QPainter>(&image_);
         painter_->setRenderHint(QPainter::Antialiasing, false);
-        painter_->setFont(WindowFont());
+        painter_->setFont(WindowFont(textPixelSize_));
     }
     return *painter_;
 }
@@ -194,7 +216,7 @@ void Canvas::SetTextBackground(std::optional<Rgb> background) {
 
 void Canvas::Print(std::string_view text) {
     const QString q = ToQString(text);
-    const QFontMetrics metrics(WindowFont());
+    const QFontMetrics metrics(WindowFont(textPixelSize_));
     const int px = PixelColumn(curX_);
     const int py = PixelRow(curY_);
     const int advance = metrics.horizontalAdvance(q);
@@ -204,23 +226,25 @@ void Canvas::Print(std::string_view text) {
     }
     p.setPen(ToQColor(textColour_));
     p.drawText(QPoint(px, py + metrics.ascent()), q);
+    if (advance > 0)
+        textBoxes_.push_back(TextBox{std::string(text), px, py, advance, metrics.height()});
     curX_ = UserX(px + advance);
 }
 
 void Canvas::PrintLine(std::string_view text) {
     Print(text);
-    const QFontMetrics metrics(WindowFont());
+    const QFontMetrics metrics(WindowFont(textPixelSize_));
     const int py = PixelRow(curY_);
     curX_ = transform_.Corners().x1;
     curY_ = UserY(py + metrics.height());
 }
 
 int Canvas::TextWidthPx(std::string_view text) const {
-    return QFontMetrics(WindowFont()).horizontalAdvance(ToQString(text));
+    return QFontMetrics(WindowFont(textPixelSize_)).horizontalAdvance(ToQString(text));
 }
 
 double Canvas::TextHeightUser() const {
-    return transform_.UserHeight(QFontMetrics(WindowFont()).height());
+    return transform_.UserHeight(QFontMetrics(WindowFont(textPixelSize_)).height());
 }
 
 int Canvas::TextHeightPx() const {
@@ -235,7 +259,76 @@ void Canvas::SetGeoreference(const console::UserToLatLong& toDegrees) {
 
 std::optional<console::PixelGrid> Canvas::Georeference() const {
     if (!toDegrees_) return std::nullopt;
-    return console::PictureGrid(WidthPx(), HeightPx(), transform_.Corners(), *toDegrees_);
+    std::optional<console::PixelGrid> grid =
+        console::PictureGrid(WidthPx(), HeightPx(), transform_.Corners(), *toDegrees_);
+    const int strip = TitleStripHeightPx();
+    if (grid && strip > 0) {
+        grid->height_px += strip;
+        grid->firstCentreLat_deg += strip * grid->pixelHeight_deg;
+    }
+    return grid;
+}
+
+// --- the title strip ----------------------------------------------------------------------------
+
+namespace {
+
+// The lines as they are drawn in a strip `width_px` wide: each wrapped at its spaces so that no
+// piece is wider than the strip (a single word wider than the strip stays whole).
+std::vector<QString> WrappedTitleLines(const std::vector<std::string>& lines, const QFont& font,
+                                       int width_px) {
+    const QFontMetrics metrics(font);
+    const int room = width_px - 2 * kTitleMargin_px;
+    std::vector<QString> wrapped;
+    for (const std::string& line : lines) {
+        const QStringList words = ToQString(line).split(QLatin1Char(' '));
+        QString current;
+        for (const QString& word : words) {
+            const QString candidate = current.isEmpty() ? word : current + QLatin1Char(' ') + word;
+            if (!current.isEmpty() && metrics.horizontalAdvance(candidate) > room) {
+                wrapped.push_back(current);
+                current = word;
+            } else {
+                current = candidate;
+            }
+        }
+        wrapped.push_back(current);
+    }
+    return wrapped;
+}
+
+}  // namespace
+
+void Canvas::SetTitleStrip(std::vector<std::string> lines) {
+    titleLines_ = std::move(lines);
+}
+
+int Canvas::TitleStripHeightPx() const {
+    if (titleLines_.empty()) return 0;
+    const QFont font = TitleFont(textPixelSize_);
+    const auto lines = WrappedTitleLines(titleLines_, font, WidthPx());
+    return static_cast<int>(lines.size()) * QFontMetrics(font).height() + 2 * kTitleMargin_px + 1;
+}
+
+QImage Canvas::ComposedImage() const {
+    const int strip = TitleStripHeightPx();
+    if (strip == 0) return image_;
+    QImage composed(WidthPx(), HeightPx() + strip, QImage::Format_RGB32);
+    composed.fill(ToQRgb(kTitleBackground));
+    QPainter p(&composed);
+    const QFont font = TitleFont(textPixelSize_);
+    const QFontMetrics metrics(font);
+    p.setFont(font);
+    p.setPen(ToQColor(console::kBlack));
+    int y = kTitleMargin_px;
+    for (const QString& line : WrappedTitleLines(titleLines_, font, WidthPx())) {
+        p.drawText(QPoint(kTitleMargin_px, y + metrics.ascent()), line);
+        y += metrics.height();
+    }
+    p.setPen(ToQColor(kTitleRule));
+    p.drawLine(0, strip - 1, WidthPx() - 1, strip - 1);
+    p.drawImage(0, strip, image_);
+    return composed;
 }
 
 std::string Canvas::SavePng(const std::string& fileName) {
@@ -243,7 +336,7 @@ std::string Canvas::SavePng(const std::string& fileName) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    if (!image_.save(&buffer, "PNG") ||
+    if (!ComposedImage().save(&buffer, "PNG") ||
         !console::WriteFileAtomically(
             fileName,
             std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())))) {

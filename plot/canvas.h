@@ -13,6 +13,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "console/georeference.h"
 #include "console/palette.h"
@@ -76,6 +77,29 @@ class Canvas {
     int TextWidthPx(std::string_view text) const;
     double TextHeightUser() const;  // height of one text line in user units (positive)
     int TextHeightPx() const;       // the pixel rows that line takes at the present scale
+    // The text's pixel size: 12 px on pictures up to 660 px on their short side, growing with
+    // the picture above that, so labels stay readable on large windows.
+    int TextPixelSize() const { return textPixelSize_; }
+
+    // Where each Print put its text, in pixels of the plot (not counting the title strip), for
+    // checking that labels stay on the picture and apart from one another.
+    struct TextBox {
+        std::string text;
+        int left_px = 0, top_px = 0, width_px = 0, height_px = 0;
+    };
+    const std::vector<TextBox>& TextBoxes() const { return textBoxes_; }
+
+    // --- the title strip ----------------------------------------------------------------------
+    // Lines that say what the picture shows (the tool, its sites and parameters, its results),
+    // drawn in a strip above the plot in the window and in the saved PNG, so that a picture can
+    // be understood on its own. A line too wide for the picture is wrapped at its spaces. The
+    // plot's user coordinates and clicks are unchanged by the strip.
+    void SetTitleStrip(std::vector<std::string> lines);
+    const std::vector<std::string>& TitleStripLines() const { return titleLines_; }
+    // The strip's height in pixels (0 without a strip), and the picture with the strip above the
+    // plot (call FinishPainting first).
+    int TitleStripHeightPx() const;
+    QImage ComposedImage() const;
 
     // --- bulk drawing straight into the image ---------------------------------------------------
     // The image (Format_RGB32, width x height).
@@ -94,7 +118,8 @@ class Canvas {
     // plots whose pixels form a regular latitude/longitude grid (the maps of terrainplot and
     // visplot); SavePng then writes the georeference files beside the PNG.
     void SetGeoreference(const console::UserToLatLong& toDegrees);
-    // The picture's pixel grid in degrees, nullopt when the plot has no georeference.
+    // The saved picture's pixel grid in degrees (the title strip's rows lie north of the plot),
+    // nullopt when the plot has no georeference.
     std::optional<console::PixelGrid> Georeference() const;
 
     // Saves the image as PNG (through a temporary file and a rename), with the world file, .prj
@@ -117,6 +142,9 @@ class Canvas {
     Rgb textColour_ = console::kBlack;
     std::optional<Rgb> textBackground_;
     std::optional<console::UserToLatLong> toDegrees_;
+    int textPixelSize_;
+    std::vector<TextBox> textBoxes_;
+    std::vector<std::string> titleLines_;
 };
 
 }  // namespace plot

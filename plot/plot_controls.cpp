@@ -59,6 +59,9 @@ void DrawColourLegend(Canvas& canvas, const console::Palette& palette, double nL
 }
 
 void DrawExitControl(PlotWindow& window, double nLon, double nLat) {
+    window.SetExitPoint((kExitLeft + kExitRight) / 2 * nLon, (1 + kExitBottom) / 2 * nLat);
+    // A saved picture has nobody to click its Exit.
+    if (window.IsHeadless()) return;
     Canvas& canvas = window.Picture();
     canvas.SetPen(PenStyle::kSolid, 1);
     canvas.Rectangle(kExitLeft * nLon, nLat, kExitRight * nLon, kExitBottom * nLat, kPureRed,
@@ -68,7 +71,6 @@ void DrawExitControl(PlotWindow& window, double nLon, double nLat) {
     canvas.SetTextColour(kBlack);
     canvas.SetPosition(kExitTextX * nLon, kExitTextY * nLat);
     canvas.Print("Exit");
-    window.SetExitPoint((kExitLeft + kExitRight) / 2 * nLon, (1 + kExitBottom) / 2 * nLat);
 }
 
 bool IsExitClick(double x, double y, double nLon, double nLat) {

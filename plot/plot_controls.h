@@ -32,7 +32,7 @@ void DrawColourLegend(Canvas& canvas, const console::Palette& palette, double nL
 
 // The "Exit" control in the top right corner: a pure red box from (1.03, 1) to (1.05, 0.97)
 // times (nLon, nLat) with its black diagonals and "Exit" beside it. Also tells the window where
-// its Exit is (for headless runs).
+// its Exit is; a headless run gets the point but no box in its saved picture.
 void DrawExitControl(PlotWindow& window, double nLon, double nLat);
 
 // A click counts as Exit when x > 1.03 x nLon and y > 0.97 x nLat (from the box's left edge to

@@ -40,6 +40,9 @@ class PlotWindow {
     void Close();
     bool IsClosed() const { return closed_; }
     const std::string& Caption() const { return canvas_.Title(); }
+    // True for a headless run: its picture is saved, never shown, so controls the user would
+    // click (the Exit box) are not drawn into it.
+    bool IsHeadless() const { return script_ != nullptr; }
 
     Click PollClick() { return events_->PollClick(); }
     std::optional<int> PollKey() { return events_->PollKey(); }

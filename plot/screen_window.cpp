@@ -32,7 +32,7 @@ class ScreenWidget : public QWidget {
   protected:
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
-        p.drawImage(0, 0, owner_.canvas_.Image());
+        p.drawImage(0, 0, owner_.canvas_.ComposedImage());
     }
     void mousePressEvent(QMouseEvent* e) override { Collect(ClickKind::kSingle, e); }
     void mouseDoubleClickEvent(QMouseEvent* e) override { Collect(ClickKind::kDouble, e); }
@@ -57,7 +57,7 @@ class ScreenWidget : public QWidget {
   private:
     // The click's pixel centre in user coordinates.
     void Collect(ClickKind kind, QMouseEvent* e) {
-        const QPointF at = e->position();
+        const QPointF at = e->position() - QPointF(0, owner_.canvas_.TitleStripHeightPx());
         owner_.clicks_.push_back(
             Click{kind, owner_.canvas_.UserX(at.x() + 0.5), owner_.canvas_.UserY(at.y() + 0.5)});
     }
@@ -73,13 +73,19 @@ ScreenWindow::ScreenWindow(const Canvas& canvas, int left_px, int top_px)
 
 ScreenWindow::~ScreenWindow() = default;
 
+void ScreenWindow::FitToPicture() {
+    widget_->setFixedSize(canvas_.WidthPx(), canvas_.HeightPx() + canvas_.TitleStripHeightPx());
+}
+
 void ScreenWindow::Show() {
+    FitToPicture();
     widget_->show();
     widget_->raise();
     QCoreApplication::processEvents();
 }
 
 void ScreenWindow::Repaint() {
+    FitToPicture();
     widget_->repaint();
     QCoreApplication::processEvents();
 }

@@ -39,6 +39,8 @@ class ScreenWindow : public EventSource {
 
   private:
     friend class ScreenWidget;
+    // The window's client area: the canvas and its title strip above it.
+    void FitToPicture();
 
     const Canvas& canvas_;
     std::unique_ptr<ScreenWidget> widget_;

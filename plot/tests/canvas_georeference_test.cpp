@@ -32,8 +32,10 @@ class GeoreferencedCanvas : public ::testing::Test {
     static constexpr int kNLon = 600, kNLat = 360;
     static constexpr double kSiteLat = 54.4541667, kSiteLon = -3.2116667;  // Scafell Pike
 
-    void DrawAndSave(bool georeferenced) {
+    void DrawAndSave(bool georeferenced, std::vector<std::string> title = {}) {
         Canvas window("Terrain Plot", 420, 300, kWhite);
+        window.SetTitleStrip(std::move(title));
+        strip_ = window.TitleStripHeightPx();
         window.SetScale(0, kNLat, 1.07 * kNLon, -0.03 * kNLat);
         if (georeferenced) window.SetGeoreference({kWest, 1 / kPerDegree, kSouth, 1 / kPerDegree});
         const double x = kPerDegree * (kSiteLon - kWest), y = kPerDegree * (kSiteLat - kSouth);
@@ -45,6 +47,7 @@ class GeoreferencedCanvas : public ::testing::Test {
     TempDir dir_;
     std::string png_ = (dir_.Path() / "plot.png").string();
     int pixelColumn_ = -1, pixelRow_ = -1;
+    int strip_ = 0;  // rows of the title strip above the plot in the saved picture
 };
 
 TEST_F(GeoreferencedCanvas, SiteLandsOnItsMarkedPixel) {
@@ -57,6 +60,24 @@ TEST_F(GeoreferencedCanvas, SiteLandsOnItsMarkedPixel) {
     EXPECT_EQ(column, pixelColumn_);
     EXPECT_EQ(row, pixelRow_);
     const QImage image(QString::fromStdString(png_));
+    EXPECT_EQ(image.pixel(column, row), qRgb(255, 0, 0));
+}
+
+// The title strip sits above the plot in the saved picture: the world file's rows count it, so
+// the site is still found on its pixel, now strip rows lower.
+TEST_F(GeoreferencedCanvas, TitleStripKeepsTheSiteOnItsPixel) {
+    DrawAndSave(true, {"Terrain plot of Scafell Pike NY 21536 07218",
+                       "width 20 km, a line long enough to be wrapped onto a second line"});
+    ASSERT_GT(strip_, 0);
+    const QImage image(QString::fromStdString(png_));
+    ASSERT_EQ(image.height(), 300 + strip_);
+    const std::optional<PixelGrid> grid =
+        ParseWorldFile(ReadFile(GeoreferenceFilesBeside(png_).worldFile), 420, 300 + strip_);
+    ASSERT_TRUE(grid);
+    const int column = static_cast<int>(std::floor(grid->ColumnOf(kSiteLon)));
+    const int row = static_cast<int>(std::floor(grid->RowOf(kSiteLat)));
+    EXPECT_EQ(column, pixelColumn_);
+    EXPECT_EQ(row, pixelRow_ + strip_);
     EXPECT_EQ(image.pixel(column, row), qRgb(255, 0, 0));
 }
 

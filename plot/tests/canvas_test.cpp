@@ -6,6 +6,8 @@
 
 #include <QFontInfo>
 
+#include "plot/testing/text_layout.h"
+
 namespace plot {
 namespace {
 
@@ -116,6 +118,63 @@ TEST(Canvas, TextMovesAlongTheLineAndUsesItsBackground) {
     for (int y = 20; y < 35; ++y)
         for (int x = 20; x < 60; ++x) black += PixelAt(w, x, y) == kBlack;
     EXPECT_GT(black, 10);  // glyphs were drawn
+}
+
+// Labels keep today's 12 px on pictures up to 660 px and grow with larger ones; every Print is
+// recorded where it landed, so tests can find labels off the picture or over one another.
+TEST(Canvas, TextGrowsWithThePictureAndItsBoxesAreChecked) {
+    EXPECT_EQ(Canvas("small", 300, 300).TextPixelSize(), 12);
+    EXPECT_EQ(Canvas("default", 660, 900).TextPixelSize(), 12);
+    EXPECT_EQ(Canvas("large", 1100, 1100).TextPixelSize(), 20);
+
+    Plot plot;
+    Canvas& w = plot.canvas;
+    EXPECT_TRUE(testing::TextLayoutFaults(w).empty());
+    w.SetPosition(10, 90);
+    w.PrintLine("first");
+    w.Print("second");  // one line down: touching the first, not over it
+    ASSERT_EQ(w.TextBoxes().size(), 2u);
+    EXPECT_EQ(w.TextBoxes()[0].text, "first");
+    EXPECT_EQ(w.TextBoxes()[0].left_px, 20);
+    EXPECT_EQ(w.TextBoxes()[0].width_px, w.TextWidthPx("first"));
+    EXPECT_TRUE(testing::TextLayoutFaults(w).empty());
+
+    w.SetPosition(12, 90);
+    w.Print("over");  // on top of "first"
+    w.SetPosition(105, 50);
+    w.Print("edge");  // runs off the right edge
+    const std::vector<std::string> faults = testing::TextLayoutFaults(w);
+    ASSERT_EQ(faults.size(), 2u);
+    EXPECT_NE(faults[0].find("overlap: \"first\""), std::string::npos) << faults[0];
+    EXPECT_NE(faults[1].find("off the 214 x 206 picture: \"edge\""), std::string::npos)
+        << faults[1];
+}
+
+// The title strip: above the plot in the composed picture, its lines wrapped to the width,
+// nothing at all without one.
+TEST(Canvas, TitleStripSitsAboveThePlot) {
+    Plot plot;
+    Canvas& w = plot.canvas;
+    w.FillPixels(0, 0, 213, 205, kPureRed);
+    EXPECT_EQ(w.TitleStripHeightPx(), 0);
+    EXPECT_EQ(w.ComposedImage().height(), 206);
+
+    w.SetTitleStrip({"One line"});
+    const int one = w.TitleStripHeightPx();
+    EXPECT_GT(one, 12);
+    w.SetTitleStrip({"A title line far too long for a picture only 214 pixels wide to hold"});
+    EXPECT_GT(w.TitleStripHeightPx(), one);  // wrapped onto more lines
+
+    w.FinishPainting();
+    const QImage composed = w.ComposedImage();
+    const int strip = w.TitleStripHeightPx();
+    ASSERT_EQ(composed.height(), 206 + strip);
+    EXPECT_NE(composed.pixel(100, 1), qRgb(255, 0, 0));      // the strip
+    EXPECT_EQ(composed.pixel(100, strip), qRgb(255, 0, 0));  // the plot's first row
+    int black = 0;
+    for (int y = 0; y < strip; ++y)
+        for (int x = 0; x < 214; ++x) black += composed.pixel(x, y) == qRgb(0, 0, 0);
+    EXPECT_GT(black, 20);  // the title was written
 }
 
 }  // namespace
