@@ -16,6 +16,24 @@ std::optional<TileShape> HgtFileShape(const std::string& path) {
     return TileShape{format, bytes >= static_cast<std::uintmax_t>(format.fileBytes)};
 }
 
+TileRead DecodeHgtTile(const unsigned char* bytes, TileFormat format, const std::string& name,
+                       const TileDecoding& decoding, TileDetail detail, TileBuffer& tile,
+                       Diagnostics& reports) {
+    TileRead read;
+    read.format = format;
+    read.status = TileReadStatus::kRead;
+    if (format == kOneArcSecondTile) reports.OneArcSecondTile(name);
+    std::int64_t outOfRange = 0;
+    read.voidSamples = DecodeHgtSamples(
+        bytes, format, decoding, detail, tile, [&](std::int32_t height_m, int column, int row) {
+            if (++outOfRange <= kHeightWarningsPerTile)
+                reports.HeightOutOfRange(name, column, row, height_m);
+        });
+    if (outOfRange > kHeightWarningsPerTile)
+        reports.MoreHeightsOutOfRange(name, outOfRange - kHeightWarningsPerTile);
+    return read;
+}
+
 TileRead ReadHgtFile(const std::string& path, const TileDecoding& decoding, TileDetail detail,
                      TileBuffer& tile, Diagnostics& reports) {
     const std::optional<TileShape> shape = HgtFileShape(path);
@@ -32,17 +50,7 @@ TileRead ReadHgtFile(const std::string& path, const TileDecoding& decoding, Tile
         tile.Clear();
         return read;
     }
-    if (read.format == kOneArcSecondTile) reports.OneArcSecondTile(path);
-    std::int64_t outOfRange = 0;
-    read.voidSamples =
-        DecodeHgtSamples(bytes.data(), read.format, decoding, detail, tile,
-                         [&](std::int32_t height_m, int column, int row) {
-                             if (++outOfRange <= kHeightWarningsPerTile)
-                                 reports.HeightOutOfRange(path, column, row, height_m);
-                         });
-    if (outOfRange > kHeightWarningsPerTile)
-        reports.MoreHeightsOutOfRange(path, outOfRange - kHeightWarningsPerTile);
-    return read;
+    return DecodeHgtTile(bytes.data(), read.format, path, decoding, detail, tile, reports);
 }
 
 std::optional<std::int32_t> ReadHgtSample(const std::string& path, TileFormat format, int column,

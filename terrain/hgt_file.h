@@ -17,6 +17,13 @@ namespace terrain {
 // the size cannot be had (no such file).
 std::optional<TileShape> HgtFileShape(const std::string& path);
 
+// Decodes the `format.fileBytes` bytes of a whole tile into `tile`, reporting under `name` a
+// 1 arc-second tile and its first heights out of range followed by their count: every form a
+// tile comes in (a file, a zip member, a GDAL raster) is decoded and reported alike.
+TileRead DecodeHgtTile(const unsigned char* bytes, TileFormat format, const std::string& name,
+                       const TileDecoding& decoding, TileDetail detail, TileBuffer& tile,
+                       Diagnostics& reports);
+
 // Reads the tile file `path` and decodes it into `tile`. Only the format's bytes are read; a file
 // shorter than a 3 arc-second tile, or one that cannot be opened, is reported as unreadable and
 // leaves `tile` all 0 (never a read past its end). A 1 arc-second file is reported before its

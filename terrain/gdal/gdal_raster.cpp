@@ -268,4 +268,28 @@ std::optional<std::string> HgtInsideZip(const std::string& zipPath) {
     return inside;
 }
 
+std::optional<TileFormat> ZippedHgtFormat(const std::string& insidePath) {
+    RegisterOnce();
+    const QuietErrors quiet;
+    VSIStatBufL stat;
+    if (VSIStatL(insidePath.c_str(), &stat) != 0) return std::nullopt;
+    const auto bytes = static_cast<std::uintmax_t>(stat.st_size);
+    const TileFormat format = TileFormatOfSize(bytes);
+    if (bytes != static_cast<std::uintmax_t>(format.fileBytes)) return std::nullopt;
+    return format;
+}
+
+std::optional<std::vector<unsigned char>> ReadZippedHgt(const std::string& insidePath,
+                                                        TileFormat format) {
+    RegisterOnce();
+    const QuietErrors quiet;
+    VSILFILE* file = VSIFOpenL(insidePath.c_str(), "rb");
+    if (!file) return std::nullopt;
+    std::vector<unsigned char> bytes(static_cast<std::size_t>(format.fileBytes));
+    const std::size_t got = VSIFReadL(bytes.data(), 1, bytes.size(), file);
+    VSIFCloseL(file);
+    if (got != bytes.size()) return std::nullopt;
+    return bytes;
+}
+
 }  // namespace terrain::gdal

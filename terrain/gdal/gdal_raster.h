@@ -66,4 +66,14 @@ class Raster {
 // holds none. Read in place: nothing is unzipped to disk.
 std::optional<std::string> HgtInsideZip(const std::string& zipPath);
 
+// The format of the zipped .hgt tile `insidePath` (a name HgtInsideZip gave) told by its size, as
+// a .hgt file's is; nullopt unless it holds exactly a 3 or a 1 arc-second tile (any other is
+// left to GDAL's own reader).
+std::optional<TileFormat> ZippedHgtFormat(const std::string& insidePath);
+
+// The bytes of the zipped .hgt tile `insidePath` of `format`, inflated in memory for the fast
+// .hgt decoder (no conversion through GDAL's raster types); nullopt when it cannot be read whole.
+std::optional<std::vector<unsigned char>> ReadZippedHgt(const std::string& insidePath,
+                                                        TileFormat format);
+
 }  // namespace terrain::gdal

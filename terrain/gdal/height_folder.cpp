@@ -66,6 +66,11 @@ std::optional<TileShape> HeightFolder::ShapeOf(const std::string& found) const {
     const std::optional<TileLocation> location = Locate(found);
     if (!location) return std::nullopt;
     if (location->form == TileForm::kHgt) return HgtFileShape(location->path);
+    if (location->form == TileForm::kHgtZip) {
+        const std::optional<std::string> inside = HgtInsideZip(location->path);
+        const std::optional<TileFormat> format = inside ? ZippedHgtFormat(*inside) : std::nullopt;
+        if (format) return TileShape{*format, true};
+    }
     const std::optional<Raster> raster = OpenRaster(*location);
     if (!raster) return std::nullopt;
     return TileShape{raster->Format(), true};
@@ -76,6 +81,16 @@ TileRead HeightFolder::Read(const std::string& found, const TileDecoding& decodi
     const std::optional<TileLocation> location = Locate(found);
     if (location && location->form == TileForm::kHgt)
         return ReadHgtFile(location->path, decoding, detail, tile, reports);
+    if (location && location->form == TileForm::kHgtZip) {
+        // A zipped tile of a standard size is inflated in memory and decoded as the .hgt file it
+        // holds: the same heights without GDAL's conversion to floating point and back.
+        const std::optional<std::string> inside = HgtInsideZip(location->path);
+        const std::optional<TileFormat> format = inside ? ZippedHgtFormat(*inside) : std::nullopt;
+        const std::optional<std::vector<unsigned char>> bytes =
+            format ? ReadZippedHgt(*inside, *format) : std::nullopt;
+        if (bytes)
+            return DecodeHgtTile(bytes->data(), *format, found, decoding, detail, tile, reports);
+    }
     const std::optional<Raster> raster = location ? OpenRaster(*location) : std::nullopt;
     if (!raster) {
         TileRead read;

@@ -1,6 +1,6 @@
 #include "terrain_gdal/lattice_tile.h"
 
-#include "terrain/hgt_decoder.h"
+#include "terrain/hgt_file.h"
 
 namespace terrain::gdal {
 
@@ -26,14 +26,8 @@ TileRead ReadRasterTile(const Raster& raster, TileCorner corner, TileFormat form
         tile.Clear();
         return read;
     }
-    read.status = TileReadStatus::kRead;
-    if (format == kOneArcSecondTile) reports.OneArcSecondTile(name);
     const std::vector<unsigned char> bytes = HgtBytesOf(*lattice);
-    read.voidSamples = DecodeHgtSamples(bytes.data(), format, decoding, detail, tile,
-                                        [&](std::int32_t height_m, int column, int row) {
-                                            reports.HeightOutOfRange(name, column, row, height_m);
-                                        });
-    return read;
+    return DecodeHgtTile(bytes.data(), format, name, decoding, detail, tile, reports);
 }
 
 }  // namespace terrain::gdal

@@ -215,6 +215,38 @@ TEST(TileFormOrder, ZipWithoutATileIsUnreadableNotSeaSilently) {
     EXPECT_FALSE(folder.ShapeOf(*found));
 }
 
+// A zipped member that is not a whole tile is never decoded in part: the tile is unreadable.
+TEST(TileFormOrder, ZippedShortTileIsUnreadable) {
+    TempDir dir;
+    WriteZip(dir / "N54W004.hgt.zip", "N54W004.hgt", EncodeHgt(Terrain).substr(0, 1000));
+    HeightFolder folder(dir.Folder());
+    const std::optional<std::string> found = folder.Find(folder.NameOf(kLakes));
+    ASSERT_TRUE(found);
+    const Decoded decoded = ReadThrough(folder, *found);
+    EXPECT_EQ(decoded.read.status, TileReadStatus::kUnreadable);
+    EXPECT_EQ(decoded.tile.At(0, 0), 0);
+}
+
+// A corrupt tile full of impossible heights prints a few of them and then their count, in
+// whichever form it comes, so a broken download cannot flood the console.
+TEST(CorruptTile, HeightsOutOfRangeAreCappedInEveryForm) {
+    TempDir hgtDir, zipDir, tifDir;
+    const std::string hgtPath =
+        WriteHgtFile(hgtDir.Path(), "N54W004.hgt", [](int, int) { return 0x7FFF; }).string();
+    WriteZip(zipDir / "N54W004.hgt.zip", "N54W004.hgt",
+             EncodeHgt([](int, int) { return 0x7FFF; }));
+    TranslateToGeoTiff(hgtPath, tifDir / CopernicusTileName(kLakes));
+    for (const TempDir* dir : {&hgtDir, &zipDir, &tifDir}) {
+        SCOPED_TRACE(dir->Folder());
+        HeightFolder folder(dir->Folder());
+        const Decoded decoded = ReadThrough(folder, *folder.Find(folder.NameOf(kLakes)));
+        ASSERT_TRUE(decoded.read.Read());
+        ASSERT_EQ(decoded.events.size(), static_cast<std::size_t>(kHeightWarningsPerTile) + 1);
+        EXPECT_EQ(decoded.events.back().rfind("more out of range ", 0), 0u)
+            << decoded.events.back();
+    }
+}
+
 // GDAL's no-data marks the void, whatever value the raster chose for it.
 TEST(GdalNoData, IsCarriedAsTheVoid) {
     TempDir dir;
