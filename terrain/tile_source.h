@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "terrain/diagnostics.h"
 #include "terrain/tile_buffer.h"
@@ -55,6 +56,9 @@ class TileSource {
     // 0 ... format.samplesPerDegree, the void as -32768; nullopt when it cannot be read.
     virtual std::optional<std::int32_t> ReadSample(const std::string& found, TileFormat format,
                                                    int column, int row) const = 0;
+    // The tiles (as Find gave them) the next Reads will take, in that order: a source that can
+    // read ahead may start on them. Only a hint; it reports nothing and changes no result.
+    virtual void PlanReads(const std::vector<std::string>& /*found*/) const {}
 };
 
 }  // namespace terrain

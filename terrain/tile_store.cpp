@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <utility>
+#include <vector>
 
 #include "geodesy/rounding.h"
 #include "terrain/sample_lookup.h"
@@ -144,6 +145,17 @@ AreaLoadResult TileStore::LoadArea(double west_deg, double south_deg, double eas
     result.y0 = RoundedOffset(y0);
 
     area_.Clear();
+    std::vector<std::string> planned;
+    for (long lon = westTile; lon <= eastTile; ++lon) {
+        for (long lat = southTile; lat <= northTile; ++lat) {
+            const TileCorner corner{lat, lon};
+            if (!NamesATile(corner)) continue;
+            // Silently: the loop below reports what is missing, in its own order.
+            if (std::optional<std::string> found = source_->Find(source_->NameOf(corner)))
+                planned.push_back(std::move(*found));
+        }
+    }
+    source_->PlanReads(planned);
     for (long lon = westTile; lon <= eastTile; ++lon) {
         for (long lat = southTile; lat <= northTile; ++lat) {
             const int ox = static_cast<int>(perDegree * (lon - westTile));

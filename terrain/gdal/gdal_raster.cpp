@@ -247,7 +247,8 @@ std::optional<Lattice> Raster::ReadLattice(TileCorner corner, TileFormat format)
 }
 
 std::optional<std::string> HgtInsideZip(const std::string& zipPath) {
-    RegisterOnce();
+    // GDAL's virtual files need none of its raster drivers: a zipped tile is read without
+    // registering them.
     const QuietErrors quiet;
     std::error_code ec;
     const std::string zip = "/vsizip/" + std::filesystem::absolute(zipPath, ec).string();
@@ -269,7 +270,6 @@ std::optional<std::string> HgtInsideZip(const std::string& zipPath) {
 }
 
 std::optional<TileFormat> ZippedHgtFormat(const std::string& insidePath) {
-    RegisterOnce();
     const QuietErrors quiet;
     VSIStatBufL stat;
     if (VSIStatL(insidePath.c_str(), &stat) != 0) return std::nullopt;
@@ -281,7 +281,6 @@ std::optional<TileFormat> ZippedHgtFormat(const std::string& insidePath) {
 
 std::optional<std::vector<unsigned char>> ReadZippedHgt(const std::string& insidePath,
                                                         TileFormat format) {
-    RegisterOnce();
     const QuietErrors quiet;
     VSILFILE* file = VSIFOpenL(insidePath.c_str(), "rb");
     if (!file) return std::nullopt;

@@ -2,9 +2,11 @@
 
 #include <filesystem>
 #include <utility>
+#include <vector>
 
 #include "terrain/hgt_file.h"
 #include "terrain_gdal/lattice_tile.h"
+#include "terrain_gdal/zip_read_ahead.h"
 
 namespace terrain::gdal {
 
@@ -62,6 +64,15 @@ std::optional<Raster> HeightFolder::OpenRaster(const TileLocation& location) con
     return Raster::Open(location.path);
 }
 
+void HeightFolder::PlanReads(const std::vector<std::string>& found) const {
+    std::vector<std::string> zips;
+    for (const std::string& name : found) {
+        const std::optional<TileLocation> location = Locate(name);
+        if (location && location->form == TileForm::kHgtZip) zips.push_back(location->path);
+    }
+    readAhead_.Plan(std::move(zips));
+}
+
 std::optional<TileShape> HeightFolder::ShapeOf(const std::string& found) const {
     const std::optional<TileLocation> location = Locate(found);
     if (!location) return std::nullopt;
@@ -84,12 +95,9 @@ TileRead HeightFolder::Read(const std::string& found, const TileDecoding& decodi
     if (location && location->form == TileForm::kHgtZip) {
         // A zipped tile of a standard size is inflated in memory and decoded as the .hgt file it
         // holds: the same heights without GDAL's conversion to floating point and back.
-        const std::optional<std::string> inside = HgtInsideZip(location->path);
-        const std::optional<TileFormat> format = inside ? ZippedHgtFormat(*inside) : std::nullopt;
-        const std::optional<std::vector<unsigned char>> bytes =
-            format ? ReadZippedHgt(*inside, *format) : std::nullopt;
-        if (bytes)
-            return DecodeHgtTile(bytes->data(), *format, found, decoding, detail, tile, reports);
+        if (const std::optional<ZippedTile> zipped = readAhead_.Take(location->path))
+            return DecodeHgtTile(zipped->bytes.data(), zipped->format, found, decoding, detail,
+                                 tile, reports);
     }
     const std::optional<Raster> raster = location ? OpenRaster(*location) : std::nullopt;
     if (!raster) {
@@ -109,6 +117,10 @@ std::optional<std::int32_t> HeightFolder::ReadSample(const std::string& found, T
     if (!location) return std::nullopt;
     if (location->form == TileForm::kHgt) return ReadHgtSample(location->path, format, column, row);
     return samples_.Sample(location->path, format, column, row, [&]() -> std::optional<Lattice> {
+        if (location->form == TileForm::kHgtZip) {
+            const std::optional<ZippedTile> zipped = ReadStandardZippedTile(location->path);
+            if (zipped && zipped->format == format) return LatticeOfHgtBytes(zipped->bytes, format);
+        }
         const std::optional<Raster> raster = OpenRaster(*location);
         return raster ? raster->ReadLattice(location->corner, format) : std::nullopt;
     });

@@ -6,10 +6,12 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "terrain/hgt_folder.h"
 #include "terrain/tile_source.h"
 #include "terrain_gdal/lattice_cache.h"
+#include "terrain_gdal/zip_read_ahead.h"
 
 namespace terrain::gdal {
 
@@ -45,6 +47,8 @@ class HeightFolder final : public TileSource {
                   TileBuffer& tile, Diagnostics& reports) const override;
     std::optional<std::int32_t> ReadSample(const std::string& found, TileFormat format, int column,
                                            int row) const override;
+    // Zipped tiles among `found` are inflated one ahead of their Read.
+    void PlanReads(const std::vector<std::string>& found) const override;
 
     // The file the tile `name` (as NameOf gives it) is read from; nullopt when it has none.
     std::optional<TileLocation> Locate(const std::string& name) const;
@@ -56,6 +60,7 @@ class HeightFolder final : public TileSource {
     std::string folder_;
     FileFinder find_;
     mutable LatticeCache samples_;
+    mutable ZipReadAhead readAhead_;
 };
 
 }  // namespace terrain::gdal

@@ -14,6 +14,13 @@ std::vector<unsigned char> HgtBytesOf(const Lattice& lattice) {
     return bytes;
 }
 
+Lattice LatticeOfHgtBytes(const std::vector<unsigned char>& bytes, TileFormat format) {
+    Lattice lattice{format, std::vector<std::int16_t>(bytes.size() / 2)};
+    for (std::size_t i = 0; i < lattice.samples.size(); ++i)
+        lattice.samples[i] = static_cast<std::int16_t>(bytes[2 * i] << 8 | bytes[2 * i + 1]);
+    return lattice;
+}
+
 TileRead ReadRasterTile(const Raster& raster, TileCorner corner, TileFormat format,
                         const std::string& name, const TileDecoding& decoding, TileDetail detail,
                         TileBuffer& tile, Diagnostics& reports) {

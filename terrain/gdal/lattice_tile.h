@@ -22,4 +22,7 @@ TileRead ReadRasterTile(const Raster& raster, TileCorner corner, TileFormat form
 // The .hgt file bytes of a lattice: big-endian 16-bit samples, rows from the north.
 std::vector<unsigned char> HgtBytesOf(const Lattice& lattice);
 
+// The lattice of `format` held in .hgt file bytes (the inverse of HgtBytesOf).
+Lattice LatticeOfHgtBytes(const std::vector<unsigned char>& bytes, TileFormat format);
+
 }  // namespace terrain::gdal

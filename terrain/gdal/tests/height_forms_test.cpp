@@ -19,6 +19,7 @@
 #include "terrain_gdal/height_folder.h"
 #include "terrain_gdal/height_source.h"
 #include "terrain_gdal/raster_source.h"
+#include "terrain_gdal/zip_read_ahead.h"
 #include "testing/real_data.h"
 
 namespace terrain::gdal {
@@ -215,6 +216,29 @@ TEST(TileFormOrder, ZipWithoutATileIsUnreadableNotSeaSilently) {
     EXPECT_FALSE(folder.ShapeOf(*found));
 }
 
+// Tiles inflated ahead are the tiles asked for, whatever order they are taken in: the planned
+// order, out of it, or again.
+TEST(ZipReadAhead, EachTakeGivesThatZipsTile) {
+    TempDir dir;
+    const std::vector<std::string> zips = {
+        (dir / "a.hgt.zip").string(), (dir / "b.hgt.zip").string(), (dir / "c.hgt.zip").string()};
+    for (std::size_t i = 0; i < zips.size(); ++i)
+        WriteZip(zips[i], "N54W004.hgt", EncodeHgt([i](int row, int column) {
+                     return static_cast<int>(i) * 100 + row % 7 + column % 3;
+                 }));
+    ZipReadAhead ahead;
+    ahead.Plan(zips);
+    for (const std::size_t i : {0u, 1u, 2u, 1u, 0u, 2u}) {
+        SCOPED_TRACE(zips[i]);
+        const std::optional<ZippedTile> taken = ahead.Take(zips[i]);
+        const std::optional<ZippedTile> direct = ReadStandardZippedTile(zips[i]);
+        ASSERT_TRUE(taken && direct);
+        EXPECT_EQ(taken->format, kThreeArcSecondTile);
+        EXPECT_TRUE(taken->bytes == direct->bytes);
+    }
+    EXPECT_FALSE(ahead.Take((dir / "none.hgt.zip").string()));
+}
+
 // A zipped member that is not a whole tile is never decoded in part: the tile is unreadable.
 TEST(TileFormOrder, ZippedShortTileIsUnreadable) {
     TempDir dir;
@@ -233,8 +257,7 @@ TEST(CorruptTile, HeightsOutOfRangeAreCappedInEveryForm) {
     TempDir hgtDir, zipDir, tifDir;
     const std::string hgtPath =
         WriteHgtFile(hgtDir.Path(), "N54W004.hgt", [](int, int) { return 0x7FFF; }).string();
-    WriteZip(zipDir / "N54W004.hgt.zip", "N54W004.hgt",
-             EncodeHgt([](int, int) { return 0x7FFF; }));
+    WriteZip(zipDir / "N54W004.hgt.zip", "N54W004.hgt", EncodeHgt([](int, int) { return 0x7FFF; }));
     TranslateToGeoTiff(hgtPath, tifDir / CopernicusTileName(kLakes));
     for (const TempDir* dir : {&hgtDir, &zipDir, &tifDir}) {
         SCOPED_TRACE(dir->Folder());
