@@ -87,6 +87,8 @@ HorizonPlot::HorizonPlot(const mastview::MastView& view, plot::PlotWindow& windo
     : view_(view), window_(window), canvas_(window.Picture()) {}
 
 void HorizonPlot::ShowWindow() {
+    // Where and with what, while the sweep runs; Draw adds what it found.
+    canvas_.SetTitleStrip(TitleLines(view_, HorizonSweep{}, 0, 0));
     window_.DisableClose();
     window_.Show();
     window_.Repaint();

@@ -237,6 +237,30 @@ TEST_F(MadeUpGround, LabelsStayOnThePictureAndApartAtEveryWindowSize) {
     }
 }
 
+// In a window on the screen the Exit box is drawn, clear of the other labels, and a click in it
+// is the way out; a click on the field is not.
+TEST_F(MadeUpGround, AWindowHasItsExitBoxClearOfTheLabels) {
+    const HorizonSweep sweep = Sweep();
+    for (int size : {100, 600, 4000}) {
+        SCOPED_TRACE("window size " + std::to_string(size));
+        plot::PlotWindow window("t", 0, 0, WindowWidth_px(size), WindowHeight_px(size));
+        HorizonPlot plot(view, window);
+        plot.Draw(sweep, {});
+        const plot::Canvas& c = window.Picture();
+        const std::vector<std::string> faults = plot::testing::TextLayoutFaults(c);
+        EXPECT_TRUE(faults.empty()) << faults.front();
+        const auto& boxes = c.TextBoxes();
+        const auto exit = std::find_if(boxes.begin(), boxes.end(),
+                                       [](const auto& box) { return box.text == kExitText; });
+        ASSERT_NE(exit, boxes.end());
+        const double x = c.UserX(exit->left_px + exit->width_px / 2.0);
+        const double y = c.UserY(exit->top_px + exit->height_px / 2.0);
+        EXPECT_TRUE(plot.IsExitClick(x, y));
+        EXPECT_FALSE(plot.IsExitClick(180, 50));
+        window.Close();
+    }
+}
+
 // The ground below the horizon is shaded by distance: under the hill east the hill's near dark
 // shade, under the fell west a lighter one; the sky above the line; no-data ground grey.
 TEST_F(MadeUpGround, GroundIsShadedByDistanceAndNoDataIsGrey) {
