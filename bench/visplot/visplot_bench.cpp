@@ -61,13 +61,15 @@ void HorizonSweep(benchmark::State& state, double rd_km) {
     const auto view = MakeView(rd_km);
     plot::PlotWindow window("bench", 0, 0, 840, 400);
     horizon::HorizonPlot plot(*view, window);
-    plot.DrawFrame(mastview::PlotHeightsFrom(mastview::SweepSetupFor(*view), view->store->Area()));
+    const mastview::SweepSetup setup = mastview::SweepSetupFor(*view);
     // The heights are copied out of the grid in every round, as the tile loading fills them;
-    // the generated tiles have no samples without data.
+    // the generated tiles have no samples without data. Each round sweeps and draws the chart.
     const terrain::NoDataMask noData{0, 0};
-    for (auto _ : state)
-        plot.Sweep(mastview::PlotHeightsFrom(mastview::SweepSetupFor(*view), view->store->Area()),
-                   noData);
+    for (auto _ : state) {
+        const horizon::HorizonSweep sweep = horizon::SweepHorizons(
+            setup, mastview::PlotHeightsFrom(setup, view->store->Area()), noData, [](int) {});
+        plot.Draw(sweep, {});
+    }
     state.counters["radius_km"] = rd_km;
 }
 

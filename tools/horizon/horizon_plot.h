@@ -1,15 +1,18 @@
-// horizon's plot: bearing 0 ... 360 across, elevation angle up, with its scales, labels and
-// distance legend; the sweep plots every new highest angle of each ray in its distance colour.
+// horizon's plot: the horizon over bearings 0 ... 360 as a line, the ground below it shaded by
+// its distance, the sites seen named at their bearings, the fitted angle axis, the bearings and
+// the distance key, with a title strip that says what the picture shows.
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "console/console.h"
 #include "horizon_chart.h"
+#include "horizon_layout.h"
+#include "horizon_rays.h"
+#include "horizon_sites.h"
 #include "mastview/dialogue.h"
-#include "mastview/plot_heights.h"
 #include "plot/plot_window.h"
-#include "terrain/no_data_mask.h"
 
 namespace horizon {
 
@@ -23,37 +26,50 @@ std::string Caption(const mastview::MastView& view);
 int WindowWidth_px(int windowSize);
 int WindowHeight_px(int windowSize);
 
-// A click inside the Exit box (370 < x < 380, 90 < y < 95).
-bool IsExitClick(double x, double y);
+// The title strip: the tool and the site with its position and ground, the mast, radius and K,
+// and the horizon's range with the number of sites seen of those within the radius.
+std::vector<std::string> TitleLines(const mastview::MastView& view, const HorizonSweep& sweep,
+                                    int sitesSeen, int sitesWithin);
+
+// What a click on bearing_deg reads out on the console: the bearing of the ray there, the
+// horizon's angle and distance and where that ground is (grid reference, latitude/longitude).
+std::string ClickReadOut(const mastview::MastView& view, const HorizonSweep& sweep,
+                         double bearing_deg);
 
 class HorizonPlot {
   public:
     HorizonPlot(const mastview::MastView& view, plot::PlotWindow& window);
 
-    // Scale, axis, Exit box, the black field, angle and bearing scales, labels, the distance
-    // legend; shows the window. The angle scale is fitted to the horizon over `heights`.
-    void DrawFrame(const mastview::PlotHeights& heights);
-    // The horizon sweep, painted straight into the image with about 40 repaints.
-    // A point on ground without height data (`noData`) is drawn in plot::kNoDataColour instead of
-    // its distance colour.
-    void Sweep(const mastview::PlotHeights& heights, const terrain::NoDataMask& noData);
-    // A click that is not Exit: the bearing under it is shown below the chart.
-    void OnClick(const plot::Click& click);
+    // Shows the (empty) window while the sweep runs; its close command does nothing.
+    void ShowWindow();
+    // The whole chart for `sweep`, naming the sites of `sites` that are seen and lie within the
+    // angle axis; shows it.
+    void Draw(const HorizonSweep& sweep, const std::vector<ChartSite>& sites);
+    // A click that is not Exit: its read-out on the console and a mark on the horizon there.
+    void OnClick(const plot::Click& click, console::Console& console);
+    bool IsExitClick(double x, double y) const;
+
+    const ChartLayout& Layout() const { return layout_; }
+    const AngleScale& Scale() const { return scale_; }
 
   private:
-    // A sweep ahead of the drawing for the lowest and highest horizon angle, which settle the
-    // angle scale.
-    void FindHorizonRange(const mastview::PlotHeights& heights);
+    void SetScaleToField();
+    void DrawGround();
+    void DrawHorizonLine();
+    void DrawAxes();
+    void DrawKey();
+    void DrawSites(std::vector<const ChartSite*> seen);
+    void PrintAt(int left_px, int top_px, const std::string& text);
 
     const mastview::MastView& view_;
     plot::PlotWindow& window_;
     plot::Canvas& canvas_;  // the window's picture
-    double lowest_rad_ = 0;
-    double highest_rad_ = 0;
+    const HorizonSweep* sweep_ = nullptr;
     AngleScale scale_;
+    ChartLayout layout_;
 };
 
-// The click loop: every click but one in the Exit box shows its bearing; the Exit box brings the
+// The click loop: every click but one in the Exit box is read out; the Exit box brings the
 // console to the front and closes the window. Keys are not looked at (they are drained).
 void ServeClicks(HorizonPlot& plot, plot::PlotWindow& window, console::Console& console);
 

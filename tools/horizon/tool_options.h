@@ -1,26 +1,69 @@
-// horizon's command line: what --help says about it (the options are mastview's).
+// horizon's command line: mastview's options for the questions, the CSV of the horizon, and what
+// --help says about it.
 #pragma once
+
+#include <algorithm>
+#include <array>
+#include <iterator>
+#include <string_view>
 
 #include "console/command_line.h"
 #include "mastview/mastview_options.h"
 
 namespace horizon {
 
+inline constexpr std::string_view kCsvOption = "--csv";
+
+inline constexpr console::OptionSpec kCsvOptionSpec{
+    .name = kCsvOption,
+    .valueName = "FILE",
+    .type = console::ValueType::kFileName,
+    .help =
+        "also write the horizon of every bearing as CSV to FILE: bearing_deg, elevation_deg "
+        "(seen from the mast top), distance_km of the ground that forms it, and no_data (1 "
+        "where that ground has no height data)",
+};
+
+// mastview's questions' options, then the CSV.
+inline constexpr auto kOptions = [] {
+    std::array<console::OptionSpec, std::size(mastview::kOptions) + 1> all{};
+    auto end = std::copy(std::begin(mastview::kOptions), std::end(mastview::kOptions), all.begin());
+    *end = kCsvOptionSpec;
+    return all;
+}();
+
+// mastview's files and the CSV.
+inline constexpr std::string_view kFiles =
+    "Corvanne.ini        in the working folder: tile folder, site folder, window size;\n"
+    "                    read, and written back at the end of the run\n"
+    "N54W004.hgt ...     SRTM height tiles (3 or 1 arc-second) in the tile folder; a tile\n"
+    "                    may also be N54W004.hgt.zip (read in place) or a Copernicus GLO-30\n"
+    "                    GeoTIFF Copernicus_DSM_COG_10_N54_00_W004_00_DEM.tif, any mix; one\n"
+    "                    held in several forms is read from .hgt, else .hgt.zip, else .tif\n"
+    "FILE.tif .vrt .asc  --heights may name one raster instead of the folder (GeoTIFF, VRT,\n"
+    "                    OS Terrain 50 ASCII grid): resampled onto the tiles' grid\n"
+    "SITES.DAT           the site file in the site folder; the sites within the radius\n"
+    "                    that the mast top sees are named on the chart\n"
+    "FILE.csv            with --csv FILE.csv: the horizon of every bearing";
+
 inline constexpr console::ToolDescription kDescription{
     .program = "horizon",
     .arguments = "[SITE]",
     .summary =
-        "Draw the elevation angle of the horizon seen from the top of a mast at a site, a\n"
-        "locator, a grid reference or a latitude/longitude, bearing by bearing, out to a\n"
-        "radius. Horizon points on ground without height data are drawn mid grey. Exit or\n"
-        "Escape ends the run. There is no --geotiff: the chart is of bearings and angles,\n"
-        "not a map, so there is nothing to place on the ground.",
-    .options = mastview::kOptions,
+        "Draw the horizon seen from the top of a mast at a site, a locator, a grid\n"
+        "reference or a latitude/longitude, out to a radius: its elevation angle bearing\n"
+        "by bearing as a line, the ground below it shaded by its distance (near dark, far\n"
+        "light), the sites seen named. Ground without height data is drawn mid grey. A\n"
+        "click reads out the horizon at its bearing on the console; Exit ends the run.\n"
+        "There is no --geotiff: the chart is of bearings and angles, not a map, so there\n"
+        "is nothing to place on the ground.",
+    .options = kOptions,
     .questions = mastview::kQuestions,
-    .files = mastview::kFiles,
+    .files = kFiles,
     .examples =
         "horizon \"Scafell Pike\"\n"
-        "horizon --mast 10 --k 1.3 --radius 40 --png horizon.png \"Scafell Pike\"",
+        "horizon --mast 10 --k 1.3 --radius 40 --png horizon.png \"Scafell Pike\"\n"
+        "horizon --mast 10 --radius 80 --csv horizon.csv --png horizon.png \"Scafell Pike\"",
 };
 
 }  // namespace horizon
