@@ -28,7 +28,7 @@ constexpr int kTextGrowsAbove_px = kTextPixelSize * kPictureSidePerTextPixel;
 constexpr int kTitleExtraPixels = 1;
 constexpr int kTitleMargin_px = 4;
 constexpr Rgb kTitleBackground{0xf0, 0xf0, 0xf0};
-constexpr Rgb kTitleRule{0x80, 0x80, 0x80};
+constexpr Rgb kTitleRule{0x40, 0x40, 0x40};  // darker than the no-data grey
 
 QRgb ToQRgb(Rgb c) {
     return qRgb(c.red, c.green, c.blue);
