@@ -17,10 +17,11 @@ inline constexpr console::ToolDescription kDescription{
         "not a map, so there is nothing to place on the ground.",
     .options = mastview::kOptions,
     .questions = mastview::kQuestions,
-    .files = mastview::kFiles,
+    .configFile = mastview::kConfigFile,
     .examples =
-        "horizon \"Scafell Pike\"\n"
-        "horizon --mast 10 --k 1.3 --radius 40 --png horizon.png \"Scafell Pike\"",
+        "horizon --heights samples/srtm3 --sites samples/sites --mast 10 --k 1.3 \\\n"
+        "        --radius 40 --png horizon.png \"Scafell Pike\"\n"
+        "horizon --mast 30 --k 1.3 --radius 60 Skiddaw",
 };
 
 }  // namespace horizon
