@@ -24,11 +24,24 @@ constexpr OptionSpec kConfigOptions[] = {
      "plot window size in pixels (100 to 4000; 0 gives 600)", true, false, "a number of pixels"},
 };
 
-// The configuration questions, asked on a drawing tool's first run before its own.
-constexpr std::string_view kConfigQuestions =
+// The configuration questions, asked on a drawing tool's first run before its own; the window
+// size only of a tool whose window takes it.
+constexpr std::string_view kPathQuestions =
     "--heights             Path and Location of Height database files (first run)\n"
-    "--sites               path and location of SITES.DAT (first run)\n"
+    "--sites               path and location of SITES.DAT (first run)\n";
+constexpr std::string_view kWindowSizeQuestion =
     "--window              Plot Window Size [600] (first run)\n";
+
+// The files every drawing tool reads after its configuration: the height tiles in their forms
+// and the site file.
+constexpr std::string_view kHeightFiles =
+    "N54W004.hgt ...     SRTM height tiles (3 or 1 arc-second) in the tile folder; a tile\n"
+    "                    may also be N54W004.hgt.zip (read in place) or a Copernicus GLO-30\n"
+    "                    GeoTIFF Copernicus_DSM_COG_10_N54_00_W004_00_DEM.tif, any mix; one\n"
+    "                    held in several forms is read from .hgt, else .hgt.zip, else .tif\n"
+    "FILE.tif .vrt .asc  --heights may name one raster instead of the folder (GeoTIFF, VRT,\n"
+    "                    OS Terrain 50 ASCII grid): resampled onto the tiles' grid\n"
+    "SITES.DAT           the site file in the site folder";
 
 // An empty --png names no file: a usage error, as an empty --csv is, never a window that a
 // script would wait on.
@@ -294,7 +307,8 @@ std::optional<double> CommandLine::Number(std::string_view name) const {
 std::vector<OptionSpec> AllOptions(const ToolDescription& tool) {
     std::vector<OptionSpec> all(tool.options.begin(), tool.options.end());
     if (tool.kind == ToolKind::kDrawing) {
-        all.insert(all.end(), std::begin(kConfigOptions), std::end(kConfigOptions));
+        for (const OptionSpec& option : kConfigOptions)
+            if (option.name != kWindowOption || tool.usesWindowSize) all.push_back(option);
         all.insert(all.end(), std::begin(kHeadlessOptions), std::end(kHeadlessOptions));
     }
     all.insert(all.end(), std::begin(kCommonOptions), std::end(kCommonOptions));
@@ -355,10 +369,15 @@ std::string HelpText(const ToolDescription& tool) {
         text +=
             "\nQuestions:\n  Asked in this order, each unless the option or word on its left "
             "gives its answer.\n\n";
-        if (tool.kind == ToolKind::kDrawing) text += Indented(kConfigQuestions);
+        if (tool.kind == ToolKind::kDrawing) {
+            text += Indented(kPathQuestions);
+            if (tool.usesWindowSize) text += Indented(kWindowSizeQuestion);
+        }
         text += Indented(tool.questions);
     }
-    text += "\nFiles:\n" + Indented(tool.files);
+    text += "\nFiles:\n";
+    if (tool.kind == ToolKind::kDrawing) text += Indented(tool.configFile) + Indented(kHeightFiles);
+    text += Indented(tool.files);
     text += "\nExit status:\n" + Indented(tool.exitStatus);
     text += "\nExamples:\n" + Indented(tool.examples);
     return text;

@@ -99,13 +99,20 @@ struct ToolDescription {
     // The dialogue, one question per line; a drawing tool's configuration questions come first
     // and are added by the frame.
     std::string_view questions = {};
-    std::string_view files = {};                       // the files read and written, one per line
+    // A drawing tool's configuration file and what it does with it, the first lines of its
+    // Files; the frame adds the height tiles and the site file after them.
+    std::string_view configFile = {};
+    // The tool's other files read and written, one per line.
+    std::string_view files = {};
     std::string_view examples = {};                    // command lines, one per line
     std::string_view exitStatus = kConsoleExitStatus;  // one status per line
     // A program that runs in several ways lists the usage of each here (what follows the
     // program's name); empty: the one usage "[OPTION]... ARGUMENTS".
     std::span<const std::string_view> forms = {};
     HelpLayout layout = {};
+    // Whether a drawing tool's plot window takes the stored window size. A tool whose window has a
+    // size of its own has no --window and no window-size question (its profile says the same).
+    bool usesWindowSize = true;
 };
 
 // The configuration answers of the drawing tools: used for the run and written back to the

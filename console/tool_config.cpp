@@ -6,6 +6,7 @@
 #include "console/command_line.h"
 #include "console/file_names.h"
 #include "console/numbers.h"
+#include "console/visible_text.h"
 #include "geodesy/upper_case.h"
 #include "sitefile/site_file_lines.h"
 
@@ -17,6 +18,15 @@ namespace {
 
 std::string Upper(std::string_view text) {
     return geodesy::UpperCase(text, geodesy::Letters::kAscii);
+}
+
+// A palette named in the configuration or after "/" whose file is missing is said, not passed
+// over: the picture would otherwise come out in other colours without a word.
+void WarnPaletteMissing(const std::string& paletteFile, const fs::path& dir, Console& console) {
+    console.SetColour(Colour::kLightMagenta);
+    console.PrintLine("Colour palette " + VisibleText(paletteFile) + " not found in " +
+                      VisibleText(dir.string()) + ": using the built-in colours");
+    console.SetColour(Colour::kLightGrey);
 }
 
 // Sets the window size, clamped to its range; a clamped size leaves its warning in the
@@ -121,7 +131,8 @@ void ApplyGivenConfig(ToolConfig& config, Console& console) {
         config.windowSize = WindowSizeAnswer(*size, console);
 }
 
-std::optional<ToolConfig> ObtainConfig(ConfigFile file, const fs::path& dir, Console& console) {
+std::optional<ToolConfig> ObtainConfig(ConfigFile file, const fs::path& dir, Console& console,
+                                       bool askWindowSize) {
     if (auto existing = ExistingConfigFile(file, dir)) {
         if (auto config = ReadConfigFile(*existing, file)) {
             // A file with missing path lines asks only for those.
@@ -130,7 +141,7 @@ std::optional<ToolConfig> ObtainConfig(ConfigFile file, const fs::path& dir, Con
         }
     }
     ToolConfig config;
-    if (!AskMissingConfig(config, true, console)) return std::nullopt;
+    if (!AskMissingConfig(config, askWindowSize, console)) return std::nullopt;
     return config;
 }
 
@@ -168,7 +179,7 @@ std::string WithPaletteExtension(std::string name) {
 
 std::optional<StartUpResult> StartUp(const ToolProfile& profile, Console& console,
                                      std::string_view commandTail, const fs::path& dir) {
-    auto config = ObtainConfig(profile.configFile, dir, console);
+    auto config = ObtainConfig(profile.configFile, dir, console, profile.usesWindowSize);
     if (!config) return std::nullopt;
     // Options the configuration file made unnecessary to ask still count for this run.
     ApplyGivenConfig(*config, console);
@@ -209,7 +220,9 @@ std::optional<StartUpResult> StartUp(const ToolProfile& profile, Console& consol
     CommandTailParts parts = SplitCommandTail(tail);
     result.siteText = parts.siteText;
     if (parts.paletteName) result.config.paletteName = *parts.paletteName;
+    const bool paletteNamed = !result.config.paletteName.empty();
     result.config.paletteName = WithPaletteExtension(result.config.paletteName);
+    const std::string paletteFile = result.config.paletteName;
     result.paletteFound =
         LoadPalette(result.config.paletteName, result.palette, colourMap, dir.string());
 
@@ -234,6 +247,7 @@ std::optional<StartUpResult> StartUp(const ToolProfile& profile, Console& consol
         // is.
         result.askPosition = tail.empty();
     }
+    if (paletteNamed && !result.paletteFound) WarnPaletteMissing(paletteFile, dir, console);
     return result;
 }
 

@@ -65,9 +65,10 @@ std::int32_t WindowSizeAnswer(std::string_view answer, Console& console);
 void ApplyGivenConfig(ToolConfig& config, Console& console);
 
 // The configuration of the working folder `dir`: read from the file when it exists (asking only
-// for paths it lacks), otherwise asked with the three prompts. nullopt after "Specify a full path".
+// for paths it lacks), otherwise asked with the three prompts (the window size only when
+// `askWindowSize`). nullopt after "Specify a full path".
 std::optional<ToolConfig> ObtainConfig(ConfigFile file, const std::filesystem::path& dir,
-                                       Console& console);
+                                       Console& console, bool askWindowSize = true);
 
 // The configuration file's text: one value per line, CR LF line ends.
 std::string ConfigFileText(const ToolConfig& config, ConfigFile file);

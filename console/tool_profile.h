@@ -33,6 +33,9 @@ struct ToolProfile {
     ConfigFile configFile = ConfigFile::kCorvanne;
     PaletteUse palette = PaletteUse::kNone;
     bool writesConfig = true;  // whether the normal end writes the configuration file back
+    // Whether the plot window takes the configuration's window size. A window of a size of its
+    // own never asks it: a first run stores the default for the tools that share the file.
+    bool usesWindowSize = true;
     terrain::AreaCapacity area = terrain::kDefaultAreaCapacity;  // the area grid of its tile store
     terrain::TileDecoding tileDecoding = terrain::kVoidsToSeaLevel;
 };

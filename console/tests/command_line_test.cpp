@@ -35,7 +35,8 @@ constexpr ToolDescription kTestTool{
     .summary = "A tool for the tests.",
     .options = kTestOptions,
     .questions = "Width     --width",
-    .files = "Test.ini   its configuration",
+    .configFile = "Test.ini   its configuration",
+    .files = "Test.out   its output",
     .examples = "testtool Skiddaw",
 };
 
@@ -112,7 +113,14 @@ TEST(CommandLine, HelpListsEveryOptionOfTheTableAndTheSections) {
                         "of Height database files (first run)\n"),
               std::string::npos);
     EXPECT_NE(help.find("(first run)\n  Width     --width\n"), std::string::npos);
-    EXPECT_NE(help.find("\nFiles:\n  Test.ini   its configuration\n"), std::string::npos);
+    // The frame's tiles and site file come after the tool's configuration, once, and before
+    // the tool's other files.
+    EXPECT_NE(help.find("\nFiles:\n  Test.ini   its configuration\n  N54W004.hgt ...     SRTM "),
+              std::string::npos);
+    EXPECT_NE(help.find("\n  SITES.DAT           the site file in the site folder\n"
+                        "  Test.out   its output\n\nExit status:"),
+              std::string::npos);
+    EXPECT_EQ(help.find("N54W004.hgt ..."), help.rfind("N54W004.hgt ..."));
     EXPECT_NE(help.find("\nExit status:\n  0  normal end"), std::string::npos);
     EXPECT_NE(help.find("\nExamples:\n  testtool Skiddaw\n"), std::string::npos);
     EXPECT_EQ(UsageText(kTestTool),
@@ -121,6 +129,24 @@ TEST(CommandLine, HelpListsEveryOptionOfTheTableAndTheSections) {
     ToolDescription plain = kTestTool;
     plain.kind = ToolKind::kPlain;
     EXPECT_EQ(HelpText(plain).find("--heights"), std::string::npos);
+    EXPECT_EQ(HelpText(plain).find("N54W004.hgt"), std::string::npos);
+}
+
+TEST(CommandLine, AToolWhoseWindowHasItsOwnSizeHasNoWindowOptionOrQuestion) {
+    ToolDescription fixed = kTestTool;
+    fixed.usesWindowSize = false;
+    const CommandLine line = ParseCommandLine({"--window", "300", "Skiddaw"}, fixed);
+    EXPECT_EQ(line.request, CommandRequest::kUsageError);
+    EXPECT_EQ(line.error, "unknown option --window");
+    const std::string help = HelpText(fixed);
+    EXPECT_EQ(help.find("--window"), std::string::npos);
+    EXPECT_NE(help.find("--sites               path and location of SITES.DAT (first run)\n"
+                        "  Width     --width\n"),
+              std::string::npos);
+    // The other drawing tools keep both.
+    EXPECT_EQ(ParseCommandLine({"--window", "300"}, kTestTool).request, CommandRequest::kRun);
+    EXPECT_NE(HelpText(kTestTool).find("--window              Plot Window Size [600] (first run)"),
+              std::string::npos);
 }
 
 TEST(CommandLine, ProgramsOfSeveralFormsListThemAllAndWrapToTheirLayout) {

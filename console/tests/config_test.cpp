@@ -29,6 +29,12 @@ constexpr ToolProfile kPlainTool{
     .banner = "Visible Terrain Plot   Orvel July 2018",
     .configFile = ConfigFile::kCorvanne,
 };
+// A tool whose window has a size of its own (pathprofile).
+constexpr ToolProfile kFixedWindowTool{
+    .banner = "Path Profile from SRTM Data   Orvel July 2018",
+    .configFile = ConfigFile::kCorvanne,
+    .usesWindowSize = false,
+};
 
 // A console fed with scripted answers, its output kept for inspection.
 struct FakeConsole {
@@ -94,6 +100,58 @@ TEST(StartUpDialogue, WindowSizeAnswers) {
         auto start = StartUp(kPlainTool, fake.con, "", dir.Path());
         ASSERT_TRUE(start.has_value());
         EXPECT_EQ(start->config.windowSize, c.size);
+    }
+}
+
+TEST(StartUpDialogue, AWindowOfItsOwnSizeIsNotAskedTheSizeAndKeepsTheStoredOne) {
+    TempDir dir;
+    // The line after the two paths is the tool's own first answer, never a window size.
+    FakeConsole fake("/h/\n/s/\n300\n");
+    auto start = StartUp(kFixedWindowTool, fake.con, "", dir.Path());
+    ASSERT_TRUE(start.has_value());
+    EXPECT_EQ(start->config.windowSize, 600);
+    EXPECT_EQ(fake.out.str().find("Plot Window Size"), std::string::npos);
+    EXPECT_EQ(fake.con.ReadLine(), "300");
+
+    // A size stored by visplot or horizon is read and written back unchanged.
+    WriteTextFile(dir.Path(), "Corvanne.ini", {"/h/", "/s/", "750"});
+    FakeConsole stored("");
+    auto again = StartUp(kFixedWindowTool, stored.con, "", dir.Path());
+    ASSERT_TRUE(again.has_value());
+    ASSERT_TRUE(FinishRun(kFixedWindowTool, again->config, stored.con, dir.Path()));
+    EXPECT_EQ(ReadFile(dir / "Corvanne.ini"), "/h/\r\n/s/\r\n750\r\n");
+}
+
+TEST(StartUpDialogue, AMissingPaletteFileNamedInTheConfigurationOrTheTailIsWarnedOf) {
+    TempDir dir;
+    WriteTextFile(dir.Path(), "Brelland.ini", {"/t/", "/s/", "600", "Hills"});
+    WriteTextFile(dir.Path(), "Found.PAL", {"COLOR255=&hFFFFFF"});
+    const std::string warning = "Colour palette Hills.PAL not found in " + dir.Path().string() +
+                                ": using the built-in colours\n";
+    for (const ToolProfile* tool : {&kColourMapTool, &kShadedViewTool}) {
+        SCOPED_TRACE(tool->banner);
+        FakeConsole fake("");
+        auto start = StartUp(*tool, fake.con, "Skiddaw", dir.Path());
+        ASSERT_TRUE(start.has_value());
+        EXPECT_EQ(start->palette, DefaultPalette());
+        EXPECT_NE(fake.out.str().find(warning), std::string::npos) << fake.out.str();
+    }
+    // Named after "/" on the command line, with its control bytes shown escaped.
+    FakeConsole tail("");
+    ASSERT_TRUE(StartUp(kColourMapTool, tail.con,
+                        "Skiddaw/Cr\x1b"
+                        "ags",
+                        dir.Path())
+                    .has_value());
+    EXPECT_NE(tail.out.str().find("Colour palette Cr\\x1bags.PAL not found"), std::string::npos);
+
+    // A palette that is found, and no palette named at all, say nothing.
+    for (const char* line : {"Skiddaw/Found", "Skiddaw"}) {
+        SCOPED_TRACE(line);
+        WriteTextFile(dir.Path(), "Brelland.ini", {"/t/", "/s/", "600", ""});
+        FakeConsole fake("");
+        ASSERT_TRUE(StartUp(kColourMapTool, fake.con, line, dir.Path()).has_value());
+        EXPECT_EQ(fake.out.str().find("not found"), std::string::npos) << fake.out.str();
     }
 }
 

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Installs the build BUILD_DIR into a temporary prefix and checks what a user gets: the programs
-# run from another folder, every man page is compressed, has its sections and reads with man,
-# the licence and changelog are in the package's documents, the desktop entry
-# and icon are there (desktop-file-validate checks the entry when it is installed), Tormark finds
-# the installed sample database, and, with the real data folder DATA_DIR, terrainplot draws.
+# run from another folder, every man page is compressed, has its sections and reads with man
+# (one paragraph per example), the licence and changelog are in the package's documents, the
+# desktop entry and icon are there (desktop-file-validate checks the entry when it is
+# installed), Tormark finds the installed sample database, and, with the real data folder
+# DATA_DIR, terrainplot draws.
 #   install_test.sh BUILD_DIR [DATA_DIR]
 set -euo pipefail
 build=$1
@@ -27,7 +28,16 @@ for program in Tormark terrainplot terrain3d visplot horizon pathprofile benchfi
     grep -q "^\.SH \"\?$section\"\?\$" "$tmp/$program.1" || fail "$program.1 has no $section section"
   done
   if command -v man > /dev/null; then
-    MANWIDTH=80 man -l "$page" 2> /dev/null | grep -q -- "--version" || fail "man -l $page"
+    MANWIDTH=80 man -l "$page" 2> /dev/null > "$tmp/$program.txt" || fail "man -l $page"
+    grep -q -- "--version" "$tmp/$program.txt" || fail "man -l $page shows no --version"
+    # One paragraph per example of --help (an example goes on after a "" at a line's end).
+    examples=$("$prefix/bin/$program" --help |
+               awk 'found && NF && !/\\$/ { n++ } /^Examples:$/ { found = 1 } END { print n + 0 }')
+    paragraphs=$(awk '/^EXAMPLES$/ { inside = 1; next } inside && /^[^ ]/ { inside = 0 }
+                      inside && NF && !text { n++ } inside { text = NF > 0 } END { print n + 0 }' \
+                 "$tmp/$program.txt")
+    [ "$examples" -gt 0 ] && [ "$paragraphs" -eq "$examples" ] ||
+      fail "man -l $page: $paragraphs paragraphs under EXAMPLES for $examples examples"
   fi
 done
 

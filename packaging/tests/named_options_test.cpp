@@ -110,6 +110,13 @@ std::vector<std::string> With(std::vector<std::string> options) {
     return options;
 }
 
+// pathprofile's window has a size of its own: only the two folders are asked.
+const std::string kFolders = "DATA/tiles\nDATA/sites\n";
+std::vector<std::string> WithFolders(std::vector<std::string> options) {
+    options.insert(options.begin(), kConfigOptions.begin(), kConfigOptions.end() - 2);
+    return options;
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Suite, NamedOptions,
     ::testing::Values(
@@ -136,8 +143,8 @@ INSTANTIATE_TEST_SUITE_P(
         // Two distant sites, the first with its mast, the second with the default mast; the
         // run ends as "endendend" ends it, writing the configuration.
         Case{"pathprofile",
-             kConfig + "10\nFar Fell\n5\n1.5\nIO84LK\n\n1.5\nendendend\n",
-             With({"--mast", "10", "--to", "Far Fell:5", "--k", "1.5", "--to", "IO84LK"}),
+             kFolders + "10\nFar Fell\n5\n1.5\nIO84LK\n\n1.5\nendendend\n",
+             WithFolders({"--mast", "10", "--to", "Far Fell:5", "--k", "1.5", "--to", "IO84LK"}),
              {"Centre Hill"},
              {"plot1.png", "plot2.png", "Corvanne.INI"}},
         // No archive: the search reports it and the run ends with status 1.

@@ -85,6 +85,10 @@ TEST_P(EveryProgram, MalformedValueIsAUsageError) {
     } else if (name == "benchfind") {
         args = {"--exclude-destroyed=maybe", "NY", "3000", "2000"};
         message = "benchfind: --exclude-destroyed maybe: expected Y or N\n";
+    } else if (name == "pathprofile") {
+        // Its window has a size of its own: --window is no option of it.
+        args = {"--mast", "abc", "Skiddaw"};
+        message = "pathprofile: --mast abc: expected a mast height in metres from 0 to 10000\n";
     } else {
         args = {"--window", "abc", "Skiddaw"};
         message = name + ": --window abc: expected a number of pixels\n";

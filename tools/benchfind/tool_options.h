@@ -41,8 +41,8 @@ inline constexpr console::ToolDescription kDescription{
         "CompleteTrigArchive.csv   the archive, read from the working folder\n"
         "LocalTrigs.txt            the results, written into the working folder",
     .examples =
-        "benchfind NY 3000 2000\n"
-        "benchfind --max-distance 5 --exclude-destroyed Y --pillars-only N NY 3000 2000",
+        "benchfind --max-distance 5 --exclude-destroyed Y --pillars-only N NY 3000 2000\n"
+        "benchfind --max-distance 2 --exclude-destroyed N --pillars-only Y NY 3300 2400",
 };
 
 }  // namespace benchfind

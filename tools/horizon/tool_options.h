@@ -32,18 +32,8 @@ inline constexpr auto kOptions = [] {
     return all;
 }();
 
-// mastview's files and the CSV.
+// The CSV beside the frame's configuration, tiles and site file.
 inline constexpr std::string_view kFiles =
-    "Corvanne.ini        in the working folder: tile folder, site folder, window size;\n"
-    "                    read, and written back at the end of the run\n"
-    "N54W004.hgt ...     SRTM height tiles (3 or 1 arc-second) in the tile folder; a tile\n"
-    "                    may also be N54W004.hgt.zip (read in place) or a Copernicus GLO-30\n"
-    "                    GeoTIFF Copernicus_DSM_COG_10_N54_00_W004_00_DEM.tif, any mix; one\n"
-    "                    held in several forms is read from .hgt, else .hgt.zip, else .tif\n"
-    "FILE.tif .vrt .asc  --heights may name one raster instead of the folder (GeoTIFF, VRT,\n"
-    "                    OS Terrain 50 ASCII grid): resampled onto the tiles' grid\n"
-    "SITES.DAT           the site file in the site folder; the sites within the radius\n"
-    "                    that the mast top sees are named on the chart\n"
     "FILE.csv            with --csv FILE.csv: the horizon of every bearing";
 
 inline constexpr console::ToolDescription kDescription{
@@ -59,11 +49,13 @@ inline constexpr console::ToolDescription kDescription{
         "is nothing to place on the ground.",
     .options = kOptions,
     .questions = mastview::kQuestions,
+    .configFile = mastview::kConfigFile,
     .files = kFiles,
     .examples =
-        "horizon \"Scafell Pike\"\n"
-        "horizon --mast 10 --k 1.3 --radius 40 --png horizon.png \"Scafell Pike\"\n"
-        "horizon --mast 10 --radius 80 --csv horizon.csv --png horizon.png \"Scafell Pike\"",
+        "horizon --heights samples/srtm3 --sites samples/sites --mast 10 --k 1.3 \\\n"
+        "        --radius 40 --png horizon.png \"Scafell Pike\"\n"
+        "horizon --mast 30 --k 1.3 --radius 60 Skiddaw\n"
+        "horizon --mast 10 --k 1.3 --radius 40 --csv horizon.csv --png horizon.png \"Scafell Pike\"",
 };
 
 }  // namespace horizon

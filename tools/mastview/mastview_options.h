@@ -28,15 +28,9 @@ inline constexpr std::string_view kQuestions =
     "--k                   Tropo K value [1.3]\n"
     "--radius              Radial Distance Out km [###] (asked again when too large)";
 
-inline constexpr std::string_view kFiles =
-    "Corvanne.ini        in the working folder: tile folder, site folder, window size;\n"
-    "                    read, and written back at the end of the run\n"
-    "N54W004.hgt ...     SRTM height tiles (3 or 1 arc-second) in the tile folder; a tile\n"
-    "                    may also be N54W004.hgt.zip (read in place) or a Copernicus GLO-30\n"
-    "                    GeoTIFF Copernicus_DSM_COG_10_N54_00_W004_00_DEM.tif, any mix; one\n"
-    "                    held in several forms is read from .hgt, else .hgt.zip, else .tif\n"
-    "FILE.tif .vrt .asc  --heights may name one raster instead of the folder (GeoTIFF, VRT,\n"
-    "                    OS Terrain 50 ASCII grid): resampled onto the tiles' grid\n"
-    "SITES.DAT           the site file in the site folder";
+// The configuration file line of both tools' Files; the frame adds the tiles and the site file.
+inline constexpr std::string_view kConfigFile =
+    "Corvanne.INI        in the working folder (any case of the name): tile folder, site\n"
+    "                    folder, window size; read, and written back at the end of the run";
 
 }  // namespace mastview

@@ -8,14 +8,17 @@
 
 #include "console/console.h"
 #include "console/tool_profile.h"
+#include "tool_options.h"
 
 namespace pathprofile {
 
-// pathprofile's profile: "Corvanne.ini", no palette. Its heights come from its own one-tile store,
-// so the area grid and tile decoding of the frame's store are left at their defaults.
+// pathprofile's profile: "Corvanne.ini", no palette, a window of its own size (as its --help
+// says). Its heights come from its own one-tile store, so the area grid and tile decoding of the
+// frame's store are left at their defaults.
 inline constexpr console::ToolProfile kToolProfile{
     .banner = "Path Profile from SRTM Data   Orvel July 2018",
     .configFile = console::ConfigFile::kCorvanne,
+    .usesWindowSize = kDescription.usesWindowSize,
 };
 
 // Runs the tool with the command-line words `arguments` (without the program name; --png, --click

@@ -70,24 +70,21 @@ inline constexpr console::ToolDescription kDescription{
         "--to SITE             Site Name / Location [last] (until \"endendend\")\n"
         "--to SITE:MAST        Distant mast height [2]\n"
         "--k                   K value [1.30]",
+    .configFile =
+        "Corvanne.INI        in the working folder (any case of the name): tile folder, site\n"
+        "                    folder, window size (kept for visplot and horizon: the profile\n"
+        "                    window has a size of its own); read, and written back when the\n"
+        "                    run ends with \"endendend\"",
     .files =
-        "Corvanne.ini        in the working folder: tile folder, site folder, window size;\n"
-        "                    read, and written back when the run ends with \"endendend\"\n"
-        "N54W004.hgt ...     SRTM height tiles (3 or 1 arc-second) in the tile folder; a tile\n"
-        "                    may also be N54W004.hgt.zip (read in place) or a Copernicus GLO-30\n"
-        "                    GeoTIFF Copernicus_DSM_COG_10_N54_00_W004_00_DEM.tif, any mix; one\n"
-        "                    held in several forms is read from .hgt, else .hgt.zip, else .tif\n"
-        "FILE.tif .vrt .asc  --heights may name one raster instead of the folder (GeoTIFF, VRT,\n"
-        "                    OS Terrain 50 ASCII grid): resampled onto the tiles' grid\n"
-        "SITES.DAT           the site file in the site folder\n"
         "FILE1.png ...       with --png FILE: one picture per profile, numbered\n"
         "FILE1.csv ...       with --csv FILE: the samples of each profile, numbered",
     .examples =
-        "pathprofile \"Scafell Pike\"\n"
-        "pathprofile --mast 10 --to Skiddaw:10 --to \"Great Gable\" --k 1.3 \\\n"
-        "            --png profile.png \"Scafell Pike\"\n"
+        "pathprofile --heights samples/srtm3 --sites samples/sites --mast 10 \\\n"
+        "            --to Skiddaw:10 --to \"Great Gable\" --k 1.3 --png profile.png \\\n"
+        "            \"Scafell Pike\"\n"
         "pathprofile --mast 10 --to Skiddaw:10 --k 1.33 --freq 144 --erp 25 \\\n"
         "            --sensitivity -120 --csv profile.csv --png profile.png \"Scafell Pike\"",
+    .usesWindowSize = false,
 };
 
 // A --to value split into the site text and the mast answer: "Skiddaw:10" gives "Skiddaw" and

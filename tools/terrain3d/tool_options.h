@@ -28,20 +28,15 @@ inline constexpr console::ToolDescription kDescription{
         "SITE                  Centre of plot, Site Name / Location\n"
         "--size                Plot size km [30]\n"
         "--max                 Maximum Height to be plotted",
-    .files =
-        "Brelland.ini        in the working folder: tile folder, site folder, window size,\n"
-        "                    palette; read only (terrainplot writes it)\n"
-        "N54W004.hgt ...     SRTM height tiles (3 or 1 arc-second) in the tile folder; a tile\n"
-        "                    may also be N54W004.hgt.zip (read in place) or a Copernicus GLO-30\n"
-        "                    GeoTIFF Copernicus_DSM_COG_10_N54_00_W004_00_DEM.tif, any mix; one\n"
-        "                    held in several forms is read from .hgt, else .hgt.zip, else .tif\n"
-        "FILE.tif .vrt .asc  --heights may name one raster instead of the folder (GeoTIFF, VRT,\n"
-        "                    OS Terrain 50 ASCII grid): resampled onto the tiles' grid\n"
-        "SITES.DAT           the site file in the site folder\n"
-        "NAME.PAL            colour palette in the working folder (after \"/\" on the line)",
+    .configFile =
+        "Brelland.INI        in the working folder (any case of the name): tile folder, site\n"
+        "                    folder, window size, palette; read only (terrainplot writes it)",
+    .files = "NAME.PAL            colour palette in the working folder (after \"/\" on the line)",
     .examples =
-        "terrain3d \"Scafell Pike\"\n"
-        "terrain3d --size 30 --max 0 --png view.png \"Scafell Pike\"",
+        "terrain3d --heights samples/srtm3 --sites samples/sites --size 30 --max 0 \\\n"
+        "          --png view.png \"Scafell Pike\"\n"
+        "terrain3d --heights samples/srtm3 --sites samples/sites --size 15 --max 900 \\\n"
+        "          Helvellyn",
 };
 
 }  // namespace terrain3d

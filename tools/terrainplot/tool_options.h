@@ -33,24 +33,19 @@ inline constexpr console::ToolDescription kDescription{
         "SITE                  Centre of plot, Site Name / Location\n"
         "--width               Plot Width, km [100]\n"
         "--max                 Maximum Height to be plotted",
+    .configFile =
+        "Brelland.INI        in the working folder (any case of the name): tile folder, site\n"
+        "                    folder, window size, palette; read, and written back at the end\n"
+        "                    of the run",
     .files =
-        "Brelland.ini        in the working folder: tile folder, site folder, window size,\n"
-        "                    palette; read, and written back at the end of the run\n"
-        "N54W004.hgt ...     SRTM height tiles (3 or 1 arc-second) in the tile folder; a tile\n"
-        "                    may also be N54W004.hgt.zip (read in place) or a Copernicus GLO-30\n"
-        "                    GeoTIFF Copernicus_DSM_COG_10_N54_00_W004_00_DEM.tif, any mix; one\n"
-        "                    held in several forms is read from .hgt, else .hgt.zip, else .tif\n"
-        "FILE.tif .vrt .asc  --heights may name one raster instead of the folder (GeoTIFF, VRT,\n"
-        "                    OS Terrain 50 ASCII grid): resampled onto the tiles' grid\n"
-        "SITES.DAT           the site file in the site folder\n"
         "NAME.PAL            colour palette in the working folder (after \"/\" on the line)\n"
         "FILE.pgw .prj .kml  with --png FILE.png: world file, projection and KML beside it,\n"
         "FILE.png.aux.xml    and the coordinate system as GDAL reads it\n"
         "FILE.tif            with --geotiff FILE.tif: the heights of the plot, in m",
     .examples =
-        "terrainplot \"Scafell Pike\"\n"
-        "terrainplot --heights data/srtm3 --sites data/sites --window 600 \\\n"
-        "            --width 40 --max 0 --png map.png \"Scafell Pike\"",
+        "terrainplot --heights samples/srtm3 --sites samples/sites --window 600 \\\n"
+        "            --width 40 --max 0 --png map.png \"Scafell Pike\"\n"
+        "terrainplot --width 20 --max 1000 Skiddaw",
 };
 
 }  // namespace terrainplot

@@ -30,17 +30,8 @@ inline constexpr auto kOptions = [] {
     return all;
 }();
 
-// mastview's files and the georeference files of the picture.
+// The files of the picture and the GeoTIFF, after the configuration, tiles and sites.
 inline constexpr std::string_view kFiles =
-    "Corvanne.ini        in the working folder: tile folder, site folder, window size;\n"
-    "                    read, and written back at the end of the run\n"
-    "N54W004.hgt ...     SRTM height tiles (3 or 1 arc-second) in the tile folder; a tile\n"
-    "                    may also be N54W004.hgt.zip (read in place) or a Copernicus GLO-30\n"
-    "                    GeoTIFF Copernicus_DSM_COG_10_N54_00_W004_00_DEM.tif, any mix; one\n"
-    "                    held in several forms is read from .hgt, else .hgt.zip, else .tif\n"
-    "FILE.tif .vrt .asc  --heights may name one raster instead of the folder (GeoTIFF, VRT,\n"
-    "                    OS Terrain 50 ASCII grid): resampled onto the tiles' grid\n"
-    "SITES.DAT           the site file in the site folder\n"
     "FILE.pgw .prj .kml  with --png FILE.png: world file, projection and KML beside it,\n"
     "FILE.png.aux.xml    and the coordinate system as GDAL reads it\n"
     "FILE-server.png     with --mast-at and --png FILE.png: the best server picture (and its\n"
@@ -57,13 +48,14 @@ inline constexpr console::ToolDescription kDescription{
         "reads out a point; Exit or Escape ends the run.",
     .options = kOptions,
     .questions = mastview::kQuestions,
+    .configFile = mastview::kConfigFile,
     .files = kFiles,
     .examples =
-        "visplot \"Scafell Pike\"\n"
-        "visplot --mast 10 --k 1.3 --radius 40 --png visible.png \"Scafell Pike\"\n"
-        "visplot --mast 10 --radius 40 --freq 144 --erp 25 --sensitivity -110 \\\n"
+        "visplot --heights samples/srtm3 --sites samples/sites --mast 10 --k 1.3 \\\n"
+        "        --radius 40 --png visible.png \"Scafell Pike\"\n"
+        "visplot --mast 10 --k 1.3 --radius 40 --freq 144 --erp 25 --sensitivity -110 \\\n"
         "        --mast-at Skiddaw:10 --png coverage.png \"Scafell Pike\"\n"
-        "visplot --mast 10 --radius 25 --geotiff angles.tif \"54 27 15N 3 12 42W\"",
+        "visplot --mast 10 --k 1.3 --radius 25 --geotiff angles.tif \"54 27 15N 3 12 42W\"",
 };
 
 }  // namespace visplot

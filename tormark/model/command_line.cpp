@@ -79,8 +79,9 @@ constexpr console::ToolDescription kDescription{
         "                                 uses share/tormark/Sites.dat while it is missing",
     .examples =
         "Tormark --db samples/Sites.dat\n"
-        "Tormark --resolve --home IO84JK \"Scafell Pike\" \"SU 1224 4219\"\n"
-        "Tormark --listing SITELIST.TXT --home \"Scafell Pike\" --max 50",
+        "Tormark --resolve --db samples/Sites.dat --home IO84JK \"Scafell Pike\" SU12244219\n"
+        "Tormark --listing SITELIST.TXT --db samples/Sites.dat --home \"Scafell Pike\" \\\n"
+        "        --max 50",
     .exitStatus =
         "0  normal end\n"
         "1  refused or failed run (a home that names no position, a file not written,\n"

@@ -75,8 +75,9 @@ class PathProfileDialogue : public ::testing::Test {
 };
 
 TEST_F(PathProfileDialogue, NoConfigurationAndEndWordInsideTextWritesTheConfiguration) {
+    // Only the two folders are asked: the profile window has a size of its own.
     const Result r =
-        Run(dir_.Folder() + "\n" + dir_.Folder() + "\n\nRidge South\n5\n" + "stop EndEndEnd now\n");
+        Run(dir_.Folder() + "\n" + dir_.Folder() + "\nRidge South\n5\n" + "stop EndEndEnd now\n");
     EXPECT_EQ(r.code, console::kExitNormal);
     EXPECT_NE(r.out.find("Path Profile from SRTM Data   Orvel July 2018"), std::string::npos);
     EXPECT_EQ(ct::ReadFile(dir_ / "Corvanne.INI"),
@@ -84,11 +85,11 @@ TEST_F(PathProfileDialogue, NoConfigurationAndEndWordInsideTextWritesTheConfigur
 }
 
 TEST_F(PathProfileDialogue, EmptyBaseOrUnknownBaseEndsWithoutWritingAnything) {
-    Result r = Run(dir_.Folder() + "\n" + dir_.Folder() + "\n\n\n");
+    Result r = Run(dir_.Folder() + "\n" + dir_.Folder() + "\n\n");
     EXPECT_EQ(r.code, console::kExitRefused);
     EXPECT_FALSE(std::filesystem::exists(dir_ / "Corvanne.INI"));
 
-    r = Run(dir_.Folder() + "\n" + dir_.Folder() + "\n\nNowhere Hill\n");
+    r = Run(dir_.Folder() + "\n" + dir_.Folder() + "\nNowhere Hill\n");
     EXPECT_EQ(r.code, console::kExitRefused);
     EXPECT_NE(r.out.find("Site not found"), std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(dir_ / "Corvanne.INI"));
