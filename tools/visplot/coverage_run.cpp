@@ -4,10 +4,12 @@
 #include <cstdio>
 
 #include "console/exit_status.h"
+#include "console/geotiff_file.h"
 #include "console/picture_mask.h"
 #include "console/position_entry.h"
 #include "coverage_picture.h"
 #include "level_key.h"
+#include "level_raster.h"
 #include "mastview/best_server.h"
 #include "mastview/covered_area.h"
 #include "plot/gui_application.h"
@@ -136,10 +138,19 @@ std::string ServerPictureName(const std::string& pngFile) {
 
 int RunCoverage(const CoverageRequest& request, const std::vector<Transmitter>& transmitters,
                 const mastview::MastView& view, const mastview::RadiusHeights& loaded,
+                const std::optional<std::string>& geotiffFile,
                 const console::HeadlessOptions& headless, console::Console& console) {
     const mastview::SweepSetup setup = mastview::SweepSetupFor(view);
     const mastview::BestServer best = Levels(request, transmitters, setup, loaded.heights);
     const mastview::LevelGrid& levels = best.Levels();
+    if (geotiffFile) {
+        const std::string error =
+            console::WriteGeoTiff(*geotiffFile, LevelRaster(view.area, levels, loaded.noData));
+        if (!error.empty()) {
+            console.PrintError(error + "\n");
+            return console::kExitRefused;
+        }
+    }
     const LevelKey key = request.sensitivity_dBm
                              ? CoveredKey(*request.sensitivity_dBm, request.radio)
                              : BandKey(levels, request.radio);
