@@ -208,7 +208,8 @@ int HillsWithVoids(int row, int column) {
 
 // The levels as GeoTIFF, read back through GDAL: at every sample of the disc with heights, the
 // level the map's own computation gives over the same ground, in dBm as held; no data without
-// heights (a void) and outside the radius; on EPSG:4326 with the plot's geotransform.
+// heights (a void) and outside the radius; on EPSG:4326 with the plot's geotransform. The picture
+// shows the void as no data.
 TEST_F(CoverageRun, GeoTiffHoldsTheLevelsInDbm) {
     ct::WriteHgtTile(work.Path() / "tiles", "N54W004.hgt", HillsWithVoids);
     const std::string tif = (work.Path() / "levels.tif").string();
@@ -275,6 +276,13 @@ TEST_F(CoverageRun, GeoTiffHoldsTheLevelsInDbm) {
     const float sample = raster.At(area.nLon / 4, area.nLat / 2);
     EXPECT_LT(sample, -20.0f);
     EXPECT_GT(sample, -160.0f);
+    // The picture paints the voids' block (some 50 x 100 samples, 1.4 pixels a sample) the
+    // suite's no-data grey, not a level.
+    const QImage image(QString::fromStdString(png.string()));
+    int grey = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) grey += (image.pixel(x, y) & 0xFFFFFF) == 0x808080;
+    EXPECT_GT(grey, 6000);
 }
 
 TEST(CoverageOptions, MastAtSplitsAtTheLastColonAndTakesTheDefaultMast) {
