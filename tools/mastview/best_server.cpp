@@ -4,12 +4,7 @@
 
 namespace mastview {
 
-BestServer::BestServer(LevelGrid first)
-    : best_(std::move(first)), server_(best_.Index(best_.NLon(), best_.NLat()) + 1, kNoServer) {
-    const std::int16_t* levels = best_.Data();
-    for (std::size_t i = 0; i < server_.size(); ++i)
-        if (levels[i] != LevelGrid::kNoLevel) server_[i] = 0;
-}
+BestServer::BestServer(LevelGrid first) : best_(std::move(first)) {}
 
 void BestServer::Add(const LevelGrid& levels) {
     if (levels.NLon() != best_.NLon() || levels.NLat() != best_.NLat())
@@ -18,6 +13,11 @@ void BestServer::Add(const LevelGrid& levels) {
     const auto index = static_cast<std::uint8_t>(count_++);
     const std::int16_t* candidate = levels.Data();
     std::int16_t* best = best_.Data();
+    if (server_.empty()) {
+        server_.assign(best_.Index(best_.NLon(), best_.NLat()) + 1, kNoServer);
+        for (std::size_t i = 0; i < server_.size(); ++i)
+            if (best[i] != LevelGrid::kNoLevel) server_[i] = 0;
+    }
     for (std::size_t i = 0; i < server_.size(); ++i) {
         if (candidate[i] > best[i]) {
             best[i] = candidate[i];

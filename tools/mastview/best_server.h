@@ -22,11 +22,17 @@ class BestServer {
 
     const LevelGrid& Levels() const { return best_; }
     // The transmitter that serves plot sample (x, y); kNoServer where none reaches.
-    std::uint8_t ServerAt(int x, int y) const { return server_[best_.Index(x, y)]; }
+    std::uint8_t ServerAt(int x, int y) const {
+        if (server_.empty()) return best_.Raw(x, y) == LevelGrid::kNoLevel ? kNoServer : 0;
+        return server_[best_.Index(x, y)];
+    }
     int Transmitters() const { return count_; }
 
   private:
     LevelGrid best_;
+    // Which transmitter serves each sample, made when a second one is added: a single
+    // transmitter's map (the usual run) needs none, and at the largest radius it would be half as
+    // large again as the levels.
     std::vector<std::uint8_t> server_;
     int count_ = 1;
 };

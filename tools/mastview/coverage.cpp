@@ -15,6 +15,8 @@ namespace {
 // Unset samples look this many rings of neighbours out for a level (rays at 0.08 km spacing
 // leave gaps of one or two samples at most).
 constexpr int kFillRings = 3;
+// Room beyond the rim's rounding for the test that a ray has left the disc for good.
+constexpr double kRimSlack = 1e-9;
 
 // Keeps the larger of the held level and `level`, whichever thread gets there first.
 void KeepBest(std::int16_t& cell, std::int16_t level) {
@@ -32,23 +34,37 @@ bool InDisc(const SweepSetup& setup, int x, int y) {
     return u * u + v * v <= 1.0 + 1e-12;
 }
 
+// The ray from the mast at bearing_deg, t = dt, 2dt ... up to `reach` radii (an accumulated sum),
+// into `ray` (cleared first): each sample it steps on within the disc gets its level, if better
+// than the one held.
 void TraceLevels(const SweepSetup& setup, const PlotHeights& heights, const CoverageRadio& radio,
                  const CoverageMast& mast, double bearing_deg, double dt, double reach,
-                 LevelGrid& levels) {
+                 radiolink::BullingtonRay& ray, LevelGrid& levels) {
     const double rd = setup.radius_km;
     const double a = (90 - bearing_deg) / console::kDegPerRad;
     const double dx = std::cos(a) * setup.nLon / 2.0;
     const double dy = std::sin(a) * setup.nLat / 2.0;
     const double wavelength_m = radiolink::Wavelength_m(radio.frequency_MHz);
-    radiolink::BullingtonRay ray(mast.top_m, setup.kFactor * console::kEarthRadiusSingle_km,
-                                 wavelength_m);
+    // Where the ray stands on the disc's own scale (the rim at 1), and how far a stepped sample
+    // lies from that point at most (half a sample each way).
+    const double du = 2.0 * dx / setup.nLon, dv = 2.0 * dy / setup.nLat;
+    const double u0 = 2.0 * mast.x / setup.nLon - 1.0, v0 = 2.0 * mast.y / setup.nLat - 1.0;
+    const double rounding = std::hypot(1.0 / setup.nLon, 1.0 / setup.nLat);
+    const double beyondRim = 1.0 + rounding + kRimSlack;
+    ray.Clear();
     for (double t = dt; t <= reach; t += dt) {
         const int x = Nearest(mast.x + dx * t);
         const int y = Nearest(mast.y + dy * t);
         if (x < 0 || y < 0 || x > setup.nLon || y > setup.nLat) break;
         const double s_km = t * rd;
         ray.Add({s_km, static_cast<double>(heights.At(x, y))});
-        if (!InDisc(setup, x, y)) continue;
+        if (!InDisc(setup, x, y)) {
+            // A straight ray that is moving away from the centre and lies outside the disc by
+            // more than a sample's rounding steps on no sample of the disc again.
+            const double u = u0 + du * t, v = v0 + dv * t;
+            if (u * du + v * dv > 0 && std::hypot(u, v) > beyondRim) break;
+            continue;
+        }
         const double loss_dB =
             radiolink::FreeSpaceLoss_dB(wavelength_m, s_km * geodesy::kMetresPerKm) +
             ray.LossToLast(radio.rxHeight_m).loss_dB;
@@ -119,9 +135,12 @@ LevelGrid CoverageLevels(const SweepSetup& setup, const PlotHeights& heights,
 
     threads = std::max(1u, threads);
     std::vector<std::jthread> workers;
+    const double effectiveRadius_km = setup.kFactor * console::kEarthRadiusSingle_km;
+    const double wavelength_m = radiolink::Wavelength_m(radio.frequency_MHz);
     auto work = [&](unsigned first) {
+        radiolink::BullingtonRay ray(mast.top_m, effectiveRadius_km, wavelength_m);
         for (std::size_t i = first; i < bearings.size(); i += threads)
-            TraceLevels(setup, heights, radio, mast, bearings[i], dt, reach, levels);
+            TraceLevels(setup, heights, radio, mast, bearings[i], dt, reach, ray, levels);
     };
     for (unsigned w = 1; w < threads; ++w) workers.emplace_back(work, w);
     work(0);

@@ -24,45 +24,28 @@ bool Inner(const ProfilePoint& p, double path_km) {
 
 }  // namespace
 
-BullingtonLoss EquivalentEdgeLoss(std::span<const ProfilePoint> inner, double path_km,
-                                  double txHeight_m, double rxHeight_m, double bulge,
-                                  double wavelength_m, double slopeFromTx, double edge_km) {
-    const double d = path_km;
-    auto nuAt = [&](double height_m, double di) {  // height above the direct ray at di
-        const double direct = (txHeight_m * (d - di) + rxHeight_m * di) / d;
-        return (height_m - direct) * std::sqrt(kNuScale * d / (wavelength_m * di * (d - di)));
-    };
-    BullingtonLoss result;
-    // A ray that just grazes a sample makes both slopes' sum 0 and d_b 0 / 0 (or, rounded, a
-    // point off the path): that sample lies on the direct ray, the line-of-sight case's limit.
-    if (edge_km > 0.0 && edge_km < d) {
-        // Over the horizon: the edge stands where the steepest rays from both ends cross.
-        result.lineOfSight = false;
-        result.edge_km = edge_km;
-        result.nu = nuAt(txHeight_m + slopeFromTx * edge_km, edge_km);
-    } else {
-        // The direct ray clears every sample: the sample that comes nearest it, by nu, decides.
-        // nu |nu| = u |u| 0.002 d / (lambda d_i (d - d_i)), u the sample's height above the ray,
-        // grows with nu: compared that way the walk needs no square root (a coverage map walks
-        // its rays' samples again for every sample in sight).
-        double best = kNone;
-        const ProfilePoint* nearest = nullptr;
-        for (const ProfilePoint& p : inner) {
-            const double di = p.distance_km;
-            const double u =
-                p.height_m + bulge * di * (d - di) - (txHeight_m * (d - di) + rxHeight_m * di) / d;
-            const double key = u * std::abs(u) / (di * (d - di));
-            if (key > best || !nearest) {
-                best = key;
-                nearest = &p;
-            }
-        }
-        if (nearest) {
-            const double di = nearest->distance_km;
-            result.edge_km = di;
-            result.nu = nuAt(nearest->height_m + bulge * di * (d - di), di);
+const ProfilePoint* NearestToDirectRay(std::span<const ProfilePoint> inner, const PathEnds& ends) {
+    double best = kNone;
+    const ProfilePoint* nearest = nullptr;
+    for (const ProfilePoint& p : inner) {
+        const double key = NearnessKey(p, ends);
+        if (key > best || !nearest) {
+            best = key;
+            nearest = &p;
         }
     }
+    return nearest;
+}
+
+BullingtonLoss KnifeEdgeOnPath(const PathEnds& ends, double wavelength_m, double edge_km,
+                               double edgeTop_m, bool lineOfSight) {
+    const double d = ends.path_km;
+    const double di = edge_km;
+    const double direct = (ends.txHeight_m * (d - di) + ends.rxHeight_m * di) / d;
+    BullingtonLoss result;
+    result.lineOfSight = lineOfSight;
+    result.edge_km = di;
+    result.nu = (edgeTop_m - direct) * std::sqrt(kNuScale * d / (wavelength_m * di * (d - di)));
     result.uncorrected_dB = KnifeEdgeLoss_dB(result.nu);
     result.loss_dB =
         result.uncorrected_dB + (1.0 - std::exp(-result.uncorrected_dB / kCorrectionScale_dB)) *
@@ -95,8 +78,9 @@ BullingtonLoss Bullington(std::span<const ProfilePoint> profile, double path_km,
             slopeFromRx = std::max(slopeFromRx, (raised(p) - rxHeight_m) / (d - p.distance_km));
         db = (rxHeight_m - txHeight_m + slopeFromRx * d) / (slopeFromTx + slopeFromRx);
     }
-    return EquivalentEdgeLoss(inner, d, txHeight_m, rxHeight_m, bulge, wavelength_m, slopeFromTx,
-                              db);
+    const PathEnds ends{d, txHeight_m, rxHeight_m, bulge};
+    if (CrossesInsidePath(db, d)) return OverHorizonLoss(ends, wavelength_m, slopeFromTx, db);
+    return InSightLoss(ends, wavelength_m, *NearestToDirectRay(inner, ends));
 }
 
 }  // namespace radiolink

@@ -5,14 +5,18 @@
 // it carries outward instead: the steepest ray from the mast is a running maximum once the
 // earth bulge is split into its parts, and the steepest ray back from a receiver touches the
 // upper convex hull of the ground as corrected for the bulge, which grows by one point a sample.
-// Only a receiver in line of sight needs the profile walked again (for the sample that comes
-// nearest the direct ray). The results are those of Bullington() on the same samples, but for
-// rounding.
+// A receiver in line of sight needs the sample that comes nearest the direct ray: blocks of
+// samples keep their highest ground, which bounds how near any of them can come, so the search
+// looks into the few blocks that could hold it instead of walking the whole profile (which made
+// a map's cost grow with the cube of its radius). The results are those of Bullington() on the
+// same samples, but for rounding, and the same sample is chosen as the edge.
 #pragma once
 
+#include <cstddef>
 #include <vector>
 
 #include "radiolink/bullington.h"
+#include "radiolink/equivalent_edge.h"
 
 namespace radiolink {
 
@@ -20,6 +24,9 @@ class BullingtonRay {
   public:
     // The transmitting antenna stands txHeight_m above sea level at distance 0.
     BullingtonRay(double txHeight_m, double effectiveRadius_km, double wavelength_m);
+
+    // Starts a new ray from the same mast: nothing added (the memory is kept for the next ray).
+    void Clear();
 
     // Adds the next sample of ground; distances strictly increase from one call to the next and
     // are above 0.
@@ -36,6 +43,10 @@ class BullingtonRay {
         double g;  // h - k d^2: the ground with the part of the bulge that does not depend on the
                    // path's length
     };
+    // The inner sample with the largest NearnessKey, the first of equals (as
+    // NearestToDirectRay walks them).
+    std::size_t NearestInner(const PathEnds& ends) const;
+
     double txHeight_m_;
     double bulge_;  // k = 500 / a_e: bulge_ d_i (d - d_i) is the bulge in metres
     double wavelength_m_;
@@ -44,6 +55,16 @@ class BullingtonRay {
     // dependence on the path's length (bulge_ d, added back at the query), and the upper hull.
     double maxRiseFromTx_;
     std::vector<HullPoint> hull_;
+    // The highest ground and g of the inner points in blocks of 16 samples (level 0), of 16 of
+    // those (level 1), and so on: blockTop_[level][block].
+    struct BlockTop {
+        double h;
+        double g;
+    };
+    static BlockTop Higher(const BlockTop& a, const BlockTop& b) {
+        return {a.h > b.h ? a.h : b.h, a.g > b.g ? a.g : b.g};
+    }
+    std::vector<std::vector<BlockTop>> blockTop_;
 };
 
 }  // namespace radiolink

@@ -4,13 +4,16 @@
 #include <cstdio>
 
 #include "console/exit_status.h"
+#include "console/geotiff_file.h"
 #include "console/picture_mask.h"
 #include "console/position_entry.h"
 #include "coverage_picture.h"
 #include "level_key.h"
+#include "level_raster.h"
 #include "mastview/best_server.h"
 #include "mastview/covered_area.h"
 #include "plot/gui_application.h"
+#include "plot/no_data.h"
 #include "plot/plot_controls.h"
 #include "visibility_plot.h"
 
@@ -62,7 +65,7 @@ std::string Number(const char* format, double value) {
 bool WriteServerPicture(const std::string& fileName, const CoverageRequest& request,
                         const std::vector<Transmitter>& transmitters,
                         const mastview::BestServer& best, const mastview::MastView& view,
-                        const std::string& caption) {
+                        const terrain::NoDataMask& noData, const std::string& caption) {
     Legend legend{{"Best server"}, {}};
     for (std::size_t i = 0; i < transmitters.size(); ++i)
         legend.entries.push_back({ServerColour(static_cast<int>(i)), transmitters[i].name});
@@ -77,6 +80,7 @@ bool WriteServerPicture(const std::string& fileName, const CoverageRequest& requ
     PaintSamples(canvas, view.area, [&](int x, int y) {
         const std::uint8_t server = best.ServerAt(x, y);
         if (server == mastview::BestServer::kNoServer) return ToQRgb(console::kBlack);
+        if (noData.At(x, y)) return ToQRgb(plot::kNoDataColour);
         if (request.sensitivity_dBm &&
             mastview::LevelGrid::ToDbm(levels.Raw(x, y)) < *request.sensitivity_dBm)
             return ToQRgb(covered.entries.back().colour);
@@ -136,10 +140,19 @@ std::string ServerPictureName(const std::string& pngFile) {
 
 int RunCoverage(const CoverageRequest& request, const std::vector<Transmitter>& transmitters,
                 const mastview::MastView& view, const mastview::RadiusHeights& loaded,
+                const std::optional<std::string>& geotiffFile,
                 const console::HeadlessOptions& headless, console::Console& console) {
     const mastview::SweepSetup setup = mastview::SweepSetupFor(view);
     const mastview::BestServer best = Levels(request, transmitters, setup, loaded.heights);
     const mastview::LevelGrid& levels = best.Levels();
+    if (geotiffFile) {
+        const std::string error =
+            console::WriteGeoTiff(*geotiffFile, LevelRaster(view.area, levels, loaded.noData));
+        if (!error.empty()) {
+            console.PrintError(error + "\n");
+            return console::kExitRefused;
+        }
+    }
     const LevelKey key = request.sensitivity_dBm
                              ? CoveredKey(*request.sensitivity_dBm, request.radio)
                              : BandKey(levels, request.radio);
@@ -155,8 +168,12 @@ int RunCoverage(const CoverageRequest& request, const std::vector<Transmitter>& 
     VisibilityPlot plot(view, window, console, strip);
     plot.DrawFrame();
     const std::vector<QRgb> colours = ColourTable(key);
+    // A level over ground without heights (read as sea level) would be a guess: no data.
+    const QRgb noDataColour = ToQRgb(plot::kNoDataColour);
     PaintSamples(window.Picture(), view.area, [&](int x, int y) {
-        return colours[static_cast<std::size_t>(levels.Raw(x, y) - INT16_MIN)];
+        const std::int16_t raw = levels.Raw(x, y);
+        if (raw != mastview::LevelGrid::kNoLevel && loaded.noData.At(x, y)) return noDataColour;
+        return colours[static_cast<std::size_t>(raw - INT16_MIN)];
     });
     DrawLegend(window.Picture(), view.area, legend);
     window.Repaint();
@@ -170,7 +187,8 @@ int RunCoverage(const CoverageRequest& request, const std::vector<Transmitter>& 
     int status = console::kExitNormal;
     if (transmitters.size() > 1 && !headless.pngFile.empty()) {
         const std::string serverFile = ServerPictureName(headless.pngFile);
-        if (WriteServerPicture(serverFile, request, transmitters, best, view, caption)) {
+        if (WriteServerPicture(serverFile, request, transmitters, best, view, loaded.noData,
+                               caption)) {
             console.PrintLine("Best server picture " + serverFile);
         } else {
             console.PrintLine("Could not write " + serverFile);

@@ -37,8 +37,9 @@ int Run(const std::vector<std::string>& arguments, console::Console& console,
         return console::kExitRefused;
     mastview::PrintNoDataShare(view->area, loaded, console);
     if (coverage.request) {
-        const int status = RunCoverage(*coverage.request, *transmitters, *view, loaded,
-                                       prepared.headless, console);
+        const int status =
+            RunCoverage(*coverage.request, *transmitters, *view, loaded,
+                        prepared.line.Value(kGeoTiffOption), prepared.headless, console);
         if (status != console::kExitNormal) return status;
         return console::FinishRun(kToolProfile, view->config, console, workingFolder)
                    ? console::kExitNormal

@@ -17,8 +17,9 @@ inline constexpr std::string_view kGeoTiffOption = "--geotiff";
 // The GeoTIFF of the angles seen.
 inline constexpr console::OptionSpec kGeoTiffOptionSpec{
     kGeoTiffOption, "FILE", console::ValueType::kFileName,
-    "also write the elevation angle (degrees) of each sample seen as a Float32 GeoTIFF "
-    "(EPSG:4326; no data -32768 where hidden, outside the radius or without heights)"};
+    "also write the elevation angle (degrees) of each sample seen, or with --freq the received "
+    "level (dBm) of each sample, as a Float32 GeoTIFF (EPSG:4326; no data -32768 where hidden, "
+    "outside the radius or without heights)"};
 
 // mastview's questions' options, the GeoTIFF, then the coverage mode's.
 inline constexpr auto kOptions = [] {
@@ -36,7 +37,8 @@ inline constexpr std::string_view kFiles =
     "FILE.png.aux.xml    and the coordinate system as GDAL reads it\n"
     "FILE-server.png     with --mast-at and --png FILE.png: the best server picture (and its\n"
     "                    georeference files)\n"
-    "FILE.tif            with --geotiff FILE.tif: the elevation angles of the ground seen";
+    "FILE.tif            with --geotiff FILE.tif: the elevation angles of the ground seen,\n"
+    "                    or with --freq the received levels in dBm";
 
 inline constexpr console::ToolDescription kDescription{
     .program = "visplot",
@@ -55,6 +57,7 @@ inline constexpr console::ToolDescription kDescription{
         "        --radius 40 --png visible.png \"Scafell Pike\"\n"
         "visplot --mast 10 --k 1.3 --radius 40 --freq 144 --erp 25 --sensitivity -110 \\\n"
         "        --mast-at Skiddaw:10 --png coverage.png \"Scafell Pike\"\n"
+        "visplot --mast 10 --k 1.3 --radius 40 --freq 144 --erp 25 --geotiff levels.tif Skiddaw\n"
         "visplot --mast 10 --k 1.3 --radius 25 --geotiff angles.tif \"54 27 15N 3 12 42W\"",
 };
 

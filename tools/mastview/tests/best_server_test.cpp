@@ -58,6 +58,24 @@ TEST(BestServer, EachMastServesItsOwnSideOfTheRidge) {
     EXPECT_EQ(best.ServerAt(0, 0), BestServer::kNoServer);
 }
 
+TEST(BestServer, OneTransmitterServesWhereverItHasALevel) {
+    const RidgePlot plot;
+    const LevelGrid levels =
+        CoverageLevels(plot.setup, plot.heights, kRadio, CentreMast(plot.setup));
+    const BestServer best{LevelGrid(levels)};
+    EXPECT_EQ(best.Transmitters(), 1);
+    int served = 0;
+    for (int y = 0; y <= 216; y += 3) {
+        for (int x = 0; x <= 216; x += 3) {
+            const bool reached = levels.Raw(x, y) != LevelGrid::kNoLevel;
+            EXPECT_EQ(best.ServerAt(x, y), reached ? 0 : BestServer::kNoServer) << x << "," << y;
+            EXPECT_EQ(best.Levels().Raw(x, y), levels.Raw(x, y));
+            served += reached;
+        }
+    }
+    EXPECT_GT(served, 3000);
+}
+
 TEST(BestServer, ATieStaysWithTheEarlierTransmitterAndOtherPlotsAreRefused) {
     LevelGrid a(4, 4), b(4, 4);
     a.Data()[a.Index(1, 1)] = -500;

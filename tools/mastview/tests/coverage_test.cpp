@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <functional>
 #include <vector>
 
@@ -116,6 +118,70 @@ TEST(Coverage, ALevelAgreesWithTheProfileToThatSampleOnSmoothHills) {
     EXPECT_EQ(compared, 6);
 }
 
+// The map worked the slow way: every ray of the map (the same bearings and steps, out to the
+// farthest corner), and at each sample of the disc it steps on the whole-profile construction
+// over all the ray's samples before it; the best level of the rays that step on a sample.
+std::vector<std::int16_t> WholeProfileLevels(const Plot& plot, const CoverageMast& mast) {
+    const SweepSetup& setup = plot.setup;
+    std::vector<std::int16_t> best(217 * 217, LevelGrid::kNoLevel);
+    double reach = 0;
+    for (int cx : {0, setup.nLon})
+        for (int cy : {0, setup.nLat})
+            reach = std::max(reach, std::hypot(2.0 * (cx - mast.x) / setup.nLon,
+                                               2.0 * (cy - mast.y) / setup.nLat));
+    const double dt = console::kSweepStep_km / setup.radius_km;
+    const double lambda = radiolink::Wavelength_m(kRadio.frequency_MHz);
+    const double radius = setup.kFactor * console::kEarthRadiusSingle_km;
+    for (double b = 0; b < 360; b += dt * console::kDegPerRad / std::max(reach, 1.0)) {
+        const double a = (90 - b) / console::kDegPerRad;
+        std::vector<radiolink::ProfilePoint> ray;
+        for (double t = dt; t <= reach; t += dt) {
+            const int x = Nearest(mast.x + std::cos(a) * setup.nLon / 2.0 * t);
+            const int y = Nearest(mast.y + std::sin(a) * setup.nLat / 2.0 * t);
+            if (x < 0 || y < 0 || x > setup.nLon || y > setup.nLat) break;
+            const double ground = plot.heights.At(x, y);
+            ray.push_back({t * setup.radius_km, ground});
+            const double u = 2.0 * x / setup.nLon - 1, v = 2.0 * y / setup.nLat - 1;
+            if (u * u + v * v > 1.0) continue;
+            const radiolink::BullingtonLoss edge = radiolink::Bullington(
+                ray, t * setup.radius_km, mast.top_m, ground + kRadio.rxHeight_m, radius, lambda);
+            const double loss =
+                radiolink::FreeSpaceLoss_dB(lambda, t * setup.radius_km * 1000.0) + edge.loss_dB;
+            std::int16_t& cell = best[static_cast<std::size_t>(y * 217 + x)];
+            cell = std::max(cell, LevelGrid::Quantise(radiolink::ReceivedLevel_dBm(
+                                      kRadio.erp_W, loss, kRadio.rxGain_dBi)));
+        }
+    }
+    return best;
+}
+
+// The map's rays carry the profile outward and stop once they have left the disc for good: the
+// levels are those of the whole-profile construction on every ray, to the last tenth of a
+// decibel, at every sample a ray steps on; from the centre and from a mast near the rim (whose
+// rays first cross the disc towards the centre).
+TEST(Coverage, EverySampleHasTheLevelOfTheWholeProfileOnItsRays) {
+    const Plot plot([](int x, int y) {
+        return static_cast<int>(Hills(x, y) + 40 * std::sin(x * y / 300.0)) +
+               (x % 17 == 0 ? 60 : 0);
+    });
+    for (const CoverageMast& mast :
+         {CentreMast(plot.setup), CoverageMast{30.0, 150.0, plot.heights.At(30, 150) + 5.0}}) {
+        SCOPED_TRACE(mast.x);
+        const LevelGrid levels = CoverageLevels(plot.setup, plot.heights, kRadio, mast);
+        const std::vector<std::int16_t> want = WholeProfileLevels(plot, mast);
+        int compared = 0;
+        for (int y = 0; y <= 216; ++y) {
+            for (int x = 0; x <= 216; ++x) {
+                const std::int16_t w = want[static_cast<std::size_t>(y * 217 + x)];
+                if (w == LevelGrid::kNoLevel) continue;
+                ASSERT_EQ(levels.Raw(x, y), w) << x << "," << y;
+                ++compared;
+            }
+        }
+        EXPECT_GT(compared, 30000);
+    }
+}
+
 TEST(Coverage, EverySampleOfTheDiscHasALevelAndNoneOutside) {
     const Plot plot([](int x, int y) { return (x * 7 + y * 13) % 50; });
     const LevelGrid levels =
@@ -139,10 +205,13 @@ TEST(Coverage, OneThreadOrTwoGiveTheSameMap) {
     const Plot plot([](int x, int y) { return 50 + (x * x + 3 * y) % 120; });
     const LevelGrid one =
         CoverageLevels(plot.setup, plot.heights, kRadio, CentreMast(plot.setup), 1);
-    const LevelGrid two =
-        CoverageLevels(plot.setup, plot.heights, kRadio, CentreMast(plot.setup), 2);
-    for (int y = 0; y <= 216; ++y)
-        for (int x = 0; x <= 216; ++x) ASSERT_EQ(one.Raw(x, y), two.Raw(x, y)) << x << "," << y;
+    for (unsigned threads : {2u, 3u}) {
+        const LevelGrid more =
+            CoverageLevels(plot.setup, plot.heights, kRadio, CentreMast(plot.setup), threads);
+        for (int y = 0; y <= 216; ++y)
+            for (int x = 0; x <= 216; ++x)
+                ASSERT_EQ(one.Raw(x, y), more.Raw(x, y)) << x << "," << y << ", " << threads;
+    }
 }
 
 TEST(Coverage, AMastAwayFromTheCentreIsBestHeardNearIt) {

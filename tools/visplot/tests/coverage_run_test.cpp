@@ -7,10 +7,18 @@
 #include <QImage>
 #include <cmath>
 #include <numbers>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "console/console_constants.h"
 #include "console/testing/test_support.h"
+#include "geodesy/national_grid.h"
+#include "mastview/coverage.h"
+#include "mastview/plot_heights.h"
+#include "mastview/radius_area.h"
+#include "mastview/sweep.h"
+#include "testing/gdal_raster.h"
 #include "visplot/coverage_options.h"
 
 namespace {
@@ -186,6 +194,95 @@ TEST_F(CoverageRun, TwoMastsEachServeTheirOwnSideOfARidge) {
         EXPECT_EQ(image.pixel(cx - static_cast<int>(km * pxPerKm), cy), west) << km;
         EXPECT_EQ(image.pixel(cx + static_cast<int>(km * pxPerKm), cy), east) << km;
     }
+}
+
+// Hills (row, column of the file) with a block of voids 4 to 7 km east of the centre.
+bool InVoid(int row, int column) {
+    return row >= 600 && row <= 700 && column >= 1000 && column <= 1050;
+}
+int HillsWithVoids(int row, int column) {
+    if (InVoid(row, column)) return -32768;
+    return static_cast<int>(200 + 120 * std::sin(column / 37.0) + 90 * std::cos(row / 23.0) +
+                            (column % 29 == 0 ? 80 : 0));
+}
+
+// The levels as GeoTIFF, read back through GDAL: at every sample of the disc with heights, the
+// level the map's own computation gives over the same ground, in dBm as held; no data without
+// heights (a void) and outside the radius; on EPSG:4326 with the plot's geotransform. The picture
+// shows the void as no data.
+TEST_F(CoverageRun, GeoTiffHoldsTheLevelsInDbm) {
+    ct::WriteHgtTile(work.Path() / "tiles", "N54W004.hgt", HillsWithVoids);
+    const std::string tif = (work.Path() / "levels.tif").string();
+    const ct::RunResult r = Run({"--freq", "144", "--erp", "25", "--geotiff", tif});
+    ASSERT_EQ(r.exitCode, 0) << r.output << r.errors;
+    const geodesy::LatLon centre = geodesy::ParseGridRefCorner(kCentre);
+    const mastview::RadiusArea area =
+        *mastview::MakeRadiusArea(centre.lat_deg, centre.lon_deg, 10).area;
+    const gdalread::GdalRaster raster = gdalread::ReadGdalRaster(tif);
+    ASSERT_TRUE(raster.opened);
+    ASSERT_EQ(raster.columns, area.nLon + 1);
+    ASSERT_EQ(raster.rows, area.nLat + 1);
+    EXPECT_EQ(raster.epsg, "4326");
+    ASSERT_TRUE(raster.noData.has_value());
+    EXPECT_EQ(*raster.noData, -32768.0);
+    const double step = 1.0 / console::kSamplesPerDegree;
+    EXPECT_NEAR(raster.transform[0], area.LonOf(0) - step / 2, 1e-9);
+    EXPECT_NEAR(raster.transform[3], area.LatOf(area.nLat) + step / 2, 1e-9);
+    EXPECT_NEAR(raster.transform[5], -step, 1e-12);
+
+    // The same ground as plot heights: plot sample (x, y) is file row 1200 - (y + y0) and column
+    // x + x0 of the tile (the disc lies within it); a void is read as sea level.
+    ASSERT_LE(area.x0 + area.nLon, 1200);
+    auto fileRow = [&](int y) { return 1200 - (y + area.y0); };
+    mastview::PlotHeights heights(area.nLon, area.nLat);
+    std::vector<int32_t> row(static_cast<std::size_t>(area.nLon) + 1);
+    for (int y = 0; y <= area.nLat; ++y) {
+        for (int x = 0; x <= area.nLon; ++x)
+            row[x] = InVoid(fileRow(y), x + area.x0) ? 0 : HillsWithVoids(fileRow(y), x + area.x0);
+        heights.SetRow(0, y, row.data(), area.nLon + 1);
+    }
+    mastview::SweepSetup setup;
+    setup.radius_km = 10;
+    setup.kFactor = console::kDefaultKFactor;  // as the run is not told one
+    setup.nLon = area.nLon;
+    setup.nLat = area.nLat;
+    setup.mast_m = 10;
+    const mastview::CoverageMast mast{
+        area.nLon / 2.0, area.nLat / 2.0,
+        heights.At(mastview::Nearest(area.nLon / 2.0), mastview::Nearest(area.nLat / 2.0)) + 10.0};
+    const mastview::LevelGrid levels =
+        mastview::CoverageLevels(setup, heights, {144.0, 25.0, 1.5, 0.0}, mast);
+    int withLevel = 0, withoutHeights = 0;
+    for (int y = 0; y <= area.nLat; ++y) {
+        for (int x = 0; x <= area.nLon; ++x) {
+            const float got = raster.At(x, area.nLat - y);
+            const std::optional<double> want = levels.Level_dBm(x, y);
+            if (!want) {
+                ASSERT_EQ(got, -32768.0f) << x << "," << y;  // outside the radius
+            } else if (InVoid(fileRow(y), x + area.x0)) {
+                ASSERT_EQ(got, -32768.0f) << x << "," << y;
+                ++withoutHeights;
+            } else {
+                ASSERT_EQ(got, static_cast<float>(*want)) << x << "," << y;
+                ++withLevel;
+            }
+        }
+    }
+    EXPECT_GT(withLevel, 20000);
+    EXPECT_GT(withoutHeights, 3000);
+    EXPECT_EQ(raster.At(0, 0), -32768.0f);  // a corner
+    // A level in the file is one of the map's tenths of a decibel, in the range a 25 W mast 10 km
+    // out gives.
+    const float sample = raster.At(area.nLon / 4, area.nLat / 2);
+    EXPECT_LT(sample, -20.0f);
+    EXPECT_GT(sample, -160.0f);
+    // The picture paints the voids' block (some 50 x 100 samples, 1.4 pixels a sample) the
+    // suite's no-data grey, not a level.
+    const QImage image(QString::fromStdString(png.string()));
+    int grey = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) grey += (image.pixel(x, y) & 0xFFFFFF) == 0x808080;
+    EXPECT_GT(grey, 6000);
 }
 
 TEST(CoverageOptions, MastAtSplitsAtTheLastColonAndTakesTheDefaultMast) {
