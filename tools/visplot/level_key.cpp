@@ -24,7 +24,9 @@ constexpr std::array<console::Rgb, kBandCount> kBandColours{{
     {70, 30, 90},
 }};
 constexpr console::Rgb kCovered{0, 200, 60};
-constexpr console::Rgb kNotCovered{120, 120, 120};
+// Pale, and far from the no-data grey: ground not covered is known ground, told apart from
+// ground without heights at a glance.
+constexpr console::Rgb kNotCovered{240, 226, 196};
 // Twelve colours far apart, for the best server picture.
 constexpr std::array<console::Rgb, 12> kServerColours{{
     {230, 25, 75},

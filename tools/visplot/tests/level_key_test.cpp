@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
+#include "plot/no_data.h"
+
 namespace visplot {
 namespace {
 
@@ -41,6 +45,20 @@ TEST(LevelKey, TheFieldStrengthIsOfTheFieldNotTheAntenna) {
     EXPECT_EQ(key.EntryOf(-100.1), 1);
     EXPECT_EQ(key.entries[0].label, "covered");
     EXPECT_EQ(key.entries[1].label, "not covered");
+}
+
+// Every colour of a coverage key stands well apart from the no-data grey, so ground without
+// heights is never read as "not covered" or as a band.
+TEST(LevelKey, NoColourLooksLikeNoData) {
+    const mastview::CoverageRadio radio{};
+    for (const LevelKey& key : {CoveredKey(-110, radio)}) {
+        for (const KeyEntry& entry : key.entries) {
+            const int distance = std::abs(entry.colour.red - plot::kNoDataColour.red) +
+                                 std::abs(entry.colour.green - plot::kNoDataColour.green) +
+                                 std::abs(entry.colour.blue - plot::kNoDataColour.blue);
+            EXPECT_GT(distance, 90) << entry.label;
+        }
+    }
 }
 
 }  // namespace
