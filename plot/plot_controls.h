@@ -19,9 +19,9 @@ namespace plot {
 // tools' other fractional constants): a map drawn beside it stops short of it.
 inline constexpr double kLegendLeft = console::Single(1.007f);
 
-// The legend: a bar of the 256 palette colours from 0.3 x nLat up to about 0.55 x nLat at x
-// 1.007 ... 1.03 x nLon, labelled with the heights of entries 0, 32, ... 224 and 255 (mask
-// "####"), a black frame and "Height m".
+// The legend: the height key of plot/colour_legend.h (the 256 palette colours, labelled with the
+// heights of entries 0, 255, 128, ... in whole metres, titled "Height m") on a plate from 0.25 x
+// nLat to 0.8 x nLat against the window's right edge.
 void DrawColourLegend(Canvas& canvas, const console::Palette& palette, double nLon, double nLat,
                       double maxHeight_m);
 
