@@ -27,20 +27,21 @@ constexpr double kExitTextY = Single(0.96f);
 
 }  // namespace
 
-void DrawColourLegend(Canvas& canvas, const console::Palette& palette, double nLon, double nLat,
-                      double maxHeight_m) {
-    DrawColourLegend(canvas, palette, nLon, nLat, [maxHeight_m](int entry) {
+PixelBox DrawColourLegend(Canvas& canvas, const console::Palette& palette, double nLon, double nLat,
+                          double maxHeight_m) {
+    return DrawColourLegend(canvas, palette, nLon, nLat, [maxHeight_m](int entry) {
         return console::ColourToHeight(entry, maxHeight_m);
     });
 }
 
-void DrawColourLegend(Canvas& canvas, const console::Palette& palette, double /*nLon*/, double nLat,
-                      const std::function<double(int entry)>& entryHeight) {
+PixelBox DrawColourLegend(Canvas& canvas, const console::Palette& palette, double /*nLon*/,
+                          double nLat, const std::function<double(int entry)>& entryHeight) {
     // The key's right edge keeps a margin from the window's; where the strip right of the map is
     // too narrow for it (small windows), the plate covers the map's edge rather than losing text.
     const int margin = std::max(2, canvas.TextHeightPx() / 4);
-    DrawColourScale(canvas, HeightScale(palette, entryHeight), canvas.WidthPx() - 1 - margin,
-                    canvas.PixelRow(kLegendTop * nLat), canvas.PixelRow(kLegendBottom * nLat));
+    return DrawColourScale(canvas, HeightScale(palette, entryHeight), canvas.WidthPx() - 1 - margin,
+                           canvas.PixelRow(kLegendTop * nLat),
+                           canvas.PixelRow(kLegendBottom * nLat));
 }
 
 void DrawExitControl(PlotWindow& window, double nLon, double nLat) {

@@ -194,14 +194,15 @@ TEST(MapFurniture, NorthArrowPointsTheWayAsked) {
 }
 
 TEST(PlaceText, NameGridReferenceAndPosition) {
+    const std::string nbsp = "\u00A0";  // kept together when a title line wraps
     const std::string pike = PlaceText("Scafell Pike", 54.4543, -3.2117);
     EXPECT_EQ(pike.find("Scafell Pike  NY215"), 0u) << pike;
-    const std::string position = "  54.4543°N 3.2117°W";
+    const std::string position = "  54.4543°N" + nbsp + "3.2117°W";
     EXPECT_EQ(pike.substr(pike.size() - position.size()), position) << pike;
+    EXPECT_EQ(pike.find(' ', 14), 14 + 6 + nbsp.size() + 4) << pike;  // "NY2154 0722" unbroken
     // A grid reference typed as the centre is not repeated; off the grid only the position.
-    const std::string gridRef = pike.substr(14, 11);
-    EXPECT_EQ(PlaceText(gridRef, 54.4543, -3.2117), gridRef + "  54.4543°N 3.2117°W");
-    EXPECT_EQ(PlaceText("Paris", 48.8566, 2.3522).find("Paris  48.8566°N 2.3522°E"), 0u);
+    EXPECT_EQ(PlaceText("NY2154 0722", 54.4543, -3.2117).find("NY2154 0722  54.4"), 0u);
+    EXPECT_EQ(PlaceText("Paris", 48.8566, 2.3522), "Paris  48.8566°N" + nbsp + "2.3522°E");
 }
 
 }  // namespace

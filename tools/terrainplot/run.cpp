@@ -100,8 +100,9 @@ int Run(const std::vector<std::string>& arguments, console::Console& console,
     DrawTerrainMap(window, area, source, config.windowSize);
 
     // The legend again, over the map's edge where the strip beside it is too narrow for it.
-    plot::DrawColourLegend(canvas, start->palette, area.nLon, area.nLat, heights->maxPlot_m);
-    const std::vector<plot::PixelBox> furniture = DrawScaleAndNorth(canvas, area);
+    std::vector<plot::PixelBox> furniture = DrawScaleAndNorth(canvas, area);
+    furniture.push_back(
+        plot::DrawColourLegend(canvas, start->palette, area.nLon, area.nLat, heights->maxPlot_m));
     const std::optional<std::string> sitesFile =
         console::FindFileIgnoringCase(console::NativePath(config.sitesPath + "SITES.DAT"));
     if (sitesFile) DrawSiteMarkers(canvas, area, *sitesFile, furniture);

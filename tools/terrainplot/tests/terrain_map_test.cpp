@@ -225,9 +225,9 @@ TEST(TerrainMap, LabelsStayOnThePictureAndApartAtEveryWindowSize) {
         plot::Canvas canvas("layout", layout.width_px, layout.height_px);
         terrainmap::SetPlotScale(canvas, area);
         const console::Palette palette = console::DefaultPalette();
-        plot::DrawColourLegend(canvas, palette, area.nLon, area.nLat, 978);
-        DrawSiteMarkers(canvas, area, (dir.Path() / "SITES.DAT").string(),
-                        DrawScaleAndNorth(canvas, area));
+        std::vector<plot::PixelBox> plates = DrawScaleAndNorth(canvas, area);
+        plates.push_back(plot::DrawColourLegend(canvas, palette, area.nLon, area.nLat, 978));
+        DrawSiteMarkers(canvas, area, (dir.Path() / "SITES.DAT").string(), plates);
         DrawCentreMarker(canvas, area);
         EXPECT_EQ(plot::testing::TextLayoutFaults(canvas), std::vector<std::string>{});
         std::vector<std::string> texts;

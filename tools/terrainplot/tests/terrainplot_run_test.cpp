@@ -111,10 +111,10 @@ class TerrainPlotRun : public ::testing::Test {
         if (!furniture_ || furnitureMax_ != maxPlot || furnitureRows_ != area.nLat) {
             furniture_ = std::make_unique<plot::Canvas>("furniture", 840, 600, kSentinel);
             terrainmap::SetPlotScale(*furniture_, area);
-            plot::DrawColourLegend(*furniture_, console::DefaultPalette(), area.nLon, area.nLat,
-                                   maxPlot);
-            DrawSiteMarkers(*furniture_, area, (sites_ / "SITES.DAT").string(),
-                            DrawScaleAndNorth(*furniture_, area));
+            std::vector<plot::PixelBox> plates = DrawScaleAndNorth(*furniture_, area);
+            plates.push_back(plot::DrawColourLegend(*furniture_, console::DefaultPalette(),
+                                                    area.nLon, area.nLat, maxPlot));
+            DrawSiteMarkers(*furniture_, area, (sites_ / "SITES.DAT").string(), plates);
             DrawCentreMarker(*furniture_, area);
             furniture_->FinishPainting();
             furnitureMax_ = maxPlot;
