@@ -559,3 +559,47 @@ TEST_F(VisplotRun, LatitudeLongitudeCentre) {
 }
 
 }  // namespace
+
+namespace visplot {
+namespace {
+
+// --palette: viridis paints the seen sea in viridis colours; an unknown name is a usage error.
+TEST_F(VisplotRun, PaletteOptionChoosesTheAngleColours) {
+    WriteConfig();
+    WriteTiles(kSeaLevel, kSeaLevel);
+    const ct::RunResult r = Run(std::string(kCentre) + "\n10\n1.3\n20\n", {"--palette", "viridis"});
+    ASSERT_EQ(r.exitCode, 0) << r.output << r.errors;
+    const mastview::RadiusArea a =
+        *mastview::MakeRadiusArea(centre.lat_deg, centre.lon_deg, 20).area;
+    const QImage image = PlotImage(png);
+    const auto isRamp = [](AnglePalette palette, QRgb pixel) {
+        for (int n = 0; n < 256; ++n) {
+            const console::Rgb c = AngleColour(palette, n);
+            if ((pixel & 0xFFFFFF) == (qRgb(c.red, c.green, c.blue) & 0xFFFFFF)) return true;
+        }
+        return false;
+    };
+    int viridis = 0, classic = 0;
+    for (const double km : {2.0, 4.0, 6.0, 8.0, 11.0}) {
+        // South of the centre, away from the rings' labels and the sites.
+        const int px = static_cast<int>(a.nLon / 2.0 / (1.07 * a.nLon) * 600);
+        const double uy = a.nLat / 2.0 - km / 20 * a.nLat / 2;
+        const QRgb pixel =
+            image.pixel(px, static_cast<int>((1.1 * a.nLat - uy) / (1.13 * a.nLat) * 600));
+        viridis += isRamp(AnglePalette::kViridis, pixel);
+        classic += isRamp(AnglePalette::kClassic, pixel);
+    }
+    EXPECT_EQ(viridis, 5);
+    EXPECT_EQ(classic, 0);
+
+    std::filesystem::remove(png);
+    const ct::RunResult bad = Run(std::string(kCentre) + "\n10\n1.3\n20\n", {"--palette", "jet"});
+    EXPECT_EQ(bad.exitCode, 2);
+    EXPECT_NE(bad.errors.find("--palette jet: no such palette (classic, viridis)"),
+              std::string::npos)
+        << bad.errors << bad.output;
+    EXPECT_FALSE(std::filesystem::exists(png));
+}
+
+}  // namespace
+}  // namespace visplot
