@@ -1,7 +1,10 @@
 #include "plot/plot_controls.h"
 
+#include <algorithm>
+
 #include "console/console_constants.h"
 #include "console/picture_mask.h"
+#include "plot/colour_legend.h"
 
 namespace plot {
 
@@ -13,11 +16,9 @@ namespace {
 
 // Fractions of the plot size that place the legend and the Exit control, held in single
 // precision like the tools' other fractional constants.
-constexpr double kLegendRight = Single(1.03f);
-constexpr double kLegendBottom = Single(0.3f);
-constexpr double kLegendTop = Single(0.55f);
-constexpr double kLegendLabelLift = Single(0.01f);
-constexpr double kLegendCaptionY = Single(0.59f);
+// The key's plate spans half the plot's height, below the Exit control.
+constexpr double kLegendBottom = 0.25;
+constexpr double kLegendTop = 0.8;
 constexpr double kExitLeft = Single(1.03f);
 constexpr double kExitRight = Single(1.05f);
 constexpr double kExitBottom = Single(0.97f);
@@ -26,36 +27,21 @@ constexpr double kExitTextY = Single(0.96f);
 
 }  // namespace
 
-void DrawColourLegend(Canvas& canvas, const console::Palette& palette, double nLon, double nLat,
-                      double maxHeight_m) {
-    DrawColourLegend(canvas, palette, nLon, nLat, [maxHeight_m](int entry) {
+PixelBox DrawColourLegend(Canvas& canvas, const console::Palette& palette, double nLon, double nLat,
+                          double maxHeight_m) {
+    return DrawColourLegend(canvas, palette, nLon, nLat, [maxHeight_m](int entry) {
         return console::ColourToHeight(entry, maxHeight_m);
     });
 }
 
-void DrawColourLegend(Canvas& canvas, const console::Palette& palette, double nLon, double nLat,
-                      const std::function<double(int entry)>& entryHeight) {
-    canvas.SetPen(PenStyle::kSolid, 1);
-    for (int i = 0; i < console::kPaletteEntries; ++i) {
-        double y = nLat * (i / 1024.0 + kLegendBottom);
-        canvas.Line(kLegendLeft * nLon, y, kLegendRight * nLon, y, palette[i]);
-        if (i % 32 == 0 || i == console::kPaletteEntries - 1) {
-            canvas.SetPosition(kLegendRight * nLon, y + kLegendLabelLift * nLat);
-            canvas.Print(console::FormatMask("####", {entryHeight(i)}));
-        }
-    }
-    canvas.Rectangle(kLegendLeft * nLon, kLegendBottom * nLat, kLegendRight * nLon,
-                     kLegendTop * nLat, kBlack);
-    // The title starts at the bar's left edge unless it would run off the window's right edge;
-    // then it moves left just enough to end inside.
-    constexpr std::string_view kTitle = "Height m";
-    double titleX = kLegendLeft * nLon;
-    const double pxPerUnit = canvas.PixelX(1) - canvas.PixelX(0);
-    const double overhang_px =
-        canvas.PixelX(titleX) + canvas.TextWidthPx(kTitle) + 1 - canvas.WidthPx();
-    if (overhang_px > 0 && pxPerUnit > 0) titleX -= overhang_px / pxPerUnit;
-    canvas.SetPosition(titleX, kLegendCaptionY * nLat);
-    canvas.Print(kTitle);
+PixelBox DrawColourLegend(Canvas& canvas, const console::Palette& palette, double /*nLon*/,
+                          double nLat, const std::function<double(int entry)>& entryHeight) {
+    // The key's right edge keeps a margin from the window's; where the strip right of the map is
+    // too narrow for it (small windows), the plate covers the map's edge rather than losing text.
+    const int margin = std::max(2, canvas.TextHeightPx() / 4);
+    return DrawColourScale(canvas, HeightScale(palette, entryHeight), canvas.WidthPx() - 1 - margin,
+                           canvas.PixelRow(kLegendTop * nLat),
+                           canvas.PixelRow(kLegendBottom * nLat));
 }
 
 void DrawExitControl(PlotWindow& window, double nLon, double nLat) {

@@ -11,6 +11,7 @@
 #include "console/console_constants.h"
 #include "console/palette.h"
 #include "plot/canvas.h"
+#include "plot/colour_legend.h"
 #include "plot/plot_window.h"
 
 namespace plot {
@@ -19,16 +20,17 @@ namespace plot {
 // tools' other fractional constants): a map drawn beside it stops short of it.
 inline constexpr double kLegendLeft = console::Single(1.007f);
 
-// The legend: a bar of the 256 palette colours from 0.3 x nLat up to about 0.55 x nLat at x
-// 1.007 ... 1.03 x nLon, labelled with the heights of entries 0, 32, ... 224 and 255 (mask
-// "####"), a black frame and "Height m".
-void DrawColourLegend(Canvas& canvas, const console::Palette& palette, double nLon, double nLat,
-                      double maxHeight_m);
+// The legend: the height key of plot/colour_legend.h (the 256 palette colours, labelled with the
+// heights of entries 0, 255, 128, ... in whole metres, titled "Height m") on a plate from 0.25 x
+// nLat to 0.8 x nLat against the window's right edge.
+// Returns the plate's box.
+PixelBox DrawColourLegend(Canvas& canvas, const console::Palette& palette, double nLon, double nLat,
+                          double maxHeight_m);
 
 // The same legend with each label's height given by entryHeight(entry), for a tool whose colours
 // stand for heights on another scale than HeightToColour's.
-void DrawColourLegend(Canvas& canvas, const console::Palette& palette, double nLon, double nLat,
-                      const std::function<double(int entry)>& entryHeight);
+PixelBox DrawColourLegend(Canvas& canvas, const console::Palette& palette, double nLon, double nLat,
+                          const std::function<double(int entry)>& entryHeight);
 
 // The "Exit" control in the top right corner: a pure red box from (1.03, 1) to (1.05, 0.97)
 // times (nLon, nLat) with its black diagonals and "Exit" beside it. Also tells the window where

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QImage>
+#include <QString>
+
 #include "console/testing/test_support.h"
 #include "console/tool_config.h"
 #include "plot/testing/png_reading.h"
@@ -47,9 +50,19 @@ TEST(ExampleTool, FullStartUpDialogueToPng) {
     auto py = [&](double y) { return static_cast<int>((100 - y) * 300 / 103); };
     // A saved picture has no Exit box to click.
     EXPECT_EQ(PngPixel(png, px(103.2), py(98.5)).colour, console::kWhite);
-    // Legend: entry i at y = 100 x (i / 1024 + 0.3): the green band low, the red band high.
-    EXPECT_EQ(PngPixel(png, px(102), py(100 * (42 / 1024.0 + 0.3))).colour, (Rgb{0, 255, 0}));
-    EXPECT_EQ(PngPixel(png, px(102), py(100 * (228 / 1024.0 + 0.3))).colour, kPureRed);
+    // Legend against the right edge: the green band low in its bar, the red band high (the map
+    // round the centre, 650 to 730 m, has neither colour).
+    const QImage image(QString::fromStdString(png));
+    int greenRow = -1, redRow = -1;
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const QRgb c = image.pixel(x, y) & 0xFFFFFF;
+            if (c == (qRgb(0, 255, 0) & 0xFFFFFF) && greenRow < 0) greenRow = y;
+            if (c == (qRgb(255, 0, 0) & 0xFFFFFF) && redRow < 0) redRow = y;
+        }
+    EXPECT_GT(greenRow, 0);
+    EXPECT_GT(redRow, 0);
+    EXPECT_LT(redRow, greenRow);
     // The map round the centre (about 700 m, entry 191) is in the black part of the palette.
     EXPECT_EQ(PngPixel(png, px(50), py(50)).colour, kBlack);
     // The click's read-out line in blue at the bottom.

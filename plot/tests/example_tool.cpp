@@ -75,7 +75,6 @@ int main(int argc, char** argv) {
     plot::Canvas& canvas = window.Picture();
     canvas.SetScale(0, n, 1.07 * n, -0.03 * n);
     plot::DrawExitControl(window, n, n);
-    plot::DrawColourLegend(canvas, start->palette, n, n, maxPlot);
     window.Show();
     HeightColourTable colours(maxPlot);
     for (int y = n; y >= 0; --y) {
@@ -84,6 +83,8 @@ int main(int argc, char** argv) {
             canvas.Rectangle(x, y, x + 1.005, y + 1.005, c, c);
         }
     }
+    // The key after the map: on a small window it reaches over the map's edge.
+    plot::DrawColourLegend(canvas, start->palette, n, n, maxPlot);
     window.Repaint();
 
     plot::WaitForUser(window, con, n, n, [&](const plot::Click& click) {

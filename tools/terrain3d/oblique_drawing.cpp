@@ -7,13 +7,12 @@
 #include <string>
 
 #include "console/console_constants.h"
+#include "plot/map_furniture.h"
 #include "plot/no_data.h"
 #include "plot/plot_controls.h"
 
 namespace terrain3d {
 namespace {
-
-using terrainmap::kCentreMarkerShare;
 
 // The pixel that holds a fractional pixel coordinate; far-off values are held well outside.
 int PixelIndex(double p) {
@@ -65,6 +64,7 @@ void DrawRows(plot::PlotWindow& window, const terrainmap::MapRectangle& area,
     }
     const std::uint32_t noDataPixel =
         qRgb(plot::kNoDataColour.red, plot::kNoDataColour.green, plot::kNoDataColour.blue);
+    const std::uint32_t seaPixel = qRgb(kSeaColour.red, kSeaColour.green, kSeaColour.blue);
     const int k = terrainmap::RepaintStep(area.nLat);
     canvas.FinishPainting();
     for (int y = area.nLat; y >= 0; --y) {
@@ -76,9 +76,9 @@ void DrawRows(plot::PlotWindow& window, const terrainmap::MapRectangle& area,
             const int px = PixelIndex(canvas.PixelX(p.x));
             const int py = PixelIndex(canvas.PixelY(p.y));
             const std::uint32_t value =
-                grid.NoData().At(x + x0, y + y0)
-                    ? noDataPixel
-                    : pixelOf[static_cast<std::size_t>(view.ColourEntry(h))];
+                grid.NoData().At(x + x0, y + y0) ? noDataPixel
+                : h <= 0                         ? seaPixel
+                         : pixelOf[static_cast<std::size_t>(view.ColourEntry(h))];
             // The row starts with a pixel at its first sample; each later sample draws the line
             // from the previous one.
             if (x == 0) {
@@ -96,13 +96,20 @@ void DrawRows(plot::PlotWindow& window, const terrainmap::MapRectangle& area,
     canvas.SetPosition(end.x, end.y);
 }
 
-void DrawCentreMarker(plot::Canvas& canvas, const terrainmap::MapRectangle& area,
+void DrawCentreMarker(plot::Canvas& canvas, const terrainmap::MapRectangle& /*area*/,
                       const ObliqueView& view, std::int32_t centreHeight_m) {
     const ViewPoint c = view.CentrePoint(centreHeight_m);
-    const double e = area.nLon / kCentreMarkerShare;
-    const double cosLat0 = view.CosLat0();
-    canvas.Rectangle(c.x - e, c.y - e * cosLat0, c.x + e, c.y + e * cosLat0, console::kBlack,
-                     console::kWhite);
+    plot::DrawCentreMarker(canvas, c.x, c.y);
+}
+
+plot::PixelBox DrawNorthArrow(plot::Canvas& canvas, const terrainmap::MapRectangle& area,
+                              const ObliqueView& view) {
+    // North is where the rows move as they go north: right by ShiftRight, up by ShiftUp / cos φ0.
+    const double dx = canvas.PixelX(view.ShiftRight()) - canvas.PixelX(0);
+    const double dy = canvas.PixelY(view.ShiftUp() / view.CosLat0()) - canvas.PixelY(0);
+    const plot::PixelBox field{canvas.PixelColumn(0), canvas.PixelRow(area.nLat),
+                               canvas.PixelColumn(area.nLon) - 1, canvas.PixelRow(0)};
+    return plot::DrawNorthArrow(canvas, field, dx, dy);
 }
 
 void DrawLinearLegend(plot::Canvas& canvas, const console::Palette& palette,

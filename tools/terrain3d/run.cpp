@@ -1,5 +1,8 @@
 #include "run.h"
 
+#include <cstdio>
+
+#include "console/console_constants.h"
 #include "console/exit_status.h"
 #include "console/hgt_tile_store.h"
 #include "console/numbers.h"
@@ -68,6 +71,12 @@ int Run(const std::vector<std::string>& arguments, console::Console& console,
                             prepared.headless, console::kWhite);
     plot::Canvas& canvas = window.Picture();
     terrainmap::SetPlotScale(canvas, area);
+    char parameters[160];
+    std::snprintf(parameters, sizeof parameters,
+                  "Area %.3g km x %.3g km   colours 0 to %d m, linear (highest %d m)   sea blue",
+                  console::kPlotAspect * size_km, size_km, heights->maxPlot_m,
+                  heights->area.maxHeight_m);
+    canvas.SetTitleStrip(terrainmap::MapTitle("terrain3d: oblique view", *centre, parameters));
     canvas.Rectangle(0, 0, area.nLon, area.nLat, console::kBlack, console::kBlack);
     window.Show();
 
@@ -76,6 +85,7 @@ int Run(const std::vector<std::string>& arguments, console::Console& console,
     DrawCentreMarker(canvas, area, view, centreHeight_m);
     window.Repaint();
     DrawLinearLegend(canvas, start->palette, area, view);
+    DrawNorthArrow(canvas, area, view);
     window.Repaint();
 
     WaitForEscape(window);

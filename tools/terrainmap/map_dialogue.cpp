@@ -5,6 +5,7 @@
 #include "console/numbers.h"
 #include "console/picture_mask.h"
 #include "map_options.h"
+#include "plot/place_text.h"
 
 namespace terrainmap {
 namespace {
@@ -89,6 +90,13 @@ void PrintNoDataShare(console::Console& console, const terrain::AreaGrid& grid, 
 std::string PlotCaption(std::string_view prefix, std::string_view siteText, double km) {
     return std::string(prefix) + std::string(siteText) +
            console::FormatMask(kCaptionWidthMask, {km});
+}
+
+std::vector<std::string> MapTitle(std::string_view what, const console::ConsolePosition& centre,
+                                  std::string parameters) {
+    return {std::string(what) + " round " +
+                plot::PlaceText(centre.text, centre.latitude_deg, centre.longitude_deg),
+            std::move(parameters)};
 }
 
 WindowLayout PlotWindowLayout(std::int32_t windowSize_px) {

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "console/console.h"
 #include "console/hgt_tile_store.h"
@@ -53,6 +54,11 @@ void PrintNoDataShare(console::Console& console, const terrain::AreaGrid& grid, 
 // "Terrain Plot, centred on " + site text + "     Plot Width ###km" (and terrain3d's "3D Plot,
 // centred on ").
 std::string PlotCaption(std::string_view prefix, std::string_view siteText, double km);
+
+// The title strip of both tools' pictures: "TOOL round PLACE" (plot/place_text.h) and the line
+// of parameters and results.
+std::vector<std::string> MapTitle(std::string_view what, const console::ConsolePosition& centre,
+                                  std::string parameters);
 
 // The plot window of both tools: at (100, 0), round(1.4 × windowSize) × windowSize pixels, white,
 // with the scale (0, nLat) at the top-left to (1.07 × nLon, −0.03 × nLat) at the bottom-right.

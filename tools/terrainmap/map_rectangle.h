@@ -19,9 +19,6 @@ struct MapRectangle {
 
 // Most rows and columns a plot may have (the area grid's height and the widest plot), in samples
 // whatever their spacing: a 1 arc-second plot so covers at most a ninth of the area.
-// The centre marker's half-width is nLon / 200 in both map tools.
-inline constexpr double kCentreMarkerShare = 200;
-
 constexpr int kMaxRows = 6000;
 constexpr int kMaxColumns = 10000;
 

@@ -1,5 +1,7 @@
 #include "run.h"
 
+#include <cstdio>
+
 #include "click_readout.h"
 #include "console/exit_status.h"
 #include "console/file_names.h"
@@ -18,6 +20,18 @@
 #include "tool_options.h"
 
 namespace terrainplot {
+namespace {
+
+// The title strip's second line: the plot's size and its colour scale.
+std::string TitleParameters(double width_km, double height_km, int maxPlot_m, int maxFound_m,
+                            bool shade) {
+    char text[160];
+    std::snprintf(text, sizeof text, "Width %.3g km x %.3g km   colours 0 to %d m (highest %d m)%s",
+                  width_km, height_km, maxPlot_m, maxFound_m, shade ? "   hillshaded" : "");
+    return text;
+}
+
+}  // namespace
 
 int Run(const std::vector<std::string>& arguments, console::Console& console,
         const std::filesystem::path& workingFolder) {
@@ -66,6 +80,11 @@ int Run(const std::vector<std::string>& arguments, console::Console& console,
     plot::Canvas& canvas = window.Picture();
     terrainmap::SetPlotScale(canvas, area);
     canvas.SetGeoreference(PlotDegrees(area));
+    const bool shade = prepared.line.Given(kShadeOption);
+    canvas.SetTitleStrip(
+        terrainmap::MapTitle("terrainplot: height map", *centre,
+                             TitleParameters(width_km, area.northSouthKm, heights->maxPlot_m,
+                                             heights->area.maxHeight_m, shade)));
     plot::DrawExitControl(window, area.nLon, area.nLat);
     console.BringToFront();
     plot::DrawColourLegend(canvas, start->palette, area.nLon, area.nLat, heights->maxPlot_m);
@@ -77,12 +96,17 @@ int Run(const std::vector<std::string>& arguments, console::Console& console,
     source.y0 = heights->area.y0;
     source.palette = &start->palette;
     source.maxPlot_m = heights->maxPlot_m;
+    source.shade = shade;
     DrawTerrainMap(window, area, source, config.windowSize);
 
+    // The legend again, over the map's edge where the strip beside it is too narrow for it.
+    std::vector<plot::PixelBox> furniture = DrawScaleAndNorth(canvas, area);
+    furniture.push_back(
+        plot::DrawColourLegend(canvas, start->palette, area.nLon, area.nLat, heights->maxPlot_m));
     const std::optional<std::string> sitesFile =
         console::FindFileIgnoringCase(console::NativePath(config.sitesPath + "SITES.DAT"));
-    if (sitesFile) DrawSiteMarkers(canvas, area, centre->latitude_deg, *sitesFile);
-    DrawCentreMarker(canvas, area, centre->latitude_deg);
+    if (sitesFile) DrawSiteMarkers(canvas, area, *sitesFile, furniture);
+    DrawCentreMarker(canvas, area);
     window.Repaint();
 
     ClickReadout readout(canvas, console, store, area, *centre, config.sitesPath,

@@ -11,10 +11,14 @@
 #include "console/console_constants.h"
 #include "console/file_names.h"
 #include "console/position_entry.h"
+#include "geodesy/distance_bearing.h"
 #include "geodesy/upper_case.h"
+#include "plot/map_furniture.h"
+#include "plot/map_sites.h"
 #include "plot/no_data.h"
 #include "plot/plot_controls.h"
 #include "sitefile/site_search.h"
+#include "terrainmap/hillshade.h"
 
 namespace terrainplot {
 namespace {
@@ -23,8 +27,6 @@ using console::Single;
 
 using console::kSampleNudge;                     // 0.00001: inside the sample's cell
 constexpr double kSquareReach = Single(1.005f);  // a filled square overlaps its neighbours a bit
-constexpr double kSiteMarkerShare = 600;         // marker half-height nLon / 600
-using terrainmap::kCentreMarkerShare;
 // The legend bar starts at 1.007 × nLon. On narrow plots (nLon below about 140) the squares of
 // the last column would reach over it, so the map stops short of it.
 using plot::kLegendLeft;
@@ -82,13 +84,6 @@ class HeightColours {
     std::array<std::uint32_t, console::kPaletteEntries> pixel_{};
 };
 
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-bool IsLocatorLetter(char c) {
-    return c >= 'A' && c <= 'X';
-}
-
 }  // namespace
 
 void DrawTerrainMap(plot::PlotWindow& window, const terrainmap::MapRectangle& area,
@@ -115,6 +110,25 @@ void DrawTerrainMap(plot::PlotWindow& window, const terrainmap::MapRectangle& ar
     const terrain::NoDataMask& noData = source.grid->NoData();
     const bool anyNoData = noData.Any();
     const std::uint32_t noDataPixel = ToPixelValue(plot::kNoDataColour);
+    const double cellWidth_m =
+        terrainmap::CellWidth_m(area.samplesPerDegree, (area.north + area.south) / 2);
+    const double cellHeight_m = terrainmap::CellHeight_m(area.samplesPerDegree);
+    // Land lit from the north-west; sea (0 m and below) and no data keep their flat colours.
+    const auto shadeOf = [&](int x, int gridY, std::int32_t h) {
+        const int gx = x + source.x0;
+        std::array<double, 9> around{};
+        for (int dy = -1; dy <= 1; ++dy)
+            for (int dx = -1; dx <= 1; ++dx) {
+                const int nx = gx + dx, ny = gridY - dy;  // the first row is the northern one
+                around[static_cast<std::size_t>((dy + 1) * 3 + dx + 1)] =
+                    anyNoData && noData.At(nx, ny) ? h : source.grid->At(nx, ny);
+            }
+        return terrainmap::ShadeFactor(around, cellWidth_m, cellHeight_m);
+    };
+    const auto colourOf = [&](int x, int gridY, std::int32_t h) {
+        const console::Rgb flat = colours.Colour(h);
+        return source.shade && h > 0 ? terrainmap::Shaded(flat, shadeOf(x, gridY, h)) : flat;
+    };
     canvas.FinishPainting();
     for (int y = nLat; y >= 0; --y) {
         const std::int16_t* heights = PlotRow(*source.grid, y + source.y0, source.x0, nLon, spare);
@@ -125,16 +139,19 @@ void DrawTerrainMap(plot::PlotWindow& window, const terrainmap::MapRectangle& ar
             // A sample is larger than a pixel: a filled square, outline and pixel all one colour.
             const int top = PixelOf(canvas.PixelY(y + kSquareReach));
             for (int x = 0; x <= nLon; ++x) {
-                canvas.FillPixels(columnLeft[static_cast<std::size_t>(x)], top,
-                                  columnRight[static_cast<std::size_t>(x)], bottom,
-                                  hasNoData(x) ? plot::kNoDataColour : colours.Colour(heights[x]));
+                canvas.FillPixels(
+                    columnLeft[static_cast<std::size_t>(x)], top,
+                    columnRight[static_cast<std::size_t>(x)], bottom,
+                    hasNoData(x) ? plot::kNoDataColour : colourOf(x, gridY, heights[x]));
             }
         } else if (std::uint32_t* line = canvas.ScanLine(bottom)) {
             // Several samples share a pixel: write it straight into the image, the last wins.
             for (int x = 0; x <= nLon; ++x) {
                 const int px = columnLeft[static_cast<std::size_t>(x)];
                 if (px >= 0 && px < widthPx)
-                    line[px] = hasNoData(x) ? noDataPixel : colours.Pixel(heights[x]);
+                    line[px] = hasNoData(x)   ? noDataPixel
+                               : source.shade ? ToPixelValue(colourOf(x, gridY, heights[x]))
+                                              : colours.Pixel(heights[x]);
             }
         }
         if (y % k == 0) window.Repaint();
@@ -155,52 +172,34 @@ console::UserToLatLong PlotDegrees(const terrainmap::MapRectangle& area) {
     return {area.west, degreesPerSample, area.south, degreesPerSample};
 }
 
-std::optional<SiteLine> ParseSiteLine(std::string_view line) {
-    while (!line.empty() && (line.back() == '\r' || line.back() == '\n')) line.remove_suffix(1);
-    const std::optional<sitefile::SiteFields> fields =
-        sitefile::SplitSiteLine(line, geodesy::Letters::kAscii);
-    if (!fields) return std::nullopt;
-    const std::string& position = fields->location;
-    if (position.size() < 6) return std::nullopt;
-    SiteLine site;
-    site.name = fields->name;
-    if (IsDigit(position[4]) && IsDigit(position[5])) {
-        site.position = geodesy::ParseGridRefCorner(position);
-    } else if (IsLocatorLetter(position[4]) && IsLocatorLetter(position[5])) {
-        site.position = geodesy::ParseLocatorCorner(position);
-    } else {
-        return std::nullopt;
-    }
-    return site;
+plot::PixelBox MapPixels(const plot::Canvas& canvas, const terrainmap::MapRectangle& area) {
+    return {std::max(0, canvas.PixelColumn(0)), std::max(0, canvas.PixelRow(area.nLat)),
+            std::min(canvas.WidthPx() - 1, canvas.PixelColumn(kLegendLeft * area.nLon) - 1),
+            std::min(canvas.HeightPx() - 1, canvas.PixelRow(0))};
 }
 
-int DrawSiteMarkers(plot::Canvas& canvas, const terrainmap::MapRectangle& area, double lat0_deg,
-                    const std::string& sitesFile) {
-    if (!console::IsRegularFile(sitesFile)) return 0;  // a FIFO would block the drawing
-    std::ifstream in(sitesFile, std::ios::binary);
-    if (!in) return 0;
-    const double cosLat0 = std::cos(lat0_deg * console::kRadPerDeg);
-    const double d = area.nLon / kSiteMarkerShare;
-    int drawn = 0;
-    std::string text;
-    while (std::getline(in, text)) {
-        const std::optional<SiteLine> site = ParseSiteLine(text);
-        if (!site) continue;
-        const PlotPoint p = ToPlot(area, site->position.lat_deg, site->position.lon_deg);
-        if (!(p.x < area.nLon)) continue;
-        canvas.Rectangle(p.x - d / cosLat0, p.y - d, p.x + d / cosLat0, p.y + d, console::kBlack,
-                         console::kWhite);
-        ++drawn;
+int DrawSiteMarkers(plot::Canvas& canvas, const terrainmap::MapRectangle& area,
+                    const std::string& sitesFile, const std::vector<plot::PixelBox>& keepOut) {
+    std::vector<plot::MapSite> sites;
+    for (const plot::SiteLine& site : plot::ReadSiteLines(sitesFile)) {
+        const PlotPoint p = ToPlot(area, site.position.lat_deg, site.position.lon_deg);
+        sites.push_back({site.name, p.x, p.y});
     }
-    return drawn;
+    return plot::DrawSites(canvas, sites, MapPixels(canvas, area), keepOut);
 }
 
-void DrawCentreMarker(plot::Canvas& canvas, const terrainmap::MapRectangle& area, double lat0_deg) {
-    const double cosLat0 = std::cos(lat0_deg * console::kRadPerDeg);
-    const double e = area.nLon / kCentreMarkerShare;
-    const double cx = area.nLon / 2.0;
-    const double cy = area.nLat / 2.0;
-    canvas.Rectangle(cx - e, cy - e * cosLat0, cx + e, cy + e * cosLat0, console::kWhite);
+void DrawCentreMarker(plot::Canvas& canvas, const terrainmap::MapRectangle& area) {
+    plot::DrawCentreMarker(canvas, area.nLon / 2.0, area.nLat / 2.0);
+}
+
+std::vector<plot::PixelBox> DrawScaleAndNorth(plot::Canvas& canvas,
+                                              const terrainmap::MapRectangle& area) {
+    const plot::PixelBox map = MapPixels(canvas, area);
+    const double middle = (area.north + area.south) / 2;
+    const double width_km =
+        geodesy::DistBearBetween({middle, area.west}, {middle, area.east}).distance_km;
+    const double pxPerKm = (canvas.PixelX(area.nLon) - canvas.PixelX(0)) / width_km;
+    return {plot::DrawScaleBar(canvas, pxPerKm, map), plot::DrawNorthArrow(canvas, map)};
 }
 
 }  // namespace terrainplot

@@ -10,6 +10,7 @@ namespace terrainplot {
 
 inline constexpr std::string_view kWidthOption = "--width";
 inline constexpr std::string_view kGeoTiffOption = "--geotiff";
+inline constexpr std::string_view kShadeOption = "--shade";
 
 inline constexpr console::OptionSpec kOptions[] = {
     {kWidthOption, "KM", console::ValueType::kNumber, "width of the plot in km (0 gives 100)", true,
@@ -17,6 +18,9 @@ inline constexpr console::OptionSpec kOptions[] = {
     terrainmap::kMaxOptionSpec,
     {kGeoTiffOption, "FILE", console::ValueType::kFileName,
      "also write the plotted heights (m) as a Float32 GeoTIFF (EPSG:4326, no data -32768)"},
+    {kShadeOption, "", console::ValueType::kFlag,
+     "blend a hillshade (light from the north-west, 45 degrees up) with the height colours; "
+     "sea and no data stay flat"},
 };
 
 inline constexpr console::ToolDescription kDescription{

@@ -76,6 +76,12 @@ bool WriteServerPicture(const std::string& fileName, const CoverageRequest& requ
     const int strip = LegendStripPx(legend, size);
     plot::Canvas canvas(caption + "   Best server", size + strip, size);
     SetPlotFrame(canvas, view.area, strip);
+    canvas.SetTitleStrip(TitleLines(
+        view, "best server",
+        Number("%g MHz", request.radio.frequency_MHz) + "   " +
+            std::to_string(transmitters.size()) + " masts" +
+            (request.sensitivity_dBm ? Number("   receiver %g dBm", *request.sensitivity_dBm)
+                                     : std::string())));
     const mastview::LevelGrid& levels = best.Levels();
     PaintSamples(canvas, view.area, [&](int x, int y) {
         const std::uint8_t server = best.ServerAt(x, y);
@@ -141,7 +147,8 @@ std::string ServerPictureName(const std::string& pngFile) {
 int RunCoverage(const CoverageRequest& request, const std::vector<Transmitter>& transmitters,
                 const mastview::MastView& view, const mastview::RadiusHeights& loaded,
                 const std::optional<std::string>& geotiffFile,
-                const console::HeadlessOptions& headless, console::Console& console) {
+                const console::HeadlessOptions& headless, console::Console& console,
+                const std::string& sitesFile) {
     const mastview::SweepSetup setup = mastview::SweepSetupFor(view);
     const mastview::BestServer best = Levels(request, transmitters, setup, loaded.heights);
     const mastview::LevelGrid& levels = best.Levels();
@@ -176,14 +183,20 @@ int RunCoverage(const CoverageRequest& request, const std::vector<Transmitter>& 
         return colours[static_cast<std::size_t>(raw - INT16_MIN)];
     });
     DrawLegend(window.Picture(), view.area, legend);
-    window.Repaint();
 
+    std::string results = Number("%g MHz", request.radio.frequency_MHz) + "   " +
+                          Number("%g W ERP", request.radio.erp_W);
     if (request.sensitivity_dBm) {
         const mastview::CoveredArea covered =
             mastview::CoveredAreaOf(levels, view.area.latS_deg, *request.sensitivity_dBm);
-        console.PrintLine("Covered area " + Number("%.1f", covered.covered_km2) + " km² (" +
-                          Number("%.1f", 100.0 * covered.Share()) + " % of the disc)");
+        const std::string area = Number("%.1f", covered.covered_km2) + " km² (" +
+                                 Number("%.1f", 100.0 * covered.Share()) + " % of the disc)";
+        console.PrintLine("Covered area " + area);
+        results += "   covered " + area;
     }
+    if (transmitters.size() > 1) results += "   " + std::to_string(transmitters.size()) + " masts";
+    window.Picture().SetTitleStrip(TitleLines(view, "received level", results));
+    plot.DrawFurniture(sitesFile, false);
     int status = console::kExitNormal;
     if (transmitters.size() > 1 && !headless.pngFile.empty()) {
         const std::string serverFile = ServerPictureName(headless.pngFile);

@@ -37,12 +37,14 @@ std::string CoverageCaption(const mastview::MastView& view, const CoverageReques
 std::string ServerPictureName(const std::string& pngFile);
 
 // Draws the coverage map of the transmitters over the loaded heights, in a window of its own,
-// and serves the user's clicks until Exit; with `geotiffFile`, first writes the levels there as
-// a GeoTIFF. console::kExitNormal, or kExitRefused when the GeoTIFF (then nothing is drawn) or
-// the best server picture could not be written.
+// with the map's furniture (the sites of `sitesFile`) and a title strip, and serves the user's
+// clicks until Exit; with `geotiffFile`, first writes the levels there as a GeoTIFF.
+// console::kExitNormal, or kExitRefused when the GeoTIFF (then nothing is drawn) or the best
+// server picture could not be written.
 int RunCoverage(const CoverageRequest& request, const std::vector<Transmitter>& transmitters,
                 const mastview::MastView& view, const mastview::RadiusHeights& loaded,
                 const std::optional<std::string>& geotiffFile,
-                const console::HeadlessOptions& headless, console::Console& console);
+                const console::HeadlessOptions& headless, console::Console& console,
+                const std::string& sitesFile);
 
 }  // namespace visplot

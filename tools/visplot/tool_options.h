@@ -21,12 +21,21 @@ inline constexpr console::OptionSpec kGeoTiffOptionSpec{
     "level (dBm) of each sample, as a Float32 GeoTIFF (EPSG:4326; no data -32768 where hidden, "
     "outside the radius or without heights)"};
 
-// mastview's questions' options, the GeoTIFF, then the coverage mode's.
+inline constexpr std::string_view kPaletteOption = "--palette";
+
+// The colours of the angles.
+inline constexpr console::OptionSpec kPaletteOptionSpec{
+    kPaletteOption, "NAME", console::ValueType::kText,
+    "colours of the elevation angles: classic (the default: dark blue to red and white as the "
+    "angle falls) or viridis (colour-blind safe, lighter as the angle rises)"};
+
+// mastview's questions' options, the GeoTIFF, the palette, then the coverage mode's.
 inline constexpr auto kOptions = [] {
-    std::array<console::OptionSpec, std::size(mastview::kOptions) + 1 + std::size(kCoverageOptions)>
+    std::array<console::OptionSpec, std::size(mastview::kOptions) + 2 + std::size(kCoverageOptions)>
         all{};
     auto end = std::copy(std::begin(mastview::kOptions), std::end(mastview::kOptions), all.begin());
     *end++ = kGeoTiffOptionSpec;
+    *end++ = kPaletteOptionSpec;
     std::copy(std::begin(kCoverageOptions), std::end(kCoverageOptions), end);
     return all;
 }();
@@ -58,7 +67,8 @@ inline constexpr console::ToolDescription kDescription{
         "visplot --mast 10 --k 1.3 --radius 40 --freq 144 --erp 25 --sensitivity -110 \\\n"
         "        --mast-at Skiddaw:10 --png coverage.png \"Scafell Pike\"\n"
         "visplot --mast 10 --k 1.3 --radius 40 --freq 144 --erp 25 --geotiff levels.tif Skiddaw\n"
-        "visplot --mast 10 --k 1.3 --radius 25 --geotiff angles.tif \"54 27 15N 3 12 42W\"",
+        "visplot --mast 10 --k 1.3 --radius 25 --geotiff angles.tif \"54 27 15N 3 12 42W\"\n"
+        "visplot --mast 10 --k 1.3 --radius 40 --palette viridis --png seen.png Keswick",
 };
 
 }  // namespace visplot

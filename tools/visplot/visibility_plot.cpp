@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -13,7 +14,10 @@
 #include "mastview/elevation_colour.h"
 #include "mastview/sample_verdicts.h"
 #include "mastview/sweep.h"
+#include "plot/map_furniture.h"
+#include "plot/map_sites.h"
 #include "plot/no_data.h"
+#include "plot/place_text.h"
 #include "plot/plot_controls.h"
 #include "read_out_place.h"
 
@@ -30,6 +34,18 @@ constexpr double kReadOutStrip = -0.005;  // y of the read-out strip below the p
 constexpr int kGap_px = 8;
 // The top strip is free up to the Exit control, right of the plot.
 constexpr double kExitLeftOfStrip = 1.0;
+
+constexpr double kPi = 3.14159265358979323846;
+// The range rings: magenta, a colour neither palette uses, which reads on hidden black too.
+constexpr console::Rgb kRingColour{255, 0, 255};
+// The key of the angles: below the Exit control, down to a third of the plot's height.
+constexpr double kKeyTop = 0.9;  // times nLat
+constexpr double kKeyBottom = 0.3;
+
+// The key's margin from the window's right edge.
+int KeyMarginPx(const plot::Canvas& canvas) {
+    return std::max(2, plot::LineHeightPx(canvas) / 4);
+}
 
 // The pixels [first, last] that a plot sample covers along one axis: those whose centres lie in
 // the sample's cell from edgeA to edgeB (pixel coordinates, either order). A sample smaller than a
@@ -64,12 +80,13 @@ void SetPlotFrame(plot::Canvas& canvas, const mastview::RadiusArea& area, int le
 }
 
 VisibilityPlot::VisibilityPlot(const mastview::MastView& view, plot::PlotWindow& window,
-                               console::Console& console, int legendStrip_px)
+                               console::Console& console, int legendStrip_px, AnglePalette palette)
     : view_(view),
       window_(window),
       canvas_(window.Picture()),
       console_(console),
-      legendStrip_px_(legendStrip_px) {}
+      legendStrip_px_(legendStrip_px),
+      palette_(palette) {}
 
 void VisibilityPlot::DrawFrame() {
     const double nLon = view_.area.nLon, nLat = view_.area.nLat;
@@ -89,7 +106,7 @@ void VisibilityPlot::Sweep(const mastview::PlotHeights& heights) {
     const std::vector<Span> rows = RowSpans();
     std::array<QRgb, 256> ramp{};
     for (int n = 0; n < 256; ++n) {
-        const console::Rgb c = mastview::RampColour(n);
+        const console::Rgb c = AngleColour(palette_, n);
         ramp[n] = qRgb(c.red, c.green, c.blue);
     }
 
@@ -178,6 +195,118 @@ void VisibilityPlot::ShowNoData(const terrain::NoDataMask& noData) {
 
 bool VisibilityPlot::Seen(int x, int y) const {
     return verdicts_ && verdicts_->At(x, y) >= 0;
+}
+
+double VisibilityPlot::SeenShare() const {
+    if (!verdicts_) return 0;
+    long inside = 0, seen = 0;
+    for (int y = 0; y <= view_.area.nLat; ++y)
+        for (int x = 0; x <= view_.area.nLon; ++x) {
+            if (!mastview::InsideRadius(view_.area, x, y)) continue;
+            ++inside;
+            if (verdicts_->At(x, y) >= 0) ++seen;
+        }
+    return inside > 0 ? static_cast<double>(seen) / inside : 0;
+}
+
+double RingStep_km(double radius_km) {
+    const double most = radius_km / 3;
+    if (!(most > 0) || !std::isfinite(most)) return radius_km;
+    const double decade = std::pow(10.0, std::floor(std::log10(most)));
+    for (const double f : {5.0, 2.0, 1.0})
+        if (f * decade <= most * (1 + 1e-9)) return f * decade;
+    return decade;
+}
+
+int AngleKeyStripPx(AnglePalette palette, int size_px) {
+    const plot::Canvas measure("", size_px, size_px);
+    const int margin = KeyMarginPx(measure);
+    const int usual_px = static_cast<int>(size_px * (kRightEdge - 1) / kRightEdge);
+    return std::max(0,
+                    plot::ColourScaleWidthPx(measure, AngleScale(palette)) + 2 * margin - usual_px);
+}
+
+std::vector<std::string> TitleLines(const mastview::MastView& view, const std::string& what,
+                                    const std::string& results) {
+    char parameters[160];
+    std::snprintf(parameters, sizeof parameters, "Radius %g km   mast %g m   K %g",
+                  view.area.radius_km, view.mast_m, view.kFactor);
+    std::string second = parameters;
+    if (!results.empty()) second += "   " + results;
+    return {
+        "visplot: " + what + " round " +
+            plot::PlaceText(view.centre.text, view.centre.latitude_deg, view.centre.longitude_deg),
+        second};
+}
+
+void VisibilityPlot::DrawFurniture(const std::string& sitesFile, bool angleKey) {
+    const mastview::RadiusArea& area = view_.area;
+    const double nLon = area.nLon, nLat = area.nLat;
+    const double cx = nLon / 2, cy = nLat / 2;
+    const plot::PixelBox square{std::max(0, canvas_.PixelColumn(0)),
+                                std::max(0, canvas_.PixelRow(nLat)),
+                                std::min(canvas_.WidthPx() - 1, canvas_.PixelColumn(nLon)),
+                                std::min(canvas_.HeightPx() - 1, canvas_.PixelRow(0))};
+    if (angleKey) {
+        const int margin = KeyMarginPx(canvas_);
+        plot::DrawColourScale(canvas_, AngleScale(palette_), canvas_.WidthPx() - 1 - margin,
+                              canvas_.PixelRow(kKeyTop * nLat),
+                              canvas_.PixelRow(kKeyBottom * nLat));
+    }
+    const plot::PixelBox arrow = plot::DrawNorthArrow(canvas_, square);
+
+    // The rings: ellipses in plot units (a sample is narrower east-west than north-south), drawn
+    // as short chords.
+    const double step = RingStep_km(area.radius_km);
+    std::vector<double> rings;
+    for (double d = step; d <= area.radius_km * (1 + 1e-9); d += step) rings.push_back(d);
+    canvas_.SetPen(plot::PenStyle::kSolid, 1);
+    constexpr int kChords = 720;
+    for (const double d : rings) {
+        const double rx = d / area.radius_km * nLon / 2, ry = d / area.radius_km * nLat / 2;
+        canvas_.SetPosition(cx + rx, cy);
+        for (int i = 1; i <= kChords; ++i) {
+            const double a = 2 * kPi * i / kChords;
+            canvas_.LineTo(cx + rx * std::cos(a), cy + ry * std::sin(a), kRingColour);
+        }
+    }
+
+    std::vector<plot::MapSite> sites;
+    for (const plot::SiteLine& site : plot::ReadSiteLines(sitesFile)) {
+        const double x = console::kSamplesPerDegree * (site.position.lon_deg - area.lonW_deg);
+        const double y = console::kSamplesPerDegree * (site.position.lat_deg - area.latS_deg);
+        const double u = 2 * x / nLon - 1, v = 2 * y / nLat - 1;
+        if (u * u + v * v <= 1) sites.push_back({site.name, x, y});
+    }
+
+    // Each ring's distance just right of where it crosses north of the centre, on a white plate;
+    // left out where it would cover another label.
+    const int th = plot::LineHeightPx(canvas_);
+    canvas_.SetTextColour(plot::kMapInk);
+    canvas_.SetTextBackground(console::kWhite);
+    for (const double d : rings) {
+        char text[32];
+        std::snprintf(text, sizeof text, "%g km", d);
+        const int left = canvas_.PixelColumn(cx) + 3;
+        const int ringRow = canvas_.PixelRow(cy + d / area.radius_km * nLat / 2);
+        // Across the ring, or just inside it where the ring meets the plot's top edge.
+        const int top = ringRow - th / 2 < square.top ? ringRow + 2 : ringRow - th / 2;
+        const plot::PixelBox box{left, top, left + canvas_.TextWidthPx(text) - 1, top + th - 1};
+        const bool clash =
+            box.top < square.top || box.bottom > square.bottom ||
+            std::any_of(canvas_.TextBoxes().begin(), canvas_.TextBoxes().end(),
+                        [&](const plot::Canvas::TextBox& t) {
+                            return box.left < t.left_px + t.width_px && t.left_px <= box.right &&
+                                   box.top < t.top_px + t.height_px && t.top_px <= box.bottom;
+                        });
+        if (clash) continue;
+        canvas_.SetPosition(canvas_.UserX(left + 0.5), canvas_.UserY(top + 0.5));
+        canvas_.Print(text);
+    }
+    canvas_.SetTextBackground(std::nullopt);
+    plot::DrawSites(canvas_, sites, square, {arrow});
+    plot::DrawCentreMarker(canvas_, cx, cy);
+    window_.Repaint();
 }
 
 void VisibilityPlot::OnClick(const plot::Click& click) {

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "angle_palette.h"
 #include "console/console.h"
 #include "mastview/dialogue.h"
 #include "mastview/plot_heights.h"
@@ -36,7 +37,8 @@ class VisibilityPlot {
   public:
     // Draws into `window`, the plot's own: square, or wider by legendStrip_px for a legend.
     VisibilityPlot(const mastview::MastView& view, plot::PlotWindow& window,
-                   console::Console& console, int legendStrip_px = 0);
+                   console::Console& console, int legendStrip_px = 0,
+                   AnglePalette palette = AnglePalette::kClassic);
 
     // Scale (SetPlotFrame), the "Exit" control and the black field; shows the window.
     void DrawFrame();
@@ -47,6 +49,12 @@ class VisibilityPlot {
     void ShowNoData(const terrain::NoDataMask& noData);
     // Whether the last Sweep saw plot sample (x, y); false before any sweep.
     bool Seen(int x, int y) const;
+    // The share (0 ... 1) of the samples within the radius that the last Sweep saw.
+    double SeenShare() const;
+    // What makes the picture a map: the key of the angles (with a legend strip), the range rings
+    // with their distances, the sites of `sitesFile` within the radius with their names, a north
+    // arrow and the centre marker.
+    void DrawFurniture(const std::string& sitesFile, bool angleKey);
     // A click that is not Exit: a single click reads out the clicked point, a double click
     // marks the site nearest to it.
     void OnClick(const plot::Click& click);
@@ -70,6 +78,19 @@ class VisibilityPlot {
     bool secondLineShown_ = false;  // the last read-out was split onto the top strip
     int readOutLeft_ = -1;          // first pixel column of the read-out below the plot; -1: none
     int legendStrip_px_ = 0;
+    AnglePalette palette_;
 };
+
+// The pixels a window of size_px must add right of the plot for the key of the angles.
+int AngleKeyStripPx(AnglePalette palette, int size_px);
+
+// The distance between range rings for a plot of radius_km: the largest 1, 2 or 5 × 10^n km that
+// is at most a third of the radius, so that a plot has three to six rings.
+double RingStep_km(double radius_km);
+
+// The title strip of visplot's pictures: "visplot: ..." round the centre, and the radius, mast
+// and K with `results` after them.
+std::vector<std::string> TitleLines(const mastview::MastView& view, const std::string& what,
+                                    const std::string& results);
 
 }  // namespace visplot

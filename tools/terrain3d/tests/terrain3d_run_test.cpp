@@ -1,6 +1,7 @@
 // terrain3d run as a whole program on generated tiles, with scripted answers, headless.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <string>
@@ -10,8 +11,11 @@
 #include "console/position_entry.h"
 #include "console/testing/test_support.h"
 #include "plot/canvas.h"
+#include "plot/map_furniture.h"
 #include "plot/no_data.h"
 #include "plot/testing/png_reading.h"
+#include "plot/testing/text_layout.h"
+#include "terrain3d/oblique_drawing.h"
 #include "terrain3d/oblique_view.h"
 #include "terrainmap/map_dialogue.h"
 #include "terrainmap/map_rectangle.h"
@@ -50,6 +54,8 @@ class Terrain3DRun : public ::testing::Test {
         return ct::RunProgram(TOOL_PROGRAM, args, input, work_);
     }
     std::string Png() const { return (dir_.Path() / "view.png").string(); }
+    // The title strip's rows above the view in the PNG.
+    int Strip() const { return pt::PngSize(Png()).second - 600; }
     // Row 0 is drawn last, so its line lies on top: at each sample well inside a step the
     // pixel has the step's colour on the linear scale, at the height the step lifts it to.
     void CheckNearestRow(const terrainmap::MapRectangle& area, double lat0_deg, int maxPlot_m) {
@@ -67,13 +73,13 @@ class Terrain3DRun : public ::testing::Test {
             const int px = static_cast<int>(std::floor(probe.PixelX(p.x)));
             const int py = static_cast<int>(std::floor(probe.PixelY(p.y)));
             SCOPED_TRACE(testing::Message() << "column " << x << " height " << h);
-            EXPECT_EQ(pt::PngPixel(Png(), px, py).colour, palette[view.ColourEntry(h)]);
+            EXPECT_EQ(pt::PngPixel(Png(), px, py + Strip()).colour, palette[view.ColourEntry(h)]);
             ++checked;
         }
         EXPECT_GT(checked, 30);
         // Below the nearest row the ground rectangle stays black.
         const int below = static_cast<int>(std::floor(probe.PixelY(0.05 * area.nLat)));
-        EXPECT_EQ(pt::PngPixel(Png(), 100, below).colour, console::kBlack);
+        EXPECT_EQ(pt::PngPixel(Png(), 100, below + Strip()).colour, console::kBlack);
     }
     ct::TempDir dir_;
     fs::path tiles_ = dir_ / "tiles";
@@ -178,18 +184,63 @@ TEST(Terrain3DRealData, ScafellPikeView) {
     ASSERT_EQ(r.exitCode, 0) << r.output << r.errors;
     // The area reaches into N54W003, so the maximum is the summit (971 m) of N54W004.
     EXPECT_NE(r.output.find("Max height  971m found at"), std::string::npos) << r.output;
-    EXPECT_EQ(pt::PngSize(png), std::make_pair(840, 600));
-    // The white centre marker sits on the summit, lifted by its 971 m.
+    const auto [width, height] = pt::PngSize(png);
+    EXPECT_EQ(width, 840);
+    const int strip = height - 600;
+    EXPECT_GT(strip, 20);  // the title strip above the view
+    // The centre marker sits on the summit, lifted by its 971 m: its black and white rings.
     const geodesy::LatLon c = geodesy::ParseGridRefCorner("NY2154 0722");
     const terrainmap::MapRectangle area = terrainmap::MapRectangleAround(c.lat_deg, c.lon_deg, 30);
     const ObliqueView view(area.nLat, area.nLon, c.lat_deg, 971);
     plot::Canvas probe("probe", 840, 600);
     terrainmap::SetPlotScale(probe, area);
     const ViewPoint m = view.CentrePoint(971);
-    EXPECT_EQ(pt::PngPixel(png, static_cast<int>(std::floor(probe.PixelX(m.x))),
-                           static_cast<int>(std::floor(probe.PixelY(m.y))))
-                  .colour,
-              console::kWhite);
+    const int mx = probe.PixelColumn(m.x), my = probe.PixelRow(m.y) + strip;
+    const int s = plot::CentreMarkerHalfPx(probe);
+    EXPECT_EQ(pt::PngPixel(png, mx - s, my).colour, plot::kMapInk);
+    EXPECT_EQ(pt::PngPixel(png, mx - s + 1, my).colour, console::kWhite);
+    EXPECT_EQ(pt::PngPixel(png, mx + s - 3, my).colour, plot::kMapInk);
+    // The sea of the Solway and the Irish Sea is blue against the black ground.
+    EXPECT_GT(pt::CountPngPixels(png, kSeaColour), 1000);
+}
+
+// Sea level drawn apart from the black ground round the view, so that the coast shows.
+TEST_F(Terrain3DRun, SeaIsBlueNotTheBlackOfTheGround) {
+    for (int lon : {-3, -2})
+        ct::WriteHgtTile(tiles_, "N54W00" + std::to_string(-lon) + ".hgt", [lon](int, int column) {
+            return lon == -3 && column < 900 ? 0 : 400;  // sea to the west
+        });
+    ct::WriteTextFile(work_, "Brelland.ini", {Folder(), Folder(), "600", ""});
+    const ct::RunResult r = Run({"--png", Png(), kCentre}, "30\n500\n");
+    ASSERT_EQ(r.exitCode, 0) << r.output << r.errors;
+    EXPECT_NE(kSeaColour, console::kBlack);
+    EXPECT_NE(kSeaColour, console::DefaultPalette()[0]);
+    EXPECT_GT(pt::CountPngPixels(Png(), kSeaColour), 5000);
+    // Without sea, nothing is drawn in the sea's colour.
+    ct::WriteHgtTile(tiles_, "N54W003.hgt", [](int, int) { return 400; });
+    ASSERT_EQ(Run({"--png", Png(), kCentre}, "30\n500\n").exitCode, 0);
+    EXPECT_EQ(pt::CountPngPixels(Png(), kSeaColour), 0);
+}
+
+// The legend and the north arrow at the smallest, the default and the largest window.
+TEST(Terrain3DLayout, LabelsStayOnThePictureAndApart) {
+    const terrainmap::MapRectangle area = terrainmap::MapRectangleAround(54.45, -3.21, 30);
+    const ObliqueView view(area.nLat, area.nLon, 54.45, 978);
+    for (const int size : {300, 600, 1100}) {
+        SCOPED_TRACE(size);
+        const terrainmap::WindowLayout layout = terrainmap::PlotWindowLayout(size);
+        plot::Canvas canvas("layout", layout.width_px, layout.height_px);
+        terrainmap::SetPlotScale(canvas, area);
+        canvas.Rectangle(0, 0, area.nLon, area.nLat, console::kBlack, console::kBlack);
+        DrawLinearLegend(canvas, console::DefaultPalette(), area, view);
+        const plot::PixelBox arrow = DrawNorthArrow(canvas, area, view);
+        EXPECT_GT(arrow.Width(), 10);
+        EXPECT_EQ(plot::testing::TextLayoutFaults(canvas), std::vector<std::string>{});
+        std::vector<std::string> texts;
+        for (const auto& box : canvas.TextBoxes()) texts.push_back(box.text);
+        for (const char* t : {"Height m", "0", "978", "N"})
+            EXPECT_NE(std::find(texts.begin(), texts.end(), t), texts.end()) << t;
+    }
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <algorithm>
 #include <cmath>
 #include <sstream>
 
@@ -13,7 +14,10 @@
 #include "console/position_entry.h"
 #include "console/testing/test_support.h"
 #include "plot/clipboard.h"
+#include "plot/map_furniture.h"
+#include "plot/plot_controls.h"
 #include "plot/plot_window.h"
+#include "plot/testing/text_layout.h"
 #include "terrainmap/map_dialogue.h"
 #include "terrainmap/map_rectangle.h"
 #include "terrainplot/click_readout.h"
@@ -166,8 +170,8 @@ TEST(TerrainMap, AbsurdMaximumStillColoursEverySample) {
 TEST(TerrainMap, SiteMarkersAndCentreMarker) {
     ct::TempDir dir;
     const terrainmap::MapRectangle area = SmallArea(600, 1000);
-    // Inside; south of the plot (drawn into the bottom strip); east of the plot (not drawn);
-    // a line that is not a site.
+    // Inside; south of the plot (in the bottom strip, not on the map); east of the plot (not
+    // drawn); a line that is not a site.
     const std::string inside = geodesy::FormatLocatorRounded({54.25, -2.6});
     ct::WriteSitesFile(
         dir.Path(), {"Inside~" + inside, "South~" + geodesy::FormatLocatorRounded({53.9995, -2.8}),
@@ -175,32 +179,84 @@ TEST(TerrainMap, SiteMarkersAndCentreMarker) {
                      "Lat Long Site~54.1N 2.9W", "ENDENDEND"});
     plot::Canvas canvas("markers", 840, 600);
     terrainmap::SetPlotScale(canvas, area);
-    EXPECT_EQ(DrawSiteMarkers(canvas, area, 54.25, (dir.Path() / "SITES.DAT").string()), 2);
-    EXPECT_EQ(DrawSiteMarkers(canvas, area, 54.25, (dir.Path() / "missing.dat").string()), 0);
+    EXPECT_EQ(DrawSiteMarkers(canvas, area, (dir.Path() / "SITES.DAT").string()), 1);
+    EXPECT_EQ(DrawSiteMarkers(canvas, area, (dir.Path() / "missing.dat").string()), 0);
+    ASSERT_EQ(canvas.TextBoxes().size(), 1u);
+    EXPECT_EQ(canvas.TextBoxes()[0].text, "Inside");
 
     const geodesy::LatLon at = geodesy::ParseLocatorCorner(inside);
     const PlotPoint p = ToPlot(area, at.lat_deg, at.lon_deg);
     const int px = PixelOf(canvas.PixelX(p.x));
     const int py = PixelOf(canvas.PixelY(p.y));
-    const double d = area.nLon / 600.0;  // half-height of a marker, user units
     EXPECT_EQ(PixelAt(canvas, px, py), console::kWhite);
-    EXPECT_EQ(PixelAt(canvas, PixelOf(canvas.PixelX(p.x)), PixelOf(canvas.PixelY(p.y + d))),
-              console::kBlack);  // the outline
+    // The square's black outline a few pixels above, and its name beside it.
+    int black = 0;
+    for (int y = py - 6; y < py; ++y) black += PixelAt(canvas, px, y) == plot::kMapInk;
+    EXPECT_EQ(black, 1);
+    EXPECT_GT(canvas.TextBoxes()[0].left_px, px);
     // Round trip of the plot coordinates.
     const geodesy::LatLon back = FromPlot(area, p.x, p.y);
     EXPECT_NEAR(back.lat_deg, at.lat_deg, 1e-12);
     EXPECT_NEAR(back.lon_deg, at.lon_deg, 1e-12);
 
-    // The centre marker is a hollow white square on the map.
+    // The centre marker is hollow: the map shows through at the centre.
     canvas.FillPixels(0, 0, 839, 599, console::kBlack);
-    DrawCentreMarker(canvas, area, 54.25);
-    const double e = area.nLon / 200.0;
-    EXPECT_EQ(PixelAt(canvas, PixelOf(canvas.PixelX(area.nLon / 2.0)),
-                      PixelOf(canvas.PixelY(area.nLat / 2.0))),
-              console::kBlack);  // hollow
-    EXPECT_EQ(PixelAt(canvas, PixelOf(canvas.PixelX(area.nLon / 2.0 - e)),
-                      PixelOf(canvas.PixelY(area.nLat / 2.0))),
-              console::kWhite);
+    DrawCentreMarker(canvas, area);
+    const int cx = canvas.PixelColumn(area.nLon / 2.0), cy = canvas.PixelRow(area.nLat / 2.0);
+    EXPECT_EQ(PixelAt(canvas, cx, cy), console::kBlack);
+    EXPECT_EQ(PixelAt(canvas, cx - plot::CentreMarkerHalfPx(canvas) + 1, cy), console::kWhite);
+}
+
+// The map's labels (legend, scale bar, north arrow, crowded site names) at the smallest, the
+// default and the largest window: none off the picture, none over another, the legend's bar
+// without gaps and its title whole.
+TEST(TerrainMap, LabelsStayOnThePictureAndApartAtEveryWindowSize) {
+    ct::TempDir dir;
+    ct::WriteSitesFile(dir.Path(),
+                       {"Scafell Pike~NY2154 0722", "Scafell~NY2064 0648", "Great End~NY2268 0838",
+                        "Lingmell~NY2090 0820", "Great Gable~NY2112 1032", "Grasmoor~NY1750 2030",
+                        "Black Combe~SD1354 8549", "East Edge~NY4700 0700"});
+    const geodesy::LatLon centre{54.4543, -3.2117};
+    const terrainmap::MapRectangle area =
+        terrainmap::MapRectangleAround(centre.lat_deg, centre.lon_deg, 40 / 1.4);
+    for (const int size : {300, 600, 1100}) {
+        SCOPED_TRACE(size);
+        const terrainmap::WindowLayout layout = terrainmap::PlotWindowLayout(size);
+        plot::Canvas canvas("layout", layout.width_px, layout.height_px);
+        terrainmap::SetPlotScale(canvas, area);
+        const console::Palette palette = console::DefaultPalette();
+        std::vector<plot::PixelBox> plates = DrawScaleAndNorth(canvas, area);
+        plates.push_back(plot::DrawColourLegend(canvas, palette, area.nLon, area.nLat, 978));
+        DrawSiteMarkers(canvas, area, (dir.Path() / "SITES.DAT").string(), plates);
+        DrawCentreMarker(canvas, area);
+        EXPECT_EQ(plot::testing::TextLayoutFaults(canvas), std::vector<std::string>{});
+        std::vector<std::string> texts;
+        for (const auto& box : canvas.TextBoxes()) texts.push_back(box.text);
+        const auto has = [&](const std::string& t) {
+            return std::find(texts.begin(), texts.end(), t) != texts.end();
+        };
+        EXPECT_TRUE(has("Height m"));
+        EXPECT_TRUE(has("0"));
+        EXPECT_TRUE(has("978"));
+        EXPECT_TRUE(has("10 km"));  // a quarter of the 40 km width at most
+        EXPECT_TRUE(has("N"));
+        EXPECT_TRUE(has("Grasmoor"));
+        EXPECT_FALSE(has("Black Combe"));  // south of the map
+        // The bar: palette colours from its bottom to its top in the column left of the labels,
+        // no row of it white.
+        const auto zero = std::find_if(canvas.TextBoxes().begin(), canvas.TextBoxes().end(),
+                                       [](const auto& b) { return b.text == "0"; });
+        const int column = zero->left_px - std::max(3, canvas.TextHeightPx() / 3) - 3;
+        // Up from the bottom entry's row (the "0" label's middle) to the frame at the bar's top.
+        const int bottom = zero->top_px + zero->height_px / 2;
+        ASSERT_EQ(PixelAt(canvas, column, bottom), palette[0]);
+        int y = bottom, white = 0;
+        while (PixelAt(canvas, column, y) == console::kBlack) --y;  // entry 0 is black too
+        for (; y > 0 && PixelAt(canvas, column, y) != console::kBlack; --y)
+            white += PixelAt(canvas, column, y) == console::kWhite;
+        EXPECT_GT(bottom - y, canvas.HeightPx() / 4);
+        EXPECT_EQ(white, 0);
+    }
 }
 
 TEST(ClickReadout, TextsPutEachValueInItsField) {

@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QString>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -14,7 +15,9 @@
 #include "console/position_entry.h"
 #include "console/testing/test_support.h"
 #include "plot/canvas.h"
+#include "plot/map_furniture.h"
 #include "plot/no_data.h"
+#include "plot/plot_controls.h"
 #include "plot/testing/png_reading.h"
 #include "terrainmap/map_dialogue.h"
 #include "terrainmap/map_rectangle.h"
@@ -94,6 +97,32 @@ class TerrainPlotRun : public ::testing::Test {
         return {static_cast<int>(std::floor(w.PixelX(x))),
                 static_cast<int>(std::floor(w.PixelY(y)))};
     }
+    // The title strip's rows above the plot in the PNG.
+    int Strip() const { return pt::PngSize(Png()).second - 600; }
+    // The PNG's pixel at plot pixel p (PixelOf), below the title strip.
+    pt::PixelResult PngAt(std::pair<int, int> p) const {
+        return pt::PngPixel(Png(), p.first, p.second + Strip());
+    }
+    // Whether plot pixel p lies under the map's furniture (legend, scale bar, north arrow, site
+    // squares and names, centre marker) in a 600-pixel window: the furniture drawn again on a
+    // canvas of a colour the tool never draws.
+    bool UnderFurniture(const terrainmap::MapRectangle& area, int maxPlot, std::pair<int, int> p) {
+        constexpr Rgb kSentinel{255, 0, 254};
+        if (!furniture_ || furnitureMax_ != maxPlot || furnitureRows_ != area.nLat) {
+            furniture_ = std::make_unique<plot::Canvas>("furniture", 840, 600, kSentinel);
+            terrainmap::SetPlotScale(*furniture_, area);
+            std::vector<plot::PixelBox> plates = DrawScaleAndNorth(*furniture_, area);
+            plates.push_back(plot::DrawColourLegend(*furniture_, console::DefaultPalette(),
+                                                    area.nLon, area.nLat, maxPlot));
+            DrawSiteMarkers(*furniture_, area, (sites_ / "SITES.DAT").string(), plates);
+            DrawCentreMarker(*furniture_, area);
+            furniture_->FinishPainting();
+            furnitureMax_ = maxPlot;
+            furnitureRows_ = area.nLat;
+        }
+        const QRgb v = furniture_->Image().pixel(p.first, p.second);
+        return (v & 0xFFFFFF) != (qRgb(255, 0, 254) & 0xFFFFFF);
+    }
     // Checks the map's colours at a spread of samples whose block is unambiguous.
     void CheckMapColours(const terrainmap::MapRectangle& area, int maxPlot,
                          const console::Palette& palette) {
@@ -105,7 +134,8 @@ class TerrainPlotRun : public ::testing::Test {
                 const Expected e = BlockAt(lat, lon);
                 if (!e.clear) continue;
                 const auto [px, py] = PixelOf(area, xs + 0.5, ys + 0.5);
-                const pt::PixelResult got = pt::PngPixel(Png(), px, py);
+                if (UnderFurniture(area, maxPlot, {px, py})) continue;
+                const pt::PixelResult got = PngAt({px, py});
                 SCOPED_TRACE(testing::Message() << "sample " << xs << "," << ys << " height "
                                                 << e.height << " pixel " << px << "," << py);
                 ASSERT_TRUE(got.ok);
@@ -115,6 +145,8 @@ class TerrainPlotRun : public ::testing::Test {
         }
         EXPECT_GT(checked, 20);
     }
+    std::unique_ptr<plot::Canvas> furniture_;
+    int furnitureMax_ = 0, furnitureRows_ = 0;
     ct::TempDir dir_;
     fs::path tiles_ = dir_ / "tiles";
     fs::path sites_ = dir_ / "sites";
@@ -141,14 +173,16 @@ TEST_F(TerrainPlotRun, FirstRunAsksPathsDrawsAndStoresTheConfiguration) {
     EXPECT_EQ(ct::ReadFile(work_ / "Brelland.INI"),
               TilesFolder() + "\r\n" + SitesFolder() + "\r\n600\r\n\r\n");
 
-    // 100 km at 54.4°: 771 rows of less than a pixel each, written straight into the image.
-    ASSERT_EQ(pt::PngSize(Png()), std::make_pair(840, 600));
+    // 100 km at 54.4°: 771 rows of less than a pixel each, written straight into the image,
+    // below the title strip.
+    EXPECT_EQ(pt::PngSize(Png()).first, 840);
+    EXPECT_GT(Strip(), 20);
     const terrainmap::MapRectangle area = AreaAround(100);
     EXPECT_EQ(area.nLat, 771);
     CheckMapColours(area, 3000, console::DefaultPalette());
-    // The Exit box in the top right corner is pure red.
+    // A saved picture has no Exit box: its place in the top right corner is left white.
     const auto [ex, ey] = PixelOf(area, 1.035 * area.nLon, 0.985 * area.nLat);
-    EXPECT_EQ(pt::PngPixel(Png(), ex, ey).colour, console::kPureRed);
+    EXPECT_EQ(PngAt({ex, ey}).colour, console::kWhite);
 }
 
 TEST_F(TerrainPlotRun, SmallPlotDrawsSquaresAndHoldsHeightsAboveTheMaximum) {
@@ -161,29 +195,80 @@ TEST_F(TerrainPlotRun, SmallPlotDrawsSquaresAndHoldsHeightsAboveTheMaximum) {
     ASSERT_EQ(area.nLat, 77);
     CheckMapColours(area, 500, console::DefaultPalette());
     EXPECT_EQ(console::HeightToColour(2900, 500), 255);
-    // The caption is not in the PNG; the white centre marker outline is.
-    const auto [mx, my] = PixelOf(area, area.nLon / 2.0 - area.nLon / 200.0, area.nLat / 2.0);
-    EXPECT_EQ(pt::PngPixel(Png(), mx, my).colour, console::kWhite);
+    // The centre marker: black, white and black rings round the centre's pixel.
+    auto [mx, my] = PixelOf(area, area.nLon / 2.0, area.nLat / 2.0);
+    const int s = plot::CentreMarkerHalfPx(plot::Canvas("probe", 840, 600));
+    EXPECT_EQ(PngAt({mx - s, my}).colour, plot::kMapInk);
+    EXPECT_EQ(PngAt({mx - s + 1, my}).colour, console::kWhite);
+    EXPECT_EQ(PngAt({mx - s + 3, my}).colour, plot::kMapInk);
 }
 
-TEST_F(TerrainPlotRun, LegendTitleEndsInsideTheWindow) {
+// The title strip above the map: the lines the tool's title gives, the centre named in them.
+TEST_F(TerrainPlotRun, TitleStripNamesTheCentreAndTheParameters) {
     WriteConfig();
-    const ct::RunResult r = Run({"--png", Png(), kCentre}, "10\n500\n");
+    const ct::RunResult r = Run({"--png", Png(), "Test Centre"}, "10\n500\n");
     ASSERT_EQ(r.exitCode, 0) << r.output << r.errors;
-    const terrainmap::MapRectangle area = AreaAround(10);
-    // The title's text rows lie just below y = 0.59 nLat; its last dark pixel must leave the
-    // window's last columns white.
-    const int top = PixelOf(area, 0, 0.59 * area.nLat).second;
-    int lastDark = -1;
-    for (int py = top; py < top + 14; ++py)
-        for (int px = PixelOf(area, area.nLon, 0).first; px < 840; ++px) {
-            const pt::PixelResult p = pt::PngPixel(Png(), px, py);
-            ASSERT_TRUE(p.ok);
-            if (p.colour.red < 128 && p.colour.green < 128 && p.colour.blue < 128)
-                lastDark = std::max(lastDark, px);
+    const geodesy::LatLon c = geodesy::ParseLocatorCorner(kCentre);
+    console::ConsolePosition centre;
+    centre.text = "Test Centre";
+    centre.latitude_deg = c.lat_deg;
+    centre.longitude_deg = c.lon_deg;
+    const std::vector<std::string> lines =
+        terrainmap::MapTitle("terrainplot: height map", centre, "x");
+    EXPECT_EQ(lines[0].find("terrainplot: height map round Test Centre  "), 0u) << lines[0];
+    // The PNG is the plot and a strip as tall as those lines (with the parameters) make it.
+    plot::Canvas probe("probe", 840, 600);
+    probe.SetTitleStrip({lines[0], "Width 10 km x 7.14 km   colours 0 to 500 m (highest 2950 m)"});
+    EXPECT_EQ(pt::PngSize(Png()), std::make_pair(840, 600 + probe.TitleStripHeightPx()));
+    // Its rows hold dark text on the strip's light grey.
+    const QImage img(QString::fromStdString(Png()));
+    int dark = 0;
+    for (int y = 0; y < Strip(); ++y)
+        for (int x = 0; x < 840; ++x) dark += (img.pixel(x, y) & 0xFFFFFF) == 0;
+    EXPECT_GT(dark, 200);
+}
+
+// Hillshading changes the land's colours, never the sea's or those of missing data.
+TEST_F(TerrainPlotRun, ShadeChangesTheLandButNotTheSea) {
+    // Sea (0 m) west of column 900 of N54W003, rough hills east of it.
+    const auto coast = [](int row, int column) {
+        return column < 900 ? 0 : 200 + (row * 7 + column * 13) % 97;
+    };
+    ct::WriteHgtTile(tiles_, "N54W003.hgt", coast);
+    ct::WriteHgtTile(tiles_, "N54W002.hgt",
+                     [](int row, int column) { return 200 + (row * 7 + column * 13) % 97; });
+    WriteConfig();
+    ASSERT_EQ(Run({"--png", Png(), kCentre}, "20\n3000\n").exitCode, 0);
+    const QImage flat(QString::fromStdString(Png()));
+    const ct::RunResult r = Run({"--png", Png(), "--shade", kCentre}, "20\n3000\n");
+    ASSERT_EQ(r.exitCode, 0) << r.output << r.errors;
+    const QImage shaded(QString::fromStdString(Png()));
+    ASSERT_EQ(flat.size(), shaded.size());
+    const terrainmap::MapRectangle area = AreaAround(20);
+    const int strip = Strip();
+    plot::Canvas probe("probe", 840, 600);
+    terrainmap::SetPlotScale(probe, area);
+    int land = 0, changed = 0, sea = 0;
+    for (int ys = 1; ys < area.nLat; ys += 3)
+        for (int xs = 1; xs < area.nLon; xs += 3) {
+            const int px = probe.PixelColumn(xs + 0.5), py = probe.PixelRow(ys + 0.5);
+            if (UnderFurniture(area, 3000, {px, py})) continue;
+            const double lon = area.west + (xs + 0.5) / area.samplesPerDegree;
+            const double column = (lon + 3) * 1200;
+            if (std::fabs(column - 900) < 3) continue;  // the coast itself
+            const int h = column < 900 ? 0 : 1;
+            const bool differs = flat.pixel(px, py + strip) != shaded.pixel(px, py + strip);
+            if (h == 0) {
+                ++sea;
+                EXPECT_FALSE(differs) << "sea sample " << xs << "," << ys;
+            } else {
+                ++land;
+                changed += differs ? 1 : 0;
+            }
         }
-    EXPECT_GT(lastDark, 0);    // the title is drawn
-    EXPECT_LT(lastDark, 838);  // and ends inside
+    EXPECT_GT(sea, 50);
+    EXPECT_GT(land, 50);
+    EXPECT_GT(changed, land / 2);
 }
 
 TEST_F(TerrainPlotRun, NoHeightDataIsARefusedRun) {
@@ -254,7 +339,8 @@ TEST_F(MissingTilePlot, NoDataIsGreyWhereTheTileIsMissingAndNowhereElse) {
         for (int xs = 2; xs < area.nLon; xs += 7) {
             if (xs == firstMissing - 1 || xs == firstMissing) continue;  // the shared edge
             const auto [px, py] = PixelOf(area, xs + 0.5, ys + 0.5);
-            const pt::PixelResult got = pt::PngPixel(Png(), px, py);
+            if (UnderFurniture(area, 3000, {px, py})) continue;
+            const pt::PixelResult got = PngAt({px, py});
             ASSERT_TRUE(got.ok);
             SCOPED_TRACE(testing::Message() << "sample " << xs << "," << ys);
             if (xs > firstMissing)
@@ -268,7 +354,7 @@ TEST_F(MissingTilePlot, NoDataIsGreyWhereTheTileIsMissingAndNowhereElse) {
     const auto [left, top] = PixelOf(area, firstMissing, area.nLat + 1);
     const auto [right, bottom] = PixelOf(area, area.nLon + 1, 0);
     const int greyArea = (right - left + 1) * (bottom - top + 1);
-    const int grey = pt::CountPngPixels(Png(), plot::kNoDataColour);
+    const int grey = pt::CountPngPixels(Png(), plot::kNoDataColour) - 840;  // less the strip's rule
     EXPECT_GT(grey, greyArea * 9 / 10);
     EXPECT_LT(grey, greyArea * 11 / 10);
 }
@@ -278,14 +364,25 @@ TEST_F(MissingTilePlot, CompleteHeightsPrintNoShare) {
     const ct::RunResult r = Run({"--png", Png(), "54.43 -2.02"}, "10\n3000\n");
     ASSERT_EQ(r.exitCode, 0) << r.output << r.errors;
     EXPECT_EQ(r.output.find("has no height data"), std::string::npos) << r.output;
-    EXPECT_EQ(pt::CountPngPixels(Png(), plot::kNoDataColour), 0);
+    // No grey in the plot (the title strip's rule above it is not the map's).
+    const QImage img(QString::fromStdString(Png()));
+    int grey = 0;
+    for (int y = Strip(); y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            grey += (img.pixel(x, y) & 0xFFFFFF) == (qRgb(0x80, 0x80, 0x80) & 0xFFFFFF);
+    EXPECT_EQ(grey, 0);
 }
 
-// Each form of latitude/longitude gives the same centre, and so the same picture.
+// Each form of latitude/longitude gives the same centre, and so the same map (the title strip
+// names the centre as it was typed).
 TEST_F(MissingTilePlot, EveryLatitudeLongitudeFormIsTheSameCentre) {
     const ct::RunResult decimal = Run({"--png", Png(), "54.43 -2.02"}, "10\n3000\n");
     ASSERT_EQ(decimal.exitCode, 0) << decimal.output;
-    const std::string basePicture = ct::ReadFile(Png());
+    const auto plotOf = [&] {
+        const QImage img(QString::fromStdString(Png()));
+        return img.copy(0, img.height() - 600, img.width(), 600);
+    };
+    const QImage basePicture = plotOf();
     for (const char* text : {"54.43N 2.02W", "54 25 48N 2 1 12W"}) {
         SCOPED_TRACE(text);
         const ct::RunResult r = Run({"--png", Png(), text}, "10\n3000\n");
@@ -293,7 +390,7 @@ TEST_F(MissingTilePlot, EveryLatitudeLongitudeFormIsTheSameCentre) {
         const std::size_t base = r.output.find("Base Lat  54.4300");
         ASSERT_NE(base, std::string::npos) << r.output;
         EXPECT_NE(r.output.find("Long  -2.0200", base), std::string::npos) << r.output;
-        EXPECT_EQ(ct::ReadFile(Png()), basePicture);
+        EXPECT_TRUE(plotOf() == basePicture);
     }
 }
 
@@ -420,7 +517,8 @@ TEST_F(TerrainPlotRun, MissingSiteFileWithALocatorCentreStillDraws) {
     ct::WriteTextFile(work_, "Brelland.ini", {TilesFolder(), TilesFolder(), "600", ""});
     const ct::RunResult r = Run({"--png", Png(), "--dclick", "50,50", kCentre}, "10\n0\n");
     ASSERT_EQ(r.exitCode, 0) << r.output << r.errors;
-    EXPECT_EQ(pt::PngSize(Png()), std::make_pair(840, 600));
+    EXPECT_EQ(pt::PngSize(Png()).first, 840);
+    EXPECT_GT(pt::PngSize(Png()).second, 600);
 }
 
 // The world file, .prj and KML beside the PNG, read back: the corners are those of the window's
@@ -431,11 +529,13 @@ TEST_F(TerrainPlotRun, GeoreferenceFilesPlaceTheSitesOnTheirMarkers) {
     ASSERT_EQ(r.exitCode, 0) << r.output << r.errors;
     const terrainmap::MapRectangle area = AreaAround(20);
     const console::GeoreferenceFileNames names = console::GeoreferenceFilesBeside(Png());
+    const int strip = Strip();
     const std::optional<console::PixelGrid> grid =
-        console::ParseWorldFile(ct::ReadFile(names.worldFile), 840, 600);
+        console::ParseWorldFile(ct::ReadFile(names.worldFile), 840, 600 + strip);
     ASSERT_TRUE(grid) << ct::ReadFile(names.worldFile);
     // The window spans x from 0 to 1.07 nLon over 840 pixels and y from nLat down to -0.03 nLat
-    // over 600 (the tool's single-precision constants), one user unit being 1/1200 degree.
+    // over 600 (the tool's single-precision constants), one user unit being 1/1200 degree; the
+    // title strip's rows lie north of the plot.
     // The world file's 12 decimals, carried over up to 840 pixels: about 0.1 mm on the ground.
     constexpr double kTolerance_deg = 1e-9;
     const double right = console::Single(1.07f), bottom = console::Single(-0.03f);
@@ -443,7 +543,8 @@ TEST_F(TerrainPlotRun, GeoreferenceFilesPlaceTheSitesOnTheirMarkers) {
     EXPECT_NEAR(grid->pixelHeight_deg, (1 - bottom) * area.nLat / 600 / 1200, kTolerance_deg);
     const console::LatLonBox edges = console::OuterEdges(*grid);
     EXPECT_NEAR(edges.west_deg, area.west, kTolerance_deg);
-    EXPECT_NEAR(edges.north_deg, area.south + area.nLat / 1200.0, kTolerance_deg);
+    EXPECT_NEAR(edges.north_deg, area.south + area.nLat / 1200.0 + strip * grid->pixelHeight_deg,
+                kTolerance_deg);
     EXPECT_NEAR(edges.east_deg, area.west + right * area.nLon / 1200, kTolerance_deg);
     EXPECT_NEAR(edges.south_deg, area.south + bottom * area.nLat / 1200, kTolerance_deg);
 
@@ -462,7 +563,8 @@ TEST_F(TerrainPlotRun, GeoreferenceFilesPlaceTheSitesOnTheirMarkers) {
     const int column = static_cast<int>(std::floor(grid->ColumnOf(site.lon_deg)));
     const int row = static_cast<int>(std::floor(grid->RowOf(site.lat_deg)));
     const PlotPoint at = ToPlot(area, site.lat_deg, site.lon_deg);
-    EXPECT_EQ(std::make_pair(column, row), PixelOf(area, at.x, at.y));
+    const auto [px, py] = PixelOf(area, at.x, at.y);
+    EXPECT_EQ(std::make_pair(column, row), std::make_pair(px, py + strip));
     EXPECT_EQ(pt::PngPixel(Png(), column, row).colour, console::kWhite);
 }
 
@@ -494,15 +596,16 @@ TEST_F(TerrainPlotRun, OneArcSecondTilesAreDrawnAtOneArcSecond) {
     EXPECT_EQ(area.nLat, 3 * AreaAround(20).nLat);
     CheckMapColours(area, 3000, console::DefaultPalette());
     const std::optional<console::PixelGrid> grid = console::ParseWorldFile(
-        ct::ReadFile(console::GeoreferenceFilesBeside(Png()).worldFile), 840, 600);
+        ct::ReadFile(console::GeoreferenceFilesBeside(Png()).worldFile), 840, 600 + Strip());
     ASSERT_TRUE(grid);
     EXPECT_NEAR(grid->pixelWidth_deg, console::Single(1.07f) * area.nLon / 840 / 3600, 1e-11);
     const geodesy::LatLon site =
         geodesy::ParseLocatorCorner(geodesy::FormatLocatorRounded({54.4, -2.3}));
     const PlotPoint at = ToPlot(area, site.lat_deg, site.lon_deg);
+    const auto [px, py] = PixelOf(area, at.x, at.y);
     EXPECT_EQ(std::make_pair(static_cast<int>(std::floor(grid->ColumnOf(site.lon_deg))),
                              static_cast<int>(std::floor(grid->RowOf(site.lat_deg)))),
-              PixelOf(area, at.x, at.y));
+              std::make_pair(px, py + Strip()));
 }
 
 TEST(TerrainPlotRealData, ScafellPikeIsTheHighestSample) {
@@ -518,7 +621,8 @@ TEST(TerrainPlotRealData, ScafellPikeIsTheHighestSample) {
     ASSERT_EQ(r.exitCode, 0) << r.output << r.errors;
     // The 20 km plot lies inside N54W004, whose highest sample (971 m) is the summit.
     EXPECT_NE(r.output.find("Max height  971m found at"), std::string::npos) << r.output;
-    EXPECT_EQ(pt::PngSize(png), std::make_pair(840, 600));
+    EXPECT_EQ(pt::PngSize(png).first, 840);
+    EXPECT_GT(pt::PngSize(png).second, 600);
 }
 
 }  // namespace

@@ -17,11 +17,22 @@
 #include "plot/no_data.h"
 #include "plot/testing/png_reading.h"
 #include "testing/gdal_raster.h"
+#include "visplot/visibility_plot.h"
 
 namespace {
 
 namespace ct = console::testing;
 namespace pt = plot::testing;
+
+// The plot of a visplot PNG: the picture without the title strip above it, whose rows are those
+// of the window (`size` pixels high); the key's strip stays on its right.
+QImage PlotImage(const std::filesystem::path& png, int size = 600) {
+    const QImage image(QString::fromStdString(png.string()));
+    return image.copy(0, image.height() - size, image.width(), size);
+}
+
+// The range rings' colour, which the tests of the ground's colours step over.
+constexpr QRgb kRingPixel = 0xFF00FF;
 
 // The centre of every run: Scafell Pike's grid reference (tiles N54W004 and N54W003).
 constexpr const char* kCentre = "NY2154 0722";
@@ -63,7 +74,7 @@ class VisplotRun : public ::testing::Test {
         const double uy = (std::cos(b) * t + 1) / 2 * a.nLat;
         const int px = static_cast<int>(ux / (1.07 * a.nLon) * 600);
         const int py = static_cast<int>((1.1 * a.nLat - uy) / (1.13 * a.nLat) * 600);
-        const QImage image(QString::fromStdString(png.string()));
+        const QImage image = PlotImage(png);
         int lit = 0;
         for (int dy = -2; dy <= 2; ++dy) {
             for (int dx = -2; dx <= 2; ++dx) {
@@ -97,7 +108,10 @@ TEST_F(VisplotRun, FlatSeaLevelIsSeenOutToTheRadioHorizonAndNoFurther) {
     ASSERT_EQ(r.exitCode, 0) << r.output << r.errors;
     EXPECT_NE(r.output.find("Visible Terrain Plot   Orvel July 2018"), std::string::npos);
     EXPECT_NE(r.output.find("Min Max heights 0 0"), std::string::npos) << r.output;
-    ASSERT_EQ(pt::PngSize(png), (std::pair{600, 600}));
+    // The window is widened for the key of the angles; the title strip lies above it.
+    const auto [width, height] = pt::PngSize(png);
+    EXPECT_GT(width, 600);
+    EXPECT_GT(height, 600);
     for (double b = 0; b < 360; b += 30) {
         SCOPED_TRACE("bearing " + std::to_string(b));
         EXPECT_TRUE(Seen(20, 3, b));
@@ -110,18 +124,20 @@ TEST_F(VisplotRun, FlatSeaLevelIsSeenOutToTheRadioHorizonAndNoFurther) {
 }
 
 // Black pixels of the PNG among those whose plot point lies from_km to within_km from the centre
-// (and inside the radius), as a share of them.
+// (and inside the radius), as a share of them. The sector from north to 30° east, where the range
+// rings' distances are written, is left out.
 double BlackShare(const std::filesystem::path& png, const mastview::RadiusArea& a, double from_km,
                   double within_km) {
-    const QImage image(QString::fromStdString(png.string()));
+    const QImage image = PlotImage(png);
     long inside = 0, black = 0;
-    for (int py = 0; py < image.height(); ++py) {
-        for (int px = 0; px < image.width(); ++px) {
-            const double ux = (px + 0.5) / image.width() * 1.07 * a.nLon;
-            const double uy = 1.1 * a.nLat - (py + 0.5) / image.height() * 1.13 * a.nLat;
+    for (int py = 0; py < 600; ++py) {
+        for (int px = 0; px < 600; ++px) {
+            const double ux = (px + 0.5) / 600 * 1.07 * a.nLon;
+            const double uy = 1.1 * a.nLat - (py + 0.5) / 600 * 1.13 * a.nLat;
             const double u = 2 * ux / a.nLon - 1, v = 2 * uy / a.nLat - 1;
             const double d_km = a.radius_km * std::hypot(u, v);
             if (d_km < from_km || d_km > within_km || d_km > 0.98 * a.radius_km) continue;
+            if (u >= 0 && v > 0 && std::atan2(u, v) < 30 / console::kDegPerRad) continue;
             ++inside;
             if ((image.pixel(px, py) & 0xFFFFFF) == 0) ++black;
         }
@@ -279,10 +295,10 @@ TEST_F(VisplotRun, ClicksReadOutThePointAndMarkTheNearestSite) {
     const double sx =
         1200 * (site.lon_deg - a.lonW_deg) + w / 2 / std::cos(centre.lat_deg / console::kDegPerRad);
     const double sy = 1200 * (site.lat_deg - a.latS_deg) + w / 2;
-    const pt::PixelResult square =
-        pt::PngPixel(png, static_cast<int>(sx / (1.07 * a.nLon) * 600),
-                     static_cast<int>((1.1 * a.nLat - sy) / (1.13 * a.nLat) * 600));
-    EXPECT_EQ(square.colour, console::kWhite);
+    const QRgb square =
+        PlotImage(png).pixel(static_cast<int>(sx / (1.07 * a.nLon) * 600),
+                             static_cast<int>((1.1 * a.nLat - sy) / (1.13 * a.nLat) * 600));
+    EXPECT_EQ(square & 0xFFFFFF, 0xFFFFFFu);
 }
 
 // The read-out of a click 4 km north of the centre, for a window `size` pixels square: where its
@@ -305,8 +321,8 @@ TEST_F(VisplotRun, ClickReadOutStaysInsideTheWindow) {
         ct::WriteTextFile(work.Path(), "Corvanne.ini", {Tiles(), Sites(), std::to_string(size)});
         const ct::RunResult r = Run(std::string(kCentre) + "\n10\n1.3\n20\n", clicks);
         EXPECT_EQ(r.exitCode, 0) << r.output << r.errors;
-        const QImage image(QString::fromStdString(png.string()));
-        EXPECT_EQ(image.width(), size);
+        const QImage image = PlotImage(png, size);
+        EXPECT_GE(image.width(), size);  // widened for the key of the angles
         // The plot spans y = 0 ... nLat of -0.03 ... 1.1 nLat, top down.
         const int plotTop = static_cast<int>(0.1 / 1.13 * size);
         const int plotBottom = static_cast<int>(1.1 / 1.13 * size);
@@ -335,14 +351,16 @@ TEST_F(VisplotRun, ClickReadOutStaysInsideTheWindow) {
     EXPECT_GT(wide.blueBelow, 0);
     EXPECT_GT(wide.purpleBelow, 0);
     EXPECT_EQ(wide.blueAbove + wide.purpleAbove, 0);
-    EXPECT_LT(wide.rightmost, 600 - 2);
+    EXPECT_LT(wide.rightmost,
+              600 + visplot::AngleKeyStripPx(visplot::AnglePalette::kClassic, 600) - 2);
     // A window too narrow for the line: the distance and height go to the top strip.
     const ReadOutPixels narrow = readOut(260, {"--click", at});
     EXPECT_GT(narrow.blueBelow, 0);
     EXPECT_GT(narrow.blueAbove, 0);
     EXPECT_GT(narrow.purpleAbove, 0);
     EXPECT_EQ(narrow.purpleBelow, 0);
-    EXPECT_LT(narrow.rightmost, 260 - 1);
+    EXPECT_LT(narrow.rightmost,
+              260 + visplot::AngleKeyStripPx(visplot::AnglePalette::kClassic, 260) - 1);
     // A double click after the click: the nearest site's name ("North Mast") goes left of the
     // read-out, which stays whole.
     const ReadOutPixels both = readOut(600, {"--click", at, "--dclick", at});
@@ -366,15 +384,18 @@ TEST_F(VisplotRun, WorldFileAndKmlPlaceThePlotOnTheGround) {
     const mastview::RadiusArea a =
         *mastview::MakeRadiusArea(centre.lat_deg, centre.lon_deg, 20).area;
     const console::GeoreferenceFileNames names = console::GeoreferenceFilesBeside(png.string());
+    const auto [width, height] = pt::PngSize(png);
     const std::optional<console::PixelGrid> grid =
-        console::ParseWorldFile(ct::ReadFile(names.worldFile), 600, 600);
+        console::ParseWorldFile(ct::ReadFile(names.worldFile), width, height);
     ASSERT_TRUE(grid) << ct::ReadFile(names.worldFile);
-    // x from 0 to 1.07 nLon and y from 1.1 nLat down to -0.03 nLat, over 600 pixels each; the
-    // world file's 12 decimals over 600 pixels allow 1e-9 degree.
+    // x from 0 to 1.07 nLon over the plot's 600 pixels (and on over the key's strip), y from
+    // 1.1 nLat down to -0.03 nLat over 600, the title strip's rows north of them; the world
+    // file's 12 decimals allow 1e-9 degree.
     const console::LatLonBox edges = console::OuterEdges(*grid);
     EXPECT_NEAR(edges.west_deg, a.lonW_deg, 1e-9);
-    EXPECT_NEAR(edges.east_deg, a.LonOf(1.07 * a.nLon), 1e-9);
-    EXPECT_NEAR(edges.north_deg, a.LatOf(1.1 * a.nLat), 1e-9);
+    EXPECT_NEAR(edges.east_deg, a.LonOf(1.07 * a.nLon * width / 600), 1e-9);
+    EXPECT_NEAR(edges.north_deg, a.LatOf(1.1 * a.nLat) + (height - 600) * grid->pixelHeight_deg,
+                1e-9);
     EXPECT_NEAR(edges.south_deg, a.LatOf(-0.03 * a.nLat), 1e-9);
     const std::optional<console::LatLonBox> box =
         console::ParseKmlLatLonBox(ct::ReadFile(names.kmlFile));
@@ -438,7 +459,7 @@ TEST_F(VisplotMissingTile, NoDataIsGreyInsideTheRadiusNeverSeenGround) {
     const ct::RunResult r = Run(std::string(kCentre) + "\n10\n1.3\n20\n");
     ASSERT_EQ(r.exitCode, 0) << r.output << r.errors;
     EXPECT_NE(r.output.find("% of the plot has no height data"), std::string::npos) << r.output;
-    const QImage image(QString::fromStdString(png.string()));
+    const QImage image = PlotImage(png);
     const QRgb grey =
         qRgb(plot::kNoDataColour.red, plot::kNoDataColour.green, plot::kNoDataColour.blue) &
         0xFFFFFF;
@@ -452,6 +473,7 @@ TEST_F(VisplotMissingTile, NoDataIsGreyInsideTheRadiusNeverSeenGround) {
             SCOPED_TRACE(testing::Message() << "sample " << x << "," << y);
             ++checked;
             const QRgb colour = PixelOfSample(image, x, y);
+            if (colour == kRingPixel) continue;
             if (x > firstMissing) {
                 EXPECT_EQ(colour, grey);  // seen sea before: now no data
                 ++greyInside;
@@ -537,3 +559,47 @@ TEST_F(VisplotRun, LatitudeLongitudeCentre) {
 }
 
 }  // namespace
+
+namespace visplot {
+namespace {
+
+// --palette: viridis paints the seen sea in viridis colours; an unknown name is a usage error.
+TEST_F(VisplotRun, PaletteOptionChoosesTheAngleColours) {
+    WriteConfig();
+    WriteTiles(kSeaLevel, kSeaLevel);
+    const ct::RunResult r = Run(std::string(kCentre) + "\n10\n1.3\n20\n", {"--palette", "viridis"});
+    ASSERT_EQ(r.exitCode, 0) << r.output << r.errors;
+    const mastview::RadiusArea a =
+        *mastview::MakeRadiusArea(centre.lat_deg, centre.lon_deg, 20).area;
+    const QImage image = PlotImage(png);
+    const auto isRamp = [](AnglePalette palette, QRgb pixel) {
+        for (int n = 0; n < 256; ++n) {
+            const console::Rgb c = AngleColour(palette, n);
+            if ((pixel & 0xFFFFFF) == (qRgb(c.red, c.green, c.blue) & 0xFFFFFF)) return true;
+        }
+        return false;
+    };
+    int viridis = 0, classic = 0;
+    for (const double km : {2.0, 4.0, 6.0, 8.0, 11.0}) {
+        // South of the centre, away from the rings' labels and the sites.
+        const int px = static_cast<int>(a.nLon / 2.0 / (1.07 * a.nLon) * 600);
+        const double uy = a.nLat / 2.0 - km / 20 * a.nLat / 2;
+        const QRgb pixel =
+            image.pixel(px, static_cast<int>((1.1 * a.nLat - uy) / (1.13 * a.nLat) * 600));
+        viridis += isRamp(AnglePalette::kViridis, pixel);
+        classic += isRamp(AnglePalette::kClassic, pixel);
+    }
+    EXPECT_EQ(viridis, 5);
+    EXPECT_EQ(classic, 0);
+
+    std::filesystem::remove(png);
+    const ct::RunResult bad = Run(std::string(kCentre) + "\n10\n1.3\n20\n", {"--palette", "jet"});
+    EXPECT_EQ(bad.exitCode, 2);
+    EXPECT_NE(bad.errors.find("--palette jet: no such palette (classic, viridis)"),
+              std::string::npos)
+        << bad.errors << bad.output;
+    EXPECT_FALSE(std::filesystem::exists(png));
+}
+
+}  // namespace
+}  // namespace visplot
