@@ -6,6 +6,7 @@
 
 #include <QColor>
 #include <QImage>
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <string>
@@ -159,9 +160,13 @@ TEST(ProfileHeightAxis, LeavesOutTheGroundWithoutDataAndTakesTheMastTops) {
 
 // Every column from the base to the distant site shows ground, from the foot of the axis up to
 // the profile, without a white pixel: no comb of one-pixel bars with white gaps on a short path.
+// The ground's top in each column lies between the lowest and the highest of the samples in and
+// next to the column (a column between two samples 11 pixels apart shows the ground between
+// them, not a sliver at the foot).
 TEST(ProfilePicture, GroundIsFilledInEveryColumnUnderTheProfile) {
     for (const PathCase& path : Paths()) {
         SCOPED_TRACE(path.name);
+        const Profile profile = SampleTerrain(path, EarthBulge(1.33, path.path_km));
         ProfileView view = MakeView(path, true, std::nullopt);
         view.Draw();
         plot::Canvas& canvas = view.Window().Picture();
@@ -186,6 +191,27 @@ TEST(ProfilePicture, GroundIsFilledInEveryColumnUnderTheProfile) {
                 if (c == brown || c == green) ground_top = row;
             }
             ASSERT_GE(ground_top, 0) << "no ground in column " << col;
+            // The samples in and next to the column (the tick of a mark covers its own column).
+            const double from_km = canvas.UserX(col) - kSampleStep_km;
+            const double to_km = canvas.UserX(col + 1.0) + kSampleStep_km;
+            double low = 1e9, high = -1e9;
+            for (std::size_t i = 0; i < profile.samples_m.size(); ++i) {
+                if (profile.distance_km[i] < from_km || profile.distance_km[i] > to_km) continue;
+                low = std::min(low, std::round(profile.samples_m[i]));
+                // The green bulge stands under the ground, up to the unrounded bulge.
+                high = std::max({high, std::round(profile.samples_m[i]), profile.bulge_m[i]});
+            }
+            const bool marked = std::any_of(
+                view.Marks().begin(), view.Marks().end(), [&](const ClearanceMark& mark) {
+                    return std::abs(canvas.PixelColumn(mark.at_km) - col) <= kMarkTriangle_px;
+                });
+            if (!marked && low <= high) {
+                const double metres_per_row = (view.Layout().Top() - view.Layout().Bottom()) / 400;
+                const double top_m = canvas.UserY(ground_top + 0.5);
+                EXPECT_LE(top_m, high + 2 * metres_per_row) << "column " << col;
+                EXPECT_GE(top_m, std::max(low, view.Layout().Axis().bottom_m) - 2 * metres_per_row)
+                    << "column " << col;
+            }
             for (int row = ground_top; row <= foot; ++row) {
                 if (in_a_label(col, row)) continue;
                 ASSERT_NE(image.pixelColor(col, row), kWhite) << "column " << col << " row " << row;
