@@ -260,6 +260,27 @@ TEST_F(PathProfileDialogue, MissingTileReadsSeaLevelWithOneMessage) {
     EXPECT_LT(worst_m, -60.0);
 }
 
+// Two profiles of the same path with the same mast and K draw the same plot; their title
+// strips tell them apart (each names its profile's number).
+TEST_F(PathProfileDialogue, EachPictureHasATitleStripThatTellsItApart) {
+    WriteConfig();
+    const Result r = Run("Ridge South\n10\nRidge North\n10\n\n\n10\n\nendendend\n");
+    ASSERT_EQ(r.code, console::kExitNormal) << r.out;
+    const QImage first(QString::fromStdString(Png("profile1.png")));
+    const QImage second(QString::fromStdString(Png("profile2.png")));
+    const int strip = pathprofile::testing::TitleStripRows(first);
+    ASSERT_GT(strip, 0);
+    ASSERT_EQ(pathprofile::testing::TitleStripRows(second), strip);
+    ASSERT_EQ(first.size(), second.size());
+    EXPECT_TRUE(first.copy(0, strip, 800, 400) == second.copy(0, strip, 800, 400));
+    EXPECT_FALSE(first.copy(0, 0, 800, strip) == second.copy(0, 0, 800, strip));
+    // The strip holds text: dark pixels on its light background.
+    int dark = 0;
+    for (int row = 0; row + 1 < strip; ++row)
+        for (int col = 0; col < 800; ++col) dark += first.pixelColor(col, row) == Qt::black;
+    EXPECT_GT(dark, 500);
+}
+
 TEST_F(PathProfileDialogue, DoubleClickDrawsTheMagentaPathSingleClickDoesNot) {
     WriteConfig();
     console::HeadlessOptions single;
