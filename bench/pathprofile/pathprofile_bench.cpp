@@ -66,7 +66,8 @@ void SampleAndDraw(benchmark::State& state) {
         const EarthBulge bulge(1.3, kPath_km);
         Profile profile = SampleProfile(kStart, kBearing_deg, kPath_km, bulge, ground);
         ProfileView view("bench", std::move(profile), bulge,
-                         PathSetup{kStart, kBearing_deg, 10.0, 10.0, "", std::nullopt}, headless);
+                         PathSetup{kStart, kBearing_deg, 10.0, 10.0, "", std::nullopt, {}},
+                         headless);
         view.Draw();
         view.Window().Picture().FinishPainting();
         benchmark::DoNotOptimize(view.Window().Picture().Image().constBits());

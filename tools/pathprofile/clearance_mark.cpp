@@ -47,7 +47,8 @@ bool Overlap(const PixelBox& a, const PixelBox& b) {
 }
 
 PixelBox PlaceMarkLabel(int column, int upper_row, int lower_row, int width_px, int height_px,
-                        const PixelBox& room, const std::vector<PixelBox>& taken) {
+                        const PixelBox& room, const std::vector<PixelBox>& taken,
+                        const std::vector<int>& ground_top_rows) {
     const auto at = [&](int left, int top) {
         PixelBox box;
         box.left = std::max(room.left, std::min(left, room.right - width_px));
@@ -56,21 +57,38 @@ PixelBox PlaceMarkLabel(int column, int upper_row, int lower_row, int width_px, 
         box.bottom = box.top + height_px;
         return box;
     };
-    const int right = column + kMarkLabelGap_px;
-    const int beside =
-        right + width_px <= room.right ? right : column - kMarkLabelGap_px - width_px;
-    const int other_side = beside == right ? column - kMarkLabelGap_px - width_px : right;
-    const int tops[] = {(upper_row + lower_row) / 2 - height_px / 2,
-                        upper_row - kMarkLabelGap_px - height_px, lower_row + kMarkLabelGap_px};
-    for (int top : tops) {
-        for (int left : {beside, other_side}) {
-            const PixelBox box = at(left, top);
-            if (std::none_of(taken.begin(), taken.end(),
-                             [&box](const PixelBox& t) { return Overlap(box, t); }))
-                return box;
+    const auto clear_of_taken = [&](const PixelBox& box) {
+        return std::none_of(taken.begin(), taken.end(),
+                            [&box](const PixelBox& t) { return Overlap(box, t); });
+    };
+    const auto clear_of_ground = [&](const PixelBox& box) {
+        for (int c = box.left; c < box.right; ++c) {
+            const int k = c - room.left;
+            if (k >= 0 && k < static_cast<int>(ground_top_rows.size()) &&
+                box.bottom > ground_top_rows[static_cast<std::size_t>(k)])
+                return false;
         }
-    }
-    return at(beside, tops[0]);
+        return true;
+    };
+
+    const int right = column + kMarkLabelGap_px;
+    const int left = column - kMarkLabelGap_px - width_px;
+    const int beside = right + width_px <= room.right ? right : left;
+    const int other_side = beside == right ? left : right;
+    std::vector<int> tops;
+    const int centred = (upper_row + lower_row) / 2 - height_px / 2;
+    const int step = std::max(1, height_px / 2);
+    for (int top = centred; top >= room.top - step; top -= step) tops.push_back(top);
+    for (int top = centred + step; top <= room.bottom; top += step) tops.push_back(top);
+    std::vector<PixelBox> places;
+    for (int top : tops)
+        for (int side : {beside, other_side}) places.push_back(at(side, top));
+
+    for (const PixelBox& box : places)
+        if (clear_of_taken(box) && clear_of_ground(box)) return box;
+    for (const PixelBox& box : places)
+        if (clear_of_taken(box)) return box;
+    return places.front();
 }
 
 }  // namespace pathprofile

@@ -37,11 +37,15 @@ bool Overlap(const PixelBox& a, const PixelBox& b);
 
 // Where the label of a mark goes: beside its tick at `column` (right of it, or left where the
 // right has no room), level with the middle of the tick's rows upper_row ... lower_row, else
-// above or below the tick, moved as little as needed to lie within `room`; the first such place
-// that keeps off every box of `taken` (the first place when none does). The label is width_px
-// x height_px.
+// higher (half a line at a time up to the top of `room`), else lower; each place moved as little
+// as needed to lie within `room`. The first place that keeps off every box of `taken` and off
+// the ground is taken, else the first that keeps off `taken`, else the first. The label is
+// width_px x height_px. ground_top_rows[c] is the top row of the ground in column room.left + c
+// (the columns beyond it have no ground), so that a label is put in the sky where it can and
+// hides no ground.
 PixelBox PlaceMarkLabel(int column, int upper_row, int lower_row, int width_px, int height_px,
-                        const PixelBox& room, const std::vector<PixelBox>& taken = {});
+                        const PixelBox& room, const std::vector<PixelBox>& taken = {},
+                        const std::vector<int>& ground_top_rows = {});
 
 // Pixels between a tick and its label.
 inline constexpr int kMarkLabelGap_px = 6;

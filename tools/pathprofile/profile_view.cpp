@@ -253,7 +253,14 @@ void ProfileView::DrawWorstClearance() {
             canvas.FillPixels(column - k / 2 - 1, row, column + k / 2 + 1, row, kMarkRed);
         }
     }
-    // The labels after all the ticks, so that no tick runs over a label.
+    // The labels after all the ticks, so that no tick runs over a label; in the sky where they
+    // can be, so that they hide no ground.
+    std::vector<int> ground_top_rows;
+    for (const GroundColumn& column : GroundColumns(profile_, canvas.Transform())) {
+        const std::size_t k = static_cast<std::size_t>(std::max(0, column.column - room.left));
+        if (ground_top_rows.size() <= k) ground_top_rows.resize(k + 1, room.bottom);
+        ground_top_rows[k] = column.no_data ? room.top : canvas.PixelRow(column.top_m);
+    }
     mark_labels_.clear();
     for (const ClearanceMark& mark : marks_) {
         const int column = canvas.PixelColumn(mark.at_km);
@@ -262,7 +269,7 @@ void ProfileView::DrawWorstClearance() {
         const PixelBox box =
             PlaceMarkLabel(column, std::min(ground_row - kMarkTriangle_px, sight_row),
                            std::max(ground_row, sight_row), canvas.TextWidthPx(mark.text), line_px,
-                           room, mark_labels_);
+                           room, mark_labels_, ground_top_rows);
         mark_labels_.push_back(box);
         canvas.SetTextColour(kMarkRed);
         canvas.SetTextBackground(kLabelBackground);

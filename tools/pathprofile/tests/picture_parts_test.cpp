@@ -182,6 +182,28 @@ TEST(PlaceMarkLabel, BesideTheTickWithinTheRoomAndOffTheOtherLabels) {
     EXPECT_EQ(box.right, 310 - kMarkLabelGap_px);
 }
 
+// A tick inside a hill: the label goes up into the sky beside it rather than over the ground.
+TEST(PlaceMarkLabel, InTheSkyWhereItCanBe) {
+    const PixelBox room{0, 0, 400, 300};
+    // Ground up to row 100 left of column 200, up to row 250 right of it.
+    std::vector<int> ground(400, 250);
+    for (int c = 0; c < 200; ++c) ground[static_cast<std::size_t>(c)] = 100;
+    // A tick at column 150 from row 120 to row 200: beside it lies ground on both sides at
+    // first; right of the tick the sky reaches down to row 250, so the label goes there, level
+    // with the tick's middle, if it starts right of column 200.
+    PixelBox box = PlaceMarkLabel(195, 120, 200, 100, 14, room, {}, ground);
+    EXPECT_EQ(box.left, 201);
+    EXPECT_EQ(box.top, 160 - 7);
+    // Left of column 200 only: it rises until it clears the ground (bottom at row 100 at most).
+    box = PlaceMarkLabel(150, 120, 200, 40, 14, PixelBox{0, 0, 199, 300}, {}, ground);
+    EXPECT_LE(box.bottom, 100);
+    EXPECT_GE(box.bottom, 100 - 7);
+    // Ground everywhere: beside the tick as before.
+    box = PlaceMarkLabel(150, 120, 200, 40, 14, room, {}, std::vector<int>(400, 0));
+    EXPECT_EQ(box.left, 156);
+    EXPECT_EQ(box.top, 153);
+}
+
 // --- the title strip -----------------------------------------------------------------------
 
 TEST(TitleText, TakesOutTheFieldsPaddingAndKeepsTheFiguresApart) {
