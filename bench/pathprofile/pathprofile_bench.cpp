@@ -65,9 +65,9 @@ void SampleAndDraw(benchmark::State& state) {
     for (auto _ : state) {
         const EarthBulge bulge(1.3, kPath_km);
         Profile profile = SampleProfile(kStart, kBearing_deg, kPath_km, bulge, ground);
-        const double top_m = PlotTop_m(profile, 10.0, 10.0);
-        ProfileView view("bench", std::move(profile), bulge, top_m,
-                         PathSetup{kStart, kBearing_deg, 10.0, 10.0, "", std::nullopt}, headless);
+        ProfileView view("bench", std::move(profile), bulge,
+                         PathSetup{kStart, kBearing_deg, 10.0, 10.0, "", std::nullopt, {}},
+                         headless);
         view.Draw();
         view.Window().Picture().FinishPainting();
         benchmark::DoNotOptimize(view.Window().Picture().Image().constBits());

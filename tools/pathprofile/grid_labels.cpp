@@ -4,8 +4,6 @@
 #include <cmath>
 #include <utility>
 
-#include "console/picture_mask.h"
-
 namespace pathprofile {
 
 int LabelEvery(double spacing_px, double size_px, double gap_px) {
@@ -20,15 +18,22 @@ int LabelEvery(double spacing_px, double size_px, double gap_px) {
 
 namespace {
 
-GridLabel Measure(const plot::Canvas& canvas, double value, Point at) {
+GridLabel Measure(const plot::Canvas& canvas, std::string text, double value, int left, int top) {
     GridLabel label;
-    label.text = console::PlainNumber(value);
-    label.at = at;
-    label.left = canvas.PixelColumn(at.x);
-    label.top = canvas.PixelRow(at.y);
-    label.right = label.left + canvas.TextWidthPx(label.text);
-    label.bottom = label.top + canvas.TextHeightPx();
+    label.text = std::move(text);
+    label.value = value;
+    label.left = left;
+    label.top = top;
+    label.right = left + canvas.TextWidthPx(label.text);
+    label.bottom = top + canvas.TextHeightPx();
     return label;
+}
+
+// Whether the line of `value` is one of every `every` lines counted from 0 (so that the
+// labelled values stay round when the lines do not start at 0).
+bool Labelled(double value, double step, int every) {
+    const long long index = std::llround(value / step);
+    return index % every == 0;
 }
 
 }  // namespace
@@ -36,7 +41,6 @@ GridLabel Measure(const plot::Canvas& canvas, double value, Point at) {
 GridLabel ExitArea(const plot::Canvas& canvas, const PlotLayout& layout) {
     GridLabel area;
     area.text = "Exit";
-    area.at = layout.ExitBoxCorner1();
     area.left = canvas.PixelColumn(layout.ExitBoxCorner1().x) - kLabelGap_px;
     area.top = canvas.PixelRow(layout.ExitBoxCorner2().y);
     area.right = canvas.WidthPx();
@@ -48,38 +52,77 @@ bool Overlap(const GridLabel& a, const GridLabel& b) {
     return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
 }
 
-GridLabels ProfileGridLabels(const plot::Canvas& canvas, const PlotLayout& layout) {
+int AxisFootRow(const plot::Canvas& canvas, const PlotLayout& layout) {
+    return static_cast<int>(std::ceil(canvas.PixelY(layout.Axis().bottom_m))) - 1;
+}
+
+int HeightLabelColumn(const plot::Canvas& canvas, const PlotLayout& layout) {
+    return canvas.PixelColumn(layout.HeightLabelColumn_km());
+}
+
+GridLabels ProfileGridLabels(const plot::Canvas& canvas, const PlotLayout& layout, bool exit_box) {
     GridLabels labels;
+    const int line_px = canvas.TextHeightPx();
+    const int height_column = HeightLabelColumn(canvas, layout);
 
     const std::vector<double> heights = layout.HeightGridLines_m();
     if (!heights.empty()) {
-        const double step = heights.size() > 1 ? heights[1] - heights[0] : 0.0;
+        const double step = layout.HeightStep_m();
         const double spacing = canvas.PixelY(0.0) - canvas.PixelY(step);
-        const GridLabel sample =
-            Measure(canvas, heights.back(), layout.HeightLabel(heights.back()));
-        const int every = LabelEvery(spacing, sample.bottom - sample.top);
+        const int every = LabelEvery(spacing, line_px);
         const GridLabel exit = ExitArea(canvas, layout);
-        for (std::size_t k = 0; k < heights.size(); k += static_cast<std::size_t>(every)) {
-            GridLabel label = Measure(canvas, heights[k], layout.HeightLabel(heights[k]));
+        const auto place = [&](std::string text, double y) {
+            // Level with its line, kept on the picture.
+            const int top = std::clamp(canvas.PixelRow(y) - line_px / 2, 0,
+                                       std::max(0, canvas.HeightPx() - line_px));
+            return Measure(canvas, std::move(text), y, height_column, top);
+        };
+        for (double y : heights) {
+            if (!Labelled(y, step, every)) continue;
+            GridLabel label = place(GridValueText(y, step), y);
             // A label long enough to reach the "Exit" box is left out beside it.
-            if (!Overlap(label, exit)) labels.heights.push_back(std::move(label));
+            if (exit_box && Overlap(label, exit)) continue;
+            labels.heights.push_back(std::move(label));
+        }
+        // The highest label carries the unit, unless that runs it into the Exit box.
+        if (!labels.heights.empty()) {
+            GridLabel& top = labels.heights.back();
+            GridLabel with_unit = place(top.text + std::string(kHeightUnit), top.value);
+            if (!(exit_box && Overlap(with_unit, exit))) top = std::move(with_unit);
         }
     }
 
     const std::vector<double> distances = layout.DistanceGridLines_km();
     if (!distances.empty()) {
-        const double step = distances.size() > 1 ? distances[1] - distances[0] : 0.0;
+        const double step = layout.DistanceStep_km();
         const double spacing = canvas.PixelX(step) - canvas.PixelX(0.0);
         int widest = 0;
         for (double x : distances)
-            widest = std::max(widest, canvas.TextWidthPx(console::PlainNumber(x)));
+            widest = std::max(widest, canvas.TextWidthPx(GridValueText(x, step)));
         const int every = LabelEvery(spacing, widest);
-        // The height labels stand from 1.005 D on; a distance label ends short of them.
-        const int heightColumn = canvas.PixelColumn(layout.HeightLabel(0.0).x);
-        for (std::size_t k = 0; k < distances.size(); k += static_cast<std::size_t>(every)) {
-            GridLabel label = Measure(canvas, distances[k], layout.DistanceLabel(distances[k]));
-            if (label.right + kLabelGap_px > heightColumn) break;
+        const int top = AxisFootRow(canvas, layout) + 2;
+        const auto place = [&](std::string text, double x) {
+            // Centred under its line, kept on the picture.
+            const int width = canvas.TextWidthPx(text);
+            const int left = std::max(0, canvas.PixelColumn(x) - width / 2);
+            return Measure(canvas, std::move(text), x, left, top);
+        };
+        for (double x : distances) {
+            if (!Labelled(x, step, every)) continue;
+            GridLabel label = place(GridValueText(x, step), x);
+            // The height labels stand from 1.005 D on; a distance label ends short of them.
+            if (label.right + kLabelGap_px > height_column) break;
             labels.distances.push_back(std::move(label));
+        }
+        // The last label that has room for it carries the unit.
+        while (!labels.distances.empty()) {
+            GridLabel& last = labels.distances.back();
+            GridLabel with_unit = place(last.text + std::string(kDistanceUnit), last.value);
+            if (with_unit.right + kLabelGap_px <= height_column) {
+                last = std::move(with_unit);
+                break;
+            }
+            labels.distances.pop_back();
         }
     }
     return labels;

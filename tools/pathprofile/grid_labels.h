@@ -1,7 +1,8 @@
-// Which grid lines of the profile carry a label. The grid lines keep their steps; their labels
-// are thinned to every 2nd, 5th, 10th ... line where the lines lie closer than the labels are
-// long (a 387 km path has a distance line every 2 pixels), and a distance label that would run
-// into the height labels' column (the last one, at the path's end) is left out.
+// Which grid lines of the profile carry a label, and where. The grid lines keep their steps;
+// their labels are thinned to every 2nd, 5th, 10th ... line where the lines lie closer than the
+// labels are long. Height labels stand in a column right of the path's end, level with their
+// lines, the highest with the unit "m"; distance labels stand under the plot, centred on their
+// lines, the last with the unit "km", and none runs into the height labels' column.
 #pragma once
 
 #include <string>
@@ -14,17 +15,20 @@ namespace pathprofile {
 
 // Pixels kept free between two labels.
 inline constexpr int kLabelGap_px = 4;
+// The units the axes' labels carry.
+inline constexpr std::string_view kHeightUnit = " m";
+inline constexpr std::string_view kDistanceUnit = " km";
 
 // Every how many grid lines a label is drawn: the first of 1, 2, 5, 10, 20, 50 ... for which
 // labels whose lines lie spacing_px apart, each size_px long along the axis, keep gap_px
 // between them.
 int LabelEvery(double spacing_px, double size_px, double gap_px = kLabelGap_px);
 
-// One label as drawn: its text, the user point of its top-left corner and its pixel box
-// (left and top inclusive, right and bottom exclusive).
+// One label as drawn: its text, its value, and its pixel box (left and top inclusive, right and
+// bottom exclusive).
 struct GridLabel {
     std::string text;
-    Point at;
+    double value = 0.0;
     int left = 0, top = 0, right = 0, bottom = 0;
 };
 struct GridLabels {
@@ -37,8 +41,15 @@ GridLabel ExitArea(const plot::Canvas& canvas, const PlotLayout& layout);
 // Whether two boxes share a pixel.
 bool Overlap(const GridLabel& a, const GridLabel& b);
 
+// The last pixel row of the plot's axis (the distance labels stand below it).
+int AxisFootRow(const plot::Canvas& canvas, const PlotLayout& layout);
+// The first pixel column of the height labels.
+int HeightLabelColumn(const plot::Canvas& canvas, const PlotLayout& layout);
+
 // The labels of the height and distance grid lines in `canvas` (its scale set from `layout`),
-// measured with the canvas's font. Height labels that would reach the "Exit" box are left out.
-GridLabels ProfileGridLabels(const plot::Canvas& canvas, const PlotLayout& layout);
+// measured with the canvas's font. With `exit_box`, height labels that would reach the "Exit"
+// box are left out.
+GridLabels ProfileGridLabels(const plot::Canvas& canvas, const PlotLayout& layout,
+                             bool exit_box = true);
 
 }  // namespace pathprofile

@@ -54,16 +54,4 @@ double EarthBulge::At_m(double x_km) const {
     return geodesy::kMetresPerKm * std::sqrt(rest) - c0_m_;
 }
 
-double DistanceGridStep_km(double path_km) {
-    if (path_km < 20.0) return 1.0;
-    if (path_km < 100.0) return 5.0;
-    return 10.0;
-}
-
-double HeightGridStep_m(double plot_top_m) {
-    if (plot_top_m < 200.0) return 10.0;
-    if (plot_top_m < 500.0) return 20.0;
-    return 50.0;
-}
-
 }  // namespace pathprofile

@@ -1,5 +1,5 @@
-// Geometry of one radio path: points along the great circle from the base, the earth bulge
-// for an effective earth radius, and the steps of the profile plot's grid.
+// Geometry of one radio path: points along the great circle from the base and the earth bulge
+// for an effective earth radius.
 //
 // Distances are kilometres, heights metres, angles degrees at every interface (radians only
 // inside). Fractional literal constants are held in single precision and widened to double
@@ -54,10 +54,5 @@ class EarthBulge {
     double path_km_;
     double c0_m_;  // 1000 sqrt(Re^2 - (D/2)^2): depth of the chord's midpoint below the centre
 };
-
-// Grid steps of the profile plot: distance lines every 10 km, 5 km below 100 km, 1 km below
-// 20 km; height lines every 50 m, 20 m when the plot top is below 500 m, 10 m below 200 m.
-double DistanceGridStep_km(double path_km);
-double HeightGridStep_m(double plot_top_m);
 
 }  // namespace pathprofile

@@ -20,6 +20,7 @@
 #include "path_tiles.h"
 #include "profile.h"
 #include "profile_csv.h"
+#include "profile_title.h"
 #include "profile_view.h"
 #include "radio_report.h"
 #include "radiolink/radio_propagation.h"
@@ -84,31 +85,35 @@ double AskKFactor(console::Console& console, double current) {
     }
 }
 
-void PrintClearance(console::Console& console, const Clearance& clearance) {
-    console.SetColour(Colour::kLightCyan);
-    console.MoveToColumn(kClearanceLineColumn);
-    console.PrintLine(
-        std::string(clearance.Clear() ? "Line of sight clear,  " : "Line of sight blocked,") +
-        console::FormatMask(kClearanceMask, {clearance.worst_m, clearance.at_km}));
-    console.SetColour(Colour::kLightGrey);
+std::string DistanceLine(const geodesy::DistanceBearing& path) {
+    return console::FormatMask(kDistanceMask,
+                               {path.distance_km, path.bearing_deg, path.back_bearing_deg});
 }
 
-// The Fresnel zone's clearance, the path loss and the link budget at the frequency of the run,
-// under the line of sight's line.
-void PrintRadioFigures(console::Console& console, const Profile& profile, const SightLine& line,
-                       const LinkFigures& link) {
-    const double wavelength_m = radiolink::Wavelength_m(link.inputs.frequency_MHz);
-    const std::optional<FresnelClearance> worst =
-        WorstFresnelClearance(profile, line, wavelength_m);
-    const PathLoss loss = EstimatePathLoss(wavelength_m, profile.path_km, worst);
-    std::vector<std::string> lines = RadioReportLines(link.inputs.frequency_MHz, worst, loss);
-    for (std::string& text : LinkBudgetLines(link)) lines.push_back(std::move(text));
+std::string ClearanceLine(const Clearance& clearance) {
+    return std::string(clearance.Clear() ? "Line of sight clear,  " : "Line of sight blocked,") +
+           console::FormatMask(kClearanceMask, {clearance.worst_m, clearance.at_km});
+}
+
+// Lines at the clearance line's column in light cyan.
+void PrintFigureLines(console::Console& console, const std::vector<std::string>& lines) {
     console.SetColour(Colour::kLightCyan);
     for (const std::string& text : lines) {
         console.MoveToColumn(kClearanceLineColumn);
         console.PrintLine(text);
     }
     console.SetColour(Colour::kLightGrey);
+}
+
+// The Fresnel zone's clearance and the path loss at the frequency of the run, printed under the
+// line of sight's line (the link budget's lines follow them).
+std::vector<std::string> RadioLines(const Profile& profile, const SightLine& line,
+                                    const LinkFigures& link) {
+    const double wavelength_m = radiolink::Wavelength_m(link.inputs.frequency_MHz);
+    const std::optional<FresnelClearance> worst =
+        WorstFresnelClearance(profile, line, wavelength_m);
+    const PathLoss loss = EstimatePathLoss(wavelength_m, profile.path_km, worst);
+    return RadioReportLines(link.inputs.frequency_MHz, worst, loss);
 }
 
 // The profile as CSV into the file of its number; a failure is told and the run goes on.
@@ -141,11 +146,17 @@ LoopStep ShowProfile(Session& s, const console::ConsolePosition& distant,
         // folder is not kept. Later, only this path lies off the tiles.
         return s.profiles_drawn == 0 ? LoopStep::kFatal : LoopStep::kNext;
     }
-    PrintClearance(con, LineOfSightClearance(profile, s.base.mast_m, distant_mast_m));
+    // What the console prints for the path goes into the picture's title too, word for word.
+    std::vector<std::vector<std::string>> figures;
+    const std::string clearance_line =
+        ClearanceLine(LineOfSightClearance(profile, s.base.mast_m, distant_mast_m));
+    PrintFigureLines(con, {clearance_line});
+    figures.push_back({clearance_line});
     const double no_data_km = NoDataLength_km(profile);
     if (no_data_km > 0) {
         con.MoveToColumn(kClearanceLineColumn);
         con.PrintLine(console::NoDataPathLine(no_data_km));
+        figures.back().push_back(console::NoDataPathLine(no_data_km));
     }
     const SightLine line = LineOfSight(profile, s.base.mast_m, distant_mast_m);
     std::optional<LinkFigures> link;
@@ -153,10 +164,15 @@ LoopStep ShowProfile(Session& s, const console::ConsolePosition& distant,
         link =
             WorkOutLink(profile, {*s.radio.frequency_MHz, s.k_factor, s.base.mast_m, distant_mast_m,
                                   s.radio.erp_W, s.radio.rxGain_dBi, s.radio.sensitivity_dBm});
-        PrintRadioFigures(con, profile, line, *link);
+        figures.push_back(RadioLines(profile, line, *link));
+        figures.push_back(LinkBudgetLines(*link));
+        std::vector<std::string> radio_lines = figures[figures.size() - 2];
+        radio_lines.insert(radio_lines.end(), figures.back().begin(), figures.back().end());
+        PrintFigureLines(con, radio_lines);
         if (no_data_km > 0) {
             con.MoveToColumn(kClearanceLineColumn);
             con.PrintLine(console::kNoDataRadioWarning);
+            figures.push_back({std::string(console::kNoDataRadioWarning)});
         }
     }
 
@@ -169,10 +185,13 @@ LoopStep ShowProfile(Session& s, const console::ConsolePosition& distant,
     // Each profile's picture has the number of the profile in its name.
     console::HeadlessOptions numbered = s.headless;
     if (numbered.Active()) numbered.pngFile = NumberedPngName(s.headless.pngFile, s.profiles_drawn);
-    PathSetup setup{s.base.position, path.bearing_deg,   s.base.mast_m,
-                    distant_mast_m,  s.config.sitesPath, s.radio.frequency_MHz};
-    const double plot_top_m = PlotTop_m(profile, s.base.mast_m, distant_mast_m);
-    ProfileView view(caption, std::move(profile), bulge, plot_top_m, std::move(setup), numbered);
+    std::vector<std::string> title = ProfileTitleLines(
+        s.profiles_drawn, {s.base.text, s.base.position, s.base.mast_m},
+        {distant.text, {distant.latitude_deg, distant.longitude_deg}, distant_mast_m}, s.k_factor,
+        DistanceLine(path), figures);
+    PathSetup setup{s.base.position,    path.bearing_deg,      s.base.mast_m,   distant_mast_m,
+                    s.config.sitesPath, s.radio.frequency_MHz, std::move(title)};
+    ProfileView view(caption, std::move(profile), bulge, std::move(setup), numbered);
     view.Draw();
     const ProfileEnd end = view.ServeClicks(con);
     s.window_failure = view.Window().FailedStatus();
@@ -244,8 +263,7 @@ LoopStep DistantSite(Session& s) {
 
     con.SetColour(Colour::kLightCyan);
     con.MoveToColumn(kDistanceLineColumn);
-    con.PrintLine(console::FormatMask(kDistanceMask,
-                                      {path.distance_km, path.bearing_deg, path.back_bearing_deg}));
+    con.PrintLine(DistanceLine(path));
     con.SetColour(Colour::kLightGrey);
 
     return ShowProfile(s, distant, path, distant_mast_m, bulge);

@@ -1,8 +1,14 @@
-// Where things go in the profile window: its user coordinates, the "Exit" box and the
-// grid lines. x is distance from the base in km, y height in metres (growing upwards).
+// Where things go in the profile window: its user coordinates, the "Exit" box and the grid
+// lines. x is distance from the base in km, y height in metres (growing upwards).
+//
+// The heights shown are those of a fitted axis (height_axis.h); the window's rows above the axis
+// are kept for the click read-out and those below it for the distance labels, so neither is
+// drawn over the ground.
 #pragma once
 
 #include <vector>
+
+#include "height_axis.h"
 
 namespace pathprofile {
 
@@ -17,19 +23,31 @@ struct Point {
     double y = 0.0;  // metres
 };
 
+// Pixel rows of the window outside the axis: headroom above its top, a foot below its bottom.
+struct AxisRows {
+    int headroom_px = 0;
+    int foot_px = 0;
+};
+
 class PlotLayout {
   public:
-    // path_km: D (> 0); top_m: M, the plot top (> 0).
-    PlotLayout(double path_km, double top_m) : d_(path_km), m_(top_m) {}
+    // path_km: D (> 0); `axis`: the heights the plot shows; window_height_px: the window's rows;
+    // `rows`: those of them kept above and below the axis (together fewer than window_height_px).
+    PlotLayout(double path_km, HeightAxis axis, AxisRows rows = {},
+               int window_height_px = kWindowHeight_px);
 
-    // The window spans x from -0.05 D to 1.1 D and y from M at the top to -M/20 at the bottom.
+    // The window spans x from -0.05 D to 1.1 D; y from Top() at its top edge to Bottom() at its
+    // bottom edge, the axis filling the rows between the headroom and the foot.
     double Left() const;
     double Right() const;
-    double Top() const { return m_; }
-    double Bottom() const { return -m_ / 20.0; }
+    double Top() const { return top_m_; }
+    double Bottom() const { return bottom_m_; }
+    const HeightAxis& Axis() const { return axis_; }
+    double PathKm() const { return d_; }
 
-    // The red "Exit" box from (1.05 D, 0.4 M) to (1.08 D, 0.5 M), its cross, and the top-left
-    // corner of its label.
+    // The red "Exit" box from (1.05 D, Band(0.4)) to (1.08 D, Band(0.5)), its cross, and the
+    // top-left corner of its label, where Band(f) is the height f of the way up a window
+    // spanning -1/20 ... 1 (the box's place in the window of a plot from 0 m).
     Point ExitBoxCorner1() const;
     Point ExitBoxCorner2() const;
     Point ExitCrossA1() const;
@@ -42,20 +60,22 @@ class PlotLayout {
     // height band (anywhere up to the window's right edge).
     bool IsExitClick(double x, double y) const;
 
-    // Heights of the horizontal grid lines: 0, step, 2 step ... up to M rounded to the nearest
-    // whole metre; and distances of the vertical ones: 0, step ... up to D rounded.
+    // Grid steps at round values (height_axis.h) and the lines: heights from the axis bottom to
+    // its top, distances from 0 to D.
+    double HeightStep_m() const;
+    double DistanceStep_km() const;
     std::vector<double> HeightGridLines_m() const;
     std::vector<double> DistanceGridLines_km() const;
-    // Top-left corners of the labels of a height line and of a distance line.
-    Point HeightLabel(double y_m) const;
-    Point DistanceLabel(double x_km) const;
-
-    // Top-left corner of the click read-out.
-    Point ReadOut() const;
+    // Where the height labels' column begins: 1.005 D.
+    double HeightLabelColumn_km() const;
 
   private:
+    double Band(double fraction) const;
+
     double d_;
-    double m_;
+    HeightAxis axis_;
+    double top_m_;
+    double bottom_m_;
 };
 
 }  // namespace pathprofile

@@ -10,9 +10,6 @@
 namespace pathprofile {
 namespace {
 
-// Plot top over the largest sample (single-precision literal, widened).
-constexpr double kPlotTopFactor = static_cast<double>(1.2f);
-
 // The spacing of the tiles' height samples north-south: 3 arc-seconds of latitude, km.
 constexpr double kHeightSampleSpacing_km =
     geodesy::kEarthRadiusSingle_km * geodesy::kPi / 180.0 / terrain::kSamplesPerDegree;
@@ -72,17 +69,6 @@ double NoDataLength_km(const Profile& profile) {
     for (std::size_t i = 0; i + 1 < n; ++i)
         if (profile.no_data[i]) km += profile.distance_km[i + 1] - profile.distance_km[i];
     return km;
-}
-
-double PlotTop_m(const Profile& profile, double base_mast_m, double distant_mast_m) {
-    const double top = kPlotTopFactor * profile.max_sample_m;
-    if (top > 0.0) return top;
-    double highest = 1.0;
-    if (!profile.samples_m.empty()) {
-        highest = std::max({highest, profile.samples_m.front() + base_mast_m,
-                            profile.samples_m.back() + distant_mast_m});
-    }
-    return kPlotTopFactor * highest;
 }
 
 SightLine LineOfSight(const Profile& profile, double base_mast_m, double distant_mast_m) {

@@ -43,10 +43,6 @@ Profile SampleProfile(LatLon base, double bearing_deg, double path_km, const Ear
 // stretch to the next sample (the last one for none). 0 when every sample has data.
 double NoDataLength_km(const Profile& profile);
 
-// Top of the plot, m: 1.2 x the largest sample. A profile with no sample above 0 m would
-// leave the plot without height; its top is then 1.2 x the higher mast top, at least 1.2 m.
-double PlotTop_m(const Profile& profile, double base_mast_m, double distant_mast_m);
-
 // The straight line from (0, first sample + base mast) to (D, last sample + distant mast); the
 // profile must hold at least one sample.
 SightLine LineOfSight(const Profile& profile, double base_mast_m, double distant_mast_m);

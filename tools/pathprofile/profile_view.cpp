@@ -15,36 +15,63 @@
 #include "console/position_entry.h"
 #include "fresnel_zone.h"
 #include "grid_labels.h"
+#include "ground_columns.h"
 #include "plot/no_data.h"
 #include "radiolink/radio_propagation.h"
+#include "segment_clip.h"
 
 namespace pathprofile {
 namespace {
 
 using plot::PenStyle;
 
-// The pixel (row or column index) that holds a fractional pixel coordinate, kept well inside
-// the int range for coordinates far outside the window.
-int PixelIndex(double p) {
-    constexpr double kFar = 1.0e8;
-    if (!(p > -kFar)) return -static_cast<int>(kFar);  // NaN included
-    if (p > kFar) return static_cast<int>(kFar);
-    return static_cast<int>(std::floor(p));
-}
-
-// Height mask of the read-out: the clicked height with the earth bulge taken off.
-constexpr std::string_view kHeightMask = "  ####.#m AGL  ";
+// Height mask of the read-out: the clicked height with the earth bulge taken off, which is its
+// height above sea level (the ground of a sample is its height less the bulge).
+constexpr std::string_view kHeightMask = "  ####.#m ASL  ";
 // Nearest-site mask of the read-out: a 27-character name field and the distance in km.
 const std::string kNearestMask = "Nearest site \\" + std::string(25, ' ') + "\\  ###.#km   ";
 
 // Pixels between the plot's top-left corner and the click read-out.
 constexpr int kReadOutMargin_px = 4;
+// Lines of the click read-out at its longest.
+constexpr int kReadOutLines = 2;
 
 }  // namespace
 
+int MeasureLineHeightPx(plot::Canvas& canvas) {
+    // Measured on a scale of one unit to the pixel, y upwards as the plot has it.
+    canvas.SetScale(0.0, canvas.HeightPx(), canvas.WidthPx(), 0.0);
+    return canvas.TextHeightPx();
+}
+
 std::string ClickReadOutFirstPart(const std::string& locator, const std::string& grid_ref,
-                                  double height_agl_m) {
-    return " " + locator + " = " + grid_ref + console::FormatMask(kHeightMask, {height_agl_m});
+                                  double height_asl_m) {
+    return " " + locator + " = " + grid_ref + console::FormatMask(kHeightMask, {height_asl_m});
+}
+
+AxisRows ReadOutRows(int line_px) {
+    return {2 * kReadOutMargin_px + kReadOutLines * line_px, line_px + 2 * kLabelGap_px};
+}
+
+HeightAxis ProfileHeightAxis(const Profile& profile, double base_mast_m, double distant_mast_m) {
+    double low = std::numeric_limits<double>::infinity();
+    double high = -low;
+    const auto take = [&](double y) {
+        low = std::min(low, y);
+        high = std::max(high, y);
+    };
+    for (std::size_t i = 0; i < profile.samples_m.size(); ++i) {
+        // Without height data the ground is unknown (read as 0 m): it is drawn grey over the
+        // whole axis, and would only pull the axis down to sea level.
+        if (i < profile.no_data.size() && profile.no_data[i]) continue;
+        take(console::RoundHalfEven(profile.samples_m[i]));
+    }
+    if (!profile.samples_m.empty()) {
+        const SightLine line = LineOfSight(profile, base_mast_m, distant_mast_m);
+        take(line.start_m);
+        take(line.end_m);
+    }
+    return FitHeightAxis(low, high);
 }
 
 std::string ClickReadOutNearestPart(const std::string& site_name, double site_km) {
@@ -63,14 +90,22 @@ ReadOutBox PlaceClickReadOut(int plot_left_px, int plot_top_px, int height_label
     return box;
 }
 
-ProfileView::ProfileView(std::string caption, Profile profile, EarthBulge bulge, double plot_top_m,
-                         PathSetup setup, const console::HeadlessOptions& headless)
+ProfileView::ProfileView(std::string caption, Profile profile, EarthBulge bulge, PathSetup setup,
+                         const console::HeadlessOptions& headless)
     : profile_(std::move(profile)),
       bulge_(bulge),
-      layout_(profile_.path_km, plot_top_m),
       setup_(std::move(setup)),
       window_(std::make_unique<plot::PlotWindow>(std::move(caption), kWindowLeft_px, kWindowTop_px,
-                                                 kWindowWidth_px, kWindowHeight_px, headless)) {}
+                                                 kWindowWidth_px, kWindowHeight_px, headless)),
+      layout_(profile_.path_km,
+              ProfileHeightAxis(profile_, setup_.base_mast_m, setup_.distant_mast_m),
+              ReadOutRows(MeasureLineHeightPx(window_->Picture())), kWindowHeight_px) {
+    std::optional<double> wavelength_m;
+    if (setup_.frequency_MHz) wavelength_m = radiolink::Wavelength_m(*setup_.frequency_MHz);
+    if (!profile_.samples_m.empty())
+        marks_ =
+            WorstClearanceMarks(profile_, setup_.base_mast_m, setup_.distant_mast_m, wavelength_m);
+}
 
 Point ProfileView::BaseMastTop() const {
     return {0.0, profile_.samples_m.front() + setup_.base_mast_m};
@@ -84,11 +119,13 @@ void ProfileView::Draw() {
     plot::Canvas& canvas = window_->Picture();
     window_->DisableClose();
     canvas.SetScale(layout_.Left(), layout_.Top(), layout_.Right(), layout_.Bottom());
+    canvas.SetTitleStrip(setup_.title);
     DrawExitBox();
     DrawGrid();
     DrawTerrain();
     if (setup_.frequency_MHz) DrawFresnelZone(*setup_.frequency_MHz);
     DrawMastsAndSight();
+    DrawWorstClearance();
     // Click paths are drawn dash-dot, one pixel wide.
     canvas.SetPen(PenStyle::kDashDot, 1);
     window_->Show();
@@ -99,6 +136,10 @@ void ProfileView::DrawExitBox() {
     plot::Canvas& canvas = window_->Picture();
     const Point c1 = layout_.ExitBoxCorner1();
     const Point c2 = layout_.ExitBoxCorner2();
+    // A headless run leaves through the middle of the box; its saved picture has no box, which
+    // would mean nothing there.
+    window_->SetExitPoint((c1.x + c2.x) / 2.0, (c1.y + c2.y) / 2.0);
+    if (window_->IsHeadless()) return;
     canvas.SetPen(PenStyle::kSolid, 1);
     canvas.Rectangle(c1.x, c1.y, c2.x, c2.y, console::kPureRed, console::kPureRed);
     const Point a1 = layout_.ExitCrossA1(), a2 = layout_.ExitCrossA2();
@@ -109,93 +150,51 @@ void ProfileView::DrawExitBox() {
     canvas.SetTextColour(console::kBlack);
     canvas.SetPosition(label.x, label.y);
     canvas.Print("Exit");
-    // A headless run leaves through the middle of the box.
-    window_->SetExitPoint((c1.x + c2.x) / 2.0, (c1.y + c2.y) / 2.0);
 }
 
 void ProfileView::DrawGrid() {
     plot::Canvas& canvas = window_->Picture();
     const double d = profile_.path_km;
+    const HeightAxis& axis = layout_.Axis();
     canvas.SetPen(PenStyle::kDot, 1);
     for (double y : layout_.HeightGridLines_m()) canvas.Line(0.0, y, d, y, kGridGrey);
     for (double x : layout_.DistanceGridLines_km())
-        canvas.Line(x, 0.0, x, layout_.Top(), kGridGrey);
-    const GridLabels labels = ProfileGridLabels(canvas, layout_);
+        canvas.Line(x, axis.bottom_m, x, axis.top_m, kGridGrey);
+    const GridLabels labels = ProfileGridLabels(canvas, layout_, !window_->IsHeadless());
+    canvas.SetTextColour(console::kBlack);
     for (const auto* group : {&labels.heights, &labels.distances}) {
         for (const GridLabel& label : *group) {
-            canvas.SetPosition(label.at.x, label.at.y);
+            canvas.SetPosition(canvas.UserX(label.left + 0.5), canvas.UserY(label.top + 0.5));
             canvas.Print(label.text);
         }
     }
 }
 
 void ProfileView::DrawTerrain() {
-    // For each sample, in order: a green line from (x, 0) up to (x, bulge) and a brown one on
-    // from there to (x, sample rounded to whole metres), one pixel wide (a sample without height
-    // data: one grey line from (x, 0) to the top of the plot). A long path has up to a
-    // hundred thousand samples, dozens to a pixel column, so the lines of one column are painted
-    // into a column buffer first (later samples over earlier ones, as line drawing would) and
-    // the buffer is then written into the image once.
+    // Every pixel column from the base to the distant site, from the foot of the axis: green up
+    // to the earth bulge, brown from there to the ground (ground_columns.h). A column without
+    // height data is grey over the whole axis instead: whatever stands there is unknown, and
+    // the line of sight and the zone are drawn over it.
     plot::Canvas& canvas = window_->Picture();
     canvas.FinishPainting();
-    QImage& image = canvas.Image();
-    const int width = image.width();
-    const int height = image.height();
-    const bool direct =
-        image.format() == QImage::Format_RGB32 || image.format() == QImage::Format_ARGB32;
-    std::uint32_t* const bits = direct ? reinterpret_cast<std::uint32_t*>(image.bits()) : nullptr;
-    const std::size_t stride = static_cast<std::size_t>(image.bytesPerLine()) / 4;
-    const std::uint32_t green = qRgb(kBulgeGreen.red, kBulgeGreen.green, kBulgeGreen.blue);
-    const std::uint32_t brown = qRgb(kTerrainBrown.red, kTerrainBrown.green, kTerrainBrown.blue);
-    const std::uint32_t grey =
-        qRgb(plot::kNoDataColour.red, plot::kNoDataColour.green, plot::kNoDataColour.blue);
-
-    std::vector<std::uint32_t> column_pixels(static_cast<std::size_t>(height), 0);  // 0: untouched
-    int column = std::numeric_limits<int>::min();
-    const auto paint = [&](int row_a, int row_b, std::uint32_t colour) {
-        const int from = std::max(std::min(row_a, row_b), 0);
-        const int to = std::min(std::max(row_a, row_b), height - 1);
-        for (int row = from; row <= to; ++row)
-            column_pixels[static_cast<std::size_t>(row)] = colour;
+    const int foot_row = AxisFootRow(canvas, layout_);
+    const int top_row = canvas.PixelRow(layout_.Axis().top_m);
+    // Rows are kept to the axis: ground at its foot (the sea, when the axis starts at 0) shows
+    // as the foot row rather than not at all.
+    const auto fill = [&](int column, int row_a, int row_b, console::Rgb colour) {
+        const int a = std::clamp(row_a, top_row, foot_row);
+        const int b = std::clamp(row_b, top_row, foot_row);
+        canvas.FillPixels(column, std::min(a, b), column, std::max(a, b), colour);
     };
-    const auto flush = [&] {
-        if (column >= 0 && column < width) {
-            for (int row = 0; row < height; ++row) {
-                const std::uint32_t colour = column_pixels[static_cast<std::size_t>(row)];
-                if (colour == 0) continue;
-                if (bits != nullptr) {
-                    bits[static_cast<std::size_t>(row) * stride +
-                         static_cast<std::size_t>(column)] = colour;
-                } else {
-                    image.setPixel(column, row, colour);
-                }
-            }
-        }
-        std::fill(column_pixels.begin(), column_pixels.end(), 0);
-    };
-
-    const int ground_row = PixelIndex(canvas.PixelY(0.0));
-    const int plot_top_row = PixelIndex(canvas.PixelY(layout_.Top()));
-    for (std::size_t i = 0; i < profile_.samples_m.size(); ++i) {
-        const int sample_column = PixelIndex(canvas.PixelX(profile_.distance_km[i]));
-        if (sample_column != column) {
-            flush();
-            column = sample_column;
-        }
-        const int bulge_row = PixelIndex(canvas.PixelY(profile_.bulge_m[i]));
-        const int top_row =
-            PixelIndex(canvas.PixelY(console::RoundHalfEven(profile_.samples_m[i])));
-        // Without height data the ground reads 0 m: drawn as such its column would show the
-        // sea's bulge alone. Its column is grey to the top of the plot instead: whatever stands
-        // there is unknown, and the line of sight and the zone are drawn over it.
-        if (i < profile_.no_data.size() && profile_.no_data[i]) {
-            paint(ground_row, plot_top_row, grey);
+    for (const GroundColumn& column : GroundColumns(profile_, canvas.Transform())) {
+        if (column.no_data) {
+            fill(column.column, foot_row, top_row, plot::kNoDataColour);
             continue;
         }
-        paint(ground_row, bulge_row, green);
-        paint(bulge_row, top_row, brown);
+        const int bulge_row = canvas.PixelRow(column.bulge_m);
+        fill(column.column, foot_row, bulge_row, kBulgeGreen);
+        fill(column.column, bulge_row, canvas.PixelRow(column.top_m), kTerrainBrown);
     }
-    flush();
     canvas.SetPosition(profile_.distance_km.back(),
                        console::RoundHalfEven(profile_.samples_m.back()));
 }
@@ -205,9 +204,13 @@ void ProfileView::DrawFresnelZone(double frequency_MHz) {
     plot::Canvas& canvas = window_->Picture();
     const SightLine line = LineOfSight(profile_, setup_.base_mast_m, setup_.distant_mast_m);
     const double wavelength_m = radiolink::Wavelength_m(frequency_MHz);
-    const auto polyline = [&canvas](const std::vector<Point>& points, console::Rgb colour) {
-        for (std::size_t k = 1; k < points.size(); ++k)
-            canvas.Line(points[k - 1].x, points[k - 1].y, points[k].x, points[k].y, colour);
+    // The zone is kept to the plot: below the axis it would run over the distance labels.
+    const PlotBox plot{0.0, layout_.Axis().bottom_m, profile_.path_km, layout_.Axis().top_m};
+    const auto polyline = [&](const std::vector<Point>& points, console::Rgb colour) {
+        for (std::size_t k = 1; k < points.size(); ++k) {
+            if (const auto part = ClipSegment(points[k - 1], points[k], plot))
+                canvas.Line(part->first.x, part->first.y, part->second.x, part->second.y, colour);
+        }
     };
     canvas.SetPen(PenStyle::kDash, 1);
     for (double side : {1.0, -1.0})
@@ -227,6 +230,54 @@ void ProfileView::DrawMastsAndSight() {
                 kMastRed);
     canvas.SetPen(PenStyle::kDot, 1);
     canvas.Line(base_top.x, base_top.y, distant_top.x, distant_top.y, kSightGreen);
+}
+
+void ProfileView::DrawWorstClearance() {
+    // At each worst sample: a tick from the ground up (or down) to the line of sight, a triangle
+    // pointing down at the ground there, and the clearance beside them.
+    plot::Canvas& canvas = window_->Picture();
+    const int line_px = canvas.TextHeightPx();
+    // On the plot: between the base and the height labels, below the read-out's rows and above
+    // the distance labels.
+    const PixelBox room{canvas.PixelColumn(0.0), canvas.PixelRow(layout_.Axis().top_m),
+                        HeightLabelColumn(canvas, layout_) - kLabelGap_px,
+                        AxisFootRow(canvas, layout_) + 1};
+    for (const ClearanceMark& mark : marks_) {
+        canvas.SetPen(PenStyle::kSolid, kMarkPen_px);
+        canvas.Line(mark.at_km, mark.ground_m, mark.at_km, mark.sight_m, kMarkRed);
+        canvas.FinishPainting();
+        const int column = canvas.PixelColumn(mark.at_km);
+        const int ground_row = canvas.PixelRow(mark.ground_m);
+        for (int k = 0; k < kMarkTriangle_px; ++k) {
+            const int row = ground_row - 1 - k;
+            canvas.FillPixels(column - k / 2 - 1, row, column + k / 2 + 1, row, kMarkRed);
+        }
+    }
+    // The labels after all the ticks, so that no tick runs over a label; in the sky where they
+    // can be, so that they hide no ground.
+    std::vector<int> ground_top_rows;
+    for (const GroundColumn& column : GroundColumns(profile_, canvas.Transform())) {
+        const std::size_t k = static_cast<std::size_t>(std::max(0, column.column - room.left));
+        if (ground_top_rows.size() <= k) ground_top_rows.resize(k + 1, room.bottom);
+        ground_top_rows[k] = column.no_data ? room.top : canvas.PixelRow(column.top_m);
+    }
+    mark_labels_.clear();
+    for (const ClearanceMark& mark : marks_) {
+        const int column = canvas.PixelColumn(mark.at_km);
+        const int ground_row = canvas.PixelRow(mark.ground_m);
+        const int sight_row = canvas.PixelRow(mark.sight_m);
+        const PixelBox box =
+            PlaceMarkLabel(column, std::min(ground_row - kMarkTriangle_px, sight_row),
+                           std::max(ground_row, sight_row), canvas.TextWidthPx(mark.text), line_px,
+                           room, mark_labels_, ground_top_rows);
+        mark_labels_.push_back(box);
+        canvas.SetTextColour(kMarkRed);
+        canvas.SetTextBackground(kLabelBackground);
+        canvas.SetPosition(canvas.UserX(box.left + 0.5), canvas.UserY(box.top + 0.5));
+        canvas.Print(mark.text);
+        canvas.SetTextBackground(std::nullopt);
+        canvas.SetTextColour(console::kBlack);
+    }
 }
 
 void ProfileView::HandleClick(const plot::Click& click) {
@@ -255,7 +306,7 @@ void ProfileView::HandleClick(const plot::Click& click) {
     const int line_px = canvas.TextHeightPx();
     const ReadOutBox box =
         PlaceClickReadOut(canvas.PixelColumn(layout_.Left()), canvas.PixelRow(layout_.Top()),
-                          canvas.PixelColumn(layout_.HeightLabel(0.0).x), canvas.TextWidthPx(first),
+                          HeightLabelColumn(canvas, layout_), canvas.TextWidthPx(first),
                           canvas.TextWidthPx(nearest), line_px);
     // The last read-out gives way to what it covered, then what the new one covers is kept.
     canvas.FinishPainting();

@@ -60,9 +60,12 @@ inline constexpr console::ToolDescription kDescription{
         "Draw the terrain profile of a radio path from a base site to one distant site after\n"
         "another, with the earth bulge for the K factor and the line of sight between the\n"
         "mast tops. Sites are site names, locators, grid references or latitude/longitudes\n"
-        "(\"54.4543 -3.2117\", \"54 27 15N 3 12 42W\", \"54.4543N 3.2117W\"). Stretches\n"
-        "without height data are drawn mid grey and their length is told. A click reads\n"
-        "out a point; Exit goes back to the dialogue.",
+        "(\"54.4543 -3.2117\", \"54 27 15N 3 12 42W\", \"54.4543N 3.2117W\"). The picture's\n"
+        "title names both sites, the path, K, the masts and the figures the console prints;\n"
+        "its height axis fits the ground and the line of sight, and the worst clearance is\n"
+        "marked. Stretches without height data are drawn mid grey and their length is told.\n"
+        "A click reads out a point (its height above sea level); Exit goes back to the\n"
+        "dialogue.",
     .options = kOptions,
     .questions =
         "BASE-SITE             Base Site Name / Location\n"

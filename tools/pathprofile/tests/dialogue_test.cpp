@@ -18,6 +18,7 @@
 #include "pathprofile/pathprofile_app.h"
 #include "pathprofile/plot_layout.h"
 #include "pathprofile/profile_view.h"
+#include "pathprofile/tests/picture_rows.h"
 #include "plot/testing/png_reading.h"
 
 namespace pathprofile {
@@ -152,8 +153,8 @@ TEST_F(PathProfileDialogue, KPromptKeepsTheLastAcceptedValue) {
     EXPECT_NE(r.out.find("Site Name / Location [Ridge North]"), std::string::npos);
     EXPECT_EQ(Occurrences(r.out, "Site not found"), 1);
     // Three profiles were drawn, each into its own numbered file.
-    EXPECT_EQ(pt::PngSize(Png("profile1.png")), (std::pair<int, int>{800, 400}));
-    EXPECT_EQ(pt::PngSize(Png("profile3.png")), (std::pair<int, int>{800, 400}));
+    EXPECT_EQ(pathprofile::testing::PlotSize(Png("profile1.png")), (std::pair<int, int>{800, 400}));
+    EXPECT_EQ(pathprofile::testing::PlotSize(Png("profile3.png")), (std::pair<int, int>{800, 400}));
     EXPECT_FALSE(std::filesystem::exists(Png("profile4.png")));
 }
 
@@ -200,19 +201,24 @@ TEST_F(PathProfileDialogue, RidgeBlocksTheLineOfSightAndIsDrawnAtItsHeight) {
     EXPECT_NEAR(worst_m, 110.0 - kRidge_m - bulge.At_m(ridge_km), 0.5);
 
     // In the picture the brown terrain reaches the ridge top (plus bulge) in the ridge's
-    // columns and stays near the ground elsewhere.
+    // columns and stays near the ground elsewhere. The axis is fitted to the ground (100 m at
+    // the path's ends) and the ridge top; the plot lies below the title strip.
     QImage png(QString::fromStdString(Png("profile1.png")));
     ASSERT_FALSE(png.isNull());
-    const double top_m = static_cast<double>(1.2f) * (kRidge_m + bulge.At_m(ridge_km));
-    const PlotLayout layout(path.distance_km, top_m);
+    const int strip = pathprofile::testing::TitleStripRows(png);
+    ASSERT_GT(strip, 0);
+    plot::Canvas measure("rows", kWindowWidth_px, kWindowHeight_px);
+    const PlotLayout layout(path.distance_km,
+                            FitHeightAxis(kGround_m, kRidge_m + bulge.At_m(ridge_km)),
+                            ReadOutRows(MeasureLineHeightPx(measure)));
     const auto column = [&](double x_km) {
         return static_cast<int>((x_km - layout.Left()) / (layout.Right() - layout.Left()) * 800);
     };
     const auto height_of_row = [&](int row) {
-        return layout.Top() - (row + 0.5) / 400.0 * (layout.Top() - layout.Bottom());
+        return layout.Top() - (row - strip + 0.5) / 400.0 * (layout.Top() - layout.Bottom());
     };
     const auto brown_top_m = [&](int col) {
-        for (int row = 0; row < 400; ++row)
+        for (int row = strip; row < png.height(); ++row)
             if (png.pixelColor(col, row) == QColor(200, 100, 20)) return height_of_row(row);
         return -1.0e9;
     };
@@ -220,8 +226,12 @@ TEST_F(PathProfileDialogue, RidgeBlocksTheLineOfSightAndIsDrawnAtItsHeight) {
     EXPECT_NEAR(brown_top_m(column(ridge_km + 0.5)), kRidge_m + bulge.At_m(ridge_km + 0.5),
                 2 * metres_per_row);
     EXPECT_NEAR(brown_top_m(column(10.0)), kGround_m + bulge.At_m(10.0), 2 * metres_per_row);
-    // The masts are red, the Exit box too.
-    EXPECT_GT(pt::CountPngPixels(Png("profile1.png"), console::Rgb{255, 0, 0}), 100);
+    // The masts are red, 4 pixels wide and 10 m tall each; the picture of a --png run has no
+    // Exit box, whose red would add some 600 pixels.
+    const int mast_pixels = static_cast<int>(2 * kMastPen_px * 10.0 / metres_per_row);
+    const int red = pt::CountPngPixels(Png("profile1.png"), console::Rgb{255, 0, 0});
+    EXPECT_GT(red, mast_pixels * 3 / 4);
+    EXPECT_LT(red, mast_pixels * 2);
 }
 
 // The path due east crosses into a tile that has no file: one pair of messages, and the far
@@ -249,6 +259,27 @@ TEST_F(PathProfileDialogue, MissingTileReadsSeaLevelWithOneMessage) {
               2);
     EXPECT_NEAR(at_km, edge_km, 0.5);
     EXPECT_LT(worst_m, -60.0);
+}
+
+// Two profiles of the same path with the same mast and K draw the same plot; their title
+// strips tell them apart (each names its profile's number).
+TEST_F(PathProfileDialogue, EachPictureHasATitleStripThatTellsItApart) {
+    WriteConfig();
+    const Result r = Run("Ridge South\n10\nRidge North\n10\n\n\n10\n\nendendend\n");
+    ASSERT_EQ(r.code, console::kExitNormal) << r.out;
+    const QImage first(QString::fromStdString(Png("profile1.png")));
+    const QImage second(QString::fromStdString(Png("profile2.png")));
+    const int strip = pathprofile::testing::TitleStripRows(first);
+    ASSERT_GT(strip, 0);
+    ASSERT_EQ(pathprofile::testing::TitleStripRows(second), strip);
+    ASSERT_EQ(first.size(), second.size());
+    EXPECT_TRUE(first.copy(0, strip, 800, 400) == second.copy(0, strip, 800, 400));
+    EXPECT_FALSE(first.copy(0, 0, 800, strip) == second.copy(0, 0, 800, strip));
+    // The strip holds text: dark pixels on its light background.
+    int dark = 0;
+    for (int row = 0; row + 1 < strip; ++row)
+        for (int col = 0; col < 800; ++col) dark += first.pixelColor(col, row) == Qt::black;
+    EXPECT_GT(dark, 500);
 }
 
 TEST_F(PathProfileDialogue, DoubleClickDrawsTheMagentaPathSingleClickDoesNot) {

@@ -87,23 +87,5 @@ TEST(EarthBulge, PathLongerThanTheEffectiveDiameterIsFlaggedNotNaN) {
     EXPECT_EQ(EarthBulge(1.0e300, 100.0).At_m(50.0), 0.0);
 }
 
-TEST(GridSteps, ExamplesAndThresholds) {
-    SCOPED_TRACE("50 km, M = 300 m");
-    EXPECT_EQ(DistanceGridStep_km(50.0), 5.0);
-    EXPECT_EQ(HeightGridStep_m(300.0), 20.0);
-    SCOPED_TRACE("15 km, M = 150 m");
-    EXPECT_EQ(DistanceGridStep_km(15.0), 1.0);
-    EXPECT_EQ(HeightGridStep_m(150.0), 10.0);
-    SCOPED_TRACE("the thresholds belong to the coarser step");
-    EXPECT_EQ(DistanceGridStep_km(19.99), 1.0);
-    EXPECT_EQ(DistanceGridStep_km(20.0), 5.0);
-    EXPECT_EQ(DistanceGridStep_km(99.99), 5.0);
-    EXPECT_EQ(DistanceGridStep_km(100.0), 10.0);
-    EXPECT_EQ(HeightGridStep_m(199.9), 10.0);
-    EXPECT_EQ(HeightGridStep_m(200.0), 20.0);
-    EXPECT_EQ(HeightGridStep_m(499.9), 20.0);
-    EXPECT_EQ(HeightGridStep_m(500.0), 50.0);
-}
-
 }  // namespace
 }  // namespace pathprofile

@@ -24,52 +24,114 @@ TEST(LabelEvery, FirstOfOneTwoFiveThatLeavesTheGap) {
     EXPECT_EQ(LabelEvery(-8.0, 20.0, 4.0), 5);  // rows counted upwards
 }
 
-class ProfileLabels : public ::testing::TestWithParam<std::pair<double, double>> {};
+struct LabelCase {
+    double path_km;
+    HeightAxis axis;
+    bool exit_box;  // the window on the screen has its Exit box, a saved picture has none
+};
 
-TEST_P(ProfileLabels, NoTwoLabelsOverlapAndTheRoundOnesStay) {
-    const auto [path_km, top_m] = GetParam();
-    const PlotLayout layout(path_km, top_m);
+// The number a label starts with ("1.2 km" reads 1.2).
+double LabelNumber(const GridLabel& label) {
+    return std::stod(label.text);
+}
+
+class ProfileLabels : public ::testing::TestWithParam<LabelCase> {};
+
+TEST_P(ProfileLabels, NoTwoLabelsOverlapTheRoundOnesStayAndTheUnitsAreThere) {
+    const auto [path_km, axis, exit_box] = GetParam();
     plot::Canvas canvas("labels", kWindowWidth_px, kWindowHeight_px);
+    const PlotLayout layout(path_km, axis, ReadOutRows(MeasureLineHeightPx(canvas)));
     canvas.SetScale(layout.Left(), layout.Top(), layout.Right(), layout.Bottom());
-    const GridLabels labels = ProfileGridLabels(canvas, layout);
+    const GridLabels labels = ProfileGridLabels(canvas, layout, exit_box);
+    const std::string trace = std::to_string(path_km) + " km, " + std::to_string(axis.bottom_m) +
+                              " ... " + std::to_string(axis.top_m) + " m";
 
     std::vector<GridLabel> all = labels.heights;
     all.insert(all.end(), labels.distances.begin(), labels.distances.end());
-    for (std::size_t i = 0; i < all.size(); ++i)
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        EXPECT_GE(all[i].left, 0) << trace << all[i].text;
+        EXPECT_GE(all[i].top, 0) << trace << all[i].text;
+        EXPECT_LE(all[i].right, kWindowWidth_px) << trace << all[i].text;
+        EXPECT_LE(all[i].bottom, kWindowHeight_px) << trace << all[i].text;
         for (std::size_t j = i + 1; j < all.size(); ++j)
             EXPECT_FALSE(Overlap(all[i], all[j]))
-                << path_km << " km, " << top_m << " m: \"" << all[i].text << "\" and \""
-                << all[j].text << "\"";
+                << trace << ": \"" << all[i].text << "\" and \"" << all[j].text << "\"";
+    }
 
     // No label runs into the "Exit" box or under its label.
-    const GridLabel exit = ExitArea(canvas, layout);
-    for (const GridLabel& label : all) EXPECT_FALSE(Overlap(label, exit)) << label.text;
+    if (exit_box) {
+        const GridLabel exit = ExitArea(canvas, layout);
+        for (const GridLabel& label : all) EXPECT_FALSE(Overlap(label, exit)) << label.text;
+    }
 
-    // Labels on both axes from 0, several of each, and the height "0" among them.
-    ASSERT_GE(labels.heights.size(), 3u);
-    ASSERT_GE(labels.distances.size(), 3u);
-    EXPECT_EQ(labels.heights.front().text, "0");
-    EXPECT_EQ(labels.distances.front().text, "0");
+    // Several labels on both axes; the highest height label carries "m", the last distance
+    // label "km", and no other label a unit.
+    ASSERT_GE(labels.heights.size(), 3u) << trace;
+    ASSERT_GE(labels.distances.size(), 3u) << trace;
+    EXPECT_TRUE(labels.heights.back().text.ends_with(" m")) << labels.heights.back().text;
+    EXPECT_TRUE(labels.distances.back().text.ends_with(" km")) << labels.distances.back().text;
+    for (std::size_t k = 0; k + 1 < labels.heights.size(); ++k)
+        EXPECT_EQ(labels.heights[k].text.find(' '), std::string::npos) << labels.heights[k].text;
+    for (std::size_t k = 0; k + 1 < labels.distances.size(); ++k)
+        EXPECT_EQ(labels.distances[k].text.find(' '), std::string::npos);
+    // Height labels are level with their lines and within the axis; distance labels below it,
+    // centred on their lines (the first may be pushed right of the picture's edge).
+    const int foot = AxisFootRow(canvas, layout);
+    for (const GridLabel& label : labels.heights) {
+        EXPECT_NEAR((label.top + label.bottom) / 2.0, canvas.PixelY(label.value), 1.0)
+            << label.text;
+        EXPECT_GE(label.value, axis.bottom_m);
+        EXPECT_LE(label.value, axis.top_m);
+        EXPECT_DOUBLE_EQ(LabelNumber(label), label.value);
+    }
+    for (const GridLabel& label : labels.distances) {
+        EXPECT_GT(label.top, foot) << label.text;
+        if (label.left > 0) {
+            EXPECT_NEAR((label.left + label.right) / 2.0, canvas.PixelX(label.value), 1.0)
+                << label.text;
+        }
+        EXPECT_DOUBLE_EQ(LabelNumber(label), label.value);
+    }
     // The last distance label ends short of the height labels' column.
     EXPECT_LE(labels.distances.back().right + kLabelGap_px, labels.heights.front().left);
-    // The distances are labelled at one even step; a thinned step is no sparser than needed
-    // (the 1-2-5 series at most 2.5 times what the widest label needs).
-    const double step = std::stod(labels.distances[1].text);
+    // The distances are labelled at one even step from 0; a thinned step is no sparser than
+    // needed (the 1-2-5 series at most 2.5 times what the widest label needs).
+    const double step = labels.distances[1].value;
     for (std::size_t k = 0; k < labels.distances.size(); ++k)
-        EXPECT_DOUBLE_EQ(std::stod(labels.distances[k].text), k * step);
-    if (step > DistanceGridStep_km(path_km)) {
+        EXPECT_NEAR(labels.distances[k].value, k * step, 1e-9 * step);
+    if (step > layout.DistanceStep_km() * 1.0001) {
         const int width = labels.distances[1].right - labels.distances[1].left;
         EXPECT_LT(labels.distances[1].left - labels.distances[0].left, 5 * (width + kLabelGap_px));
     }
 }
 
-// 22 km (5 km lines), 387 km (10 km lines, 2 pixels apart) and the longest path, 2000 km;
-// a low, a Lake District and a high plot top.
+// A 1.24 km path among the summits (once labelled only "0" and "1"), 22 km (2 km lines), 387 km
+// and the longest path, 2000 km; axes from 0, from high ground, below sea level and very tall.
 INSTANTIATE_TEST_SUITE_P(Paths, ProfileLabels,
-                         ::testing::Values(std::pair{22.0, 1160.0}, std::pair{22.0, 150.0},
-                                           std::pair{387.0, 1160.0}, std::pair{387.0, 4800.0},
-                                           std::pair{2000.0, 1160.0}, std::pair{2000.0, 450.0},
-                                           std::pair{2000.0, 74000.0}, std::pair{15.0, 150.0}));
+                         ::testing::Values(LabelCase{1.24, {738.5, 991.5}, true},
+                                           LabelCase{1.24, {738.5, 991.5}, false},
+                                           LabelCase{22.0, {0.0, 1160.0}, true},
+                                           LabelCase{22.0, {0.0, 150.0}, false},
+                                           LabelCase{387.0, {0.0, 1160.0}, true},
+                                           LabelCase{387.0, {400.0, 4800.0}, true},
+                                           LabelCase{2000.0, {0.0, 1160.0}, false},
+                                           LabelCase{2000.0, {-30.0, 450.0}, true},
+                                           LabelCase{2000.0, {0.0, 74000.0}, true},
+                                           LabelCase{15.0, {96.0, 106.0}, true}));
+
+// A 1.24 km path is labelled in tenths of a kilometre, not at 0 and 1 only.
+TEST(ProfileLabels, AShortPathHasLabelsEveryTenthOfAKilometre) {
+    plot::Canvas canvas("labels", kWindowWidth_px, kWindowHeight_px);
+    const PlotLayout layout(1.24, HeightAxis{738.5, 991.5},
+                            ReadOutRows(MeasureLineHeightPx(canvas)));
+    canvas.SetScale(layout.Left(), layout.Top(), layout.Right(), layout.Bottom());
+    const GridLabels labels = ProfileGridLabels(canvas, layout, false);
+    ASSERT_GE(labels.distances.size(), 10u);
+    EXPECT_EQ(labels.distances[1].text, "0.1");
+    EXPECT_EQ(labels.distances[5].text, "0.5");
+    EXPECT_EQ(labels.heights.front().text, "740");
+    EXPECT_EQ(labels.heights.back().text, "980 m");
+}
 
 TEST(PlaceClickReadOut, OneLineWhenItFitsElseTwo) {
     const ReadOutBox one = PlaceClickReadOut(0, 0, 700, 300, 300, 15);
@@ -93,9 +155,8 @@ TEST(ProfileReadOut, ANewReadOutErasesTheLastAndCoversNoLabel) {
             Profile profile = SampleProfile({54.45, -3.21}, 10.0, path_km, bulge, [](LatLon p) {
                 return static_cast<int>(900 * std::abs(std::sin(p.lat_deg * 300)));
             });
-            const double top_m = PlotTop_m(profile, 10.0, 10.0);
-            return ProfileView("read-out", std::move(profile), bulge, top_m,
-                               PathSetup{{54.45, -3.21}, 10.0, 10.0, 10.0, "", std::nullopt});
+            return ProfileView("read-out", std::move(profile), bulge,
+                               PathSetup{{54.45, -3.21}, 10.0, 10.0, 10.0, "", std::nullopt, {}});
         };
         ProfileView twice = make();
         twice.Draw();
@@ -125,6 +186,8 @@ TEST(ProfileReadOut, ANewReadOutErasesTheLastAndCoversNoLabel) {
         for (const auto* group : {&labels.heights, &labels.distances})
             for (const GridLabel& label : *group)
                 EXPECT_FALSE(Overlap(read_out, label)) << path_km << " km: " << label.text;
+        // It stands in the rows above the axis, off the ground and the line of sight.
+        EXPECT_LE(box.bottom, once.Window().Picture().PixelRow(once.Layout().Axis().top_m) + 1);
     }
 }
 

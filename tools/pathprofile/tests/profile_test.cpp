@@ -81,18 +81,6 @@ TEST(SampleProfile, NeverRunsPastTheSampleArray) {
     EXPECT_EQ(p.LastIndex(), kMaxSampleIndex);
 }
 
-TEST(PlotTop, TwelveTenthsOfTheHighestSampleOrOfTheMastsOverSea) {
-    Profile p;
-    p.path_km = 1.0;
-    p.samples_m = {10.0, 250.0, 20.0};
-    p.max_sample_m = 250.0;
-    EXPECT_DOUBLE_EQ(PlotTop_m(p, 2.0, 2.0), 250.0 * static_cast<double>(1.2f));
-    p.samples_m = {-3.0, -2.0, -1.0};
-    p.max_sample_m = 0.0;
-    EXPECT_DOUBLE_EQ(PlotTop_m(p, 2.0, 10.0), 9.0 * static_cast<double>(1.2f));
-    EXPECT_DOUBLE_EQ(PlotTop_m(p, 0.5, 0.5), static_cast<double>(1.2f));
-}
-
 // A ridge 500 m high across the path from 8 to 9 km north of the base, on 100 m ground:
 // masts of 10 m see a line of sight at 110 m plus nothing, so the ridge blocks it by the
 // ridge height plus the bulge there.

@@ -18,9 +18,8 @@ class ProfileViewClicks : public ::testing::Test {
         const EarthBulge bulge(1.3, path_km);
         Profile profile =
             SampleProfile({54.2, -3.5}, 0.0, path_km, bulge, [](LatLon) { return 100; });
-        const double top_m = PlotTop_m(profile, 2.0, 2.0);
-        return ProfileView("test", std::move(profile), bulge, top_m,
-                           PathSetup{{54.2, -3.5}, 0.0, 2.0, 2.0, "", std::nullopt});
+        return ProfileView("test", std::move(profile), bulge,
+                           PathSetup{{54.2, -3.5}, 0.0, 2.0, 2.0, "", std::nullopt, {}});
     }
 
     std::istringstream in_;
@@ -31,8 +30,8 @@ class ProfileViewClicks : public ::testing::Test {
 TEST_F(ProfileViewClicks, ExitClickClosesTheWindow) {
     ProfileView view = MakeView();
     view.Draw();
-    const double top = view.Layout().Top();
-    view.Window().InjectClick(plot::ClickKind::kSingle, 10.9, 0.45 * top);  // right of the box
+    const double band = (view.Layout().ExitBoxCorner1().y + view.Layout().ExitBoxCorner2().y) / 2;
+    view.Window().InjectClick(plot::ClickKind::kSingle, 10.9, band);  // right of the box
     EXPECT_EQ(view.ServeClicks(console_), ProfileEnd::kExit);
     EXPECT_TRUE(view.Window().IsClosed());
 }
@@ -43,7 +42,7 @@ TEST_F(ProfileViewClicks, KeyAfterAClickLeavesTheWindowOpen) {
     ProfileView view = MakeView();
     view.Draw();
     view.Window().InjectKey('a');
-    view.Window().InjectClick(plot::ClickKind::kSingle, 5.0, 50.0);
+    view.Window().InjectClick(plot::ClickKind::kSingle, 5.0, 101.0);
     EXPECT_EQ(view.ServeClicks(console_), ProfileEnd::kKey);
     EXPECT_FALSE(view.Window().IsClosed());
 }
@@ -51,8 +50,8 @@ TEST_F(ProfileViewClicks, KeyAfterAClickLeavesTheWindowOpen) {
 TEST_F(ProfileViewClicks, ClickBelowTheExitBandIsAReadOutNotAnExit) {
     ProfileView view = MakeView();
     view.Draw();
-    const double top = view.Layout().Top();
-    view.Window().InjectClick(plot::ClickKind::kDouble, 10.55, 0.39 * top);
+    const Point below = view.Layout().ExitLabel();  // under the box, on its label
+    view.Window().InjectClick(plot::ClickKind::kDouble, 10.55, below.y);
     view.Window().InjectKey('a');
     EXPECT_EQ(view.ServeClicks(console_), ProfileEnd::kKey);
     EXPECT_FALSE(view.Window().IsClosed());

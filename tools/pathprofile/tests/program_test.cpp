@@ -6,6 +6,7 @@
 #include <string>
 
 #include "console/testing/test_support.h"
+#include "pathprofile/tests/picture_rows.h"
 #include "plot/no_data.h"
 #include "plot/testing/png_reading.h"
 #include "testing/real_data.h"
@@ -29,8 +30,8 @@ TEST(PathProfileProgram, HeadlessRunDrawsEachProfileIntoItsNumberedPng) {
     const std::size_t first = r.output.find(distance_line);
     ASSERT_NE(first, std::string::npos) << r.output;
     EXPECT_NE(r.output.find(distance_line, first + 1), std::string::npos);
-    EXPECT_EQ(pt::PngSize(dir / "path1.png"), (std::pair<int, int>{800, 400}));
-    EXPECT_EQ(pt::PngSize(dir / "path2.png"), (std::pair<int, int>{800, 400}));
+    EXPECT_EQ(pathprofile::testing::PlotSize(dir / "path1.png"), (std::pair<int, int>{800, 400}));
+    EXPECT_EQ(pathprofile::testing::PlotSize(dir / "path2.png"), (std::pair<int, int>{800, 400}));
     EXPECT_FALSE(std::filesystem::exists(dir / "path3.png"));
     EXPECT_FALSE(std::filesystem::exists(dir / "path.png"));
     // The scripted double click applies to each profile in turn.
@@ -61,7 +62,7 @@ TEST(PathProfileProgram, ScafellPikeToSkiddawOnRealData) {
     EXPECT_NEAR(bearing_deg, 10.5, 0.5);  // grid bearing 11.5, less 1 degree of convergence
     EXPECT_NE(r.output.find("Line of sight clear,"), std::string::npos) << r.output;
     EXPECT_EQ(r.output.find("No HDB"), std::string::npos);
-    EXPECT_EQ(pt::PngSize(dir / "real1.png"), (std::pair<int, int>{800, 400}));
+    EXPECT_EQ(pathprofile::testing::PlotSize(dir / "real1.png"), (std::pair<int, int>{800, 400}));
 }
 
 TEST(PathProfileProgram, ClickWithoutPngIsRefused) {

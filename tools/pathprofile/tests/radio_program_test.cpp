@@ -16,6 +16,7 @@
 #include "pathprofile/pathprofile_app.h"
 #include "pathprofile/plot_layout.h"
 #include "pathprofile/profile_view.h"
+#include "pathprofile/tests/picture_rows.h"
 #include "plot/testing/png_reading.h"
 #include "radiolink/bullington.h"
 #include "radiolink/link_budget.h"
@@ -109,30 +110,42 @@ TEST_F(RadioRun, KnifeEdgeRidgeLinesZoneAndCsv) {
     EXPECT_FALSE(std::filesystem::exists(dir_ / "profile3.csv"));
 
     // The zone's bounds at mid-path, where r1 = sqrt(0.2313213 x 46333) / 2 = 51.76 m: 151.76 m
-    // and 48.24 m, dashed; the 60 % line 31.06 m from the line of sight, dotted. The plot runs
-    // from M = 1.2 x 130 = 156 m down to -7.8 m over its 400 rows.
+    // and 48.24 m, dashed; the 60 % line 31.06 m from the line of sight, dotted. The axis is
+    // fitted to the sea (0 m) and the ridge top (130 m): from 0 to 136.5 m over the rows between
+    // the read-out's and the distance labels', below the title strip. The upper bound at
+    // mid-path lies above the axis and is not drawn; 5 km from the base, where r1 =
+    // sqrt(0.2313213 x 5000 x 41333 / 46333) = 32.12 m, it is at 132.12 m.
     QImage png(QString::fromStdString((dir_ / "profile1.png").string()));
     ASSERT_FALSE(png.isNull());
+    const int strip = pathprofile::testing::TitleStripRows(png);
+    ASSERT_GT(strip, 0);
     const double path_km = 46.3333;
-    const PlotLayout layout(path_km, 1.2 * kRidge_m);
-    const int mid_column = static_cast<int>((path_km / 2.0 - layout.Left()) /
-                                            (layout.Right() - layout.Left()) * 800.0);
+    plot::Canvas measure("rows", kWindowWidth_px, kWindowHeight_px);
+    const PlotLayout layout(path_km, FitHeightAxis(0.0, kRidge_m),
+                            ReadOutRows(MeasureLineHeightPx(measure)));
+    EXPECT_NEAR(layout.Axis().top_m, 136.5, 1e-9);
+    const auto column_of = [&](double x_km) {
+        return static_cast<int>((x_km - layout.Left()) / (layout.Right() - layout.Left()) * 800.0);
+    };
     const auto row_of = [&](double y_m) {
-        return static_cast<int>((layout.Top() - y_m) / (layout.Top() - layout.Bottom()) * 400.0);
+        return strip +
+               static_cast<int>((layout.Top() - y_m) / (layout.Top() - layout.Bottom()) * 400.0);
     };
     // The colour is found within two columns and one row of where the bound should be.
-    const auto drawn_near = [&](double y_m, console::Rgb colour) {
+    const auto drawn_near = [&](double x_km, double y_m, console::Rgb colour) {
         const QColor wanted(colour.red, colour.green, colour.blue);
-        for (int col = mid_column - 2; col <= mid_column + 2; ++col)
+        for (int col = column_of(x_km) - 2; col <= column_of(x_km) + 2; ++col)
             for (int row = row_of(y_m) - 1; row <= row_of(y_m) + 1; ++row)
                 if (png.pixelColor(col, row) == wanted) return true;
         return false;
     };
-    EXPECT_TRUE(drawn_near(151.76, kFresnelBlue));
-    EXPECT_TRUE(drawn_near(48.24, kFresnelBlue));
-    EXPECT_TRUE(drawn_near(131.06, kFresnel60Blue));
-    EXPECT_TRUE(drawn_near(68.94, kFresnel60Blue));
-    EXPECT_FALSE(drawn_near(120.0, kFresnelBlue));
+    const double mid_km = path_km / 2.0;
+    EXPECT_TRUE(drawn_near(mid_km, 48.24, kFresnelBlue));
+    EXPECT_TRUE(drawn_near(mid_km, 131.06, kFresnel60Blue));
+    EXPECT_TRUE(drawn_near(mid_km, 68.94, kFresnel60Blue));
+    EXPECT_FALSE(drawn_near(mid_km, 120.0, kFresnelBlue));
+    EXPECT_TRUE(drawn_near(5.0, 132.12, kFresnelBlue));
+    EXPECT_TRUE(drawn_near(5.0, 67.88, kFresnelBlue));
 }
 
 TEST_F(RadioRun, WithoutTheOptionsNothingIsAddedAndNoCsvIsWritten) {
@@ -154,7 +167,8 @@ TEST_F(RadioRun, CsvWriteFailureIsToldAndTheRunGoesOn) {
     EXPECT_NE(r.output.find("Cannot write no-such-folder/profile1.csv\n"), std::string::npos)
         << r.output;
     EXPECT_NE(r.output.find("Cannot write no-such-folder/profile2.csv\n"), std::string::npos);
-    EXPECT_EQ(pt::PngSize(dir_ / "profile2.png"), (std::pair<int, int>{800, 400}));
+    EXPECT_EQ(pathprofile::testing::PlotSize(dir_ / "profile2.png"),
+              (std::pair<int, int>{800, 400}));
 }
 
 // A bad frequency or a missing value ends the program before anything is asked, status 2.
