@@ -28,7 +28,6 @@ constexpr int kTextGrowsAbove_px = kTextPixelSize * kPictureSidePerTextPixel;
 constexpr int kTitleExtraPixels = 1;
 constexpr int kTitleMargin_px = 4;
 constexpr Rgb kTitleBackground{0xf0, 0xf0, 0xf0};
-constexpr Rgb kTitleRule{0x40, 0x40, 0x40};  // darker than the no-data grey
 
 QRgb ToQRgb(Rgb c) {
     return qRgb(c.red, c.green, c.blue);
@@ -325,7 +324,7 @@ QImage Canvas::ComposedImage() const {
         p.drawText(QPoint(kTitleMargin_px, y + metrics.ascent()), line);
         y += metrics.height();
     }
-    p.setPen(ToQColor(kTitleRule));
+    p.setPen(ToQColor(kTitleStripRule));
     p.drawLine(0, strip - 1, WidthPx() - 1, strip - 1);
     p.drawImage(0, strip, image_);
     return composed;

@@ -25,6 +25,10 @@ namespace plot {
 
 using console::Rgb;
 
+// The rule under a picture's title strip: darker than the no-data grey, so it is never counted
+// as ground without heights.
+inline constexpr Rgb kTitleStripRule{0x40, 0x40, 0x40};
+
 // Pen styles of the platform's pen.
 enum class PenStyle : int { kSolid = 0, kDash = 1, kDot = 2, kDashDot = 3, kDashDotDot = 4 };
 

@@ -1,4 +1,4 @@
-// The rows of a saved profile picture: the title strip above (ended by its grey rule across the
+// The rows of a saved profile picture: the title strip above (ended by its dark rule across the
 // whole width) and the plot's window below it.
 #pragma once
 
@@ -8,10 +8,13 @@
 #include <filesystem>
 #include <utility>
 
+#include "plot/canvas.h"
+
 namespace pathprofile::testing {
 
 // The rule at the foot of the title strip.
-inline const QColor kStripRule(0x80, 0x80, 0x80);
+inline const QColor kStripRule(plot::kTitleStripRule.red, plot::kTitleStripRule.green,
+                               plot::kTitleStripRule.blue);
 
 // The rows of the strip, its rule included: the plot starts at this row. -1 when no row of the
 // picture is the rule.
