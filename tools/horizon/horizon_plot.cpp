@@ -8,6 +8,7 @@
 #include "console/picture_mask.h"
 #include "geodesy/national_grid.h"
 #include "plot/no_data.h"
+#include "plot/place_text.h"
 
 namespace horizon {
 
@@ -43,11 +44,11 @@ int WindowHeight_px(int windowSize) {
 
 std::vector<std::string> TitleLines(const mastview::MastView& view, const HorizonSweep& sweep,
                                     int sitesSeen, int sitesWithin) {
-    const double lat = view.centre.latitude_deg, lon = view.centre.longitude_deg;
-    const std::string gridRef = geodesy::FormatGridRef10m({lat, lon});
-    std::string where = "horizon from " + view.centre.text;
-    if (gridRef != view.centre.text) where += "  " + gridRef;
-    where += "  " + LatLongText(lat, lon) + "  ground " + std::to_string(view.ground_m) + " m";
+    // The title wraps at spaces: a figure and its unit stay together.
+    const std::string where =
+        "horizon from " +
+        plot::PlaceText(view.centre.text, view.centre.latitude_deg, view.centre.longitude_deg) +
+        "  ground\u00A0" + std::to_string(view.ground_m) + "\u00A0m";
     const std::string parameters = "mast " + Shortest(view.mast_m) + " m   radius " +
                                    Shortest(view.area.radius_km) + " km   K " +
                                    Shortest(view.kFactor);
