@@ -65,24 +65,37 @@ struct Session {
 
 enum class LoopStep { kNext, kEnd, kFatal };
 
-// Asks for a mast height until the answer is one (an empty answer is the default).
-double AskMastHeight(console::Console& console, std::string_view prompt,
-                     std::string_view question) {
-    for (;;) {
-        const std::optional<double> mast_m = MastHeightAnswer(console.Ask(prompt, question));
-        if (mast_m) return *mast_m;
-        console.PrintLine(kMastRefusal);
+// Asks `ask` until `read` takes its answer, printing `refusal` after each one it refuses.
+// Asked again after a refusal, the end of input is no answer (taking the default then would draw
+// with another value than the one the user gave): nullopt, and the run ends.
+template <typename Ask, typename Read>
+std::optional<double> AskUntilUsable(console::Console& console, Ask ask, Read read,
+                                     std::string_view refusal) {
+    for (bool asked = false;; asked = true) {
+        const std::string answer = ask();
+        if (asked && answer.empty() && console.InputEnded()) {
+            console.PrintLine(refusal);
+            return std::nullopt;
+        }
+        if (const std::optional<double> value = read(answer)) return value;
+        console.PrintLine(refusal);
     }
 }
 
+// Asks for a mast height until the answer is one (an empty answer is the default).
+std::optional<double> AskMastHeight(console::Console& console, std::string_view prompt,
+                                    std::string_view question) {
+    return AskUntilUsable(
+        console, [&] { return console.Ask(prompt, question); },
+        [](std::string_view answer) { return MastHeightAnswer(answer); }, kMastRefusal);
+}
+
 // Asks for the K of the next path until the answer is one (an empty answer keeps `current`).
-double AskKFactor(console::Console& console, double current) {
-    for (;;) {
-        const std::optional<double> k = KFactorAnswer(
-            console.Ask(console::FormatMask(kKPromptMask, {current}), kKOption), current);
-        if (k) return *k;
-        console.PrintLine(kKRefusal);
-    }
+std::optional<double> AskKFactor(console::Console& console, double current) {
+    return AskUntilUsable(
+        console,
+        [&] { return console.Ask(console::FormatMask(kKPromptMask, {current}), kKOption); },
+        [current](std::string_view answer) { return KFactorAnswer(answer, current); }, kKRefusal);
 }
 
 std::string DistanceLine(const geodesy::DistanceBearing& path) {
@@ -225,9 +238,13 @@ LoopStep DistantSite(Session& s) {
     }
     s.last_distant = answer;
 
-    const double distant_mast_m = AskMastHeight(con, kDistantMastPrompt, kDistantMastQuestion);
+    const std::optional<double> distant_mast_m =
+        AskMastHeight(con, kDistantMastPrompt, kDistantMastQuestion);
+    if (!distant_mast_m) return LoopStep::kFatal;
     con.PrintLine();
-    s.k_factor = AskKFactor(con, s.k_factor);
+    const std::optional<double> k = AskKFactor(con, s.k_factor);
+    if (!k) return LoopStep::kFatal;
+    s.k_factor = *k;
 
     const console::ConsolePosition distant =
         console::ResolvePosition(answer, s.config.sitesPath, con);
@@ -266,7 +283,7 @@ LoopStep DistantSite(Session& s) {
     con.PrintLine(DistanceLine(path));
     con.SetColour(Colour::kLightGrey);
 
-    return ShowProfile(s, distant, path, distant_mast_m, bulge);
+    return ShowProfile(s, distant, path, *distant_mast_m, bulge);
 }
 
 }  // namespace
@@ -322,7 +339,9 @@ int RunDialogue(console::Console& console, std::string_view command_tail,
     }
     s.base.text = base.text;
     s.base.position = {base.latitude_deg, base.longitude_deg};
-    s.base.mast_m = AskMastHeight(console, kBaseMastPrompt, kMastOption);
+    const std::optional<double> base_mast_m = AskMastHeight(console, kBaseMastPrompt, kMastOption);
+    if (!base_mast_m) return console::kExitRefused;
+    s.base.mast_m = *base_mast_m;
 
     PathTiles tiles(s.config.heightPath, console);
     const std::int32_t ground_m = tiles.HeightAt(s.base.position);

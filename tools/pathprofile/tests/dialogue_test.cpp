@@ -158,6 +158,25 @@ TEST_F(PathProfileDialogue, KPromptKeepsTheLastAcceptedValue) {
     EXPECT_FALSE(std::filesystem::exists(Png("profile4.png")));
 }
 
+// Input that ends after a refused K or mast height gives no answer: the run ends refused, with
+// no path drawn at a value the user never gave.
+TEST_F(PathProfileDialogue, InputEndingAfterARefusedAnswerEndsTheRun) {
+    WriteConfig();
+    for (const std::string& input :
+         {std::string("Ridge South\n10\nRidge North\n10\n0\n"),
+          std::string("Ridge South\n10\nRidge North\n20000\n"), std::string("Ridge South\n20000\n")}) {
+        SCOPED_TRACE(input);
+        std::filesystem::remove(Png("profile1.png"));
+        const Result r = Run(input);
+        EXPECT_EQ(r.code, console::kExitRefused) << r.out;
+        EXPECT_FALSE(std::filesystem::exists(Png("profile1.png")));
+        EXPECT_EQ(Occurrences(r.out, std::string(kKRefusal)) +
+                      Occurrences(r.out, std::string(kMastRefusal)),
+                  2)
+            << r.out;
+    }
+}
+
 // Paths that cannot be drawn get one line each and the next prompt: the base itself, a path
 // beyond the 2000 km of the sample array, and a path longer than the diameter of the effective
 // earth of a tiny K (0.11: 1402 km; Madrid is about 1500 km away).
