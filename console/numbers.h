@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "geodesy/leading_number.h"
@@ -24,5 +25,10 @@ using geodesy::RoundHalfEven;
 // RoundHalfEven as a 32-bit integer; values beyond the int32 range (and NaN, which gives 0) are
 // clamped so the conversion is always defined.
 std::int32_t RoundToInt(double value);
+
+// Appends `value` with `decimals` digits after "." (at most 17), in fixed notation and whatever
+// the locale, as the CSV files write their figures: a negative value that rounds to zero is
+// written without its sign, and a value that cannot be written (NaN) as "nan". Never cut short.
+void AppendFixed(std::string& out, double value, int decimals);
 
 }  // namespace console

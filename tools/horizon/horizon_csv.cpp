@@ -4,27 +4,15 @@
 #include <string_view>
 
 #include "console/console_constants.h"
+#include "console/numbers.h"
 
 namespace horizon {
 namespace {
 
+using console::AppendFixed;
+
 constexpr int kAngleDecimals = 4;     // 0.0001 degree: 0.17 m across at 100 km
 constexpr int kDistanceDecimals = 3;  // metres
-
-// `value` with `decimals` digits after "."; a negative value that rounds to zero loses its sign.
-void AppendFixed(std::string& out, double value, int decimals) {
-    char buffer[64];  // the values are bearings, angles and distances: a few digits each
-    const auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
-    if (result.ec != std::errc()) {
-        out += "nan";
-        return;
-    }
-    std::string_view text(buffer, static_cast<std::size_t>(result.ptr - buffer));
-    if (text.front() == '-' && text.find_first_not_of("-0.") == std::string_view::npos)
-        text.remove_prefix(1);
-    out += text;
-}
 
 }  // namespace
 

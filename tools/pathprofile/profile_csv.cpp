@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 
+#include "console/numbers.h"
 #include "fresnel_zone.h"
 
 namespace pathprofile {
@@ -15,31 +16,14 @@ constexpr int kHeightDecimals = 2;    // centimetres
 
 constexpr int kDecibelDecimals = 2;
 
-// Room for any double in fixed notation: sign, 309 digits before the point, the point and the
-// decimals asked for (at most 6 here) -- a figure never comes out cut or as stray bytes.
-constexpr std::size_t kFixedTextSize = std::numeric_limits<double>::max_exponent10 + 1 + 16;
+using console::AppendFixed;
 
-// `value` with `decimals` digits after ".", independent of the locale; a negative value that
-// rounds to zero is written without its sign.
-void AppendFixed(std::string& out, double value, int decimals) {
-    char buffer[kFixedTextSize];
-    const auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
-    if (result.ec != std::errc()) {
-        out += "nan";
-        return;
-    }
-    std::string_view text(buffer, static_cast<std::size_t>(result.ptr - buffer));
-    if (!text.empty() && text.front() == '-' &&
-        text.find_first_not_of("-0.") == std::string_view::npos) {
-        text.remove_prefix(1);
-    }
-    out += text;
-}
+// The longest shortest form of a double, "-2.2250738585072014e-308", with room to spare.
+constexpr std::size_t kShortestTextSize = 32;
 
 // `value` in the fewest digits that read back as the same double.
 void AppendShortest(std::string& out, double value) {
-    char buffer[kFixedTextSize];
+    char buffer[kShortestTextSize];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
     if (result.ec != std::errc()) {
         out += "nan";

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "area_raster.h"
 #include "console/console_constants.h"
 #include "mastview/area_loader.h"
 
@@ -12,12 +13,7 @@ console::SampleRaster AngleRaster(const mastview::RadiusArea& area,
                                   const mastview::PlotHeights& heights,
                                   const terrain::NoDataMask& noData,
                                   const std::function<bool(int x, int y)>& seen) {
-    console::SampleRaster raster;
-    raster.columns = area.nLon + 1;
-    raster.rows = area.nLat + 1;
-    raster.spacing_deg = 1.0 / console::kSamplesPerDegree;
-    raster.westSampleLon_deg = area.LonOf(0);
-    raster.northSampleLat_deg = area.LatOf(area.nLat);
+    console::SampleRaster raster = AreaRaster(area);
     raster.fillRow = [area, setup, &heights, &noData, seen](int row, float* values) {
         const int y = area.nLat - row;  // the raster's rows run from the north
         for (int x = 0; x <= area.nLon; ++x) {

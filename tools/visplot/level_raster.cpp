@@ -1,5 +1,6 @@
 #include "level_raster.h"
 
+#include "area_raster.h"
 #include "console/console_constants.h"
 
 namespace visplot {
@@ -7,12 +8,7 @@ namespace visplot {
 console::SampleRaster LevelRaster(const mastview::RadiusArea& area,
                                   const mastview::LevelGrid& levels,
                                   const terrain::NoDataMask& noData) {
-    console::SampleRaster raster;
-    raster.columns = area.nLon + 1;
-    raster.rows = area.nLat + 1;
-    raster.spacing_deg = 1.0 / console::kSamplesPerDegree;
-    raster.westSampleLon_deg = area.LonOf(0);
-    raster.northSampleLat_deg = area.LatOf(area.nLat);
+    console::SampleRaster raster = AreaRaster(area);
     raster.fillRow = [&levels, &noData, nLat = area.nLat, nLon = area.nLon](int row,
                                                                             float* values) {
         const int y = nLat - row;  // the raster's rows run from the north
