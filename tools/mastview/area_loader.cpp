@@ -103,9 +103,9 @@ bool RefuseWithoutHeights(const RadiusArea& area, const RadiusHeights& loaded,
     return true;
 }
 
-void PrintNoDataShare(const RadiusArea& area, const RadiusHeights& loaded,
-                      console::Console& console) {
-    if (!loaded.noData.Any()) return;
+std::string PrintNoDataShare(const RadiusArea& area, const RadiusHeights& loaded,
+                             console::Console& console) {
+    if (!loaded.noData.Any()) return {};
     // Of the samples inside the radius: the plot's corners are never looked at.
     std::size_t inside = 0, missing = 0;
     for (int y = 0; y <= area.nLat; ++y) {
@@ -115,8 +115,10 @@ void PrintNoDataShare(const RadiusArea& area, const RadiusHeights& loaded,
             if (loaded.noData.At(x, y)) ++missing;
         }
     }
-    if (missing > 0 && inside > 0)
-        console.PrintLine(console::NoDataShareLine(static_cast<double>(missing) / inside));
+    if (missing == 0 || inside == 0) return {};
+    const std::string line = console::NoDataShareLine(static_cast<double>(missing) / inside);
+    console.PrintLine(line);
+    return line;
 }
 
 }  // namespace mastview

@@ -64,8 +64,8 @@ inline bool InsideRadius(const RadiusArea& area, int x, int y) {
 }
 
 // Prints NoDataShareLine for the samples within the radius when any of them has no height
-// data; nothing otherwise.
-void PrintNoDataShare(const RadiusArea& area, const RadiusHeights& loaded,
-                      console::Console& console);
+// data; nothing otherwise. Returns the line printed ("" for none), for the picture's title.
+std::string PrintNoDataShare(const RadiusArea& area, const RadiusHeights& loaded,
+                             console::Console& console);
 
 }  // namespace mastview

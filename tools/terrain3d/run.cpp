@@ -62,8 +62,8 @@ int Run(const std::vector<std::string>& arguments, console::Console& console,
     // units, so its shape does not depend on the spacing.
     const terrainmap::MapRectangle area = terrainmap::MapRectangleAround(
         centre->latitude_deg, centre->longitude_deg, size_km, heights->area.samplesPerDegree);
-    terrainmap::PrintNoDataShare(console, store.Area(), heights->area.x0, heights->area.y0,
-                                 area.nLon, area.nLat);
+    const std::string noDataShare = terrainmap::PrintNoDataShare(
+        console, store.Area(), heights->area.x0, heights->area.y0, area.nLon, area.nLat);
 
     const terrainmap::WindowLayout layout = terrainmap::PlotWindowLayout(config.windowSize);
     plot::PlotWindow window(terrainmap::PlotCaption(kCaptionPrefix, centre->text, size_km),
@@ -76,7 +76,9 @@ int Run(const std::vector<std::string>& arguments, console::Console& console,
                   "Area %.3g km x %.3g km   colours 0 to %d m, linear (highest %d m)   sea blue",
                   console::kPlotAspect * size_km, size_km, heights->maxPlot_m,
                   heights->area.maxHeight_m);
-    canvas.SetTitleStrip(terrainmap::MapTitle("terrain3d: oblique view", *centre, parameters));
+    canvas.SetTitleStrip(
+        terrainmap::MapTitle("terrain3d: oblique view", *centre,
+                             parameters + (noDataShare.empty() ? "" : "   grey: " + noDataShare)));
     canvas.Rectangle(0, 0, area.nLon, area.nLat, console::kBlack, console::kBlack);
     window.Show();
 

@@ -79,12 +79,14 @@ std::optional<LoadedHeights> LoadHeights(console::Console& console, console::Hgt
     return loaded;
 }
 
-void PrintNoDataShare(console::Console& console, const terrain::AreaGrid& grid, int x0, int y0,
-                      int nLon, int nLat) {
+std::string PrintNoDataShare(console::Console& console, const terrain::AreaGrid& grid, int x0,
+                             int y0, int nLon, int nLat) {
     const std::size_t missing = grid.NoData().CountIn(x0, y0, x0 + nLon, y0 + nLat);
-    if (missing == 0) return;
+    if (missing == 0) return {};
     const double samples = (double{1} + nLon) * (double{1} + nLat);
-    console.PrintLine(console::NoDataShareLine(static_cast<double>(missing) / samples));
+    const std::string line = console::NoDataShareLine(static_cast<double>(missing) / samples);
+    console.PrintLine(line);
+    return line;
 }
 
 std::string PlotCaption(std::string_view prefix, std::string_view siteText, double km) {

@@ -47,9 +47,10 @@ std::optional<LoadedHeights> LoadHeights(
     const MapRectangle& area, terrain::TileDetail detail = terrain::TileDetail::kThreeArcSecond);
 
 // Prints NoDataShareLine for the plot samples 0 ... nLon, 0 ... nLat at grid offset (x0, y0)
-// when any of them has no height data; prints nothing otherwise.
-void PrintNoDataShare(console::Console& console, const terrain::AreaGrid& grid, int x0, int y0,
-                      int nLon, int nLat);
+// when any of them has no height data; prints nothing otherwise. Returns the line printed ("" for
+// none), for the picture's title.
+std::string PrintNoDataShare(console::Console& console, const terrain::AreaGrid& grid, int x0,
+                             int y0, int nLon, int nLat);
 
 // "Terrain Plot, centred on " + site text + "     Plot Width ###km" (and terrain3d's "3D Plot,
 // centred on ").

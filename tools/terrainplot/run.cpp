@@ -62,8 +62,8 @@ int Run(const std::vector<std::string>& arguments, console::Console& console,
     const terrainmap::MapRectangle area = terrainmap::MapRectangleAround(
         centre->latitude_deg, centre->longitude_deg, terrainmap::HeightExtentKm(width_km),
         heights->area.samplesPerDegree);
-    terrainmap::PrintNoDataShare(console, store.Area(), heights->area.x0, heights->area.y0,
-                                 area.nLon, area.nLat);
+    const std::string noDataShare = terrainmap::PrintNoDataShare(
+        console, store.Area(), heights->area.x0, heights->area.y0, area.nLon, area.nLat);
     if (const std::optional<std::string> geotiff = prepared.line.Value(kGeoTiffOption)) {
         const std::string error = console::WriteGeoTiff(
             *geotiff, HeightRaster(store.Area(), heights->area.x0, heights->area.y0, area));
@@ -84,7 +84,8 @@ int Run(const std::vector<std::string>& arguments, console::Console& console,
     canvas.SetTitleStrip(
         terrainmap::MapTitle("terrainplot: height map", *centre,
                              TitleParameters(width_km, area.northSouthKm, heights->maxPlot_m,
-                                             heights->area.maxHeight_m, shade)));
+                                             heights->area.maxHeight_m, shade) +
+                                 (noDataShare.empty() ? "" : "   grey: " + noDataShare)));
     plot::DrawExitControl(window, area.nLon, area.nLat);
     console.BringToFront();
     plot::DrawColourLegend(canvas, start->palette, area.nLon, area.nLat, heights->maxPlot_m);

@@ -57,7 +57,7 @@ int Run(const std::vector<std::string>& arguments, console::Console& console,
         mastview::LoadRadiusArea(view->area, *view->store, console);
     if (mastview::RefuseWithoutHeights(view->area, loaded, view->config.heightPath, console))
         return console::kExitRefused;
-    mastview::PrintNoDataShare(view->area, loaded, console);
+    const std::string noDataShare = mastview::PrintNoDataShare(view->area, loaded, console);
     if (coverage.request) {
         const int status = RunCoverage(*coverage.request, *transmitters, *view, loaded,
                                        prepared.line.Value(kGeoTiffOption), prepared.headless,
@@ -80,9 +80,14 @@ int Run(const std::vector<std::string>& arguments, console::Console& console,
     plot.DrawFrame();
     plot.Sweep(loaded.heights);
     plot.ShowNoData(loaded.noData);
-    char seen[64];
-    std::snprintf(seen, sizeof seen, "seen: %.1f %% of the disc", 100 * plot.SeenShare());
-    window.Picture().SetTitleStrip(TitleLines(*view, "ground seen from the mast top", seen));
+    char seen[96];
+    std::snprintf(seen, sizeof seen,
+                  loaded.noData.Any() ? "seen: %.1f %% of the disc's ground with heights"
+                                      : "seen: %.1f %% of the disc",
+                  100 * plot.SeenShare(loaded.noData));
+    window.Picture().SetTitleStrip(
+        TitleLines(*view, "ground seen from the mast top",
+                   seen + (noDataShare.empty() ? "" : "   grey: " + noDataShare)));
     plot.DrawFurniture(SitesFile(view->config), true);
     if (const std::optional<std::string> geotiff = prepared.line.Value(kGeoTiffOption)) {
         const std::string error = console::WriteGeoTiff(

@@ -197,12 +197,12 @@ bool VisibilityPlot::Seen(int x, int y) const {
     return verdicts_ && verdicts_->At(x, y) >= 0;
 }
 
-double VisibilityPlot::SeenShare() const {
+double VisibilityPlot::SeenShare(const terrain::NoDataMask& noData) const {
     if (!verdicts_) return 0;
     long inside = 0, seen = 0;
     for (int y = 0; y <= view_.area.nLat; ++y)
         for (int x = 0; x <= view_.area.nLon; ++x) {
-            if (!mastview::InsideRadius(view_.area, x, y)) continue;
+            if (!mastview::InsideRadius(view_.area, x, y) || noData.At(x, y)) continue;
             ++inside;
             if (verdicts_->At(x, y) >= 0) ++seen;
         }

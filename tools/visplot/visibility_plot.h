@@ -49,8 +49,10 @@ class VisibilityPlot {
     void ShowNoData(const terrain::NoDataMask& noData);
     // Whether the last Sweep saw plot sample (x, y); false before any sweep.
     bool Seen(int x, int y) const;
-    // The share (0 ... 1) of the samples within the radius that the last Sweep saw.
-    double SeenShare() const;
+    // The share (0 ... 1) of the samples within the radius that the last Sweep saw, of those with
+    // height data only: ground without heights is drawn grey, so counting what the sweep made
+    // of it would contradict the picture.
+    double SeenShare(const terrain::NoDataMask& noData) const;
     // What makes the picture a map: the key of the angles (with a legend strip), the range rings
     // with their distances, the sites of `sitesFile` within the radius with their names, a north
     // arrow and the centre marker.

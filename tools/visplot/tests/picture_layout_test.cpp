@@ -118,9 +118,21 @@ TEST_F(VisplotPicture, SeenGroundIsNeverBlackInEitherPalette) {
         EXPECT_GT(seen, 1000);
         EXPECT_GT(hidden, 100);  // the ridge hides some ground, which is black
         EXPECT_EQ(black, 0) << "of " << seen;
-        const double share = plot.SeenShare();
+        const double share = plot.SeenShare(loaded.noData);
         EXPECT_GT(share, 0.1);
         EXPECT_LT(share, 0.99);
+        // Ground without heights is left out of the share, as it is drawn grey: with the
+        // western half marked, the share is that of the eastern half's verdicts.
+        terrain::NoDataMask west(view.area.nLon + 1, view.area.nLat + 1);
+        west.MarkBlock(0, 0, view.area.nLon / 2, view.area.nLat);
+        long inside = 0, seenEast = 0;
+        for (int y = 0; y <= view.area.nLat; ++y)
+            for (int x = view.area.nLon / 2 + 1; x <= view.area.nLon; ++x)
+                if (mastview::InsideRadius(view.area, x, y)) {
+                    ++inside;
+                    seenEast += plot.Seen(x, y);
+                }
+        EXPECT_DOUBLE_EQ(plot.SeenShare(west), static_cast<double>(seenEast) / inside);
     }
 }
 
