@@ -55,7 +55,8 @@ inline constexpr console::ToolDescription kDescription{
         "horizon --heights samples/srtm3 --sites samples/sites --mast 10 --k 1.3 \\\n"
         "        --radius 40 --png horizon.png \"Scafell Pike\"\n"
         "horizon --mast 30 --k 1.3 --radius 60 Skiddaw\n"
-        "horizon --mast 10 --k 1.3 --radius 40 --csv horizon.csv --png horizon.png \"Scafell Pike\"",
+        "horizon --mast 10 --k 1.3 --radius 40 --csv horizon.csv --png horizon.png \"Scafell "
+        "Pike\"",
 };
 
 }  // namespace horizon

@@ -162,9 +162,9 @@ TEST_F(PathProfileDialogue, KPromptKeepsTheLastAcceptedValue) {
 // no path drawn at a value the user never gave.
 TEST_F(PathProfileDialogue, InputEndingAfterARefusedAnswerEndsTheRun) {
     WriteConfig();
-    for (const std::string& input :
-         {std::string("Ridge South\n10\nRidge North\n10\n0\n"),
-          std::string("Ridge South\n10\nRidge North\n20000\n"), std::string("Ridge South\n20000\n")}) {
+    for (const std::string& input : {std::string("Ridge South\n10\nRidge North\n10\n0\n"),
+                                     std::string("Ridge South\n10\nRidge North\n20000\n"),
+                                     std::string("Ridge South\n20000\n")}) {
         SCOPED_TRACE(input);
         std::filesystem::remove(Png("profile1.png"));
         const Result r = Run(input);
