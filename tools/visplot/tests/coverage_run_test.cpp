@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "area_raster_checks.h"
 #include "console/console_constants.h"
 #include "console/testing/test_support.h"
 #include "geodesy/national_grid.h"
@@ -222,16 +223,8 @@ TEST_F(CoverageRun, GeoTiffHoldsTheLevelsInDbm) {
     const mastview::RadiusArea area =
         *mastview::MakeRadiusArea(centre.lat_deg, centre.lon_deg, 10).area;
     const gdalread::GdalRaster raster = gdalread::ReadGdalRaster(tif);
-    ASSERT_TRUE(raster.opened);
-    ASSERT_EQ(raster.columns, area.nLon + 1);
-    ASSERT_EQ(raster.rows, area.nLat + 1);
-    EXPECT_EQ(raster.epsg, "4326");
-    ASSERT_TRUE(raster.noData.has_value());
-    EXPECT_EQ(*raster.noData, -32768.0);
-    const double step = 1.0 / console::kSamplesPerDegree;
-    EXPECT_NEAR(raster.transform[0], area.LonOf(0) - step / 2, 1e-9);
-    EXPECT_NEAR(raster.transform[3], area.LatOf(area.nLat) + step / 2, 1e-9);
-    EXPECT_NEAR(raster.transform[5], -step, 1e-12);
+    visplot::testing::ExpectAreaRaster(raster, area);
+    if (::testing::Test::HasFatalFailure()) return;
 
     // The same ground as plot heights: plot sample (x, y) is file row 1200 - (y + y0) and column
     // x + x0 of the tile (the disc lies within it); a void is read as sea level.

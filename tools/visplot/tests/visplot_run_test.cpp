@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "area_raster_checks.h"
 #include "console/console_constants.h"
 #include "console/georeference.h"
 #include "console/georeference_files.h"
@@ -506,16 +507,8 @@ TEST_F(VisplotMissingTile, GeoTiffHoldsTheAnglesSeen) {
     const ct::RunResult r = Run(std::string(kCentre) + "\n10\n1.3\n20\n", {"--geotiff", tif});
     ASSERT_EQ(r.exitCode, 0) << r.output << r.errors;
     const gdalread::GdalRaster raster = gdalread::ReadGdalRaster(tif);
-    ASSERT_TRUE(raster.opened);
-    ASSERT_EQ(raster.columns, area.nLon + 1);
-    ASSERT_EQ(raster.rows, area.nLat + 1);
-    EXPECT_EQ(raster.epsg, "4326");
-    ASSERT_TRUE(raster.noData.has_value());
-    EXPECT_EQ(*raster.noData, -32768.0);
-    const double step = 1.0 / console::kSamplesPerDegree;
-    EXPECT_NEAR(raster.transform[0], area.LonOf(0) - step / 2, 1e-9);
-    EXPECT_NEAR(raster.transform[3], area.LatOf(area.nLat) + step / 2, 1e-9);
-    EXPECT_NEAR(raster.transform[5], -step, 1e-12);
+    visplot::testing::ExpectAreaRaster(raster, area);
+    if (::testing::Test::HasFatalFailure()) return;
     // Due west of the centre (row of the centre, top row 0 = north): at 5 km the sea lies
     // 10 m / 5 km below the mast top plus the earth's curvature 5 km / (2 K R): about -0.126°.
     const int centreRow = area.nLat - area.nLat / 2;
