@@ -117,21 +117,27 @@ CoverageMast CentreMast(const SweepSetup& setup) {
     return {setup.nLon / 2.0, setup.nLat / 2.0, setup.ground_m + setup.mast_m};
 }
 
+CoverageRays CoverageRaysFrom(const SweepSetup& setup, const CoverageMast& mast) {
+    CoverageRays rays;
+    // The farthest plot corner from the mast, in radii: the rays reach it, and their bearings are
+    // close enough to leave at most a sample between neighbours there.
+    for (int cx : {0, setup.nLon})
+        for (int cy : {0, setup.nLat})
+            rays.reach = std::max(rays.reach, std::hypot(2.0 * (cx - mast.x) / setup.nLon,
+                                                         2.0 * (cy - mast.y) / setup.nLat));
+    rays.step = console::kSweepStep_km / setup.radius_km;
+    const double dBearing = rays.step * console::kDegPerRad / std::max(rays.reach, 1.0);
+    for (double b = 0; b < 360; b += dBearing) rays.bearings_deg.push_back(b);
+    return rays;
+}
+
 LevelGrid CoverageLevels(const SweepSetup& setup, const PlotHeights& heights,
                          const CoverageRadio& radio, const CoverageMast& mast, unsigned threads) {
     CheckSweep(setup, heights);
     LevelGrid levels(setup.nLon, setup.nLat);
-    // The farthest plot corner from the mast, in radii: the rays reach it, and their bearings are
-    // close enough to leave at most a sample between neighbours there.
-    double reach = 0;
-    for (int cx : {0, setup.nLon})
-        for (int cy : {0, setup.nLat})
-            reach = std::max(reach, std::hypot(2.0 * (cx - mast.x) / setup.nLon,
-                                               2.0 * (cy - mast.y) / setup.nLat));
-    const double dt = console::kSweepStep_km / setup.radius_km;
-    const double dBearing = dt * console::kDegPerRad / std::max(reach, 1.0);
-    std::vector<double> bearings;
-    for (double b = 0; b < 360; b += dBearing) bearings.push_back(b);
+    const CoverageRays rays = CoverageRaysFrom(setup, mast);
+    const std::vector<double>& bearings = rays.bearings_deg;
+    const double dt = rays.step, reach = rays.reach;
 
     threads = std::max(1u, threads);
     std::vector<std::jthread> workers;

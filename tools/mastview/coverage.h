@@ -68,6 +68,15 @@ struct CoverageMast {
 // The mast of a sweep setup: at the plot's centre, setup.mast_m above its ground.
 CoverageMast CentreMast(const SweepSetup& setup);
 
+// The rays a coverage map traces from `mast`: they leave it every 0.08 km of arc at the farthest
+// plot corner, step 0.08 km, and run out to that corner.
+struct CoverageRays {
+    std::vector<double> bearings_deg;  // 0 ... < 360, in the order traced
+    double step = 0;                   // the step along a ray, in radii
+    double reach = 0;                  // how far the rays run, in radii
+};
+CoverageRays CoverageRaysFrom(const SweepSetup& setup, const CoverageMast& mast);
+
 // The level at every plot sample within the setup's radius of the plot's centre, from `mast`, over
 // the heights of the plot (setup gives the plot's size, radius and K), on `threads` threads.
 // Rays leave the mast every 0.08 km of arc at the farthest plot corner and step 0.08 km; where

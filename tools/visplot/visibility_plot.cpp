@@ -61,6 +61,18 @@ std::pair<int, int> PixelSpan(double edgeA, double edgeB, double middle, int siz
     return {static_cast<int>(first), static_cast<int>(last)};
 }
 
+// The pixel spans of plot samples 0 ... count along one axis, `toPixel` giving that axis's pixel
+// coordinate of a plot coordinate and `size` the picture's pixels along it.
+template <typename ToPixel>
+std::vector<VisibilityPlot::Span> Spans(int count, ToPixel toPixel, int size) {
+    std::vector<VisibilityPlot::Span> spans(static_cast<std::size_t>(count) + 1);
+    for (int i = 0; i <= count; ++i) {
+        const auto [first, last] = PixelSpan(toPixel(i - 0.5), toPixel(i + 0.5), toPixel(i), size);
+        spans[static_cast<std::size_t>(i)] = {first, last};
+    }
+    return spans;
+}
+
 }  // namespace
 
 std::string Caption(const mastview::MastView& view) {
@@ -152,23 +164,13 @@ void VisibilityPlot::Sweep(const mastview::PlotHeights& heights) {
 }
 
 std::vector<VisibilityPlot::Span> VisibilityPlot::ColumnSpans() const {
-    std::vector<Span> columns(static_cast<std::size_t>(view_.area.nLon) + 1);
-    for (int x = 0; x <= view_.area.nLon; ++x) {
-        const auto [first, last] = PixelSpan(canvas_.PixelX(x - 0.5), canvas_.PixelX(x + 0.5),
-                                             canvas_.PixelX(x), canvas_.WidthPx());
-        columns[static_cast<std::size_t>(x)] = {first, last};
-    }
-    return columns;
+    return Spans(
+        view_.area.nLon, [this](double x) { return canvas_.PixelX(x); }, canvas_.WidthPx());
 }
 
 std::vector<VisibilityPlot::Span> VisibilityPlot::RowSpans() const {
-    std::vector<Span> rows(static_cast<std::size_t>(view_.area.nLat) + 1);
-    for (int y = 0; y <= view_.area.nLat; ++y) {
-        const auto [first, last] = PixelSpan(canvas_.PixelY(y - 0.5), canvas_.PixelY(y + 0.5),
-                                             canvas_.PixelY(y), canvas_.HeightPx());
-        rows[static_cast<std::size_t>(y)] = {first, last};
-    }
-    return rows;
+    return Spans(
+        view_.area.nLat, [this](double y) { return canvas_.PixelY(y); }, canvas_.HeightPx());
 }
 
 void VisibilityPlot::ShowNoData(const terrain::NoDataMask& noData) {

@@ -61,16 +61,17 @@ class VisibilityPlot {
     // marks the site nearest to it.
     void OnClick(const plot::Click& click);
 
-  private:
-    void ReadOut(double x, double y);
-    void MarkNearestSite(double x, double y);
-
-    // The pixels each plot column and row covers.
+    // The pixels a plot column or row covers.
     struct Span {
         int first = 0, last = -1;
     };
+
+  private:
     std::vector<Span> ColumnSpans() const;
     std::vector<Span> RowSpans() const;
+
+    void ReadOut(double x, double y);
+    void MarkNearestSite(double x, double y);
 
     const mastview::MastView& view_;
     std::optional<mastview::SampleVerdicts> verdicts_;  // of the last sweep

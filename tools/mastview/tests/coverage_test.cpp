@@ -124,15 +124,11 @@ TEST(Coverage, ALevelAgreesWithTheProfileToThatSampleOnSmoothHills) {
 std::vector<std::int16_t> WholeProfileLevels(const Plot& plot, const CoverageMast& mast) {
     const SweepSetup& setup = plot.setup;
     std::vector<std::int16_t> best(217 * 217, LevelGrid::kNoLevel);
-    double reach = 0;
-    for (int cx : {0, setup.nLon})
-        for (int cy : {0, setup.nLat})
-            reach = std::max(reach, std::hypot(2.0 * (cx - mast.x) / setup.nLon,
-                                               2.0 * (cy - mast.y) / setup.nLat));
-    const double dt = console::kSweepStep_km / setup.radius_km;
+    const CoverageRays rays = CoverageRaysFrom(setup, mast);
+    const double dt = rays.step, reach = rays.reach;
     const double lambda = radiolink::Wavelength_m(kRadio.frequency_MHz);
     const double radius = setup.kFactor * console::kEarthRadiusSingle_km;
-    for (double b = 0; b < 360; b += dt * console::kDegPerRad / std::max(reach, 1.0)) {
+    for (const double b : rays.bearings_deg) {
         const double a = (90 - b) / console::kDegPerRad;
         std::vector<radiolink::ProfilePoint> ray;
         for (double t = dt; t <= reach; t += dt) {
